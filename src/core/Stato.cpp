@@ -1,0 +1,96 @@
+#include "Stato.h"
+
+#include "Impostazioni.h"
+#include "Lotto.h"
+#include "Testo.h"
+
+namespace core {
+
+void ArchivioEstrazioni::dimensiona(int capacita) {
+    m_capacita = capacita < 0 ? -1 : capacita;
+    m_byte.assign(static_cast<std::size_t>(m_capacita + 1) * BYTE_PER_ESTRAZIONE, CODICE_NULLO);
+}
+
+void TabellaAnni::dimensiona(int primo, int ultimo) {
+    m_primo = primo;
+    m_valori.assign(ultimo >= primo ? static_cast<std::size_t>(ultimo - primo + 1) : 0, 0);
+}
+
+Stato::Stato(std::filesystem::path cartella) : Cartella_Programma(std::move(cartella)) {}
+
+void Imposta_Tabelle_Globali(Stato& stato) {
+    stato.Nome_Ruota = {"INCROCIATE", "BARI",   "CAGLIARI", "FIRENZE", "GENOVA", "MILANO",   "NAPOLI", "PALERMO",
+                        "ROMA",       "TORINO", "VENEZIA",  "TUTTE",   "DATA",   "CONCORSO", ""};
+    stato.Nome_Giorno = {"", "Lunedì", "Martedì", "Mercoledì", "Giovedì", "Venerdì", "Sabato", "Domenica"};
+    stato.Nome_Mese = {"",       "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",  "Giugno",
+                       "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    stato.Nome_Sorte = {"Nessuna", "Estratto", "Ambo", "Terno", "Quaterna", "Cinquina"};
+    stato.Nome_Moneta = {"Euro", "Lire"};
+    stato.Cartella_Ruote = "RUOTE";
+    stato.Max_Estrazioni_Archivio = 32000;
+}
+
+bool selezioneDaTesto(Stato& stato, std::string_view testo) {
+    const std::string_view pulito = senzaSpazi(testo);
+    if (pulito.size() < NUMERO_RUOTE) return false;
+    bool qualcuna = false;
+    for (std::size_t i = 0; i < NUMERO_RUOTE; ++i) {
+        if (valoreNumerico(pulito.substr(i, 1)) > 1) return false;
+        if (pulito[i] == '1') qualcuna = true;
+    }
+    if (!qualcuna) return false;
+    stato.Ruota_Selezionata.fill(0);
+    stato.Elenco_Ruote_Selezionate.fill(0);
+    for (int w = 1; w <= NUMERO_RUOTE; ++w) {
+        if (pulito[static_cast<std::size_t>(w - 1)] != '1') continue;
+        stato.Ruota_Selezionata[static_cast<std::size_t>(w)] = -1;
+        ++stato.Ruota_Selezionata[0];
+        const int quante = ++stato.Elenco_Ruote_Selezionate[0];
+        stato.Elenco_Ruote_Selezionate[static_cast<std::size_t>(quante)] = w;
+    }
+    return true;
+}
+
+void Inizializza_Dati_Archivio(Stato& stato) {
+    LOTTO lotto(stato);
+    const int caricate = stato.Estrazioni_Caricate;
+
+    stato.Estrazione_Corrente = 1;
+    stato.Primo_Anno = lotto.NumeroANNO();
+    stato.Estrazione_Corrente = caricate;
+    stato.Ultimo_Anno = lotto.NumeroANNO();
+    stato.Numero_Anni = stato.Ultimo_Anno - stato.Primo_Anno + 1;
+
+    stato.Prima_Estrazione_Anno.dimensiona(stato.Primo_Anno, stato.Ultimo_Anno);
+    stato.Ultima_Estrazione_Anno.dimensiona(stato.Primo_Anno, stato.Ultimo_Anno);
+    stato.Estrazioni_Anno.dimensiona(stato.Primo_Anno, stato.Ultimo_Anno);
+
+    // First and last draw of each year; a year lower than the previous one starts and ends nothing,
+    // and the year tables ignore any year outside their range.
+    int annoPrecedente = 0;
+    for (int d = 1; d <= caricate; ++d) {
+        stato.Estrazione_Corrente = d;
+        const int anno = lotto.NumeroANNO();
+        if (anno > annoPrecedente) {
+            stato.Prima_Estrazione_Anno.imposta(anno, d);
+            if (d > 1) stato.Ultima_Estrazione_Anno.imposta(annoPrecedente, d - 1);
+            annoPrecedente = anno;
+        }
+    }
+    stato.Estrazione_Corrente = caricate;
+    if (caricate >= 1) stato.Ultima_Estrazione_Anno.imposta(lotto.NumeroANNO(), caricate);
+
+    for (int d = 1; d <= caricate; ++d) {
+        stato.Estrazione_Corrente = d;
+        stato.Estrazioni_Anno.aggiungi(lotto.NumeroANNO(), 1);
+    }
+
+    selezioneDaTesto(stato, Leggi_Impostazione(stato, 23));
+
+    // The payout table is read by the stakes module right after this routine (see Carica_Archivio).
+
+    stato.Puntatore_Griglie = Leggi_Numero_Impostazione(stato, 86) == 1 ? 1 : 0;
+    stato.Estrazione_Corrente = caricate;
+}
+
+} // namespace core
