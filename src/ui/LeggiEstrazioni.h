@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/Caricamento.h"
+#include "core/FileArchivio.h"
+#include "core/Stato.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+
+namespace ui {
+
+/**
+ * The loading window "LETTURA ESTRAZIONI": counts the draws on disk, lets the user narrow the window
+ * of draws to load with two scroll bars, and loads it into memory. It opens with the whole archive
+ * chosen and cannot be closed before the load. An empty archive (or a missing RUOTE folder) ends the
+ * program during its opening: programmaTerminato() then tells the caller not to show it.
+ */
+class LeggiEstrazioni : public QDialog {
+    Q_OBJECT
+public:
+    LeggiEstrazioni(core::Stato& stato, QWidget* genitore = nullptr);
+
+    /** True when the opening found an empty archive and the program must end. */
+    bool programmaTerminato() const { return m_programmaTerminato; }
+    /** True once the draws are loaded. */
+    bool caricato() const { return m_caricato; }
+
+    /** Loads the chosen window of draws and closes the window (the "OK" of the main panel). */
+    void cmdSkip_Click();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+    void reject() override;
+
+private:
+    void costruisci();
+    void apertura();
+    void avvisaFileDiscordanti();
+    void avvisaEsito(const core::EsitoCaricamento& esito);
+    void Imposta_Scroll_Periodo();
+    void Scrivi_Label();
+    void chkUltimaArchivio_Click();
+    void hscPrimaDefault_Change();
+    void hscUltimaDefault_Change();
+    void cmdOpzioni_Click();
+    void cmdOK_Click();
+    void avanzamento(int letti);
+
+    core::Stato& m_stato;
+    core::FileArchivio m_file;
+    bool m_caricato = false;
+    bool m_programmaTerminato = false;
+
+    QLabel* lblDal = nullptr;
+    QLabel* lblAl = nullptr;
+    QLabel* lblIntervallo2 = nullptr;
+    QLabel* lblSecondi = nullptr;
+    QLabel* lblEstrazioniLette = nullptr;
+    QProgressBar* prgMemorizzazioneEstrazioni = nullptr;
+    QPushButton* cmdSkip = nullptr;
+    QPushButton* cmdOpzioni = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QGroupBox* fmeOpzioni = nullptr;
+    QScrollBar* hscPrimaDefault = nullptr;
+    QLabel* lblEstrazionePrima = nullptr;
+    QLabel* lblDataPrima = nullptr;
+    QLabel* lblConcorsoPrima = nullptr;
+    QCheckBox* chkUltimaArchivio = nullptr;
+    QScrollBar* hscUltimaDefault = nullptr;
+    QLabel* lblEstrazioneUltima = nullptr;
+    QLabel* lblDataUltima = nullptr;
+    QLabel* lblConcorsoUltima = nullptr;
+    QLabel* lblIntervallo = nullptr;
+    QPushButton* cmdOK = nullptr;
+};
+
+/**
+ * Shows the loading window modally and, once the draws are loaded, derives the year tables, the
+ * wheel selection and the options from them. Returns false when the program must end (empty archive).
+ */
+bool Carica_Archivio(core::Stato& stato, QWidget* genitore = nullptr);
+
+} // namespace ui

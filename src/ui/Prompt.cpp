@@ -1,0 +1,53 @@
+#include "Prompt.h"
+
+#include <QMessageBox>
+
+namespace ui::prompt {
+
+namespace {
+
+bool mostraDavvero(QWidget* genitore, const Richiesta& richiesta) {
+    QMessageBox box(genitore);
+    box.setWindowTitle(richiesta.titolo);
+    box.setText(richiesta.testo);
+    switch (richiesta.tipo) {
+    case Tipo::Informazione: box.setIcon(QMessageBox::Information); break;
+    case Tipo::Avviso: box.setIcon(QMessageBox::Warning); break;
+    case Tipo::Domanda: box.setIcon(QMessageBox::Question); break;
+    }
+    if (richiesta.siNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return box.exec() != QMessageBox::No;
+}
+
+Gestore& gestoreCorrente() {
+    static Gestore gestore;
+    return gestore;
+}
+
+bool mostra(QWidget* genitore, const Richiesta& richiesta) {
+    const Gestore& gestore = gestoreCorrente();
+    return gestore ? gestore(genitore, richiesta) : mostraDavvero(genitore, richiesta);
+}
+
+} // namespace
+
+void informa(QWidget* genitore, const QString& titolo, const QString& testo, Tipo tipo) {
+    mostra(genitore, {titolo, testo, tipo, false});
+}
+
+bool chiedi(QWidget* genitore, const QString& titolo, const QString& testo) {
+    return mostra(genitore, {titolo, testo, Tipo::Domanda, true});
+}
+
+Gestore installaGestore(Gestore gestore) {
+    Gestore precedente = std::move(gestoreCorrente());
+    gestoreCorrente() = std::move(gestore);
+    return precedente;
+}
+
+} // namespace ui::prompt

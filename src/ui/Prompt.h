@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+/**
+ * The one way the program shows a message box. Windows never call QMessageBox themselves: they call
+ * informa() or chiedi(), which show a modal box with the program's caption and Italian buttons. Tests
+ * install their own handler (see tests/support/ScriptPrompt.h) that answers from a script and records
+ * every box, so that no test ever waits on a real dialog.
+ */
+namespace ui::prompt {
+
+enum class Tipo { Informazione, Avviso, Domanda };
+
+/** A box as the program asks for it. */
+struct Richiesta {
+    QString titolo;
+    QString testo;
+    Tipo tipo = Tipo::Informazione;
+    bool siNo = false; ///< Yes and No buttons; otherwise OK alone
+};
+
+/** Shows the box; returns true for Yes (and for OK). */
+using Gestore = std::function<bool(QWidget* genitore, const Richiesta&)>;
+
+/** A message with an OK button. */
+void informa(QWidget* genitore, const QString& titolo, const QString& testo, Tipo tipo = Tipo::Informazione);
+
+/** A question with Yes and No; true when the answer is Yes. */
+bool chiedi(QWidget* genitore, const QString& titolo, const QString& testo);
+
+/** Replaces the handler that shows the boxes; returns the previous one. An empty handler restores the real boxes. */
+Gestore installaGestore(Gestore gestore);
+
+} // namespace ui::prompt

@@ -1,0 +1,33 @@
+#include "ScriptPrompt.h"
+
+#include <QTest>
+
+namespace prova {
+
+ScriptPrompt::ScriptPrompt(QList<bool> risposte) : m_risposte(std::move(risposte)) {
+    m_precedente = ui::prompt::installaGestore([this](QWidget*, const ui::prompt::Richiesta& richiesta) {
+        m_mostrati.append(richiesta);
+        if (m_risposte.isEmpty()) {
+            const QByteArray messaggio = "Messaggio non previsto: [" + richiesta.titolo.toUtf8() + "] " + richiesta.testo.toUtf8();
+            QTest::qFail(messaggio.constData(), __FILE__, __LINE__);
+            return false;
+        }
+        return m_risposte.takeFirst();
+    });
+}
+
+ScriptPrompt::~ScriptPrompt() { ui::prompt::installaGestore(std::move(m_precedente)); }
+
+QStringList ScriptPrompt::testi() const {
+    QStringList testi;
+    for (const auto& richiesta : m_mostrati) testi << richiesta.testo;
+    return testi;
+}
+
+QStringList ScriptPrompt::titoli() const {
+    QStringList titoli;
+    for (const auto& richiesta : m_mostrati) titoli << richiesta.titolo;
+    return titoli;
+}
+
+} // namespace prova

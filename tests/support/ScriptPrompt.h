@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/Prompt.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace prova {
+
+/**
+ * Answers the program's message boxes from a script while it lives, and records every box shown.
+ * Each box takes the next answer (true = Yes/OK, false = No); a box that finds no answer left fails
+ * the running test at once and is answered No. The previous handler comes back at the end of scope.
+ */
+class ScriptPrompt {
+public:
+    explicit ScriptPrompt(QList<bool> risposte = {});
+    ~ScriptPrompt();
+    ScriptPrompt(const ScriptPrompt&) = delete;
+    ScriptPrompt& operator=(const ScriptPrompt&) = delete;
+
+    /** Adds answers at the end of the script. */
+    void aggiungi(QList<bool> risposte) { m_risposte += risposte; }
+    /** Every box shown so far, in order. */
+    const QList<ui::prompt::Richiesta>& mostrati() const { return m_mostrati; }
+    /** The texts of the boxes shown so far. */
+    QStringList testi() const;
+    /** The captions of the boxes shown so far. */
+    QStringList titoli() const;
+    /** Answers not yet used. */
+    int rimaste() const { return static_cast<int>(m_risposte.size()); }
+
+private:
+    QList<bool> m_risposte;
+    QList<ui::prompt::Richiesta> m_mostrati;
+    ui::prompt::Gestore m_precedente;
+};
+
+} // namespace prova
