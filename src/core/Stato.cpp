@@ -30,6 +30,18 @@ void Imposta_Tabelle_Globali(Stato& stato) {
     stato.Max_Estrazioni_Archivio = 32000;
 }
 
+void impostaSelezioneRuote(Stato& stato, const std::array<bool, 11>& spuntate) {
+    stato.Ruota_Selezionata.fill(0);
+    stato.Elenco_Ruote_Selezionate.fill(0);
+    for (int w = 1; w <= NUMERO_RUOTE; ++w) {
+        if (!spuntate[static_cast<std::size_t>(w)]) continue;
+        stato.Ruota_Selezionata[static_cast<std::size_t>(w)] = -1;
+        ++stato.Ruota_Selezionata[0];
+        const int quante = ++stato.Elenco_Ruote_Selezionate[0];
+        stato.Elenco_Ruote_Selezionate[static_cast<std::size_t>(quante)] = w;
+    }
+}
+
 bool selezioneDaTesto(Stato& stato, std::string_view testo) {
     const std::string_view pulito = senzaSpazi(testo);
     if (pulito.size() < NUMERO_RUOTE) return false;
@@ -39,15 +51,9 @@ bool selezioneDaTesto(Stato& stato, std::string_view testo) {
         if (pulito[i] == '1') qualcuna = true;
     }
     if (!qualcuna) return false;
-    stato.Ruota_Selezionata.fill(0);
-    stato.Elenco_Ruote_Selezionate.fill(0);
-    for (int w = 1; w <= NUMERO_RUOTE; ++w) {
-        if (pulito[static_cast<std::size_t>(w - 1)] != '1') continue;
-        stato.Ruota_Selezionata[static_cast<std::size_t>(w)] = -1;
-        ++stato.Ruota_Selezionata[0];
-        const int quante = ++stato.Elenco_Ruote_Selezionate[0];
-        stato.Elenco_Ruote_Selezionate[static_cast<std::size_t>(quante)] = w;
-    }
+    std::array<bool, 11> spuntate{};
+    for (int w = 1; w <= NUMERO_RUOTE; ++w) spuntate[static_cast<std::size_t>(w)] = pulito[static_cast<std::size_t>(w - 1)] == '1';
+    impostaSelezioneRuote(stato, spuntate);
     return true;
 }
 

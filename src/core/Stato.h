@@ -115,6 +115,17 @@ struct Stato {
     std::array<int, 11> Ruota_Selezionata{};
     std::array<int, 11> Elenco_Ruote_Selezionate{};
 
+    // Search period: the draws a search covers, grouped in cycles. Estrazione_Selezionata,
+    // Elenco_Estrazioni_Selezionate and Ciclo_Estrazione are indexed 0..Estrazioni_Caricate,
+    // Inizio_Ciclo and Fine_Ciclo 0..Totale_Cicli (0..1 for a plain range).
+    int Totale_Estrazioni_Selezionate = 0;
+    int Totale_Cicli = 0;
+    std::vector<int> Estrazione_Selezionata;
+    std::vector<int> Elenco_Estrazioni_Selezionate;
+    std::vector<int> Ciclo_Estrazione;
+    std::vector<int> Inizio_Ciclo;
+    std::vector<int> Fine_Ciclo;
+
     // Flags and options.
     bool Periodo_Da_Applicare = false;
     int Puntatore_Griglie = 0;
@@ -143,6 +154,13 @@ void Imposta_Tabelle_Globali(Stato& stato);
  * at its ends) is left out of the tables. Leaves Estrazione_Corrente at Estrazioni_Caricate.
  */
 void Inizializza_Dati_Archivio(Stato& stato);
+
+/**
+ * Rebuilds the wheel selection from ten ticks (index 1..10, index 0 unused): Ruota_Selezionata gets -1
+ * for each ticked wheel and the count in element 0; Elenco_Ruote_Selezionate lists the wheels in
+ * ascending order after its count. Both are cleared first, so they always describe the same set.
+ */
+void impostaSelezioneRuote(Stato& stato, const std::array<bool, 11>& spuntate);
 
 /**
  * Rebuilds the wheel selection from a text of ten characters, "1" for a selected wheel, as settings

@@ -1,14 +1,20 @@
 #include "Principio.h"
 
+#include "FrmAttesa.h"
+#include "Icone.h"
 #include "Programma.h"
 #include "Prompt.h"
-#include "core/Lotto.h"
+#include "core/Impostazioni.h"
+#include "selection/FrmPeriodo.h"
+#include "selection/FrmRuote.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QToolButton>
 
 namespace ui {
 
@@ -24,8 +30,10 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     connect(voce(mnuArchivio, "mnuArchivioChiudi", QStringLiteral("CHIUDI")), &QAction::triggered, this, &QWidget::close);
 
     QMenu* mnuImpostazioni = menu("mnuImpostazioni", QStringLiteral("Impostazioni"));
-    voce(mnuImpostazioni, "mnuImpostazioniModificaRuote", QStringLiteral("RUOTE"))->setEnabled(false);
-    voce(mnuImpostazioni, "mnuImpostazionModificaPeriodo", QStringLiteral("PERIODO"))->setEnabled(false);
+    connect(voce(mnuImpostazioni, "mnuImpostazioniModificaRuote", QStringLiteral("RUOTE")), &QAction::triggered, this,
+            &PRINCIPIO::mostraRuote);
+    mnuImpostazionModificaPeriodo = voce(mnuImpostazioni, "mnuImpostazionModificaPeriodo", QStringLiteral("PERIODO"));
+    connect(mnuImpostazionModificaPeriodo, &QAction::triggered, this, &PRINCIPIO::mostraPeriodo);
 
     QMenu* mnuRicerche = menu("mnuRicerche", QStringLiteral("Ricerche"));
     voce(mnuRicerche, "mnuRicercheSfoglia", QStringLiteral("Sfoglia Archivio"))->setEnabled(false);
@@ -36,9 +44,9 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni"))->setEnabled(false);
     separatore(mnuOPZIONI, "mnuSepaOpzioni");
-    QAction* mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
+    mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
     mnuOpzioniToolbar->setCheckable(true);
-    mnuOpzioniToolbar->setEnabled(false);
+    connect(mnuOpzioniToolbar, &QAction::triggered, this, &PRINCIPIO::mnuOpzioniToolbar_Click);
 
     QMenu* mnuGuida = menu("mnuGuida", QStringLiteral("Aiuto"));
     QMenu* mnuLINK = mnuGuida->addMenu(QStringLiteral("Link"));
@@ -49,19 +57,40 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     voce(mnuGuida, "mnuGuidaGuidaGenerale", QStringLiteral("Guida generale"))->setEnabled(false);
     voce(mnuGuida, "mnuGuidaInformazioni", QStringLiteral("Informazioni programma"))->setEnabled(false);
 
-    m_informazioni = new QLabel(this);
+    // The toolbar panel: four picture buttons, and the line that tells which archive is loaded.
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    auto* barra = new QHBoxLayout(Frame1);
+    barra->setContentsMargins(4, 2, 4, 2);
+    QToolButton* aggiorna = pulsante(0, iconaAggiornamento(), QStringLiteral("Aggiornamento nuova estrazione"));
+    aggiorna->setEnabled(false);
+    connect(pulsante(1, iconaRuote(), QStringLiteral("Ruote")), &QToolButton::clicked, this, &PRINCIPIO::mostraRuote);
+    connect(pulsante(2, iconaPeriodo(), QStringLiteral("Selezione del Periodo")), &QToolButton::clicked, this, [this] {
+        if (mnuImpostazionModificaPeriodo->isEnabled()) mostraPeriodo();
+    });
+    pulsante(11, iconaGuida(), QStringLiteral("Guida di Quintaro"))->setEnabled(false);
+    for (QToolButton* tasto : Frame1->findChildren<QToolButton*>()) barra->addWidget(tasto);
+    m_informazioni = new QLabel(Frame1);
     m_informazioni->setObjectName(QStringLiteral("lblArchivioCaricato"));
-    m_informazioni->setMargin(6);
-    setCentralWidget(m_informazioni);
+    m_informazioni->setIndent(12);
+    barra->addWidget(m_informazioni, 1);
+    setCentralWidget(Frame1);
     aggiornaInformazioni();
+
+    m_attesa = new frmAttesa;
 
     // A narrow strip across the top of the screen.
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
         const QRect area = schermo->availableGeometry();
         const int larghezza = std::min(area.width(), 800);
-        setGeometry(area.x() + (area.width() - larghezza) / 2, area.y() + 30, larghezza, sizeHint().height());
+        move(area.x() + (area.width() - larghezza) / 2, area.y());
+        resize(larghezza, height());
     }
+    Mostra_Toolbar();
 }
+
+PRINCIPIO::~PRINCIPIO() { delete m_attesa; }
 
 QMenu* PRINCIPIO::menu(const char* nome, const QString& titolo) {
     QMenu* nuovo = menuBar()->addMenu(titolo);
@@ -78,7 +107,42 @@ QAction* PRINCIPIO::voce(QMenu* menu, const char* nome, const QString& titolo) {
 
 void PRINCIPIO::separatore(QMenu* menu, const char* nome) { menu->addSeparator()->setObjectName(QString::fromLatin1(nome)); }
 
-void PRINCIPIO::apertura() { aggiornaInformazioni(); }
+QToolButton* PRINCIPIO::pulsante(int indice, const QIcon& icona, const QString& suggerimento) {
+    auto* tasto = new QToolButton(Frame1);
+    tasto->setObjectName(QStringLiteral("cmdMenuBar_%1").arg(indice));
+    tasto->setIcon(icona);
+    tasto->setIconSize(QSize(32, 32));
+    tasto->setToolTip(suggerimento);
+    tasto->setAutoRaise(true);
+    return tasto;
+}
+
+void PRINCIPIO::apertura() {
+    aggiornaInformazioni();
+    {
+        frm_Ruote ruote(m_stato);
+        ruote.exec();
+    }
+    m_attesa->show();
+    m_attesa->repaint();
+    m_stato.Periodo_Da_Applicare = true;
+    mostraPeriodo();
+    ToolBar_Visiblile();
+}
+
+void PRINCIPIO::mostraRuote() {
+    frm_Ruote ruote(m_stato, this);
+    ruote.exec();
+}
+
+void PRINCIPIO::mostraPeriodo() {
+    if (!m_periodo) m_periodo = new frmPeriodo(m_stato, this, m_attesa);
+    m_periodo->exec();
+}
+
+void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
+
+frmPeriodo* PRINCIPIO::finestraPeriodo() const { return m_periodo; }
 
 void PRINCIPIO::aggiornaInformazioni() {
     const int caricate = m_stato.Estrazioni_Caricate;
@@ -89,16 +153,54 @@ void PRINCIPIO::aggiornaInformazioni() {
     const auto testo = [](const std::vector<std::string>& tabella, int d) {
         return testoArchivio(tabella[static_cast<std::size_t>(d)]).trimmed();
     };
-    m_informazioni->setText(QStringLiteral("Archivio caricato: %1 estrazioni, dal %2 (concorso %3) al %4 (concorso %5).")
+    m_informazioni->setText(QStringLiteral("Archivio: %1 estrazioni caricate, dal %2 al %3 (concorso %4)")
                                 .arg(caricate)
-                                .arg(testo(m_stato.Data_Estrazione, 1), testo(m_stato.Concorso_Estrazione, 1),
-                                     testo(m_stato.Data_Estrazione, caricate), testo(m_stato.Concorso_Estrazione, caricate)));
+                                .arg(testo(m_stato.Data_Estrazione, 1), testo(m_stato.Data_Estrazione, caricate),
+                                     testo(m_stato.Concorso_Estrazione, caricate)));
+}
+
+void PRINCIPIO::ToolBar_Visiblile() {
+    const int valore = core::Leggi_Numero_Impostazione(m_stato, 100);
+    m_stato.Toolbar_Visibile = valore >= 0 && valore <= 1 ? valore : 1;
+    mnuOpzioniToolbar->setChecked(m_stato.Toolbar_Visibile == 1);
+    if (m_stato.Toolbar_Visibile == 1)
+        Mostra_Toolbar();
+    else
+        Non_Mostra_Toolbar();
+}
+
+void PRINCIPIO::adattaAltezza() {
+    const int altezza = menuBar()->sizeHint().height() + (Frame1->isHidden() ? 0 : Frame1->sizeHint().height());
+    setFixedHeight(altezza);
+}
+
+void PRINCIPIO::Mostra_Toolbar() {
+    Frame1->show();
+    adattaAltezza();
+}
+
+void PRINCIPIO::Non_Mostra_Toolbar() {
+    Frame1->hide();
+    adattaAltezza();
+}
+
+void PRINCIPIO::mnuOpzioniToolbar_Click() {
+    // The action has already toggled its check mark: it now says what the user asked for.
+    if (mnuOpzioniToolbar->isChecked()) {
+        m_stato.Toolbar_Visibile = 1;
+        Mostra_Toolbar();
+    } else {
+        m_stato.Toolbar_Visibile = 0;
+        Non_Mostra_Toolbar();
+    }
+    core::Scrivi_Impostazione(m_stato, 100, m_stato.Toolbar_Visibile == 1 ? "1" : "0");
 }
 
 void PRINCIPIO::closeEvent(QCloseEvent* evento) {
     if (prompt::chiedi(this, titoloProgramma(),
                        QStringLiteral("Chiudere l' applicazione ") + titoloProgramma() + QStringLiteral(" ?"))) {
         evento->accept();
+        m_attesa->close();
         emit programmaTerminato();
     } else {
         evento->ignore();

@@ -3,26 +3,47 @@
 #include "core/Stato.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
+class QFrame;
 class QLabel;
 class QMenu;
+class QToolButton;
 
 namespace ui {
 
+class frmAttesa;
+class frmPeriodo;
+
 /**
- * The main window: a narrow strip with the menu bar from which every other window opens, and a line
- * that tells which archive is loaded. Closing it in any way asks whether to end the program.
+ * The main window: a narrow strip with the menu bar and an optional toolbar from which every other
+ * window opens. Its opening leads the first choice of wheels and search period. Closing it in any
+ * way asks whether to end the program.
  */
 class PRINCIPIO : public QMainWindow {
     Q_OBJECT
 public:
     explicit PRINCIPIO(core::Stato& stato, QWidget* genitore = nullptr);
+    ~PRINCIPIO() override;
 
-    /** What the main window does once shown at start-up. */
+    /** The opening at start-up: wheels, then the wait window and the period applied by itself, then the toolbar. */
     void apertura();
     /** Rewrites the line that describes the loaded archive. */
     void aggiornaInformazioni();
+    /** Shows the wheel window modally. */
+    void mostraRuote();
+    /** Shows the period window modally, creating it (and so applying the period when due) the first time. */
+    void mostraPeriodo();
+    /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
+    void scartaPeriodo();
+    /** The period window, once created. */
+    frmPeriodo* finestraPeriodo() const;
+
+    /** Applies the toolbar setting of field 100. */
+    void ToolBar_Visiblile();
+    void Mostra_Toolbar();
+    void Non_Mostra_Toolbar();
 
 signals:
     /** The user confirmed the end of the program. */
@@ -35,9 +56,17 @@ private:
     QMenu* menu(const char* nome, const QString& titolo);
     QAction* voce(QMenu* menu, const char* nome, const QString& titolo);
     void separatore(QMenu* menu, const char* nome);
+    QToolButton* pulsante(int indice, const QIcon& icona, const QString& suggerimento);
+    void mnuOpzioniToolbar_Click();
+    void adattaAltezza();
 
     core::Stato& m_stato;
+    QFrame* Frame1 = nullptr;
     QLabel* m_informazioni = nullptr;
+    QAction* mnuImpostazionModificaPeriodo = nullptr;
+    QAction* mnuOpzioniToolbar = nullptr;
+    frmAttesa* m_attesa = nullptr;
+    QPointer<frmPeriodo> m_periodo;
 };
 
 } // namespace ui

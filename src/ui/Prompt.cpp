@@ -11,6 +11,7 @@ bool mostraDavvero(QWidget* genitore, const Richiesta& richiesta) {
     box.setWindowTitle(richiesta.titolo);
     box.setText(richiesta.testo);
     switch (richiesta.tipo) {
+    case Tipo::Nessuna: box.setIcon(QMessageBox::NoIcon); break;
     case Tipo::Informazione: box.setIcon(QMessageBox::Information); break;
     case Tipo::Avviso: box.setIcon(QMessageBox::Warning); break;
     case Tipo::Domanda: box.setIcon(QMessageBox::Question); break;

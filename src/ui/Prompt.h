@@ -14,7 +14,7 @@ class QWidget;
  */
 namespace ui::prompt {
 
-enum class Tipo { Informazione, Avviso, Domanda };
+enum class Tipo { Nessuna, Informazione, Avviso, Domanda };
 
 /** A box as the program asks for it. */
 struct Richiesta {

@@ -5,6 +5,10 @@
 #include "ui/LeggiEstrazioni.h"
 #include "ui/LogoIniziale.h"
 #include "ui/Principio.h"
+#include "ui/selection/FrmPeriodo.h"
+#include "ui/selection/FrmRuote.h"
+
+#include <QCheckBox>
 
 #include <QLabel>
 #include <QMenuBar>
@@ -86,11 +90,35 @@ void TestAvvio::okCaricaLArchivioEApreLaFinestraPrincipale() {
     ui::LogoIniziale logo(stato);
     logo.show();
     QSignalSpy fine(&logo, &ui::LogoIniziale::programmaTerminato);
-    ScriptPrompt script;
+    ScriptPrompt script({true}); // the day-membership table is repaired at the first start
     prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* finestra) { finestra->cmdSkip_Click(); });
+    bool attesaVisibile = false;
+    prova::QuandoModale<ui::frm_Ruote> ruote([&](ui::frm_Ruote* finestra) {
+        QVERIFY(finestra->ck_Ruota(1)->isChecked());
+        QVERIFY(finestra->ck_Ruota(10)->isChecked());
+        QVERIFY(!finestra->ck_Ruota(2)->isChecked());
+        QTest::mouseClick(finestra->findChild<QPushButton*>("cmd_Ok"), Qt::LeftButton);
+    });
+    prova::QuandoModale<ui::frmPeriodo> periodo([&](ui::frmPeriodo* finestra) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("frmAttesa") && w->isVisible()) attesaVisibile = true;
+        QTest::mouseClick(finestra->findChild<QPushButton*>("cmdToolbarPeriodo_10"), Qt::LeftButton);
+    });
     QTest::mouseClick(logo.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
 
     QVERIFY(carica.eseguita());
+    QVERIFY(ruote.eseguita());
+    QVERIFY(periodo.eseguita());
+    QVERIFY(!attesaVisibile); // the first application closed the wait window
+    QCOMPARE(script.mostrati().size(), 1);
+    QVERIFY(script.mostrati().at(0).titolo.startsWith(QStringLiteral("ERRORE LETTURA  - ")));
+
+    // The default period: every loaded draw, one cycle.
+    QCOMPARE(stato.Totale_Cicli, 1);
+    QCOMPARE(stato.Totale_Estrazioni_Selezionate, 5);
+    QCOMPARE(stato.Inizio_Ciclo[1], 1);
+    QCOMPARE(stato.Fine_Ciclo[1], 5);
+    QVERIFY(!stato.Periodo_Da_Applicare);
     QCOMPARE(fine.size(), 0);
     ui::PRINCIPIO* principale = logo.finestraPrincipale();
     QVERIFY(principale);
@@ -107,7 +135,6 @@ void TestAvvio::okCaricaLArchivioEApreLaFinestraPrincipale() {
     QCOMPARE(stato.Ultima_Estrazione_Anno(2003), 5);
     QCOMPARE(stato.Elenco_Ruote_Selezionate[0], 2);
     QCOMPARE(stato.Elenco_Ruote_Selezionate[2], 10);
-    QCOMPARE(stato.Estrazione_Corrente, 5);
 
     const QStringList menu = [&] {
         QStringList titoli;

@@ -1,0 +1,123 @@
+#include "Periodo.h"
+
+#include "core/Impostazioni.h"
+#include "core/Lotto.h"
+#include "core/Testo.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace selection {
+
+int Percentuale_Avanzamento(int a, int b, int x) {
+    const int s = b - a;
+    const int t = x - a;
+    if (s < 1 || t < 1) return 1;
+    return static_cast<int>(std::floor(100.0 / (static_cast<double>(s) / static_cast<double>(t))));
+}
+
+int annoEstrazione(core::Stato& stato, int d) {
+    stato.Estrazione_Corrente = d;
+    return core::LOTTO(stato).NumeroANNO();
+}
+
+int inizioAnnoPrecedente(const core::Stato& stato, int anno) {
+    for (int y = std::min(anno - 1, stato.Ultimo_Anno); y >= stato.Primo_Anno; --y)
+        if (const int d = stato.Prima_Estrazione_Anno(y); d > 0) return d;
+    return 1;
+}
+
+int inizioAnnoSuccessivo(const core::Stato& stato, int anno) {
+    for (int y = std::max(anno + 1, stato.Primo_Anno); y <= stato.Ultimo_Anno; ++y)
+        if (const int d = stato.Prima_Estrazione_Anno(y); d > 0) return d;
+    return 0;
+}
+
+int fineCicli(const core::Stato& stato, int anno, int cicli) {
+    for (int y = anno + cicli - 1; y >= anno; --y)
+        if (const int d = stato.Ultima_Estrazione_Anno(y); d > 0) return d;
+    return 0;
+}
+
+namespace {
+
+void azzeraPeriodo(core::Stato& stato, int cicli) {
+    const auto dimensione = static_cast<std::size_t>(std::max(stato.Estrazioni_Caricate, 0)) + 1;
+    stato.Estrazione_Selezionata.assign(dimensione, 0);
+    stato.Elenco_Estrazioni_Selezionate.assign(dimensione, 0);
+    stato.Ciclo_Estrazione.assign(dimensione, 0);
+    stato.Inizio_Ciclo.assign(static_cast<std::size_t>(cicli) + 1, 0);
+    stato.Fine_Ciclo.assign(static_cast<std::size_t>(cicli) + 1, 0);
+    stato.Totale_Estrazioni_Selezionate = 0;
+    stato.Totale_Cicli = 0;
+}
+
+void seleziona(core::Stato& stato, int d, int ciclo) {
+    const auto indice = static_cast<std::size_t>(d);
+    stato.Estrazione_Selezionata[indice] = -1;
+    stato.Elenco_Estrazioni_Selezionate[static_cast<std::size_t>(++stato.Totale_Estrazioni_Selezionate)] = d;
+    stato.Ciclo_Estrazione[indice] = ciclo;
+}
+
+} // namespace
+
+void applicaFrazionato(core::Stato& stato, int da, int a, const Avanzamento& avanzamento) {
+    azzeraPeriodo(stato, 1);
+    da = std::max(da, 1);
+    a = std::min(a, stato.Estrazioni_Caricate);
+    int contatore = 0;
+    for (int d = da; d <= a; ++d) {
+        if (++contatore == 100) {
+            if (avanzamento) avanzamento(Percentuale_Avanzamento(da, a, d));
+            contatore = 0;
+        }
+        seleziona(stato, d, 1);
+    }
+    stato.Totale_Cicli = 1;
+    stato.Inizio_Ciclo[1] = stato.Elenco_Estrazioni_Selezionate[1 <= stato.Totale_Estrazioni_Selezionate ? 1 : 0];
+    stato.Fine_Ciclo[1] = stato.Elenco_Estrazioni_Selezionate[static_cast<std::size_t>(stato.Totale_Estrazioni_Selezionate)];
+}
+
+void applicaCicli(core::Stato& stato, int primo, int cicli, const Avanzamento& avanzamento) {
+    cicli = std::max(cicli, 0);
+    azzeraPeriodo(stato, cicli);
+    const int primoAnno = annoEstrazione(stato, std::clamp(primo, 1, std::max(stato.Estrazioni_Caricate, 1)));
+    const int ultimoAnno = primoAnno + cicli - 1;
+    for (int anno = primoAnno, ciclo = 1; anno <= ultimoAnno; ++anno, ++ciclo) {
+        if (avanzamento) avanzamento(Percentuale_Avanzamento(primoAnno, ultimoAnno, anno));
+        const int inizio = stato.Prima_Estrazione_Anno(anno);
+        const int fine = std::min(stato.Ultima_Estrazione_Anno(anno), stato.Estrazioni_Caricate);
+        if (inizio < 1) continue; // a year without loaded draws: its cycle stays empty
+        for (int d = inizio; d <= fine; ++d) {
+            seleziona(stato, d, ciclo);
+            if (d == inizio) stato.Inizio_Ciclo[static_cast<std::size_t>(ciclo)] = d;
+            stato.Fine_Ciclo[static_cast<std::size_t>(ciclo)] = d;
+        }
+    }
+    stato.Totale_Cicli = cicli;
+}
+
+bool caricaGiornataAppartenenza(core::Stato& stato) {
+    auto& tabella = stato.Giornata_Appartenenza;
+    std::array<std::string, 8> testi;
+    bool completi = true;
+    for (int k = 1; k <= 7; ++k) {
+        testi[static_cast<std::size_t>(k)] = std::string(core::senzaSpaziFinali(core::Leggi_Impostazione(stato, 12 + k)));
+        if (testi[static_cast<std::size_t>(k)].empty()) completi = false;
+    }
+    if (completi)
+        for (int k = 1; k <= 7; ++k)
+            tabella[static_cast<std::size_t>(k)] = core::valoreNumerico(testi[static_cast<std::size_t>(k)]);
+    bool valida = true;
+    for (int k = 1; k <= 7; ++k)
+        if (tabella[static_cast<std::size_t>(k)] < 1 || tabella[static_cast<std::size_t>(k)] > 7) valida = false;
+    if (valida) return true;
+    static constexpr int predefiniti[8] = {0, 6, 6, 3, 3, 3, 6, 6};
+    for (int k = 1; k <= 7; ++k) {
+        tabella[static_cast<std::size_t>(k)] = predefiniti[k];
+        core::Scrivi_Impostazione(stato, 12 + k, " " + std::to_string(predefiniti[k]));
+    }
+    return false;
+}
+
+} // namespace selection

@@ -1,0 +1,30 @@
+#include "FrmAttesa.h"
+
+#include "Programma.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace ui {
+
+frmAttesa::frmAttesa(QWidget* genitore) : QWidget(genitore, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("frmAttesa"));
+    setWindowTitle(titoloProgramma());
+    auto* layout = new QVBoxLayout(this);
+    auto* testo = new QLabel(QStringLiteral("Elaborazione in corso, ATTENDERE"), this);
+    testo->setObjectName(QStringLiteral("lblAttesa"));
+    QFont carattere = testo->font();
+    carattere.setPointSize(carattere.pointSize() + 4);
+    carattere.setBold(true);
+    testo->setFont(carattere);
+    testo->setAlignment(Qt::AlignCenter);
+    testo->setMargin(24);
+    layout->addWidget(testo);
+}
+
+void frmAttesa::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    centraSulloSchermo(this);
+}
+
+} // namespace ui

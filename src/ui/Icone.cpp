@@ -1,0 +1,85 @@
+#include "Icone.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <cmath>
+#include <functional>
+
+namespace ui {
+
+namespace {
+
+QIcon disegna(const std::function<void(QPainter&)>& pittura) {
+    QPixmap immagine(32, 32);
+    immagine.fill(Qt::transparent);
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittura(pittore);
+    return QIcon(immagine);
+}
+
+} // namespace
+
+QIcon iconaAggiornamento() {
+    return disegna([](QPainter& p) {
+        p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5, 3, 18, 24));
+        p.setPen(QPen(QColor(0x99, 0x99, 0x99), 1));
+        for (int y = 8; y <= 20; y += 4) p.drawLine(QPointF(8, y), QPointF(20, y));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1e, 0x8c, 0x2e));
+        p.drawEllipse(QPointF(23, 23), 8, 8);
+        p.setPen(QPen(Qt::white, 2.5));
+        p.drawLine(QPointF(23, 18.5), QPointF(23, 27.5));
+        p.drawLine(QPointF(18.5, 23), QPointF(27.5, 23));
+    });
+}
+
+QIcon iconaRuote() {
+    return disegna([](QPainter& p) {
+        p.setPen(QPen(QColor(0x0b, 0x3d, 0x91), 2.5));
+        p.setBrush(QColor(0xd8, 0xe6, 0xfa));
+        p.drawEllipse(QPointF(16, 16), 13, 13);
+        for (int i = 0; i < 10; ++i) {
+            const double angolo = i * 3.14159265 / 5;
+            p.drawLine(QPointF(16, 16), QPointF(16 + 13 * std::cos(angolo), 16 + 13 * std::sin(angolo)));
+        }
+        p.setBrush(QColor(0x0b, 0x3d, 0x91));
+        p.drawEllipse(QPointF(16, 16), 3, 3);
+    });
+}
+
+QIcon iconaPeriodo() {
+    return disegna([](QPainter& p) {
+        p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(3, 6, 26, 23));
+        p.setBrush(QColor(0xc0, 0x1c, 0x28));
+        p.drawRect(QRectF(3, 6, 26, 6));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x55, 0x55, 0x55));
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 4; ++c) p.drawRect(QRectF(6 + c * 6, 15 + r * 4.5, 3.5, 3));
+        p.setBrush(QColor(0x1e, 0x5a, 0xc8));
+        p.drawRect(QRectF(12, 19.5, 9.5, 3));
+    });
+}
+
+QIcon iconaGuida() {
+    return disegna([](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1e, 0x5a, 0xc8));
+        p.drawEllipse(QPointF(16, 16), 14, 14);
+        QFont carattere;
+        carattere.setBold(true);
+        carattere.setPixelSize(22);
+        p.setFont(carattere);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("?"));
+    });
+}
+
+} // namespace ui

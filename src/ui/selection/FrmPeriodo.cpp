@@ -1,0 +1,409 @@
+#include "FrmPeriodo.h"
+
+#include "core/Impostazioni.h"
+#include "selection/Periodo.h"
+#include "selection/Ruote.h"
+#include "ui/Programma.h"
+#include "ui/Prompt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+QLabel* valore(QWidget* genitore, const char* nome, int larghezza = 90) {
+    auto* etichetta = new QLabel(genitore);
+    etichetta->setObjectName(QString::fromLatin1(nome));
+    etichetta->setFrameShape(QFrame::Panel);
+    etichetta->setFrameShadow(QFrame::Sunken);
+    etichetta->setMinimumWidth(larghezza);
+    return etichetta;
+}
+
+QScrollBar* barra(QWidget* genitore, const char* nome) {
+    auto* scroll = new QScrollBar(Qt::Horizontal, genitore);
+    scroll->setObjectName(QString::fromLatin1(nome));
+    scroll->setMinimumHeight(20);
+    return scroll;
+}
+
+QCheckBox* casella(QWidget* genitore, const char* nome, const QString& testo) {
+    auto* box = new QCheckBox(testo, genitore);
+    box->setObjectName(QString::fromLatin1(nome));
+    return box;
+}
+
+/** Sets a bar's value; when it already has it, runs the bar's action all the same. */
+void imposta(QScrollBar* barra, int valore, const std::function<void()>& azione) {
+    if (barra->value() == valore)
+        azione();
+    else
+        barra->setValue(valore);
+}
+
+} // namespace
+
+frmPeriodo::frmPeriodo(core::Stato& stato, QWidget* genitore, QWidget* attesa)
+    : QDialog(genitore), m_stato(stato), m_attesa(attesa) {
+    setObjectName(QStringLiteral("frmPeriodo"));
+    setWindowTitle(QStringLiteral("SELEZIONE del PERIODO di ricerca."));
+    costruisci();
+    START_Periodo();
+}
+
+void frmPeriodo::costruisci() {
+    auto* principale = new QVBoxLayout(this);
+    lblTotaleEstrazioniCaricate = new QLabel(this);
+    lblTotaleEstrazioniCaricate->setObjectName(QStringLiteral("lblTotaleEstrazioniCaricate"));
+    principale->addWidget(lblTotaleEstrazioniCaricate);
+
+    auto* periodo = new QGroupBox(QStringLiteral("Periodo"), this);
+    auto* griglia = new QGridLayout(periodo);
+    int riga = 0;
+    griglia->addWidget(new QLabel(QStringLiteral("DAL:  INIZIO SELEZIONE:"), periodo), riga++, 0, 1, 6);
+    hscDalFrazionato = barra(periodo, "hscDalFrazionato");
+    griglia->addWidget(hscDalFrazionato, riga++, 0, 1, 6);
+    griglia->addWidget(new QLabel(QStringLiteral("Data:"), periodo), riga, 0);
+    lblDataDalFrazionato = valore(periodo, "lblDataDalFrazionato");
+    griglia->addWidget(lblDataDalFrazionato, riga, 1);
+    griglia->addWidget(new QLabel(QStringLiteral("Concorso:"), periodo), riga, 2);
+    lblConcorsoDalFrazionato = valore(periodo, "lblConcorsoDalFrazionato");
+    griglia->addWidget(lblConcorsoDalFrazionato, riga, 3);
+    griglia->addWidget(new QLabel(QStringLiteral("Estrazione n°"), periodo), riga, 4);
+    lblEstrazioneDalFrazionato = valore(periodo, "lblEstrazioneDalFrazionato", 60);
+    griglia->addWidget(lblEstrazioneDalFrazionato, riga++, 5);
+
+    griglia->addWidget(new QLabel(QStringLiteral("Fine selezione:"), periodo), riga, 0, 1, 4);
+    LblAlFine = new QLabel(periodo);
+    LblAlFine->setObjectName(QStringLiteral("LblAlFine"));
+    griglia->addWidget(LblAlFine, riga++, 4, 1, 2, Qt::AlignRight);
+    hscAlFrazionato = barra(periodo, "hscAlFrazionato");
+    griglia->addWidget(hscAlFrazionato, riga++, 0, 1, 6);
+    griglia->addWidget(new QLabel(QStringLiteral("Data:"), periodo), riga, 0);
+    lblDataAlFrazionato = valore(periodo, "lblDataAlFrazionato");
+    griglia->addWidget(lblDataAlFrazionato, riga, 1);
+    griglia->addWidget(new QLabel(QStringLiteral("Concorso:"), periodo), riga, 2);
+    lblConcorsoAlFrazionato = valore(periodo, "lblConcorsoAlFrazionato");
+    griglia->addWidget(lblConcorsoAlFrazionato, riga, 3);
+    griglia->addWidget(new QLabel(QStringLiteral("Estrazione n°"), periodo), riga, 4);
+    lblEstrazioneAlFrazionato = valore(periodo, "lblEstrazioneAlFrazionato", 60);
+    griglia->addWidget(lblEstrazioneAlFrazionato, riga++, 5);
+
+    griglia->addWidget(new QLabel(QStringLiteral("Estrazioni    di Intervallo:"), periodo), riga, 0, 1, 2);
+    lblSelezionateFrazionato = valore(periodo, "lblSelezionateFrazionato", 60);
+    griglia->addWidget(lblSelezionateFrazionato, riga++, 2);
+
+    griglia->addWidget(new QLabel(QStringLiteral("Cicli (anni interi):"), periodo), riga, 0, 1, 2);
+    lblCicliFrazionato = valore(periodo, "lblCicliFrazionato", 60);
+    griglia->addWidget(lblCicliFrazionato, riga, 2);
+    lblMaxHscCicliFrazionato = new QLabel(periodo);
+    lblMaxHscCicliFrazionato->setObjectName(QStringLiteral("lblMaxHscCicliFrazionato"));
+    griglia->addWidget(lblMaxHscCicliFrazionato, riga++, 4, 1, 2, Qt::AlignRight);
+    hscCicliFrazionato = barra(periodo, "hscCicliFrazionato");
+    griglia->addWidget(hscCicliFrazionato, riga++, 0, 1, 6);
+    principale->addWidget(periodo);
+
+    auto* opzioni = new QHBoxLayout;
+    chkInizioAnnualeFrazionato = casella(this, "chkInizioAnnualeFrazionato", QStringLiteral("Inizio annuale"));
+    chkLimitScrollbar = casella(this, "chkLimitScrollbar", QStringLiteral("Superamento limiti scroll Bar"));
+    chkConfermaApplica = casella(this, "chkConfermaApplica", QStringLiteral("Messaggio conferma Applica periodo"));
+    for (QCheckBox* box : {chkInizioAnnualeFrazionato, chkLimitScrollbar, chkConfermaApplica}) {
+        box->setChecked(true);
+        opzioni->addWidget(box);
+    }
+    principale->addLayout(opzioni);
+
+    auto* ruote = new QGroupBox(QStringLiteral("Ruote"), this);
+    auto* grigliaRuote = new QGridLayout(ruote);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        auto* box = new QCheckBox(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(w)]), ruote);
+        box->setObjectName(QStringLiteral("chkRuotePeriodo_%1").arg(w));
+        chkRuotePeriodo[static_cast<std::size_t>(w)] = box;
+        grigliaRuote->addWidget(box, (w - 1) / 5, (w - 1) % 5);
+        connect(box, &QCheckBox::clicked, this, &frmPeriodo::Imposta_Ruote_Periodo);
+    }
+    lblNumeroRuote = new QLabel(ruote);
+    lblNumeroRuote->setObjectName(QStringLiteral("lblNumeroRuote"));
+    lblRuote = new QLabel(ruote);
+    lblRuote->setObjectName(QStringLiteral("lblRuote"));
+    grigliaRuote->addWidget(lblNumeroRuote, 2, 0, 1, 2);
+    grigliaRuote->addWidget(lblRuote, 2, 2, 1, 3);
+    principale->addWidget(ruote);
+
+    auto* operazione = new QHBoxLayout;
+    operazione->addWidget(new QLabel(QStringLiteral("Operazione in corso:"), this));
+    prgSelPeriodo = new QProgressBar(this);
+    prgSelPeriodo->setObjectName(QStringLiteral("prgSelPeriodo"));
+    prgSelPeriodo->setRange(0, 100);
+    prgSelPeriodo->setValue(0);
+    operazione->addWidget(prgSelPeriodo, 1);
+    principale->addLayout(operazione);
+
+    auto* pulsanti = new QHBoxLayout;
+    cmdApplicaPeriodoFrazionato = new QPushButton(QStringLiteral("Applica"), this);
+    cmdApplicaPeriodoFrazionato->setObjectName(QStringLiteral("cmdApplicaPeriodoFrazionato"));
+    cmdResetFrazionato = new QPushButton(QStringLiteral("reset"), this);
+    cmdResetFrazionato->setObjectName(QStringLiteral("cmdResetFrazionato"));
+    auto* guida = new QPushButton(QStringLiteral("Guida"), this);
+    guida->setObjectName(QStringLiteral("CmdHelpModificaPeriodo1"));
+    guida->setEnabled(false);
+    guida->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
+    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdChiudi->setObjectName(QStringLiteral("cmdToolbarPeriodo_10"));
+    for (QPushButton* pulsante : {cmdApplicaPeriodoFrazionato, cmdResetFrazionato, guida, cmdChiudi}) {
+        pulsante->setAutoDefault(false);
+        pulsante->setMinimumWidth(90);
+    }
+    pulsanti->addWidget(cmdApplicaPeriodoFrazionato);
+    pulsanti->addWidget(cmdResetFrazionato);
+    pulsanti->addStretch();
+    pulsanti->addWidget(guida);
+    pulsanti->addWidget(cmdChiudi);
+    principale->addLayout(pulsanti);
+    setMinimumWidth(620);
+
+    connect(hscDalFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscDalFrazionato_Change);
+    connect(hscAlFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscAlFrazionato_Change);
+    connect(hscCicliFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscCicliFrazionato_Change);
+    connect(chkInizioAnnualeFrazionato, &QCheckBox::toggled, this, &frmPeriodo::chkInizioAnnualeFrazionato_Click);
+    connect(chkLimitScrollbar, &QCheckBox::toggled, this, &frmPeriodo::chkLimitScrollbar_Click);
+    connect(cmdApplicaPeriodoFrazionato, &QPushButton::clicked, this, &frmPeriodo::cmdApplicaPeriodoFrazionato_Click);
+    connect(cmdResetFrazionato, &QPushButton::clicked, this, &frmPeriodo::cmdResetFrazionato_Click);
+    connect(cmdChiudi, &QPushButton::clicked, this, &frmPeriodo::cmdChiudi_Click);
+}
+
+int frmPeriodo::anno(int d) { return selection::annoEstrazione(m_stato, d); }
+
+void frmPeriodo::START_Periodo() {
+    lblTotaleEstrazioniCaricate->setText(QStringLiteral("Totale estrazioni caricate = %1").arg(m_stato.Estrazioni_Caricate));
+    if (!selection::caricaGiornataAppartenenza(m_stato))
+        prompt::informa(this, QStringLiteral("ERRORE LETTURA  - ") + titoloProgramma(),
+                        QStringLiteral("Errore nella lettura dei Giorni di appartenenza. I giorni cadenti in ME, GI, VE "
+                                       "saranno contati come appartenenti alle estrazioni di MERCOLEDI, i restanti come "
+                                       "appartenenti al SABATO"),
+                        prompt::Tipo::Avviso);
+    RESET_Periodo_FRAZIONATO_Ciclico();
+    if (m_stato.Periodo_Da_Applicare) {
+        cmdApplicaPeriodoFrazionato_Click();
+        m_stato.Periodo_Da_Applicare = false;
+    }
+}
+
+void frmPeriodo::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    centraSulloSchermo(this);
+    Imposta_Ruote_Periodo();
+    cmdChiudi->setFocus();
+}
+
+void frmPeriodo::changeEvent(QEvent* evento) {
+    QDialog::changeEvent(evento);
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Imposta_Ruote_Periodo();
+        cmdChiudi->setFocus();
+    }
+}
+
+void frmPeriodo::Imposta_Ruote_Periodo() {
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        QCheckBox* box = chkRuotePeriodo[static_cast<std::size_t>(w)];
+        const bool selezionata = m_stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1;
+        box->setChecked(selezionata);
+        QFont carattere = box->font();
+        carattere.setBold(selezionata);
+        box->setFont(carattere);
+        QPalette colori = palette();
+        if (selezionata) colori.setColor(QPalette::WindowText, QColor(Qt::blue));
+        box->setPalette(colori);
+    }
+    lblNumeroRuote->setText(QString::fromStdString(selection::testoNumeroRuote(m_stato)));
+    lblRuote->setText(QString::fromStdString(selection::sigleRuoteSelezionate(m_stato)));
+}
+
+void frmPeriodo::mostraEstrazione(int d, QLabel* data, QLabel* concorso, QLabel* indice) {
+    if (d < 1 || d > m_stato.Estrazioni_Caricate) {
+        data->clear();
+        concorso->clear();
+        indice->clear();
+        return;
+    }
+    data->setText(testoArchivio(m_stato.Data_Estrazione[static_cast<std::size_t>(d)]));
+    concorso->setText(testoArchivio(m_stato.Concorso_Estrazione[static_cast<std::size_t>(d)]));
+    indice->setText(QString::number(d));
+}
+
+void frmPeriodo::impostaMassimoCicli(int massimo) {
+    // A lower maximum also lowers the value, and the cycles bar's action runs.
+    hscCicliFrazionato->setMaximum(std::max(massimo, 0));
+}
+
+void frmPeriodo::RESET_Periodo_FRAZIONATO_Ciclico() {
+    const int caricate = std::max(m_stato.Estrazioni_Caricate, 1);
+    chkLimitScrollbar->setChecked(core::Leggi_Numero_Impostazione(m_stato, 21) >= 1);
+    chkInizioAnnualeFrazionato->setChecked(false);
+    hscDalFrazionato->setRange(1, caricate);
+    hscDalFrazionato->setValue(1);
+    hscAlFrazionato->setRange(1, caricate);
+    hscAlFrazionato->setValue(caricate);
+    m_inizioAnnualeRicordato = true;
+    hscCicliFrazionato->setRange(0, std::max(m_stato.Numero_Anni, 0));
+    imposta(hscCicliFrazionato, 0, [this] { hscCicliFrazionato_Change(); });
+    chkInizioAnnualeFrazionato->setChecked(true);
+}
+
+void frmPeriodo::chkInizioAnnualeFrazionato_Click() {
+    if (hscCicliFrazionato->value() >= 1 && !chkInizioAnnualeFrazionato->isChecked())
+        chkInizioAnnualeFrazionato->setChecked(true); // cycles always work on whole years
+    if (chkInizioAnnualeFrazionato->isChecked()) {
+        const int inizio = m_stato.Prima_Estrazione_Anno(anno(hscDalFrazionato->value()));
+        if (inizio < 1) return; // a draw whose year lies outside the year tables stays where it is
+        m_primaRicordata = inizio;
+        hscDalFrazionato->setValue(inizio);
+    }
+}
+
+void frmPeriodo::hscDalFrazionato_Change() {
+    if (chkInizioAnnualeFrazionato->isChecked()) {
+        const int P = std::max(m_primaRicordata, 1);
+        const int Y = anno(P);
+        const int valore = hscDalFrazionato->value();
+        if (P > valore) {
+            hscDalFrazionato->setValue(selection::inizioAnnoPrecedente(m_stato, Y));
+        } else if (P < valore) {
+            const int successivo = selection::inizioAnnoSuccessivo(m_stato, Y);
+            if (successivo < 1) {
+                const int inizio = m_stato.Prima_Estrazione_Anno(Y);
+                hscDalFrazionato->setValue(inizio >= 1 ? inizio : P);
+            } else {
+                hscDalFrazionato->setValue(successivo);
+                m_primaRicordata = successivo;
+            }
+        }
+    }
+
+    if (hscAlFrazionato->isEnabled()) {
+        lblSelezionateFrazionato->setText(QString::number(hscAlFrazionato->value() - hscDalFrazionato->value() + 1));
+        if (hscDalFrazionato->value() > hscAlFrazionato->value()) {
+            if (chkLimitScrollbar->isChecked())
+                hscAlFrazionato->setValue(hscDalFrazionato->value());
+            else
+                hscDalFrazionato->setValue(hscAlFrazionato->value());
+        }
+    }
+
+    const int prima = hscDalFrazionato->value();
+    mostraEstrazione(prima, lblDataDalFrazionato, lblConcorsoDalFrazionato, lblEstrazioneDalFrazionato);
+
+    if (hscCicliFrazionato->value() > 0) {
+        const int Y = anno(prima);
+        impostaMassimoCicli(m_stato.Ultimo_Anno - Y + 1);
+        const int fine = selection::fineCicli(m_stato, Y, hscCicliFrazionato->value());
+        mostraEstrazione(fine, lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato);
+        lblSelezionateFrazionato->setText(fine >= 1 ? QString::number(fine - prima + 1) : QStringLiteral("0"));
+        lblMaxHscCicliFrazionato->setText(QStringLiteral("Max = %1").arg(hscCicliFrazionato->maximum()));
+    }
+
+    m_primaRicordata = hscDalFrazionato->value();
+    impostaMassimoCicli(m_stato.Ultimo_Anno - anno(m_primaRicordata) + 1);
+}
+
+void frmPeriodo::hscAlFrazionato_Change() {
+    if (!hscAlFrazionato->isEnabled()) return;
+    if (hscAlFrazionato->value() < hscDalFrazionato->value()) {
+        if (chkLimitScrollbar->isChecked())
+            hscDalFrazionato->setValue(hscAlFrazionato->value());
+        else
+            hscAlFrazionato->setValue(hscDalFrazionato->value());
+    }
+    LblAlFine->setText(QStringLiteral("Max = %1").arg(hscAlFrazionato->maximum()));
+    mostraEstrazione(hscAlFrazionato->value(), lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato);
+    lblSelezionateFrazionato->setText(QString::number(hscAlFrazionato->value() - hscDalFrazionato->value() + 1));
+}
+
+void frmPeriodo::hscCicliFrazionato_Change() {
+    const int C = hscCicliFrazionato->value();
+    if (C == 0) {
+        chkInizioAnnualeFrazionato->setChecked(m_inizioAnnualeRicordato);
+        hscAlFrazionato->setEnabled(true);
+        hscAlFrazionato_Change();
+    } else {
+        m_inizioAnnualeRicordato = chkInizioAnnualeFrazionato->isChecked();
+        chkInizioAnnualeFrazionato->setChecked(true);
+        hscAlFrazionato->setEnabled(false);
+        lblDataAlFrazionato->clear();
+        lblConcorsoAlFrazionato->clear();
+        lblEstrazioneAlFrazionato->clear();
+        lblSelezionateFrazionato->clear();
+        LblAlFine->clear();
+        hscDalFrazionato_Change();
+        lblMaxHscCicliFrazionato->setText(QStringLiteral("Max = %1").arg(hscCicliFrazionato->maximum()));
+    }
+    lblCicliFrazionato->setText(C == 0 ? QStringLiteral("Fraz.") : QString::number(C));
+}
+
+void frmPeriodo::chkLimitScrollbar_Click() {
+    core::Scrivi_Impostazione(m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
+}
+
+void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {
+    if (m_stato.Periodo_Da_Applicare) {
+        repaint();
+    } else if (chkConfermaApplica->isChecked()) {
+        if (!prompt::chiedi(this, QStringLiteral("CONFERMA OPERAZIONE"),
+                            QStringLiteral("Applicare il nuovo periodo con le impostazioni selezionate?")))
+            return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto avanzamento = [this](int percentuale) {
+        prgSelPeriodo->setValue(percentuale);
+        prgSelPeriodo->repaint();
+    };
+    const int cicli = hscCicliFrazionato->value();
+    if (cicli > 0)
+        selection::applicaCicli(m_stato, hscDalFrazionato->value(), cicli, avanzamento);
+    else
+        selection::applicaFrazionato(m_stato, hscDalFrazionato->value(), hscAlFrazionato->value(), avanzamento);
+    Imposta_Ruote_Periodo();
+    prgSelPeriodo->setValue(prgSelPeriodo->minimum());
+    if (cicli == 0 && m_attesa) m_attesa->close();
+    QApplication::restoreOverrideCursor();
+}
+
+void frmPeriodo::cmdResetFrazionato_Click() {
+    if (prompt::chiedi(this, QStringLiteral("CONFERMA OPERAZIONE"),
+                       QStringLiteral("Le impostazioni di selezione verranno portate a quella di default, ma il Periodo "
+                                      "Selezionato non verrà Applicato, continuare?")))
+        RESET_Periodo_FRAZIONATO_Ciclico();
+}
+
+void frmPeriodo::cmdChiudi_Click() {
+    if (m_stato.Totale_Estrazioni_Selezionate != 0) {
+        done(QDialog::Accepted);
+        return;
+    }
+    prompt::informa(this, titoloProgramma(),
+                    QStringLiteral("ATTENZIONE: non e' possibile uscire dalla selezione del periodo di ricerca senza "
+                                   "selezionare almeno un' estrazione valida."),
+                    prompt::Tipo::Avviso);
+}
+
+void frmPeriodo::reject() { cmdChiudi_Click(); }
+
+void frmPeriodo::closeEvent(QCloseEvent* evento) {
+    // Closing by the frame behaves as "Chiudi": the window hides, keeping its controls.
+    evento->ignore();
+    cmdChiudi_Click();
+}
+
+} // namespace ui

@@ -1,0 +1,130 @@
+#include "FrmRuote.h"
+
+#include "ui/Programma.h"
+#include "ui/Prompt.h"
+#include "selection/Ruote.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore), m_stato(stato) {
+    setObjectName(QStringLiteral("frm_Ruote"));
+    setWindowTitle(QStringLiteral("Selezione delle Ruote"));
+    auto* principale = new QVBoxLayout(this);
+
+    // The boxes stand on a dark panel: a ticked wheel shows in yellow bold, a cleared one in white.
+    auto* pannello = new QFrame(this);
+    pannello->setObjectName(QStringLiteral("fmeRuote"));
+    pannello->setAutoFillBackground(true);
+    QPalette colori = pannello->palette();
+    colori.setColor(QPalette::Window, QColor(0x1f, 0x3a, 0x68));
+    pannello->setPalette(colori);
+    auto* griglia = new QGridLayout(pannello);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        auto* casella = new QCheckBox(QString::fromStdString(stato.Nome_Ruota[static_cast<std::size_t>(w)]), pannello);
+        casella->setObjectName(QStringLiteral("ck_Ruota_%1").arg(w));
+        casella->setMinimumWidth(120);
+        m_ck_Ruota[static_cast<std::size_t>(w)] = casella;
+        griglia->addWidget(casella, (w - 1) % 5, (w - 1) / 5);
+        connect(casella, &QCheckBox::toggled, this, [this, w] { ck_Ruota_Click(w); });
+    }
+    principale->addWidget(pannello);
+
+    auto* scelte = new QHBoxLayout;
+    auto* cmdTutte = new QPushButton(QStringLiteral("TUTTE"), this);
+    cmdTutte->setObjectName(QStringLiteral("cmdTutte"));
+    auto* cmdNessuna = new QPushButton(QStringLiteral("nessuna"), this);
+    cmdNessuna->setObjectName(QStringLiteral("cmdNessuna"));
+    scelte->addWidget(cmdTutte);
+    scelte->addWidget(cmdNessuna);
+    principale->addLayout(scelte);
+
+    lblNumeroRuote = new QLabel(QStringLiteral("Ruote Selezionate:  1"), this);
+    lblNumeroRuote->setObjectName(QStringLiteral("lblNumeroRuote"));
+    lblRuote = new QLabel(this);
+    lblRuote->setObjectName(QStringLiteral("lblRuote"));
+    lblRuote->setMinimumWidth(260);
+    principale->addWidget(lblNumeroRuote);
+    principale->addWidget(lblRuote);
+
+    auto* pulsanti = new QHBoxLayout;
+    cmd_Ok = new QPushButton(QStringLiteral("OK"), this);
+    cmd_Ok->setObjectName(QStringLiteral("cmd_Ok"));
+    cmd_Ok->setDefault(true);
+    auto* cmdHelp = new QPushButton(QStringLiteral("Guida"), this);
+    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    cmdHelp->setEnabled(false);
+    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
+    pulsanti->addWidget(cmd_Ok);
+    pulsanti->addStretch();
+    pulsanti->addWidget(cmdHelp);
+    principale->addLayout(pulsanti);
+    principale->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdTutte, &QPushButton::clicked, this, &frm_Ruote::cmdTutte_Click);
+    connect(cmdNessuna, &QPushButton::clicked, this, &frm_Ruote::cmdNessuna_Click);
+    connect(cmd_Ok, &QPushButton::clicked, this, &frm_Ruote::cmd_Ok_Click);
+
+    // Every opening re-reads the confirmed selection into the boxes.
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        QCheckBox* casella = ck_Ruota(w);
+        const bool selezionata = stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1;
+        if (casella->isChecked() == selezionata)
+            ck_Ruota_Click(w);
+        else
+            casella->setChecked(selezionata);
+    }
+}
+
+void frm_Ruote::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    centraSulloSchermo(this);
+    cmd_Ok->setFocus();
+}
+
+void frm_Ruote::ck_Ruota_Click(int w) {
+    QCheckBox* casella = ck_Ruota(w);
+    QFont carattere = casella->font();
+    carattere.setBold(casella->isChecked());
+    casella->setFont(carattere);
+    QPalette colori = casella->palette();
+    colori.setColor(QPalette::WindowText, casella->isChecked() ? QColor(Qt::yellow) : QColor(Qt::white));
+    casella->setPalette(colori);
+    Scrivi_Label_Ruote();
+}
+
+void frm_Ruote::Scrivi_Label_Ruote() {
+    lblNumeroRuote->setText(QString::fromStdString(selection::testoNumeroRuote(m_stato)));
+    lblRuote->setText(QString::fromStdString(selection::sigleRuoteSelezionate(m_stato)));
+}
+
+void frm_Ruote::cmdTutte_Click() {
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) ck_Ruota(w)->setChecked(true);
+}
+
+void frm_Ruote::cmdNessuna_Click() {
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) ck_Ruota(w)->setChecked(false);
+}
+
+void frm_Ruote::cmd_Ok_Click() {
+    std::array<bool, 11> spuntate{};
+    int quante = 0;
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        spuntate[static_cast<std::size_t>(w)] = ck_Ruota(w)->isChecked();
+        if (spuntate[static_cast<std::size_t>(w)]) ++quante;
+    }
+    if (quante == 0) {
+        prompt::informa(this, titoloProgramma(), QStringLiteral("Selezionare almeno una ruota!"), prompt::Tipo::Nessuna);
+        return;
+    }
+    selection::Imposta_Ruote(m_stato, spuntate);
+    accept();
+}
+
+} // namespace ui
