@@ -1,0 +1,52 @@
+# shellcheck shell=bash
+# Shared by scripts/run and scripts/test (sourced, not run): installs the Debian packages the build
+# needs when some are missing, then configures and builds Quintaro into build/ at the repository root.
+
+QUINTARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QUINTARO_BUILD="$QUINTARO_ROOT/build"
+
+# Debian 12 packages: Qt 6 (Widgets, PrintSupport, Test, Italian translations), the toolchain,
+# a font (without one every glyph is an empty box), a virtual X server, pdftotext for the print tests
+# and Google Benchmark for bench/.
+QUINTARO_PACKAGES=(
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+    cmake ninja-build g++
+    fonts-dejavu-core xvfb xauth poppler-utils libbenchmark-dev
+)
+
+quintaro_install_packages() {
+    local missing=() package
+    for package in "${QUINTARO_PACKAGES[@]}"; do
+        if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)" != installed ]]; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+
+    local sudo=()
+    if ((EUID != 0)); then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Missing Debian packages: ${missing[*]}" >&2
+            echo "Run this script as root, or install sudo, to have them installed." >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing missing Debian packages: ${missing[*]}"
+    ${sudo[@]+"${sudo[@]}"} env DEBIAN_FRONTEND=noninteractive apt-get update
+    ${sudo[@]+"${sudo[@]}"} env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+quintaro_build() {
+    cmake -S "$QUINTARO_ROOT" -B "$QUINTARO_BUILD" -G Ninja
+    cmake --build "$QUINTARO_BUILD"
+}
+
+# Everything scripts/run and scripts/test do before their own step.
+quintaro_prepare() {
+    quintaro_install_packages
+    quintaro_build
+}
