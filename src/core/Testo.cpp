@@ -17,8 +17,10 @@ int valoreNumerico(std::string_view testo) {
         if (valore <= INT_MAX) valore = valore * 10 + (testo[i] - '0');
         ++i;
     }
-    if (valore > INT_MAX) valore = INT_MAX;
-    return negativo ? -static_cast<int>(valore) : static_cast<int>(valore);
+    // A negative value may reach INT_MIN, whose magnitude is one more than INT_MAX.
+    const long long limite = negativo ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    if (valore > limite) valore = limite;
+    return static_cast<int>(negativo ? -valore : valore);
 }
 
 std::string_view senzaSpazi(std::string_view testo) {
