@@ -85,7 +85,7 @@ void LOTTO::LeggiESTRATTIcompressi(int w, int d) {
     if (primo < 1 || primo > NUMERO_MASSIMO || recordDanneggiato(record)) return;
     for (int i = 1; i <= NUMERI_PER_RUOTA; ++i)
         estratti[static_cast<std::size_t>(i)].push_back(static_cast<char>(record[i - 1]));
-    estratti[0] = "K";
+    estratti[0].push_back('K'); // the element was emptied above
 }
 
 std::string_view LOTTO::data(int d) const {

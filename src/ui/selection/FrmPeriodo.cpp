@@ -165,6 +165,7 @@ void frmPeriodo::costruisci() {
         pulsante->setAutoDefault(false);
         pulsante->setMinimumWidth(90);
     }
+    cmdChiudi->setDefault(true); // the focus rests on "Chiudi": Enter closes
     pulsanti->addWidget(cmdApplicaPeriodoFrazionato);
     pulsanti->addWidget(cmdResetFrazionato);
     pulsanti->addStretch();
