@@ -34,7 +34,7 @@ struct ArchivioDemo {
  * 1996, Wednesday and Saturday from 1997 to 2005-05-03, Tuesday, Thursday and Saturday from
  * 2005-05-04 to 2022, Tuesday, Thursday, Friday and Saturday from 2023 up to ULTIMO_GIORNO. Contests
  * are numbered 1, 2, ... within each year. Each wheel holds five distinct numbers 1..90 in drawing
- * order, uniformly random from a fixed seed, so every call returns the same bytes; CAGLIARI and
+ * order, uniformly random from a fixed starting state, so every call returns the same bytes; CAGLIARI and
  * GENOVA hold null records (five bytes of 140) up to 1939-07-01, as they were not drawn then.
  * Records are laid out as the archive files store them: 5 bytes per wheel (140 - number), DATA
  * " 7/ 1/1939" (10 bytes), CONCORSO "  1/1939" (8 bytes).
