@@ -7,6 +7,7 @@
 #include "core/Impostazioni.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
+#include "stats/FrmFreqRitEstratti.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -38,7 +39,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     QMenu* mnuRicerche = menu("mnuRicerche", QStringLiteral("Ricerche"));
     voce(mnuRicerche, "mnuRicercheSfoglia", QStringLiteral("Sfoglia Archivio"))->setEnabled(false);
     separatore(mnuRicerche, "mnuRicercheSeparatore4");
-    voce(mnuRicerche, "mnuFREQ_RIT_90_NUMERI", QStringLiteral("Frequenze e Ritardi 90 NUMERI"))->setEnabled(false);
+    connect(voce(mnuRicerche, "mnuFREQ_RIT_90_NUMERI", QStringLiteral("Frequenze e Ritardi 90 NUMERI")), &QAction::triggered,
+            this, &PRINCIPIO::mostraRicercaNumeri);
     voce(mnuRicerche, "mnuFREQ_RIT_AMBI", QStringLiteral("Frequenze e Ritardi AMBI"))->setEnabled(false);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
@@ -90,7 +92,10 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     Mostra_Toolbar();
 }
 
-PRINCIPIO::~PRINCIPIO() { delete m_attesa; }
+PRINCIPIO::~PRINCIPIO() {
+    delete m_ricercaNumeri;
+    delete m_attesa;
+}
 
 QMenu* PRINCIPIO::menu(const char* nome, const QString& titolo) {
     QMenu* nuovo = menuBar()->addMenu(titolo);
@@ -139,6 +144,15 @@ void PRINCIPIO::mostraPeriodo() {
     if (!m_periodo) m_periodo = new frmPeriodo(m_stato, this, m_attesa);
     m_periodo->exec();
 }
+
+void PRINCIPIO::mostraRicercaNumeri() {
+    if (!m_ricercaNumeri) m_ricercaNumeri = new frmFREQRITESTRATTI(m_stato, this);
+    m_ricercaNumeri->show();
+    m_ricercaNumeri->raise();
+    m_ricercaNumeri->activateWindow();
+}
+
+frmFREQRITESTRATTI* PRINCIPIO::finestraRicercaNumeri() const { return m_ricercaNumeri; }
 
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
 
@@ -201,6 +215,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
                        QStringLiteral("Chiudere l' applicazione ") + titoloProgramma() + QStringLiteral(" ?"))) {
         evento->accept();
         m_attesa->close();
+        if (m_ricercaNumeri) m_ricercaNumeri->close();
         emit programmaTerminato();
     } else {
         evento->ignore();

@@ -14,6 +14,7 @@ class QToolButton;
 namespace ui {
 
 class frmAttesa;
+class frmFREQRITESTRATTI;
 class frmPeriodo;
 
 /**
@@ -35,6 +36,10 @@ public:
     void mostraRuote();
     /** Shows the period window modally, creating it (and so applying the period when due) the first time. */
     void mostraPeriodo();
+    /** Shows the number-search window, opening it when it is not open. */
+    void mostraRicercaNumeri();
+    /** The number-search window, while it is open. */
+    frmFREQRITESTRATTI* finestraRicercaNumeri() const;
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */
@@ -67,6 +72,7 @@ private:
     QAction* mnuOpzioniToolbar = nullptr;
     frmAttesa* m_attesa = nullptr;
     QPointer<frmPeriodo> m_periodo;
+    QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "Prompt.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace ui::prompt {
@@ -35,7 +36,23 @@ bool mostra(QWidget* genitore, const Richiesta& richiesta) {
     return gestore ? gestore(genitore, richiesta) : mostraDavvero(genitore, richiesta);
 }
 
+GestoreFile& gestoreFileCorrente() {
+    static GestoreFile gestore;
+    return gestore;
+}
+
 } // namespace
+
+QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QString& proposto, const QString& filtro) {
+    if (const GestoreFile& gestore = gestoreFileCorrente()) return gestore(titolo, proposto);
+    return QFileDialog::getSaveFileName(genitore, titolo, proposto, filtro);
+}
+
+GestoreFile installaGestoreFile(GestoreFile gestore) {
+    GestoreFile precedente = std::move(gestoreFileCorrente());
+    gestoreFileCorrente() = std::move(gestore);
+    return precedente;
+}
 
 void informa(QWidget* genitore, const QString& titolo, const QString& testo, Tipo tipo) {
     mostra(genitore, {titolo, testo, tipo, false});

@@ -33,6 +33,16 @@ void informa(QWidget* genitore, const QString& titolo, const QString& testo, Tip
 /** A question with Yes and No; true when the answer is Yes. */
 bool chiedi(QWidget* genitore, const QString& titolo, const QString& testo);
 
+/**
+ * Asks for the name of a file to write, proposing `proposto`; empty when the user cancels. `filtro`
+ * is a file-dialog filter ("File CSV (*.csv)").
+ */
+QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QString& proposto, const QString& filtro);
+
+/** Answers file choosers in place of the real dialog (tests); an empty handler restores the dialog. */
+using GestoreFile = std::function<QString(const QString& titolo, const QString& proposto)>;
+GestoreFile installaGestoreFile(GestoreFile gestore);
+
 /** Replaces the handler that shows the boxes; returns the previous one. An empty handler restores the real boxes. */
 Gestore installaGestore(Gestore gestore);
 

@@ -197,7 +197,7 @@ void frmPeriodo::START_Periodo() {
     RESET_Periodo_FRAZIONATO_Ciclico();
     if (m_stato.Periodo_Da_Applicare) {
         cmdApplicaPeriodoFrazionato_Click();
-        m_stato.Periodo_Da_Applicare = false;
+        
     }
 }
 
@@ -254,6 +254,9 @@ void frmPeriodo::RESET_Periodo_FRAZIONATO_Ciclico() {
     chkLimitScrollbar->setChecked(core::Leggi_Numero_Impostazione(m_stato, 21) >= 1);
     chkInizioAnnualeFrazionato->setChecked(false);
     hscDalFrazionato->setRange(1, caricate);
+    // With cycles above 0 "Inizio annuale" stays ticked, and a move from a later year would land on
+    // the year before it, not on draw 1: the bar is taken there directly.
+    m_primaRicordata = 1;
     hscDalFrazionato->setValue(1);
     hscAlFrazionato->setRange(1, caricate);
     hscAlFrazionato->setValue(caricate);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+/** Exit codes of the command-line companion. */
+inline constexpr int ESITO_OK = 0;
+inline constexpr int ESITO_ARCHIVIO = 1; ///< the archive cannot be read or holds no draw
+inline constexpr int ESITO_USO = 2;      ///< bad arguments
+
+/**
+ * Runs the command-line companion on its arguments (without the program name), writing the results
+ * to `uscita` and messages to `errori`. Returns the exit code.
+ *
+ *   numeri --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
+ */
+int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori);
+
+} // namespace cli

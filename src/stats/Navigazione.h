@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/Stato.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace stats {
+
+/** Ordering keys of a result column. */
+enum Criterio { NUMERICO = 1, FREQUENZA = 2, RITARDO_ATTUALE = 3, RITARDO_MASSIMO = 4 };
+
+/** "NUMERICO", "FREQUENZA", "RITARDO ATTUALE" or "RITARDO MASSIMO". */
+std::string nomeCriterio(int criterio);
+
+/**
+ * Which result column a search window shows and in which order, shared by the number and pair
+ * windows. Position 0 is the selected wheels together, captioned with their short names; positions
+ * 1..count are the selected wheels in wheel order. Each column keeps its own ordering key until the
+ * next search puts every key back to number order.
+ */
+class Navigazione {
+public:
+    /** Before a search: positions and captions from the wheel list, every key back to NUMERICO. */
+    void imposta(const core::Stato& stato);
+    /** Forward one position, wrapping from the last to 0. Returns the column now shown. */
+    int avanti();
+    /** Back one position, wrapping from 0 to the last. Returns the column now shown. */
+    int indietro();
+    /** Puts the position before the first, so that avanti() shows column 0. */
+    void ricomincia() { m_posizione = -1; }
+
+    int posizione() const { return m_posizione; }
+    int numeroPosizioni() const { return m_numeroPosizioni; }
+    /** Column shown: 0 the wheels together, 1..10 a wheel. */
+    int ruotaMostrata() const { return m_ruotaMostrata; }
+    /** Caption of the current position. */
+    const std::string& didascalia() const { return m_didascalia[static_cast<std::size_t>(std::max(m_posizione, 0))]; }
+    int criterio(int colonna) const { return m_criterio[static_cast<std::size_t>(colonna)]; }
+    void impostaCriterio(int colonna, int criterio) { m_criterio[static_cast<std::size_t>(colonna)] = criterio; }
+
+private:
+    int mostra();
+    int m_posizione = -1;
+    int m_numeroPosizioni = 0;
+    int m_ruotaMostrata = 0;
+    std::array<std::string, 11> m_didascalia;
+    std::array<int, 11> m_ruotaPosizione{};
+    std::array<int, 11> m_criterio{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+};
+
+} // namespace stats

@@ -1,0 +1,30 @@
+#include "Ordinamento.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace stats {
+
+bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito) {
+    esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
+    esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
+    if (chiavi.empty()) return false;
+    const long long quante = chiavi[0];
+    if (quante < 1 || quante > MASSIMO_CHIAVI || quante >= static_cast<long long>(chiavi.size())) return false;
+    const int n = static_cast<int>(quante);
+    std::vector<int> posizioni(static_cast<std::size_t>(n));
+    std::iota(posizioni.begin(), posizioni.end(), 1);
+    std::stable_sort(posizioni.begin(), posizioni.end(), [&](int a, int b) {
+        return chiavi[static_cast<std::size_t>(a)] < chiavi[static_cast<std::size_t>(b)];
+    });
+    for (int i = 1; i <= n; ++i) {
+        const int posizione = posizioni[static_cast<std::size_t>(i - 1)];
+        esito.Permutazione_Ordinata[static_cast<std::size_t>(i)] = posizione;
+        esito.Chiavi_Ordinate[static_cast<std::size_t>(i)] = chiavi[static_cast<std::size_t>(posizione)];
+    }
+    esito.Chiavi_Ordinate[0] = n;
+    esito.Permutazione_Ordinata[0] = n;
+    return true;
+}
+
+} // namespace stats

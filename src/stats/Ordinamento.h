@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+namespace stats {
+
+/** The outcome of a sort: element 0 of both holds the count, elements 1..count the sorted order. */
+struct Ordinamento {
+    std::vector<long long> Chiavi_Ordinate;   ///< the keys in ascending order
+    std::vector<int> Permutazione_Ordinata;   ///< for each sorted position, the input position of its key
+};
+
+/** Most keys a sort takes: the 4005 pairs. */
+inline constexpr int MASSIMO_CHIAVI = 4005;
+
+/**
+ * Stable ascending sort of chiavi[1..N], N = chiavi[0]: equal keys keep the order of their positions
+ * (equal frequencies list by increasing number). Keys may be any non-negative value the result tables
+ * hold. Returns false, with both outputs cleared, when N is below 1 or above 4005.
+ */
+bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito);
+
+} // namespace stats

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/Stato.h"
+
+#include <array>
+#include <functional>
+
+namespace stats {
+
+/** Result columns: 0 the selected wheels together, 1..10 the wheels. */
+inline constexpr int NUMERO_COLONNE = 11;
+
+/** A table indexed by column 0..10 and number 0..90 (number 0 unused). */
+using TabellaNumeri = std::array<std::array<int, 91>, NUMERO_COLONNE>;
+
+/** Frequency, current delay and maximum delay of the 90 numbers in every column. */
+struct RisultatiNumeri {
+    TabellaNumeri Frequenza_Numero{};
+    TabellaNumeri Ritardo_Attuale_Numero{};
+    TabellaNumeri Ritardo_Massimo_Numero{};
+};
+
+/** Progress of a search, a percentage 1..100. */
+using Avanzamento = std::function<void(int percentuale)>;
+
+/**
+ * Counts, over the search period and on the selected wheels, how often each number came out, how many
+ * draws it has been absent since its last appearance and its longest absence. The period's selected
+ * draws are walked cycle by cycle, in ascending order, as one sequence: cycles do not restart the
+ * counting. Every selected draw counts on every selected wheel, a null record too (it lengthens the
+ * delays); column 0 counts each draw once and takes a number's appearances on any selected wheel.
+ * A first appearance in the k-th counted draw gives a delay of k; the absence still open at the end
+ * does not enter the maximum. Returns false, leaving `risultati` untouched, when the period holds no
+ * draw. `avanzamento` hears the progress per cycle (several cycles) or per draw (one cycle).
+ */
+bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, RisultatiNumeri& risultati,
+                                                    const Avanzamento& avanzamento = {});
+
+/**
+ * The display order of a column: element 0 = 90, element p (1..90) = the number shown at position p,
+ * ascending by the key (number, frequency, current delay or maximum delay), ties by increasing number.
+ */
+std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonna, int criterio);
+
+/** The five numbers of a compressed record, or false for a null (or damaged) record. */
+inline bool decodificaRecord(const std::uint8_t* record, int numeri[5]) {
+    for (int i = 0; i < 5; ++i) {
+        const int n = 140 - record[i];
+        if (n < 1 || n > 90) return false;
+        numeri[i] = n;
+    }
+    return true;
+}
+
+} // namespace stats
