@@ -23,6 +23,8 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
     const int cicli = std::min<int>(stato.Totale_Cicli, static_cast<int>(stato.Inizio_Ciclo.size()) - 1);
     auto& frequenza = nuovi.Frequenza_Numero;
     auto& massimo = nuovi.Ritardo_Massimo_Numero;
+    int* massimo0 = massimo[0].data();
+    int* ultima0 = ultimaUscita[0].data();
     int ultimaPercentuale = -1;
     for (int c = 1; c <= cicli; ++c) {
         const int inizio = std::max(stato.Inizio_Ciclo[static_cast<std::size_t>(c)], 1);
@@ -41,21 +43,24 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
                 const int contateW = ++contate[static_cast<std::size_t>(w)];
                 int numeri[5];
                 if (!decodificaRecord(stato.Archivio_Estrazioni.record(w, d), numeri)) continue;
-                auto& frequenzaW = frequenza[static_cast<std::size_t>(w)];
-                auto& massimoW = massimo[static_cast<std::size_t>(w)];
-                auto& ultimaW = ultimaUscita[static_cast<std::size_t>(w)];
+                int* frequenzaW = frequenza[static_cast<std::size_t>(w)].data();
+                int* massimoW = massimo[static_cast<std::size_t>(w)].data();
+                int* ultimaW = ultimaUscita[static_cast<std::size_t>(w)].data();
                 for (int n : numeri) {
-                    const auto k = static_cast<std::size_t>(n);
-                    ++frequenzaW[k];
-                    ++frequenza[0][k];
-                    massimoW[k] = std::max(massimoW[k], contateW - ultimaW[k]);
-                    massimo[0][k] = std::max(massimo[0][k], contate0 - ultimaUscita[0][k]);
-                    ultimaW[k] = contateW;
-                    ultimaUscita[0][k] = contate0;
+                    ++frequenzaW[n];
+                    const int salto = contateW - ultimaW[n];
+                    if (salto > massimoW[n]) massimoW[n] = salto;
+                    ultimaW[n] = contateW;
+                    const int salto0 = contate0 - ultima0[n];
+                    if (salto0 > massimo0[n]) massimo0[n] = salto0;
+                    ultima0[n] = contate0;
                 }
             }
         }
     }
+    // Column 0's frequency is the sum of the wheels' (a number drawn on two wheels in one draw counts twice).
+    for (int i = 0; i < quanteRuote; ++i)
+        for (std::size_t n = 1; n <= 90; ++n) frequenza[0][n] += frequenza[static_cast<std::size_t>(ruote[i])][n];
     for (std::size_t c = 0; c < NUMERO_COLONNE; ++c)
         for (std::size_t n = 1; n <= 90; ++n) nuovi.Ritardo_Attuale_Numero[c][n] = contate[c] - ultimaUscita[c][n];
     risultati = nuovi;

@@ -1,0 +1,91 @@
+// The number search over a whole archive of 32,000 draws on all ten wheels, alone and as the whole
+// command-line run (loading from disk, period, search, CSV output).
+#include "cli/Cli.h"
+#include "core/FileSicuro.h"
+#include "core/Lotto.h"
+#include "core/Stato.h"
+#include "selection/Periodo.h"
+#include "stats/RicercaNumeri.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <numeric>
+#include <random>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int ESTRAZIONI = 32000;
+
+/** Five distinct numbers per wheel and draw, as compressed records, draw after draw. */
+std::array<std::string, 11> ruoteCasuali() {
+    std::mt19937 casuale(20261206);
+    std::array<std::string, 11> ruote;
+    std::array<int, 90> urna{};
+    std::iota(urna.begin(), urna.end(), 1);
+    for (int d = 0; d < ESTRAZIONI; ++d)
+        for (int w = 1; w <= 10; ++w) {
+            for (int i = 0; i < 5; ++i) std::swap(urna[static_cast<std::size_t>(i)], urna[static_cast<std::size_t>(i) + casuale() % (90 - i)]);
+            int numeri[6] = {5, urna[0], urna[1], urna[2], urna[3], urna[4]};
+            ruote[static_cast<std::size_t>(w)] += core::Comprimi_Estrazione(numeri, 5);
+        }
+    return ruote;
+}
+
+void ricerca(benchmark::State& stato) {
+    const auto ruote = ruoteCasuali();
+    core::Stato s;
+    core::Imposta_Tabelle_Globali(s);
+    s.Estrazioni_Caricate = ESTRAZIONI;
+    s.Archivio_Estrazioni.dimensiona(ESTRAZIONI + 200);
+    for (int w = 1; w <= 10; ++w)
+        for (int d = 1; d <= ESTRAZIONI; ++d)
+            std::copy_n(ruote[static_cast<std::size_t>(w)].data() + (d - 1) * 5, 5, s.Archivio_Estrazioni.record(w, d));
+    std::array<bool, 11> tutte{};
+    tutte.fill(true);
+    core::impostaSelezioneRuote(s, tutte);
+    selection::applicaFrazionato(s, 1, ESTRAZIONI);
+    stats::RisultatiNumeri risultati;
+    for (auto _ : stato) {
+        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(s, risultati);
+        benchmark::DoNotOptimize(risultati);
+    }
+}
+BENCHMARK(ricerca)->Unit(benchmark::kMillisecond);
+
+void comandoNumeri(benchmark::State& stato) {
+    const auto cartella = std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(cartella / "RUOTE");
+    const auto ruote = ruoteCasuali();
+    core::Stato nomi;
+    core::Imposta_Tabelle_Globali(nomi);
+    std::string date, concorsi;
+    for (int d = 0; d < ESTRAZIONI; ++d) {
+        const int anno = 1900 + d / 150, concorso = d % 150 + 1;
+        char data[16], numero[16];
+        std::snprintf(data, sizeof data, "%2d/%2d/%04d", 1 + d % 28, 1 + (d % 150) / 13, anno);
+        std::snprintf(numero, sizeof numero, "%3d/%04d", concorso, anno);
+        date += data;
+        concorsi += numero;
+    }
+    for (int w = 1; w <= 10; ++w) core::scriviFileSicuro(cartella / "RUOTE" / nomi.Nome_Ruota[static_cast<std::size_t>(w)], ruote[static_cast<std::size_t>(w)]);
+    core::scriviFileSicuro(cartella / "RUOTE" / "DATA", date);
+    core::scriviFileSicuro(cartella / "RUOTE" / "CONCORSO", concorsi);
+    for (auto _ : stato) {
+        std::ostringstream uscita, errori;
+        const int codice = cli::esegui({"numeri", "--cartella", cartella.string()}, uscita, errori);
+        if (codice != 0) stato.SkipWithError("il comando non è riuscito");
+        benchmark::DoNotOptimize(uscita);
+    }
+    std::filesystem::remove_all(cartella);
+}
+BENCHMARK(comandoNumeri)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
