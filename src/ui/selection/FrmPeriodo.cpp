@@ -197,7 +197,7 @@ void frmPeriodo::START_Periodo() {
     RESET_Periodo_FRAZIONATO_Ciclico();
     if (m_stato.Periodo_Da_Applicare) {
         cmdApplicaPeriodoFrazionato_Click();
-        
+        m_stato.Periodo_Da_Applicare = false;
     }
 }
 
