@@ -1,0 +1,472 @@
+#include "FinestraRicerca.h"
+
+#include "core/Impostazioni.h"
+#include "selection/Ruote.h"
+#include "ui/Principio.h"
+#include "ui/Programma.h"
+#include "ui/Prompt.h"
+#include "ui/selection/FrmPeriodo.h"
+#include "ui/selection/FrmRuote.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+const QColor COLORE_GRIGLIA(0, 255, 255);
+/** Captions of the ordering menu's entries; there is no entry 2. */
+const char* const VOCI_MENU[] = {"Numerico", "Frequenza", "", "Ritardo Attuale", "Ritardo Massimo", "", "", "", "", ""};
+/** The key each entry of the ordering menu sets. */
+constexpr int CRITERIO_VOCE[] = {1, 2, 0, 3, 4, 0, 0, 0, 0, 0};
+
+QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo, const QString& suggerimento = {}) {
+    auto* tasto = new QPushButton(testo, genitore);
+    tasto->setObjectName(QString::fromLatin1(nome));
+    tasto->setToolTip(suggerimento);
+    tasto->setAutoDefault(false);
+    return tasto;
+}
+
+QLabel* pannello(QWidget* genitore, const char* nome, const QString& testo = {}) {
+    auto* etichetta = new QLabel(testo, genitore);
+    etichetta->setObjectName(QString::fromLatin1(nome));
+    etichetta->setFrameShape(QFrame::Panel);
+    etichetta->setFrameShadow(QFrame::Sunken);
+    return etichetta;
+}
+
+} // namespace
+
+FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi)
+    : QWidget(nullptr, Qt::Window), m_stato(stato), m_principale(principale), m_campi(campi) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
+    auto* esterno = new QVBoxLayout(this);
+    esterno->setContentsMargins(4, 4, 4, 4);
+    auto* fmePrincipale = new QFrame(this);
+    fmePrincipale->setObjectName(QStringLiteral("fmePrincipale"));
+    esterno->addWidget(fmePrincipale);
+    auto* principale = new QVBoxLayout(fmePrincipale);
+    principale->setContentsMargins(0, 0, 0, 0);
+    principale->setSpacing(4);
+
+    auto* riga1 = new QHBoxLayout;
+    cmdAVVIO = pulsante(fmePrincipale, "cmdAVVIO", QStringLiteral("AVVIO"), QStringLiteral("Avvia la ricerca"));
+    QFont grassetto = cmdAVVIO->font();
+    grassetto.setBold(true);
+    cmdAVVIO->setFont(grassetto);
+    auto* cmdRuote = pulsante(fmePrincipale, "cmdRuote", QStringLiteral("Ruote"));
+    auto* cmdPeriodo = pulsante(fmePrincipale, "cmdPeriodo", QStringLiteral("Selezione del Periodo"));
+    lblRicerca = pannello(fmePrincipale, "lblRicerca", QStringLiteral("Nessuna Ricerca effettuata."));
+    lblRicerca->setMinimumWidth(130);
+    prgRicerca = new QProgressBar(fmePrincipale);
+    prgRicerca->setObjectName(QStringLiteral("prgRicerca"));
+    prgRicerca->setRange(0, 100);
+    prgRicerca->setTextVisible(false);
+    prgRicerca->setMaximumWidth(100);
+    lblPrb = new QLabel(fmePrincipale);
+    lblPrb->setObjectName(QStringLiteral("lblPrb"));
+    lblPrb->setMinimumWidth(36);
+    riga1->addWidget(cmdAVVIO);
+    riga1->addWidget(cmdRuote);
+    riga1->addWidget(cmdPeriodo);
+    riga1->addWidget(lblRicerca, 1);
+    riga1->addWidget(prgRicerca);
+    riga1->addWidget(lblPrb);
+    principale->addLayout(riga1);
+
+    auto* riga2 = new QHBoxLayout;
+    auto* cmdRuotaMeno = pulsante(fmePrincipale, "cmdRuotaMeno", QStringLiteral("◄"), QStringLiteral("Ruota indietro"));
+    auto* cmdRuotaPiu = pulsante(fmePrincipale, "cmdRuotaPiu", QStringLiteral("►"), QStringLiteral("Ruota avanti"));
+    for (QPushButton* freccia : {cmdRuotaMeno, cmdRuotaPiu}) freccia->setMaximumWidth(36);
+    lblRuoteRicerca = pannello(fmePrincipale, "lblRuoteRicerca");
+    lblRuoteRicerca->setFont(grassetto);
+    lblRuoteRicerca->setAlignment(Qt::AlignCenter);
+    lblRuoteRicerca->setMinimumWidth(150);
+    lblOrdinamento = new QLabel(QStringLiteral("NUMERICO"), fmePrincipale);
+    lblOrdinamento->setObjectName(QStringLiteral("lblOrdinamento"));
+    lblOrdinamento->setMinimumWidth(130);
+    lblOrdinamento->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblOrdine = new QLabel(QStringLiteral("Crescente"), fmePrincipale);
+    lblOrdine->setObjectName(QStringLiteral("lblOrdine"));
+    cmdOrdinamento = pulsante(fmePrincipale, "cmdOrdinamento", QStringLiteral("Ord."), QStringLiteral("Ordinamento dati"));
+    cmdOpzioniRicerche = pulsante(fmePrincipale, "cmdOpzioniRicerche", QStringLiteral("Opzioni"));
+    riga2->addWidget(cmdRuotaMeno);
+    riga2->addWidget(lblRuoteRicerca, 1);
+    riga2->addWidget(cmdRuotaPiu);
+    riga2->addSpacing(8);
+    riga2->addWidget(lblOrdinamento);
+    riga2->addWidget(lblOrdine);
+    riga2->addWidget(cmdOrdinamento);
+    riga2->addWidget(cmdOpzioniRicerche);
+    principale->addLayout(riga2);
+
+    m_pila = new QStackedWidget(fmePrincipale);
+    for (QWidget* pagina : pagine) m_pila->addWidget(pagina);
+    principale->addWidget(m_pila, 1);
+
+    auto* riga3 = new QHBoxLayout;
+    sbrRicerca = new QStatusBar(fmePrincipale);
+    sbrRicerca->setObjectName(QStringLiteral("sbrRicerca"));
+    sbrRicerca->setSizeGripEnabled(false);
+    for (int i = 1; i <= 4; ++i) {
+        auto* etichetta = new QLabel(sbrRicerca);
+        etichetta->setObjectName(QStringLiteral("sbrRicerca_%1").arg(i));
+        sbrRicerca->addWidget(etichetta, i == 1 ? 2 : 1);
+        m_pannelli[static_cast<std::size_t>(i)] = etichetta;
+    }
+    sbrRicerca->hide();
+    pctPubblicitaRicerche = new QLabel(QStringLiteral("Quintaro — conta e mostra ciò che l'archivio contiene"), fmePrincipale);
+    pctPubblicitaRicerche->setObjectName(QStringLiteral("pctPubblicitaRicerche"));
+    pctPubblicitaRicerche->setStyleSheet(QStringLiteral("color: #0b3d91; font-style: italic;"));
+    pctPubblicitaRicerche->setMinimumWidth(10);
+    auto* cmdEsporta = pulsante(fmePrincipale, "cmdEsporta", QStringLiteral("Esporta"),
+                                QStringLiteral("Salva in un file CSV i dati della griglia mostrata"));
+    auto* cmdHelp = pulsante(fmePrincipale, "cmdHelp", QStringLiteral("Guida"));
+    cmdHelp->setEnabled(false);
+    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
+    auto* cmdVirtualCopy = pulsante(fmePrincipale, "cmdVirtualCopy", QStringLiteral("Menu"),
+                                    QStringLiteral("Porta in primo piano la finestra principale"));
+    auto* cmdPrincipale = pulsante(fmePrincipale, "cmdPrincipale", QStringLiteral("Chiudi"), QStringLiteral("Finestra Principale"));
+    riga3->addWidget(sbrRicerca, 1);
+    riga3->addWidget(pctPubblicitaRicerche, 1);
+    for (QPushButton* tasto : {cmdEsporta, cmdHelp, cmdVirtualCopy, cmdPrincipale}) riga3->addWidget(tasto);
+    principale->addLayout(riga3);
+
+    fmeOrdinamento = costruisciMenuOrdinamento();
+    fmeOpzioniRicerche = costruisciOpzioni();
+
+    connect(cmdAVVIO, &QPushButton::clicked, this, &FinestraRicerca::cmdAVVIO_Click);
+    connect(cmdRuotaPiu, &QPushButton::clicked, this, &FinestraRicerca::cmdRuotaPiu_Click);
+    connect(cmdRuotaMeno, &QPushButton::clicked, this, &FinestraRicerca::cmdRuotaMeno_Click);
+    connect(cmdEsporta, &QPushButton::clicked, this, &FinestraRicerca::cmdEsporta_Click);
+    connect(cmdOrdinamento, &QPushButton::clicked, this, [this] {
+        fmeOpzioniRicerche->hide();
+        if (m_risultatiDisponibili && fmeOrdinamento->isHidden()) {
+            Settaggio_Menu_Ordinamento();
+            fmeOrdinamento->adjustSize();
+            const QPoint sotto = cmdOrdinamento->mapTo(this, QPoint(0, cmdOrdinamento->height()));
+            fmeOrdinamento->move(std::min(sotto.x(), width() - fmeOrdinamento->width() - 4), sotto.y());
+            fmeOrdinamento->show();
+            fmeOrdinamento->raise();
+        }
+    });
+    connect(cmdOpzioniRicerche, &QPushButton::clicked, this, [this] {
+        fmeOrdinamento->hide();
+        const QPoint sotto = cmdOpzioniRicerche->mapTo(this, QPoint(0, cmdOpzioniRicerche->height()));
+        fmeOpzioniRicerche->adjustSize();
+        fmeOpzioniRicerche->move(std::min(sotto.x(), width() - fmeOpzioniRicerche->width() - 4), sotto.y());
+        fmeOpzioniRicerche->show();
+        fmeOpzioniRicerche->raise();
+    });
+    connect(cmdRuote, &QPushButton::clicked, this, [this] {
+        nascondiPopup();
+        frm_Ruote finestra(m_stato, this);
+        finestra.exec();
+    });
+    connect(cmdPeriodo, &QPushButton::clicked, this, [this] {
+        nascondiPopup();
+        if (auto* principale = qobject_cast<PRINCIPIO*>(m_principale.data())) {
+            principale->mostraPeriodo();
+        } else {
+            frmPeriodo finestra(m_stato, this);
+            finestra.exec();
+        }
+    });
+    connect(cmdVirtualCopy, &QPushButton::clicked, this, &FinestraRicerca::portaPrincipaleInPrimoPiano);
+    connect(cmdPrincipale, &QPushButton::clicked, this, [this] {
+        nascondiPopup();
+        close();
+    });
+    // Moving over the other controls hides the pop-up frames.
+    for (QWidget* sensibile : std::initializer_list<QWidget*>{m_pila, cmdOrdinamento, cmdOpzioniRicerche, cmdAVVIO, cmdPeriodo,
+                                                              cmdPrincipale, cmdRuotaMeno, cmdRuotaPiu, cmdRuote, lblOrdinamento,
+                                                              lblOrdine, lblRicerca, lblRuoteRicerca, prgRicerca})
+        sensibile->installEventFilter(this);
+    Settaggio_Iniziale_Form();
+}
+
+QFrame* FinestraRicerca::costruisciMenuOrdinamento() {
+    auto* menu = new QFrame(this);
+    menu->setObjectName(QStringLiteral("fmeOrdinamento"));
+    menu->setFrameShape(QFrame::Box);
+    menu->setAutoFillBackground(true);
+    QPalette colori = menu->palette();
+    colori.setColor(QPalette::Window, QColor(0x1f, 0x3a, 0x68));
+    menu->setPalette(colori);
+    auto* voci = new QVBoxLayout(menu);
+    for (int i = 0; i < 10; ++i) {
+        if (i == 2) continue;
+        auto* voce = new QLabel(QString::fromLatin1(VOCI_MENU[i]), menu);
+        voce->setObjectName(QStringLiteral("lblMnu_%1").arg(i));
+        voce->setMinimumWidth(150);
+        voce->installEventFilter(this);
+        lblMnu[static_cast<std::size_t>(i)] = voce;
+        voci->addWidget(voce);
+    }
+    menu->hide();
+    return menu;
+}
+
+QFrame* FinestraRicerca::costruisciOpzioni() {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("fmeOpzioniRicerche"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setAutoFillBackground(true);
+    auto* caselle = new QVBoxLayout(frame);
+    const auto casella = [&](const char* nome, const QString& testo) {
+        auto* box = new QCheckBox(testo, frame);
+        box->setObjectName(QString::fromLatin1(nome));
+        caselle->addWidget(box);
+        return box;
+    };
+    chk_ColoreGrigliaGenerale = casella("chk_ColoreGrigliaGenerale", QStringLiteral("Colore Griglia ruote incrociate"));
+    chk_ColoreGrigliaSingola = casella("chk_ColoreGrigliaSingola", QStringLiteral("Colore Griglia ruote singole"));
+    chkStatusBar = casella("chkStatusBar", QStringLiteral("Barra di stato"));
+    chkSfioramentoSensori = casella("chkSfioramentoSensori", QStringLiteral("Sfioramento Sensori"));
+    frame->hide();
+    return frame;
+}
+
+void FinestraRicerca::Settaggio_Iniziale_Form() {
+    m_risultatiDisponibili = false;
+    // A value other than 0 or 1 counts as 0.
+    const auto opzione = [this](int campo) { return core::Leggi_Numero_Impostazione(m_stato, campo) == 1; };
+    const std::pair<QCheckBox*, int> caselle[] = {{chkSfioramentoSensori, m_campi.sensori},
+                                                  {chkStatusBar, m_campi.barraStato},
+                                                  {chk_ColoreGrigliaGenerale, m_campi.coloreGenerale},
+                                                  {chk_ColoreGrigliaSingola, m_campi.coloreSingola}};
+    for (const auto& [casella, campo] : caselle) {
+        casella->setChecked(opzione(campo));
+        // The boxes write their fields only when the user changes them.
+        connect(casella, &QCheckBox::toggled, this, [this, casella = casella, campo = campo] {
+            core::Scrivi_Impostazione(m_stato, campo, casella->isChecked() ? "1" : "0");
+            m_sensoriAttivi = chkSfioramentoSensori->isChecked();
+            applicaColori();
+        });
+    }
+    m_sensoriAttivi = chkSfioramentoSensori->isChecked();
+    applicaColori();
+    Settaggio_Menu_Ordinamento();
+    m_pila->setCurrentIndex(0);
+    lblRuoteRicerca->clear();
+}
+
+void FinestraRicerca::applicaColori() {
+    for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
+        const bool colorata = c == 0 ? chk_ColoreGrigliaGenerale->isChecked() : chk_ColoreGrigliaSingola->isChecked();
+        coloraGriglia(c, colorata ? COLORE_GRIGLIA : QColor(Qt::white));
+    }
+}
+
+void FinestraRicerca::MOSTRA_RUOTA_RICERCA() { m_pila->setCurrentIndex(m_navigazione.ruotaMostrata()); }
+
+void FinestraRicerca::Settaggio_Menu_Ordinamento() {
+    const QString corrente = lblOrdinamento->text().trimmed().toUpper();
+    int scelta = -1;
+    for (int i = 0; i < 10; ++i) {
+        QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
+        if (!voce) continue;
+        const QString testo = voce->text().trimmed();
+        voce->setVisible(!testo.isEmpty());
+        if (!testo.isEmpty() && testo.toUpper() == corrente) scelta = i;
+    }
+    evidenziaVoce(scelta);
+}
+
+void FinestraRicerca::evidenziaVoce(int indice) {
+    for (int i = 0; i < 10; ++i) {
+        QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
+        if (!voce) continue;
+        QFont carattere = voce->font();
+        carattere.setBold(i == indice);
+        voce->setFont(carattere);
+        QPalette colori = voce->palette();
+        colori.setColor(QPalette::WindowText, i == indice ? QColor(255, 255, 0) : QColor(Qt::white));
+        voce->setPalette(colori);
+    }
+}
+
+void FinestraRicerca::nascondiPopup() {
+    fmeOrdinamento->hide();
+    fmeOpzioniRicerche->hide();
+}
+
+void FinestraRicerca::impostaRicerca(const QString& testo) {
+    lblRicerca->setText(testo);
+    lblRicerca->repaint();
+}
+
+void FinestraRicerca::aggiornaAvanzamento(int percentuale) {
+    prgRicerca->setValue(percentuale);
+    lblPrb->setText(QStringLiteral("%1%").arg(percentuale));
+    lblPrb->repaint();
+}
+
+void FinestraRicerca::cmdAVVIO_Click() {
+    m_statoRicerca = 0;
+    nascondiPopup();
+    if (!prompt::chiedi(this, QStringLiteral("CONFERMA OPERAZIONE"), QStringLiteral("Avviare una nuova ricerca?"))) return;
+    if (m_stato.Ruota_Selezionata[0] == 0) {
+        prompt::informa(this, titoloProgramma(), QStringLiteral("Selezionare almeno una Ruota!"));
+        m_statoRicerca = 1;
+        return;
+    }
+    if (m_stato.Totale_Estrazioni_Selezionate == 0) {
+        prompt::informa(this, titoloProgramma(), QStringLiteral("Selezionare un Periodo di ricerca!"));
+        m_statoRicerca = 1;
+        return;
+    }
+    m_navigazione.imposta(m_stato);
+    impostaRicerca(QStringLiteral("Ricerca in corso...."));
+    m_statoRicerca = 2;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    prgRicerca->setValue(0);
+    const bool completa = eseguiRicerca([this](int percentuale) { aggiornaAvanzamento(percentuale); });
+    prgRicerca->setValue(0);
+    lblPrb->clear();
+    QApplication::restoreOverrideCursor();
+    if (completa)
+        m_statoRicerca = 3;
+    else
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("Impossibile eseguire una ricerca senza aver selezionato delle Estrazioni"));
+    m_sigleRuote = QString::fromStdString(selection::sigleRuoteSelezionate(m_stato));
+
+    concludiRicerca(completa);
+    if (completa) {
+        m_navigazione.ricomincia();
+        cmdRuotaPiu_Click();
+    } else {
+        impostaRicerca(QStringLiteral("Ricerca interrotta"));
+    }
+    const bool barra = chkStatusBar->isChecked();
+    sbrRicerca->setVisible(barra);
+    pctPubblicitaRicerche->setVisible(!barra);
+    if (barra) Imposta_Status_Bar();
+    if (completa) impostaRicerca(QStringLiteral("Ricerca eseguita."));
+}
+
+void FinestraRicerca::Imposta_Status_Bar() {
+    const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    const QDateTime adesso = QDateTime::currentDateTime();
+    m_pannelli[1]->setText(QStringLiteral("Ruote: ") + m_sigleRuote);
+    m_pannelli[3]->setText(QStringLiteral("Data: ") + italiano.toString(adesso.date(), QLocale::ShortFormat));
+    m_pannelli[4]->setText(QStringLiteral("Ora: ") + italiano.toString(adesso.time(), QLocale::ShortFormat));
+}
+
+void FinestraRicerca::mostraPosizione() {
+    lblRuoteRicerca->setText(QString::fromStdString(m_navigazione.didascalia()));
+    lblOrdinamento->setText(QString::fromStdString(stats::nomeCriterio(m_navigazione.criterio(m_navigazione.ruotaMostrata()))));
+    lblOrdine->setText(QStringLiteral("Crescente"));
+    MOSTRA_RUOTA_RICERCA();
+}
+
+void FinestraRicerca::cmdRuotaPiu_Click() {
+    if (!m_risultatiDisponibili) return;
+    nascondiPopup();
+    m_navigazione.avanti();
+    mostraPosizione();
+}
+
+void FinestraRicerca::cmdRuotaMeno_Click() {
+    if (!m_risultatiDisponibili) return;
+    nascondiPopup();
+    m_navigazione.indietro();
+    mostraPosizione();
+}
+
+void FinestraRicerca::ordina(int criterio) {
+    if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RITARDO_MASSIMO) return;
+    const int c = m_navigazione.ruotaMostrata();
+    m_navigazione.impostaCriterio(c, criterio);
+    lblOrdinamento->setText(QString::fromStdString(stats::nomeCriterio(criterio)));
+    fmeOrdinamento->hide();
+    ordinaColonna(c, criterio);
+    MOSTRA_RUOTA_RICERCA();
+}
+
+void FinestraRicerca::cmdEsporta_Click() {
+    nascondiPopup();
+    if (!m_risultatiDisponibili) {
+        prompt::informa(this, titoloProgramma(), QStringLiteral("Nessun dato da esportare: eseguire prima una ricerca."));
+        return;
+    }
+    const int c = m_navigazione.ruotaMostrata();
+    const QString colonna = c == 0 ? QStringLiteral("INCROCIATE") : QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(c)]);
+    const QString proposto = QDir::home().filePath(QStringLiteral("%1_%2.csv").arg(prefissoFile(), colonna.toLower()));
+    const QString percorso = prompt::scegliFileDaSalvare(this, QStringLiteral("Esporta i dati della griglia"), proposto,
+                                                         QStringLiteral("File CSV (*.csv)"));
+    if (percorso.isEmpty()) return;
+    const std::string testo = testoCsv(c);
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(testo.data(), static_cast<qint64>(testo.size())) != static_cast<qint64>(testo.size()) || !file.flush()) {
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("Impossibile scrivere il file %1: %2").arg(QDir::toNativeSeparators(percorso), file.errorString()),
+                        prompt::Tipo::Avviso);
+        return;
+    }
+    prompt::informa(this, titoloProgramma(),
+                    QStringLiteral("Dati della griglia %1 esportati in %2.").arg(colonna, QDir::toNativeSeparators(percorso)));
+}
+
+void FinestraRicerca::portaPrincipaleInPrimoPiano() {
+    nascondiPopup();
+    if (m_principale) {
+        m_principale->raise();
+        m_principale->activateWindow();
+    }
+}
+
+void FinestraRicerca::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape) {
+        portaPrincipaleInPrimoPiano();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}
+
+bool FinestraRicerca::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Enter) {
+        if (m_sensoriAttivi && (oggetto == cmdOrdinamento || oggetto == cmdOpzioniRicerche)) {
+            static_cast<QPushButton*>(oggetto)->click();
+            return false;
+        }
+        for (int i = 0; i < 10; ++i)
+            if (oggetto == lblMnu[static_cast<std::size_t>(i)]) {
+                evidenziaVoce(i);
+                return false;
+            }
+        if (oggetto != cmdOrdinamento && oggetto != cmdOpzioniRicerche) nascondiPopup();
+    } else if (evento->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(evento);
+        for (int i = 0; i < 10; ++i) {
+            if (oggetto != lblMnu[static_cast<std::size_t>(i)]) continue;
+            if (mouse->button() == Qt::LeftButton && CRITERIO_VOCE[i] > 0) ordina(CRITERIO_VOCE[i]);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+} // namespace ui

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/Stato.h"
+#include "stats/Navigazione.h"
+#include "stats/RicercaNumeri.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QStatusBar;
+
+namespace ui {
+
+/** The settings fields in which a search window keeps its four options. */
+struct CampiOpzioni {
+    int sensori, barraStato, coloreGenerale, coloreSingola;
+};
+
+/**
+ * What the number and pair windows share: "AVVIO" with its question and refusals, the progress bar,
+ * the navigation from wheel to wheel, the ordering menu, the options frame and its settings fields,
+ * the status bar, export, Esc and the buttons that open the wheel and period windows. A subclass
+ * supplies the search, one result page per column and the writing of its grids.
+ */
+class FinestraRicerca : public QWidget {
+    Q_OBJECT
+public:
+    /** "AVVIO": asks, checks wheels and period, searches and shows the results. */
+    void cmdAVVIO_Click();
+    void cmdRuotaPiu_Click();
+    void cmdRuotaMeno_Click();
+    /** Orders the shown column by a key (1 number .. 4 maximum delay), as the ordering menu does. */
+    void ordina(int criterio);
+    /** Writes the shown column, in its shown order, to a CSV file chosen by the user. */
+    void cmdEsporta_Click();
+
+    /** 0 pressed, 1 refused, 2 running or found nothing, 3 completed. */
+    int Stato_Ricerca() const { return m_statoRicerca; }
+    bool Risultati_Disponibili() const { return m_risultatiDisponibili; }
+
+protected:
+    FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi);
+    /** Builds the window around the eleven result pages (index = column). */
+    void costruisci(const std::array<QWidget*, 11>& pagine);
+
+    /** Runs the search; false when the period held no draw. */
+    virtual bool eseguiRicerca(const stats::Avanzamento& avanzamento) = 0;
+    /** After the search: writes the grids of the selected columns and column 0. */
+    virtual void concludiRicerca(bool completa) = 0;
+    /** Orders column c by the key and rewrites its grid. */
+    virtual void ordinaColonna(int colonna, int criterio) = 0;
+    /** The shown column's results as CSV text. */
+    virtual std::string testoCsv(int colonna) const = 0;
+    /** The proposed file name for the export, without folder ("frequenze_ritardi"). */
+    virtual QString prefissoFile() const = 0;
+    /** Sets the background of the grid of column c. */
+    virtual void coloraGriglia(int colonna, const QColor& colore) = 0;
+
+    /** Shows the grid of the column of the current position, with its caption and key. */
+    void mostraPosizione();
+    void MOSTRA_RUOTA_RICERCA();
+    void nascondiPopup();
+    void impostaRicerca(const QString& testo);
+    void keyPressEvent(QKeyEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+    core::Stato& m_stato;
+    stats::Navigazione m_navigazione;
+    int m_statoRicerca = 0;
+    bool m_risultatiDisponibili = false;
+    QLabel* lblRicerca = nullptr;
+    QLabel* lblOrdinamento = nullptr;
+    QPushButton* cmdAVVIO = nullptr;
+
+private:
+    QFrame* costruisciMenuOrdinamento();
+    QFrame* costruisciOpzioni();
+    void Settaggio_Iniziale_Form();
+    void Settaggio_Menu_Ordinamento();
+    void Imposta_Status_Bar();
+    void evidenziaVoce(int indice);
+    void applicaColori();
+    void aggiornaAvanzamento(int percentuale);
+    void portaPrincipaleInPrimoPiano();
+
+    QPointer<QWidget> m_principale;
+    CampiOpzioni m_campi;
+    bool m_sensoriAttivi = false;
+    QString m_sigleRuote;
+    QProgressBar* prgRicerca = nullptr;
+    QLabel* lblPrb = nullptr;
+    QStackedWidget* m_pila = nullptr;
+    QLabel* lblRuoteRicerca = nullptr;
+    QLabel* lblOrdine = nullptr;
+    QPushButton* cmdOrdinamento = nullptr;
+    QPushButton* cmdOpzioniRicerche = nullptr;
+    QFrame* fmeOrdinamento = nullptr;
+    QFrame* fmeOpzioniRicerche = nullptr;
+    std::array<QLabel*, 10> lblMnu{};
+    QCheckBox* chk_ColoreGrigliaGenerale = nullptr;
+    QCheckBox* chk_ColoreGrigliaSingola = nullptr;
+    QCheckBox* chkStatusBar = nullptr;
+    QCheckBox* chkSfioramentoSensori = nullptr;
+    QStatusBar* sbrRicerca = nullptr;
+    std::array<QLabel*, 5> m_pannelli{};
+    QLabel* pctPubblicitaRicerche = nullptr;
+};
+
+} // namespace ui
