@@ -1,15 +1,19 @@
-// The number search over a whole archive of 32,000 draws on all ten wheels, alone and as the whole
-// command-line run (loading from disk, period, search, CSV output).
+// The number and pair searches over a whole archive of 32,000 draws on all ten wheels, alone and as
+// the whole command-line run (loading from disk, period, search, CSV output); the ordering of the
+// 4005 pairs.
 #include "cli/Cli.h"
 #include "core/FileSicuro.h"
 #include "core/Lotto.h"
 #include "core/Stato.h"
 #include "selection/Periodo.h"
+#include "stats/Navigazione.h"
+#include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <filesystem>
 #include <numeric>
@@ -37,19 +41,28 @@ std::array<std::string, 11> ruoteCasuali() {
     return ruote;
 }
 
+/** A state with the whole archive loaded in memory, all ten wheels selected, the whole period applied. */
+const core::Stato& statoCaricato() {
+    static const core::Stato s = [] {
+        const auto ruote = ruoteCasuali();
+        core::Stato stato;
+        core::Imposta_Tabelle_Globali(stato);
+        stato.Estrazioni_Caricate = ESTRAZIONI;
+        stato.Archivio_Estrazioni.dimensiona(ESTRAZIONI + 200);
+        for (int w = 1; w <= 10; ++w)
+            for (int d = 1; d <= ESTRAZIONI; ++d)
+                std::copy_n(ruote[static_cast<std::size_t>(w)].data() + (d - 1) * 5, 5, stato.Archivio_Estrazioni.record(w, d));
+        std::array<bool, 11> tutte{};
+        tutte.fill(true);
+        core::impostaSelezioneRuote(stato, tutte);
+        selection::applicaFrazionato(stato, 1, ESTRAZIONI);
+        return stato;
+    }();
+    return s;
+}
+
 void ricerca(benchmark::State& stato) {
-    const auto ruote = ruoteCasuali();
-    core::Stato s;
-    core::Imposta_Tabelle_Globali(s);
-    s.Estrazioni_Caricate = ESTRAZIONI;
-    s.Archivio_Estrazioni.dimensiona(ESTRAZIONI + 200);
-    for (int w = 1; w <= 10; ++w)
-        for (int d = 1; d <= ESTRAZIONI; ++d)
-            std::copy_n(ruote[static_cast<std::size_t>(w)].data() + (d - 1) * 5, 5, s.Archivio_Estrazioni.record(w, d));
-    std::array<bool, 11> tutte{};
-    tutte.fill(true);
-    core::impostaSelezioneRuote(s, tutte);
-    selection::applicaFrazionato(s, 1, ESTRAZIONI);
+    const core::Stato& s = statoCaricato();
     stats::RisultatiNumeri risultati;
     for (auto _ : stato) {
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(s, risultati);
@@ -58,33 +71,62 @@ void ricerca(benchmark::State& stato) {
 }
 BENCHMARK(ricerca)->Unit(benchmark::kMillisecond);
 
-void comandoNumeri(benchmark::State& stato) {
-    const auto cartella = std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(cartella / "RUOTE");
-    const auto ruote = ruoteCasuali();
-    core::Stato nomi;
-    core::Imposta_Tabelle_Globali(nomi);
-    std::string date, concorsi;
-    for (int d = 0; d < ESTRAZIONI; ++d) {
-        const int anno = 1900 + d / 150, concorso = d % 150 + 1;
-        char data[16], numero[16];
-        std::snprintf(data, sizeof data, "%2d/%2d/%04d", 1 + d % 28, 1 + (d % 150) / 13, anno);
-        std::snprintf(numero, sizeof numero, "%3d/%04d", concorso, anno);
-        date += data;
-        concorsi += numero;
+void ricercaAmbi(benchmark::State& stato) {
+    const core::Stato& s = statoCaricato();
+    stats::RisultatiAmbi risultati;
+    for (auto _ : stato) {
+        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(s, risultati);
+        benchmark::DoNotOptimize(risultati);
     }
-    for (int w = 1; w <= 10; ++w) core::scriviFileSicuro(cartella / "RUOTE" / nomi.Nome_Ruota[static_cast<std::size_t>(w)], ruote[static_cast<std::size_t>(w)]);
-    core::scriviFileSicuro(cartella / "RUOTE" / "DATA", date);
-    core::scriviFileSicuro(cartella / "RUOTE" / "CONCORSO", concorsi);
+}
+BENCHMARK(ricercaAmbi)->Unit(benchmark::kMillisecond);
+
+void ordinamentoAmbi(benchmark::State& stato) {
+    stats::RisultatiAmbi risultati;
+    stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(statoCaricato(), risultati);
+    for (auto _ : stato) benchmark::DoNotOptimize(stats::Ordine_Ambi(risultati, 0, stats::RITARDO_MASSIMO));
+}
+BENCHMARK(ordinamentoAmbi)->Unit(benchmark::kMicrosecond);
+
+/** Writes the archive of statoCaricato's draws into a temporary program folder; removed at exit. */
+std::filesystem::path cartellaArchivio() {
+    static const auto cartella = [] {
+        const auto percorso = std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(percorso / "RUOTE");
+        const auto ruote = ruoteCasuali();
+        core::Stato nomi;
+        core::Imposta_Tabelle_Globali(nomi);
+        std::string date, concorsi;
+        for (int d = 0; d < ESTRAZIONI; ++d) {
+            const int anno = 1900 + d / 150, concorso = d % 150 + 1;
+            char data[16], numero[16];
+            std::snprintf(data, sizeof data, "%2d/%2d/%04d", 1 + d % 28, 1 + (d % 150) / 13, anno);
+            std::snprintf(numero, sizeof numero, "%3d/%04d", concorso, anno);
+            date += data;
+            concorsi += numero;
+        }
+        for (int w = 1; w <= 10; ++w)
+            core::scriviFileSicuro(percorso / "RUOTE" / nomi.Nome_Ruota[static_cast<std::size_t>(w)], ruote[static_cast<std::size_t>(w)]);
+        core::scriviFileSicuro(percorso / "RUOTE" / "DATA", date);
+        core::scriviFileSicuro(percorso / "RUOTE" / "CONCORSO", concorsi);
+        std::atexit([] { std::filesystem::remove_all(std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()))); });
+        return percorso;
+    }();
+    return cartella;
+}
+
+void comando(benchmark::State& stato, const char* nome) {
+    const auto cartella = cartellaArchivio();
     for (auto _ : stato) {
         std::ostringstream uscita, errori;
-        const int codice = cli::esegui({"numeri", "--cartella", cartella.string()}, uscita, errori);
-        if (codice != 0) stato.SkipWithError("il comando non è riuscito");
+        if (cli::esegui({nome, "--cartella", cartella.string()}, uscita, errori) != 0) stato.SkipWithError("il comando non è riuscito");
         benchmark::DoNotOptimize(uscita);
     }
-    std::filesystem::remove_all(cartella);
 }
-BENCHMARK(comandoNumeri)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(comando, numeri, "numeri")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(comando, ambi, "ambi")->Unit(benchmark::kMillisecond);
+
+
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "core/FileArchivio.h"
 #include "core/Stato.h"
 #include "selection/Periodo.h"
+#include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
 
 #include <array>
@@ -17,7 +18,9 @@ namespace cli {
 namespace {
 
 const char* const USO =
-    "Uso: quintaro-cli numeri --cartella DIR [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]\n"
+    "Uso: quintaro-cli numeri|ambi --cartella DIR [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]\n"
+    "  numeri           frequenze e ritardi dei 90 numeri\n"
+    "  ambi             frequenze e ritardi dei 4005 ambi\n"
     "  --cartella DIR   cartella del programma, che contiene RUOTE/\n"
     "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE (predefinito)\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
@@ -42,7 +45,7 @@ std::optional<int> intero(const std::string& testo) {
 std::string leggiOpzioni(const std::vector<std::string>& argomenti, Opzioni& opzioni) {
     if (argomenti.empty()) return "manca il comando.";
     opzioni.comando = argomenti[0];
-    if (opzioni.comando != "numeri") return "comando sconosciuto: " + opzioni.comando + ".";
+    if (opzioni.comando != "numeri" && opzioni.comando != "ambi") return "comando sconosciuto: " + opzioni.comando + ".";
     std::map<std::string, std::optional<int>*> numeriche = {
         {"--dal", &opzioni.dal}, {"--al", &opzioni.al}, {"--anno", &opzioni.anno}, {"--cicli", &opzioni.cicli}};
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
@@ -128,18 +131,45 @@ std::string applicaPeriodo(core::Stato& stato, const Opzioni& opzioni) {
     return {};
 }
 
+/** Appends the values to a CSV line, comma-separated, and ends it. */
+void riga(std::string& testo, std::initializer_list<int> valori) {
+    char cifre[16];
+    bool prima = true;
+    for (int valore : valori) {
+        if (!prima) testo += ',';
+        prima = false;
+        const auto fine = std::to_chars(cifre, cifre + sizeof cifre, valore).ptr;
+        testo.append(cifre, fine);
+    }
+    testo += '\n';
+}
+
+/** Column 0, then each selected wheel in wheel order. */
+std::vector<int> colonne(const core::Stato& stato) {
+    std::vector<int> scelte{0};
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) scelte.push_back(w);
+    return scelte;
+}
+
 void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risultati, std::ostream& uscita) {
     std::string testo = "colonna,numero,frequenza,ritardo_attuale,ritardo_massimo\n";
-    for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
-        if (c > 0 && stato.Ruota_Selezionata[static_cast<std::size_t>(c)] != -1) continue;
+    for (int c : colonne(stato)) {
         const auto colonna = static_cast<std::size_t>(c);
-        for (std::size_t n = 1; n <= 90; ++n) {
-            testo += std::to_string(c) + ',' + std::to_string(n) + ',' +
-                     std::to_string(risultati.Frequenza_Numero[colonna][n]) + ',' +
-                     std::to_string(risultati.Ritardo_Attuale_Numero[colonna][n]) + ',' +
-                     std::to_string(risultati.Ritardo_Massimo_Numero[colonna][n]) + '\n';
-        }
+        for (std::size_t n = 1; n <= 90; ++n)
+            riga(testo, {c, static_cast<int>(n), risultati.Frequenza_Numero[colonna][n], risultati.Ritardo_Attuale_Numero[colonna][n],
+                         risultati.Ritardo_Massimo_Numero[colonna][n]});
     }
+    uscita << testo;
+}
+
+void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati, std::ostream& uscita) {
+    std::string testo = "colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo\n";
+    testo.reserve(testo.size() + 11 * stats::NUMERO_AMBI * 24);
+    for (int c : colonne(stato))
+        for (int a = 1, k = 1; a <= 89; ++a)
+            for (int b = a + 1; b <= 90; ++b, ++k)
+                riga(testo, {c, a, b, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k), risultati.ritardoMassimo(c, k)});
     uscita << testo;
 }
 
@@ -166,9 +196,15 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
         errori << "quintaro-cli: " << errore << '\n' << USO;
         return ESITO_USO;
     }
-    stats::RisultatiNumeri risultati;
-    stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati);
-    scriviNumeri(stato, risultati, uscita);
+    if (opzioni.comando == "ambi") {
+        stats::RisultatiAmbi risultati;
+        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, risultati);
+        scriviAmbi(stato, risultati, uscita);
+    } else {
+        stats::RisultatiNumeri risultati;
+        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati);
+        scriviNumeri(stato, risultati, uscita);
+    }
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 

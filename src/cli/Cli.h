@@ -15,7 +15,7 @@ inline constexpr int ESITO_USO = 2;      ///< bad arguments
  * Runs the command-line companion on its arguments (without the program name), writing the results
  * to `uscita` and messages to `errori`. Returns the exit code.
  *
- *   numeri --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
+ *   numeri|ambi --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
  */
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori);
 

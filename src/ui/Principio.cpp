@@ -7,6 +7,7 @@
 #include "core/Impostazioni.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
+#include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 
 #include <QCloseEvent>
@@ -41,7 +42,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     separatore(mnuRicerche, "mnuRicercheSeparatore4");
     connect(voce(mnuRicerche, "mnuFREQ_RIT_90_NUMERI", QStringLiteral("Frequenze e Ritardi 90 NUMERI")), &QAction::triggered,
             this, &PRINCIPIO::mostraRicercaNumeri);
-    voce(mnuRicerche, "mnuFREQ_RIT_AMBI", QStringLiteral("Frequenze e Ritardi AMBI"))->setEnabled(false);
+    connect(voce(mnuRicerche, "mnuFREQ_RIT_AMBI", QStringLiteral("Frequenze e Ritardi AMBI")), &QAction::triggered, this,
+            &PRINCIPIO::mostraRicercaAmbi);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni"))->setEnabled(false);
@@ -94,6 +96,7 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
 
 PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaNumeri;
+    delete m_ricercaAmbi;
     delete m_attesa;
 }
 
@@ -150,6 +153,13 @@ void PRINCIPIO::mostraRicercaNumeri() {
     m_ricercaNumeri->show();
     m_ricercaNumeri->raise();
     m_ricercaNumeri->activateWindow();
+}
+
+void PRINCIPIO::mostraRicercaAmbi() {
+    if (!m_ricercaAmbi) m_ricercaAmbi = new frmFREQRITAMBO(m_stato, this);
+    m_ricercaAmbi->show();
+    m_ricercaAmbi->raise();
+    m_ricercaAmbi->activateWindow();
 }
 
 frmFREQRITESTRATTI* PRINCIPIO::finestraRicercaNumeri() const { return m_ricercaNumeri; }
@@ -216,6 +226,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         evento->accept();
         m_attesa->close();
         if (m_ricercaNumeri) m_ricercaNumeri->close();
+        if (m_ricercaAmbi) m_ricercaAmbi->close();
         emit programmaTerminato();
     } else {
         evento->ignore();

@@ -14,6 +14,7 @@ class QToolButton;
 namespace ui {
 
 class frmAttesa;
+class frmFREQRITAMBO;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 
@@ -40,6 +41,8 @@ public:
     void mostraRicercaNumeri();
     /** The number-search window, while it is open. */
     frmFREQRITESTRATTI* finestraRicercaNumeri() const;
+    /** Shows the pair-search window, opening it when it is not open. */
+    void mostraRicercaAmbi();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */
@@ -73,6 +76,7 @@ private:
     frmAttesa* m_attesa = nullptr;
     QPointer<frmPeriodo> m_periodo;
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
+    QPointer<frmFREQRITAMBO> m_ricercaAmbi;
 };
 
 } // namespace ui

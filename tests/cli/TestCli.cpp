@@ -41,6 +41,7 @@ class TestCli : public QObject {
 private slots:
     void scriveLeColonneScelteInOrdine();
     void periodoFrazionatoEACicliComeLaFinestra();
+    void ambiInOrdineDiEnumerazione();
     void errori_data();
     void errori();
 };
@@ -77,6 +78,22 @@ void TestCli::periodoFrazionatoEACicliComeLaFinestra() {
     QCOMPARE(conteggio, 4 * 5);
     const auto tutto = esegui({"numeri", "--cartella", dir, "--ruote", "MI"});
     QVERIFY(tutto.uscita != range.uscita);
+}
+
+void TestCli::ambiInOrdineDiEnumerazione() {
+    prova::CartellaDiProva cartella;
+    scriviTreAnni(cartella);
+    const auto esito = esegui({"ambi", "--cartella", cartella.percorso().string(), "--ruote", "TO"});
+    QCOMPARE(esito.codice, 0);
+    const auto righe = esito.righe();
+    QCOMPARE(righe.size(), std::size_t(1 + 2 * 4005));
+    QCOMPARE(righe[0], std::string("colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo"));
+    QCOMPARE(righe[1].substr(0, 6), std::string("0,1,2,"));
+    QCOMPARE(righe[4005].substr(0, 8), std::string("0,89,90,"));
+    QCOMPARE(righe[4006].substr(0, 6), std::string("9,1,2,"));
+    long long coppie = 0;
+    for (std::size_t i = 4006; i < righe.size(); ++i) coppie += std::stoi(righe[i].substr(righe[i].find(',', righe[i].find(',', 2) + 1) + 1));
+    QCOMPARE(coppie, 12LL * 10); // ten pairs in each of the twelve draws
 }
 
 void TestCli::errori_data() {

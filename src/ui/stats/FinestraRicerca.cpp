@@ -150,6 +150,7 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     riga3->addWidget(pctPubblicitaRicerche, 1);
     for (QPushButton* tasto : {cmdEsporta, cmdHelp, cmdVirtualCopy, cmdPrincipale}) riga3->addWidget(tasto);
     principale->addLayout(riga3);
+    setMinimumWidth(740); // room for the status texts beside the buttons
 
     fmeOrdinamento = costruisciMenuOrdinamento();
     fmeOpzioniRicerche = costruisciOpzioni();

@@ -1,0 +1,193 @@
+#include "RicercaAmbi.h"
+
+#include "Navigazione.h"
+#include "selection/Periodo.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+
+namespace stats {
+
+std::pair<int, int> amboInPosizione(int k) {
+    int a = 1;
+    while (a < 89 && posizioneAmbo(a + 1, a + 2) <= k) ++a;
+    return {a, a + k - posizioneAmbo(a, a + 1) + 1};
+}
+
+std::string Etichetta_Ambo(int a, int b) { return ' ' + std::to_string(a) + " - " + ' ' + std::to_string(b); }
+
+RisultatiAmbi::RisultatiAmbi()
+    : Frequenza_Ambo(NUMERO_COLONNE * (NUMERO_AMBI + 1)), Ritardo_Attuale_Ambo(Frequenza_Ambo.size()),
+      Ritardo_Massimo_Ambo(Frequenza_Ambo.size()) {}
+
+namespace {
+
+/** Enumeration position of every (a, b), 0 where a >= b: built once. */
+const std::array<std::array<short, 91>, 91>& tabellaPosizioni() {
+    static const auto tabella = [] {
+        std::array<std::array<short, 91>, 91> t{};
+        for (int a = 1; a <= 89; ++a)
+            for (int b = a + 1; b <= 90; ++b) t[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = static_cast<short>(posizioneAmbo(a, b));
+        return t;
+    }();
+    return tabella;
+}
+
+} // namespace
+
+namespace {
+
+/**
+ * The pass over the period with cells of type T: the three values of a pair and column lie side by
+ * side, so that an update touches one cache line, and 16-bit cells keep the whole table in the
+ * processor's cache when no count can pass 65535.
+ */
+template <typename T>
+void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzamento& avanzamento) {
+    const auto& posizioni = tabellaPosizioni();
+    struct Cella {
+        T frequenza = 0, massimo = 0, ultima = 0;
+    };
+    std::vector<Cella> celle(static_cast<std::size_t>(NUMERO_COLONNE) * (NUMERO_AMBI + 1));
+    std::array<int, NUMERO_COLONNE> contate{};
+
+    int ruote[core::NUMERO_RUOTE];
+    int quanteRuote = 0;
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) ruote[quanteRuote++] = w;
+
+    const auto& selezionata = stato.Estrazione_Selezionata;
+    const int ultimaCaricata = std::min<int>(stato.Estrazioni_Caricate, static_cast<int>(selezionata.size()) - 1);
+    const int cicli = std::min<int>(stato.Totale_Cicli, static_cast<int>(stato.Inizio_Ciclo.size()) - 1);
+    Cella* colonna0 = celle.data();
+    int ultimaPercentuale = -1;
+    for (int c = 1; c <= cicli; ++c) {
+        const int inizio = std::max(stato.Inizio_Ciclo[static_cast<std::size_t>(c)], 1);
+        const int fine = std::min(stato.Fine_Ciclo[static_cast<std::size_t>(c)], ultimaCaricata);
+        if (avanzamento && cicli > 1) avanzamento(selection::Percentuale_Avanzamento(1, cicli, c));
+        for (int d = inizio; d <= fine; ++d) {
+            if (selezionata[static_cast<std::size_t>(d)] != -1) continue;
+            if (avanzamento && cicli == 1) {
+                const int percentuale = selection::Percentuale_Avanzamento(inizio, fine, d);
+                if (percentuale != ultimaPercentuale) avanzamento(ultimaPercentuale = percentuale);
+            }
+            const int contate0 = quanteRuote > 0 ? ++contate[0] : 0;
+            for (int i = 0; i < quanteRuote; ++i) {
+                const int w = ruote[i];
+                const int contateW = ++contate[static_cast<std::size_t>(w)];
+                int numeri[5];
+                if (!decodificaRecord(stato.Archivio_Estrazioni.record(w, d), numeri)) continue;
+                Cella* colonnaW = celle.data() + RisultatiAmbi::indice(w, 0);
+                // Five numbers in ascending order, so that every pair below is (smaller, larger).
+                for (int x = 1; x < 5; ++x)
+                    for (int y = x; y > 0 && numeri[y - 1] > numeri[y]; --y) std::swap(numeri[y - 1], numeri[y]);
+                for (int x = 0; x < 4; ++x) {
+                    const auto& riga = posizioni[static_cast<std::size_t>(numeri[x])];
+                    for (int y = x + 1; y < 5; ++y) {
+                        const int k = riga[static_cast<std::size_t>(numeri[y])];
+                        Cella& suRuota = colonnaW[k];
+                        ++suRuota.frequenza;
+                        if (contateW - suRuota.ultima > suRuota.massimo) suRuota.massimo = static_cast<T>(contateW - suRuota.ultima);
+                        suRuota.ultima = static_cast<T>(contateW);
+                        Cella& incrociata = colonna0[k];
+                        if (contate0 - incrociata.ultima > incrociata.massimo) incrociata.massimo = static_cast<T>(contate0 - incrociata.ultima);
+                        incrociata.ultima = static_cast<T>(contate0);
+                    }
+                }
+            }
+        }
+    }
+    RisultatiAmbi nuovi;
+    for (int c = 0; c < NUMERO_COLONNE; ++c)
+        for (int k = 1; k <= NUMERO_AMBI; ++k) {
+            const auto i = RisultatiAmbi::indice(c, k);
+            nuovi.Frequenza_Ambo[i] = celle[i].frequenza;
+            nuovi.Ritardo_Massimo_Ambo[i] = celle[i].massimo;
+            nuovi.Ritardo_Attuale_Ambo[i] = contate[static_cast<std::size_t>(c)] - celle[i].ultima;
+        }
+    // Column 0's frequency is the sum of the wheels' (a pair drawn on two wheels in one draw counts twice).
+    for (int i = 0; i < quanteRuote; ++i)
+        for (int k = 1; k <= NUMERO_AMBI; ++k)
+            nuovi.Frequenza_Ambo[RisultatiAmbi::indice(0, k)] += nuovi.Frequenza_Ambo[RisultatiAmbi::indice(ruote[i], k)];
+    risultati = std::move(nuovi);
+}
+
+} // namespace
+
+bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(const core::Stato& stato, RisultatiAmbi& risultati,
+                                               const Avanzamento& avanzamento) {
+    if (stato.Totale_Estrazioni_Selezionate == 0) return false;
+    if (stato.Totale_Estrazioni_Selezionate <= 65535)
+        cercaAmbi<std::uint16_t>(stato, risultati, avanzamento);
+    else
+        cercaAmbi<int>(stato, risultati, avanzamento);
+    return true;
+}
+
+bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esito) {
+    if (chiavi.empty() || chiavi[0] < 1 || chiavi[0] > MASSIMO_CHIAVI || chiavi[0] >= static_cast<long long>(chiavi.size())) {
+        esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
+        esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
+        return false;
+    }
+    const int n = static_cast<int>(chiavi[0]);
+    long long minimo = chiavi[1], massimoChiave = chiavi[1];
+    for (int i = 2; i <= n; ++i) {
+        minimo = std::min(minimo, chiavi[static_cast<std::size_t>(i)]);
+        massimoChiave = std::max(massimoChiave, chiavi[static_cast<std::size_t>(i)]);
+    }
+    // Counting pays while the key range stays near the number of keys; wider ranges sort by comparison.
+    if (minimo < 0 || massimoChiave - minimo > 4LL * MASSIMO_CHIAVI + 65536) return Ordina_Numeri(chiavi, esito);
+
+    esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
+    esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
+    std::vector<int> inizio(static_cast<std::size_t>(massimoChiave - minimo) + 2, 0);
+    for (int i = 1; i <= n; ++i) ++inizio[static_cast<std::size_t>(chiavi[static_cast<std::size_t>(i)] - minimo) + 1];
+    inizio[0] = 1;
+    std::partial_sum(inizio.begin(), inizio.end(), inizio.begin());
+    for (int i = 1; i <= n; ++i) {
+        const long long chiave = chiavi[static_cast<std::size_t>(i)];
+        const auto posto = static_cast<std::size_t>(inizio[static_cast<std::size_t>(chiave - minimo)]++);
+        esito.Permutazione_Ordinata[posto] = i;
+        esito.Chiavi_Ordinate[posto] = chiave;
+    }
+    esito.Chiavi_Ordinate[0] = n;
+    esito.Permutazione_Ordinata[0] = n;
+    return true;
+}
+
+std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int criterio) {
+    std::vector<int> ordine(NUMERO_AMBI + 1);
+    ordine[0] = NUMERO_AMBI;
+    if (criterio < FREQUENZA || criterio > RITARDO_MASSIMO) {
+        std::iota(ordine.begin() + 1, ordine.end(), 1);
+        return ordine;
+    }
+    std::vector<long long> chiavi(NUMERO_AMBI + 1);
+    chiavi[0] = NUMERO_AMBI;
+    for (int k = 1; k <= NUMERO_AMBI; ++k)
+        chiavi[static_cast<std::size_t>(k)] = criterio == FREQUENZA         ? risultati.frequenza(colonna, k)
+                                              : criterio == RITARDO_ATTUALE ? risultati.ritardoAttuale(colonna, k)
+                                                                            : risultati.ritardoMassimo(colonna, k);
+    Ordinamento esito;
+    Ordina_Numeri_Veloce(chiavi, esito);
+    for (int p = 1; p <= NUMERO_AMBI; ++p) ordine[static_cast<std::size_t>(p)] = esito.Permutazione_Ordinata[static_cast<std::size_t>(p)];
+    return ordine;
+}
+
+std::string csvAmbi(const RisultatiAmbi& risultati, int colonna, const std::vector<int>& ordine) {
+    std::string testo = "\xEF\xBB\xBFPosizione;Ambo;Frequenza;Ritardo attuale;Ritardo massimo\r\n";
+    testo.reserve(NUMERO_AMBI * 32);
+    for (std::size_t p = 1; p < ordine.size() && p <= NUMERO_AMBI; ++p) {
+        const int k = ordine[p];
+        if (k < 1 || k > NUMERO_AMBI) continue;
+        const auto [a, b] = amboInPosizione(k);
+        testo += std::to_string(p) + ';' + std::to_string(a) + '-' + std::to_string(b) + ';' +
+                 std::to_string(risultati.frequenza(colonna, k)) + ';' + std::to_string(risultati.ritardoAttuale(colonna, k)) +
+                 ';' + std::to_string(risultati.ritardoMassimo(colonna, k)) + "\r\n";
+    }
+    return testo;
+}
+
+} // namespace stats
