@@ -6,6 +6,7 @@
 #include "ui/stats/FrmFreqRitAmbo.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -46,6 +47,7 @@ private slots:
     void messaggioSoloIl27Dicembre_data();
     void messaggioSoloIl27Dicembre();
     void opzioniNeiCampiPropri();
+    void esportaLaColonnaMostrata();
 };
 
 void TestFrmFreqRitAmbo::ricercaScriveLePagineEdUltimaPagina() {
@@ -129,6 +131,29 @@ void TestFrmFreqRitAmbo::opzioniNeiCampiPropri() {
     QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, 74), 1);
     QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, 93), 1);
     QVERIFY(QString::fromStdString(core::Leggi_Impostazione(banco.stato, 72)).trimmed().isEmpty()); // not the number window's field
+}
+
+void TestFrmFreqRitAmbo::esportaLaColonnaMostrata() {
+    Banco banco;
+    ui::frmFREQRITAMBO finestra(banco.stato);
+    ScriptPrompt script({true, true});
+    const QString percorso = QString::fromStdString((banco.cartella.percorso() / "ambi.csv").string());
+    auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString&) { return percorso; });
+    finestra.cmdAVVIO_Click();
+    finestra.ordina(3);
+    finestra.cmdEsporta_Click();
+    ui::prompt::installaGestoreFile(precedente);
+    QFile file(percorso);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList righe = QString::fromUtf8(file.readAll().mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(righe.size(), 4006);
+    QCOMPARE(righe[0], QStringLiteral("Posizione;Ambo;Frequenza;Ritardo attuale;Ritardo massimo"));
+    // The rows follow the grid: position 1 is the pair on the grid's first row, ordered by current delay.
+    QTableWidget* griglia = finestra.mfgFreqRitAmbi(0);
+    const QStringList prima = righe[1].split(QLatin1Char(';'));
+    QCOMPARE(prima[0], QStringLiteral("1"));
+    QCOMPARE(prima[1], cella(griglia, 1, 1).simplified().remove(QLatin1Char(' ')));
+    QCOMPARE(prima[3], cella(griglia, 1, 3));
 }
 
 QTEST_MAIN(TestFrmFreqRitAmbo)
