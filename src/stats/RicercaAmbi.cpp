@@ -1,6 +1,7 @@
 #include "RicercaAmbi.h"
 
 #include "Navigazione.h"
+#include "Percorso.h"
 #include "selection/Periodo.h"
 
 #include <algorithm>
@@ -50,54 +51,27 @@ void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzam
         T frequenza = 0, massimo = 0, ultima = 0;
     };
     std::vector<Cella> celle(static_cast<std::size_t>(NUMERO_COLONNE) * (NUMERO_AMBI + 1));
-    std::array<int, NUMERO_COLONNE> contate{};
-
-    int ruote[core::NUMERO_RUOTE];
-    int quanteRuote = 0;
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
-        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) ruote[quanteRuote++] = w;
-
-    const auto& selezionata = stato.Estrazione_Selezionata;
-    const int ultimaCaricata = std::min<int>(stato.Estrazioni_Caricate, static_cast<int>(selezionata.size()) - 1);
-    const int cicli = std::min<int>(stato.Totale_Cicli, static_cast<int>(stato.Inizio_Ciclo.size()) - 1);
     Cella* colonna0 = celle.data();
-    int ultimaPercentuale = -1;
-    for (int c = 1; c <= cicli; ++c) {
-        const int inizio = std::max(stato.Inizio_Ciclo[static_cast<std::size_t>(c)], 1);
-        const int fine = std::min(stato.Fine_Ciclo[static_cast<std::size_t>(c)], ultimaCaricata);
-        if (avanzamento && cicli > 1) avanzamento(selection::Percentuale_Avanzamento(1, cicli, c));
-        for (int d = inizio; d <= fine; ++d) {
-            if (selezionata[static_cast<std::size_t>(d)] != -1) continue;
-            if (avanzamento && cicli == 1) {
-                const int percentuale = selection::Percentuale_Avanzamento(inizio, fine, d);
-                if (percentuale != ultimaPercentuale) avanzamento(ultimaPercentuale = percentuale);
-            }
-            const int contate0 = quanteRuote > 0 ? ++contate[0] : 0;
-            for (int i = 0; i < quanteRuote; ++i) {
-                const int w = ruote[i];
-                const int contateW = ++contate[static_cast<std::size_t>(w)];
-                int numeri[5];
-                if (!decodificaRecord(stato.Archivio_Estrazioni.record(w, d), numeri)) continue;
-                Cella* colonnaW = celle.data() + RisultatiAmbi::indice(w, 0);
-                // Five numbers in ascending order, so that every pair below is (smaller, larger).
-                for (int x = 1; x < 5; ++x)
-                    for (int y = x; y > 0 && numeri[y - 1] > numeri[y]; --y) std::swap(numeri[y - 1], numeri[y]);
-                for (int x = 0; x < 4; ++x) {
-                    const auto& riga = posizioni[static_cast<std::size_t>(numeri[x])];
-                    for (int y = x + 1; y < 5; ++y) {
-                        const int k = riga[static_cast<std::size_t>(numeri[y])];
-                        Cella& suRuota = colonnaW[k];
-                        ++suRuota.frequenza;
-                        if (contateW - suRuota.ultima > suRuota.massimo) suRuota.massimo = static_cast<T>(contateW - suRuota.ultima);
-                        suRuota.ultima = static_cast<T>(contateW);
-                        Cella& incrociata = colonna0[k];
-                        if (contate0 - incrociata.ultima > incrociata.massimo) incrociata.massimo = static_cast<T>(contate0 - incrociata.ultima);
-                        incrociata.ultima = static_cast<T>(contate0);
-                    }
-                }
+    const auto contate = percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* estratti) {
+        Cella* colonnaW = celle.data() + RisultatiAmbi::indice(w, 0);
+        // Five numbers in ascending order, so that every pair below is (smaller, larger).
+        int numeri[5] = {estratti[0], estratti[1], estratti[2], estratti[3], estratti[4]};
+        for (int x = 1; x < 5; ++x)
+            for (int y = x; y > 0 && numeri[y - 1] > numeri[y]; --y) std::swap(numeri[y - 1], numeri[y]);
+        for (int x = 0; x < 4; ++x) {
+            const auto& riga = posizioni[static_cast<std::size_t>(numeri[x])];
+            for (int y = x + 1; y < 5; ++y) {
+                const int k = riga[static_cast<std::size_t>(numeri[y])];
+                Cella& suRuota = colonnaW[k];
+                ++suRuota.frequenza;
+                if (contateW - suRuota.ultima > suRuota.massimo) suRuota.massimo = static_cast<T>(contateW - suRuota.ultima);
+                suRuota.ultima = static_cast<T>(contateW);
+                Cella& incrociata = colonna0[k];
+                if (contate0 - incrociata.ultima > incrociata.massimo) incrociata.massimo = static_cast<T>(contate0 - incrociata.ultima);
+                incrociata.ultima = static_cast<T>(contate0);
             }
         }
-    }
+    });
     RisultatiAmbi nuovi;
     for (int c = 0; c < NUMERO_COLONNE; ++c)
         for (int k = 1; k <= NUMERO_AMBI; ++k) {
@@ -107,9 +81,10 @@ void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzam
             nuovi.Ritardo_Attuale_Ambo[i] = contate[static_cast<std::size_t>(c)] - celle[i].ultima;
         }
     // Column 0's frequency is the sum of the wheels' (a pair drawn on two wheels in one draw counts twice).
-    for (int i = 0; i < quanteRuote; ++i)
-        for (int k = 1; k <= NUMERO_AMBI; ++k)
-            nuovi.Frequenza_Ambo[RisultatiAmbi::indice(0, k)] += nuovi.Frequenza_Ambo[RisultatiAmbi::indice(ruote[i], k)];
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
+            for (int k = 1; k <= NUMERO_AMBI; ++k)
+                nuovi.Frequenza_Ambo[RisultatiAmbi::indice(0, k)] += nuovi.Frequenza_Ambo[RisultatiAmbi::indice(w, k)];
     risultati = std::move(nuovi);
 }
 

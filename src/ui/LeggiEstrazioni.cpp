@@ -20,26 +20,6 @@
 
 namespace ui {
 
-namespace {
-
-QLabel* etichettaValore(QWidget* genitore, const char* nome) {
-    auto* etichetta = new QLabel(genitore);
-    etichetta->setObjectName(QString::fromLatin1(nome));
-    etichetta->setFrameShape(QFrame::Panel);
-    etichetta->setFrameShadow(QFrame::Sunken);
-    etichetta->setMinimumWidth(90);
-    etichetta->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return etichetta;
-}
-
-QScrollBar* barra(QWidget* genitore, const char* nome) {
-    auto* scroll = new QScrollBar(Qt::Horizontal, genitore);
-    scroll->setObjectName(QString::fromLatin1(nome));
-    scroll->setMinimumHeight(20);
-    return scroll;
-}
-
-} // namespace
 
 LeggiEstrazioni::LeggiEstrazioni(core::Stato& stato, QWidget* genitore)
     : QDialog(genitore), m_stato(stato), m_file(stato) {
@@ -69,8 +49,7 @@ void LeggiEstrazioni::costruisci() {
     lblAl = etichettaValore(Frame1, "lblAl");
     pannello->addWidget(lblAl, 1, 3);
     pannello->addWidget(new QLabel(QStringLiteral("estrazioni:"), Frame1), 1, 4, Qt::AlignRight);
-    lblIntervallo2 = etichettaValore(Frame1, "lblIntervallo2");
-    lblIntervallo2->setMinimumWidth(60);
+    lblIntervallo2 = etichettaValore(Frame1, "lblIntervallo2", 60);
     pannello->addWidget(lblIntervallo2, 1, 5);
     pannello->addWidget(new QLabel(QStringLiteral("Lettura dell' estrazione n°"), Frame1), 2, 0, 1, 2);
     lblEstrazioniLette = etichettaValore(Frame1, "lblEstrazioniLette");
@@ -102,7 +81,7 @@ void LeggiEstrazioni::costruisci() {
     fmeOpzioni->setObjectName(QStringLiteral("fmeOpzioni"));
     auto* opzioni = new QGridLayout(fmeOpzioni);
     opzioni->addWidget(new QLabel(QStringLiteral("Prima estrazione di default:"), fmeOpzioni), 0, 0, 1, 3);
-    hscPrimaDefault = barra(fmeOpzioni, "hscPrimaDefault");
+    hscPrimaDefault = barraOrizzontale(fmeOpzioni, "hscPrimaDefault");
     opzioni->addWidget(hscPrimaDefault, 1, 0, 1, 3);
     opzioni->addWidget(new QLabel(QStringLiteral("n° estrazione"), fmeOpzioni), 2, 0);
     opzioni->addWidget(new QLabel(QStringLiteral("data "), fmeOpzioni), 2, 1);
@@ -117,7 +96,7 @@ void LeggiEstrazioni::costruisci() {
     chkUltimaArchivio = new QCheckBox(QStringLiteral("Ultima estrazione ."), fmeOpzioni);
     chkUltimaArchivio->setObjectName(QStringLiteral("chkUltimaArchivio"));
     opzioni->addWidget(chkUltimaArchivio, 4, 0, 1, 3);
-    hscUltimaDefault = barra(fmeOpzioni, "hscUltimaDefault");
+    hscUltimaDefault = barraOrizzontale(fmeOpzioni, "hscUltimaDefault");
     opzioni->addWidget(hscUltimaDefault, 5, 0, 1, 3);
     lblEstrazioneUltima = etichettaValore(fmeOpzioni, "lblEstrazioneUltima");
     lblDataUltima = etichettaValore(fmeOpzioni, "lblDataUltima");
@@ -128,8 +107,7 @@ void LeggiEstrazioni::costruisci() {
 
     auto* piede = new QHBoxLayout;
     piede->addWidget(new QLabel(QStringLiteral("selezionate:"), fmeOpzioni));
-    lblIntervallo = etichettaValore(fmeOpzioni, "lblIntervallo");
-    lblIntervallo->setMinimumWidth(60);
+    lblIntervallo = etichettaValore(fmeOpzioni, "lblIntervallo", 60);
     piede->addWidget(lblIntervallo);
     piede->addStretch();
     cmdOK = new QPushButton(QStringLiteral("OK"), fmeOpzioni);

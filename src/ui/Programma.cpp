@@ -1,6 +1,10 @@
 #include "Programma.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QScreen>
 #include <QWidget>
 
@@ -27,6 +31,34 @@ void tieniNelloSchermo(QWidget* finestra) {
     int x = std::min(cornice.x(), area.right() + 1 - cornice.width());
     int y = std::min(cornice.y(), area.bottom() + 1 - cornice.height());
     finestra->move(std::max(x, area.x()), std::max(y, area.y()));
+}
+
+QLabel* etichettaValore(QWidget* genitore, const char* nome, int larghezza) {
+    auto* etichetta = new QLabel(genitore);
+    etichetta->setObjectName(QString::fromLatin1(nome));
+    etichetta->setFrameShape(QFrame::Panel);
+    etichetta->setFrameShadow(QFrame::Sunken);
+    etichetta->setMinimumWidth(larghezza);
+    return etichetta;
+}
+
+QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome) {
+    auto* barra = new QScrollBar(Qt::Horizontal, genitore);
+    barra->setObjectName(QString::fromLatin1(nome));
+    barra->setMinimumHeight(20);
+    return barra;
+}
+
+void impostaGrigliaFissa(QTableWidget* griglia) {
+    griglia->horizontalHeader()->hide();
+    griglia->verticalHeader()->hide();
+    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    griglia->setSelectionMode(QAbstractItemView::NoSelection);
+    griglia->setFocusPolicy(Qt::NoFocus);
+    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    griglia->verticalHeader()->setMinimumSectionSize(1);
+    griglia->verticalHeader()->setDefaultSectionSize(QFontMetrics(griglia->font()).height() + 2);
 }
 
 QString testoArchivio(const std::string& byte) { return QString::fromLatin1(byte.data(), static_cast<qsizetype>(byte.size())); }

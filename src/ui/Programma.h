@@ -4,6 +4,9 @@
 
 #include <string>
 
+class QLabel;
+class QScrollBar;
+class QTableWidget;
 class QWidget;
 
 /** The program's title and version as every window shows them. */
@@ -17,6 +20,13 @@ QString versioneProgramma();
 void centraSulloSchermo(QWidget* finestra);
 /** Moves a top-level window that has grown past its screen's edges back inside them. */
 void tieniNelloSchermo(QWidget* finestra);
+/** A sunken label that shows a value, named `nome`, at least `larghezza` pixels wide. */
+QLabel* etichettaValore(QWidget* genitore, const char* nome, int larghezza = 90);
+/** A horizontal scroll bar named `nome`. */
+QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome);
+/** A grid of fixed cells: no headers, no editing, no selection, no scroll bars, rows as tall as the font. */
+void impostaGrigliaFissa(QTableWidget* griglia);
+
 /** A text of the archive files (single-byte characters) as the windows show it. */
 QString testoArchivio(const std::string& byte);
 

@@ -6,12 +6,17 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using Interi = QList<int>;
+const std::string NULLO(5, static_cast<char>(core::CODICE_NULLO));
+
+/** Draw n has a null wheel n % 11 (none when 0). */
 std::vector<prova::Estrazione> estrazioni(int quante) {
     std::vector<prova::Estrazione> tutte;
     for (int n = 1; n <= quante; ++n)
@@ -20,29 +25,32 @@ std::vector<prova::Estrazione> estrazioni(int quante) {
 }
 
 /** Every file of RUOTE/ with its bytes, to check that a load rewrites and creates nothing. */
-std::map<std::string, std::string> istantanea(const prova::CartellaDiProva& cartella) {
-    std::map<std::string, std::string> file;
+std::map<fs::path, std::string> istantanea(const prova::CartellaDiProva& cartella) {
+    std::map<fs::path, std::string> file;
     for (const auto& voce : fs::directory_iterator(cartella.ruote()))
-        file[voce.path().filename().string()] = cartella.leggiFile(fs::path("RUOTE") / voce.path().filename());
+        file[voce.path()] = cartella.leggiFile(fs::path("RUOTE") / voce.path().filename());
     return file;
 }
 
-/** The loaded draw d equals the archive draw e: texts and the numbers of every wheel. */
-void confronta(core::Stato& stato, int d, const prova::Estrazione& e) {
-    core::LOTTO lotto(stato);
-    QCOMPARE(stato.Data_Estrazione[static_cast<std::size_t>(d)], prova::testoData(e.giorno, e.mese, e.anno));
-    QCOMPARE(stato.Concorso_Estrazione[static_cast<std::size_t>(d)], prova::testoConcorso(e.concorso, e.anno));
-    for (int w = 1; w <= 10; ++w) {
-        lotto.LeggiESTRAZIONE(w, d);
-        const auto& numeri = e.ruote[static_cast<std::size_t>(w - 1)];
-        QCOMPARE(stato.Numeri_Estratti[0], numeri[0] == 0 ? 0 : -1);
-        for (std::size_t i = 0; i < 5; ++i) QCOMPARE(stato.Numeri_Estratti[i + 1], numeri[i]);
-    }
+/** The five bytes of wheel w in loaded draw d. */
+std::string inMemoria(const core::Stato& stato, int w, int d) {
+    return std::string(reinterpret_cast<const char*>(stato.Archivio_Estrazioni.record(w, d)), 5);
 }
 
-bool recordNullo(const core::Stato& stato, int w, int d) {
-    const std::uint8_t* r = stato.Archivio_Estrazioni.record(w, d);
-    return std::all_of(r, r + 5, [](std::uint8_t b) { return b == core::CODICE_NULLO; });
+/** The record of wheel w of e as the file holds it: 140 - number, 140 for a null wheel. */
+std::string record(const prova::Estrazione& e, int w) {
+    std::string r;
+    for (int n : e.ruote[static_cast<std::size_t>(w - 1)]) r.push_back(static_cast<char>(140 - n));
+    return r;
+}
+
+/** Loaded draw d holds archive draw e: its texts, and every wheel but those in `nulle`, which are null. */
+void confronta(const core::Stato& stato, int d, const prova::Estrazione& e, std::vector<int> nulle = {}) {
+    const auto i = static_cast<std::size_t>(d);
+    QCOMPARE(stato.Data_Estrazione[i], prova::testoData(e.giorno, e.mese, e.anno));
+    QCOMPARE(stato.Concorso_Estrazione[i], prova::testoConcorso(e.concorso, e.anno));
+    for (int w = 1; w <= 10; ++w)
+        QCOMPARE(inMemoria(stato, w, d), std::count(nulle.begin(), nulle.end(), w) ? NULLO : record(e, w));
 }
 
 } // namespace
@@ -51,295 +59,185 @@ class TestCaricamento : public QObject {
     Q_OBJECT
 
 private slots:
-    void finestraDiEstrazioni();
-    void ricaricamentoSostituisceTutto();
-    void avanzamento_data();
-    void avanzamento();
-    void recordDanneggiati_data();
-    void recordDanneggiati();
-    void lunghezzeDiverse();
-    void tabelleDegliAnni_data();
-    void tabelleDegliAnni();
-    void selezioneDalCampo23_data();
-    void selezioneDalCampo23();
-    void puntatoreDalCampo86_data();
-    void puntatoreDalCampo86();
-};
-
-void TestCaricamento::finestraDiEstrazioni() {
-    prova::CartellaDiProva cartella;
-    const auto tutte = estrazioni(200);
-    cartella.scriviArchivio(tutte);
-    const auto prima = istantanea(cartella);
-    auto stato = cartella.stato();
-    core::FileArchivio file(stato);
-    QCOMPARE(file.Conta_Estrazioni_Archivio(), 200);
-    QVERIFY(core::verificaLunghezze(file, 200).empty());
-
-    const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 101, 50);
-    QCOMPARE(stato.Estrazioni_Caricate, 50);
-    QVERIFY(stato.Archivio_Estrazioni.capacita() >= 200 + core::POSTI_DI_RISERVA);
-    for (int d = 1; d <= 50; ++d) confronta(stato, d, tutte[static_cast<std::size_t>(100 + d - 1)]);
-    for (int w = 1; w <= 10; ++w) QVERIFY(recordNullo(stato, w, 0) && recordNullo(stato, w, 51));
-    QCOMPARE(stato.Data_Estrazione[51], std::string());
-    QCOMPARE(esito.recordDanneggiati, 0);
-    QCOMPARE(esito.estrazioniIncomplete, 0);
-    for (int f = 1; f <= 13; ++f) QVERIFY(!file.aperto(f));
-    QVERIFY(istantanea(cartella) == prima);
-}
-
-void TestCaricamento::ricaricamentoSostituisceTutto() {
-    prova::CartellaDiProva cartella;
-    const auto tutte = estrazioni(10);
-    cartella.scriviArchivio(tutte);
-    auto stato = cartella.stato();
-    core::FileArchivio file(stato);
-    file.Conta_Estrazioni_Archivio();
-    core::START_Memorizzazione_Estrazioni(stato, file, 1, 10);
-    core::START_Memorizzazione_Estrazioni(stato, file, 8, 3);
-    QCOMPARE(stato.Estrazioni_Caricate, 3);
-    for (int d = 1; d <= 3; ++d) confronta(stato, d, tutte[static_cast<std::size_t>(6 + d)]);
-    for (int d = 4; d <= 10; ++d) {
-        for (int w = 1; w <= 10; ++w) QVERIFY(recordNullo(stato, w, d));
-        QCOMPARE(stato.Data_Estrazione[static_cast<std::size_t>(d)], std::string());
-        QCOMPARE(stato.Concorso_Estrazione[static_cast<std::size_t>(d)], std::string());
+    void caricamento_data() {
+        QTest::addColumn<int>("archivio");       // draws in the archive
+        QTest::addColumn<int>("primo");          // records primo..primo+quante-1 are loaded
+        QTest::addColumn<int>("quante");
+        QTest::addColumn<Interi>("avanzamento"); // the calls of the progress display
+        QTest::addColumn<Interi>("guasti");      // bytes changed: archive record, wheel, byte 0..4, value
+        QTest::addColumn<Interi>("danni");       // damaged records, first loaded draw holding one, its wheel
+        const Interi nessuno{0, 0, 0};
+        QTest::addRow("da-101-a-150") << 200 << 101 << 50 << Interi{31, 50} << Interi{} << nessuno;
+        QTest::addRow("100-dalla-50") << 160 << 50 << 100 << Interi{31, 62, 93, 100} << Interi{} << nessuno;
+        QTest::addRow("62-estrazioni") << 62 << 1 << 62 << Interi{31, 62} << Interi{} << nessuno;
+        QTest::addRow("una-estrazione") << 1 << 1 << 1 << Interi{1} << Interi{} << nessuno;
+        QTest::addRow("guasti-in-ordine-di-estrazione")
+            << 8 << 1 << 8 << Interi{8} << Interi{5, 2, 0, 141, 3, 7, 2, 49} << Interi{2, 3, 7};
+        QTest::addRow("guasti-nella-stessa-estrazione")
+            << 8 << 1 << 8 << Interi{8} << Interi{4, 9, 0, 0, 4, 2, 4, 255} << Interi{2, 4, 2};
+        QTest::addRow("guasti-prima-e-nella-finestra")
+            << 8 << 4 << 5 << Interi{5} << Interi{2, 1, 0, 7, 6, 8, 0, 7} << Interi{1, 3, 8};
     }
-}
 
-void TestCaricamento::avanzamento_data() {
-    QTest::addColumn<int>("archivio");
-    QTest::addColumn<int>("primo");
-    QTest::addColumn<int>("quante");
-    QTest::addColumn<QList<int>>("chiamate");
-    QTest::addRow("100-estrazioni") << 100 << 1 << 100 << QList<int>{31, 62, 93, 100};
-    QTest::addRow("100-dalla-50") << 160 << 50 << 100 << QList<int>{31, 62, 93, 100};
-    QTest::addRow("62-estrazioni") << 62 << 1 << 62 << QList<int>{31, 62};
-    QTest::addRow("30-estrazioni") << 30 << 1 << 30 << QList<int>{30};
-    QTest::addRow("una-estrazione") << 1 << 1 << 1 << QList<int>{1};
-}
+    void caricamento() {
+        QFETCH(int, archivio);
+        QFETCH(int, primo);
+        QFETCH(int, quante);
+        QFETCH(Interi, avanzamento);
+        QFETCH(Interi, guasti);
+        QFETCH(Interi, danni);
+        prova::CartellaDiProva cartella;
+        const auto tutte = estrazioni(archivio);
+        cartella.scriviArchivio(tutte);
+        auto stato = cartella.stato();
+        for (qsizetype i = 0; i < guasti.size(); i += 4) {
+            const auto nome = fs::path("RUOTE") / stato.Nome_Ruota[static_cast<std::size_t>(guasti[i + 1])];
+            std::string byte = cartella.leggiFile(nome);
+            byte.at(5 * guasti[i] - 5 + guasti[i + 2]) = static_cast<char>(guasti[i + 3]);
+            cartella.scriviFile(nome, byte);
+        }
+        const auto prima = istantanea(cartella);
+        core::FileArchivio file(stato);
+        QCOMPARE(file.Conta_Estrazioni_Archivio(), archivio);
+        core::START_Memorizzazione_Estrazioni(stato, file, 1, archivio);
 
-void TestCaricamento::avanzamento() {
-    QFETCH(int, archivio);
-    QFETCH(int, primo);
-    QFETCH(int, quante);
-    QFETCH(QList<int>, chiamate);
-    prova::CartellaDiProva cartella;
-    const auto tutte = estrazioni(archivio);
-    cartella.scriviArchivio(tutte);
-    auto stato = cartella.stato();
-    core::FileArchivio file(stato);
-    QCOMPARE(file.Conta_Estrazioni_Archivio(), archivio);
-    QList<int> viste;
-    core::START_Memorizzazione_Estrazioni(stato, file, primo, quante, [&](int d) { viste << d; });
-    QCOMPARE(viste, chiamate);
-    confronta(stato, quante, tutte[static_cast<std::size_t>(primo + quante - 2)]);
-}
-
-void TestCaricamento::recordDanneggiati_data() {
-    QTest::addColumn<QList<int>>("guasti"); // record, wheel, byte position 0..4, value
-    QTest::addColumn<int>("primo");
-    QTest::addColumn<QList<int>>("attesi"); // damaged records, first loaded draw, its wheel
-    QTest::addRow("byte-49") << QList<int>{3, 4, 1, 49} << 1 << QList<int>{1, 3, 4};
-    QTest::addRow("byte-141") << QList<int>{3, 4, 4, 141} << 1 << QList<int>{1, 3, 4};
-    QTest::addRow("byte-0") << QList<int>{1, 10, 0, 0} << 1 << QList<int>{1, 1, 10};
-    QTest::addRow("in-ordine-di-estrazione") << QList<int>{5, 2, 0, 200, 3, 7, 2, 10} << 1 << QList<int>{2, 3, 7};
-    QTest::addRow("stessa-estrazione") << QList<int>{4, 9, 0, 200, 4, 2, 3, 255} << 1 << QList<int>{2, 4, 2};
-    QTest::addRow("confini-validi") << QList<int>{3, 4, 1, 50, 3, 5, 2, 140} << 1 << QList<int>{0, 0, 0};
-    QTest::addRow("prima-della-finestra") << QList<int>{2, 1, 0, 7} << 3 << QList<int>{0, 0, 0};
-    QTest::addRow("indice-caricato") << QList<int>{6, 8, 0, 7} << 4 << QList<int>{1, 3, 8};
-}
-
-void TestCaricamento::recordDanneggiati() {
-    QFETCH(QList<int>, guasti);
-    QFETCH(int, primo);
-    QFETCH(QList<int>, attesi);
-    prova::CartellaDiProva cartella;
-    const auto tutte = estrazioni(8);
-    cartella.scriviArchivio(tutte);
-    const char* const nomi[] = {"", "BARI", "CAGLIARI", "FIRENZE", "GENOVA", "MILANO",
-                                "NAPOLI", "PALERMO", "ROMA", "TORINO", "VENEZIA"};
-    for (qsizetype i = 0; i < guasti.size(); i += 4) {
-        const auto nome = fs::path("RUOTE") / nomi[guasti[i + 1]];
-        std::string byte = cartella.leggiFile(nome);
-        byte[static_cast<std::size_t>(5 * (guasti[i] - 1) + guasti[i + 2])] = static_cast<char>(guasti[i + 3]);
-        cartella.scriviFile(nome, byte);
-    }
-    const auto prima = istantanea(cartella);
-    auto stato = cartella.stato();
-    core::FileArchivio file(stato);
-    file.Conta_Estrazioni_Archivio();
-    const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, primo, 8 - primo + 1);
-    QCOMPARE(esito.recordDanneggiati, attesi[0]);
-    QCOMPARE(esito.primoDanneggiato, attesi[1]);
-    QCOMPARE(esito.ruotaPrimoDanneggiato, attesi[2]);
-    // In memory no record holds a byte outside 50..140: a damaged one became null, the rest is intact.
-    for (int d = 1; d <= stato.Estrazioni_Caricate; ++d)
-        for (int w = 1; w <= 10; ++w) {
-            QVERIFY(!core::recordDanneggiato(stato.Archivio_Estrazioni.record(w, d)));
-            bool guasto = false;
+        // A second load replaces the first: its records become draws 1.. and nothing else stays.
+        Interi viste;
+        const auto e =
+            core::START_Memorizzazione_Estrazioni(stato, file, primo, quante, [&](int d) { viste << d; });
+        QCOMPARE(viste, avanzamento);
+        QCOMPARE(Interi({e.recordDanneggiati, e.primoDanneggiato, e.ruotaPrimoDanneggiato}), danni);
+        QCOMPARE(e.estrazioniIncomplete, 0);
+        QCOMPARE(stato.Estrazioni_Caricate, quante);
+        QVERIFY(stato.Archivio_Estrazioni.capacita() >= archivio + core::POSTI_DI_RISERVA);
+        // A damaged record is null in memory; the other records of its draw are loaded as they are.
+        for (int d = 1; d <= quante; ++d) {
+            std::vector<int> nulle;
             for (qsizetype i = 0; i < guasti.size(); i += 4)
-                guasto |= guasti[i] == primo + d - 1 && guasti[i + 1] == w && attesi[0] > 0;
-            if (guasto) QVERIFY(recordNullo(stato, w, d));
+                if (guasti[i] == primo + d - 1) nulle.push_back(guasti[i + 1]);
+            confronta(stato, d, tutte[primo + d - 2], nulle);
         }
-    if (attesi[0] > 0) {
-        core::LOTTO(stato).LeggiESTRAZIONE(attesi[2], attesi[1]);
-        QCOMPARE(stato.Numeri_Estratti[0], 0);
-        const int altra = attesi[2] == 1 ? 2 : 1;
-        const auto& e = tutte[static_cast<std::size_t>(primo + attesi[1] - 2)];
-        if (e.ruote[static_cast<std::size_t>(altra - 1)][0] != 0) {
-            core::LOTTO(stato).LeggiESTRAZIONE(altra, attesi[1]);
-            QCOMPARE(stato.Numeri_Estratti[1], e.ruote[static_cast<std::size_t>(altra - 1)][0]);
+        // Draw 0 and the draws past the loaded ones hold null records and no texts.
+        for (int d = 0; d <= archivio; d = d == 0 ? quante + 1 : d + 1) {
+            for (int w = 1; w <= 10; ++w) QCOMPARE(inMemoria(stato, w, d), NULLO);
+            QVERIFY(stato.Data_Estrazione[d].empty() && stato.Concorso_Estrazione[d].empty());
         }
+        for (int f = 1; f <= 13; ++f) QVERIFY(!file.aperto(f));
+        QVERIFY(istantanea(cartella) == prima);
     }
-    QVERIFY(istantanea(cartella) == prima);
-}
 
-void TestCaricamento::lunghezzeDiverse() {
-    prova::CartellaDiProva cartella;
-    const auto tutte = estrazioni(6);
-    cartella.scriviArchivio(tutte);
-    cartella.scriviFile("RUOTE/ROMA", cartella.leggiFile("RUOTE/ROMA").substr(0, 20));     // 4 records
-    cartella.scriviFile("RUOTE/TORINO", cartella.leggiFile("RUOTE/TORINO") + "\x80\x80\x80\x80\x80");
-    cartella.scriviFile("RUOTE/DATA", cartella.leggiFile("RUOTE/DATA").substr(0, 53));     // 5 and a bit
-    const auto prima = istantanea(cartella);
-    auto stato = cartella.stato();
-    core::FileArchivio file(stato);
-    QCOMPARE(file.Conta_Estrazioni_Archivio(), 6);
+    void lunghezzeDiverse() {
+        prova::CartellaDiProva cartella;
+        const auto tutte = estrazioni(6);
+        cartella.scriviArchivio(tutte);
+        cartella.scriviFile("RUOTE/ROMA", cartella.leggiFile("RUOTE/ROMA").substr(0, 20)); // 4 records
+        cartella.scriviFile("RUOTE/TORINO", cartella.leggiFile("RUOTE/TORINO") + "\x80\x80\x80\x80\x80");
+        cartella.scriviFile("RUOTE/DATA", cartella.leggiFile("RUOTE/DATA").substr(0, 53)); // 5 and a bit
+        const auto prima = istantanea(cartella);
+        auto stato = cartella.stato();
+        core::FileArchivio file(stato);
+        QCOMPARE(file.Conta_Estrazioni_Archivio(), 6);
+        std::map<std::string, std::pair<long long, long long>> discordanti, attesi; // bytes, records
+        for (const auto& f : core::verificaLunghezze(file, 6)) discordanti[f.nome] = {f.byte, f.estrazioni};
+        attesi = {{"ROMA", {20, 4}}, {"TORINO", {35, 7}}, {"DATA", {53, 5}}};
+        QVERIFY(discordanti == attesi);
 
-    std::map<std::string, std::pair<long long, long long>> discordanti;
-    for (const auto& f : core::verificaLunghezze(file, 6)) discordanti[f.nome] = {f.byte, f.estrazioni};
-    const std::map<std::string, std::pair<long long, long long>> attesi{
-        {"ROMA", {20, 4}}, {"TORINO", {35, 7}}, {"DATA", {53, 5}}};
-    QVERIFY(discordanti == attesi);
+        // Past a file's end a draw gets a null record or a blank text.
+        const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, 6);
+        QCOMPARE(esito.estrazioniIncomplete, 2);
+        for (int d = 1; d <= 5; ++d) confronta(stato, d, tutte[d - 1], {d == 5 ? 8 : 0});
+        QCOMPARE(stato.Data_Estrazione[6], std::string(10, ' '));
+        QCOMPARE(stato.Concorso_Estrazione[6], prova::testoConcorso(tutte[5].concorso, tutte[5].anno));
+        QCOMPARE(inMemoria(stato, 8, 6), NULLO);
+        QCOMPARE(inMemoria(stato, 9, 6), record(tutte[5], 9));
+        QVERIFY(istantanea(cartella) == prima);
 
-    const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, 6);
-    QCOMPARE(esito.estrazioniIncomplete, 2);
-    QCOMPARE(esito.recordDanneggiati, 0);
-    for (int d = 1; d <= 4; ++d) confronta(stato, d, tutte[static_cast<std::size_t>(d - 1)]);
-    for (int d : {5, 6}) {
-        QVERIFY(recordNullo(stato, 8, d));
-        core::LOTTO(stato).LeggiESTRAZIONE(8, d);
-        QCOMPARE(stato.Numeri_Estratti[0], 0);
+        // A BARI cut in the middle of its third record still counts it, and loads it as null.
+        cartella.scriviFile("RUOTE/BARI", cartella.leggiFile("RUOTE/BARI").substr(0, 13));
+        QCOMPARE(file.Conta_Estrazioni_Archivio(), 3);
+        const auto f = core::verificaLunghezze(file, 3);
+        QVERIFY(!f.empty() && f[0].nome == "BARI" && f[0].byte == 13 && f[0].estrazioni == 2);
+        core::START_Memorizzazione_Estrazioni(stato, file, 1, 3);
+        QCOMPARE(inMemoria(stato, 1, 3), NULLO);
+        QCOMPARE(inMemoria(stato, 2, 3), record(tutte[2], 2));
     }
-    QCOMPARE(stato.Data_Estrazione[6], std::string(10, ' '));
-    QCOMPARE(stato.Concorso_Estrazione[6], prova::testoConcorso(tutte[5].concorso, tutte[5].anno));
-    QCOMPARE(stato.Data_Estrazione[5], prova::testoData(tutte[4].giorno, tutte[4].mese, tutte[4].anno));
-    QVERIFY(istantanea(cartella) == prima);
 
-    // A BARI cut in the middle of its third record still counts it, and loads it as null.
-    cartella.scriviFile("RUOTE/BARI", cartella.leggiFile("RUOTE/BARI").substr(0, 13));
-    QCOMPARE(file.Conta_Estrazioni_Archivio(), 3);
-    bool bariElencato = false;
-    for (const auto& f : core::verificaLunghezze(file, 3))
-        bariElencato |= f.nome == "BARI" && f.byte == 13 && f.estrazioni == 2;
-    QVERIFY(bariElencato);
-    core::START_Memorizzazione_Estrazioni(stato, file, 1, 3);
-    QVERIFY(recordNullo(stato, 1, 3));
-    QVERIFY(!recordNullo(stato, 2, 3));
-}
-
-void TestCaricamento::tabelleDegliAnni_data() {
-    QTest::addColumn<QList<int>>("anni");   // contest year of each loaded draw
-    QTest::addColumn<QList<int>>("attesi"); // Primo_Anno, Ultimo_Anno, Numero_Anni, then first/last/count per year
-    QTest::addRow("tre-anni") << QList<int>{2001, 2001, 2002, 2003, 2003}
-                              << QList<int>{2001, 2003, 3, 1, 2, 2, 3, 3, 1, 4, 5, 2};
-    QTest::addRow("un-anno") << QList<int>{2005, 2005, 2005, 2005} << QList<int>{2005, 2005, 1, 1, 4, 4};
-    QTest::addRow("una-estrazione") << QList<int>{1871} << QList<int>{1871, 1871, 1, 1, 1, 1};
-    QTest::addRow("anno-senza-estrazioni") << QList<int>{2001, 2001, 2003}
-                                           << QList<int>{2001, 2003, 3, 1, 2, 2, 0, 0, 0, 3, 3, 1};
-    QTest::addRow("anno-basso-in-testa") << QList<int>{2003, 2001, 2002, 2003}
-                                         << QList<int>{2003, 2003, 1, 1, 4, 2};
-    QTest::addRow("anno-alto-in-coda") << QList<int>{2001, 2002, 2003, 2002}
-                                       << QList<int>{2001, 2002, 2, 1, 1, 1, 2, 4, 2};
-    QTest::addRow("anni-decrescenti") << QList<int>{2003, 2002} << QList<int>{2003, 2002, 0};
-}
-
-void TestCaricamento::tabelleDegliAnni() {
-    QFETCH(QList<int>, anni);
-    QFETCH(QList<int>, attesi);
-    prova::CartellaDiProva cartella;
-    auto stato = cartella.stato();
-    stato.Archivio_Estrazioni.dimensiona(static_cast<int>(anni.size()) + 200);
-    stato.Data_Estrazione.assign(static_cast<std::size_t>(anni.size()) + 201, std::string());
-    stato.Concorso_Estrazione.assign(static_cast<std::size_t>(anni.size()) + 201, std::string());
-    for (qsizetype i = 0; i < anni.size(); ++i) {
-        // The date's year differs on purpose: the year of a draw is the contest's.
-        stato.Data_Estrazione[static_cast<std::size_t>(i + 1)] = prova::testoData(1, 1, anni[i] + 10);
-        stato.Concorso_Estrazione[static_cast<std::size_t>(i + 1)] = prova::testoConcorso(static_cast<int>(i) + 1, anni[i]);
+    void tabelleDegliAnni_data() {
+        QTest::addColumn<Interi>("anni");   // contest year of each loaded draw
+        QTest::addColumn<Interi>("attesi"); // Primo_Anno, Ultimo_Anno, Numero_Anni, then each year's
+                                            // first draw, last draw and count
+        QTest::addRow("tre-anni") << Interi{2001, 2001, 2002, 2003, 2003}
+                                  << Interi{2001, 2003, 3, 1, 2, 2, 3, 3, 1, 4, 5, 2};
+        QTest::addRow("un-anno") << Interi{2005, 2005, 2005, 2005} << Interi{2005, 2005, 1, 1, 4, 4};
+        QTest::addRow("anno-senza-estrazioni") << Interi{2001, 2001, 2003}
+                                               << Interi{2001, 2003, 3, 1, 2, 2, 0, 0, 0, 3, 3, 1};
+        QTest::addRow("anno-basso-in-testa") << Interi{2003, 2001, 2002, 2003}
+                                             << Interi{2003, 2003, 1, 1, 4, 2};
+        QTest::addRow("anno-alto-in-coda") << Interi{2001, 2002, 2003, 2002}
+                                           << Interi{2001, 2002, 2, 1, 1, 1, 2, 4, 2};
+        QTest::addRow("anni-decrescenti") << Interi{2003, 2002} << Interi{2003, 2002, 0};
     }
-    stato.Estrazioni_Caricate = static_cast<int>(anni.size());
 
-    core::Inizializza_Dati_Archivio(stato);
-    QCOMPARE(stato.Primo_Anno, attesi[0]);
-    QCOMPARE(stato.Ultimo_Anno, attesi[1]);
-    QCOMPARE(stato.Numero_Anni, attesi[2]);
-    QCOMPARE(stato.Estrazione_Corrente, stato.Estrazioni_Caricate);
-    for (int anno = stato.Primo_Anno; anno <= stato.Ultimo_Anno; ++anno) {
-        const qsizetype i = 3 + 3 * (anno - stato.Primo_Anno);
-        QCOMPARE(stato.Prima_Estrazione_Anno(anno), attesi[i]);
-        QCOMPARE(stato.Ultima_Estrazione_Anno(anno), attesi[i + 1]);
-        QCOMPARE(stato.Estrazioni_Anno(anno), attesi[i + 2]);
+    void tabelleDegliAnni() {
+        QFETCH(Interi, anni);
+        QFETCH(Interi, attesi);
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        stato.Data_Estrazione = stato.Concorso_Estrazione = {""};
+        for (qsizetype i = 0; i < anni.size(); ++i) {
+            // The date's year differs on purpose: the year of a draw is the contest's.
+            stato.Data_Estrazione.push_back(prova::testoData(1, 1, anni[i] + 10));
+            stato.Concorso_Estrazione.push_back(prova::testoConcorso(static_cast<int>(i) + 1, anni[i]));
+        }
+        stato.Estrazioni_Caricate = static_cast<int>(anni.size());
+        core::Inizializza_Dati_Archivio(stato);
+        Interi trovati{stato.Primo_Anno, stato.Ultimo_Anno, stato.Numero_Anni};
+        for (int anno = stato.Primo_Anno; anno <= stato.Ultimo_Anno; ++anno)
+            trovati << stato.Prima_Estrazione_Anno(anno) << stato.Ultima_Estrazione_Anno(anno)
+                    << stato.Estrazioni_Anno(anno);
+        QCOMPARE(trovati, attesi);
+        QCOMPARE(stato.Estrazione_Corrente, stato.Estrazioni_Caricate);
+        // Years outside the range are not in the tables.
+        for (int anno = 2000; anno <= 2006; ++anno)
+            if (anno < stato.Primo_Anno || anno > stato.Ultimo_Anno)
+                QCOMPARE(stato.Prima_Estrazione_Anno(anno) + stato.Ultima_Estrazione_Anno(anno) +
+                             stato.Estrazioni_Anno(anno), 0);
     }
-    QCOMPARE(attesi.size(), 3 + 3 * std::max(stato.Numero_Anni, 0));
-    // Years outside the range are not in the tables.
-    for (int anno : {stato.Primo_Anno - 1, stato.Ultimo_Anno + 1, 2001, 2002}) {
-        if (anno >= stato.Primo_Anno && anno <= stato.Ultimo_Anno) continue;
-        QCOMPARE(stato.Prima_Estrazione_Anno(anno) + stato.Ultima_Estrazione_Anno(anno) + stato.Estrazioni_Anno(anno), 0);
+
+    void selezioneEGriglieDalleImpostazioni_data() {
+        QTest::addColumn<QString>("campo23");
+        QTest::addColumn<QString>("campo86");
+        QTest::addColumn<Interi>("elenco"); // Elenco_Ruote_Selezionate afterwards, count first
+        QTest::addColumn<int>("puntatore"); // Puntatore_Griglie afterwards
+        const Interi immutata{1, 5};        // the selection set before: MILANO alone
+        QTest::addRow("bari-e-venezia") << "1000000001" << "01" << Interi{2, 1, 10} << 1;
+        QTest::addRow("undici-caratteri") << "01000000001" << "1" << Interi{1, 2} << 1;
+        QTest::addRow("ultima-cifra-2") << "1000000002" << "2" << immutata << 0;
+        QTest::addRow("cinque-caratteri") << "10000" << " " << immutata << 0;
+        QTest::addRow("nessuna-ruota") << "0000000000" << "1" << immutata << 1;
     }
-}
 
-void TestCaricamento::selezioneDalCampo23_data() {
-    QTest::addColumn<QByteArray>("campo23"); // empty: no settings file
-    QTest::addColumn<QList<int>>("elenco");  // Elenco_Ruote_Selezionate afterwards, count first
-    const QList<int> immutata{1, 5};         // the selection set before: MILANO alone
-    QTest::addRow("bari-e-venezia") << QByteArray("1000000001") << QList<int>{2, 1, 10};
-    QTest::addRow("tutte") << QByteArray("1111111111") << QList<int>{10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    QTest::addRow("undici-caratteri") << QByteArray("01000000001") << QList<int>{1, 2};
-    QTest::addRow("ultima-cifra-2") << QByteArray("1000000002") << immutata;
-    QTest::addRow("cinque-caratteri") << QByteArray("10000") << immutata;
-    QTest::addRow("nessuna-ruota") << QByteArray("0000000000") << immutata;
-    QTest::addRow("file-mancante") << QByteArray() << immutata;
-}
-
-void TestCaricamento::selezioneDalCampo23() {
-    QFETCH(QByteArray, campo23);
-    QFETCH(QList<int>, elenco);
-    prova::CartellaDiProva cartella;
-    auto stato = cartella.stato();
-    if (!campo23.isEmpty()) QVERIFY(core::Scrivi_Impostazione(stato, 23, campo23.toStdString()));
-    stato.Ruota_Selezionata = {1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0};
-    stato.Elenco_Ruote_Selezionate = {1, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    core::Inizializza_Dati_Archivio(stato);
-
-    std::array<int, 11> atteseFlag{}, atteso{};
-    for (qsizetype i = 0; i < elenco.size(); ++i) atteso[static_cast<std::size_t>(i)] = elenco[i];
-    atteseFlag[0] = elenco[0];
-    for (qsizetype i = 1; i < elenco.size(); ++i) atteseFlag[static_cast<std::size_t>(elenco[i])] = -1;
-    QVERIFY(stato.Elenco_Ruote_Selezionate == atteso);
-    QVERIFY(stato.Ruota_Selezionata == atteseFlag);
-}
-
-void TestCaricamento::puntatoreDalCampo86_data() {
-    QTest::addColumn<QByteArray>("campo86"); // empty: no settings file
-    QTest::addColumn<int>("puntatore");
-    QTest::addRow("uno") << QByteArray("1") << 1;
-    QTest::addRow("zero-uno") << QByteArray("01") << 1;
-    QTest::addRow("due") << QByteArray("2") << 0;
-    QTest::addRow("meno-uno") << QByteArray("-1") << 0;
-    QTest::addRow("vuoto") << QByteArray(" ") << 0;
-    QTest::addRow("file-mancante") << QByteArray() << 0;
-}
-
-void TestCaricamento::puntatoreDalCampo86() {
-    QFETCH(QByteArray, campo86);
-    QFETCH(int, puntatore);
-    prova::CartellaDiProva cartella;
-    auto stato = cartella.stato();
-    if (!campo86.isEmpty()) QVERIFY(core::Scrivi_Impostazione(stato, 86, campo86.toStdString()));
-    stato.Puntatore_Griglie = 1 - puntatore;
-    core::Inizializza_Dati_Archivio(stato);
-    QCOMPARE(stato.Puntatore_Griglie, puntatore);
-}
+    void selezioneEGriglieDalleImpostazioni() {
+        QFETCH(QString, campo23);
+        QFETCH(QString, campo86);
+        QFETCH(Interi, elenco);
+        QFETCH(int, puntatore);
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        QVERIFY(core::Scrivi_Impostazione(stato, 23, campo23.toStdString()));
+        QVERIFY(core::Scrivi_Impostazione(stato, 86, campo86.toStdString()));
+        stato.Ruota_Selezionata = {1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0};
+        stato.Elenco_Ruote_Selezionate = {1, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        stato.Puntatore_Griglie = 1 - puntatore;
+        core::Inizializza_Dati_Archivio(stato);
+        const auto& lista = stato.Elenco_Ruote_Selezionate;
+        QCOMPARE(Interi(lista.begin(), lista.begin() + elenco.size()), elenco);
+        QCOMPARE(stato.Ruota_Selezionata[0], elenco[0]);
+        for (int w = 1; w <= 10; ++w)
+            QCOMPARE(stato.Ruota_Selezionata[w], elenco.mid(1).contains(w) ? -1 : 0);
+        QCOMPARE(stato.Puntatore_Griglie, puntatore);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestCaricamento)
 #include "TestCaricamento.moc"

@@ -22,22 +22,6 @@ namespace ui {
 
 namespace {
 
-QLabel* valore(QWidget* genitore, const char* nome, int larghezza = 90) {
-    auto* etichetta = new QLabel(genitore);
-    etichetta->setObjectName(QString::fromLatin1(nome));
-    etichetta->setFrameShape(QFrame::Panel);
-    etichetta->setFrameShadow(QFrame::Sunken);
-    etichetta->setMinimumWidth(larghezza);
-    return etichetta;
-}
-
-QScrollBar* barra(QWidget* genitore, const char* nome) {
-    auto* scroll = new QScrollBar(Qt::Horizontal, genitore);
-    scroll->setObjectName(QString::fromLatin1(nome));
-    scroll->setMinimumHeight(20);
-    return scroll;
-}
-
 QCheckBox* casella(QWidget* genitore, const char* nome, const QString& testo) {
     auto* box = new QCheckBox(testo, genitore);
     box->setObjectName(QString::fromLatin1(nome));
@@ -72,45 +56,45 @@ void frmPeriodo::costruisci() {
     auto* griglia = new QGridLayout(periodo);
     int riga = 0;
     griglia->addWidget(new QLabel(QStringLiteral("DAL:  INIZIO SELEZIONE:"), periodo), riga++, 0, 1, 6);
-    hscDalFrazionato = barra(periodo, "hscDalFrazionato");
+    hscDalFrazionato = barraOrizzontale(periodo, "hscDalFrazionato");
     griglia->addWidget(hscDalFrazionato, riga++, 0, 1, 6);
     griglia->addWidget(new QLabel(QStringLiteral("Data:"), periodo), riga, 0);
-    lblDataDalFrazionato = valore(periodo, "lblDataDalFrazionato");
+    lblDataDalFrazionato = etichettaValore(periodo, "lblDataDalFrazionato");
     griglia->addWidget(lblDataDalFrazionato, riga, 1);
     griglia->addWidget(new QLabel(QStringLiteral("Concorso:"), periodo), riga, 2);
-    lblConcorsoDalFrazionato = valore(periodo, "lblConcorsoDalFrazionato");
+    lblConcorsoDalFrazionato = etichettaValore(periodo, "lblConcorsoDalFrazionato");
     griglia->addWidget(lblConcorsoDalFrazionato, riga, 3);
     griglia->addWidget(new QLabel(QStringLiteral("Estrazione n°"), periodo), riga, 4);
-    lblEstrazioneDalFrazionato = valore(periodo, "lblEstrazioneDalFrazionato", 60);
+    lblEstrazioneDalFrazionato = etichettaValore(periodo, "lblEstrazioneDalFrazionato", 60);
     griglia->addWidget(lblEstrazioneDalFrazionato, riga++, 5);
 
     griglia->addWidget(new QLabel(QStringLiteral("Fine selezione:"), periodo), riga, 0, 1, 4);
     LblAlFine = new QLabel(periodo);
     LblAlFine->setObjectName(QStringLiteral("LblAlFine"));
     griglia->addWidget(LblAlFine, riga++, 4, 1, 2, Qt::AlignRight);
-    hscAlFrazionato = barra(periodo, "hscAlFrazionato");
+    hscAlFrazionato = barraOrizzontale(periodo, "hscAlFrazionato");
     griglia->addWidget(hscAlFrazionato, riga++, 0, 1, 6);
     griglia->addWidget(new QLabel(QStringLiteral("Data:"), periodo), riga, 0);
-    lblDataAlFrazionato = valore(periodo, "lblDataAlFrazionato");
+    lblDataAlFrazionato = etichettaValore(periodo, "lblDataAlFrazionato");
     griglia->addWidget(lblDataAlFrazionato, riga, 1);
     griglia->addWidget(new QLabel(QStringLiteral("Concorso:"), periodo), riga, 2);
-    lblConcorsoAlFrazionato = valore(periodo, "lblConcorsoAlFrazionato");
+    lblConcorsoAlFrazionato = etichettaValore(periodo, "lblConcorsoAlFrazionato");
     griglia->addWidget(lblConcorsoAlFrazionato, riga, 3);
     griglia->addWidget(new QLabel(QStringLiteral("Estrazione n°"), periodo), riga, 4);
-    lblEstrazioneAlFrazionato = valore(periodo, "lblEstrazioneAlFrazionato", 60);
+    lblEstrazioneAlFrazionato = etichettaValore(periodo, "lblEstrazioneAlFrazionato", 60);
     griglia->addWidget(lblEstrazioneAlFrazionato, riga++, 5);
 
     griglia->addWidget(new QLabel(QStringLiteral("Estrazioni    di Intervallo:"), periodo), riga, 0, 1, 2);
-    lblSelezionateFrazionato = valore(periodo, "lblSelezionateFrazionato", 60);
+    lblSelezionateFrazionato = etichettaValore(periodo, "lblSelezionateFrazionato", 60);
     griglia->addWidget(lblSelezionateFrazionato, riga++, 2);
 
     griglia->addWidget(new QLabel(QStringLiteral("Cicli (anni interi):"), periodo), riga, 0, 1, 2);
-    lblCicliFrazionato = valore(periodo, "lblCicliFrazionato", 60);
+    lblCicliFrazionato = etichettaValore(periodo, "lblCicliFrazionato", 60);
     griglia->addWidget(lblCicliFrazionato, riga, 2);
     lblMaxHscCicliFrazionato = new QLabel(periodo);
     lblMaxHscCicliFrazionato->setObjectName(QStringLiteral("lblMaxHscCicliFrazionato"));
     griglia->addWidget(lblMaxHscCicliFrazionato, riga++, 4, 1, 2, Qt::AlignRight);
-    hscCicliFrazionato = barra(periodo, "hscCicliFrazionato");
+    hscCicliFrazionato = barraOrizzontale(periodo, "hscCicliFrazionato");
     griglia->addWidget(hscCicliFrazionato, riga++, 0, 1, 6);
     principale->addWidget(periodo);
 

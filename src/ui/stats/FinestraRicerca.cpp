@@ -43,14 +43,6 @@ QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
     return tasto;
 }
 
-QLabel* pannello(QWidget* genitore, const char* nome, const QString& testo = {}) {
-    auto* etichetta = new QLabel(testo, genitore);
-    etichetta->setObjectName(QString::fromLatin1(nome));
-    etichetta->setFrameShape(QFrame::Panel);
-    etichetta->setFrameShadow(QFrame::Sunken);
-    return etichetta;
-}
-
 } // namespace
 
 FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi)
@@ -75,8 +67,8 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     cmdAVVIO->setFont(grassetto);
     auto* cmdRuote = pulsante(fmePrincipale, "cmdRuote", QStringLiteral("Ruote"));
     auto* cmdPeriodo = pulsante(fmePrincipale, "cmdPeriodo", QStringLiteral("Selezione del Periodo"));
-    lblRicerca = pannello(fmePrincipale, "lblRicerca", QStringLiteral("Nessuna Ricerca effettuata."));
-    lblRicerca->setMinimumWidth(130);
+    lblRicerca = etichettaValore(fmePrincipale, "lblRicerca", 130);
+    lblRicerca->setText(QStringLiteral("Nessuna Ricerca effettuata."));
     prgRicerca = new QProgressBar(fmePrincipale);
     prgRicerca->setObjectName(QStringLiteral("prgRicerca"));
     prgRicerca->setRange(0, 100);
@@ -97,10 +89,9 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     auto* cmdRuotaMeno = pulsante(fmePrincipale, "cmdRuotaMeno", QStringLiteral("◄"), QStringLiteral("Ruota indietro"));
     auto* cmdRuotaPiu = pulsante(fmePrincipale, "cmdRuotaPiu", QStringLiteral("►"), QStringLiteral("Ruota avanti"));
     for (QPushButton* freccia : {cmdRuotaMeno, cmdRuotaPiu}) freccia->setMaximumWidth(36);
-    lblRuoteRicerca = pannello(fmePrincipale, "lblRuoteRicerca");
+    lblRuoteRicerca = etichettaValore(fmePrincipale, "lblRuoteRicerca", 150);
     lblRuoteRicerca->setFont(grassetto);
     lblRuoteRicerca->setAlignment(Qt::AlignCenter);
-    lblRuoteRicerca->setMinimumWidth(150);
     lblOrdinamento = new QLabel(QStringLiteral("NUMERICO"), fmePrincipale);
     lblOrdinamento->setObjectName(QStringLiteral("lblOrdinamento"));
     lblOrdinamento->setMinimumWidth(130);

@@ -58,16 +58,8 @@ QWidget* frmFREQRITAMBO::costruisciPagina(int colonna) {
     disposizione->setSpacing(0);
     auto* griglia = new QTableWidget(RIGHE_DATI + 1, 5, pagina);
     griglia->setObjectName(QStringLiteral("mfgFreqRitAmbi_%1").arg(colonna));
-    griglia->horizontalHeader()->hide();
-    griglia->verticalHeader()->hide();
-    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    griglia->setSelectionMode(QAbstractItemView::NoSelection);
-    griglia->setFocusPolicy(Qt::NoFocus);
-    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    impostaGrigliaFissa(griglia);
     const QFontMetrics metrica(griglia->font());
-    griglia->verticalHeader()->setMinimumSectionSize(1);
-    griglia->verticalHeader()->setDefaultSectionSize(metrica.height() + 2);
     // Widths in the proportion 8 : 9 : 16 : 16 : 16.
     const int unita = std::max(metrica.horizontalAdvance(QStringLiteral("R. MASSIMO")) + 12, 96) / 16;
     const int larghezze[] = {8 * unita + 6, 9 * unita + 10, 16 * unita, 16 * unita, 16 * unita};

@@ -1,6 +1,7 @@
 #include "FrmFreqRitEstratti.h"
 
 #include "stats/Esportazione.h"
+#include "ui/Programma.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -46,16 +47,8 @@ void frmFREQRITESTRATTI::coloraGriglia(int colonna, const QColor& colore) {
 }
 
 void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
-    griglia->horizontalHeader()->hide();
-    griglia->verticalHeader()->hide();
-    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    griglia->setSelectionMode(QAbstractItemView::NoSelection);
-    griglia->setFocusPolicy(Qt::NoFocus);
-    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    impostaGrigliaFissa(griglia);
     const QFontMetrics metrica(griglia->font());
-    griglia->verticalHeader()->setMinimumSectionSize(1);
-    griglia->verticalHeader()->setDefaultSectionSize(metrica.height() + 2);
     // The caption column is about twice as wide as a number column.
     const int larghezza = std::max(metrica.horizontalAdvance(QStringLiteral("88888")) + 6, 40);
     griglia->setColumnWidth(0, std::max(metrica.horizontalAdvance(QStringLiteral("R. MASSIMO")) + 8, larghezza * 2));

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "RicercaNumeri.h"
+#include "selection/Periodo.h"
+
+#include <algorithm>
+#include <array>
+
+namespace stats {
+
+/**
+ * Walks the search period as both searches do: cycle by cycle, the selected draws in ascending order,
+ * as one sequence. Every selected draw counts on every selected wheel, a null record too, and once on
+ * column 0; for each real record `suRecord(w, contateW, contate0, numeri)` is called with the draws
+ * counted so far on wheel w and on column 0 and the record's five numbers in drawing order.
+ * `avanzamento` hears the progress per cycle (several cycles) or when the percentage moves (one
+ * cycle). Returns the draws counted per column.
+ */
+template <class F>
+std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const Avanzamento& avanzamento, F&& suRecord) {
+    std::array<int, NUMERO_COLONNE> contate{};
+    int ruote[core::NUMERO_RUOTE];
+    int quanteRuote = 0;
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) ruote[quanteRuote++] = w;
+
+    const auto& selezionata = stato.Estrazione_Selezionata;
+    const int ultimaCaricata = std::min<int>(stato.Estrazioni_Caricate, static_cast<int>(selezionata.size()) - 1);
+    const int cicli = std::min<int>(stato.Totale_Cicli, static_cast<int>(stato.Inizio_Ciclo.size()) - 1);
+    int ultimaPercentuale = -1;
+    for (int c = 1; c <= cicli; ++c) {
+        const int inizio = std::max(stato.Inizio_Ciclo[static_cast<std::size_t>(c)], 1);
+        const int fine = std::min(stato.Fine_Ciclo[static_cast<std::size_t>(c)], ultimaCaricata);
+        if (avanzamento && cicli > 1) avanzamento(selection::Percentuale_Avanzamento(1, cicli, c));
+        for (int d = inizio; d <= fine; ++d) {
+            if (selezionata[static_cast<std::size_t>(d)] != -1) continue;
+            if (avanzamento && cicli == 1) {
+                // The bar and its label are repainted only when the percentage moves.
+                const int percentuale = selection::Percentuale_Avanzamento(inizio, fine, d);
+                if (percentuale != ultimaPercentuale) avanzamento(ultimaPercentuale = percentuale);
+            }
+            const int contate0 = quanteRuote > 0 ? ++contate[0] : 0;
+            for (int i = 0; i < quanteRuote; ++i) {
+                const int w = ruote[i];
+                const int contateW = ++contate[static_cast<std::size_t>(w)];
+                int numeri[5];
+                if (decodificaRecord(stato.Archivio_Estrazioni.record(w, d), numeri)) suRecord(w, contateW, contate0, numeri);
+            }
+        }
+    }
+    return contate;
+}
+
+} // namespace stats
