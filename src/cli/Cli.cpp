@@ -3,6 +3,7 @@
 #include "core/Caricamento.h"
 #include "core/FileArchivio.h"
 #include "core/Stato.h"
+#include "maintenance/Aggiornamento.h"
 #include "selection/Periodo.h"
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
@@ -95,6 +96,8 @@ std::string leggiRuote(const std::string& elenco, std::array<bool, 11>& spuntate
 std::string caricaArchivio(core::Stato& stato, std::ostream& errori) {
     if (!std::filesystem::is_directory(stato.cartellaRuote()))
         return "la cartella " + stato.cartellaRuote().string() + " non esiste.";
+    if (maintenance::completaAggiornamentoInterrotto(stato))
+        errori << "Attenzione: l'ultimo aggiornamento dell'archivio era stato interrotto; i file sono stati riportati a uno stato coerente.\n";
     core::FileArchivio file(stato);
     const int estrazioni = std::min<std::int32_t>(file.Conta_Estrazioni_Archivio(), stato.Max_Estrazioni_Archivio);
     if (estrazioni < 1) return "l'archivio in " + stato.cartellaRuote().string() + " non contiene estrazioni.";

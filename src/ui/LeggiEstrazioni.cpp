@@ -4,6 +4,7 @@
 #include "Prompt.h"
 #include "core/Caricamento.h"
 #include "core/Impostazioni.h"
+#include "maintenance/Aggiornamento.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -131,6 +132,12 @@ void LeggiEstrazioni::costruisci() {
 
 void LeggiEstrazioni::apertura() {
     m_caricato = false;
+    if (maintenance::completaAggiornamentoInterrotto(m_stato))
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("ATTENZIONE: l'ultimo aggiornamento dell'archivio era stato interrotto. I file "
+                                       "dell'archivio sono stati riportati a uno stato coerente: tutti come prima "
+                                       "dell'aggiornamento oppure tutti come dopo."),
+                        prompt::Tipo::Avviso);
     auto& E = m_stato.Estrazioni_In_Archivio;
     m_file.Conta_Estrazioni_Archivio();
     if (E > m_stato.Max_Estrazioni_Archivio) {
