@@ -1,3 +1,5 @@
+// The number-search window: when AVVIO runs no search, the grids, the wheel browsing with each wheel's
+// own order, the CSV export, and the option boxes with their settings fields.
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Caricamento.h"
@@ -21,7 +23,8 @@ struct Banco {
     core::Stato stato = cartella.stato();
     Banco() {
         std::vector<prova::Estrazione> estrazioni;
-        for (int i = 0; i < 30; ++i) estrazioni.push_back(prova::estrazione(1 + i % 28, 1 + i / 28, 2010, 1 + i, i));
+        for (int i = 0; i < 30; ++i)
+            estrazioni.push_back(prova::estrazione(1 + i % 28, 1 + i / 28, 2010, 1 + i, i));
         cartella.scriviArchivio(estrazioni);
         core::FileArchivio file(stato);
         file.Conta_Estrazioni_Archivio();
@@ -34,14 +37,17 @@ struct Banco {
     }
 };
 
-QString testo(QWidget& w, const char* nome) { return w.findChild<QLabel*>(QString::fromLatin1(nome))->text(); }
+QString testo(QWidget& w, const char* nome) { return w.findChild<QLabel*>(nome)->text(); }
 
-/** The numbers of the grid's six NUMERO rows, in display order. */
-QList<int> numeriMostrati(QTableWidget* griglia) {
-    QList<int> numeri;
-    for (int k = 0; k < 6; ++k)
-        for (int j = 1; j <= 15; ++j) numeri << griglia->item(4 * k, j)->text().toInt();
-    return numeri;
+/** The grid's 90 cells in display order (six bands of 15), each as "number;frequency;delay;max delay". */
+QStringList celle(QTableWidget* griglia) {
+    QStringList celle;
+    for (int p = 0; p < 90; ++p) {
+        QStringList valori;
+        for (int r = 0; r < 4; ++r) valori << griglia->item(4 * (p / 15) + r, p % 15 + 1)->text();
+        celle << valori.join(QLatin1Char(';'));
+    }
+    return celle;
 }
 
 } // namespace
@@ -49,167 +55,127 @@ QList<int> numeriMostrati(QTableWidget* griglia) {
 class TestFrmFreqRit : public QObject {
     Q_OBJECT
 private slots:
-    void avvioRispostoNoNonCambiaNulla();
-    void avvioRifiutato_data();
-    void avvioRifiutato();
-    void ricercaScriveLeGriglieENavigaFraLeRuote();
-    void ordinaLaRuotaMostrataEConservaLOrdinePerRuota();
-    void opzioniConservateNelleImpostazioni();
-    void esportaLaGrigliaMostrataInCsv();
-};
-
-void TestFrmFreqRit::avvioRispostoNoNonCambiaNulla() {
-    Banco banco;
-    ui::frmFREQRITESTRATTI finestra(banco.stato);
-    ScriptPrompt script({false});
-    finestra.cmdAVVIO_Click();
-    QCOMPARE(script.mostrati().at(0).testo, QStringLiteral("Avviare una nuova ricerca?"));
-    QCOMPARE(script.mostrati().at(0).titolo, QStringLiteral("CONFERMA OPERAZIONE"));
-    QCOMPARE(finestra.Stato_Ricerca(), 0);
-    QVERIFY(!finestra.Risultati_Disponibili());
-    QCOMPARE(testo(finestra, "lblRicerca"), QStringLiteral("Nessuna Ricerca effettuata."));
-    finestra.cmdRuotaPiu_Click(); // nothing to browse yet
-    QCOMPARE(testo(finestra, "lblRuoteRicerca"), QString());
-}
-
-void TestFrmFreqRit::avvioRifiutato_data() {
-    QTest::addColumn<bool>("senzaRuote");
-    QTest::addColumn<QString>("messaggio");
-    QTest::addRow("senza-ruote") << true << "Selezionare almeno una Ruota!";
-    QTest::addRow("senza-periodo") << false << "Selezionare un Periodo di ricerca!";
-}
-
-void TestFrmFreqRit::avvioRifiutato() {
-    QFETCH(bool, senzaRuote);
-    QFETCH(QString, messaggio);
-    Banco banco;
-    if (senzaRuote)
-        core::impostaSelezioneRuote(banco.stato, {});
-    else
-        banco.stato.Totale_Estrazioni_Selezionate = 0;
-    ui::frmFREQRITESTRATTI finestra(banco.stato);
-    ScriptPrompt script({true, true});
-    finestra.cmdAVVIO_Click();
-    QCOMPARE(script.testi().last(), messaggio);
-    QCOMPARE(script.titoli().last(), QStringLiteral("Quintaro"));
-    QCOMPARE(finestra.Stato_Ricerca(), 1);
-    QVERIFY(!finestra.Risultati_Disponibili());
-}
-
-void TestFrmFreqRit::ricercaScriveLeGriglieENavigaFraLeRuote() {
-    Banco banco;
-    ui::frmFREQRITESTRATTI finestra(banco.stato);
-    ScriptPrompt script({true});
-    finestra.cmdAVVIO_Click();
-    QCOMPARE(finestra.Stato_Ricerca(), 3);
-    QCOMPARE(testo(finestra, "lblRicerca"), QStringLiteral("Ricerca eseguita."));
-    QCOMPARE(testo(finestra, "lblRuoteRicerca"), QStringLiteral("FI PA "));
-
-    const auto& r = finestra.risultati();
-    for (int c : {0, 3, 7}) {
-        QTableWidget* griglia = finestra.mfgRicerca(c);
-        QCOMPARE(griglia->item(4, 0)->text(), QStringLiteral("NUMERO"));
-        // Number 20 sits in band 1, column 5; its three statistics below it.
-        QCOMPARE(griglia->item(4, 5)->text(), QStringLiteral("20"));
-        QCOMPARE(griglia->item(5, 5)->text().toInt(), r.Frequenza_Numero[std::size_t(c)][20]);
-        QCOMPARE(griglia->item(6, 5)->text().toInt(), r.Ritardo_Attuale_Numero[std::size_t(c)][20]);
-        QCOMPARE(griglia->item(7, 5)->text().toInt(), r.Ritardo_Massimo_Numero[std::size_t(c)][20]);
+    void avvioSenzaRicerca_data() {
+        QTest::addColumn<QString>("manca"); // what the search lacks
+        QTest::addColumn<QList<bool>>("risposte");
+        QTest::addColumn<QString>("messaggio");
+        QTest::addRow("risposta-no") << "" << QList<bool>{false} << "Avviare una nuova ricerca?";
+        QTest::addRow("senza-ruote") << "ruote" << QList<bool>{true, true} << "Selezionare almeno una Ruota!";
+        QTest::addRow("senza-periodo") << "periodo" << QList<bool>{true, true}
+                                       << "Selezionare un Periodo di ricerca!";
     }
-    QVERIFY(finestra.mfgRicerca(0)->isVisible() || !finestra.isVisible());
-    QCOMPARE(finestra.mfgRicerca(0)->item(4, 5)->font().bold(), true);
-
-    finestra.cmdRuotaPiu_Click();
-    QCOMPARE(testo(finestra, "lblRuoteRicerca"), QStringLiteral("FIRENZE"));
-    finestra.cmdRuotaPiu_Click();
-    QCOMPARE(testo(finestra, "lblRuoteRicerca"), QStringLiteral("PALERMO"));
-    finestra.cmdRuotaPiu_Click();
-    QCOMPARE(testo(finestra, "lblRuoteRicerca"), QStringLiteral("FI PA "));
-    finestra.cmdRuotaMeno_Click();
-    QCOMPARE(testo(finestra, "lblRuoteRicerca"), QStringLiteral("PALERMO"));
-}
-
-void TestFrmFreqRit::ordinaLaRuotaMostrataEConservaLOrdinePerRuota() {
-    Banco banco;
-    ui::frmFREQRITESTRATTI finestra(banco.stato);
-    ScriptPrompt script({true});
-    finestra.cmdAVVIO_Click();
-    finestra.cmdRuotaPiu_Click(); // FIRENZE
-    finestra.ordina(2);
-    QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("FREQUENZA"));
-    const QList<int> ordine = numeriMostrati(finestra.mfgRicerca(3));
-    const auto& frequenza = finestra.risultati().Frequenza_Numero[3];
-    for (int p = 1; p < 90; ++p) {
-        const int a = ordine[p - 1], b = ordine[p];
-        const int fa = frequenza[std::size_t(a)], fb = frequenza[std::size_t(b)];
-        QVERIFY2(fa < fb || (fa == fb && a < b), qPrintable(QStringLiteral("posizione %1: %2 prima di %3").arg(p).arg(a).arg(b)));
-    }
-    QCOMPARE(finestra.mfgRicerca(3)->item(1, 1)->text().toInt(), frequenza[std::size_t(ordine[0])]);
-
-    finestra.cmdRuotaPiu_Click(); // PALERMO keeps number order
-    QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("NUMERICO"));
-    QCOMPARE(numeriMostrati(finestra.mfgRicerca(7)).first(), 1);
-    finestra.cmdRuotaMeno_Click(); // back to FIRENZE, still by frequency
-    QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("FREQUENZA"));
-    QCOMPARE(numeriMostrati(finestra.mfgRicerca(3)), ordine);
-
-    script.aggiungi({true}); // a new search puts every grid back in number order
-    finestra.cmdAVVIO_Click();
-    QCOMPARE(numeriMostrati(finestra.mfgRicerca(3)).first(), 1);
-    QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("NUMERICO"));
-}
-
-void TestFrmFreqRit::opzioniConservateNelleImpostazioni() {
-    Banco banco;
-    QVERIFY(core::Scrivi_Impostazione(banco.stato, 90, "1"));
-    QVERIFY(core::Scrivi_Impostazione(banco.stato, 72, "2")); // anything but 0 or 1 reads as 0
-    {
+    void avvioSenzaRicerca() {
+        QFETCH(QString, manca);
+        QFETCH(QList<bool>, risposte);
+        QFETCH(QString, messaggio);
+        Banco banco;
+        if (manca == QStringLiteral("ruote")) core::impostaSelezioneRuote(banco.stato, {});
+        if (manca == QStringLiteral("periodo")) banco.stato.Totale_Estrazioni_Selezionate = 0;
         ui::frmFREQRITESTRATTI finestra(banco.stato);
-        QVERIFY(finestra.findChild<QCheckBox*>("chk_ColoreGrigliaGenerale")->isChecked());
-        QCOMPARE(finestra.mfgRicerca(0)->palette().color(QPalette::Base), QColor(0, 255, 255));
-        QCOMPARE(finestra.mfgRicerca(1)->palette().color(QPalette::Base), QColor(Qt::white));
-        QVERIFY(!finestra.findChild<QCheckBox*>("chkStatusBar")->isChecked());
-        finestra.findChild<QCheckBox*>("chkStatusBar")->setChecked(true);
-        finestra.findChild<QCheckBox*>("chk_ColoreGrigliaGenerale")->setChecked(false);
-        QCOMPARE(finestra.mfgRicerca(0)->palette().color(QPalette::Base), QColor(Qt::white));
+        ScriptPrompt script(risposte);
+        finestra.cmdAVVIO_Click();
+        QCOMPARE(script.testi().last(), messaggio);
+        QVERIFY(!finestra.Risultati_Disponibili());
+        QCOMPARE(testo(finestra, "lblRicerca"), QStringLiteral("Nessuna Ricerca effettuata."));
+        finestra.cmdRuotaPiu_Click(); // nothing to browse
+        QCOMPARE(testo(finestra, "lblRuoteRicerca"), QString());
     }
-    QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, 72), 1);
-    QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, 90), 0);
-    ui::frmFREQRITESTRATTI riaperta(banco.stato);
-    QVERIFY(riaperta.findChild<QCheckBox*>("chkStatusBar")->isChecked());
-}
 
-void TestFrmFreqRit::esportaLaGrigliaMostrataInCsv() {
-    Banco banco;
-    ui::frmFREQRITESTRATTI finestra(banco.stato);
-    ScriptPrompt script({true, true});
-    const QString percorso = QString::fromStdString((banco.cartella.percorso() / "uscita.csv").string());
-    QString proposto;
-    auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString& nome) {
-        proposto = nome;
-        return percorso;
-    });
-    finestra.cmdAVVIO_Click();
-    finestra.cmdRuotaMeno_Click(); // PALERMO
-    finestra.ordina(4);
-    finestra.cmdEsporta_Click();
-    ui::prompt::installaGestoreFile(precedente);
+    void griglieNavigazioneOrdineEdEsportazione() {
+        Banco banco;
+        ui::frmFREQRITESTRATTI finestra(banco.stato);
+        ScriptPrompt script({true});
+        finestra.cmdAVVIO_Click();
+        QCOMPARE(testo(finestra, "lblRicerca"), QStringLiteral("Ricerca eseguita."));
+        const auto& r = finestra.risultati();
+        for (std::size_t c : {0, 3, 7}) // the wheels together, FIRENZE, PALERMO; number 20 in 20th place
+            QCOMPARE(celle(finestra.mfgRicerca(int(c))).at(19), QStringLiteral("20;%1;%2;%3")
+                                                                    .arg(r.Frequenza_Numero[c][20])
+                                                                    .arg(r.Ritardo_Attuale_Numero[c][20])
+                                                                    .arg(r.Ritardo_Massimo_Numero[c][20]));
+        QStringList mostrate{testo(finestra, "lblRuoteRicerca")};
+        for (int passo : {1, 1, 1, -1}) {
+            passo > 0 ? finestra.cmdRuotaPiu_Click() : finestra.cmdRuotaMeno_Click();
+            mostrate << testo(finestra, "lblRuoteRicerca");
+        }
+        QCOMPARE(mostrate, (QStringList{"FI PA ", "FIRENZE", "PALERMO", "FI PA ", "PALERMO"}));
 
-    QVERIFY(proposto.endsWith(QStringLiteral("frequenze_ritardi_palermo.csv")));
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray contenuto = file.readAll();
-    QVERIFY(contenuto.startsWith("\xEF\xBB\xBF")); // UTF-8 mark: spreadsheets then read accents right
-    const QStringList righe = QString::fromUtf8(contenuto.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    QCOMPARE(righe.size(), 91);
-    QCOMPARE(righe[0], QStringLiteral("Numero;Frequenza;Ritardo attuale;Ritardo massimo"));
-    const QList<int> ordine = numeriMostrati(finestra.mfgRicerca(7));
-    const auto& r = finestra.risultati();
-    for (int p = 1; p <= 90; ++p) {
-        const auto n = std::size_t(ordine[p - 1]);
-        QCOMPARE(righe[p], QStringLiteral("%1;%2;%3;%4").arg(n).arg(r.Frequenza_Numero[7][n]).arg(r.Ritardo_Attuale_Numero[7][n]).arg(r.Ritardo_Massimo_Numero[7][n]));
+        const QStringList numerico = celle(finestra.mfgRicerca(3));
+        finestra.cmdRuotaMeno_Click(); // FIRENZE, ordered by frequency, ties by number
+        finestra.ordina(2);
+        QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("FREQUENZA"));
+        const QStringList ordinate = celle(finestra.mfgRicerca(3));
+        const QSet<QString> celleNumeriche(numerico.begin(), numerico.end());
+        QCOMPARE(QSet<QString>(ordinate.begin(), ordinate.end()), celleNumeriche); // the same cells, moved
+        const auto chiave = [](const QString& c) { // frequency, then number
+            return std::pair(c.section(';', 1, 1).toInt(), c.section(';', 0, 0).toInt());
+        };
+        const auto prima = [&](const QString& a, const QString& b) { return chiave(a) < chiave(b); };
+        QVERIFY(std::is_sorted(ordinate.begin(), ordinate.end(), prima));
+        finestra.cmdRuotaPiu_Click(); // PALERMO keeps number order
+        QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("NUMERICO"));
+        QVERIFY(celle(finestra.mfgRicerca(7)).first().startsWith(QStringLiteral("1;")));
+        finestra.cmdRuotaMeno_Click(); // back to FIRENZE, still by frequency
+        QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("FREQUENZA"));
+        QCOMPARE(celle(finestra.mfgRicerca(3)), ordinate);
+
+        // The export writes the grid on show, in its order.
+        const QString percorso = QString::fromStdString((banco.cartella.percorso() / "uscita.csv").string());
+        QString proposto;
+        auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString& nome) {
+            proposto = nome;
+            return percorso;
+        });
+        script.aggiungi({true});
+        finestra.cmdEsporta_Click();
+        ui::prompt::installaGestoreFile(precedente);
+        QVERIFY(proposto.endsWith(QStringLiteral("frequenze_ritardi_firenze.csv")));
+        QVERIFY(script.testi().last().contains(QStringLiteral("FIRENZE")));
+        QFile file(percorso);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray contenuto = file.readAll();
+        QVERIFY(contenuto.startsWith("\xEF\xBB\xBF")); // UTF-8 mark: spreadsheets then read accents right
+        const QStringList righe = QString::fromUtf8(contenuto.mid(3)).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(righe.value(0), QStringLiteral("Numero;Frequenza;Ritardo attuale;Ritardo massimo"));
+        QCOMPARE(righe.mid(1), ordinate);
+
+        script.aggiungi({true}); // a new search puts every grid back in number order
+        finestra.cmdAVVIO_Click();
+        QCOMPARE(celle(finestra.mfgRicerca(3)), numerico);
+        QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("NUMERICO"));
     }
-    QVERIFY(script.testi().last().contains(QStringLiteral("PALERMO")));
-}
+
+    void opzioniNelleImpostazioni_data() {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<int>("campo");
+        QTest::addColumn<QString>("valore");
+        QTest::addColumn<bool>("spuntata");
+        QTest::addRow("sensori-1") << "chkSfioramentoSensori" << 71 << "1" << true;
+        QTest::addRow("barra-di-stato-2-letto-come-0") << "chkStatusBar" << 72 << "2" << false;
+        QTest::addRow("colore-generale-1") << "chk_ColoreGrigliaGenerale" << 90 << "1" << true;
+        QTest::addRow("colore-singola-0") << "chk_ColoreGrigliaSingola" << 91 << "0" << false;
+    }
+    void opzioniNelleImpostazioni() {
+        QFETCH(QString, casella);
+        QFETCH(int, campo);
+        QFETCH(QString, valore);
+        QFETCH(bool, spuntata);
+        Banco banco;
+        QVERIFY(core::Scrivi_Impostazione(banco.stato, campo, valore.toStdString()));
+        {
+            ui::frmFREQRITESTRATTI finestra(banco.stato);
+            auto* box = finestra.findChild<QCheckBox*>(casella);
+            QCOMPARE(box->isChecked(), spuntata);
+            box->setChecked(!spuntata);
+            if (campo >= 90) { // grid 0 follows field 90, grids 1..10 field 91
+                const auto colore = [&](int c) { return finestra.mfgRicerca(c)->palette().base().color(); };
+                QCOMPARE(colore(campo - 90), spuntata ? QColor(Qt::white) : QColor(0, 255, 255));
+                QCOMPARE(colore(91 - campo), QColor(Qt::white));
+            }
+        }
+        QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, campo), spuntata ? 0 : 1);
+    }
+};
 
 QTEST_MAIN(TestFrmFreqRit)
 #include "TestFrmFreqRit.moc"

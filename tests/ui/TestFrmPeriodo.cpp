@@ -1,5 +1,5 @@
-// The period window: the cascades between its bars and boxes, "Applica", "reset", "Chiudi", the
-// automatic application at creation and the day-membership repair.
+// The period window: the cascades between its bars and boxes, "Applica", "reset", "Chiudi", and what
+// happens at its creation.
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
@@ -12,11 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
-
-using prova::CartellaDiProva;
-using prova::ScriptPrompt;
 
 namespace {
 
@@ -27,65 +23,86 @@ const QList<int> ANNI_CON_VUOTO{4, 3, 0, 2, 3};
 
 const QString DOMANDA_APPLICA = QStringLiteral("Applicare il nuovo periodo con le impostazioni selezionate?");
 const QString DOMANDA_RESET =
-    QStringLiteral("Le impostazioni di selezione verranno portate a quella di default, ma il "
-                   "Periodo Selezionato non verrà Applicato, continuare?");
+    QStringLiteral("Le impostazioni di selezione verranno portate a quella di default, ma il Periodo "
+                   "Selezionato non verrà Applicato, continuare?");
 
-/** A loaded archive and its settings: a valid day-membership table and field 21 (none when null). */
+/** The buttons and boxes that the actions of esegui() click. */
+const QMap<QString, QString> PULSANTI{
+    {"annuale", "chkInizioAnnualeFrazionato"}, {"limite", "chkLimitScrollbar"},
+    {"conferma", "chkConfermaApplica"},        {"applica", "cmdApplicaPeriodoFrazionato"},
+    {"reset", "cmdResetFrazionato"},           {"chiudi", "cmdToolbarPeriodo_10"}};
+
+/**
+ * A loaded archive with a valid day-membership table and field 21 (not written when null); apri()
+ * opens the window, shown; esegui() acts on it as the user does.
+ */
 struct Banco {
-    explicit Banco(const QList<int>& perAnno = ANNI, const char* limite = "0", bool giorni = true)
-        : stato(cartella.stato()) {
+    explicit Banco(const QList<int>& perAnno = ANNI, const char* campo21 = "0", bool giorni = true) {
         prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
-        if (giorni)
-            for (int k = 1; k <= 7; ++k)
-                core::Scrivi_Impostazione(stato, 12 + k, k <= 2 || k >= 6 ? "6" : "3");
-        if (limite) core::Scrivi_Impostazione(stato, 21, limite);
+        for (int k = 1; k <= 7 && giorni; ++k)
+            core::Scrivi_Impostazione(stato, 12 + k, k <= 2 || k >= 6 ? "6" : "3");
+        if (campo21) core::Scrivi_Impostazione(stato, 21, campo21);
     }
-    QString data(int d) const {
-        return QString::fromStdString(stato.Data_Estrazione[static_cast<std::size_t>(d)]);
+    void apri(QWidget* attesa = nullptr) {
+        finestra = std::make_unique<ui::frmPeriodo>(stato, nullptr, attesa);
+        finestra->show();
+        if (!QTest::qWaitForWindowExposed(finestra.get())) qFatal("finestra non esposta");
     }
-    QString concorso(int d) const {
-        return QString::fromStdString(stato.Concorso_Estrazione[static_cast<std::size_t>(d)]);
+    template <class T = QLabel> T* figlio(const QString& nome) const {
+        auto* trovato = finestra->findChild<T*>(nome);
+        if (!trovato) qFatal("controllo %s non trovato", qPrintable(nome));
+        return trovato;
     }
-    QList<int> periodo() const {
-        const auto& elenco = stato.Elenco_Estrazioni_Selezionate;
-        return {elenco.begin() + 1, elenco.begin() + 1 + stato.Totale_Estrazioni_Selezionate};
+    QString testo(const char* nome) const { return figlio(QString::fromLatin1(nome))->text(); }
+    /** "dal", "al" or "cicli". */
+    QScrollBar* barra(const QString& nome) const {
+        return figlio<QScrollBar>("hsc" + nome.left(1).toUpper() + nome.mid(1) + "Frazionato");
     }
-
-    CartellaDiProva cartella;
-    core::Stato stato;
-};
-
-template <class T> T* figlio(QWidget& finestra, const QString& nome) {
-    auto* trovato = finestra.findChild<T*>(nome);
-    if (!trovato) qFatal("controllo %s non trovato", qPrintable(nome));
-    return trovato;
-}
-
-/** The window's controls, found by name, shown before anything is clicked. */
-struct Controlli {
-    explicit Controlli(ui::frmPeriodo& f)
-        : finestra(f), dal(figlio<QScrollBar>(f, "hscDalFrazionato")),
-          al(figlio<QScrollBar>(f, "hscAlFrazionato")), cicli(figlio<QScrollBar>(f, "hscCicliFrazionato")),
-          annuale(figlio<QCheckBox>(f, "chkInizioAnnualeFrazionato")),
-          limite(figlio<QCheckBox>(f, "chkLimitScrollbar")),
-          conferma(figlio<QCheckBox>(f, "chkConfermaApplica")) {
-        f.show();
-        if (!QTest::qWaitForWindowExposed(&f)) qFatal("finestra non esposta");
-    }
-    QString testo(const char* nome) const {
-        return figlio<QLabel>(finestra, QString::fromLatin1(nome))->text();
-    }
-    void clicca(const char* nome) const {
-        QTest::mouseClick(figlio<QPushButton>(finestra, QString::fromLatin1(nome)), Qt::LeftButton);
+    QAbstractButton* pulsante(const QString& nome) const {
+        return figlio<QAbstractButton>(PULSANTI.value(nome));
     }
 
-    ui::frmPeriodo& finestra;
-    QScrollBar* dal;
-    QScrollBar* al;
-    QScrollBar* cicli;
-    QCheckBox* annuale;
-    QCheckBox* limite;
-    QCheckBox* conferma;
+    /** Space-separated actions: "dal=6" moves a bar; "annuale" clicks; "reset-si" clicks and answers Yes. */
+    void esegui(const QString& azioni) {
+        for (const QString& azione : azioni.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString nome = azione.section(QLatin1Char('='), 0, 0).section(QLatin1Char('-'), 0, 0);
+            if (azione.contains(QLatin1Char('='))) {
+                barra(nome)->setValue(azione.section(QLatin1Char('='), 1).toInt());
+                continue;
+            }
+            if (azione.contains(QLatin1Char('-'))) {
+                script.aggiungi({azione.endsWith(QStringLiteral("-si"))});
+                domande << (nome == QStringLiteral("reset") ? DOMANDA_RESET : DOMANDA_APPLICA);
+            }
+            pulsante(nome)->click();
+        }
+    }
+    /** The controls as the user reads them: "dal-al sel N cicli C/max", then the ticked boxes. */
+    QString controlli() const {
+        QString testoControlli = QStringLiteral("%1-%2 sel %3 cicli %4/%5")
+                                     .arg(barra("dal")->value())
+                                     .arg(testo("lblEstrazioneAlFrazionato"))
+                                     .arg(testo("lblSelezionateFrazionato"))
+                                     .arg(barra("cicli")->value())
+                                     .arg(barra("cicli")->maximum());
+        if (pulsante("annuale")->isChecked()) testoControlli += QStringLiteral(" annuale");
+        if (!barra("al")->isEnabled()) testoControlli += QStringLiteral(" bloccato");
+        if (pulsante("limite")->isChecked()) testoControlli += QStringLiteral(" limite");
+        return testoControlli;
+    }
+    /** The applied period: each cycle's first-last draws, then the number of selected draws. */
+    QString periodo() const {
+        QStringList cicli;
+        for (std::size_t c = 1; c <= std::size_t(stato.Totale_Cicli); ++c)
+            cicli << QStringLiteral("%1-%2").arg(stato.Inizio_Ciclo[c]).arg(stato.Fine_Ciclo[c]);
+        return cicli.join(' ') + QStringLiteral(" (%1)").arg(stato.Totale_Estrazioni_Selezionate);
+    }
+
+    prova::CartellaDiProva cartella;
+    core::Stato stato = cartella.stato();
+    prova::ScriptPrompt script;
+    QStringList domande; // the questions the actions expect
+    std::unique_ptr<ui::frmPeriodo> finestra;
 };
 
 } // namespace
@@ -93,465 +110,151 @@ struct Controlli {
 class TestFrmPeriodo : public QObject {
     Q_OBJECT
 private slots:
-    void cicliDaMetaAnno_data();
-    void cicliDaMetaAnno();
-    void inizioAnnualeRicordato_data();
-    void inizioAnnualeRicordato();
-    void limitiTraLeBarre_data();
-    void limitiTraLeBarre();
-    void limiteNelleImpostazioni_data();
-    void limiteNelleImpostazioni();
-    void passiAnnuali_data();
-    void passiAnnuali();
-    void massimoDeiCicli_data();
-    void massimoDeiCicli();
-    void applica_data();
-    void applica();
-    void reset_data();
-    void reset();
-    void chiudi_data();
-    void chiudi();
-    void applicazioneAutomaticaAllaCreazione();
-    void giornateAppartenenzaRiparate_data();
-    void giornateAppartenenzaRiparate();
-    void caselleRuoteNonModificabili();
+    void azioni_data() {
+        QTest::addColumn<QString>("banco"); // "vuoto": the archive with an empty year; "21=x": field 21
+        QTest::addColumn<QString>("azioni");
+        QTest::addColumn<QString>("atteso"); // the controls, then "=>" and the applied period if it changed
+        // The window opens on the whole archive, "Inizio annuale" ticked; cycles at most the years left.
+        QTest::addRow("all-apertura") << "" << "" << "1-12 sel 12 cicli 0/4 annuale";
+        QTest::addRow("all-apertura-con-anno-vuoto") << "vuoto" << "" << "1-12 sel 12 cicli 0/5 annuale";
+        QTest::addRow("massimo-dall-ultimo-anno") << "" << "annuale dal=11" << "11-12 sel 2 cicli 0/1";
+        QTest::addRow("massimo-dopo-l-anno-vuoto") << "vuoto" << "annuale dal=8" << "8-12 sel 5 cicli 0/2";
+        QTest::addRow("cicli-abbassati-col-massimo") << "" << "cicli=4 dal=2"
+                                                     << "5-12 sel 8 cicli 3/3 annuale bloccato";
+        // Back to 0 cycles, "Inizio annuale" returns as it was, or ticked after two non-zero values.
+        QTest::addRow("annuale-resta") << "" << "dal=5 cicli=1 cicli=0" << "5-12 sel 8 cicli 0/3 annuale";
+        QTest::addRow("annuale-tolto-torna-tolto") << "" << "dal=5 annuale cicli=2 cicli=0"
+                                                   << "5-12 sel 8 cicli 0/3";
+        QTest::addRow("annuale-tolto-ma-due-valori") << "" << "dal=5 annuale cicli=1 cicli=2 cicli=0"
+                                                     << "5-12 sel 8 cicli 0/3 annuale";
+        // A bar crossing the other pushes it when "limite" (field 21 >= 1) is ticked, else is held back.
+        QTest::addRow("primo-spinge") << "21=1" << "annuale dal=5 al=9 dal=11"
+                                      << "11-11 sel 1 cicli 0/1 limite";
+        QTest::addRow("primo-trattenuto-limite-tolto") << "21=1" << "limite annuale dal=5 al=9 dal=11"
+                                                       << "9-9 sel 1 cicli 0/2";
+        QTest::addRow("ultimo-spinge-campo-7") << "21=7" << "annuale dal=5 al=9 al=2"
+                                               << "2-2 sel 1 cicli 0/4 limite";
+        QTest::addRow("ultimo-spinge-limite-messo") << "" << "limite annuale dal=5 al=9 al=2"
+                                                    << "2-2 sel 1 cicli 0/4 limite";
+        QTest::addRow("ultimo-trattenuto-campo-mai-scritto") << "21=-" << "annuale dal=5 al=9 al=2"
+                                                             << "5-5 sel 1 cicli 0/3";
+        QTest::addRow("dentro-i-limiti") << "" << "annuale dal=5 al=9 al=6" << "5-6 sel 2 cicli 0/3";
+        // With "Inizio annuale" the first bar moves one whole year per step, however far it is dragged.
+        QTest::addRow("passi-avanti") << "" << "dal=11 dal=6" << "8-12 sel 5 cicli 0/2 annuale";
+        QTest::addRow("passo-indietro-al-primo") << "" << "dal=2 dal=4" << "1-12 sel 12 cicli 0/4 annuale";
+        QTest::addRow("passo-avanti-dall-ultimo-anno") << "" << "annuale dal=10 annuale dal=12"
+                                                       << "10-12 sel 3 cicli 0/1 annuale";
+        QTest::addRow("passi-sull-anno-vuoto") << "vuoto" << "dal=2 dal=6" << "8-12 sel 5 cicli 0/2 annuale";
+        QTest::addRow("passi-indietro-oltre-l-anno-vuoto") << "vuoto" << "dal=2 dal=6 dal=1"
+                                                           << "5-12 sel 8 cicli 0/4 annuale";
+        // "reset" asks, then restores the opening state, field 21 read again; it never applies.
+        QTest::addRow("reset-si") << "21=1" << "dal=2 dal=6 annuale al=9 limite reset-si"
+                                  << "1-12 sel 12 cicli 0/4 annuale";
+        QTest::addRow("reset-no") << "21=1" << "dal=2 dal=6 annuale al=9 reset-no"
+                                  << "8-9 sel 2 cicli 0/2 limite";
+        QTest::addRow("reset-dai-cicli-alla-prima") << "21=1" << "dal=2 dal=6 cicli=2 reset-si"
+                                                    << "1-12 sel 12 cicli 0/4 annuale limite";
+        // "Applica" asks unless its box is cleared. Cycles tick "Inizio annuale" for good, take the
+        // first bar to its year's start and lock the second; an empty year gives an empty cycle.
+        QTest::addRow("applica-no") << "" << "annuale dal=3 al=6 applica-no" << "3-6 sel 4 cicli 0/4";
+        QTest::addRow("applica-si") << "" << "annuale dal=3 al=6 applica-si"
+                                    << "3-6 sel 4 cicli 0/4 => 3-6 (4)";
+        QTest::addRow("applica-senza-conferma") << "" << "annuale dal=3 al=6 conferma applica"
+                                                << "3-6 sel 4 cicli 0/4 => 3-6 (4)";
+        QTest::addRow("applica-cicli-da-meta-anno") << "" << "annuale dal=6 cicli=2 annuale applica-si"
+                                                    << "5-9 sel 5 cicli 2/3 annuale bloccato => 5-7 8-9 (5)";
+        QTest::addRow("applica-cicli-anno-vuoto") << "vuoto" << "annuale dal=6 cicli=2 applica-si"
+                                                  << "5-7 sel 3 cicli 2/4 annuale bloccato => 5-7 0-0 (3)";
+    }
+    void azioni() {
+        QFETCH(QString, banco);
+        QFETCH(QString, azioni);
+        QFETCH(QString, atteso);
+        const QByteArray campo21 = banco.startsWith(QStringLiteral("21=")) ? banco.mid(3).toLatin1() : "0";
+        Banco b(banco == QStringLiteral("vuoto") ? ANNI_CON_VUOTO : ANNI,
+                campo21 == "-" ? nullptr : campo21.data());
+        selection::applicaCicli(b.stato, 1, 2); // the period applied earlier
+        b.apri();
+        b.esegui(azioni);
+        QCOMPARE(b.controlli(), atteso.section(" => ", 0, 0));
+        const QString periodoPrima = QStringLiteral("1-4 5-7 (7)");
+        QCOMPARE(b.periodo(), atteso.contains("=>") ? atteso.section(" => ", 1) : periodoPrima);
+        QCOMPARE(b.script.testi(), b.domande);
+        const auto dal = std::size_t(b.barra("dal")->value());
+        QCOMPARE(b.testo("lblEstrazioneDalFrazionato"), QString::number(dal));
+        QCOMPARE(b.testo("lblDataDalFrazionato").toStdString(), b.stato.Data_Estrazione[dal]);
+        if (b.barra("al")->isEnabled()) {
+            const auto al = std::size_t(b.barra("al")->value());
+            QCOMPARE(b.testo("lblEstrazioneAlFrazionato"), QString::number(al));
+            QCOMPARE(b.testo("lblConcorsoAlFrazionato").toStdString(), b.stato.Concorso_Estrazione[al]);
+        }
+        QCOMPARE(core::Leggi_Numero_Impostazione(b.stato, 21) >= 1, b.pulsante("limite")->isChecked());
+        QCOMPARE(b.figlio<QProgressBar>(QStringLiteral("prgSelPeriodo"))->value(), 0);
+        QVERIFY(b.finestra->isVisible());
+    }
+
+    void chiudi_data() {
+        QTest::addColumn<bool>("applicato");
+        QTest::addColumn<bool>("cornice");
+        QTest::addRow("periodo-vuoto") << false << false;
+        QTest::addRow("periodo-vuoto-dalla-cornice") << false << true;
+        QTest::addRow("periodo-applicato") << true << false;
+        QTest::addRow("periodo-applicato-dalla-cornice") << true << true;
+    }
+    void chiudi() {
+        QFETCH(bool, applicato);
+        QFETCH(bool, cornice);
+        Banco b;
+        if (applicato) selection::applicaFrazionato(b.stato, 1, 1);
+        else b.script.aggiungi({true});
+        b.apri();
+        b.esegui(QStringLiteral("annuale dal=5"));
+        if (cornice) b.finestra->close();
+        else b.esegui(QStringLiteral("chiudi"));
+        QCOMPARE(b.finestra->isVisible(), !applicato);
+        const QString rifiuto = QStringLiteral("ATTENZIONE: non e' possibile uscire dalla selezione del periodo "
+                                               "di ricerca senza selezionare almeno un' estrazione valida.");
+        QCOMPARE(b.script.testi(), applicato ? QStringList{} : QStringList{rifiuto});
+        b.finestra->show(); // hidden, not destroyed: the controls stay where they were
+        QCOMPARE(b.testo("lblEstrazioneDalFrazionato"), QStringLiteral("5"));
+    }
+
+    void allaCreazione() {
+        Banco b(ANNI, "0", false); // first start: the day-membership fields were never written
+        selection::applicaCicli(b.stato, 5, 2);
+        b.stato.Periodo_Da_Applicare = true;
+        std::array<bool, 11> bariERoma{};
+        bariERoma[1] = bariERoma[8] = true;
+        core::impostaSelezioneRuote(b.stato, bariERoma);
+        QWidget attesa;
+        attesa.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&attesa));
+        b.script.aggiungi({true});
+        b.apri(&attesa);
+
+        QCOMPARE(b.script.titoli(), QStringList{QStringLiteral("ERRORE LETTURA  - Quintaro")});
+        QVERIFY(b.script.testi().at(0).startsWith("Errore nella lettura dei Giorni di appartenenza."));
+        QCOMPARE(b.stato.Giornata_Appartenenza, (std::array<int, 8>{0, 6, 6, 3, 3, 3, 6, 6}));
+        // The pending period is applied at once, without a question: the whole archive, one cycle.
+        QCOMPARE(b.periodo(), QStringLiteral("1-12 (12)"));
+        QVERIFY(!b.stato.Periodo_Da_Applicare);
+        QVERIFY(!attesa.isVisible());
+
+        // The wheel boxes show the confirmed selection and a click does not change it.
+        auto* bari = b.figlio<QCheckBox>(QStringLiteral("chkRuotePeriodo_1"));
+        QTest::mouseClick(bari, Qt::LeftButton, {}, QPoint(6, bari->height() / 2));
+        QVERIFY(bari->isChecked() && bari->font().bold());
+        QVERIFY(!b.figlio<QCheckBox>(QStringLiteral("chkRuotePeriodo_3"))->isChecked());
+        QCOMPARE(b.testo("lblRuote"), QStringLiteral("BA RO "));
+
+        b.esegui(QStringLiteral("applica-no")); // from now on "Applica" asks
+        QCOMPARE(b.script.testi().mid(1), b.domande);
+        b.stato.Giornata_Appartenenza.fill(0); // as at the next start: the repaired fields load silently
+        prova::ScriptPrompt silenzio;
+        ui::frmPeriodo ancora(b.stato);
+        QVERIFY(silenzio.mostrati().isEmpty());
+    }
 };
-
-void TestFrmPeriodo::cicliDaMetaAnno_data() {
-    QTest::addColumn<QList<int>>("perAnno");
-    QTest::addColumn<int>("fine");
-    QTest::addColumn<QString>("massimo");
-    QTest::addColumn<QList<int>>("inizi");
-    QTest::addColumn<QList<int>>("fini");
-    QTest::addRow("due-anni") << ANNI << 9 << "Max = 3" << QList<int>{5, 8} << QList<int>{7, 9};
-    QTest::addRow("secondo-anno-vuoto")
-        << ANNI_CON_VUOTO << 7 << "Max = 4" << QList<int>{5, 0} << QList<int>{7, 0};
-}
-
-void TestFrmPeriodo::cicliDaMetaAnno() {
-    QFETCH(QList<int>, perAnno);
-    QFETCH(int, fine);
-    QFETCH(QString, massimo);
-    QFETCH(QList<int>, inizi);
-    QFETCH(QList<int>, fini);
-    Banco banco(perAnno);
-    ScriptPrompt script;
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    c.annuale->click();
-    c.dal->setValue(6); // the middle of 2002
-    QCOMPARE(c.dal->value(), 6);
-
-    c.cicli->setValue(2);
-    QVERIFY(c.annuale->isChecked());
-    QCOMPARE(c.dal->value(), 5);
-    QCOMPARE(c.testo("lblEstrazioneDalFrazionato"), QStringLiteral("5"));
-    QVERIFY(!c.al->isEnabled());
-    QCOMPARE(c.testo("lblEstrazioneAlFrazionato"), QString::number(fine));
-    QCOMPARE(c.testo("lblDataAlFrazionato"), banco.data(fine));
-    QCOMPARE(c.testo("lblConcorsoAlFrazionato"), banco.concorso(fine));
-    QCOMPARE(c.testo("lblSelezionateFrazionato"), QString::number(fine - 5 + 1));
-    QCOMPARE(c.testo("LblAlFine"), QString());
-    QCOMPARE(c.testo("lblCicliFrazionato"), QStringLiteral("2"));
-    QCOMPARE(c.testo("lblMaxHscCicliFrazionato"), massimo);
-
-    c.annuale->click(); // cycles always work on whole years
-    QVERIFY(c.annuale->isChecked());
-    QCOMPARE(c.dal->value(), 5);
-
-    c.conferma->click();
-    c.clicca("cmdApplicaPeriodoFrazionato");
-    QCOMPARE(banco.stato.Totale_Cicli, 2);
-    QCOMPARE(banco.periodo(), QList<int>({5, 6, 7, 8, 9}).mid(0, fine - 4));
-    QCOMPARE(QList<int>(banco.stato.Inizio_Ciclo.begin() + 1, banco.stato.Inizio_Ciclo.end()), inizi);
-    QCOMPARE(QList<int>(banco.stato.Fine_Ciclo.begin() + 1, banco.stato.Fine_Ciclo.end()), fini);
-}
-
-void TestFrmPeriodo::inizioAnnualeRicordato_data() {
-    QTest::addColumn<bool>("prima");
-    QTest::addColumn<QList<int>>("valoriCicli");
-    QTest::addColumn<bool>("dopo");
-    QTest::addRow("spuntato-resta-spuntato") << true << QList<int>{1, 0} << true;
-    QTest::addRow("tolto-torna-tolto") << false << QList<int>{2, 0} << false;
-    QTest::addRow("tolto-ma-passato-per-due-valori") << false << QList<int>{1, 2, 0} << true;
-}
-
-void TestFrmPeriodo::inizioAnnualeRicordato() {
-    QFETCH(bool, prima);
-    QFETCH(QList<int>, valoriCicli);
-    QFETCH(bool, dopo);
-    Banco banco;
-    ScriptPrompt script;
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    c.dal->setValue(5);
-    if (!prima) c.annuale->click();
-    QCOMPARE(c.annuale->isChecked(), prima);
-
-    for (int valore : valoriCicli) {
-        c.cicli->setValue(valore);
-        if (valore > 0) QVERIFY(c.annuale->isChecked());
-    }
-    QCOMPARE(c.annuale->isChecked(), dopo);
-    QVERIFY(c.al->isEnabled());
-    QCOMPARE(c.dal->value(), 5);
-    QCOMPARE(c.testo("lblCicliFrazionato"), QStringLiteral("Fraz."));
-    QCOMPARE(c.testo("LblAlFine"), QStringLiteral("Max = 12"));
-    QCOMPARE(c.testo("lblEstrazioneAlFrazionato"), QStringLiteral("12"));
-    QCOMPARE(c.testo("lblSelezionateFrazionato"), QStringLiteral("8"));
-}
-
-void TestFrmPeriodo::limitiTraLeBarre_data() {
-    QTest::addColumn<QString>("limite");
-    QTest::addColumn<bool>("muoveDal");
-    QTest::addColumn<int>("valore");
-    QTest::addColumn<int>("dalAtteso");
-    QTest::addColumn<int>("alAtteso");
-    // The bars start on 5 and 9.
-    QTest::addRow("primo-oltre-l-ultimo-lo-spinge") << "1" << true << 11 << 11 << 11;
-    QTest::addRow("primo-oltre-l-ultimo-trattenuto") << "0" << true << 11 << 9 << 9;
-    QTest::addRow("ultimo-sotto-il-primo-lo-spinge") << "1" << false << 2 << 2 << 2;
-    QTest::addRow("ultimo-sotto-il-primo-trattenuto") << "0" << false << 2 << 5 << 5;
-    QTest::addRow("primo-sull-ultimo") << "0" << true << 9 << 9 << 9;
-    QTest::addRow("dentro-i-limiti") << "0" << false << 6 << 5 << 6;
-}
-
-void TestFrmPeriodo::limitiTraLeBarre() {
-    QFETCH(QString, limite);
-    QFETCH(bool, muoveDal);
-    QFETCH(int, valore);
-    QFETCH(int, dalAtteso);
-    QFETCH(int, alAtteso);
-    Banco banco(ANNI, qPrintable(limite));
-    ScriptPrompt script;
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    QCOMPARE(c.limite->isChecked(), limite == QStringLiteral("1"));
-    c.annuale->click();
-    c.dal->setValue(5);
-    c.al->setValue(9);
-
-    (muoveDal ? c.dal : c.al)->setValue(valore);
-    QCOMPARE(c.dal->value(), dalAtteso);
-    QCOMPARE(c.al->value(), alAtteso);
-    QCOMPARE(c.testo("lblEstrazioneDalFrazionato"), QString::number(dalAtteso));
-    QCOMPARE(c.testo("lblDataDalFrazionato"), banco.data(dalAtteso));
-    QCOMPARE(c.testo("lblEstrazioneAlFrazionato"), QString::number(alAtteso));
-    QCOMPARE(c.testo("lblConcorsoAlFrazionato"), banco.concorso(alAtteso));
-    QCOMPARE(c.testo("lblSelezionateFrazionato"), QString::number(alAtteso - dalAtteso + 1));
-}
-
-void TestFrmPeriodo::limiteNelleImpostazioni_data() {
-    QTest::addColumn<QString>("campo21"); // "-": never written
-    QTest::addColumn<bool>("spuntato");
-    QTest::addRow("uno") << "1" << true;
-    QTest::addRow("zero") << "0" << false;
-    QTest::addRow("sette") << "7" << true;
-    QTest::addRow("mai-scritto") << "-" << false;
-}
-
-void TestFrmPeriodo::limiteNelleImpostazioni() {
-    QFETCH(QString, campo21);
-    QFETCH(bool, spuntato);
-    Banco banco(ANNI, campo21 == QStringLiteral("-") ? nullptr : qPrintable(campo21));
-    ScriptPrompt script;
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    QCOMPARE(c.limite->isChecked(), spuntato);
-    QTest::mouseClick(c.limite, Qt::LeftButton);
-    QCOMPARE(core::Leggi_Impostazione(banco.stato, 21),
-             std::string(spuntato ? "0" : "1") + std::string(18, ' '));
-    QTest::mouseClick(c.limite, Qt::LeftButton);
-    QCOMPARE(core::Leggi_Impostazione(banco.stato, 21),
-             std::string(spuntato ? "1" : "0") + std::string(18, ' '));
-}
-
-void TestFrmPeriodo::passiAnnuali_data() {
-    QTest::addColumn<QList<int>>("perAnno");
-    QTest::addColumn<int>("partenza"); // the first draw of a year
-    QTest::addColumn<int>("valore");   // where the user drags the bar
-    QTest::addColumn<int>("atteso");
-    QTest::addColumn<int>("successivo"); // after one more step forward
-    QTest::addRow("avanti-di-uno") << ANNI << 1 << 2 << 5 << 8;
-    QTest::addRow("avanti-di-molto") << ANNI << 1 << 11 << 5 << 8;
-    QTest::addRow("indietro-di-molto") << ANNI << 10 << 2 << 8 << 10;
-    QTest::addRow("indietro-dal-secondo-anno") << ANNI << 5 << 4 << 1 << 5;
-    QTest::addRow("avanti-dall-ultimo-anno") << ANNI << 10 << 12 << 10 << 10;
-    QTest::addRow("avanti-oltre-l-anno-vuoto") << ANNI_CON_VUOTO << 5 << 6 << 8 << 10;
-    QTest::addRow("indietro-oltre-l-anno-vuoto") << ANNI_CON_VUOTO << 8 << 7 << 5 << 8;
-}
-
-void TestFrmPeriodo::passiAnnuali() {
-    QFETCH(QList<int>, perAnno);
-    QFETCH(int, partenza);
-    QFETCH(int, valore);
-    QFETCH(int, atteso);
-    QFETCH(int, successivo);
-    Banco banco(perAnno);
-    ScriptPrompt script;
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    c.annuale->click();
-    c.dal->setValue(partenza);
-    c.annuale->click();
-    QVERIFY(c.annuale->isChecked());
-    QCOMPARE(c.dal->value(), partenza);
-
-    c.dal->setValue(valore);
-    QCOMPARE(c.dal->value(), atteso);
-    QCOMPARE(c.testo("lblEstrazioneDalFrazionato"), QString::number(atteso));
-    QCOMPARE(c.testo("lblConcorsoDalFrazionato"), banco.concorso(atteso));
-    QCOMPARE(c.testo("lblSelezionateFrazionato"), QString::number(12 - atteso + 1));
-    c.dal->setValue(atteso + 1);
-    QCOMPARE(c.dal->value(), successivo);
-}
-
-void TestFrmPeriodo::massimoDeiCicli_data() {
-    QTest::addColumn<QList<int>>("perAnno");
-    QTest::addColumn<int>("cicliPrima");
-    QTest::addColumn<int>("dal"); // 0: the bar is not moved
-    QTest::addColumn<int>("massimo");
-    QTest::addColumn<int>("cicliDopo");
-    QTest::addRow("dopo-il-reset") << ANNI << 0 << 0 << 4 << 0;
-    QTest::addRow("dopo-il-reset-con-anno-vuoto") << ANNI_CON_VUOTO << 0 << 0 << 5 << 0;
-    QTest::addRow("primo-nel-secondo-anno") << ANNI << 0 << 6 << 3 << 0;
-    QTest::addRow("primo-nell-ultimo-anno") << ANNI << 0 << 11 << 1 << 0;
-    QTest::addRow("primo-dopo-l-anno-vuoto") << ANNI_CON_VUOTO << 0 << 8 << 2 << 0;
-    QTest::addRow("cicli-abbassati-col-massimo") << ANNI << 4 << 2 << 3 << 3;
-}
-
-void TestFrmPeriodo::massimoDeiCicli() {
-    QFETCH(QList<int>, perAnno);
-    QFETCH(int, cicliPrima);
-    QFETCH(int, dal);
-    QFETCH(int, massimo);
-    QFETCH(int, cicliDopo);
-    Banco banco(perAnno);
-    ScriptPrompt script({true});
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    if (cicliPrima > 0)
-        c.cicli->setValue(cicliPrima);
-    else
-        c.annuale->click();
-    if (dal > 0) c.dal->setValue(dal);
-
-    QCOMPARE(c.cicli->maximum(), massimo);
-    QCOMPARE(c.cicli->value(), cicliDopo);
-    if (cicliDopo > 0) {
-        QCOMPARE(c.testo("lblCicliFrazionato"), QString::number(cicliDopo));
-        QCOMPARE(c.testo("lblMaxHscCicliFrazionato"), QStringLiteral("Max = %1").arg(massimo));
-        QCOMPARE(c.testo("lblEstrazioneAlFrazionato"), QStringLiteral("12"));
-    }
-    c.clicca("cmdResetFrazionato");
-    QCOMPARE(c.cicli->maximum(), banco.stato.Numero_Anni);
-}
-
-void TestFrmPeriodo::applica_data() {
-    QTest::addColumn<bool>("conferma");
-    QTest::addColumn<QList<bool>>("risposte");
-    QTest::addColumn<bool>("applicato");
-    QTest::addRow("risposta-no") << true << QList<bool>{false} << false;
-    QTest::addRow("risposta-si") << true << QList<bool>{true} << true;
-    QTest::addRow("conferma-tolta") << false << QList<bool>{} << true;
-}
-
-void TestFrmPeriodo::applica() {
-    QFETCH(bool, conferma);
-    QFETCH(QList<bool>, risposte);
-    QFETCH(bool, applicato);
-    Banco banco;
-    selection::applicaCicli(banco.stato, 1, 2); // the period applied earlier
-    ScriptPrompt script(risposte);
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    QVERIFY(c.conferma->isChecked()); // ticked at every creation
-    c.annuale->click();
-    c.dal->setValue(3);
-    c.al->setValue(6);
-    if (!conferma) c.conferma->click();
-
-    c.clicca("cmdApplicaPeriodoFrazionato");
-    QCOMPARE(script.mostrati().size(), risposte.size());
-    if (conferma) {
-        QCOMPARE(script.mostrati().at(0).testo, DOMANDA_APPLICA);
-        QCOMPARE(script.mostrati().at(0).titolo, QStringLiteral("CONFERMA OPERAZIONE"));
-        QVERIFY(script.mostrati().at(0).siNo);
-    }
-    QCOMPARE(banco.periodo(), (applicato ? QList<int>{3, 4, 5, 6} : QList<int>{1, 2, 3, 4, 5, 6, 7}));
-    QCOMPARE(banco.stato.Totale_Cicli, applicato ? 1 : 2);
-    QCOMPARE(banco.stato.Fine_Ciclo[1], applicato ? 6 : 4);
-    QCOMPARE(figlio<QProgressBar>(finestra, "prgSelPeriodo")->value(), 0);
-    QVERIFY(finestra.isVisible());
-}
-
-void TestFrmPeriodo::reset_data() {
-    QTest::addColumn<bool>("risposta");
-    QTest::addColumn<int>("cicli");
-    QTest::addRow("si") << true << 0;
-    QTest::addRow("no") << false << 0;
-    QTest::addRow("si-dai-cicli") << true << 2;
-}
-
-void TestFrmPeriodo::reset() {
-    QFETCH(bool, risposta);
-    QFETCH(int, cicli);
-    Banco banco(ANNI, "1");
-    selection::applicaFrazionato(banco.stato, 2, 3);
-    ScriptPrompt script({risposta});
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    c.dal->setValue(2);
-    c.dal->setValue(6);
-    QCOMPARE(c.dal->value(), 8); // two year steps: the first draw of 2003
-    if (cicli > 0) {
-        c.cicli->setValue(cicli);
-    } else {
-        c.annuale->click();
-        c.al->setValue(9);
-    }
-    core::Scrivi_Impostazione(banco.stato, 21, "0");
-    const QList<int> prima{c.dal->value(), c.al->value(), c.cicli->value(), c.annuale->isChecked(),
-                           c.limite->isChecked()};
-
-    c.clicca("cmdResetFrazionato");
-    QCOMPARE(script.testi(), QStringList{DOMANDA_RESET});
-    QCOMPARE(script.titoli(), QStringList{QStringLiteral("CONFERMA OPERAZIONE")});
-    const QList<int> dopo{c.dal->value(), c.al->value(), c.cicli->value(), c.annuale->isChecked(),
-                          c.limite->isChecked()};
-    QCOMPARE(dopo, (risposta ? QList<int>{1, 12, 0, true, false} : prima));
-    if (risposta) {
-        QVERIFY(c.al->isEnabled());
-        QCOMPARE(c.cicli->maximum(), 4);
-        QCOMPARE(c.testo("lblCicliFrazionato"), QStringLiteral("Fraz."));
-        QCOMPARE(c.testo("lblEstrazioneDalFrazionato"), QStringLiteral("1"));
-        QCOMPARE(c.testo("lblEstrazioneAlFrazionato"), QStringLiteral("12"));
-        QCOMPARE(c.testo("lblSelezionateFrazionato"), QStringLiteral("12"));
-    }
-    QCOMPARE(banco.periodo(), (QList<int>{2, 3})); // the applied period is not touched
-    c.clicca("cmdToolbarPeriodo_10");
-    QVERIFY(!finestra.isVisible());
-    QCOMPARE(script.mostrati().size(), 1);
-}
-
-void TestFrmPeriodo::chiudi_data() {
-    QTest::addColumn<bool>("applicato");
-    QTest::addColumn<bool>("cornice");
-    QTest::addRow("periodo-vuoto") << false << false;
-    QTest::addRow("periodo-vuoto-dalla-cornice") << false << true;
-    QTest::addRow("periodo-applicato") << true << false;
-    QTest::addRow("periodo-applicato-dalla-cornice") << true << true;
-}
-
-void TestFrmPeriodo::chiudi() {
-    QFETCH(bool, applicato);
-    QFETCH(bool, cornice);
-    Banco banco;
-    if (applicato) selection::applicaFrazionato(banco.stato, 1, 1);
-    ScriptPrompt script(applicato ? QList<bool>{} : QList<bool>{true});
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    c.dal->setValue(5);
-    if (cornice)
-        finestra.close();
-    else
-        c.clicca("cmdToolbarPeriodo_10");
-
-    QCOMPARE(finestra.isVisible(), !applicato);
-    if (!applicato) {
-        QCOMPARE(script.testi(),
-                 QStringList{QStringLiteral("ATTENZIONE: non e' possibile uscire dalla selezione del periodo "
-                                            "di ricerca senza selezionare almeno un' estrazione valida.")});
-        QCOMPARE(script.titoli(), QStringList{QStringLiteral("Quintaro")});
-        QVERIFY(!script.mostrati().at(0).siNo);
-        return;
-    }
-    QVERIFY(script.mostrati().isEmpty());
-    finestra.show(); // hidden, not destroyed: the controls stay where they were
-    QCOMPARE(c.dal->value(), 5);
-    QCOMPARE(c.testo("lblEstrazioneDalFrazionato"), QStringLiteral("5"));
-}
-
-void TestFrmPeriodo::applicazioneAutomaticaAllaCreazione() {
-    Banco banco;
-    selection::applicaCicli(banco.stato, 5, 2);
-    banco.stato.Periodo_Da_Applicare = true;
-    QWidget attesa;
-    attesa.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&attesa));
-    ScriptPrompt script;
-    ui::frmPeriodo finestra(banco.stato, nullptr, &attesa);
-
-    QVERIFY(script.mostrati().isEmpty());
-    QCOMPARE(banco.stato.Totale_Cicli, 1);
-    QCOMPARE(banco.stato.Totale_Estrazioni_Selezionate, 12);
-    QCOMPARE(banco.stato.Inizio_Ciclo, (std::vector<int>{0, 1}));
-    QCOMPARE(banco.stato.Fine_Ciclo, (std::vector<int>{0, 12}));
-    QVERIFY(!banco.stato.Periodo_Da_Applicare);
-    QVERIFY(!attesa.isVisible());
-
-    // From now on "Applica" asks again.
-    Controlli c(finestra);
-    QVERIFY(c.conferma->isChecked());
-    script.aggiungi({false});
-    c.clicca("cmdApplicaPeriodoFrazionato");
-    QCOMPARE(script.testi(), QStringList{DOMANDA_APPLICA});
-}
-
-void TestFrmPeriodo::giornateAppartenenzaRiparate_data() {
-    QTest::addColumn<bool>("giorni");
-    QTest::addColumn<QString>("domenica");
-    QTest::addRow("prima-apertura-senza-campi") << false << QString();
-    QTest::addRow("domenica-a-otto") << true << "8";
-    QTest::addRow("domenica-a-zero") << true << "0";
-}
-
-void TestFrmPeriodo::giornateAppartenenzaRiparate() {
-    QFETCH(bool, giorni);
-    QFETCH(QString, domenica);
-    Banco banco(ANNI, "0", giorni);
-    if (!domenica.isEmpty()) core::Scrivi_Impostazione(banco.stato, 19, domenica.toStdString());
-    {
-        ScriptPrompt script({true});
-        ui::frmPeriodo finestra(banco.stato);
-        QCOMPARE(script.titoli(), QStringList{QStringLiteral("ERRORE LETTURA  - Quintaro")});
-        QCOMPARE(script.testi(),
-                 QStringList{QStringLiteral(
-                     "Errore nella lettura dei Giorni di appartenenza. I giorni cadenti in ME, GI, VE "
-                     "saranno contati come appartenenti alle estrazioni di MERCOLEDI, i restanti come "
-                     "appartenenti al SABATO")});
-        QVERIFY(!script.mostrati().at(0).siNo);
-    }
-    QCOMPARE(banco.stato.Giornata_Appartenenza, (std::array<int, 8>{0, 6, 6, 3, 3, 3, 6, 6}));
-    QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, 19), 6);
-    banco.stato.Giornata_Appartenenza.fill(0); // as at the next start
-    ScriptPrompt silenzio;
-    ui::frmPeriodo ancora(banco.stato);
-    QVERIFY(silenzio.mostrati().isEmpty());
-}
-
-void TestFrmPeriodo::caselleRuoteNonModificabili() {
-    Banco banco;
-    std::array<bool, 11> spuntate{};
-    spuntate[1] = spuntate[8] = true;
-    core::impostaSelezioneRuote(banco.stato, spuntate);
-    ScriptPrompt script;
-    ui::frmPeriodo finestra(banco.stato);
-    Controlli c(finestra);
-    for (int w : {1, 3, 8, 10}) {
-        auto* casella = figlio<QCheckBox>(finestra, QStringLiteral("chkRuotePeriodo_%1").arg(w));
-        QSignalSpy cliccata(casella, &QCheckBox::clicked);
-        QTest::mouseClick(casella, Qt::LeftButton, {}, QPoint(6, casella->height() / 2));
-        QCOMPARE(cliccata.size(), 1);
-    }
-    for (int w = 1; w <= 10; ++w) {
-        auto* casella = figlio<QCheckBox>(finestra, QStringLiteral("chkRuotePeriodo_%1").arg(w));
-        QCOMPARE(casella->isChecked(), w == 1 || w == 8);
-        QCOMPARE(casella->font().bold(), w == 1 || w == 8);
-    }
-    QCOMPARE(c.testo("lblNumeroRuote"), QStringLiteral("Ruote Selezionate:  2"));
-    QCOMPARE(c.testo("lblRuote"), QStringLiteral("BA RO "));
-}
 
 QTEST_MAIN(TestFrmPeriodo)
 #include "TestFrmPeriodo.moc"

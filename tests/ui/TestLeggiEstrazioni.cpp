@@ -1,3 +1,5 @@
+// The loading window: the window chosen by its two bars, what "OK" records, the load with its
+// progress, and the messages about a damaged or uneven archive (a missing one: TestAvvio).
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
@@ -5,7 +7,6 @@
 #include "ui/LeggiEstrazioni.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,321 +14,189 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using prova::CartellaDiProva;
 using prova::ScriptPrompt;
 
 namespace {
 
-std::vector<prova::Estrazione> archivio(int quante, int primoAnno = 2001) {
-    std::vector<prova::Estrazione> estrazioni;
-    for (int i = 0; i < quante; ++i) {
-        const int anno = primoAnno + i / 100;
-        estrazioni.push_back(prova::estrazione(1 + i % 28, 1 + (i / 28) % 12, anno, 1 + i % 100, i));
+/** Draw i + 1 of the test archives: 100 draws a year from 2001, dated (1 + i % 28)/(1 + i / 28 % 12). */
+prova::Estrazione estrazione(int i) {
+    return prova::estrazione(1 + i % 28, 1 + (i / 28) % 12, 2001 + i / 100, 1 + i % 100, i);
+}
+
+QString data(int i) {
+    const auto e = estrazione(i);
+    return QString::fromStdString(prova::testoData(e.giorno, e.mese, e.anno));
+}
+
+/** A program folder with an archive of `quante` draws and the window's controls once it is open. */
+struct Banco {
+    explicit Banco(int quante) {
+        std::vector<prova::Estrazione> estrazioni;
+        for (int i = 0; i < quante; ++i) estrazioni.push_back(estrazione(i));
+        cartella.scriviArchivio(estrazioni);
     }
-    return estrazioni;
-}
+    template <class T = QLabel> T* figlio(const char* nome) const {
+        auto* trovato = finestra->findChild<T*>(QString::fromLatin1(nome));
+        if (!trovato) qFatal("controllo %s non trovato", nome);
+        return trovato;
+    }
+    QString testo(const char* nome) const { return figlio(nome)->text(); }
+    QString campo(int k) const {
+        return QString::fromStdString(core::Leggi_Impostazione(stato, k)).trimmed();
+    }
 
-template <class T>
-T* figlio(QWidget& finestra, const char* nome) {
-    auto* trovato = finestra.findChild<T*>(QString::fromLatin1(nome));
-    if (!trovato) qFatal("controllo %s non trovato", nome);
-    return trovato;
-}
-
-QString testo(QWidget& finestra, const char* nome) { return figlio<QLabel>(finestra, nome)->text(); }
+    prova::CartellaDiProva cartella;
+    core::Stato stato = cartella.stato();
+    ui::LeggiEstrazioni* finestra = nullptr;
+};
 
 } // namespace
 
 class TestLeggiEstrazioni : public QObject {
     Q_OBJECT
 private slots:
-    void siApreConTuttoLArchivioScelto();
-    void leBarreSiTrascinanoAVicenda();
-    void okRegistraLaFinestraPredefinita();
-    void caricaLaFinestraSceltaConAvanzamento();
-    void unaSolaEstrazione();
-    void archivioVuotoTerminaIlProgramma_data();
-    void archivioVuotoTerminaIlProgramma();
-    void nonSiChiudePrimaDelCaricamento();
-    void recordDanneggiatiSegnalatiDopoIlCaricamento();
-    void fileDiLunghezzeDiverseSegnalatiAllApertura();
-    void massimoConcorsiDaImpostazioni_data();
-    void massimoConcorsiDaImpostazioni();
+    void barreEOk() {
+        Banco b(80);
+        ScriptPrompt script;
+        ui::LeggiEstrazioni finestra(b.stato);
+        b.finestra = &finestra;
+        auto* prima = b.figlio<QScrollBar>("hscPrimaDefault");
+        auto* ultima = b.figlio<QScrollBar>("hscUltimaDefault");
+        auto* casella = b.figlio<QCheckBox>("chkUltimaArchivio");
+        // It opens on the whole archive, the last bar held on the last draw.
+        QCOMPARE((QList<int>{prima->minimum(), prima->maximum(), prima->value(), ultima->value()}),
+                 (QList<int>{1, 80, 1, 80}));
+        QVERIFY(casella->isChecked() && !ultima->isEnabled());
+        QCOMPARE((QStringList{b.testo("lblDal"), b.testo("lblAl"), b.testo("lblIntervallo2")}),
+                 (QStringList{data(0), data(79), "80"}));
+        QCOMPARE(b.campo(3), QStringLiteral("1"));
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        QTest::mouseClick(b.figlio<QPushButton>("cmdOpzioni"), Qt::LeftButton);
+        casella->setChecked(false);
+        QVERIFY(ultima->isEnabled());
+        QCOMPARE(b.campo(3), QStringLiteral("0"));
+
+        ultima->setValue(40);
+        prima->setValue(60); // pushes the last draw along
+        QCOMPARE(ultima->value(), 60);
+        ultima->setValue(25); // drags the first draw back
+        QCOMPARE(prima->value(), 25);
+        QCOMPARE(b.testo("lblDataPrima"), data(24));
+        QCOMPARE(b.testo("lblIntervallo"), QStringLiteral("1"));
+
+        ultima->setValue(50);
+        prima->setValue(11);
+        QTest::mouseClick(b.figlio<QPushButton>("cmdOK"), Qt::LeftButton);
+        QCOMPARE(b.stato.Prima_Estrazione_Default, 11);
+        QCOMPARE(b.stato.Ultima_Estrazione_Default, 50);
+        QCOMPARE((QStringList{b.campo(1), b.campo(2)}), (QStringList{"11", "50"}));
+        QVERIFY(b.stato.Estrazioni_Predefinite_Variate);
+        casella->setChecked(true);
+        QCOMPARE(ultima->value(), 80);
+        casella->setChecked(false); // back to the confirmed last draw
+        QCOMPARE(ultima->value(), 50);
+        QCOMPARE(b.testo("lblIntervallo"), QStringLiteral("40"));
+    }
+
+    void caricaLaFinestraScelta_data() {
+        QTest::addColumn<int>("archivio");
+        QTest::addColumn<int>("prima");
+        QTest::addColumn<int>("ultima");
+        QTest::addColumn<QList<int>>("avanzamenti");
+        QTest::addColumn<int>("inizioBarra"); // its range is set only for more than one draw
+        QTest::addRow("da-101-a-200") << 250 << 101 << 200 << QList<int>{31, 62, 93, 100} << 1;
+        QTest::addRow("una-sola-estrazione") << 1 << 1 << 1 << QList<int>{1} << 0;
+    }
+    void caricaLaFinestraScelta() {
+        QFETCH(int, archivio);
+        QFETCH(int, prima);
+        QFETCH(int, ultima);
+        QFETCH(QList<int>, avanzamenti);
+        QFETCH(int, inizioBarra);
+        Banco b(archivio);
+        ScriptPrompt script;
+        ui::LeggiEstrazioni finestra(b.stato);
+        b.finestra = &finestra;
+        b.figlio<QCheckBox>("chkUltimaArchivio")->setChecked(false);
+        b.figlio<QScrollBar>("hscUltimaDefault")->setValue(ultima);
+        b.figlio<QScrollBar>("hscPrimaDefault")->setValue(prima);
+        auto* barra = b.figlio<QProgressBar>("prgMemorizzazioneEstrazioni");
+        QSignalSpy spia(barra, &QProgressBar::valueChanged);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        finestra.close(); // refused before the load, like Esc
+        QTest::keyClick(&finestra, Qt::Key_Escape);
+        QVERIFY(finestra.isVisible());
+        finestra.cmdSkip_Click();
+
+        QVERIFY(!finestra.isVisible());
+        const int quante = ultima - prima + 1;
+        QCOMPARE(b.stato.Estrazioni_Caricate, quante);
+        QList<int> valori;
+        for (const auto& argomenti : spia) valori << argomenti.at(0).toInt();
+        QCOMPARE(valori, avanzamenti);
+        QCOMPARE(barra->minimum(), inizioBarra);
+        QVERIFY(!b.figlio<QPushButton>("cmdOpzioni")->isEnabled());
+        // Loaded draw 1 is archive record `prima`; the last loaded draw is record `ultima`.
+        QCOMPARE(QString::fromStdString(b.stato.Data_Estrazione[1]), data(prima - 1));
+        core::LOTTO(b.stato).LeggiESTRAZIONE(4, quante);
+        QCOMPARE(b.stato.Numeri_Estratti[1], estrazione(ultima - 1).ruote[3][0]);
+    }
+
+    void archivioDifettosoSegnalatoSenzaRiscrivere() {
+        Banco b(20);
+        const std::string date = b.cartella.leggiFile("RUOTE/DATA").substr(0, 180);
+        b.cartella.scriviFile("RUOTE/DATA", date);
+        b.cartella.scriviFile("RUOTE/NAPOLI", b.cartella.leggiFile("RUOTE/NAPOLI") + "xyz");
+        std::string firenze = b.cartella.leggiFile("RUOTE/FIRENZE");
+        firenze[5 * 4 + 2] = static_cast<char>(200); // draw 5, third number
+        b.cartella.scriviFile("RUOTE/FIRENZE", firenze);
+        std::string roma = b.cartella.leggiFile("RUOTE/ROMA");
+        roma[5 * 8] = static_cast<char>(10); // draw 9, first number
+        b.cartella.scriviFile("RUOTE/ROMA", roma);
+        ScriptPrompt script({true, true});
+        ui::LeggiEstrazioni finestra(b.stato);
+        QCOMPARE(script.mostrati().size(), 1); // the uneven files, at the opening
+        finestra.cmdSkip_Click();               // the damaged records, after the load
+        const QStringList messaggi = script.testi();
+        QCOMPARE(messaggi.size(), 2);
+        QVERIFY(!messaggi[0].contains(QStringLiteral("BARI: ")));
+        for (const char* parte : {"DATA: 180 byte (18 estrazioni intere)", "NAPOLI: 103 byte"})
+            QVERIFY2(messaggi[0].contains(QString::fromUtf8(parte)), qPrintable(messaggi[0]));
+        for (const char* parte : {"2 registrazioni", "FIRENZE dell'estrazione n° 5"})
+            QVERIFY2(messaggi[1].contains(QString::fromUtf8(parte)), qPrintable(messaggi[1]));
+        QVERIFY2(messaggi[1].contains(data(4)), qPrintable(messaggi[1]));
+        QCOMPARE(b.stato.Estrazioni_Caricate, 20);
+        core::LOTTO lotto(b.stato);
+        lotto.LeggiESTRAZIONE(3, 5);
+        QCOMPARE(b.stato.Numeri_Estratti[0], 0); // read as a null draw
+        lotto.LeggiESTRAZIONE(3, 6);
+        QCOMPARE(b.stato.Numeri_Estratti[0], -1);
+        QCOMPARE(b.stato.Data_Estrazione[19], std::string(10, ' ')); // past the end of DATA: no date
+        QCOMPARE(b.stato.Concorso_Estrazione[19], prova::testoConcorso(19, 2001));
+        QCOMPARE(b.cartella.leggiFile("RUOTE/FIRENZE") + b.cartella.leggiFile("RUOTE/DATA"), firenze + date);
+    }
+
+    void massimoConcorsiDaImpostazioni_data() {
+        QTest::addColumn<QString>("campo10"); // empty: never written
+        QTest::addColumn<int>("atteso");
+        QTest::addRow("limite-basso") << "108" << 108;
+        QTest::addRow("limite-alto") << "999" << 999;
+        QTest::addRow("troppo-basso") << "107" << 260;
+        QTest::addRow("troppo-alto") << "1000" << 260;
+        QTest::addRow("assente") << "" << 260;
+    }
+    void massimoConcorsiDaImpostazioni() {
+        QFETCH(QString, campo10);
+        QFETCH(int, atteso);
+        Banco b(3);
+        if (!campo10.isEmpty()) QVERIFY(core::Scrivi_Impostazione(b.stato, 10, campo10.toStdString()));
+        ScriptPrompt script;
+        ui::LeggiEstrazioni finestra(b.stato);
+        QCOMPARE(b.stato.Max_Concorsi_Anno, atteso);
+    }
 };
-
-void TestLeggiEstrazioni::siApreConTuttoLArchivioScelto() {
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(120));
-    auto stato = cartella.stato();
-    ScriptPrompt script;
-    ui::LeggiEstrazioni finestra(stato);
-
-    auto* prima = figlio<QScrollBar>(finestra, "hscPrimaDefault");
-    auto* ultima = figlio<QScrollBar>(finestra, "hscUltimaDefault");
-    QCOMPARE(stato.Estrazioni_In_Archivio, 120);
-    QCOMPARE(prima->minimum(), 1);
-    QCOMPARE(prima->maximum(), 120);
-    QCOMPARE(prima->value(), 1);
-    QCOMPARE(ultima->value(), 120);
-    QVERIFY(!ultima->isEnabled());
-    QVERIFY(figlio<QCheckBox>(finestra, "chkUltimaArchivio")->isChecked());
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("120"));
-    QCOMPARE(testo(finestra, "lblIntervallo2"), QStringLiteral("120"));
-    QCOMPARE(testo(finestra, "lblDal"), QString::fromStdString(prova::testoData(1, 1, 2001)));
-    QCOMPARE(testo(finestra, "lblConcorsoUltima"), QString::fromStdString(prova::testoConcorso(20, 2002)));
-    QCOMPARE(testo(finestra, "lblAl"), testo(finestra, "lblDataUltima"));
-    QVERIFY(testo(finestra, "lblSecondi").endsWith(QStringLiteral("RUOTE/")));
-    QVERIFY(figlio<QGroupBox>(finestra, "fmeOpzioni")->isHidden());
-    QCOMPARE(QString::fromStdString(core::Leggi_Impostazione(stato, 3)).trimmed(), QStringLiteral("1"));
-    QCOMPARE(stato.Prima_Estrazione_Default, 1);
-    QCOMPARE(stato.Ultima_Estrazione_Default, 120);
-    QVERIFY(script.mostrati().isEmpty());
-}
-
-void TestLeggiEstrazioni::leBarreSiTrascinanoAVicenda() {
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(80));
-    auto stato = cartella.stato();
-    ScriptPrompt script;
-    ui::LeggiEstrazioni finestra(stato);
-    auto* prima = figlio<QScrollBar>(finestra, "hscPrimaDefault");
-    auto* ultima = figlio<QScrollBar>(finestra, "hscUltimaDefault");
-    auto* casella = figlio<QCheckBox>(finestra, "chkUltimaArchivio");
-    finestra.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
-    QTest::mouseClick(figlio<QPushButton>(finestra, "cmdOpzioni"), Qt::LeftButton);
-    QVERIFY(!figlio<QGroupBox>(finestra, "fmeOpzioni")->isHidden());
-    casella->setChecked(false);
-    QVERIFY(ultima->isEnabled());
-    QCOMPARE(QString::fromStdString(core::Leggi_Impostazione(stato, 3)).trimmed(), QStringLiteral("0"));
-
-    ultima->setValue(40);
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("40"));
-    prima->setValue(60); // pushes the last draw along
-    QCOMPARE(ultima->value(), 60);
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("1"));
-    QCOMPARE(testo(finestra, "lblEstrazioneUltima"), QStringLiteral("60"));
-    ultima->setValue(25); // drags the first draw back
-    QCOMPARE(prima->value(), 25);
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("1"));
-    QCOMPARE(testo(finestra, "lblEstrazionePrima"), QStringLiteral("25"));
-    QCOMPARE(testo(finestra, "lblDataPrima"), QString::fromStdString(prova::testoData(25, 1, 2001)));
-
-    casella->setChecked(true);
-    QCOMPARE(ultima->value(), 80);
-    QVERIFY(!ultima->isEnabled());
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("56"));
-}
-
-void TestLeggiEstrazioni::okRegistraLaFinestraPredefinita() {
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(80));
-    auto stato = cartella.stato();
-    ScriptPrompt script;
-    ui::LeggiEstrazioni finestra(stato);
-    auto* prima = figlio<QScrollBar>(finestra, "hscPrimaDefault");
-    auto* ultima = figlio<QScrollBar>(finestra, "hscUltimaDefault");
-    auto* casella = figlio<QCheckBox>(finestra, "chkUltimaArchivio");
-    finestra.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-
-    QTest::mouseClick(figlio<QPushButton>(finestra, "cmdOpzioni"), Qt::LeftButton);
-    casella->setChecked(false);
-    ultima->setValue(50);
-    prima->setValue(11);
-    QTest::mouseClick(figlio<QPushButton>(finestra, "cmdOK"), Qt::LeftButton);
-
-    QVERIFY(figlio<QGroupBox>(finestra, "fmeOpzioni")->isHidden());
-    QCOMPARE(stato.Prima_Estrazione_Default, 11);
-    QCOMPARE(stato.Ultima_Estrazione_Default, 50);
-    QVERIFY(stato.Estrazioni_Predefinite_Variate);
-    QCOMPARE(cartella.leggiFile("ImpoBin").substr(0, 40), std::string("11") + std::string(18, ' ') + "50" + std::string(18, ' '));
-
-    casella->setChecked(true);
-    QCOMPARE(ultima->value(), 80);
-    casella->setChecked(false); // back to the confirmed last draw
-    QCOMPARE(ultima->value(), 50);
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("40"));
-}
-
-void TestLeggiEstrazioni::caricaLaFinestraSceltaConAvanzamento() {
-    CartellaDiProva cartella;
-    const auto estrazioni = archivio(250);
-    cartella.scriviArchivio(estrazioni);
-    auto stato = cartella.stato();
-    ScriptPrompt script;
-    ui::LeggiEstrazioni finestra(stato);
-    figlio<QCheckBox>(finestra, "chkUltimaArchivio")->setChecked(false);
-    figlio<QScrollBar>(finestra, "hscUltimaDefault")->setValue(200);
-    figlio<QScrollBar>(finestra, "hscPrimaDefault")->setValue(101);
-
-    auto* barra = figlio<QProgressBar>(finestra, "prgMemorizzazioneEstrazioni");
-    QSignalSpy avanzamenti(barra, &QProgressBar::valueChanged);
-    finestra.cmdSkip_Click();
-
-    QVERIFY(finestra.caricato());
-    QCOMPARE(finestra.result(), int(QDialog::Accepted));
-    QCOMPARE(stato.Estrazioni_Caricate, 100);
-    QList<int> valori;
-    for (const auto& argomenti : avanzamenti) valori << argomenti.at(0).toInt();
-    QCOMPARE(valori, (QList<int>{31, 62, 93, 100}));
-    QCOMPARE(barra->maximum(), 100);
-    QCOMPARE(testo(finestra, "lblEstrazioniLette"), QStringLiteral("100"));
-    QVERIFY(testo(finestra, "lblSecondi").isEmpty());
-    QVERIFY(!figlio<QPushButton>(finestra, "cmdSkip")->isEnabled());
-    QVERIFY(!figlio<QPushButton>(finestra, "cmdOpzioni")->isEnabled());
-
-    // Loaded draw 1 is archive record 101.
-    QCOMPARE(stato.Data_Estrazione[1], prova::testoData(estrazioni[100].giorno, estrazioni[100].mese, estrazioni[100].anno));
-    core::LOTTO lotto(stato);
-    lotto.LeggiESTRAZIONE(4, 100);
-    QCOMPARE(stato.Numeri_Estratti[1], estrazioni[199].ruote[3][0]);
-}
-
-void TestLeggiEstrazioni::unaSolaEstrazione() {
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(1));
-    auto stato = cartella.stato();
-    ScriptPrompt script;
-    ui::LeggiEstrazioni finestra(stato);
-    auto* prima = figlio<QScrollBar>(finestra, "hscPrimaDefault");
-    QCOMPARE(prima->minimum(), 1);
-    QCOMPARE(prima->maximum(), 1);
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("1"));
-    auto* barra = figlio<QProgressBar>(finestra, "prgMemorizzazioneEstrazioni");
-    const int massimoPrima = barra->maximum();
-    QSignalSpy avanzamenti(barra, &QProgressBar::valueChanged);
-    finestra.cmdSkip_Click();
-    QCOMPARE(stato.Estrazioni_Caricate, 1);
-    QCOMPARE(avanzamenti.size(), 1);
-    QCOMPARE(avanzamenti.at(0).at(0).toInt(), 1);
-    QCOMPARE(barra->maximum(), massimoPrima); // the range is set only for more than one draw
-    QCOMPARE(testo(finestra, "lblEstrazioniLette"), QStringLiteral("1"));
-}
-
-void TestLeggiEstrazioni::archivioVuotoTerminaIlProgramma_data() {
-    QTest::addColumn<bool>("conCartella");
-    QTest::addColumn<bool>("risposta");
-    QTest::addRow("file-assenti-risposta-si") << true << true;
-    QTest::addRow("file-assenti-risposta-no") << true << false;
-    QTest::addRow("cartella-RUOTE-assente") << false << true;
-}
-
-void TestLeggiEstrazioni::archivioVuotoTerminaIlProgramma() {
-    QFETCH(bool, conCartella);
-    QFETCH(bool, risposta);
-    CartellaDiProva cartella;
-    if (!conCartella) std::filesystem::remove_all(cartella.ruote());
-    auto stato = cartella.stato();
-    ScriptPrompt script({risposta, true});
-    QVERIFY(!ui::Carica_Archivio(stato));
-
-    QCOMPARE(script.mostrati().size(), 2);
-    const auto& emergenza = script.mostrati().at(0);
-    QCOMPARE(emergenza.titolo, QStringLiteral("Quintaro - PROCEDURA DI EMERGENZA ATTIVATA"));
-    QVERIFY(emergenza.siNo);
-    QCOMPARE(emergenza.testo,
-             QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere le "
-                            "estrazioni, senza di essi sarà impossibile continuare.\n\nSi desidera effettuare il "
-                            "RIPRISTINO dei Dati?"));
-    QCOMPARE(script.mostrati().at(1).testo, QStringLiteral("PROGRAMMA TERMINATO"));
-    QCOMPARE(script.mostrati().at(1).titolo, QStringLiteral("Quintaro"));
-    QVERIFY(!script.mostrati().at(1).siNo);
-    QCOMPARE(stato.Estrazioni_Caricate, 0);
-}
-
-void TestLeggiEstrazioni::nonSiChiudePrimaDelCaricamento() {
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(10));
-    auto stato = cartella.stato();
-    ScriptPrompt script;
-    ui::LeggiEstrazioni finestra(stato);
-    finestra.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-    finestra.close();
-    QVERIFY(finestra.isVisible());
-    QTest::keyClick(&finestra, Qt::Key_Escape);
-    QVERIFY(finestra.isVisible());
-    finestra.cmdSkip_Click();
-    QVERIFY(!finestra.isVisible());
-}
-
-void TestLeggiEstrazioni::recordDanneggiatiSegnalatiDopoIlCaricamento() {
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(12));
-    std::string firenze = cartella.leggiFile("RUOTE/FIRENZE");
-    firenze[5 * 4 + 2] = static_cast<char>(200); // draw 5, third number
-    std::string roma = cartella.leggiFile("RUOTE/ROMA");
-    roma[5 * 8] = static_cast<char>(10); // draw 9, first number
-    cartella.scriviFile("RUOTE/FIRENZE", firenze);
-    cartella.scriviFile("RUOTE/ROMA", roma);
-    auto stato = cartella.stato();
-    ScriptPrompt script({true});
-    ui::LeggiEstrazioni finestra(stato);
-    finestra.cmdSkip_Click();
-
-    QCOMPARE(script.mostrati().size(), 1);
-    const QString messaggio = script.mostrati().at(0).testo;
-    QVERIFY2(messaggio.contains(QStringLiteral("2 registrazioni")), qPrintable(messaggio));
-    QVERIFY2(messaggio.contains(QStringLiteral("FIRENZE dell'estrazione n° 5")), qPrintable(messaggio));
-    QVERIFY(messaggio.contains(QString::fromStdString(prova::testoData(5, 1, 2001))));
-    QCOMPARE(stato.Estrazioni_Caricate, 12);
-    core::LOTTO lotto(stato);
-    lotto.LeggiESTRAZIONE(3, 5);
-    QCOMPARE(stato.Numeri_Estratti[0], 0);
-    lotto.LeggiESTRAZIONE(3, 6);
-    QCOMPARE(stato.Numeri_Estratti[0], -1);
-    QCOMPARE(cartella.leggiFile("RUOTE/FIRENZE"), firenze); // nothing rewritten
-}
-
-void TestLeggiEstrazioni::fileDiLunghezzeDiverseSegnalatiAllApertura() {
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(20));
-    const std::string date = cartella.leggiFile("RUOTE/DATA");
-    cartella.scriviFile("RUOTE/DATA", date.substr(0, 180));
-    const std::string napoli = cartella.leggiFile("RUOTE/NAPOLI");
-    cartella.scriviFile("RUOTE/NAPOLI", napoli + "xyz");
-    auto stato = cartella.stato();
-    ScriptPrompt script({true});
-    ui::LeggiEstrazioni finestra(stato);
-
-    QCOMPARE(script.mostrati().size(), 1);
-    const QString messaggio = script.mostrati().at(0).testo;
-    QVERIFY2(messaggio.contains(QStringLiteral("DATA: 180 byte (18 estrazioni intere)")), qPrintable(messaggio));
-    QVERIFY2(messaggio.contains(QStringLiteral("NAPOLI: 103 byte")), qPrintable(messaggio));
-    QVERIFY(!messaggio.contains(QStringLiteral("BARI: ")));
-    QCOMPARE(testo(finestra, "lblIntervallo"), QStringLiteral("20"));
-
-    finestra.cmdSkip_Click();
-    QCOMPARE(stato.Estrazioni_Caricate, 20);
-    QCOMPARE(stato.Data_Estrazione[19], std::string(10, ' '));
-    QCOMPARE(stato.Concorso_Estrazione[19], prova::testoConcorso(19, 2001));
-    QCOMPARE(cartella.leggiFile("RUOTE/DATA"), date.substr(0, 180));
-}
-
-void TestLeggiEstrazioni::massimoConcorsiDaImpostazioni_data() {
-    QTest::addColumn<QString>("campo");
-    QTest::addColumn<int>("atteso");
-    QTest::addRow("156") << "156" << 156;
-    QTest::addRow("108") << "108" << 108;
-    QTest::addRow("999") << "999" << 999;
-    QTest::addRow("troppo-basso") << "50" << 260;
-    QTest::addRow("troppo-alto") << "1000" << 260;
-    QTest::addRow("assente") << "" << 260;
-}
-
-void TestLeggiEstrazioni::massimoConcorsiDaImpostazioni() {
-    QFETCH(QString, campo);
-    QFETCH(int, atteso);
-    CartellaDiProva cartella;
-    cartella.scriviArchivio(archivio(3));
-    auto stato = cartella.stato();
-    if (!campo.isEmpty()) QVERIFY(core::Scrivi_Impostazione(stato, 10, campo.toStdString()));
-    ScriptPrompt script;
-    ui::LeggiEstrazioni finestra(stato);
-    QCOMPARE(stato.Max_Concorsi_Anno, atteso);
-}
 
 QTEST_MAIN(TestLeggiEstrazioni)
 #include "TestLeggiEstrazioni.moc"
