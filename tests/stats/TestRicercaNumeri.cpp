@@ -37,11 +37,15 @@ void selezionaRuote(core::Stato& stato, std::initializer_list<int> ruote) {
     core::impostaSelezioneRuote(stato, spuntate);
 }
 
-/** Fills wheel w with numbers that never include `escluso`, so a test controls one number alone. */
-std::map<int, std::array<int, 5>> riempi(int estrazioni, std::map<int, std::array<int, 5>> speciali = {}) {
+/**
+ * Wheel w's draws 1..estrazioni: 7 (with 81..84) in the draws listed, 81..85 in the others, a null
+ * record in the draws listed as null.
+ */
+std::map<int, std::array<int, 5>> ruota(int estrazioni, const QList<int>& conIl7, const QList<int>& nulle = {}) {
+    std::map<int, std::array<int, 5>> estratti;
     for (int d = 1; d <= estrazioni; ++d)
-        if (!speciali.count(d)) speciali[d] = {81, 82, 83, 84, 85};
-    return speciali;
+        if (!nulle.contains(d)) estratti[d] = conIl7.contains(d) ? std::array<int, 5>{81, 82, 7, 83, 84} : std::array<int, 5>{81, 82, 83, 84, 85};
+    return estratti;
 }
 
 } // namespace
@@ -49,86 +53,58 @@ std::map<int, std::array<int, 5>> riempi(int estrazioni, std::map<int, std::arra
 class TestRicercaNumeri : public QObject {
     Q_OBJECT
 private slots:
-    void esempioDelManuale();
-    void recordNulliAllunganoIRitardi();
-    void numeroSuDueRuoteNellaStessaEstrazione();
-    void cicliSeparatiDaEstrazioniNonSelezionate();
-    void numeroEstrattoSempre();
+    void frequenzaERitardiDel7_data();
+    void frequenzaERitardiDel7();
     void unaRuotaSolaEGualeAllaColonnaZero();
     void periodoVuotoNonTocca();
     void ordinamentoStabileSuChiaviQualsiasi();
     void navigazioneFirenzePalermo();
 };
 
-void TestRicercaNumeri::esempioDelManuale() {
-    // 10 draws, one wheel; 7 comes out in draws 3 and 7.
-    auto stato = archivio(10, {{1, riempi(10, {{3, {7, 81, 82, 83, 84}}, {7, {81, 7, 82, 83, 84}}})}});
-    selezionaRuote(stato, {1});
-    selection::applicaFrazionato(stato, 1, 10);
-    stats::RisultatiNumeri r;
-    QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, r));
-    QCOMPARE(r.Frequenza_Numero[1][7], 2);
-    QCOMPARE(r.Ritardo_Massimo_Numero[1][7], 4);
-    QCOMPARE(r.Ritardo_Attuale_Numero[1][7], 3);
-    // Never drawn: 0, 10, 0.
-    QCOMPARE(r.Frequenza_Numero[1][1], 0);
-    QCOMPARE(r.Ritardo_Attuale_Numero[1][1], 10);
-    QCOMPARE(r.Ritardo_Massimo_Numero[1][1], 0);
-    // Unselected wheels stay 0.
-    QCOMPARE(r.Ritardo_Attuale_Numero[2][1], 0);
+void TestRicercaNumeri::frequenzaERitardiDel7_data() {
+    QTest::addColumn<int>("estrazioni");
+    QTest::addColumn<QList<int>>("bari");   // draws with 7 on BARI
+    QTest::addColumn<QList<int>>("nulleBari");
+    QTest::addColumn<QList<int>>("roma");   // draws with 7 on ROMA; empty list: ROMA not selected
+    QTest::addColumn<QList<int>>("fuori");  // draws left out of the period by hand
+    QTest::addColumn<QList<int>>("attesi"); // frequency, current delay, maximum delay of BARI, then of column 0
+    QTest::addRow("esempio-dieci-estrazioni") << 10 << QList<int>{3, 7} << QList<int>{} << QList<int>{} << QList<int>{}
+                                              << QList<int>{2, 3, 4, 2, 3, 4};
+    QTest::addRow("mai-uscito") << 10 << QList<int>{} << QList<int>{} << QList<int>{} << QList<int>{} << QList<int>{0, 10, 0, 0, 10, 0};
+    QTest::addRow("nulle-allungano-il-ritardo") << 8 << QList<int>{2} << QList<int>{5, 6, 7, 8} << QList<int>{} << QList<int>{}
+                                                << QList<int>{1, 6, 2, 1, 6, 2};
+    QTest::addRow("sempre-uscito") << 9 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << QList<int>{} << QList<int>{} << QList<int>{}
+                                   << QList<int>{9, 0, 1, 9, 0, 1};
+    // Column 0 adds the wheels' frequencies; a second appearance in the same draw does not move its delays.
+    QTest::addRow("due-ruote-stessa-estrazione") << 6 << QList<int>{2, 5} << QList<int>{} << QList<int>{5} << QList<int>{}
+                                                 << QList<int>{2, 1, 3, 3, 1, 3};
+    // Draws 5..8 are outside the period: draw 10 is the 6th counted, and delays run across the gap.
+    QTest::addRow("estrazioni-non-selezionate") << 12 << QList<int>{2, 6, 10} << QList<int>{} << QList<int>{} << QList<int>{5, 6, 7, 8}
+                                                << QList<int>{2, 2, 4, 2, 2, 4};
 }
 
-void TestRicercaNumeri::recordNulliAllunganoIRitardi() {
-    // 7 in draw 2 only; draws 5..8 are null on the wheel and still count.
-    auto estratti = riempi(8, {{2, {7, 81, 82, 83, 84}}});
-    for (int d = 5; d <= 8; ++d) estratti.erase(d);
-    auto stato = archivio(8, {{1, estratti}});
-    selezionaRuote(stato, {1});
-    selection::applicaFrazionato(stato, 1, 8);
+void TestRicercaNumeri::frequenzaERitardiDel7() {
+    QFETCH(int, estrazioni);
+    QFETCH(QList<int>, bari);
+    QFETCH(QList<int>, nulleBari);
+    QFETCH(QList<int>, roma);
+    QFETCH(QList<int>, fuori);
+    QFETCH(QList<int>, attesi);
+    std::map<int, std::map<int, std::array<int, 5>>> ruote{{1, ruota(estrazioni, bari, nulleBari)}};
+    if (!roma.isEmpty()) ruote[8] = ruota(estrazioni, roma);
+    auto stato = archivio(estrazioni, ruote);
+    if (roma.isEmpty())
+        selezionaRuote(stato, {1});
+    else
+        selezionaRuote(stato, {1, 8});
+    selection::applicaFrazionato(stato, 1, estrazioni);
+    for (int d : fuori) stato.Estrazione_Selezionata[std::size_t(d)] = 0;
     stats::RisultatiNumeri r;
     QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, r));
-    QCOMPARE(r.Ritardo_Attuale_Numero[1][7], 6);
-    QCOMPARE(r.Ritardo_Attuale_Numero[1][85], 4);
-    QCOMPARE(r.Frequenza_Numero[1][85], 3);
-}
-
-void TestRicercaNumeri::numeroSuDueRuoteNellaStessaEstrazione() {
-    auto stato = archivio(6, {{3, riempi(6, {{2, {7, 81, 82, 83, 84}}, {5, {7, 81, 82, 83, 84}}})},
-                              {7, riempi(6, {{5, {81, 82, 83, 84, 7}}})}});
-    selezionaRuote(stato, {3, 7});
-    selection::applicaFrazionato(stato, 1, 6);
-    stats::RisultatiNumeri r;
-    QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, r));
-    QCOMPARE(r.Frequenza_Numero[0][7], 3);        // the sum over the wheels
-    QCOMPARE(r.Ritardo_Massimo_Numero[0][7], 3);  // 2, then 5 - 2; the second appearance in draw 5 adds nothing
-    QCOMPARE(r.Ritardo_Attuale_Numero[0][7], 1);
-    QCOMPARE(r.Ritardo_Massimo_Numero[7][7], 5);
-}
-
-void TestRicercaNumeri::cicliSeparatiDaEstrazioniNonSelezionate() {
-    // Years of four draws: 2001 = 1..4, 2002 = 5..8, 2003 = 9..12; the period takes 2001 and 2003
-    // by hand, so draws 5..8 are outside it and the counting runs on from draw 4 to draw 9.
-    auto stato = archivio(12, {{1, riempi(12, {{2, {7, 81, 82, 83, 84}}, {6, {7, 81, 82, 83, 84}}, {10, {7, 81, 82, 83, 84}}})}});
-    selezionaRuote(stato, {1});
-    selection::applicaFrazionato(stato, 1, 12);
-    for (int d = 5; d <= 8; ++d) stato.Estrazione_Selezionata[static_cast<std::size_t>(d)] = 0;
-    stato.Totale_Estrazioni_Selezionate = 8;
-    stats::RisultatiNumeri r;
-    QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, r));
-    QCOMPARE(r.Frequenza_Numero[1][7], 2);
-    QCOMPARE(r.Ritardo_Massimo_Numero[1][7], 4); // ordinals 2 and 6 (draw 10 is the 6th counted)
-    QCOMPARE(r.Ritardo_Attuale_Numero[1][7], 2);
-}
-
-void TestRicercaNumeri::numeroEstrattoSempre() {
-    auto stato = archivio(9, {{5, riempi(9)}});
-    selezionaRuote(stato, {5});
-    selection::applicaFrazionato(stato, 1, 9);
-    stats::RisultatiNumeri r;
-    QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, r));
-    QCOMPARE(r.Frequenza_Numero[5][83], 9);
-    QCOMPARE(r.Ritardo_Massimo_Numero[5][83], 1);
-    QCOMPARE(r.Ritardo_Attuale_Numero[5][83], 0);
+    QCOMPARE((QList<int>{r.Frequenza_Numero[1][7], r.Ritardo_Attuale_Numero[1][7], r.Ritardo_Massimo_Numero[1][7],
+                         r.Frequenza_Numero[0][7], r.Ritardo_Attuale_Numero[0][7], r.Ritardo_Massimo_Numero[0][7]}),
+             attesi);
+    QCOMPARE(r.Ritardo_Attuale_Numero[2][7], 0); // an unselected wheel stays 0
 }
 
 void TestRicercaNumeri::unaRuotaSolaEGualeAllaColonnaZero() {
@@ -154,7 +130,7 @@ void TestRicercaNumeri::unaRuotaSolaEGualeAllaColonnaZero() {
 }
 
 void TestRicercaNumeri::periodoVuotoNonTocca() {
-    auto stato = archivio(5, {{1, riempi(5)}});
+    auto stato = archivio(5, {{1, ruota(5, {})}});
     selezionaRuote(stato, {1});
     stats::RisultatiNumeri r;
     r.Frequenza_Numero[1][1] = 99;
