@@ -36,9 +36,6 @@ private slots:
         QTest::addRow("venezia-poi-bari") << QStringList{"cmdNessuna", "ck_Ruota_10", "ck_Ruota_1"}
                                           << QList<int>{1, 10} << "BA VE " << "";
         QTest::addRow("tolta-roma") << QStringList{"ck_Ruota_8"} << QList<int>{1} << "BA " << "";
-        QTest::addRow("nessuna-poi-tutte-tolta-genova") << QStringList{"cmdNessuna", "cmdTutte", "ck_Ruota_4"}
-                                                        << QList<int>{1, 2, 3, 5, 6, 7, 8, 9, 10}
-                                                        << "BA CA FI MI NA PA RO TO VE " << "";
         QTest::addRow("nessuna-rifiutata") << QStringList{"ck_Ruota_3", "cmdNessuna"} << QList<int>{1, 8}
                                            << "BA RO " << "Selezionare almeno una ruota!";
         QTest::addRow("chiusa-dalla-cornice") << QStringList{"ck_Ruota_1", "ck_Ruota_5", "cornice"}
@@ -51,9 +48,7 @@ private slots:
         QFETCH(QString, messaggio);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        std::array<bool, 11> bariERoma{};
-        bariERoma[1] = bariERoma[8] = true;
-        core::impostaSelezioneRuote(stato, bariERoma);
+        core::selezioneDaTesto(stato, "1000000100"); // BARI and ROMA
         prova::ScriptPrompt script(messaggio.isEmpty() ? QList<bool>{} : QList<bool>{true});
         ui::frm_Ruote finestra(stato);
         finestra.show();

@@ -40,10 +40,8 @@ private slots:
         QTest::addColumn<bool>("mostrata");
         QTest::addRow("file-mancante") << "-" << true;
         QTest::addRow("campo-vuoto") << "" << false;
-        QTest::addRow("zero") << "0" << false;
         QTest::addRow("uno") << "1" << true;
         QTest::addRow("fuori-intervallo") << "5" << true;
-        QTest::addRow("negativo") << "-3" << true;
     }
     void toolbar() {
         QFETCH(QString, campo100);
@@ -120,12 +118,8 @@ private slots:
             aziona(comando);
             QVERIFY(aperta.eseguita());
         }
-        if (finestra == QStringLiteral("frm_Ruote")) {
-            QCOMPARE(stato.Elenco_Ruote_Selezionate[0], 10);
-        } else {
-            QCOMPARE(dalVisto, (QList<int>{1, 5}));
-            QCOMPARE(stato.Totale_Estrazioni_Selezionate, 12); // the pending period applied at creation
-        }
+        if (finestra == QStringLiteral("frm_Ruote")) QCOMPARE(stato.Elenco_Ruote_Selezionate[0], 10);
+        else QCOMPARE(dalVisto, (QList<int>{1, 5}));
         // The period button follows its menu entry's state.
         principale.scartaPeriodo();
         figlio<QAction>(principale, "mnuImpostazionModificaPeriodo")->setEnabled(false);
