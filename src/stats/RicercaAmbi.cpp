@@ -24,12 +24,14 @@ RisultatiAmbi::RisultatiAmbi()
 
 namespace {
 
-/** Enumeration position of every (a, b), 0 where a >= b: built once. */
+/** Enumeration position of every pair of different numbers, in either order: built once. */
 const std::array<std::array<short, 91>, 91>& tabellaPosizioni() {
     static const auto tabella = [] {
         std::array<std::array<short, 91>, 91> t{};
         for (int a = 1; a <= 89; ++a)
-            for (int b = a + 1; b <= 90; ++b) t[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = static_cast<short>(posizioneAmbo(a, b));
+            for (int b = a + 1; b <= 90; ++b)
+                t[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = t[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] =
+                    static_cast<short>(posizioneAmbo(a, b));
         return t;
     }();
     return tabella;
@@ -52,16 +54,12 @@ void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzam
     };
     std::vector<Cella> celle(static_cast<std::size_t>(NUMERO_COLONNE) * (NUMERO_AMBI + 1));
     Cella* colonna0 = celle.data();
-    const auto contate = percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* estratti) {
+    const auto contate = percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
         Cella* colonnaW = celle.data() + RisultatiAmbi::indice(w, 0);
-        // Five numbers in ascending order, so that every pair below is (smaller, larger).
-        int numeri[5] = {estratti[0], estratti[1], estratti[2], estratti[3], estratti[4]};
-        for (int x = 1; x < 5; ++x)
-            for (int y = x; y > 0 && numeri[y - 1] > numeri[y]; --y) std::swap(numeri[y - 1], numeri[y]);
         for (int x = 0; x < 4; ++x) {
-            const auto& riga = posizioni[static_cast<std::size_t>(numeri[x])];
             for (int y = x + 1; y < 5; ++y) {
-                const int k = riga[static_cast<std::size_t>(numeri[y])];
+                // The table holds both (a, b) and (b, a), so the pair needs no ordering.
+                const int k = posizioni[static_cast<std::size_t>(numeri[x])][static_cast<std::size_t>(numeri[y])];
                 Cella& suRuota = colonnaW[k];
                 ++suRuota.frequenza;
                 if (contateW - suRuota.ultima > suRuota.massimo) suRuota.massimo = static_cast<T>(contateW - suRuota.ultima);
