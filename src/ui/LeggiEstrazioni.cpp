@@ -87,24 +87,23 @@ void LeggiEstrazioni::costruisci() {
     opzioni->addWidget(new QLabel(QStringLiteral("n° estrazione"), fmeOpzioni), 2, 0);
     opzioni->addWidget(new QLabel(QStringLiteral("data "), fmeOpzioni), 2, 1);
     opzioni->addWidget(new QLabel(QStringLiteral("concorso"), fmeOpzioni), 2, 2);
-    lblEstrazionePrima = etichettaValore(fmeOpzioni, "lblEstrazionePrima");
-    lblDataPrima = etichettaValore(fmeOpzioni, "lblDataPrima");
-    lblConcorsoPrima = etichettaValore(fmeOpzioni, "lblConcorsoPrima");
-    opzioni->addWidget(lblEstrazionePrima, 3, 0);
-    opzioni->addWidget(lblDataPrima, 3, 1);
-    opzioni->addWidget(lblConcorsoPrima, 3, 2);
+    // Record number, date and contest of a draw, in one row of the panel.
+    const auto rigaEstrazione = [&](int riga, QLabel*& numero, QLabel*& data, QLabel*& concorso, const char* n, const char* d,
+                                    const char* c) {
+        numero = etichettaValore(fmeOpzioni, n);
+        data = etichettaValore(fmeOpzioni, d);
+        concorso = etichettaValore(fmeOpzioni, c);
+        for (int colonna = 0; QLabel* etichetta : {numero, data, concorso}) opzioni->addWidget(etichetta, riga, colonna++);
+    };
+    rigaEstrazione(3, lblEstrazionePrima, lblDataPrima, lblConcorsoPrima, "lblEstrazionePrima", "lblDataPrima", "lblConcorsoPrima");
 
     chkUltimaArchivio = new QCheckBox(QStringLiteral("Ultima estrazione ."), fmeOpzioni);
     chkUltimaArchivio->setObjectName(QStringLiteral("chkUltimaArchivio"));
     opzioni->addWidget(chkUltimaArchivio, 4, 0, 1, 3);
     hscUltimaDefault = barraOrizzontale(fmeOpzioni, "hscUltimaDefault");
     opzioni->addWidget(hscUltimaDefault, 5, 0, 1, 3);
-    lblEstrazioneUltima = etichettaValore(fmeOpzioni, "lblEstrazioneUltima");
-    lblDataUltima = etichettaValore(fmeOpzioni, "lblDataUltima");
-    lblConcorsoUltima = etichettaValore(fmeOpzioni, "lblConcorsoUltima");
-    opzioni->addWidget(lblEstrazioneUltima, 6, 0);
-    opzioni->addWidget(lblDataUltima, 6, 1);
-    opzioni->addWidget(lblConcorsoUltima, 6, 2);
+    rigaEstrazione(6, lblEstrazioneUltima, lblDataUltima, lblConcorsoUltima, "lblEstrazioneUltima", "lblDataUltima",
+                   "lblConcorsoUltima");
 
     auto* piede = new QHBoxLayout;
     piede->addWidget(new QLabel(QStringLiteral("selezionate:"), fmeOpzioni));

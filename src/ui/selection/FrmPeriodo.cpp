@@ -58,15 +58,19 @@ void frmPeriodo::costruisci() {
     griglia->addWidget(new QLabel(QStringLiteral("DAL:  INIZIO SELEZIONE:"), periodo), riga++, 0, 1, 6);
     hscDalFrazionato = barraOrizzontale(periodo, "hscDalFrazionato");
     griglia->addWidget(hscDalFrazionato, riga++, 0, 1, 6);
-    griglia->addWidget(new QLabel(QStringLiteral("Data:"), periodo), riga, 0);
-    lblDataDalFrazionato = etichettaValore(periodo, "lblDataDalFrazionato");
-    griglia->addWidget(lblDataDalFrazionato, riga, 1);
-    griglia->addWidget(new QLabel(QStringLiteral("Concorso:"), periodo), riga, 2);
-    lblConcorsoDalFrazionato = etichettaValore(periodo, "lblConcorsoDalFrazionato");
-    griglia->addWidget(lblConcorsoDalFrazionato, riga, 3);
-    griglia->addWidget(new QLabel(QStringLiteral("Estrazione n°"), periodo), riga, 4);
-    lblEstrazioneDalFrazionato = etichettaValore(periodo, "lblEstrazioneDalFrazionato", 60);
-    griglia->addWidget(lblEstrazioneDalFrazionato, riga++, 5);
+    // A draw's date, contest and index under its bar, for the first and for the last draw.
+    const auto rigaEstrazione = [&](QLabel*& data, QLabel*& concorso, QLabel*& indice, const char* d, const char* c, const char* e) {
+        const std::pair<const char*, QLabel**> campi[] = {{"Data:", &data}, {"Concorso:", &concorso}, {"Estrazione n°", &indice}};
+        const char* nomi[] = {d, c, e};
+        for (int i = 0; i < 3; ++i) {
+            griglia->addWidget(new QLabel(QString::fromUtf8(campi[i].first), periodo), riga, 2 * i);
+            *campi[i].second = etichettaValore(periodo, nomi[i], i == 2 ? 60 : 90);
+            griglia->addWidget(*campi[i].second, riga, 2 * i + 1);
+        }
+        ++riga;
+    };
+    rigaEstrazione(lblDataDalFrazionato, lblConcorsoDalFrazionato, lblEstrazioneDalFrazionato, "lblDataDalFrazionato",
+                   "lblConcorsoDalFrazionato", "lblEstrazioneDalFrazionato");
 
     griglia->addWidget(new QLabel(QStringLiteral("Fine selezione:"), periodo), riga, 0, 1, 4);
     LblAlFine = new QLabel(periodo);
@@ -74,15 +78,8 @@ void frmPeriodo::costruisci() {
     griglia->addWidget(LblAlFine, riga++, 4, 1, 2, Qt::AlignRight);
     hscAlFrazionato = barraOrizzontale(periodo, "hscAlFrazionato");
     griglia->addWidget(hscAlFrazionato, riga++, 0, 1, 6);
-    griglia->addWidget(new QLabel(QStringLiteral("Data:"), periodo), riga, 0);
-    lblDataAlFrazionato = etichettaValore(periodo, "lblDataAlFrazionato");
-    griglia->addWidget(lblDataAlFrazionato, riga, 1);
-    griglia->addWidget(new QLabel(QStringLiteral("Concorso:"), periodo), riga, 2);
-    lblConcorsoAlFrazionato = etichettaValore(periodo, "lblConcorsoAlFrazionato");
-    griglia->addWidget(lblConcorsoAlFrazionato, riga, 3);
-    griglia->addWidget(new QLabel(QStringLiteral("Estrazione n°"), periodo), riga, 4);
-    lblEstrazioneAlFrazionato = etichettaValore(periodo, "lblEstrazioneAlFrazionato", 60);
-    griglia->addWidget(lblEstrazioneAlFrazionato, riga++, 5);
+    rigaEstrazione(lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato, "lblDataAlFrazionato",
+                   "lblConcorsoAlFrazionato", "lblEstrazioneAlFrazionato");
 
     griglia->addWidget(new QLabel(QStringLiteral("Estrazioni    di Intervallo:"), periodo), riga, 0, 1, 2);
     lblSelezionateFrazionato = etichettaValore(periodo, "lblSelezionateFrazionato", 60);
