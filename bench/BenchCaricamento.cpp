@@ -94,7 +94,7 @@ void caricaArchivioIntero(benchmark::State& misura) {
     for (auto _ : misura) {
         const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, quante);
         benchmark::DoNotOptimize(esito);
-        benchmark::DoNotOptimize(stato.Archivio_Estrazioni.estrazione(quante));
+        benchmark::DoNotOptimize(stato.Archivio_Estrazioni.record(10, quante));
     }
     if (stato.Estrazioni_Caricate != quante) misura.SkipWithError("caricamento incompleto");
     misura.SetItemsProcessed(misura.iterations() * quante);

@@ -10,35 +10,38 @@
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <array>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <filesystem>
 #include <numeric>
 #include <random>
 #include <sstream>
-
 #include <unistd.h>
 
 namespace {
 
 constexpr int ESTRAZIONI = 32000;
 
-/** Five distinct numbers per wheel and draw, as compressed records, draw after draw. */
-std::array<std::string, 11> ruoteCasuali() {
-    std::mt19937 casuale(20261206);
-    std::array<std::string, 11> ruote;
-    std::array<int, 90> urna{};
-    std::iota(urna.begin(), urna.end(), 1);
-    for (int d = 0; d < ESTRAZIONI; ++d)
-        for (int w = 1; w <= 10; ++w) {
-            for (int i = 0; i < 5; ++i) std::swap(urna[static_cast<std::size_t>(i)], urna[static_cast<std::size_t>(i) + casuale() % (90 - i)]);
-            int numeri[6] = {5, urna[0], urna[1], urna[2], urna[3], urna[4]};
-            ruote[static_cast<std::size_t>(w)] += core::Comprimi_Estrazione(numeri, 5);
-        }
-    return ruote;
+/** Five distinct numbers per wheel and draw, as compressed records, draw after draw; made once. */
+const std::array<std::string, 11>& ruoteCasuali() {
+    static const std::array<std::string, 11> generate = [] {
+        std::mt19937 casuale(20261206);
+        std::array<std::string, 11> ruote;
+        std::array<int, 90> urna{};
+        std::iota(urna.begin(), urna.end(), 1);
+        for (int d = 0; d < ESTRAZIONI; ++d)
+            for (int w = 1; w <= 10; ++w) {
+                for (int i = 0; i < 5; ++i)
+                    std::swap(urna[static_cast<std::size_t>(i)],
+                              urna[static_cast<std::size_t>(i) + casuale() % (90 - i)]);
+                int numeri[6] = {5, urna[0], urna[1], urna[2], urna[3], urna[4]};
+                ruote[static_cast<std::size_t>(w)] += core::Comprimi_Estrazione(numeri, 5);
+            }
+        return ruote;
+    }();
+    return generate;
 }
 
 /** A state with the whole archive loaded in memory, all ten wheels selected, the whole period applied. */
@@ -51,7 +54,8 @@ const core::Stato& statoCaricato() {
         stato.Archivio_Estrazioni.dimensiona(ESTRAZIONI + 200);
         for (int w = 1; w <= 10; ++w)
             for (int d = 1; d <= ESTRAZIONI; ++d)
-                std::copy_n(ruote[static_cast<std::size_t>(w)].data() + (d - 1) * 5, 5, stato.Archivio_Estrazioni.record(w, d));
+                std::copy_n(ruote[static_cast<std::size_t>(w)].data() + (d - 1) * 5, 5,
+                            stato.Archivio_Estrazioni.record(w, d));
         std::array<bool, 11> tutte{};
         tutte.fill(true);
         core::impostaSelezioneRuote(stato, tutte);
@@ -84,14 +88,16 @@ BENCHMARK(ricercaAmbi)->Unit(benchmark::kMillisecond);
 void ordinamentoAmbi(benchmark::State& stato) {
     stats::RisultatiAmbi risultati;
     stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(statoCaricato(), risultati);
-    for (auto _ : stato) benchmark::DoNotOptimize(stats::Ordine_Ambi(risultati, 0, stats::RITARDO_MASSIMO));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(stats::Ordine_Ambi(risultati, 0, stats::RITARDO_MASSIMO));
 }
 BENCHMARK(ordinamentoAmbi)->Unit(benchmark::kMicrosecond);
 
 /** Writes the archive of statoCaricato's draws into a temporary program folder; removed at exit. */
 std::filesystem::path cartellaArchivio() {
     static const auto cartella = [] {
-        const auto percorso = std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()));
+        const auto percorso =
+            std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(percorso / "RUOTE");
         const auto ruote = ruoteCasuali();
         core::Stato nomi;
@@ -106,10 +112,14 @@ std::filesystem::path cartellaArchivio() {
             concorsi += numero;
         }
         for (int w = 1; w <= 10; ++w)
-            core::scriviFileSicuro(percorso / "RUOTE" / nomi.Nome_Ruota[static_cast<std::size_t>(w)], ruote[static_cast<std::size_t>(w)]);
+            core::scriviFileSicuro(percorso / "RUOTE" / nomi.Nome_Ruota[static_cast<std::size_t>(w)],
+                                   ruote[static_cast<std::size_t>(w)]);
         core::scriviFileSicuro(percorso / "RUOTE" / "DATA", date);
         core::scriviFileSicuro(percorso / "RUOTE" / "CONCORSO", concorsi);
-        std::atexit([] { std::filesystem::remove_all(std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()))); });
+        std::atexit([] {
+            std::filesystem::remove_all(std::filesystem::temp_directory_path() /
+                                        ("quintaro-bench-" + std::to_string(::getpid())));
+        });
         return percorso;
     }();
     return cartella;
@@ -119,14 +129,13 @@ void comando(benchmark::State& stato, const char* nome) {
     const auto cartella = cartellaArchivio();
     for (auto _ : stato) {
         std::ostringstream uscita, errori;
-        if (cli::esegui({nome, "--cartella", cartella.string()}, uscita, errori) != 0) stato.SkipWithError("il comando non è riuscito");
+        if (cli::esegui({nome, "--cartella", cartella.string()}, uscita, errori) != 0)
+            stato.SkipWithError("il comando non è riuscito");
         benchmark::DoNotOptimize(uscita);
     }
 }
 BENCHMARK_CAPTURE(comando, numeri, "numeri")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(comando, ambi, "ambi")->Unit(benchmark::kMillisecond);
-
-
 
 } // namespace
 

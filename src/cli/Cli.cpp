@@ -99,9 +99,10 @@ std::string caricaArchivio(core::Stato& stato, std::ostream& errori) {
     if (maintenance::completaAggiornamentoInterrotto(stato))
         errori << "Attenzione: l'ultimo aggiornamento dell'archivio era stato interrotto; i file sono stati riportati a uno stato coerente.\n";
     core::FileArchivio file(stato);
-    const int estrazioni = std::min<std::int32_t>(file.Conta_Estrazioni_Archivio(), stato.Max_Estrazioni_Archivio);
+    file.Conta_Estrazioni_Archivio();
+    core::limitaEstrazioniGestibili(stato);
+    const int estrazioni = stato.Estrazioni_In_Archivio;
     if (estrazioni < 1) return "l'archivio in " + stato.cartellaRuote().string() + " non contiene estrazioni.";
-    stato.Estrazioni_In_Archivio = estrazioni;
     for (const auto& discordante : core::verificaLunghezze(file, estrazioni))
         errori << "Attenzione: il file " << discordante.nome << " non ha " << estrazioni
                << " estrazioni; quelle mancanti sono lette come nulle.\n";

@@ -13,6 +13,12 @@ int leggiMaxConcorsiAnno(const Stato& stato) {
     return valore >= 108 && valore <= 999 ? valore : MAX_CONCORSI_ANNO_PREDEFINITO;
 }
 
+bool limitaEstrazioniGestibili(Stato& stato) {
+    if (stato.Estrazioni_In_Archivio <= stato.Max_Estrazioni_Archivio) return false;
+    stato.Estrazioni_In_Archivio = stato.Max_Estrazioni_Archivio;
+    return true;
+}
+
 std::vector<FileDiscordante> verificaLunghezze(FileArchivio& file, std::int32_t estrazioni) {
     std::vector<FileDiscordante> discordanti;
     if (estrazioni <= 0) return discordanti;

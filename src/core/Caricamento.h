@@ -20,6 +20,12 @@ inline constexpr int PASSO_AVANZAMENTO = 31;
  */
 int leggiMaxConcorsiAnno(const Stato& stato);
 
+/**
+ * Caps Estrazioni_In_Archivio at Max_Estrazioni_Archivio (only a damaged BARI can pass it), so that
+ * no caller dimensions the archive for more draws than the program manages. Returns true when it did.
+ */
+bool limitaEstrazioniGestibili(Stato& stato);
+
 /** A file of the archive whose length does not agree with the number of draws counted on BARI. */
 struct FileDiscordante {
     std::string nome;

@@ -31,9 +31,6 @@ public:
     /** The five bytes of wheel w (1..10) in draw d (0..capacita()). The caller keeps w and d in range. */
     const std::uint8_t* record(int w, int d) const { return &m_byte[offset(w, d)]; }
     std::uint8_t* record(int w, int d) { return &m_byte[offset(w, d)]; }
-    /** The 50 bytes of draw d, wheels 1..10 in order. */
-    const std::uint8_t* estrazione(int d) const { return &m_byte[offset(1, d)]; }
-    std::uint8_t* estrazione(int d) { return &m_byte[offset(1, d)]; }
 
 private:
     static std::size_t offset(int w, int d) {

@@ -139,15 +139,15 @@ void LeggiEstrazioni::apertura() {
                         prompt::Tipo::Avviso);
     auto& E = m_stato.Estrazioni_In_Archivio;
     m_file.Conta_Estrazioni_Archivio();
-    if (E > m_stato.Max_Estrazioni_Archivio) {
+    const auto contate = E;
+    if (core::limitaEstrazioniGestibili(m_stato)) {
         prompt::informa(this, titoloProgramma(),
                         QStringLiteral("ATTENZIONE: il file BARI dell'archivio corrisponde a %1 estrazioni, più delle %2 "
                                        "che il programma può gestire. Saranno considerate solo le prime %2 estrazioni; "
                                        "nessun file verrà modificato.")
-                            .arg(E)
+                            .arg(contate)
                             .arg(m_stato.Max_Estrazioni_Archivio),
                         prompt::Tipo::Avviso);
-        E = m_stato.Max_Estrazioni_Archivio;
     }
     // Until the bars get their real range they must at least hold the archive's last draw.
     hscPrimaDefault->setRange(1, std::max(E, 1));

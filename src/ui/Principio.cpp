@@ -162,8 +162,6 @@ void PRINCIPIO::mostraRicercaAmbi() {
     m_ricercaAmbi->activateWindow();
 }
 
-frmFREQRITESTRATTI* PRINCIPIO::finestraRicercaNumeri() const { return m_ricercaNumeri; }
-
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
 
 frmPeriodo* PRINCIPIO::finestraPeriodo() const { return m_periodo; }

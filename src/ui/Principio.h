@@ -39,8 +39,6 @@ public:
     void mostraPeriodo();
     /** Shows the number-search window, opening it when it is not open. */
     void mostraRicercaNumeri();
-    /** The number-search window, while it is open. */
-    frmFREQRITESTRATTI* finestraRicercaNumeri() const;
     /** Shows the pair-search window, opening it when it is not open. */
     void mostraRicercaAmbi();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */

@@ -3,7 +3,7 @@
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "selection/ArchivioAnni.h"
+#include "ArchivioAnni.h"
 #include "selection/Periodo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 
@@ -20,14 +20,8 @@ using prova::ScriptPrompt;
 namespace {
 
 /** A program folder with 30 draws loaded, FIRENZE and PALERMO selected, the whole period applied. */
-struct Banco {
-    prova::CartellaDiProva cartella;
-    core::Stato stato = cartella.stato();
-    Banco() {
-        prova::caricaAnni(cartella, stato, {30});
-        core::selezioneDaTesto(stato, "0010001000"); // FIRENZE and PALERMO
-        selection::applicaFrazionato(stato, 1, 30);
-    }
+struct Banco : prova::BancoRicerca {
+    Banco() : BancoRicerca(30, "0010001000") {} // FIRENZE and PALERMO
 };
 
 QString testo(QWidget& w, const char* nome) { return w.findChild<QLabel*>(nome)->text(); }

@@ -3,7 +3,7 @@
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "selection/ArchivioAnni.h"
+#include "ArchivioAnni.h"
 #include "selection/Periodo.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 
@@ -19,14 +19,8 @@ using prova::ScriptPrompt;
 namespace {
 
 /** 40 draws loaded, TORINO and VENEZIA selected, the whole period applied. */
-struct Banco {
-    prova::CartellaDiProva cartella;
-    core::Stato stato = cartella.stato();
-    Banco() {
-        prova::caricaAnni(cartella, stato, {40});
-        core::selezioneDaTesto(stato, "0000000011"); // TORINO and VENEZIA
-        selection::applicaFrazionato(stato, 1, 40);
-    }
+struct Banco : prova::BancoRicerca {
+    Banco() : BancoRicerca(40, "0000000011") {} // TORINO and VENEZIA
 };
 
 QString cella(QTableWidget* griglia, int r, int c) { return griglia->item(r, c)->text(); }

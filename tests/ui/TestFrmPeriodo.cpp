@@ -3,7 +3,7 @@
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "selection/ArchivioAnni.h"
+#include "ArchivioAnni.h"
 #include "selection/Periodo.h"
 #include "ui/selection/FrmPeriodo.h"
 

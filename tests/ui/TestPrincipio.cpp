@@ -4,7 +4,7 @@
 #include "FinestraModale.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "selection/ArchivioAnni.h"
+#include "ArchivioAnni.h"
 #include "ui/Principio.h"
 
 #include <QAction>

@@ -58,7 +58,7 @@ void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
     for (int r = 0; r < RIGHE; ++r) {
         for (int j = 0; j < COLONNE; ++j) {
             auto* cella = new QTableWidgetItem;
-            cella->setTextAlignment(j == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter));
+            cella->setTextAlignment(j == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter));
             if (r % 4 == 0) {
                 cella->setFont(grassetto);
                 cella->setBackground(COLORE_NUMERO);

@@ -1,10 +1,11 @@
 #pragma once
 
 // An archive laid out by years, written to a test folder and loaded as the program loads it, for the
-// tests of the search period (logic and window).
+// tests of the search period and of the search windows.
 #include "ArchivioDiProva.h"
 #include "core/Caricamento.h"
 #include "core/FileArchivio.h"
+#include "selection/Periodo.h"
 
 #include <vector>
 
@@ -27,5 +28,16 @@ inline void caricaAnni(const CartellaDiProva& cartella, core::Stato& stato, cons
     core::START_Memorizzazione_Estrazioni(stato, file, 1, static_cast<int>(estrazioni.size()));
     core::Inizializza_Dati_Archivio(stato);
 }
+
+/** A program folder with `quante` draws of one year loaded, the wheels of `ruote` ("0010001000") selected, the whole period applied. */
+struct BancoRicerca {
+    BancoRicerca(int quante, const char* ruote) {
+        caricaAnni(cartella, stato, {quante});
+        core::selezioneDaTesto(stato, ruote);
+        selection::applicaFrazionato(stato, 1, quante);
+    }
+    CartellaDiProva cartella;
+    core::Stato stato = cartella.stato();
+};
 
 } // namespace prova
