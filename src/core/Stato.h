@@ -129,6 +129,8 @@ struct Stato {
     int Toolbar_Visibile = 1;
     bool Estrazioni_Predefinite_Variate = false;
     bool Archivio_Modificato = false;
+    /** Operations on the archive files in this run: 1 draws added, 2 modified, 3 inserted, 4 deleted. */
+    std::array<int, 5> Contatori_Modifiche{};
     std::array<int, 8> Giornata_Appartenenza{};
 
     // Outputs of the draw-reading routines.
