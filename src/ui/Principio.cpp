@@ -4,7 +4,9 @@
 #include "Icone.h"
 #include "Programma.h"
 #include "Prompt.h"
+#include "LeggiEstrazioni.h"
 #include "core/Impostazioni.h"
+#include "maintenance/FrmAggiornamento.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stats/FrmFreqRitAmbo.h"
@@ -27,7 +29,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     QMenu* mnuArchivio = menu("mnuArchivio", QStringLiteral("Archivio"));
     QMenu* mnuArchivioModifica = mnuArchivio->addMenu(QStringLiteral("Modifica"));
     mnuArchivioModifica->menuAction()->setObjectName(QStringLiteral("mnuArchivioModifica"));
-    voce(mnuArchivioModifica, "mnuArchivioModificaAggiorna", QStringLiteral("Aggiornamento Estrazioni"))->setEnabled(false);
+    connect(voce(mnuArchivioModifica, "mnuArchivioModificaAggiorna", QStringLiteral("Aggiornamento Estrazioni")),
+            &QAction::triggered, this, &PRINCIPIO::mostraAggiornamento);
     separatore(mnuArchivio, "mnuArchivioSeparatore3");
     connect(voce(mnuArchivio, "mnuArchivioChiudi", QStringLiteral("CHIUDI")), &QAction::triggered, this, &QWidget::close);
 
@@ -67,8 +70,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     Frame1->setFrameShape(QFrame::StyledPanel);
     auto* barra = new QHBoxLayout(Frame1);
     barra->setContentsMargins(4, 2, 4, 2);
-    QToolButton* aggiorna = pulsante(0, iconaAggiornamento(), QStringLiteral("Aggiornamento nuova estrazione"));
-    aggiorna->setEnabled(false);
+    connect(pulsante(0, iconaAggiornamento(), QStringLiteral("Aggiornamento nuova estrazione")), &QToolButton::clicked, this,
+            &PRINCIPIO::mostraAggiornamento);
     connect(pulsante(1, iconaRuote(), QStringLiteral("Ruote")), &QToolButton::clicked, this, &PRINCIPIO::mostraRuote);
     connect(pulsante(2, iconaPeriodo(), QStringLiteral("Selezione del Periodo")), &QToolButton::clicked, this, [this] {
         if (mnuImpostazionModificaPeriodo->isEnabled()) mostraPeriodo();
@@ -163,6 +166,27 @@ void PRINCIPIO::mostraRicercaAmbi() {
 }
 
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
+
+void PRINCIPIO::mostraAggiornamento() {
+    {
+        frmAggiornamento aggiornamento(m_stato, this);
+        connect(&aggiornamento, &frmAggiornamento::archivioCambiato, this, &PRINCIPIO::archivioCambiato);
+        aggiornamento.exec();
+    }
+    if (m_stato.Periodo_Da_Applicare && !m_terminato) mostraPeriodo();
+}
+
+void PRINCIPIO::archivioCambiato() {
+    if (!Carica_Archivio(m_stato, this)) {
+        // The archive left is empty: the loading window has said so, and the program ends.
+        m_terminato = true;
+        emit programmaTerminato();
+        return;
+    }
+    scartaPeriodo();
+    m_stato.Periodo_Da_Applicare = true;
+    aggiornaInformazioni();
+}
 
 frmPeriodo* PRINCIPIO::finestraPeriodo() const { return m_periodo; }
 

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace ui::prompt {
 
@@ -41,7 +43,24 @@ GestoreFile& gestoreFileCorrente() {
     return gestore;
 }
 
+GestoreStampante& gestoreStampanteCorrente() {
+    static GestoreStampante gestore;
+    return gestore;
+}
+
 } // namespace
+
+bool scegliStampante(QWidget* genitore, QPrinter& stampante) {
+    if (const GestoreStampante& gestore = gestoreStampanteCorrente()) return gestore(stampante);
+    QPrintDialog dialogo(&stampante, genitore);
+    return dialogo.exec() == QDialog::Accepted;
+}
+
+GestoreStampante installaGestoreStampante(GestoreStampante gestore) {
+    GestoreStampante precedente = std::move(gestoreStampanteCorrente());
+    gestoreStampanteCorrente() = std::move(gestore);
+    return precedente;
+}
 
 QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QString& proposto, const QString& filtro) {
     if (const GestoreFile& gestore = gestoreFileCorrente()) return gestore(titolo, proposto);

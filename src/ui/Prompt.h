@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 /**
@@ -42,6 +43,16 @@ QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QStr
 /** Answers file choosers in place of the real dialog (tests); an empty handler restores the dialog. */
 using GestoreFile = std::function<QString(const QString& titolo, const QString& proposto)>;
 GestoreFile installaGestoreFile(GestoreFile gestore);
+
+/**
+ * Lets the user choose a printer (or a PDF file) for `stampante` through the print dialog; false when
+ * the user cancels.
+ */
+bool scegliStampante(QWidget* genitore, QPrinter& stampante);
+
+/** Prepares the printer in place of the print dialog (tests: a PDF file); an empty handler restores the dialog. */
+using GestoreStampante = std::function<bool(QPrinter& stampante)>;
+GestoreStampante installaGestoreStampante(GestoreStampante gestore);
 
 /** Replaces the handler that shows the boxes; returns the previous one. An empty handler restores the real boxes. */
 Gestore installaGestore(Gestore gestore);

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/FileArchivio.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace maintenance {
+
+/** The texts of the entry fields of the maintenance window: what the boxes show or what is typed. */
+struct CampiEstrazione {
+    std::array<std::string, 51> estratti; ///< boxes 1..50, wheel w owning 5w-4..5w; element 0 unused
+    std::string giorno, mese, anno;       ///< txt_Giorno, txt_Mese, txt_Anno_Data
+    std::string concorso, annoConcorso;   ///< txt_Concorso, lbl_Anno_Concorso
+};
+
+/**
+ * The five numbers of a 5-byte wheel record: element i = 140 - code of character i (0 for a null
+ * draw); a byte outside 50..140, found only in a damaged file, reads as -1 (no number).
+ */
+std::array<int, 6> DecompressioneEstrazione(std::string_view record);
+
+/** The state of the archive files as the window opens them. */
+enum class StatoArchivio {
+    Sano,
+    LunghezzaErrata, ///< BARI is not a whole number of 5-byte records
+    Troppo           ///< more draws than Max_Estrazioni_Archivio
+};
+
+/** Checks BARI's length; `estrazioni` receives the number of draws (length / 5). */
+StatoArchivio Dati_Iniziali_Aggiornamento(core::FileArchivio& file, int maxEstrazioni, int& estrazioni);
+
+/**
+ * Draw v (1-based) of the files as the window shows it: each box the decimal number of its position
+ * (empty for a damaged byte), the day and month as characters 1-2 and 4-5 of the date record and the
+ * year as 7-10, the contest as characters 1-3 of the contest record and its year as 5-8.
+ */
+CampiEstrazione Mostra_Estrazione(core::FileArchivio& file, int v);
+
+/**
+ * The information panel's lines 0..6 for m draws with draw v shown: m; "estr. 1 - " + contest 1;
+ * date 1; "estr. m - " + contest m; date m; "estr. v - " + contest v; date v.
+ */
+std::array<std::string, 7> Mostra_Dati_Generali(core::FileArchivio& file, int m, int v);
+
+/**
+ * The copy buffer of a shown draw: [1..50] the numbers (-1 for a box empty after trimming), [51..55]
+ * day, month, year, contest and contest year (0 when empty). Values are numeric values of the texts.
+ */
+std::array<int, 56> copiaEstrazione(const CampiEstrazione& campi);
+
+/** The fields a paste fills from the copy buffer: each number as text, empty where -1 is stored. */
+CampiEstrazione incollaEstrazione(const std::array<int, 56>& memoria);
+
+/** The text of the maintenance report for the counters 1..4 of Contatori_Modifiche, four lines each ended by "\r". */
+std::string testoReport(const std::array<int, 5>& contatori);
+
+/**
+ * The heading line of every printout: the title, three blanks, the revision number, "  , oggi: " and
+ * the date as the caller formats it.
+ */
+std::string intestazioneStampa(std::string_view titolo, int revisione, std::string_view data);
+
+/**
+ * The lines of the printout of the shown draw after the heading, in a fixed-pitch font: line 1 (0-based)
+ * is the title to print bold and underlined; each wheel line holds two blanks and the wheel's name, then
+ * the five boxes at character columns 17, 21, 25, 29 and 33 (1-based).
+ */
+std::vector<std::string> righeStampaEstrazione(const CampiEstrazione& campi, const std::array<std::string, 15>& nomiRuote,
+                                               std::string_view numeroEstrazione);
+
+} // namespace maintenance

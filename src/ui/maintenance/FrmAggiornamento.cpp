@@ -1,0 +1,755 @@
+#include "FrmAggiornamento.h"
+
+#include "core/Impostazioni.h"
+#include "core/Testo.h"
+#include "maintenance/Aggiornamento.h"
+#include "maintenance/Backup.h"
+#include "maintenance/Convalida.h"
+#include "ui/Programma.h"
+#include "ui/Prompt.h"
+#include "ui/Stampa.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDate>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <ctime>
+
+namespace ui {
+
+namespace {
+
+const QString ERRORE_INSERIMENTO = QStringLiteral("ERRORE INSERIMENTO DATI");
+const QString FALLITA_REGISTRAZIONE =
+    QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!");
+
+QString q(const std::string& testo) { return testoArchivio(testo); }
+std::string s(const QString& testo) { return testo.toLatin1().toStdString(); }
+
+QLineEdit* casella(QWidget* genitore, const QString& nome, int larghezza) {
+    auto* c = new QLineEdit(genitore);
+    c->setObjectName(nome);
+    c->setFixedWidth(larghezza);
+    c->setAlignment(Qt::AlignCenter);
+    c->setContextMenuPolicy(Qt::NoContextMenu);
+    return c;
+}
+
+} // namespace
+
+frmAggiornamento::frmAggiornamento(core::Stato& stato, QWidget* genitore)
+    : QDialog(genitore), m_stato(stato), m_file(stato) {
+    setObjectName(QStringLiteral("frmAggiornamento"));
+    setWindowTitle(QStringLiteral("Aggiornamento Archivio estrazioni."));
+    setModal(true);
+    if (m_stato.Max_Concorsi_Anno < 1) m_stato.Max_Concorsi_Anno = 260;
+    costruisci();
+    vscEstrazioni->setPageStep(m_stato.Max_Concorsi_Anno);
+    leggiAvvisoBackup();
+    Dati_Iniziali_Aggiornamento();
+}
+
+void frmAggiornamento::costruisci() {
+    auto* principale = new QVBoxLayout(this);
+    principale->setContentsMargins(6, 4, 6, 6);
+
+    auto* menu = new QMenuBar(this);
+    auto voce = [this](QMenu* m, const char* nome, const QString& testo, auto azione) {
+        QAction* a = m->addAction(testo);
+        a->setObjectName(QString::fromLatin1(nome));
+        connect(a, &QAction::triggered, this, azione);
+        return a;
+    };
+    QMenu* file = menu->addMenu(QStringLiteral("File"));
+    voce(file, "mnuaggiornamentoSfoglia", QStringLiteral("Sfoglia Archivio"), [this] { sfogliaDaMenu(); });
+    voce(file, "mnuFileStampa", QStringLiteral("Stampa"), [this] { fmeStampa->show(); });
+    voce(file, "mnuFileBackup", QStringLiteral("Backup Archivio"), [this] { cmdBackup_Click(); });
+    file->addSeparator();
+    voce(file, "mnuFileChiudi", QStringLiteral("Chiudi"), [this] { close(); });
+    QMenu* archivio = menu->addMenu(QStringLiteral("Archivio"));
+    voce(archivio, "mnuModificaNuovaEstrazione", QStringLiteral("Inserisci NUOVA ESTRAZIONE"), [this] { entraNuovaEstrazione(); });
+    voce(archivio, "mnuModificaVecchia", QStringLiteral("Modifica Vecchia Estrazione"), [this] { entraModo(Modo::Vecchia); });
+    voce(archivio, "mnuIntramezzo", QStringLiteral("Inserisci Estrazione tra..."), [this] { entraModo(Modo::Intramezzo); });
+    voce(archivio, "mnuElimina", QStringLiteral("ELIMINA Estrazione"), [this] { entraModo(Modo::Elimina); });
+    archivio->addSeparator();
+    voce(archivio, "mnuModifReportArchivio", QStringLiteral("Report Modifiche effettuate"), [this] { mostraReport(); });
+    principale->setMenuBar(menu);
+
+    // The toolbar: 6 and 9 are gaps between groups of buttons.
+    auto* barra = new QHBoxLayout;
+    const std::array<std::pair<const char*, const char*>, 11> pulsanti{{
+        {"Nuova", "Inserisci NUOVA ESTRAZIONE"},
+        {"Sfoglia", "Sfoglia Archivio"},
+        {"Modifica", "Modifica Vecchia Estrazione"},
+        {"Intramezzo", "Inserisci Estrazione tra..."},
+        {"Elimina", "ELIMINA Estrazione"},
+        {"Report", "Report Modifiche effettuate"},
+        {nullptr, nullptr},
+        {"Copia", "Copia l' estrazione mostrata"},
+        {"Incolla", "Incolla l' estrazione copiata"},
+        {nullptr, nullptr},
+        {"Stampa", "Stampa l' estrazione mostrata"},
+    }};
+    for (int i = 0; i < 11; ++i) {
+        if (!pulsanti[std::size_t(i)].first) {
+            barra->addSpacing(14);
+            continue;
+        }
+        auto* tasto = new QToolButton(this);
+        tasto->setObjectName(QStringLiteral("cmdTollbar_%1").arg(i));
+        tasto->setText(QString::fromUtf8(pulsanti[std::size_t(i)].first));
+        tasto->setToolTip(QString::fromUtf8(pulsanti[std::size_t(i)].second));
+        tasto->setAutoRaise(true);
+        cmdTollbar[std::size_t(i)] = tasto;
+        barra->addWidget(tasto);
+        connect(tasto, &QToolButton::clicked, this, [this, i] {
+            cmdDatiNuova->hide();
+            switch (i) {
+            case 0: entraNuovaEstrazione(); break;
+            case 1: Dati_Iniziali_Aggiornamento(); break;
+            case 2: entraModo(Modo::Vecchia); break;
+            case 3: entraModo(Modo::Intramezzo); break;
+            case 4: entraModo(Modo::Elimina); break;
+            case 5: mostraReport(); break;
+            case 7: copiaEstrazione(); break;
+            case 8: incollaEstrazione(); break;
+            case 10: fmeStampa->show(); break;
+            default: break;
+            }
+        });
+    }
+    cmdTollbar[8]->setEnabled(false);
+    barra->addStretch();
+    principale->addLayout(barra);
+
+    auto* corpo = new QHBoxLayout;
+    corpo->addWidget(costruisciEstrazione(), 1);
+    corpo->addWidget(costruisciPannelli());
+    principale->addLayout(corpo, 1);
+
+    auto* fondo = new QHBoxLayout;
+    auto* cmdHelp = new QPushButton(QStringLiteral("Guida"), this);
+    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    cmdHelp->setEnabled(false);
+    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
+    auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    cmdChiudi->setAutoDefault(false);
+    fondo->addWidget(cmdHelp);
+    fondo->addStretch();
+    fondo->addWidget(cmdChiudi);
+    principale->addLayout(fondo);
+    connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QWidget* frmAggiornamento::costruisciEstrazione() {
+    fmeEstrazioneCompleta = new QGroupBox(this);
+    fmeEstrazioneCompleta->setObjectName(QStringLiteral("fmeEstrazioneCompleta"));
+    auto* griglia = new QGridLayout(fmeEstrazioneCompleta);
+    griglia->setVerticalSpacing(3);
+
+    auto* testata = new QHBoxLayout;
+    testata->addWidget(new QLabel(QStringLiteral("n° Estrazione:"), fmeEstrazioneCompleta));
+    lblNumeroEstrazione = etichettaValore(fmeEstrazioneCompleta, "lblNumeroEstrazione", 60);
+    testata->addWidget(lblNumeroEstrazione);
+    testata->addSpacing(10);
+    testata->addWidget(new QLabel(QStringLiteral("DATA:"), fmeEstrazioneCompleta));
+    txt_Giorno = casella(fmeEstrazioneCompleta, QStringLiteral("txt_Giorno"), 34);
+    txt_Mese = casella(fmeEstrazioneCompleta, QStringLiteral("txt_Mese"), 34);
+    txt_Anno_Data = casella(fmeEstrazioneCompleta, QStringLiteral("txt_Anno_Data"), 50);
+    testata->addWidget(txt_Giorno);
+    testata->addWidget(new QLabel(QStringLiteral("/"), fmeEstrazioneCompleta));
+    testata->addWidget(txt_Mese);
+    testata->addWidget(new QLabel(QStringLiteral("/"), fmeEstrazioneCompleta));
+    testata->addWidget(txt_Anno_Data);
+    testata->addStretch();
+    griglia->addLayout(testata, 0, 0, 1, 8);
+
+    auto* riga2 = new QHBoxLayout;
+    lblConcorso = new QLabel(QStringLiteral("CONCORSO:"), fmeEstrazioneCompleta);
+    lblConcorso->setObjectName(QStringLiteral("lblConcorso"));
+    lblConcorso->setAttribute(Qt::WA_Hover);
+    lblConcorso->installEventFilter(this);
+    txt_Concorso = casella(fmeEstrazioneCompleta, QStringLiteral("txt_Concorso"), 42);
+    lbl_Anno_Concorso = etichettaValore(fmeEstrazioneCompleta, "lbl_Anno_Concorso", 50);
+    lblUltimoConcorso = new QLabel(fmeEstrazioneCompleta);
+    lblUltimoConcorso->setObjectName(QStringLiteral("lblUltimoConcorso"));
+    riga2->addWidget(lblConcorso);
+    riga2->addWidget(txt_Concorso);
+    riga2->addWidget(new QLabel(QStringLiteral("/"), fmeEstrazioneCompleta));
+    riga2->addWidget(lbl_Anno_Concorso);
+    riga2->addWidget(lblUltimoConcorso);
+    riga2->addStretch();
+    lblUltimoConcorso->hide();
+    griglia->addLayout(riga2, 1, 0, 1, 8);
+
+    for (QLineEdit* c : {txt_Giorno, txt_Mese, txt_Anno_Data, txt_Concorso}) {
+        c->installEventFilter(this);
+        connect(c, &QLineEdit::textChanged, this, [this, c](const QString& testo) {
+            if (testo == QStringLiteral("0")) c->clear();
+            ricolora(c);
+        });
+    }
+    txt_Anno_Data->setMaxLength(4);
+    connect(txt_Anno_Data, &QLineEdit::textChanged, this, [this](const QString& testo) {
+        if (Modalita_Inserimento) lbl_Anno_Concorso->setText(testo);
+    });
+    connect(txt_Giorno, &QLineEdit::returnPressed, txt_Mese, [this] { txt_Mese->setFocus(); });
+
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        auto* nome = new QLabel(QStringLiteral(" ") + q(m_stato.Nome_Ruota[std::size_t(w)]), fmeEstrazioneCompleta);
+        nome->setObjectName(QStringLiteral("LBLnomeRuota_%1").arg(w));
+        nome->setMinimumWidth(90);
+        griglia->addWidget(nome, w + 1, 0);
+        for (int i = 1; i <= 5; ++i) {
+            const int k = 5 * w - 5 + i;
+            QLineEdit* c = casella(fmeEstrazioneCompleta, QStringLiteral("txtEstratto_%1").arg(k), 38);
+            c->setMaxLength(2);
+            c->installEventFilter(this);
+            txtEstratto[std::size_t(k)] = c;
+            griglia->addWidget(c, w + 1, i);
+            connect(c, &QLineEdit::textChanged, this, [this, c] { ricolora(c); });
+        }
+        auto* nulla = new QPushButton(QStringLiteral("Nulla"), fmeEstrazioneCompleta);
+        nulla->setObjectName(QStringLiteral("cmd_Nulle_%1").arg(w));
+        nulla->setToolTip(QStringLiteral("Estrazione nulla sulla ruota di %1").arg(q(m_stato.Nome_Ruota[std::size_t(w)])));
+        nulla->setAutoDefault(false);
+        nulla->setMaximumWidth(64);
+        cmd_Nulle[std::size_t(w)] = nulla;
+        griglia->addWidget(nulla, w + 1, 6);
+        connect(nulla, &QPushButton::clicked, this, [this, w] { cmd_Nulle_Click(w); });
+    }
+    vscEstrazioni = new QScrollBar(Qt::Vertical, fmeEstrazioneCompleta);
+    vscEstrazioni->setObjectName(QStringLiteral("vscEstrazioni"));
+    griglia->addWidget(vscEstrazioni, 2, 7, core::NUMERO_RUOTE, 1);
+    connect(vscEstrazioni, &QScrollBar::valueChanged, this, [this](int v) {
+        if (vscEstrazioni->isEnabled() && v >= 1) mostraEstrazione(v);
+    });
+    return fmeEstrazioneCompleta;
+}
+
+QWidget* frmAggiornamento::costruisciPannelli() {
+    auto* colonna = new QWidget(this);
+    auto* pannelli = new QVBoxLayout(colonna);
+    pannelli->setContentsMargins(0, 0, 0, 0);
+    m_pila = new QStackedWidget(colonna);
+
+    Frame6 = new QGroupBox(QStringLiteral("Archivio"), m_pila);
+    Frame6->setObjectName(QStringLiteral("Frame6"));
+    auto* info = new QGridLayout(Frame6);
+    info->setVerticalSpacing(2);
+    const char* didascalie[] = {"Totale concorsi registrati:", "Primo concorso registrato:", "del:",
+                                "Ultimo concorso registrato:", "del:", "Concorso visionato:", "del:"};
+    for (int i = 0; i < 7; ++i) {
+        info->addWidget(new QLabel(QString::fromUtf8(didascalie[i]), Frame6), i, 0);
+        lb_Info[std::size_t(i)] = new QLabel(Frame6);
+        lb_Info[std::size_t(i)]->setObjectName(QStringLiteral("lb_Info_%1").arg(i));
+        lb_Info[std::size_t(i)]->setMinimumWidth(120);
+        lb_Info[std::size_t(i)]->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        info->addWidget(lb_Info[std::size_t(i)], i, 1);
+    }
+    cmdDatiNuova = new QPushButton(QStringLiteral("Modifica Nuova"), Frame6);
+    cmdDatiNuova->setObjectName(QStringLiteral("cmdDatiNuova"));
+    cmdDatiNuova->setAutoDefault(false);
+    info->addWidget(cmdDatiNuova, 7, 0, 1, 2);
+    connect(cmdDatiNuova, &QPushButton::clicked, this, [this] { m_pila->setCurrentWidget(fmeRegistrazione); });
+    m_pila->addWidget(Frame6);
+
+    fmeRegistrazione = new QGroupBox(QStringLiteral("Registrazione"), m_pila);
+    fmeRegistrazione->setObjectName(QStringLiteral("fmeRegistrazione"));
+    auto* registrazione = new QVBoxLayout(fmeRegistrazione);
+    optNuovaEstrazione = new QRadioButton(QStringLiteral("Nuova Estrazione"), fmeRegistrazione);
+    optNuovaEstrazione->setObjectName(QStringLiteral("optNuovaEstrazione"));
+    optModificaVecchiaEstrazione = new QRadioButton(QStringLiteral("Modifica vecchia"), fmeRegistrazione);
+    optModificaVecchiaEstrazione->setObjectName(QStringLiteral("optModificaVecchiaEstrazione"));
+    optIntramezzo = new QRadioButton(QStringLiteral("Intramezzo"), fmeRegistrazione);
+    optIntramezzo->setObjectName(QStringLiteral("optIntramezzo"));
+    optElimina = new QRadioButton(QStringLiteral("ELIMINA"), fmeRegistrazione);
+    optElimina->setObjectName(QStringLiteral("optElimina"));
+    for (QRadioButton* opzione : {optNuovaEstrazione, optModificaVecchiaEstrazione, optIntramezzo, optElimina})
+        registrazione->addWidget(opzione);
+    // A click on an option enters its mode; choosing the option from code (entraModo) does not.
+    connect(optNuovaEstrazione, &QRadioButton::clicked, this, [this] { entraNuovaEstrazione(); });
+    connect(optModificaVecchiaEstrazione, &QRadioButton::clicked, this, [this] { entraModo(Modo::Vecchia); });
+    connect(optIntramezzo, &QRadioButton::clicked, this, [this] { entraModo(Modo::Intramezzo); });
+    connect(optElimina, &QRadioButton::clicked, this, [this] { entraModo(Modo::Elimina); });
+    cmd_Registra_Estrazione = new QPushButton(QStringLiteral("Registra Estrazione"), fmeRegistrazione);
+    cmd_Registra_Estrazione->setObjectName(QStringLiteral("cmd_Registra_Estrazione"));
+    registrazione->addWidget(cmd_Registra_Estrazione);
+    auto* coppia = new QHBoxLayout;
+    cmdDati = new QPushButton(QStringLiteral("DATI"), fmeRegistrazione);
+    cmdDati->setObjectName(QStringLiteral("cmdDati"));
+    auto* cmdChiudiRegistrazione = new QPushButton(QStringLiteral("Sfoglia"), fmeRegistrazione);
+    cmdChiudiRegistrazione->setObjectName(QStringLiteral("cmdChiudiRegistrazione"));
+    for (QPushButton* p : {cmd_Registra_Estrazione, cmdDati, cmdChiudiRegistrazione}) p->setAutoDefault(false);
+    coppia->addWidget(cmdDati);
+    coppia->addWidget(cmdChiudiRegistrazione);
+    registrazione->addLayout(coppia);
+    prgAggiornamento = new QProgressBar(fmeRegistrazione);
+    prgAggiornamento->setObjectName(QStringLiteral("prgAggiornamento"));
+    prgAggiornamento->setValue(0);
+    registrazione->addWidget(prgAggiornamento);
+    registrazione->addStretch();
+    connect(cmd_Registra_Estrazione, &QPushButton::clicked, this, &frmAggiornamento::cmd_Registra_Estrazione_Click);
+    connect(cmdDati, &QPushButton::clicked, this, [this] { m_pila->setCurrentWidget(Frame6); });
+    connect(cmdChiudiRegistrazione, &QPushButton::clicked, this, [this] { sfogliaDaMenu(); });
+    m_pila->addWidget(fmeRegistrazione);
+    pannelli->addWidget(m_pila);
+
+    fmeStampa = new QGroupBox(QStringLiteral("STAMPA DELL' ESTRAZIONE MOSTRATA"), colonna);
+    fmeStampa->setObjectName(QStringLiteral("fmeStampa"));
+    auto* stampa = new QGridLayout(fmeStampa);
+    chkStampaEstrazioneMostrata = new QCheckBox(QStringLiteral("Stampa L' estrazione Mostrata"), fmeStampa);
+    chkStampaEstrazioneMostrata->setObjectName(QStringLiteral("chkStampaEstrazioneMostrata"));
+    chkStampaEstrazioneMostrata->setChecked(true);
+    connect(chkStampaEstrazioneMostrata, &QCheckBox::toggled, this, [this](bool si) {
+        if (!si) chkStampaEstrazioneMostrata->setChecked(true);
+    });
+    auto* cmdStampaEstrazione = new QPushButton(QStringLiteral("Stampa"), fmeStampa);
+    cmdStampaEstrazione->setObjectName(QStringLiteral("cmdStampaEstrazione"));
+    auto* cmdChiudiStampa = new QPushButton(QStringLiteral("Chiudi"), fmeStampa);
+    cmdChiudiStampa->setObjectName(QStringLiteral("cmdChiudiStampa"));
+    cmdStampaEstrazione->setAutoDefault(false);
+    cmdChiudiStampa->setAutoDefault(false);
+    stampa->addWidget(chkStampaEstrazioneMostrata, 0, 0, 1, 2);
+    stampa->addWidget(cmdStampaEstrazione, 1, 0);
+    stampa->addWidget(cmdChiudiStampa, 1, 1);
+    connect(cmdStampaEstrazione, &QPushButton::clicked, this, &frmAggiornamento::cmdStampaEstrazione_Click);
+    connect(cmdChiudiStampa, &QPushButton::clicked, fmeStampa, &QWidget::hide);
+    fmeStampa->hide();
+    pannelli->addWidget(fmeStampa);
+
+    auto* fmeBackup = new QGroupBox(QStringLiteral("Backup Archivio"), colonna);
+    fmeBackup->setObjectName(QStringLiteral("fmeBackup"));
+    auto* backup = new QGridLayout(fmeBackup);
+    auto* cmdBackup = new QPushButton(QStringLiteral("Backup Archivio"), fmeBackup);
+    cmdBackup->setObjectName(QStringLiteral("cmdBackup"));
+    cmdBackup->setAutoDefault(false);
+    lblEstrazioniDopoBackup = new QLabel(fmeBackup);
+    lblEstrazioniDopoBackup->setObjectName(QStringLiteral("lblEstrazioniDopoBackup"));
+    chkAvvisoBackup = new QCheckBox(QStringLiteral("Avviso programmato dopo"), fmeBackup);
+    chkAvvisoBackup->setObjectName(QStringLiteral("chkAvvisoBackup"));
+    txtSogliaBackup = new QSpinBox(fmeBackup);
+    txtSogliaBackup->setObjectName(QStringLiteral("txtSogliaBackup"));
+    txtSogliaBackup->setRange(1, 100);
+    backup->addWidget(cmdBackup, 0, 0, 1, 3);
+    backup->addWidget(lblEstrazioniDopoBackup, 1, 0, 1, 3);
+    backup->addWidget(chkAvvisoBackup, 2, 0);
+    backup->addWidget(txtSogliaBackup, 2, 1);
+    backup->addWidget(new QLabel(QStringLiteral("estrazioni"), fmeBackup), 2, 2);
+    connect(cmdBackup, &QPushButton::clicked, this, &frmAggiornamento::cmdBackup_Click);
+    connect(chkAvvisoBackup, &QCheckBox::toggled, this, [this](bool si) {
+        core::Scrivi_Impostazione(m_stato, 50, si ? "1" : "0");
+    });
+    connect(txtSogliaBackup, &QSpinBox::valueChanged, this, [this](int soglia) {
+        core::Scrivi_Impostazione(m_stato, 51, std::to_string(soglia));
+    });
+    pannelli->addWidget(fmeBackup);
+    pannelli->addStretch();
+    return colonna;
+}
+
+void frmAggiornamento::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    centraSulloSchermo(this);
+}
+
+void frmAggiornamento::done(int risultato) {
+    QDialog::done(risultato);
+    if (Archivio_Toccato) {
+        Archivio_Toccato = false;
+        m_file.Chiudi_File_Archivio();
+        emit archivioCambiato();
+    }
+}
+
+void frmAggiornamento::ricolora(QLineEdit* casella) {
+    QPalette colori = casella->palette();
+    colori.setColor(QPalette::Base, casella->text().isEmpty() ? QColor(0xd8, 0xd8, 0xd8) : palette().color(QPalette::Base));
+    casella->setPalette(colori);
+}
+
+bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == lblConcorso) {
+        // The hint of the last contest in the archive shows while the pointer is over "CONCORSO:".
+        if (evento->type() == QEvent::Enter) {
+            lblUltimoConcorso->setText(QStringLiteral("( ultimo inserito: ") +
+                                       q(m_file.Leggi_Concorso_Archivio(vscEstrazioni->maximum())) + QStringLiteral(" )"));
+            lblUltimoConcorso->show();
+        } else if (evento->type() == QEvent::Leave) {
+            lblUltimoConcorso->hide();
+        }
+        return false;
+    }
+    if (evento->type() != QEvent::KeyPress) return false;
+    auto* tasto = static_cast<QKeyEvent*>(evento);
+    if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab || tasto->key() == Qt::Key_Escape) return false;
+    auto* c = qobject_cast<QLineEdit*>(oggetto);
+    if (!c) return false;
+    if (!Modalita_Inserimento) {
+        // Browse mode: the boxes show the archive; any edit is undone at once.
+        if (vscEstrazioni->isEnabled()) mostraEstrazione(vscEstrazioni->value());
+        return true;
+    }
+    const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+    const auto numero = std::find(txtEstratto.begin() + 1, txtEstratto.end(), c);
+    if (numero != txtEstratto.end()) {
+        if (!invio) return false;
+        const auto k = std::size_t(numero - txtEstratto.begin());
+        if (k < 50) {
+            txtEstratto[k + 1]->setFocus();
+        } else {
+            m_pila->setCurrentWidget(fmeRegistrazione);
+            cmd_Registra_Estrazione->setFocus();
+        }
+        return true;
+    }
+    if (invio) {
+        if (c == txt_Giorno) txt_Mese->setFocus();
+        else if (c == txt_Mese) txt_Anno_Data->setFocus();
+        else if (c == txt_Anno_Data) txt_Concorso->setFocus();
+        else txtEstratto[1]->setFocus();
+        return true;
+    }
+    // Backspace and Delete correct a typed digit as in any box; every other key goes through the filter.
+    if (tasto->key() == Qt::Key_Backspace || tasto->key() == Qt::Key_Delete) return false;
+    tastoData(c, tasto->key(), tasto->text());
+    return true;
+}
+
+void frmAggiornamento::tastoData(QLineEdit* c, int, const QString& testo) {
+    const char carattere = testo.size() == 1 && testo.at(0).unicode() < 128 ? char(testo.at(0).unicode()) : '\0';
+    const int massimo = c == txt_Giorno ? 31 : c == txt_Mese ? 12 : c == txt_Anno_Data ? 2500 : m_stato.Max_Concorsi_Anno;
+    c->setText(q(maintenance::Stringhetta(s(c->text()), carattere, 1, massimo)));
+    if (c == txt_Anno_Data) lbl_Anno_Concorso->setText(txt_Anno_Data->text());
+}
+
+void frmAggiornamento::cmd_Nulle_Click(int w) {
+    if (!Modalita_Inserimento) return;
+    for (int i = 5 * w - 4; i <= 5 * w; ++i) txtEstratto[std::size_t(i)]->setText(QStringLiteral("0"));
+}
+
+maintenance::CampiEstrazione frmAggiornamento::campi() const {
+    maintenance::CampiEstrazione c;
+    for (std::size_t i = 1; i <= 50; ++i) c.estratti[i] = s(txtEstratto[i]->text());
+    c.giorno = s(txt_Giorno->text());
+    c.mese = s(txt_Mese->text());
+    c.anno = s(txt_Anno_Data->text());
+    c.concorso = s(txt_Concorso->text());
+    c.annoConcorso = s(lbl_Anno_Concorso->text());
+    return c;
+}
+
+void frmAggiornamento::impostaCampi(const maintenance::CampiEstrazione& c) {
+    for (std::size_t i = 1; i <= 50; ++i) txtEstratto[i]->setText(q(c.estratti[i]));
+    txt_Giorno->setText(q(c.giorno));
+    txt_Mese->setText(q(c.mese));
+    txt_Anno_Data->setText(q(c.anno));
+    txt_Concorso->setText(q(c.concorso));
+    lbl_Anno_Concorso->setText(q(c.annoConcorso));
+}
+
+void frmAggiornamento::Cancella_Estrazioni() {
+    lblNumeroEstrazione->clear();
+    impostaCampi({});
+}
+
+void frmAggiornamento::mostraEstrazione(int v) {
+    impostaCampi(maintenance::Mostra_Estrazione(m_file, v));
+    lblNumeroEstrazione->setText(QString::number(v));
+    const auto righe = maintenance::Mostra_Dati_Generali(m_file, vscEstrazioni->maximum(), v);
+    for (std::size_t i = 0; i < righe.size(); ++i) lb_Info[i]->setText(q(righe[i]));
+}
+
+void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        cmd_Nulle[std::size_t(w)]->setEnabled(false);
+        cmd_Nulle[std::size_t(w)]->setStyleSheet({});
+    }
+    Modalita_Inserimento = false;
+    m_modo = Modo::Sfoglia;
+    int estrazioni = 0;
+    const auto esito = maintenance::Dati_Iniziali_Aggiornamento(m_file, m_stato.Max_Estrazioni_Archivio, estrazioni);
+    if (esito == maintenance::StatoArchivio::LunghezzaErrata) {
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
+                        prompt::Tipo::Avviso);
+    } else if (esito == maintenance::StatoArchivio::Troppo) {
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
+                                       "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
+                                       "poterne immettere di nuove!"),
+                        prompt::Tipo::Avviso);
+    }
+    {
+        const QSignalBlocker blocco(vscEstrazioni);
+        vscEstrazioni->setRange(estrazioni > 0 ? 1 : 0, estrazioni);
+        vscEstrazioni->setEnabled(estrazioni > 0);
+        if (estrazioni == 0) vscEstrazioni->setValue(0);
+    }
+    if (esito != maintenance::StatoArchivio::Sano) {
+        // The damaged archive is not offered for browsing, nor for changes.
+        m_pila->setCurrentWidget(Frame6);
+        Cancella_Estrazioni();
+        return;
+    }
+    Sfoglia_Estrazioni_Aggiornamento();
+}
+
+void frmAggiornamento::Sfoglia_Estrazioni_Aggiornamento() {
+    m_pila->setCurrentWidget(Frame6);
+    cmdDatiNuova->hide();
+    fmeEstrazioneCompleta->setTitle(QStringLiteral("SFOGLIA ESTRAZIONI"));
+    Cancella_Estrazioni();
+    for (QLabel* riga : lb_Info) riga->clear();
+    if (vscEstrazioni->isEnabled()) {
+        const QSignalBlocker blocco(vscEstrazioni);
+        vscEstrazioni->setValue(vscEstrazioni->maximum());
+        mostraEstrazione(vscEstrazioni->maximum());
+    } else {
+        lb_Info[0]->setText(QStringLiteral("0"));
+    }
+}
+
+void frmAggiornamento::sfogliaDaMenu() {
+    cmdDatiNuova->hide();
+    Dati_Iniziali_Aggiornamento();
+}
+
+void frmAggiornamento::limiteRaggiunto() {
+    prompt::informa(this, titoloProgramma(),
+                    QStringLiteral("Limite di estrazioni registrabili raggiunto. Impossibile aggiornare ulteriormente l' Archivio."),
+                    prompt::Tipo::Avviso);
+}
+
+void frmAggiornamento::Modifica_Archivio() {
+    if (vscEstrazioni->maximum() > m_stato.Max_Estrazioni_Archivio - 1) {
+        // One more draw would pass the archive's capacity.
+        limiteRaggiunto();
+        return;
+    }
+    Cancella_Estrazioni();
+    m_pila->setCurrentWidget(fmeRegistrazione);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) cmd_Nulle[std::size_t(w)]->setEnabled(true);
+}
+
+void frmAggiornamento::entraNuovaEstrazione() {
+    Modifica_Archivio();
+    if (vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) return;
+    optNuovaEstrazione->setChecked(true);
+    Cancella_Estrazioni();
+    vscEstrazioni->setEnabled(false);
+    fmeEstrazioneCompleta->setTitle(QStringLiteral(" Inserimento NUOVA ESTRAZIONE"));
+    lblNumeroEstrazione->setText(QString::number(vscEstrazioni->maximum() + 1));
+    lb_Info[5]->setText(QStringLiteral("NUOVA ESTRAZIONE"));
+    lb_Info[6]->clear();
+    cmd_Registra_Estrazione->setText(QStringLiteral("Registra Estrazione"));
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        cmd_Nulle[std::size_t(w)]->setStyleSheet(QStringLiteral("background-color: #ffc0cb"));
+    m_modo = Modo::Nuova;
+    Modalita_Inserimento = true;
+    cmdDati->show();
+    cmdDatiNuova->show();
+    txt_Giorno->setFocus();
+}
+
+void frmAggiornamento::entraModo(Modo modo) {
+    if (modo == Modo::Nuova) return entraNuovaEstrazione();
+    if (modo == Modo::Sfoglia) return sfogliaDaMenu();
+    cmdDatiNuova->hide();
+    QRadioButton* opzione = modo == Modo::Vecchia ? optModificaVecchiaEstrazione : modo == Modo::Intramezzo ? optIntramezzo : optElimina;
+    opzione->setChecked(true);
+    if (vscEstrazioni->maximum() > m_stato.Max_Estrazioni_Archivio) return limiteRaggiunto();
+    if (vscEstrazioni->maximum() < 1) {
+        // Nothing to change in an empty archive: new-draw mode is the only way in.
+        prompt::informa(this, titoloProgramma(), QStringLiteral("L' archivio non contiene estrazioni."), prompt::Tipo::Avviso);
+        return Dati_Iniziali_Aggiornamento();
+    }
+    cmdDati->hide();
+    Cancella_Estrazioni();
+    m_pila->setCurrentWidget(fmeRegistrazione);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        cmd_Nulle[std::size_t(w)]->setEnabled(true);
+        cmd_Nulle[std::size_t(w)]->setStyleSheet(QStringLiteral("background-color: #ffc0cb"));
+    }
+    vscEstrazioni->setEnabled(true);
+    const char* cornice = modo == Modo::Vecchia      ? " Modifica VECCHIA ESTRAZIONE"
+                          : modo == Modo::Intramezzo ? " Estrazione in INTRAMEZZO "
+                                                     : " ELIMINA Estrazione dall' Archivio";
+    fmeEstrazioneCompleta->setTitle(QString::fromUtf8(cornice));
+    mostraEstrazione(vscEstrazioni->value());
+    lb_Info[5]->setText(modo == Modo::Vecchia ? QStringLiteral("VECCHIA ESTRAZIONE")
+                        : modo == Modo::Intramezzo ? QStringLiteral("INTRAMEZZO")
+                                                   : QStringLiteral("ELIMINAZIONE"));
+    lb_Info[6]->clear();
+    cmd_Registra_Estrazione->setText(modo == Modo::Elimina ? QStringLiteral("ELIMINA Estrazione") : QStringLiteral("Registra Estrazione"));
+    m_modo = modo;
+    Modalita_Inserimento = true;
+    txt_Giorno->setFocus();
+}
+
+void frmAggiornamento::cmd_Registra_Estrazione_Click() {
+    if (!Modalita_Inserimento) return;
+    const std::string data = maintenance::Controllo_Sintassi_Data(s(txt_Giorno->text()), s(txt_Mese->text()), s(txt_Anno_Data->text()));
+    const std::string concorso =
+        maintenance::Controllo_Sintassi_Concorso(s(txt_Concorso->text()), s(lbl_Anno_Concorso->text()), m_stato.Max_Concorsi_Anno);
+    const int n = core::valoreNumerico(s(lblNumeroEstrazione->text()));
+    if (m_modo != Modo::Elimina) {
+        Estratti_Da_Registrare = maintenance::Memorizza_Estratti_Da_Registrare(campi().estratti);
+        const char* errore = data.empty()                                       ? "DATA."
+                             : concorso.empty()                                 ? "CONCORSO."
+                             : n < 1 || n > m_stato.Max_Estrazioni_Archivio     ? "NUMERO ESTRAZIONE."
+                             : Estratti_Da_Registrare[0] != 50                  ? "degli ESTRATTI."
+                                                                                : nullptr;
+        if (errore) {
+            const QString prefisso = QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
+            prompt::informa(this, ERRORE_INSERIMENTO, prefisso + QString::fromLatin1(errore), prompt::Tipo::Avviso);
+            return;
+        }
+    }
+    Archivio_Toccato = true;
+    esegui(data, concorso, n);
+}
+
+bool frmAggiornamento::esegui(const std::string& data, const std::string& concorso, int n) {
+    const QString conferma = QStringLiteral("n° estrazione = %1, CONTINUARE?").arg(n);
+    if (m_modo == Modo::Intramezzo &&
+        !prompt::chiedi(this, QStringLiteral(" CONFERMA OPERAZIONE"),
+                        QStringLiteral("ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno dell' archivio estrazioni.") + conferma))
+        return false;
+    if (m_modo == Modo::Elimina &&
+        !prompt::chiedi(this, QStringLiteral(" CONFERMA OPERAZIONE"),
+                        QStringLiteral("ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio estrazioni.") + conferma))
+        return false;
+
+    maintenance::NuovaEstrazione estrazione{data, concorso, Estratti_Da_Registrare};
+    maintenance::Rinumerazione rinumerazione = maintenance::Rinumerazione::Riuscita;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_file.Chiudi_File_Archivio();
+    bool riuscita = false;
+    switch (m_modo) {
+    case Modo::Nuova:
+        riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione);
+        break;
+    case Modo::Vecchia: riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione); break;
+    case Modo::Intramezzo:
+        prgAggiornamento->setValue(0);
+        riuscita = maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione);
+        break;
+    case Modo::Elimina:
+        prgAggiornamento->setValue(0);
+        riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione);
+        break;
+    case Modo::Sfoglia: break;
+    }
+    if (riuscita && (m_modo == Modo::Intramezzo || m_modo == Modo::Elimina)) prgAggiornamento->setValue(100);
+    QApplication::restoreOverrideCursor();
+    prgAggiornamento->setValue(0);
+
+    if (riuscita && rinumerazione != maintenance::Rinumerazione::Riuscita)
+        prompt::informa(this, QStringLiteral("RISCRITTURA DEI CONCORSI"),
+                        QStringLiteral("ATTENZIONE: e' occorso un errore nella riscrittura della numerazione dei concorsi. "
+                                       "Si consiglia di eseguire il Check dell' archivio."),
+                        prompt::Tipo::Avviso);
+    const int indice = m_modo == Modo::Nuova ? 1 : m_modo == Modo::Vecchia ? 2 : m_modo == Modo::Intramezzo ? 3 : 4;
+    static const char* const titoliRiuscita[] = {"", "INSERIMENTO Nuova Estrazione", "MODIFICA Vecchia Estrazione",
+                                                 "Inserimento INTRAMEZZO Estrazione", "ELIMINA Vecchia Estrazione"};
+    if (riuscita) {
+        m_stato.Archivio_Modificato = true;
+        ++m_stato.Contatori_Modifiche[std::size_t(indice)];
+        prompt::informa(this, QString::fromLatin1(titoliRiuscita[indice]),
+                        m_modo == Modo::Elimina ? QStringLiteral("ELIMINAZIONE effettuata con successo!")
+                                                : QStringLiteral("Registrazione effettuata con successo!"));
+    } else {
+        prompt::informa(this,
+                        m_modo == Modo::Nuova ? QStringLiteral("Inserimento NUOVA ESTRAZIONE")
+                                              : QStringLiteral("Modifica VECCHIA ESTRAZIONE"),
+                        m_modo == Modo::Elimina
+                            ? QStringLiteral("ATTENZIONE: impossibile ELIMINARE l' estrazione inserita, problemi di File!")
+                            : FALLITA_REGISTRAZIONE,
+                        prompt::Tipo::Avviso);
+    }
+    if (riuscita && m_modo == Modo::Nuova) {
+        if (const auto avviso = maintenance::Controllo_Backup_Messaggio(m_stato))
+            prompt::informa(this, QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO"), q(*avviso));
+        leggiAvvisoBackup();
+    }
+    Dati_Iniziali_Aggiornamento();
+    return riuscita;
+}
+
+void frmAggiornamento::cmdStampaEstrazione_Click() {
+    if (!prompt::chiedi(this, titoloProgramma(), QStringLiteral("Stampare i dati dell' estrazione attualmente mostrati?")))
+        return;
+    Stampa stampa;
+    if (stampa.Imposta_Stampante(this, 1)) {
+        const auto righe = maintenance::righeStampaEstrazione(campi(), m_stato.Nome_Ruota, s(lblNumeroEstrazione->text()));
+        for (std::size_t i = 0; i < righe.size(); ++i) stampa.riga(QString::fromStdString(righe[i]), i == 1);
+        stampa.fine();
+    }
+    fmeStampa->hide();
+}
+
+void frmAggiornamento::copiaEstrazione() {
+    Memoria_Estrazione = maintenance::copiaEstrazione(campi());
+    m_memoriaPiena = true;
+    cmdTollbar[8]->setEnabled(true);
+}
+
+void frmAggiornamento::incollaEstrazione() {
+    if (!m_memoriaPiena) return;
+    impostaCampi(maintenance::incollaEstrazione(Memoria_Estrazione));
+}
+
+void frmAggiornamento::mostraReport() {
+    const QString testo = q(maintenance::testoReport(m_stato.Contatori_Modifiche)).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    prompt::informa(this, QStringLiteral("REPORT MODIFICA ESTRAZIONI."), testo.trimmed());
+}
+
+void frmAggiornamento::leggiAvvisoBackup() {
+    const auto avviso = maintenance::Leggi_Backup_Messaggio(m_stato);
+    const QSignalBlocker bloccoCasella(chkAvvisoBackup);
+    const QSignalBlocker bloccoSoglia(txtSogliaBackup);
+    chkAvvisoBackup->setChecked(avviso.Avviso_Backup_Attivo != 0);
+    txtSogliaBackup->setValue(avviso.Soglia_Avviso_Backup);
+    lblEstrazioniDopoBackup->setText(QStringLiteral("Estrazioni dall' ultimo backup: %1").arg(avviso.Estrazioni_Dopo_Backup));
+}
+
+void frmAggiornamento::cmdBackup_Click() {
+    const std::time_t adesso = std::time(nullptr);
+    std::tm quando{};
+    localtime_r(&adesso, &quando);
+    std::string errore;
+    m_file.Chiudi_File_Archivio();
+    const auto cartella = maintenance::Backup_Archivio(m_stato, quando, errore);
+    m_file.Apri_File_Ruote();
+    m_file.Apri_File_Date();
+    m_file.Apri_File_Concorsi();
+    if (cartella)
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1").arg(QString::fromStdString(cartella->string())));
+    else
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non e' stato modificato.")
+                            .arg(QString::fromStdString(errore)),
+                        prompt::Tipo::Avviso);
+    leggiAvvisoBackup();
+}
+
+} // namespace ui

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "core/FileArchivio.h"
+#include "core/Stato.h"
+#include "maintenance/Consultazione.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QSpinBox;
+class QStackedWidget;
+class QToolButton;
+
+namespace ui {
+
+/**
+ * "Aggiornamento Archivio estrazioni.": browses the archive files draw by draw and changes them —
+ * a new draw at the end, an old draw corrected in place, a draw inserted before another, a draw
+ * deleted. It reads and writes the files directly; the draws in memory are reloaded when the window
+ * closes after a change (the signal archivioCambiato). It also copies the archive to a dated backup
+ * folder, reminds the user of backups, prints the shown draw and reports the changes of this run.
+ */
+class frmAggiornamento : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAggiornamento(core::Stato& stato, QWidget* genitore = nullptr);
+
+    enum class Modo { Sfoglia, Nuova, Vecchia, Intramezzo, Elimina };
+
+    /** Browse mode: reopens the files, sets up the scroll bar and shows the last draw. */
+    void Dati_Iniziali_Aggiornamento();
+    /** Enters new-draw mode (option, toolbar 0, menu). */
+    void entraNuovaEstrazione();
+    /** Enters modify-old, insert-in-between or delete mode. */
+    void entraModo(Modo modo);
+    /** Runs the operation of the selected mode after the checks of the typed draw. */
+    void cmd_Registra_Estrazione_Click();
+    /** Copies the shown draw into Memoria_Estrazione and enables the paste button. */
+    void copiaEstrazione();
+    /** Puts the copied draw back into the fields. */
+    void incollaEstrazione();
+    /** Prints the shown draw after asking. */
+    void cmdStampaEstrazione_Click();
+    /** Copies the twelve files into a dated folder beside RUOTE. */
+    void cmdBackup_Click();
+
+    bool Modalita_Inserimento = false;
+    bool Archivio_Toccato = false;
+
+signals:
+    /** The window closed after an operation passed its checks: the draws in memory must be reloaded. */
+    void archivioCambiato();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+    void done(int risultato) override;
+
+private:
+    void costruisci();
+    QWidget* costruisciEstrazione();
+    QWidget* costruisciPannelli();
+    void Sfoglia_Estrazioni_Aggiornamento();
+    void mostraEstrazione(int v);
+    void Modifica_Archivio();
+    void Cancella_Estrazioni();
+    void impostaCampi(const maintenance::CampiEstrazione& campi);
+    maintenance::CampiEstrazione campi() const;
+    void ricolora(QLineEdit* casella);
+    void tastoData(QLineEdit* casella, int tasto, const QString& testo);
+    void cmd_Nulle_Click(int w);
+    void sfogliaDaMenu();
+    void mostraReport();
+    void limiteRaggiunto();
+    bool esegui(const std::string& data, const std::string& concorso, int n);
+    void leggiAvvisoBackup();
+
+    core::Stato& m_stato;
+    core::FileArchivio m_file;
+    Modo m_modo = Modo::Sfoglia;
+    std::array<int, 51> Estratti_Da_Registrare{};
+    std::array<int, 56> Memoria_Estrazione{};
+    bool m_memoriaPiena = false;
+
+    QLineEdit* txt_Giorno = nullptr;
+    QLineEdit* txt_Mese = nullptr;
+    QLineEdit* txt_Anno_Data = nullptr;
+    QLineEdit* txt_Concorso = nullptr;
+    QLabel* lbl_Anno_Concorso = nullptr;
+    QLabel* lblConcorso = nullptr;
+    QLabel* lblUltimoConcorso = nullptr;
+    QLabel* lblNumeroEstrazione = nullptr;
+    std::array<QLineEdit*, 51> txtEstratto{};
+    std::array<QPushButton*, 11> cmd_Nulle{};
+    QScrollBar* vscEstrazioni = nullptr;
+    QGroupBox* fmeEstrazioneCompleta = nullptr;
+    QStackedWidget* m_pila = nullptr;
+    QGroupBox* fmeRegistrazione = nullptr;
+    QGroupBox* Frame6 = nullptr;
+    std::array<QLabel*, 7> lb_Info{};
+    QRadioButton* optNuovaEstrazione = nullptr;
+    QRadioButton* optModificaVecchiaEstrazione = nullptr;
+    QRadioButton* optIntramezzo = nullptr;
+    QRadioButton* optElimina = nullptr;
+    QPushButton* cmd_Registra_Estrazione = nullptr;
+    QPushButton* cmdDati = nullptr;
+    QPushButton* cmdDatiNuova = nullptr;
+    QProgressBar* prgAggiornamento = nullptr;
+    QGroupBox* fmeStampa = nullptr;
+    QCheckBox* chkStampaEstrazioneMostrata = nullptr;
+    QCheckBox* chkAvvisoBackup = nullptr;
+    QSpinBox* txtSogliaBackup = nullptr;
+    QLabel* lblEstrazioniDopoBackup = nullptr;
+    std::array<QToolButton*, 11> cmdTollbar{};
+};
+
+} // namespace ui

@@ -1,0 +1,308 @@
+// The maintenance window: typing a draw and its checks, the four operations with their questions and
+// messages, copy and paste, the report, the backup command and reminder, the print of the shown draw,
+// and the reload of the archive when the window closes after a change.
+#include "ArchivioDiProva.h"
+#include "FinestraModale.h"
+#include "ScriptPrompt.h"
+#include "core/Impostazioni.h"
+#include "ui/LeggiEstrazioni.h"
+#include "ui/Principio.h"
+#include "ui/maintenance/FrmAggiornamento.h"
+#include "ui/selection/FrmPeriodo.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using prova::ScriptPrompt;
+using Modo = ui::frmAggiornamento::Modo;
+
+namespace {
+
+template <class T> T* figlio(QObject& genitore, const QString& nome) {
+    auto* trovato = genitore.findChild<T*>(nome);
+    if (!trovato) qFatal("oggetto %s non trovato", qPrintable(nome));
+    return trovato;
+}
+
+QLineEdit* casella(QObject& f, const char* nome) { return figlio<QLineEdit>(f, QString::fromLatin1(nome)); }
+QLineEdit* estratto(QObject& f, int k) { return figlio<QLineEdit>(f, QStringLiteral("txtEstratto_%1").arg(k)); }
+QString testo(QObject& f, const char* nome) { return figlio<QLabel>(f, QString::fromLatin1(nome))->text(); }
+
+/** Three draws: 2002 contests 1-2, 2003 contest 1. */
+struct Archivio {
+    Archivio() {
+        cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2),
+                                 prova::estrazione(4, 1, 2003, 1, 3, {4})});
+        stato.Max_Concorsi_Anno = 156;
+    }
+    long long estrazioni() const { return static_cast<long long>(cartella.leggiFile("RUOTE/BARI").size()) / 5; }
+    prova::CartellaDiProva cartella;
+    core::Stato stato = cartella.stato();
+};
+
+/** Fills the date, the contest and the fifty numbers as a user types them. */
+void scriviEstrazione(ui::frmAggiornamento& f, const QString& giorno, const QString& concorso, int primo = 1) {
+    QTest::keyClicks(casella(f, "txt_Giorno"), giorno);
+    QTest::keyClicks(casella(f, "txt_Mese"), QStringLiteral("12"));
+    QTest::keyClicks(casella(f, "txt_Anno_Data"), QStringLiteral("2026"));
+    QTest::keyClicks(casella(f, "txt_Concorso"), concorso);
+    for (int k = 1; k <= 50; ++k) estratto(f, k)->setText(QString::number((primo + k) % 90 + 1));
+}
+
+/** Saves a picture of the window in the folder named by QUINTARO_SCATTI, for a person to look at. */
+void scatto(QWidget& finestra, const QString& nome) {
+    const QString cartella = qEnvironmentVariable("QUINTARO_SCATTI");
+    if (cartella.isEmpty()) return;
+    finestra.show();
+    QCoreApplication::processEvents();
+    finestra.grab().save(cartella + QLatin1Char('/') + nome + QStringLiteral(".png"));
+}
+
+} // namespace
+
+class TestFrmAggiornamento : public QObject {
+    Q_OBJECT
+private slots:
+    void aperturaInSfoglia() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        QCOMPARE(figlio<QGroupBox>(f, "fmeEstrazioneCompleta")->title(), QStringLiteral("SFOGLIA ESTRAZIONI"));
+        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("3"));
+        QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral(" 4"));
+        QCOMPARE(estratto(f, 16)->text(), QStringLiteral("0")); // GENOVA null on the last draw
+        QCOMPARE(testo(f, "lb_Info_1"), QStringLiteral("estr. 1 -   1/2002"));
+        QCOMPARE(testo(f, "lb_Info_3"), QStringLiteral("estr. 3 -   1/2003"));
+        QVERIFY(!figlio<QPushButton>(f, "cmd_Nulle_1")->isEnabled());
+        // Keys in browse mode change nothing.
+        QTest::keyClicks(estratto(f, 1), QStringLiteral("9"));
+        QTest::keyClicks(casella(f, "txt_Giorno"), QStringLiteral("1"));
+        QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral(" 4"));
+        figlio<QScrollBar>(f, "vscEstrazioni")->setValue(1);
+        QCOMPARE(casella(f, "txt_Anno_Data")->text(), QStringLiteral("2002"));
+        QCOMPARE(testo(f, "lb_Info_6"), QStringLiteral(" 5/ 6/2002"));
+        scatto(f, QStringLiteral("aggiornamento-sfoglia"));
+    }
+
+    void tastiera_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("atteso");
+        QTest::addRow("zero-iniziale") << "txt_Giorno" << "0" << "";
+        QTest::addRow("giorno-oltre-31") << "txt_Giorno" << "35" << "3";
+        QTest::addRow("lettere-ignorate") << "txt_Mese" << "a1b" << "1";
+        QTest::addRow("anno-fino-a-2500") << "txt_Anno_Data" << "25001" << "2500";
+        QTest::addRow("concorso-oltre-il-massimo") << "txt_Concorso" << "157" << "15";
+    }
+    void tastiera() {
+        QFETCH(QString, nome);
+        QFETCH(QString, tasti);
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.entraNuovaEstrazione();
+        QTest::keyClicks(casella(f, qPrintable(nome)), tasti);
+        QTEST(casella(f, qPrintable(nome))->text(), "atteso");
+        if (nome == QStringLiteral("txt_Anno_Data")) QCOMPARE(testo(f, "lbl_Anno_Concorso"), QStringLiteral("2500"));
+    }
+
+    void controlliDellaRegistrazione_data() {
+        QTest::addColumn<QString>("giorno");
+        QTest::addColumn<QString>("concorso");
+        QTest::addColumn<QString>("estratto7");
+        QTest::addColumn<QString>("messaggio");
+        const QString prefisso = QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
+        QTest::addRow("data-mancante") << "" << "5" << "7" << prefisso + "DATA.";
+        QTest::addRow("concorso-mancante") << "3" << "" << "7" << prefisso + "CONCORSO.";
+        QTest::addRow("numero-91") << "3" << "5" << "91" << prefisso + "degli ESTRATTI.";
+        QTest::addRow("casella-vuota") << "3" << "5" << "" << prefisso + "degli ESTRATTI.";
+    }
+    void controlliDellaRegistrazione() {
+        QFETCH(QString, giorno);
+        QFETCH(QString, concorso);
+        QFETCH(QString, estratto7);
+        Archivio a;
+        const std::string prima = a.cartella.leggiFile("RUOTE/DATA");
+        ui::frmAggiornamento f(a.stato);
+        f.entraNuovaEstrazione();
+        scriviEstrazione(f, giorno, concorso);
+        estratto(f, 7)->setText(estratto7);
+        ScriptPrompt script({true});
+        f.cmd_Registra_Estrazione_Click();
+        QCOMPARE(script.titoli(), QStringList{QStringLiteral("ERRORE INSERIMENTO DATI")});
+        QTEST(script.testi().value(0), "messaggio");
+        QVERIFY(!f.Archivio_Toccato);
+        QVERIFY(f.Modalita_Inserimento);
+        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA"), prima);
+    }
+
+    void nuovaEstrazioneConCopiaEIncolla() {
+        Archivio a;
+        core::Scrivi_Impostazione(a.stato, 50, "1");
+        core::Scrivi_Impostazione(a.stato, 51, "1");
+        ui::frmAggiornamento f(a.stato);
+        QSignalSpy cambiato(&f, &ui::frmAggiornamento::archivioCambiato);
+        figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
+        f.copiaEstrazione();
+        figlio<QToolButton>(f, "cmdTollbar_0")->click();
+        QCOMPARE(figlio<QGroupBox>(f, "fmeEstrazioneCompleta")->title(), QStringLiteral(" Inserimento NUOVA ESTRAZIONE"));
+        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("4"));
+        QVERIFY(casella(f, "txt_Giorno")->text().isEmpty());
+        f.incollaEstrazione();
+        QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral("8"));
+        QCOMPARE(estratto(f, 1)->text(), QString::fromStdString(std::to_string(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0])));
+        figlio<QPushButton>(f, "cmd_Nulle_10")->click();
+        scatto(f, QStringLiteral("aggiornamento-nuova"));
+        QCOMPARE(estratto(f, 50)->text(), QStringLiteral("0"));
+
+        ScriptPrompt script({true, true});
+        f.cmd_Registra_Estrazione_Click();
+        QCOMPARE(script.titoli(), (QStringList{QStringLiteral("INSERIMENTO Nuova Estrazione"),
+                                               QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO")}));
+        QCOMPARE(a.estrazioni(), 4);
+        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA").substr(30), std::string(" 8/ 6/2002"));
+        QCOMPARE(a.cartella.leggiFile("RUOTE/VENEZIA").substr(15), std::string(5, char(140)));
+        // Back in browse mode on the new last draw.
+        QVERIFY(!f.Modalita_Inserimento);
+        QCOMPARE(testo(f, "lb_Info_3"), QStringLiteral("estr. 4 -   2/2002"));
+        QCOMPARE(a.stato.Contatori_Modifiche[1], 1);
+        QVERIFY(a.stato.Archivio_Modificato);
+        f.show();
+        f.close();
+        QCOMPARE(cambiato.count(), 1);
+    }
+
+    void inserimentoEdEliminazioneConConferma_data() {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<bool>("risposta");
+        QTest::addColumn<QString>("domanda");
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<long long>("estrazioni");
+        const QString inserire = QStringLiteral(
+            "ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno dell' archivio estrazioni.n° estrazione = 2, CONTINUARE?");
+        const QString eliminare = QStringLiteral(
+            "ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio estrazioni.n° estrazione = 2, CONTINUARE?");
+        QTest::addRow("inserisci") << int(Modo::Intramezzo) << true << inserire << "Inserimento INTRAMEZZO Estrazione" << 4LL;
+        QTest::addRow("inserisci-no") << int(Modo::Intramezzo) << false << inserire << "" << 3LL;
+        QTest::addRow("elimina") << int(Modo::Elimina) << true << eliminare << "ELIMINA Vecchia Estrazione" << 2LL;
+    }
+    void inserimentoEdEliminazioneConConferma() {
+        QFETCH(int, modo);
+        QFETCH(bool, risposta);
+        QFETCH(QString, titolo);
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
+        f.entraModo(Modo(modo));
+        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("2"));
+        if (Modo(modo) == Modo::Elimina) {
+            QCOMPARE(figlio<QPushButton>(f, "cmd_Registra_Estrazione")->text(), QStringLiteral("ELIMINA Estrazione"));
+            casella(f, "txt_Giorno")->clear(); // an empty date does not stop a deletion
+        }
+        ScriptPrompt script({risposta, true});
+        f.cmd_Registra_Estrazione_Click();
+        QCOMPARE(script.titoli().value(0), QStringLiteral(" CONFERMA OPERAZIONE"));
+        QTEST(script.testi().value(0), "domanda");
+        QCOMPARE(script.titoli().value(1), titolo);
+        QTEST(a.estrazioni(), "estrazioni");
+        QCOMPARE(f.Modalita_Inserimento, !risposta);
+        QVERIFY(f.Archivio_Toccato);
+        QCOMPARE(a.stato.Contatori_Modifiche[std::size_t(modo == int(Modo::Elimina) ? 4 : 3)], risposta ? 1 : 0);
+    }
+
+    void unErroreDeiFileNonSiContaComeRiuscito() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.entraModo(Modo::Vecchia);
+        // CONCORSO turned into a folder: the files cannot be written.
+        std::filesystem::remove(a.cartella.ruote() / "CONCORSO");
+        std::filesystem::create_directory(a.cartella.ruote() / "CONCORSO");
+        const std::string bari = a.cartella.leggiFile("RUOTE/BARI");
+        ScriptPrompt script({true, true});
+        f.cmd_Registra_Estrazione_Click();
+        QCOMPARE(script.titoli().value(0), QStringLiteral("Modifica VECCHIA ESTRAZIONE"));
+        QCOMPARE(script.testi().value(0),
+                 QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!"));
+        QCOMPARE(a.stato.Contatori_Modifiche[2], 0);
+        QVERIFY(!a.stato.Archivio_Modificato);
+        QCOMPARE(a.cartella.leggiFile("RUOTE/BARI"), bari);
+    }
+
+    void reportEBackup() {
+        Archivio a;
+        a.stato.Contatori_Modifiche = {0, 2, 0, 1, 0};
+        core::Scrivi_Impostazione(a.stato, 53, "9");
+        ui::frmAggiornamento f(a.stato);
+        ScriptPrompt script({true, true});
+        figlio<QToolButton>(f, "cmdTollbar_5")->click();
+        QCOMPARE(script.titoli().value(0), QStringLiteral("REPORT MODIFICA ESTRAZIONI."));
+        QCOMPARE(script.testi().value(0),
+                 QStringLiteral("Nuove estrazioni Aggiunte = 2\nVecchie estrazioni Modificate = 0\n"
+                                "Estrazioni inserite all' interno all' archivio = 1\nEstrazioni Eliminate = 0"));
+        figlio<QPushButton>(f, "cmdBackup")->click();
+        QVERIFY(script.testi().value(1).startsWith(QStringLiteral("Backup dell' archivio eseguito")));
+        QCOMPARE(core::Leggi_Numero_Impostazione(a.stato, 53), 0);
+        QCOMPARE(testo(f, "lblEstrazioniDopoBackup"), QStringLiteral("Estrazioni dall' ultimo backup: 0"));
+    }
+
+    void stampaDellEstrazioneMostrata() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext non disponibile");
+        Archivio a;
+        QTemporaryDir uscita;
+        const QString pdf = uscita.filePath(QStringLiteral("estrazione.pdf"));
+        const auto precedente = ui::prompt::installaGestoreStampante([&](QPrinter& stampante) {
+            stampante.setOutputFormat(QPrinter::PdfFormat);
+            stampante.setOutputFileName(pdf);
+            return true;
+        });
+        ui::frmAggiornamento f(a.stato);
+        figlio<QScrollBar>(f, "vscEstrazioni")->setValue(1);
+        ScriptPrompt script({true});
+        figlio<QPushButton>(f, "cmdStampaEstrazione")->click();
+        ui::prompt::installaGestoreStampante(precedente);
+        QCOMPARE(script.testi(), QStringList{QStringLiteral("Stampare i dati dell' estrazione attualmente mostrati?")});
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished());
+        QStringList righe = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'));
+        for (QString& riga : righe) riga = riga.simplified();
+        QVERIFY2(righe.value(0).startsWith(QStringLiteral("Quintaro 0 , oggi: ")),
+                 qPrintable(righe.value(0)));
+        const auto bari = prova::estrazione(5, 6, 2002, 1, 1).ruote[0];
+        QString rigaBari = QStringLiteral("BARI");
+        for (int n : bari) rigaBari += QLatin1Char(' ') + QString::number(n);
+        QVERIFY2(righe.contains(rigaBari), qPrintable(righe.join(QLatin1Char('|'))));
+        QVERIFY(righe.contains(QStringLiteral("STAMPA DEI DATI MOSTRATI (aggiornamento estrazioni).")));
+        QVERIFY(righe.contains(QStringLiteral("n° Concorso: 1/2002")));
+        QVERIFY(righe.contains(QStringLiteral("Data: 5/ 6/2002")));
+    }
+
+    void laChiusuraDopoUnaModificaRicaricaLArchivio() {
+        Archivio a;
+        ui::PRINCIPIO principale(a.stato);
+        a.stato.Periodo_Da_Applicare = false;
+        ScriptPrompt script({true, true, true, true, true});
+        prova::QuandoModale<ui::frmAggiornamento> modifica([](ui::frmAggiornamento* f) {
+            f->entraModo(Modo::Elimina);
+            f->cmd_Registra_Estrazione_Click();
+            f->close();
+        });
+        prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
+        prova::QuandoModale<ui::frmPeriodo> periodo([](ui::frmPeriodo* f) { f->close(); });
+        principale.mostraAggiornamento();
+        QCOMPARE(a.stato.Estrazioni_Caricate, 2);
+        QVERIFY(principale.finestraPeriodo());
+        QVERIFY(!a.stato.Periodo_Da_Applicare);
+    }
+};
+
+QTEST_MAIN(TestFrmAggiornamento)
+#include "TestFrmAggiornamento.moc"
