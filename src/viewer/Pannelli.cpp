@@ -8,11 +8,14 @@ namespace viewer {
 
 namespace {
 
-bool caricata(const core::Stato& stato, int d) { return d >= 1 && d <= stato.Estrazioni_Caricate; }
+bool caricata(const core::Stato& stato, int d) {
+    return d >= 1 && d <= stato.Estrazioni_Caricate;
+}
 
 /** A text of the in-memory archive, or empty when the table has no such element. */
 std::string testoDi(const std::vector<std::string>& tabella, int d) {
-    return d >= 0 && static_cast<std::size_t>(d) < tabella.size() ? tabella[static_cast<std::size_t>(d)] : std::string();
+    return d >= 0 && static_cast<std::size_t>(d) < tabella.size() ? tabella[static_cast<std::size_t>(d)]
+                                                                  : std::string();
 }
 
 } // namespace

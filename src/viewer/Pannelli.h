@@ -21,11 +21,11 @@ using NumeriPannello = std::array<std::array<int, core::NUMERI_PER_RUOTA + 1>, c
 
 /** What one panel shows: the numbers of draw `estrazione` and its three texts. */
 struct Pannello {
-    int estrazione = 0;         ///< loaded draw index shown (may lie past the last loaded draw)
+    int estrazione = 0; ///< loaded draw index shown (may lie past the last loaded draw)
     NumeriPannello Numeri_Pannello{};
-    std::string data;           ///< date record as loaded (10 characters); empty past the last loaded draw
-    std::string concorso;       ///< contest record as loaded (8 characters); empty past the last loaded draw
-    std::string indice;         ///< the draw index in decimal; empty past the last loaded draw
+    std::string data;     ///< date record as loaded (10 characters); empty past the last loaded draw
+    std::string concorso; ///< contest record as loaded (8 characters); empty past the last loaded draw
+    std::string indice;   ///< the draw index in decimal; empty past the last loaded draw
 };
 
 /**
@@ -49,10 +49,10 @@ std::array<Pannello, NUMERO_PANNELLI> pannelli(const core::Stato& stato, int pos
 
 /** Range and starting values of the three scroll bars of the viewer. */
 struct Navigazione {
-    int minimo = 1;        ///< first position of the navigation bar
-    int massimo = 1;       ///< last position: Estrazioni_Caricate (1 when nothing is loaded)
-    int valore = 1;        ///< starting position: the last loaded draw
-    int limiteSalti = 1;   ///< the step bars run 1..limiteSalti
+    int minimo = 1;      ///< first position of the navigation bar
+    int massimo = 1;     ///< last position: Estrazioni_Caricate (1 when nothing is loaded)
+    int valore = 1;      ///< starting position: the last loaded draw
+    int limiteSalti = 1; ///< the step bars run 1..limiteSalti
     int saltoCorto = SALTO_CORTO_INIZIALE;
     int saltoLungo = SALTO_LUNGO_INIZIALE;
 };
@@ -67,7 +67,8 @@ Navigazione navigazioneIniziale(const core::Stato& stato);
 /** True when the archive in memory was reloaded or changed since the viewer last read it. */
 bool archivioVariato(const core::Stato& stato);
 
-/** Clears both change flags (Estrazioni_Predefinite_Variate, Archivio_Modificato) once the viewer has reloaded. */
+/** Clears both change flags (Estrazioni_Predefinite_Variate, Archivio_Modificato) once the viewer has
+ * reloaded. */
 void segnaArchivioLetto(core::Stato& stato);
 
 } // namespace viewer

@@ -32,7 +32,8 @@ QTableWidget* griglia(QWidget* genitore, const QString& nome, int righe, int col
 }
 
 /** The cell's item, created empty and with the given alignment when the grid has none there yet. */
-QTableWidgetItem* cella(QTableWidget* griglia, int riga, int colonna, Qt::Alignment allineamento = Qt::AlignCenter) {
+QTableWidgetItem* cella(QTableWidget* griglia, int riga, int colonna,
+                        Qt::Alignment allineamento = Qt::AlignCenter) {
     QTableWidgetItem* elemento = griglia->item(riga, colonna);
     if (!elemento) {
         elemento = new QTableWidgetItem;
@@ -44,9 +45,11 @@ QTableWidgetItem* cella(QTableWidget* griglia, int riga, int colonna, Qt::Alignm
 
 /** Every column `larghezza` pixels wide and the grid exactly as large as its cells. */
 void dimensiona(QTableWidget* griglia, int larghezza) {
-    for (int c = 0; c < griglia->columnCount(); ++c) griglia->setColumnWidth(c, larghezza);
+    for (int c = 0; c < griglia->columnCount(); ++c)
+        griglia->setColumnWidth(c, larghezza);
     griglia->setFixedSize(larghezza * griglia->columnCount() + 2 * griglia->frameWidth(),
-                          griglia->verticalHeader()->defaultSectionSize() * griglia->rowCount() + 2 * griglia->frameWidth());
+                          griglia->verticalHeader()->defaultSectionSize() * griglia->rowCount() +
+                              2 * griglia->frameWidth());
 }
 
 /**
@@ -60,7 +63,8 @@ template <class Azione> void impostaBarra(QScrollBar* barra, int valore, Azione 
         barra->setValue(valore);
 }
 
-QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo, const QString& suggerimento = {}) {
+QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
+                      const QString& suggerimento = {}) {
     auto* tasto = new QPushButton(testo, genitore);
     tasto->setObjectName(QString::fromLatin1(nome));
     tasto->setToolTip(suggerimento);
@@ -93,7 +97,8 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     for (int g = 1; g <= viewer::NUMERO_PANNELLI; ++g) {
         const auto i = static_cast<std::size_t>(g);
         mfgSpecifici[i] = griglia(fmePannelli, QStringLiteral("mfgSpecifici_%1").arg(g), RIGHE_SPECIFICI, 1);
-        mfgVisiona[i] = griglia(fmePannelli, QStringLiteral("mfgVisiona_%1").arg(g), core::NUMERO_RUOTE, core::NUMERI_PER_RUOTA);
+        mfgVisiona[i] = griglia(fmePannelli, QStringLiteral("mfgVisiona_%1").arg(g), core::NUMERO_RUOTE,
+                                core::NUMERI_PER_RUOTA);
         pannelli->addWidget(mfgSpecifici[i], 0, g);
         pannelli->addWidget(mfgVisiona[i], 1, g);
     }
@@ -107,11 +112,13 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     const QFontMetrics metrica(mfgVisiona[1]->font());
     const QFontMetrics metricaGrassetto(grassetto);
     m_larghezzaNumero = std::max(metrica.horizontalAdvance(QStringLiteral("90")) + 14, 30);
-    m_larghezzaNumero = std::max(m_larghezzaNumero, (metrica.horizontalAdvance(QStringLiteral("00/00/0000")) + 16 + 4) / 5);
+    m_larghezzaNumero =
+        std::max(m_larghezzaNumero, (metrica.horizontalAdvance(QStringLiteral("00/00/0000")) + 16 + 4) / 5);
     m_larghezzaSpecifici = m_larghezzaNumero * core::NUMERI_PER_RUOTA;
     int larghezzaDidascalie = 0;
     for (const char* testo : {"ESTRAZIONE", "CONCORSO", "VENEZIA ", "CAGLIARI "})
-        larghezzaDidascalie = std::max(larghezzaDidascalie, metricaGrassetto.horizontalAdvance(QString::fromLatin1(testo)) + 12);
+        larghezzaDidascalie = std::max(larghezzaDidascalie,
+                                       metricaGrassetto.horizontalAdvance(QString::fromLatin1(testo)) + 12);
     dimensiona(mfgGrigliaDati, larghezzaDidascalie);
     dimensiona(mfgGrigliaRuote, larghezzaDidascalie);
 
@@ -120,10 +127,13 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     fmeNavigazione->setObjectName(QStringLiteral("fmeNavigazione"));
     auto* navigazione = new QGridLayout(fmeNavigazione);
     navigazione->addWidget(new QLabel(QStringLiteral("Selezione:"), fmeNavigazione), 0, 0, 1, 4);
-    cmdInizio = pulsante(fmeNavigazione, "cmdInizio", QStringLiteral("|◄"), QStringLiteral("Prima estrazione caricata"));
+    cmdInizio = pulsante(fmeNavigazione, "cmdInizio", QStringLiteral("|◄"),
+                         QStringLiteral("Prima estrazione caricata"));
     hscEstrazioni = barraOrizzontale(fmeNavigazione, "hscEstrazioni");
-    cmdine = pulsante(fmeNavigazione, "cmdine", QStringLiteral("►|"), QStringLiteral("Ultima estrazione caricata"));
-    for (QPushButton* tasto : {cmdInizio, cmdine}) tasto->setMaximumWidth(40);
+    cmdine = pulsante(fmeNavigazione, "cmdine", QStringLiteral("►|"),
+                      QStringLiteral("Ultima estrazione caricata"));
+    for (QPushButton* tasto : {cmdInizio, cmdine})
+        tasto->setMaximumWidth(40);
     auto* rigaEstrazioni = new QHBoxLayout;
     rigaEstrazioni->addWidget(cmdInizio);
     rigaEstrazioni->addWidget(hscEstrazioni, 1);
@@ -135,7 +145,8 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     lblSmall = etichettaValore(fmeNavigazione, "lblSmall", 40);
     hscLarge = barraOrizzontale(fmeNavigazione, "hscLarge");
     lblLarge = etichettaValore(fmeNavigazione, "lblLarge", 40);
-    for (QLabel* etichetta : {lblSmall, lblLarge}) etichetta->setAlignment(Qt::AlignCenter);
+    for (QLabel* etichetta : {lblSmall, lblLarge})
+        etichetta->setAlignment(Qt::AlignCenter);
     navigazione->addWidget(hscSmall, 3, 0);
     navigazione->addWidget(lblSmall, 3, 1);
     navigazione->addWidget(hscLarge, 3, 2);
@@ -147,7 +158,8 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     auto* rigaPulsanti = new QHBoxLayout;
     optTipoArchivio = new QRadioButton(QStringLiteral("Tutte le estrazioni Caricate"), this);
     optTipoArchivio->setObjectName(QStringLiteral("optTipoArchivio_1"));
-    auto* cmdHelp = pulsante(this, "cmdHelp", QStringLiteral("Guida"), QStringLiteral("La guida non è ancora disponibile in questa versione."));
+    auto* cmdHelp = pulsante(this, "cmdHelp", QStringLiteral("Guida"),
+                             QStringLiteral("La guida non è ancora disponibile in questa versione."));
     cmdHelp->setEnabled(false);
     auto* cmdChiudi = pulsante(this, "cmdChiudi", QStringLiteral("Chiudi"));
     rigaPulsanti->addWidget(optTipoArchivio);
@@ -195,13 +207,17 @@ void frmVisionaDieciRuote::impostaPuntatore() {
 void frmVisionaDieciRuote::Reset_Griglia(int g) {
     QTableWidget* specifici = mfgSpecifici[static_cast<std::size_t>(g)];
     QTableWidget* numeri = mfgVisiona[static_cast<std::size_t>(g)];
-    for (QTableWidget* griglia : {specifici, numeri}) griglia->setUpdatesEnabled(false);
+    for (QTableWidget* griglia : {specifici, numeri})
+        griglia->setUpdatesEnabled(false);
     dimensiona(specifici, m_larghezzaSpecifici);
     dimensiona(numeri, m_larghezzaNumero);
-    for (int r = 0; r < RIGHE_SPECIFICI; ++r) cella(specifici, r, 0)->setText(QString());
+    for (int r = 0; r < RIGHE_SPECIFICI; ++r)
+        cella(specifici, r, 0)->setText(QString());
     for (int r = 0; r < core::NUMERO_RUOTE; ++r)
-        for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c) cella(numeri, r, c)->setText(QString());
-    for (QTableWidget* griglia : {specifici, numeri}) griglia->setUpdatesEnabled(true);
+        for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c)
+            cella(numeri, r, c)->setText(QString());
+    for (QTableWidget* griglia : {specifici, numeri})
+        griglia->setUpdatesEnabled(true);
 }
 
 void frmVisionaDieciRuote::Reset_Griglie() {
@@ -209,7 +225,8 @@ void frmVisionaDieciRuote::Reset_Griglie() {
     grassetto.setBold(true);
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
         QTableWidgetItem* nome = cella(mfgGrigliaRuote, w - 1, 0, Qt::AlignLeft | Qt::AlignVCenter);
-        nome->setText(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(w)]) + QLatin1Char(' '));
+        nome->setText(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(w)]) +
+                      QLatin1Char(' '));
         nome->setFont(grassetto);
     }
     for (int r = 0; r < RIGHE_SPECIFICI; ++r) {
@@ -217,7 +234,8 @@ void frmVisionaDieciRuote::Reset_Griglie() {
         didascalia->setText(QString::fromLatin1(DIDASCALIE_DATI[r]));
         didascalia->setFont(grassetto);
     }
-    for (int g = 1; g <= viewer::NUMERO_PANNELLI; ++g) Reset_Griglia(g);
+    for (int g = 1; g <= viewer::NUMERO_PANNELLI; ++g)
+        Reset_Griglia(g);
 }
 
 void frmVisionaDieciRuote::Scrivi_Date_mfgSpecifici(int g, const viewer::Pannello& pannello) {
@@ -250,8 +268,10 @@ void frmVisionaDieciRuote::hscEstrazioni_Change() {
         numeri->setUpdatesEnabled(false);
         for (int r = 0; r < core::NUMERO_RUOTE; ++r)
             for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c)
-                cella(numeri, r, c)->setText(QString::fromStdString(viewer::testoCella(
-                    pannello.Numeri_Pannello[static_cast<std::size_t>(r + 1)][static_cast<std::size_t>(c + 1)])));
+                cella(numeri, r, c)
+                    ->setText(QString::fromStdString(
+                        viewer::testoCella(pannello.Numeri_Pannello[static_cast<std::size_t>(r + 1)]
+                                                                   [static_cast<std::size_t>(c + 1)])));
         numeri->setUpdatesEnabled(true);
         Scrivi_Date_mfgSpecifici(g, pannello);
     }
@@ -271,9 +291,10 @@ void frmVisionaDieciRuote::Form_Activate() {
     if (m_inAttivazione || !viewer::archivioVariato(m_stato)) return;
     // The notice is modal: the activation it causes when it closes must not show it again.
     m_inAttivazione = true;
-    prompt::informa(this, titoloProgramma(),
-                    QStringLiteral("ATTENZIONE: Sono state effettuate alcune variazioni sull' Archivio, ora verranno "
-                                   "aggiornati i dati visualizzati!"));
+    prompt::informa(
+        this, titoloProgramma(),
+        QStringLiteral("ATTENZIONE: Sono state effettuate alcune variazioni sull' Archivio, ora verranno "
+                       "aggiornati i dati visualizzati!"));
     Form_Load();
     m_inAttivazione = false;
 }
