@@ -82,4 +82,17 @@ QIcon iconaGuida() {
     });
 }
 
+QCursor puntatoreGriglie() {
+    QPixmap immagine(32, 32);
+    immagine.fill(Qt::transparent);
+    QPainter p(&immagine);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x55, 0x33, 0x11), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(17, 17), QPointF(27, 27));
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(QColor(0xff, 0xff, 0xe0, 0xb0));
+    p.drawEllipse(QPointF(11, 11), 8, 8);
+    return QCursor(immagine, 11, 11);
+}
+
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QIcon>
 
 namespace ui {
@@ -9,5 +10,8 @@ QIcon iconaAggiornamento();
 QIcon iconaRuote();
 QIcon iconaPeriodo();
 QIcon iconaGuida();
+
+/** The custom pointer of the number grids (a magnifying lens, hot spot at its centre). */
+QCursor puntatoreGriglie();
 
 } // namespace ui

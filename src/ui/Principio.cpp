@@ -11,6 +11,7 @@
 #include "selection/FrmRuote.h"
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
+#include "viewer/FrmVisionaDieciRuote.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -41,7 +42,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     connect(mnuImpostazionModificaPeriodo, &QAction::triggered, this, &PRINCIPIO::mostraPeriodo);
 
     QMenu* mnuRicerche = menu("mnuRicerche", QStringLiteral("Ricerche"));
-    voce(mnuRicerche, "mnuRicercheSfoglia", QStringLiteral("Sfoglia Archivio"))->setEnabled(false);
+    connect(voce(mnuRicerche, "mnuRicercheSfoglia", QStringLiteral("Sfoglia Archivio")), &QAction::triggered, this,
+            &PRINCIPIO::mostraSfogliaArchivio);
     separatore(mnuRicerche, "mnuRicercheSeparatore4");
     connect(voce(mnuRicerche, "mnuFREQ_RIT_90_NUMERI", QStringLiteral("Frequenze e Ritardi 90 NUMERI")), &QAction::triggered,
             this, &PRINCIPIO::mostraRicercaNumeri);
@@ -100,6 +102,7 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
 PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaNumeri;
     delete m_ricercaAmbi;
+    delete m_sfoglia;
     delete m_attesa;
 }
 
@@ -163,6 +166,13 @@ void PRINCIPIO::mostraRicercaAmbi() {
     m_ricercaAmbi->show();
     m_ricercaAmbi->raise();
     m_ricercaAmbi->activateWindow();
+}
+
+void PRINCIPIO::mostraSfogliaArchivio() {
+    if (!m_sfoglia) m_sfoglia = new frmVisionaDieciRuote(m_stato, this);
+    m_sfoglia->show();
+    m_sfoglia->raise();
+    m_sfoglia->activateWindow();
 }
 
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
@@ -249,6 +259,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         m_attesa->close();
         if (m_ricercaNumeri) m_ricercaNumeri->close();
         if (m_ricercaAmbi) m_ricercaAmbi->close();
+        if (m_sfoglia) m_sfoglia->close();
         emit programmaTerminato();
     } else {
         evento->ignore();

@@ -17,6 +17,7 @@ class frmAttesa;
 class frmFREQRITAMBO;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
+class frmVisionaDieciRuote;
 
 /**
  * The main window: a narrow strip with the menu bar and an optional toolbar from which every other
@@ -45,6 +46,8 @@ public:
     void mostraAggiornamento();
     /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due again. */
     void archivioCambiato();
+    /** Shows the ten-wheel viewer, opening it when it is not open. */
+    void mostraSfogliaArchivio();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */
@@ -80,6 +83,7 @@ private:
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
     bool m_terminato = false;
+    QPointer<frmVisionaDieciRuote> m_sfoglia;
 };
 
 } // namespace ui
