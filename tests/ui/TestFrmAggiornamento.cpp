@@ -10,6 +10,7 @@
 #include "ui/maintenance/FrmAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -269,6 +270,8 @@ private slots:
         figlio<QPushButton>(f, "cmdStampaEstrazione")->click();
         ui::prompt::installaGestoreStampante(precedente);
         QCOMPARE(script.testi(), QStringList{QStringLiteral("Stampare i dati dell' estrazione attualmente mostrati?")});
+        if (qEnvironmentVariableIsSet("QUINTARO_SCATTI"))
+            QFile::copy(pdf, qEnvironmentVariable("QUINTARO_SCATTI") + QStringLiteral("/estrazione.pdf"));
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished());
