@@ -1,6 +1,7 @@
 #include "Prompt.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -24,6 +25,12 @@ bool mostraDavvero(QWidget* genitore, const Richiesta& richiesta) {
         box.setDefaultButton(QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+    }
+    // A box is at least as wide as its caption, so that the window frame never shortens it.
+    if (auto* griglia = qobject_cast<QGridLayout*>(box.layout())) {
+        const int larghezza = box.fontMetrics().horizontalAdvance(richiesta.titolo) + 140;
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), griglia->rowCount(), 0, 1,
+                         griglia->columnCount());
     }
     return box.exec() != QMessageBox::No;
 }

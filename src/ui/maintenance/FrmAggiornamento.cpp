@@ -215,11 +215,11 @@ QWidget* frmAggiornamento::costruisciEstrazione() {
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
         auto* nome = new QLabel(QStringLiteral(" ") + q(m_stato.Nome_Ruota[std::size_t(w)]), fmeEstrazioneCompleta);
         nome->setObjectName(QStringLiteral("LBLnomeRuota_%1").arg(w));
-        nome->setMinimumWidth(90);
+        nome->setMinimumWidth(80);
         griglia->addWidget(nome, w + 1, 0);
         for (int i = 1; i <= 5; ++i) {
             const int k = 5 * w - 5 + i;
-            QLineEdit* c = casella(fmeEstrazioneCompleta, QStringLiteral("txtEstratto_%1").arg(k), 38);
+            QLineEdit* c = casella(fmeEstrazioneCompleta, QStringLiteral("txtEstratto_%1").arg(k), 34);
             c->setMaxLength(2);
             c->installEventFilter(this);
             txtEstratto[std::size_t(k)] = c;
@@ -260,8 +260,9 @@ QWidget* frmAggiornamento::costruisciPannelli() {
         info->addWidget(new QLabel(QString::fromUtf8(didascalie[i]), Frame6), i, 0);
         lb_Info[std::size_t(i)] = new QLabel(Frame6);
         lb_Info[std::size_t(i)]->setObjectName(QStringLiteral("lb_Info_%1").arg(i));
-        lb_Info[std::size_t(i)]->setMinimumWidth(120);
         lb_Info[std::size_t(i)]->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        lb_Info[std::size_t(i)]->setMinimumWidth(
+            lb_Info[std::size_t(i)]->fontMetrics().horizontalAdvance(QStringLiteral("estr. 32000 - 999/2500 ")));
         info->addWidget(lb_Info[std::size_t(i)], i, 1);
     }
     cmdDatiNuova = new QPushButton(QStringLiteral("Modifica Nuova"), Frame6);
