@@ -27,10 +27,10 @@ std::string testoCombinazioni(std::int64_t combinazioni) {
 }
 
 BarraPuntata barraPuntata(int moneta, int k) {
-    static constexpr std::array<BarraPuntata, 6> euro{{{1, 20000, 50}, {1, 20000, 50}, {5, 20000, 50}, {5, 5000, 50},
-                                                       {1, 5000, 30}, {1, 5000, 20}}};
-    static constexpr std::array<BarraPuntata, 6> lire{{{20, 5000, 100}, {20, 5000, 100}, {20, 5000, 100},
-                                                       {10, 5000, 100}, {10, 5000, 60}, {1, 5000, 40}}};
+    static constexpr std::array<BarraPuntata, 6> euro{
+        {{1, 20000, 50}, {1, 20000, 50}, {5, 20000, 50}, {5, 5000, 50}, {1, 5000, 30}, {1, 5000, 20}}};
+    static constexpr std::array<BarraPuntata, 6> lire{
+        {{20, 5000, 100}, {20, 5000, 100}, {20, 5000, 100}, {10, 5000, 100}, {10, 5000, 60}, {1, 5000, 40}}};
     const auto indice = static_cast<std::size_t>(k >= ESTRATTO && k <= CINQUINA ? k : ESTRATTO);
     return moneta == LIRE ? lire[indice] : euro[indice];
 }
@@ -39,11 +39,14 @@ double puntataDaBarra(int moneta, int valore) {
     return moneta == LIRE ? static_cast<double>(valore) * 10 : static_cast<double>(valore) / 100;
 }
 
-std::string testoPuntata(int moneta, double puntata) { return formatta(puntata, moneta == LIRE ? "#,###" : "#.###"); }
+std::string testoPuntata(int moneta, double puntata) {
+    return formatta(puntata, moneta == LIRE ? "#,###" : "#.###");
+}
 
 double Costo_Bolletta(const Giocata& giocata) {
     double costo = 0;
-    for (int k = ESTRATTO; k <= CINQUINA; ++k) costo += giocata.Puntata[static_cast<std::size_t>(k)];
+    for (int k = ESTRATTO; k <= CINQUINA; ++k)
+        costo += giocata.Puntata[static_cast<std::size_t>(k)];
     return costo;
 }
 

@@ -49,9 +49,9 @@ std::string testoPuntata(int moneta, double puntata);
 
 /** A ticket as the calculator describes it. */
 struct Giocata {
-    int Numeri_Per_Bolletta = 1; ///< numbers on the ticket, n
-    int Numeri_Indovinati = 1;   ///< numbers that come out, g
-    int Ruote_Giocate = 1;       ///< wheels played, R
+    int Numeri_Per_Bolletta = 1;     ///< numbers on the ticket, n
+    int Numeri_Indovinati = 1;       ///< numbers that come out, g
+    int Ruote_Giocate = 1;           ///< wheels played, R
     std::array<double, 6> Puntata{}; ///< stake of sorte 1..5 in the currency of stakes; 0 when not played
 };
 

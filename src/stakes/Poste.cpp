@@ -51,13 +51,18 @@ bool Leggi_Pagamenti_Poste(core::Stato& stato) {
 }
 
 bool Registra_Pagamenti(const core::Stato& stato) {
-    bool scritti = core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO, std::to_string(arrotonda(stato.Quota_Estratto * 10)));
+    // Stops at the first field that cannot be written, so that one failure does not leave a table
+    // of old and new values mixed any further.
+    if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO,
+                                   std::to_string(arrotonda(stato.Quota_Estratto * 10))))
+        return false;
     for (int k = AMBO; k <= CINQUINA; ++k)
-        scritti &= core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO + k - 1,
-                                             std::to_string(stato.Quote_Premi[static_cast<std::size_t>(k)]));
-    scritti &= core::Scrivi_Impostazione(stato, CAMPO_TRATTENUTA, std::to_string(arrotonda(stato.Percentuale_Trattenuta * 10)));
-    scritti &= core::Scrivi_Impostazione(stato, CAMPO_MONETA, std::to_string(stato.Moneta_Utilizzata));
-    return scritti;
+        if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO + k - 1,
+                                       std::to_string(stato.Quote_Premi[static_cast<std::size_t>(k)])))
+            return false;
+    return core::Scrivi_Impostazione(stato, CAMPO_TRATTENUTA,
+                                     std::to_string(arrotonda(stato.Percentuale_Trattenuta * 10))) &&
+           core::Scrivi_Impostazione(stato, CAMPO_MONETA, std::to_string(stato.Moneta_Utilizzata));
 }
 
 double quotaSorte(const core::Stato& stato, int k) {
@@ -75,9 +80,12 @@ TestiMonetaTrattenuta Scrivi_Moneta_Trattenuta(const core::Stato& stato) {
 }
 
 std::array<int, NUMERO_BARRE_POSTE> barreDaPagamenti(const core::Stato& stato) {
-    const std::array<double, NUMERO_BARRE_POSTE> valori{
-        stato.Percentuale_Trattenuta * 10, stato.Quota_Estratto * 10, static_cast<double>(stato.Quote_Premi[2]),
-        static_cast<double>(stato.Quote_Premi[3]), stato.Quote_Premi[4] / 10.0, stato.Quote_Premi[5] / 100.0};
+    const std::array<double, NUMERO_BARRE_POSTE> valori{stato.Percentuale_Trattenuta * 10,
+                                                        stato.Quota_Estratto * 10,
+                                                        static_cast<double>(stato.Quote_Premi[2]),
+                                                        static_cast<double>(stato.Quote_Premi[3]),
+                                                        stato.Quote_Premi[4] / 10.0,
+                                                        stato.Quote_Premi[5] / 100.0};
     std::array<int, NUMERO_BARRE_POSTE> barre{};
     for (std::size_t i = 0; i < barre.size(); ++i)
         barre[i] = std::clamp(arrotonda(valori[i]), BARRE_POSTE[i].minimo, BARRE_POSTE[i].massimo);
@@ -95,11 +103,16 @@ void applicaBarre(core::Stato& stato, const std::array<int, NUMERO_BARRE_POSTE>&
 
 std::string testoBarraPosta(int barra, int valore) {
     switch (barra) {
-    case 0: return formatta(valore / 10.0, "#.###") + "%";
-    case 1: return formatta(valore / 10.0, "#.###");
-    case 4: return formatta(valore * 10.0, "#,###");
-    case 5: return formatta(valore * 100.0, "#,###");
-    default: return formatta(valore, "#,###");
+    case 0:
+        return formatta(valore / 10.0, "#.###") + "%";
+    case 1:
+        return formatta(valore / 10.0, "#.###");
+    case 4:
+        return formatta(valore * 10.0, "#,###");
+    case 5:
+        return formatta(valore * 100.0, "#,###");
+    default:
+        return formatta(valore, "#,###");
     }
 }
 

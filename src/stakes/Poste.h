@@ -37,7 +37,8 @@ bool Leggi_Pagamenti_Poste(core::Stato& stato);
 
 /**
  * Writes the payout table of the state to fields 64..70 (the two tenths-scaled values rounded to the
- * nearest integer). Returns false when a field could not be written.
+ * nearest integer), in that order. Returns false at the first field that could not be written,
+ * writing no further field.
  */
 bool Registra_Pagamenti(const core::Stato& stato);
 
@@ -61,8 +62,12 @@ inline constexpr int NUMERO_BARRE_POSTE = 6;
 struct BarraPosta {
     int minimo, massimo, passoPagina;
 };
-inline constexpr std::array<BarraPosta, NUMERO_BARRE_POSTE> BARRE_POSTE{
-    {{1, 300, 10}, {50, 200, 2}, {100, 500, 50}, {1000, 10000, 100}, {1000, 20000, 1000}, {5000, 30000, 1000}}};
+inline constexpr std::array<BarraPosta, NUMERO_BARRE_POSTE> BARRE_POSTE{{{1, 300, 10},
+                                                                         {50, 200, 2},
+                                                                         {100, 500, 50},
+                                                                         {1000, 10000, 100},
+                                                                         {1000, 20000, 1000},
+                                                                         {5000, 30000, 1000}}};
 /** The positions "Default" gives the six bars. */
 inline constexpr std::array<int, NUMERO_BARRE_POSTE> BARRE_DEFAULT{30, 113, 250, 4250, 8000, 10000};
 
