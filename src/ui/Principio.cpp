@@ -7,6 +7,7 @@
 #include "core/Impostazioni.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
+#include "stakes/FrmPosteCombinazioni.h"
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 
@@ -46,7 +47,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &PRINCIPIO::mostraRicercaAmbi);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
-    voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni"))->setEnabled(false);
+    connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")), &QAction::triggered, this,
+            &PRINCIPIO::mostraPosteCombinazioni);
     separatore(mnuOPZIONI, "mnuSepaOpzioni");
     mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
     mnuOpzioniToolbar->setCheckable(true);
@@ -162,6 +164,17 @@ void PRINCIPIO::mostraRicercaAmbi() {
     m_ricercaAmbi->activateWindow();
 }
 
+void PRINCIPIO::mostraPosteCombinazioni() {
+    // Each opening reads the stored payouts again and starts the calculator afresh.
+    if (!m_poste) {
+        m_poste = new frmPosteCombinazioni(m_stato, this);
+        m_poste->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_poste->show();
+    m_poste->raise();
+    m_poste->activateWindow();
+}
+
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
 
 frmPeriodo* PRINCIPIO::finestraPeriodo() const { return m_periodo; }
@@ -225,6 +238,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         m_attesa->close();
         if (m_ricercaNumeri) m_ricercaNumeri->close();
         if (m_ricercaAmbi) m_ricercaAmbi->close();
+        if (m_poste) m_poste->close();
         emit programmaTerminato();
     } else {
         evento->ignore();

@@ -17,6 +17,7 @@ class frmAttesa;
 class frmFREQRITAMBO;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
+class frmPosteCombinazioni;
 
 /**
  * The main window: a narrow strip with the menu bar and an optional toolbar from which every other
@@ -41,6 +42,8 @@ public:
     void mostraRicercaNumeri();
     /** Shows the pair-search window, opening it when it is not open. */
     void mostraRicercaAmbi();
+    /** Shows the stakes window, opening it afresh when it is not open. */
+    void mostraPosteCombinazioni();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */
@@ -75,6 +78,7 @@ private:
     QPointer<frmPeriodo> m_periodo;
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
+    QPointer<frmPosteCombinazioni> m_poste;
 };
 
 } // namespace ui
