@@ -5,6 +5,7 @@
 #include "core/Caricamento.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Aggiornamento.h"
+#include "stakes/Poste.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -338,6 +339,9 @@ bool Carica_Archivio(core::Stato& stato, QWidget* genitore) {
     finestra.exec();
     if (!finestra.caricato()) return false;
     core::Inizializza_Dati_Archivio(stato);
+    if (!stakes::Leggi_Pagamenti_Poste(stato))
+        prompt::informa(genitore, titoloProgramma(), QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
+                                          static_cast<qsizetype>(stakes::MESSAGGIO_POSTE_DEFAULT.size())));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "maintenance/FrmAggiornamento.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
+#include "stakes/FrmPosteCombinazioni.h"
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "viewer/FrmVisionaDieciRuote.h"
@@ -51,7 +52,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &PRINCIPIO::mostraRicercaAmbi);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
-    voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni"))->setEnabled(false);
+    connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")), &QAction::triggered, this,
+            &PRINCIPIO::mostraPosteCombinazioni);
     separatore(mnuOPZIONI, "mnuSepaOpzioni");
     mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
     mnuOpzioniToolbar->setCheckable(true);
@@ -175,6 +177,17 @@ void PRINCIPIO::mostraSfogliaArchivio() {
     m_sfoglia->activateWindow();
 }
 
+void PRINCIPIO::mostraPosteCombinazioni() {
+    // Each opening reads the stored payouts again and starts the calculator afresh.
+    if (!m_poste) {
+        m_poste = new frmPosteCombinazioni(m_stato, this);
+        m_poste->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_poste->show();
+    m_poste->raise();
+    m_poste->activateWindow();
+}
+
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
 
 void PRINCIPIO::mostraAggiornamento() {
@@ -260,6 +273,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaNumeri) m_ricercaNumeri->close();
         if (m_ricercaAmbi) m_ricercaAmbi->close();
         if (m_sfoglia) m_sfoglia->close();
+        if (m_poste) m_poste->close();
         emit programmaTerminato();
     } else {
         evento->ignore();

@@ -18,6 +18,7 @@ class frmFREQRITAMBO;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
+class frmPosteCombinazioni;
 
 /**
  * The main window: a narrow strip with the menu bar and an optional toolbar from which every other
@@ -48,6 +49,8 @@ public:
     void archivioCambiato();
     /** Shows the ten-wheel viewer, opening it when it is not open. */
     void mostraSfogliaArchivio();
+    /** Shows the stakes window, opening it afresh when it is not open. */
+    void mostraPosteCombinazioni();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */
@@ -84,6 +87,7 @@ private:
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
+    QPointer<frmPosteCombinazioni> m_poste;
 };
 
 } // namespace ui

@@ -1,0 +1,126 @@
+#include "Poste.h"
+
+#include "Combinazioni.h"
+#include "Formato.h"
+#include "core/Impostazioni.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace stakes {
+
+namespace {
+
+int arrotonda(double valore) {
+    // Clamp first: a stored value may exceed what the conversion can hold.
+    return static_cast<int>(std::lround(std::clamp(valore, -2.0e9, 2.0e9)));
+}
+
+} // namespace
+
+void Pagamenti_Default(core::Stato& stato) {
+    stato.Quota_Estratto = 11.3;
+    stato.Quote_Premi = {0, 0, 250, 4250, 80000, 1000000};
+    stato.Percentuale_Trattenuta = 3.0;
+    stato.Moneta_Utilizzata = EURO;
+}
+
+bool Leggi_Pagamenti_Poste(core::Stato& stato) {
+    const auto leggi = [&](int campo) { return core::Leggi_Numero_Impostazione(stato, campo); };
+    const bool letti = [&] {
+        int v = leggi(CAMPO_QUOTA_ESTRATTO);
+        if (v < 1) return false;
+        stato.Quota_Estratto = v / 10.0;
+        for (int k = AMBO; k <= CINQUINA; ++k) {
+            v = leggi(CAMPO_QUOTA_ESTRATTO + k - 1);
+            if (v < 1) return false;
+            stato.Quote_Premi[static_cast<std::size_t>(k)] = v;
+        }
+        v = leggi(CAMPO_TRATTENUTA);
+        if (v < 1) return false;
+        stato.Percentuale_Trattenuta = v / 10.0;
+        v = leggi(CAMPO_MONETA);
+        if (v != EURO && v != LIRE) return false;
+        stato.Moneta_Utilizzata = v;
+        return true;
+    }();
+    if (letti) return true;
+    Pagamenti_Default(stato);
+    Registra_Pagamenti(stato);
+    return false;
+}
+
+bool Registra_Pagamenti(const core::Stato& stato) {
+    // Stops at the first field that cannot be written, so that one failure does not leave a table
+    // of old and new values mixed any further.
+    if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO,
+                                   std::to_string(arrotonda(stato.Quota_Estratto * 10))))
+        return false;
+    for (int k = AMBO; k <= CINQUINA; ++k)
+        if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO + k - 1,
+                                       std::to_string(stato.Quote_Premi[static_cast<std::size_t>(k)])))
+            return false;
+    return core::Scrivi_Impostazione(stato, CAMPO_TRATTENUTA,
+                                     std::to_string(arrotonda(stato.Percentuale_Trattenuta * 10))) &&
+           core::Scrivi_Impostazione(stato, CAMPO_MONETA, std::to_string(stato.Moneta_Utilizzata));
+}
+
+double quotaSorte(const core::Stato& stato, int k) {
+    if (k == ESTRATTO) return stato.Quota_Estratto;
+    if (k >= AMBO && k <= CINQUINA) return stato.Quote_Premi[static_cast<std::size_t>(k)];
+    return 0;
+}
+
+std::string nomeMoneta(const core::Stato& stato) {
+    return stato.Nome_Moneta[stato.Moneta_Utilizzata == LIRE ? 1U : 0U];
+}
+
+TestiMonetaTrattenuta Scrivi_Moneta_Trattenuta(const core::Stato& stato) {
+    return {formatta(stato.Percentuale_Trattenuta, "#.###") + "%", nomeMoneta(stato)};
+}
+
+std::array<int, NUMERO_BARRE_POSTE> barreDaPagamenti(const core::Stato& stato) {
+    const std::array<double, NUMERO_BARRE_POSTE> valori{stato.Percentuale_Trattenuta * 10,
+                                                        stato.Quota_Estratto * 10,
+                                                        static_cast<double>(stato.Quote_Premi[2]),
+                                                        static_cast<double>(stato.Quote_Premi[3]),
+                                                        stato.Quote_Premi[4] / 10.0,
+                                                        stato.Quote_Premi[5] / 100.0};
+    std::array<int, NUMERO_BARRE_POSTE> barre{};
+    for (std::size_t i = 0; i < barre.size(); ++i)
+        barre[i] = std::clamp(arrotonda(valori[i]), BARRE_POSTE[i].minimo, BARRE_POSTE[i].massimo);
+    return barre;
+}
+
+void applicaBarre(core::Stato& stato, const std::array<int, NUMERO_BARRE_POSTE>& barre) {
+    stato.Percentuale_Trattenuta = barre[0] / 10.0;
+    stato.Quota_Estratto = barre[1] / 10.0;
+    stato.Quote_Premi[2] = barre[2];
+    stato.Quote_Premi[3] = barre[3];
+    stato.Quote_Premi[4] = barre[4] * 10;
+    stato.Quote_Premi[5] = barre[5] * 100;
+}
+
+std::string testoBarraPosta(int barra, int valore) {
+    switch (barra) {
+    case 0:
+        return formatta(valore / 10.0, "#.###") + "%";
+    case 1:
+        return formatta(valore / 10.0, "#.###");
+    case 4:
+        return formatta(valore * 10.0, "#,###");
+    case 5:
+        return formatta(valore * 100.0, "#,###");
+    default:
+        return formatta(valore, "#,###");
+    }
+}
+
+std::optional<double> premioPerPosta(const core::Stato& stato, int k, int r, bool conTrattenuta) {
+    const auto combinazioni = Numero_Combinazioni(k, r);
+    if (k < ESTRATTO || k > CINQUINA || combinazioni <= 0) return std::nullopt;
+    const double lordo = quotaSorte(stato, k) / static_cast<double>(combinazioni);
+    return conTrattenuta ? lordo - lordo / 100 * stato.Percentuale_Trattenuta : lordo;
+}
+
+} // namespace stakes
