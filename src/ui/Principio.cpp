@@ -4,7 +4,9 @@
 #include "Icone.h"
 #include "Programma.h"
 #include "Prompt.h"
+#include "LeggiEstrazioni.h"
 #include "core/Impostazioni.h"
+#include "importa/ImportaArchivio.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stats/FrmFreqRitAmbo.h"
@@ -28,6 +30,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     QMenu* mnuArchivioModifica = mnuArchivio->addMenu(QStringLiteral("Modifica"));
     mnuArchivioModifica->menuAction()->setObjectName(QStringLiteral("mnuArchivioModifica"));
     voce(mnuArchivioModifica, "mnuArchivioModificaAggiorna", QStringLiteral("Aggiornamento Estrazioni"))->setEnabled(false);
+    connect(voce(mnuArchivio, "mnuArchivioImporta", QStringLiteral("Importa archivio…")), &QAction::triggered, this,
+            &PRINCIPIO::importaArchivio);
     separatore(mnuArchivio, "mnuArchivioSeparatore3");
     connect(voce(mnuArchivio, "mnuArchivioChiudi", QStringLiteral("CHIUDI")), &QAction::triggered, this, &QWidget::close);
 
@@ -163,6 +167,25 @@ void PRINCIPIO::mostraRicercaAmbi() {
 }
 
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
+
+void PRINCIPIO::archivioCambiato() {
+    if (!Carica_Archivio(m_stato, this)) {
+        // The archive left is empty: the loading window has said so, and the program ends.
+        m_terminato = true;
+        emit programmaTerminato();
+        return;
+    }
+    scartaPeriodo();
+    m_stato.Periodo_Da_Applicare = true;
+    aggiornaInformazioni();
+}
+
+void PRINCIPIO::importaArchivio() {
+    if (!ui::importaArchivio(m_stato, this)) return;
+    m_stato.Archivio_Modificato = true;
+    archivioCambiato();
+    if (m_stato.Periodo_Da_Applicare && !m_terminato) mostraPeriodo();
+}
 
 frmPeriodo* PRINCIPIO::finestraPeriodo() const { return m_periodo; }
 

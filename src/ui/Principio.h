@@ -41,6 +41,10 @@ public:
     void mostraRicercaNumeri();
     /** Shows the pair-search window, opening it when it is not open. */
     void mostraRicercaAmbi();
+    /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due again. */
+    void archivioCambiato();
+    /** "Importa archivio…": imports a draws file into the archive, then reloads it and shows the period window. */
+    void importaArchivio();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */
@@ -75,6 +79,7 @@ private:
     QPointer<frmPeriodo> m_periodo;
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
+    bool m_terminato = false;
 };
 
 } // namespace ui
