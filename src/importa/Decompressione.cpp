@@ -31,10 +31,12 @@ struct Lettore {
 
 /**
  * Inflates `ingresso` (windowBits as zlib takes them) onto the end of `uscita`, up to MASSIMO_TESTO
- * bytes in all. Returns the bytes of `ingresso` consumed by one complete stream, or nothing when the
- * data is damaged, truncated or too long (`errore` then tells why).
+ * bytes in all, straight into the string (`previsti`, the expected size, only spares reallocations).
+ * Returns the bytes of `ingresso` consumed by one complete stream, or nothing when the data is damaged,
+ * truncated or too long (`errore` then tells why).
  */
-std::optional<std::size_t> inflata(std::string_view ingresso, int windowBits, std::string& uscita, std::string& errore) {
+std::optional<std::size_t> inflata(std::string_view ingresso, int windowBits, std::size_t previsti, std::string& uscita,
+                                   std::string& errore) {
     z_stream flusso{};
     if (inflateInit2(&flusso, windowBits) != Z_OK) {
         errore = "impossibile avviare la decompressione";
@@ -43,23 +45,31 @@ std::optional<std::size_t> inflata(std::string_view ingresso, int windowBits, st
     // The input is at most the size of the file, itself limited well below 4 GiB by the caller.
     flusso.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(ingresso.data()));
     flusso.avail_in = static_cast<uInt>(ingresso.size());
+    const std::size_t inizio = uscita.size();
+    // One byte of room past the limit tells a text that is too long from one that just fits.
+    const std::size_t limite = MASSIMO_TESTO - std::min(inizio, MASSIMO_TESTO) + 1;
+    std::size_t prodotti = 0;
+    uscita.resize(inizio + std::min(std::max<std::size_t>(previsti + 1, 1 << 16), limite));
     int esito = Z_OK;
-    char blocco[1 << 16];
     while (esito == Z_OK) {
-        flusso.next_out = reinterpret_cast<Bytef*>(blocco);
-        flusso.avail_out = sizeof blocco;
-        esito = inflate(&flusso, Z_NO_FLUSH);
-        const std::size_t prodotti = sizeof blocco - flusso.avail_out;
-        if (uscita.size() + prodotti > MASSIMO_TESTO) {
-            inflateEnd(&flusso);
-            errore = "il testo decompresso supera i " + std::to_string(MASSIMO_TESTO >> 20) + " MiB";
-            return std::nullopt;
+        if (inizio + prodotti == uscita.size()) {
+            if (uscita.size() - inizio >= limite) break;
+            uscita.resize(inizio + std::min(2 * (uscita.size() - inizio), limite));
         }
-        uscita.append(blocco, prodotti);
+        flusso.next_out = reinterpret_cast<Bytef*>(uscita.data() + inizio + prodotti);
+        flusso.avail_out = static_cast<uInt>(uscita.size() - inizio - prodotti);
+        const uInt spazio = flusso.avail_out;
+        esito = inflate(&flusso, Z_NO_FLUSH);
+        prodotti += spazio - flusso.avail_out;
         if (esito == Z_BUF_ERROR && flusso.avail_in == 0) break; // truncated: no more input to finish the stream
     }
+    uscita.resize(inizio + prodotti);
     const std::size_t consumati = ingresso.size() - flusso.avail_in;
     inflateEnd(&flusso);
+    if (prodotti >= limite) {
+        errore = "il testo decompresso supera i " + std::to_string(MASSIMO_TESTO >> 20) + " MiB";
+        return std::nullopt;
+    }
     if (esito != Z_STREAM_END) {
         errore = esito == Z_BUF_ERROR ? "i dati compressi sono incompleti" : "i dati compressi sono danneggiati";
         return std::nullopt;
@@ -71,8 +81,11 @@ TestoEstratto daGzip(std::string_view byte) {
     TestoEstratto esito;
     esito.formato = Formato::Gzip;
     // A gzip file may hold several members one after the other; their texts follow each other.
+    // The last four bytes give the size of the text (of the last member, modulo 4 GiB): a hint only.
+    const Lettore z{byte};
+    const std::size_t previsti = byte.size() >= 4 ? std::min<std::size_t>(z.u32(byte.size() - 4), 64 * byte.size()) : 0;
     while (!byte.empty()) {
-        const auto consumati = inflata(byte, 16 + MAX_WBITS, esito.testo, esito.errore);
+        const auto consumati = inflata(byte, 16 + MAX_WBITS, previsti, esito.testo, esito.errore);
         if (!consumati) {
             esito.errore = "file gzip non valido: " + esito.errore;
             return esito;
@@ -175,9 +188,8 @@ TestoEstratto daZip(std::string_view byte) {
         if (scelta->compressi != scelta->originali) return errore("le dimensioni di " + scelta->nome + " non concordano");
         esito.testo.assign(compressi);
     } else {
-        esito.testo.reserve(scelta->originali);
         std::string motivo;
-        if (!inflata(compressi, -MAX_WBITS, esito.testo, motivo)) return errore(scelta->nome + ": " + motivo);
+        if (!inflata(compressi, -MAX_WBITS, scelta->originali, esito.testo, motivo)) return errore(scelta->nome + ": " + motivo);
         if (esito.testo.size() != scelta->originali) return errore("le dimensioni di " + scelta->nome + " non concordano");
     }
     const auto crc = crc32(0L, reinterpret_cast<const Bytef*>(esito.testo.data()), static_cast<uInt>(esito.testo.size()));

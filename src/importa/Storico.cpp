@@ -310,7 +310,7 @@ std::string resoconto(const Lettura& lettura) {
         for (int w = 1; w <= 10; ++w) {
             const int n = mancanti[static_cast<std::size_t>(w)];
             if (n == 0) continue;
-            elenco += (elenco.empty() ? "" : ", ") + std::string(nomeRuota(w)) + (fine - i > 1 ? " " + std::to_string(n) : "");
+            elenco += (elenco.empty() ? "" : ", ") + std::string(nomeRuota(w)) + (fine - i > 1 ? std::string(" ").append(std::to_string(n)) : std::string());
         }
         periodi.push_back(fine - i == 1 ? "  il " + tutte[i].data.testo() + ": " + elenco
                                         : "  dal " + tutte[i].data.testo() + " al " + tutte[fine - 1].data.testo() + " (" +
