@@ -82,7 +82,8 @@ EsitoImportazione sostituisci(const core::Stato& stato, const Lettura& lettura, 
     }
     esito.riuscito = true;
     esito.scritte = static_cast<int>(lettura.estrazioni.size());
-    esito.messaggio = "L'archivio è stato sostituito: " + std::to_string(esito.scritte) + " estrazioni, dal " +
+    esito.messaggio = std::string(esito.copia.empty() ? "L'archivio è stato creato: " : "L'archivio è stato sostituito: ") +
+                      std::to_string(esito.scritte) + " estrazioni, dal " +
                       lettura.estrazioni.front().data.testo() + " al " + lettura.estrazioni.back().data.testo() + ".";
     if (!esito.copia.empty()) esito.messaggio += " L'archivio precedente è stato copiato nella cartella " + esito.copia.filename().string() + ".";
     return esito;

@@ -106,6 +106,8 @@ int sceltaDavvero(QWidget* genitore, const Richiesta& richiesta) {
     int scelta = -1;
     for (int i = 0; i < richiesta.pulsanti.size(); ++i) {
         QPushButton* pulsante = pulsanti->addButton(richiesta.pulsanti[i], QDialogButtonBox::ActionRole);
+        // Enter takes the last button, the one that changes nothing ("Annulla", or the only "OK").
+        pulsante->setDefault(i == richiesta.pulsanti.size() - 1);
         QObject::connect(pulsante, &QPushButton::clicked, &box, [&box, &scelta, i] {
             scelta = i;
             box.accept();

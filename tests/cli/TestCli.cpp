@@ -148,7 +148,7 @@ void TestCli::importaEAggiorna() {
     auto esito = esegui({"importa", "--cartella", dir, file});
     QCOMPARE(esito.codice, 0);
     QVERIFY2(esito.uscita.find("Estrazioni: 3, dal 1/3/2001 al 3/3/2001.\n") != std::string::npos, esito.uscita.c_str());
-    QVERIFY(esito.uscita.find("L'archivio è stato sostituito: 3 estrazioni") != std::string::npos);
+    QVERIFY(esito.uscita.find("L'archivio è stato creato: 3 estrazioni") != std::string::npos);
     scrivi(estrazioni);
     esito = esegui({"importa", "--cartella", dir, "--aggiungi", file});
     QCOMPARE(esito.codice, 0);

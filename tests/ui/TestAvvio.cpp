@@ -71,14 +71,14 @@ private slots:
         QTest::addColumn<QString>("ultimo");   // the last message
         const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
         QTest::addRow("importa-un-file") << false << "buono" << QList<bool>{true, true} << QList<int>{0} << 3
-                                         << "L'archivio è stato sostituito: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+                                         << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
         QTest::addRow("importazione-annullata") << false << "buono" << QList<bool>{true, true} << QList<int>{1} << 0 << fine;
         QTest::addRow("file-rifiutato") << false << "rifiutato" << QList<bool>{true, true} << QList<int>{0} << 0 << fine;
         QTest::addRow("no") << false << "" << QList<bool>{false, true} << QList<int>{} << 0 << fine;
         QTest::addRow("ripristina-la-copia") << true << "" << QList<bool>{true, true} << QList<int>{0} << 2
                                              << "L'archivio è stato ripristinato dalla copia RUOTE_backup_20260101_000000.";
         QTest::addRow("copia-ma-importa") << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3
-                                          << "L'archivio è stato sostituito: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+                                          << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
