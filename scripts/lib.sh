@@ -6,12 +6,12 @@ QUINTARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUINTARO_BUILD="$QUINTARO_ROOT/build"
 
 # Debian 12 packages: Qt 6 (Widgets, PrintSupport, Test, Italian translations), the toolchain,
-# a font (without one every glyph is an empty box), a virtual X server, pdftotext for the print tests
-# and Google Benchmark for bench/.
+# a font (without one every glyph is an empty box), a virtual X server, pdftotext for the print tests,
+# Google Benchmark for bench/ and zlib, which inflates the zip and gzip draws files that the import reads.
 QUINTARO_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     cmake ninja-build g++
-    fonts-dejavu-core xvfb xauth poppler-utils libbenchmark-dev
+    fonts-dejavu-core xvfb xauth poppler-utils libbenchmark-dev zlib1g-dev
 )
 
 quintaro_install_packages() {

@@ -3,6 +3,7 @@
 #include "core/Caricamento.h"
 #include "core/FileArchivio.h"
 #include "core/Stato.h"
+#include "importa/Importazione.h"
 #include "maintenance/Aggiornamento.h"
 #include "selection/Periodo.h"
 #include "stats/RicercaAmbi.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <charconv>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -20,8 +22,12 @@ namespace {
 
 const char* const USO =
     "Uso: quintaro-cli numeri|ambi --cartella DIR [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]\n"
+    "     quintaro-cli importa --cartella DIR [--aggiungi] FILE\n"
     "  numeri           frequenze e ritardi dei 90 numeri\n"
     "  ambi             frequenze e ritardi dei 4005 ambi\n"
+    "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo gzip):\n"
+    "                   lo sostituisce, dopo averne fatto una copia, oppure con --aggiungi vi aggiunge solo\n"
+    "                   le estrazioni successive all'ultima\n"
     "  --cartella DIR   cartella del programma, che contiene RUOTE/\n"
     "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE (predefinito)\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
@@ -177,9 +183,61 @@ void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati,
     uscita << testo;
 }
 
+/** The import command: reads and checks FILE, prints the report, then writes the archive. */
+int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    std::filesystem::path cartella, file;
+    bool aggiungi = false;
+    std::string errore;
+    for (std::size_t i = 1; i < argomenti.size() && errore.empty(); ++i) {
+        const std::string& argomento = argomenti[i];
+        if (argomento == "--cartella") {
+            if (i + 1 >= argomenti.size()) errore = "manca il valore di --cartella.";
+            else cartella = argomenti[++i];
+        } else if (argomento == "--aggiungi") {
+            aggiungi = true;
+        } else if (argomento.starts_with("--")) {
+            errore = "opzione sconosciuta per importa: " + argomento + ".";
+        } else if (!file.empty()) {
+            errore = "indicare un solo file da importare.";
+        } else {
+            file = argomento;
+        }
+    }
+    if (errore.empty() && cartella.empty()) errore = "manca --cartella.";
+    if (errore.empty() && file.empty()) errore = "manca il file da importare.";
+    if (!errore.empty()) {
+        errori << "quintaro-cli: " << errore << '\n' << USO;
+        return ESITO_USO;
+    }
+    if (!std::filesystem::is_directory(cartella)) {
+        errori << "quintaro-cli: la cartella " << cartella.string() << " non esiste.\n";
+        return ESITO_ARCHIVIO;
+    }
+    core::Stato stato(cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    const auto lettura = importa::leggiFileStorico(file);
+    uscita << importa::resoconto(lettura);
+    if (!lettura.valida()) {
+        errori << "quintaro-cli: il file " << file.string() << " non può essere importato; l'archivio non è stato modificato.\n";
+        return ESITO_ARCHIVIO;
+    }
+    const std::time_t adesso = std::time(nullptr);
+    std::tm quando{};
+    localtime_r(&adesso, &quando);
+    const auto esito =
+        importa::importaInArchivio(stato, lettura, aggiungi ? importa::Modo::Aggiungi : importa::Modo::Sostituisci, quando);
+    if (!esito.riuscito) {
+        errori << "quintaro-cli: " << esito.messaggio << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    uscita << esito.messaggio << '\n';
+    return uscita ? ESITO_OK : ESITO_ARCHIVIO;
+}
+
 } // namespace
 
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
     Opzioni opzioni;
     std::array<bool, 11> spuntate{};
     std::string errore = leggiOpzioni(argomenti, opzioni);

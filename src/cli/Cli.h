@@ -8,7 +8,7 @@ namespace cli {
 
 /** Exit codes of the command-line companion. */
 inline constexpr int ESITO_OK = 0;
-inline constexpr int ESITO_ARCHIVIO = 1; ///< the archive cannot be read or holds no draw
+inline constexpr int ESITO_ARCHIVIO = 1; ///< the archive cannot be read or holds no draw, or an import was refused
 inline constexpr int ESITO_USO = 2;      ///< bad arguments
 
 /**
@@ -16,6 +16,10 @@ inline constexpr int ESITO_USO = 2;      ///< bad arguments
  * to `uscita` and messages to `errori`. Returns the exit code.
  *
  *   numeri|ambi --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
+ *   importa --cartella DIR [--aggiungi] FILE
+ *
+ * `importa` prints the report of FILE; it returns ESITO_ARCHIVIO when the file is refused or the
+ * archive cannot be written (nothing is then changed).
  */
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori);
 

@@ -4,6 +4,7 @@
 #include "Prompt.h"
 #include "core/Caricamento.h"
 #include "core/Impostazioni.h"
+#include "importa/ImportaArchivio.h"
 #include "maintenance/Aggiornamento.h"
 #include "stakes/Poste.h"
 
@@ -222,16 +223,12 @@ void LeggiEstrazioni::Scrivi_Label() {
 void LeggiEstrazioni::chkUltimaArchivio_Click() {
     const bool spuntata = chkUltimaArchivio->isChecked();
     core::Scrivi_Impostazione(m_stato, 3, spuntata ? "1" : "0");
-    const int E = m_stato.Estrazioni_In_Archivio;
-    if (E == 0) {
-        prompt::chiedi(this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
-                       QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere "
-                                      "le estrazioni, senza di essi sarà impossibile continuare.\n\n"
-                                      "Si desidera effettuare il RIPRISTINO dei Dati?"));
+    if (m_stato.Estrazioni_In_Archivio == 0 && !ripristinoDiEmergenza()) {
         prompt::informa(this, titoloProgramma(), QStringLiteral("PROGRAMMA TERMINATO"));
         m_programmaTerminato = true;
         return;
     }
+    const int E = m_stato.Estrazioni_In_Archivio;
     const int valore = spuntata ? E : m_stato.Ultima_Estrazione_Default;
     hscUltimaDefault->setEnabled(true);
     if (hscUltimaDefault->value() == valore)
@@ -239,6 +236,22 @@ void LeggiEstrazioni::chkUltimaArchivio_Click() {
     else
         hscUltimaDefault->setValue(valore);
     if (spuntata) hscUltimaDefault->setEnabled(false);
+}
+
+bool LeggiEstrazioni::ripristinoDiEmergenza() {
+    const bool ripristino =
+        prompt::chiedi(this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
+                       QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere "
+                                      "le estrazioni, senza di essi sarà impossibile continuare.\n\n"
+                                      "Si desidera effettuare il RIPRISTINO dei Dati?"));
+    if (!ripristino || !ripristinoDati(m_stato, this)) return false;
+    // The restored or imported archive is counted afresh; the opening goes on with it.
+    const int E = m_file.Conta_Estrazioni_Archivio();
+    core::limitaEstrazioniGestibili(m_stato);
+    if (E < 1) return false;
+    hscPrimaDefault->setRange(1, m_stato.Estrazioni_In_Archivio);
+    hscUltimaDefault->setRange(1, m_stato.Estrazioni_In_Archivio);
+    return true;
 }
 
 void LeggiEstrazioni::hscPrimaDefault_Change() {

@@ -18,8 +18,10 @@ namespace ui {
 /**
  * The loading window "LETTURA ESTRAZIONI": counts the draws on disk, lets the user narrow the window
  * of draws to load with two scroll bars, and loads it into memory. It opens with the whole archive
- * chosen and cannot be closed before the load. An empty archive (or a missing RUOTE folder) ends the
- * program during its opening: programmaTerminato() then tells the caller not to show it.
+ * chosen and cannot be closed before the load. An empty archive (or a missing RUOTE folder) leads to
+ * the emergency question: its Yes restores the newest backup or imports a draws file, and the opening
+ * goes on with the new archive; otherwise the program ends during the opening: programmaTerminato()
+ * then tells the caller not to show the window.
  */
 class LeggiEstrazioni : public QDialog {
     Q_OBJECT
@@ -47,6 +49,7 @@ private:
     void Imposta_Scroll_Periodo();
     void Scrivi_Label();
     void chkUltimaArchivio_Click();
+    bool ripristinoDiEmergenza();
     void hscPrimaDefault_Change();
     void hscUltimaDefault_Change();
     void cmdOpzioni_Click();

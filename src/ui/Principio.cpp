@@ -7,6 +7,7 @@
 #include "LeggiEstrazioni.h"
 #include "core/Impostazioni.h"
 #include "maintenance/FrmAggiornamento.h"
+#include "importa/ImportaArchivio.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stakes/FrmPosteCombinazioni.h"
@@ -33,6 +34,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     mnuArchivioModifica->menuAction()->setObjectName(QStringLiteral("mnuArchivioModifica"));
     connect(voce(mnuArchivioModifica, "mnuArchivioModificaAggiorna", QStringLiteral("Aggiornamento Estrazioni")),
             &QAction::triggered, this, &PRINCIPIO::mostraAggiornamento);
+    connect(voce(mnuArchivio, "mnuArchivioImporta", QStringLiteral("Importa archivio…")), &QAction::triggered, this,
+            &PRINCIPIO::importaArchivio);
     separatore(mnuArchivio, "mnuArchivioSeparatore3");
     connect(voce(mnuArchivio, "mnuArchivioChiudi", QStringLiteral("CHIUDI")), &QAction::triggered, this, &QWidget::close);
 
@@ -209,6 +212,13 @@ void PRINCIPIO::archivioCambiato() {
     scartaPeriodo();
     m_stato.Periodo_Da_Applicare = true;
     aggiornaInformazioni();
+}
+
+void PRINCIPIO::importaArchivio() {
+    if (!ui::importaArchivio(m_stato, this)) return;
+    m_stato.Archivio_Modificato = true;
+    archivioCambiato();
+    if (m_stato.Periodo_Da_Applicare && !m_terminato) mostraPeriodo();
 }
 
 frmPeriodo* PRINCIPIO::finestraPeriodo() const { return m_periodo; }

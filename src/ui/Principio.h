@@ -51,6 +51,8 @@ public:
     void mostraSfogliaArchivio();
     /** Shows the stakes window, opening it afresh when it is not open. */
     void mostraPosteCombinazioni();
+    /** "Importa archivio…": imports a draws file into the archive, then reloads it and shows the period window. */
+    void importaArchivio();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */

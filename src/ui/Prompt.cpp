@@ -1,10 +1,19 @@
 #include "Prompt.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ui::prompt {
 
@@ -81,17 +90,78 @@ GestoreFile installaGestoreFile(GestoreFile gestore) {
 }
 
 void informa(QWidget* genitore, const QString& titolo, const QString& testo, Tipo tipo) {
-    mostra(genitore, {titolo, testo, tipo, false});
+    mostra(genitore, {titolo, testo, tipo, false, {}, {}});
 }
 
 bool chiedi(QWidget* genitore, const QString& titolo, const QString& testo) {
-    return mostra(genitore, {titolo, testo, Tipo::Domanda, true});
+    return mostra(genitore, {titolo, testo, Tipo::Domanda, true, {}, {}});
 }
 
 Gestore installaGestore(Gestore gestore) {
     Gestore precedente = std::move(gestoreCorrente());
     gestoreCorrente() = std::move(gestore);
     return precedente;
+}
+
+namespace {
+
+GestoreScelta& gestoreSceltaCorrente() {
+    static GestoreScelta gestore;
+    return gestore;
+}
+
+int sceltaDavvero(QWidget* genitore, const Richiesta& richiesta) {
+    QDialog box(genitore);
+    box.setWindowTitle(richiesta.titolo);
+    auto* colonna = new QVBoxLayout(&box);
+    auto* testo = new QLabel(richiesta.testo, &box);
+    testo->setWordWrap(true);
+    colonna->addWidget(testo);
+    if (!richiesta.dettagli.isEmpty()) {
+        auto* dettagli = new QPlainTextEdit(richiesta.dettagli, &box);
+        dettagli->setReadOnly(true);
+        dettagli->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        // As wide as the longest line, within a small screen; longer lines wrap.
+        int larghezza = 0;
+        for (const QString& riga : richiesta.dettagli.split(QLatin1Char('\n')))
+            larghezza = std::max(larghezza, dettagli->fontMetrics().horizontalAdvance(riga));
+        dettagli->setMinimumSize(std::clamp(larghezza + 40, 480, 720), 300);
+        colonna->addWidget(dettagli, 1);
+    }
+    auto* pulsanti = new QDialogButtonBox(&box);
+    int scelta = -1;
+    for (int i = 0; i < richiesta.pulsanti.size(); ++i) {
+        QPushButton* pulsante = pulsanti->addButton(richiesta.pulsanti[i], QDialogButtonBox::ActionRole);
+        // Enter takes the last button, the one that changes nothing ("Annulla", or the only "OK").
+        pulsante->setDefault(i == richiesta.pulsanti.size() - 1);
+        QObject::connect(pulsante, &QPushButton::clicked, &box, [&box, &scelta, i] {
+            scelta = i;
+            box.accept();
+        });
+    }
+    colonna->addWidget(pulsanti);
+    testo->setMinimumWidth(400);
+    box.exec();
+    return scelta;
+}
+
+} // namespace
+
+int scegli(QWidget* genitore, const QString& titolo, const QString& testo, const QString& dettagli, const QStringList& pulsanti) {
+    Richiesta richiesta{titolo, testo, Tipo::Domanda, false, pulsanti, dettagli};
+    const GestoreScelta& gestore = gestoreSceltaCorrente();
+    return gestore ? gestore(genitore, richiesta) : sceltaDavvero(genitore, richiesta);
+}
+
+GestoreScelta installaGestoreScelta(GestoreScelta gestore) {
+    GestoreScelta precedente = std::move(gestoreSceltaCorrente());
+    gestoreSceltaCorrente() = std::move(gestore);
+    return precedente;
+}
+
+QString scegliFileDaAprire(QWidget* genitore, const QString& titolo, const QString& cartella, const QString& filtro) {
+    if (const GestoreFile& gestore = gestoreFileCorrente()) return gestore(titolo, cartella);
+    return QFileDialog::getOpenFileName(genitore, titolo, cartella, filtro);
 }
 
 } // namespace ui::prompt

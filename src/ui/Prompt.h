@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -23,6 +24,8 @@ struct Richiesta {
     QString testo;
     Tipo tipo = Tipo::Informazione;
     bool siNo = false; ///< Yes and No buttons; otherwise OK alone
+    QStringList pulsanti; ///< scegli(): the buttons, in order
+    QString dettagli;     ///< scegli(): a long text shown in a scrollable box under the question
 };
 
 /** Shows the box; returns true for Yes (and for OK). */
@@ -56,5 +59,22 @@ GestoreStampante installaGestoreStampante(GestoreStampante gestore);
 
 /** Replaces the handler that shows the boxes; returns the previous one. An empty handler restores the real boxes. */
 Gestore installaGestore(Gestore gestore);
+
+/**
+ * A question with several answers: `testo` above, `dettagli` (when not empty) in a scrollable read-only
+ * box below it, then one button per entry of `pulsanti`. Returns the index of the button pressed, or
+ * -1 when the box is closed without one (Esc).
+ */
+int scegli(QWidget* genitore, const QString& titolo, const QString& testo, const QString& dettagli, const QStringList& pulsanti);
+
+/** Answers scegli() in place of the real box (tests); returns the previous handler. An empty handler restores the box. */
+using GestoreScelta = std::function<int(QWidget* genitore, const Richiesta&)>;
+GestoreScelta installaGestoreScelta(GestoreScelta gestore);
+
+/**
+ * Asks for an existing file to read, starting in `cartella`; empty when the user cancels. Tests answer
+ * it with the handler of installaGestoreFile, which receives `cartella` as its second argument.
+ */
+QString scegliFileDaAprire(QWidget* genitore, const QString& titolo, const QString& cartella, const QString& filtro);
 
 } // namespace ui::prompt

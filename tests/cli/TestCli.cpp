@@ -44,6 +44,9 @@ private slots:
     void ambiInOrdineDiEnumerazione();
     void errori_data();
     void errori();
+    void importaEAggiorna();
+    void numeriSulFileUfficiale_data();
+    void numeriSulFileUfficiale();
 };
 
 void TestCli::scriveLeColonneScelteInOrdine() {
@@ -112,6 +115,11 @@ void TestCli::errori_data() {
     QTest::addRow("anno-assente") << QStringList{"numeri", "--cartella", "@", "--anno", "1999", "--cicli", "1"} << 2 << "1999";
     QTest::addRow("troppi-cicli") << QStringList{"numeri", "--cartella", "@", "--anno", "2002", "--cicli", "3"} << 2 << "fra 1 e 2";
     QTest::addRow("cartella-senza-archivio") << QStringList{"numeri", "--cartella", "/nessuna/cartella"} << 1 << "non esiste";
+    QTest::addRow("importa-senza-file") << QStringList{"importa", "--cartella", "@"} << 2 << "manca il file da importare";
+    QTest::addRow("importa-con-ruote") << QStringList{"importa", "--cartella", "@", "--ruote", "BA", "x.txt"} << 2
+                                       << "opzione sconosciuta per importa: --ruote";
+    QTest::addRow("importa-due-file") << QStringList{"importa", "--cartella", "@", "a.txt", "b.txt"} << 2 << "un solo file";
+    QTest::addRow("importa-senza-cartella") << QStringList{"importa", "--cartella", "/nessuna/cartella", "a.txt"} << 1 << "non esiste";
 }
 
 void TestCli::errori() {
@@ -126,6 +134,66 @@ void TestCli::errori() {
     QCOMPARE(esito.codice, codice);
     QVERIFY(esito.uscita.empty());
     QVERIFY2(QString::fromStdString(esito.errori).contains(messaggio), esito.errori.c_str());
+}
+
+void TestCli::importaEAggiorna() {
+    prova::CartellaDiProva cartella;
+    std::filesystem::remove_all(cartella.ruote()); // a new program folder
+    const std::string dir = cartella.percorso().string(), file = dir + "/storico.txt";
+    std::vector<prova::Estrazione> estrazioni;
+    for (int i = 0; i < 5; ++i) estrazioni.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
+    const auto importa = [&](std::string testo, bool aggiungi) {
+        cartella.scriviFile("storico.txt", testo);
+        return aggiungi ? esegui({"importa", "--cartella", dir, "--aggiungi", file}) : esegui({"importa", "--cartella", dir, file});
+    };
+    auto esito = importa(prova::testoStorico({estrazioni.begin(), estrazioni.begin() + 3}), false);
+    QCOMPARE(esito.codice, 0);
+    QVERIFY2(esito.uscita.find("Estrazioni: 3, dal 1/3/2001 al 3/3/2001.\n") != std::string::npos, esito.uscita.c_str());
+    QVERIFY(esito.uscita.find("L'archivio è stato creato: 3 estrazioni") != std::string::npos);
+    esito = importa(prova::testoStorico(estrazioni), true);
+    QCOMPARE(esito.codice, 0);
+    QVERIFY(esito.uscita.find("Sono state aggiunte 2 estrazioni, dal 4/3/2001 al 5/3/2001") != std::string::npos);
+    QCOMPARE(esegui({"numeri", "--cartella", dir, "--dal", "5", "--al", "5"}).codice, 0); // five draws to search
+    const std::string bari = cartella.leggiFile("RUOTE/BARI");
+    esito = importa("2001/03/09\tBA\t1\t2\t3\t4\t5\n2001/03/09\tCA\t1\t2\t3\t4\n", false);
+    QCOMPARE(esito.codice, 1);
+    QVERIFY(esito.uscita.find("Righe rifiutate: 1\n  riga 2: la riga non è nel formato atteso") != std::string::npos);
+    QCOMPARE(cartella.leggiFile("RUOTE/BARI"), bari);
+}
+
+void TestCli::numeriSulFileUfficiale_data() {
+    // Figures about the draws 1939-1999 of the official file quoted in ../shared/data/SOURCE.md.
+    QTest::addColumn<int>("colonna");
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<int>("frequenza");
+    QTest::addColumn<bool>("massima"); // the most frequent number of its column
+    const int righe[][4] = {{0, 81, 1968, 1}, {0, 9, 1727, 0}, {1, 40, 208, 0}, {2, 80, 210, 0}, {3, 27, 212, 1},
+                            {4, 7, 209, 1},   {5, 30, 220, 1}, {6, 63, 214, 1}, {6, 87, 214, 1}, {7, 34, 210, 1},
+                            {8, 90, 225, 1},  {9, 60, 224, 0}, {10, 86, 228, 1}};
+    for (const auto& r : righe) QTest::addRow("colonna-%d-numero-%d", r[0], r[1]) << r[0] << r[1] << r[2] << bool(r[3]);
+}
+
+void TestCli::numeriSulFileUfficiale() {
+    QFETCH(int, colonna);
+    QFETCH(int, numero);
+    QFETCH(int, frequenza);
+    QFETCH(bool, massima);
+    const auto dati = prova::cartellaDatiReali();
+    if (dati.empty()) QSKIP("../shared/data non è presente");
+    static prova::CartellaDiProva cartella;
+    static const auto righe = [&] {
+        esegui({"importa", "--cartella", cartella.percorso().string(), (dati / "lotto_storico_igt_1939-2026.txt.gz").string()});
+        return esegui({"numeri", "--cartella", cartella.percorso().string(), "--anno", "1939", "--cicli", "61"}).righe();
+    }();
+    QCOMPARE(righe.size(), std::size_t(1 + 11 * 90));
+    std::vector<int> frequenze; // of column `colonna`, numbers 1..90
+    for (int n = 1; n <= 90; ++n) {
+        const std::string& riga = righe[std::size_t(colonna * 90 + n)];
+        frequenze.push_back(std::stoi(riga.substr(riga.find(',', riga.find(',') + 1) + 1)));
+    }
+    const int letta = frequenze[std::size_t(numero - 1)];
+    QCOMPARE(letta, frequenza);
+    QCOMPARE(letta == *std::max_element(frequenze.begin(), frequenze.end()), massima);
 }
 
 QTEST_APPLESS_MAIN(TestCli)

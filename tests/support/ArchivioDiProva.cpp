@@ -2,6 +2,7 @@
 
 #include "core/Lotto.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -31,6 +32,21 @@ Estrazione estrazione(int giorno, int mese, int anno, int concorso, int variante
                 (variante * 7 + w * 11 + i * 17) % 90 + 1;
     }
     return e;
+}
+
+std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
+    static const char* const codici[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE"};
+    std::string testo;
+    char riga[64];
+    for (const auto& e : estrazioni)
+        for (std::size_t w = 0; w < 10; ++w) {
+            const auto& n = e.ruote[w];
+            if (n[0] == 0) continue;
+            std::snprintf(riga, sizeof riga, "%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese, e.giorno, codici[w], n[0],
+                          n[1], n[2], n[3], n[4]);
+            testo += riga;
+        }
+    return testo;
 }
 
 CartellaDiProva::CartellaDiProva() { std::filesystem::create_directories(ruote()); }

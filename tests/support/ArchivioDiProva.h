@@ -30,6 +30,12 @@ std::string testoData(int giorno, int mese, int anno);
 std::string testoConcorso(int concorso, int anno);
 
 /**
+ * The draws in the operator's storico layout: one line "YYYY/MM/DD<TAB>code<TAB>five numbers" per
+ * drawn wheel (BA .. VE, Roma as RM), in the order given.
+ */
+std::string testoStorico(const std::vector<Estrazione>& estrazioni);
+
+/**
  * A temporary program folder (deleted at the end of the test) with helpers that write an archive
  * into its RUOTE/ folder and a settings file beside it.
  */

@@ -14,9 +14,21 @@ ScriptPrompt::ScriptPrompt(QList<bool> risposte) : m_risposte(std::move(risposte
         }
         return m_risposte.takeFirst();
     });
+    m_sceltaPrecedente = ui::prompt::installaGestoreScelta([this](QWidget*, const ui::prompt::Richiesta& richiesta) {
+        m_mostrati.append(richiesta);
+        if (m_scelte.isEmpty()) {
+            const QByteArray messaggio = "Scelta non prevista: [" + richiesta.titolo.toUtf8() + "] " + richiesta.testo.toUtf8();
+            QTest::qFail(messaggio.constData(), __FILE__, __LINE__);
+            return -1;
+        }
+        return m_scelte.takeFirst();
+    });
 }
 
-ScriptPrompt::~ScriptPrompt() { ui::prompt::installaGestore(std::move(m_precedente)); }
+ScriptPrompt::~ScriptPrompt() {
+    ui::prompt::installaGestore(std::move(m_precedente));
+    ui::prompt::installaGestoreScelta(std::move(m_sceltaPrecedente));
+}
 
 QStringList ScriptPrompt::testi() const {
     QStringList testi;

@@ -10,7 +10,9 @@ namespace prova {
 /**
  * Answers the program's message boxes from a script while it lives, and records every box shown.
  * Each box takes the next answer (true = Yes/OK, false = No); a box that finds no answer left fails
- * the running test at once and is answered No. The previous handler comes back at the end of scope.
+ * the running test at once and is answered No. The boxes with several buttons (prompt::scegli) take
+ * their answers, the index of a button or -1, from a script of their own given by scelte(). The
+ * previous handlers come back at the end of scope.
  */
 class ScriptPrompt {
 public:
@@ -21,6 +23,8 @@ public:
 
     /** Adds answers at the end of the script. */
     void aggiungi(QList<bool> risposte) { m_risposte += risposte; }
+    /** Adds answers for the boxes with several buttons. */
+    void scelte(QList<int> scelte) { m_scelte += scelte; }
     /** Every box shown so far, in order. */
     const QList<ui::prompt::Richiesta>& mostrati() const { return m_mostrati; }
     /** The texts of the boxes shown so far. */
@@ -28,12 +32,14 @@ public:
     /** The captions of the boxes shown so far. */
     QStringList titoli() const;
     /** Answers not yet used. */
-    int rimaste() const { return static_cast<int>(m_risposte.size()); }
+    int rimaste() const { return static_cast<int>(m_risposte.size() + m_scelte.size()); }
 
 private:
     QList<bool> m_risposte;
+    QList<int> m_scelte;
     QList<ui::prompt::Richiesta> m_mostrati;
     ui::prompt::Gestore m_precedente;
+    ui::prompt::GestoreScelta m_sceltaPrecedente;
 };
 
 } // namespace prova

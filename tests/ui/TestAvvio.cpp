@@ -4,6 +4,7 @@
 #include "FinestraModale.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
+#include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/LogoIniziale.h"
 #include "ui/Principio.h"
@@ -50,12 +51,74 @@ private slots:
         logo.show();
         QSignalSpy terminato(&logo, &ui::LogoIniziale::programmaTerminato);
         prova::ScriptPrompt script(risposte);
+        // Yes to the emergency question opens the file chooser: cancelled here.
+        const auto precedente = ui::prompt::installaGestoreFile([](const QString&, const QString&) { return QString(); });
         if (azione == QStringLiteral("cornice")) logo.close();
         else QTest::mouseClick(logo.findChild<QPushButton*>(azione.section(' ', 0, 0)), Qt::LeftButton);
         QCOMPARE(script.testi(), messaggi);
         if (!risposte.isEmpty()) QVERIFY(script.mostrati().at(0).siNo);
         QCOMPARE(terminato.size(), fine);
         QVERIFY(!logo.finestraPrincipale());
+        ui::prompt::installaGestoreFile(precedente);
+    }
+
+    void ripristinoAlPrimoAvvio_data() {
+        QTest::addColumn<bool>("copia");       // a backup folder of two draws beside RUOTE
+        QTest::addColumn<QString>("file");     // what the chooser gives: a good file, a refused one, or nothing
+        QTest::addColumn<QList<bool>>("risposte");
+        QTest::addColumn<QList<int>>("scelte");
+        QTest::addColumn<int>("estrazioni");   // the draws then loaded; 0 when the program ends
+        QTest::addColumn<QString>("ultimo");   // the last message
+        const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
+        QTest::addRow("importa-un-file") << false << "buono" << QList<bool>{true, true} << QList<int>{0} << 3
+                                         << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+        QTest::addRow("importazione-annullata") << false << "buono" << QList<bool>{true, true} << QList<int>{1} << 0 << fine;
+        QTest::addRow("file-rifiutato") << false << "rifiutato" << QList<bool>{true, true} << QList<int>{0} << 0 << fine;
+        QTest::addRow("no") << false << "" << QList<bool>{false, true} << QList<int>{} << 0 << fine;
+        QTest::addRow("ripristina-la-copia") << true << "" << QList<bool>{true, true} << QList<int>{0} << 2
+                                             << "L'archivio è stato ripristinato dalla copia RUOTE_backup_20260101_000000.";
+        QTest::addRow("copia-ma-importa") << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3
+                                          << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+    }
+    void ripristinoAlPrimoAvvio() {
+        QFETCH(bool, copia);
+        QFETCH(QString, file);
+        QFETCH(QList<bool>, risposte);
+        QFETCH(QList<int>, scelte);
+        QFETCH(int, estrazioni);
+        QFETCH(QString, ultimo);
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        if (copia) {
+            cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
+            std::tm quando{};
+            quando.tm_year = 126;
+            quando.tm_mday = 1;
+            std::string errore;
+            QVERIFY(maintenance::Backup_Archivio(stato, quando, errore));
+            std::filesystem::remove_all(cartella.ruote());
+        }
+        std::vector<prova::Estrazione> tre;
+        for (int i = 0; i < 3; ++i) tre.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
+        cartella.scriviFile("storico.txt", file == QStringLiteral("buono") ? prova::testoStorico(tre) : "2001/03/01\tBA\t1\n");
+        const QString percorso = QString::fromStdString((cartella.percorso() / "storico.txt").string());
+        const auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString&) {
+            return file.isEmpty() ? QString() : percorso;
+        });
+        prova::ScriptPrompt script(risposte);
+        script.scelte(scelte);
+        ui::LeggiEstrazioni finestra(stato);
+        ui::prompt::installaGestoreFile(precedente);
+        QCOMPARE(script.rimaste(), 0);
+        QCOMPARE(script.testi().last(), ultimo);
+        QCOMPARE(finestra.programmaTerminato(), estrazioni == 0);
+        if (file == QStringLiteral("rifiutato"))
+            QVERIFY(script.mostrati().at(1).dettagli.contains(QStringLiteral("riga 1: la riga non è nel formato atteso")));
+        if (estrazioni == 0) return;
+        // The opening went on with the new archive: the whole of it is chosen and loads.
+        QCOMPARE(finestra.findChild<QLabel*>("lblIntervallo2")->text(), QString::number(estrazioni));
+        finestra.cmdSkip_Click();
+        QCOMPARE(stato.Estrazioni_Caricate, estrazioni);
     }
 
     void okCaricaLArchivioEApreLaFinestraPrincipale() {

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace importa {
+
+/** A calendar date. */
+struct Data {
+    int anno = 0, mese = 0, giorno = 0;
+    friend auto operator<=>(const Data&, const Data&) = default;
+    /** True for a real calendar date of the years 1871..2500 (the years the archive accepts). */
+    bool valida() const;
+    /** Days since 1 March of year 0 (only differences between two dates are meaningful). */
+    long giorni() const;
+    /** "7/9/1946", as the reports write a date. */
+    std::string testo() const;
+    /** The 10-byte DATA record, " 7/ 9/1946". */
+    std::string record() const;
+};
+
+/** A draw as the file gives it: the date and the five numbers of each wheel (index 0 = BARI), 0 for a wheel not drawn. */
+struct Estrazione {
+    Data data;
+    std::array<std::array<std::uint8_t, 5>, 10> ruote{};
+    /** True when wheel w (1..10) was drawn. */
+    bool presente(int w) const { return ruote[static_cast<std::size_t>(w - 1)][0] != 0; }
+};
+
+/** A line of the file that cannot be used, with its number (1-based) and the reason in Italian. */
+struct RigaRifiutata {
+    std::size_t riga = 0;
+    std::string motivo;
+};
+
+/** A draw that the file splits over two neighbouring dates, joined under the date of its larger part. */
+struct EstrazioneUnita {
+    Data data;           ///< the date the joined draw keeps
+    Data altraData;      ///< the date of the single wheel
+    int ruota = 0;       ///< that wheel, 1..10
+    int ruoteData = 0;   ///< how many wheels the kept date held
+};
+
+/** At most this many refused lines are kept with their reasons; the others are only counted. */
+inline constexpr std::size_t MASSIMO_RIGHE_ELENCATE = 1000;
+
+/** What reading a draws file found. */
+struct Lettura {
+    std::string errore;                       ///< the file as a whole cannot be used (Italian); empty otherwise
+    std::string formato;                      ///< "testo", "gzip" or "zip (voce storico.txt)"
+    std::size_t righe = 0;                    ///< lines holding something
+    std::size_t righeNazionale = 0;           ///< lines of the Nazionale wheel (RN), checked and left out
+    std::vector<Estrazione> estrazioni;       ///< draws of the accepted lines, in date order, split draws joined
+    std::vector<EstrazioneUnita> unite;       ///< the split draws that were joined, in date order
+    std::vector<RigaRifiutata> rifiutate;     ///< the first MASSIMO_RIGHE_ELENCATE refused lines, in line order
+    std::size_t righeRifiutate = 0;           ///< every refused line
+    std::array<int, 11> nulle{};              ///< draws without wheel w (1..10)
+    /** True when the whole file was understood and holds draws: only then may it be imported. */
+    bool valida() const { return errore.empty() && righeRifiutate == 0 && !estrazioni.empty(); }
+};
+
+/**
+ * Reads and checks a whole draws file, one line per wheel and draw: `YYYY/MM/DD`, the wheel code and
+ * the five numbers in drawing order, separated by tabs (or spaces). Codes BA CA FI GE MI NA PA RM (or RO)
+ * TO VE; RN is checked and left out. A line is refused for a date that is not a calendar date of
+ * 1871..2500, an unknown code, a number outside 1..90, a number repeated on its wheel, a date and wheel
+ * already given, or anything that is not this layout; blank lines, CR line ends and a leading UTF-8 BOM
+ * are accepted. Lines may come in any order. Two neighbouring dates at most three days apart, one with
+ * a single wheel and the other with several, none in common, are one draw split in two: they are
+ * joined under the date of the larger part. `byte` may be gzip, zip or plain text (see estraiTesto).
+ */
+Lettura leggiStorico(std::string_view byte);
+
+/** Reads the file (at most 256 MiB) and checks it with leggiStorico; `errore` tells when it cannot be read. */
+Lettura leggiFileStorico(const std::filesystem::path& percorso);
+
+/** The wheel names, BARI..VENEZIA, of wheel w 1..10. */
+const char* nomeRuota(int w);
+
+/**
+ * The report of a reading, in Italian: lines read, draws and their first and last date, the split
+ * draws joined, the periods with wheels not drawn and the count per wheel, and the refused lines with
+ * their numbers and reasons (the first 50).
+ */
+std::string resoconto(const Lettura& lettura);
+
+} // namespace importa

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/Stato.h"
+
+class QWidget;
+
+namespace ui {
+
+/**
+ * "Importa archivio…": asks for a draws file (storico.txt, storico.zip or a gzip text), reads and
+ * checks it completely, shows its report and asks how to use it: replace the archive (the old one is
+ * first copied to a dated backup folder) or add only the draws after its last one. With
+ * `archivioVuoto` (the first start, when there is no archive) the only choice is the import itself.
+ * Shows how it ended. Returns true when the archive files were written.
+ */
+bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto = false);
+
+/**
+ * The restore that the emergency at start offers: the newest backup folder beside RUOTE when there is
+ * one, or the import of a draws file. Returns true when the archive files were written.
+ */
+bool ripristinoDati(core::Stato& stato, QWidget* genitore);
+
+} // namespace ui
