@@ -19,8 +19,11 @@ namespace ui::prompt {
 
 namespace {
 
+/** A window not shown yet (a window that checks its files while it is built) would put the box in a corner. */
+QWidget* visibile(QWidget* genitore) { return genitore && genitore->isVisible() ? genitore : nullptr; }
+
 bool mostraDavvero(QWidget* genitore, const Richiesta& richiesta) {
-    QMessageBox box(genitore);
+    QMessageBox box(visibile(genitore));
     box.setWindowTitle(richiesta.titolo);
     box.setText(richiesta.testo);
     switch (richiesta.tipo) {
@@ -111,7 +114,7 @@ GestoreScelta& gestoreSceltaCorrente() {
 }
 
 int sceltaDavvero(QWidget* genitore, const Richiesta& richiesta) {
-    QDialog box(genitore);
+    QDialog box(visibile(genitore));
     box.setWindowTitle(richiesta.titolo);
     auto* colonna = new QVBoxLayout(&box);
     auto* testo = new QLabel(richiesta.testo, &box);
