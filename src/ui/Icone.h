@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace ui {
 
@@ -9,5 +10,10 @@ QIcon iconaAggiornamento();
 QIcon iconaRuote();
 QIcon iconaPeriodo();
 QIcon iconaGuida();
+
+/** The program's emblem for the about window: a wheel of ten spokes with a drawn ball, `lato` pixels square. */
+QPixmap immagineEmblema(int lato);
+/** A small bar chart with its axis, the picture of what the program does: counting. */
+QPixmap immagineStatistiche(int larghezza, int altezza);
 
 } // namespace ui
