@@ -2,8 +2,11 @@
 
 #include "Programma.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace ui {
 
@@ -20,6 +23,18 @@ frmAttesa::frmAttesa(QWidget* genitore) : QWidget(genitore, Qt::Dialog | Qt::Cus
     testo->setAlignment(Qt::AlignCenter);
     testo->setMargin(24);
     layout->addWidget(testo);
+}
+
+void frmAttesa::mostra() {
+    show();
+    raise();
+    // A new window reaches the screen only after the system maps it: wait for that, briefly, taking
+    // no input from the user meanwhile.
+    QElapsedTimer attesa;
+    attesa.start();
+    while (windowHandle() && !windowHandle()->isExposed() && attesa.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    repaint();
 }
 
 void frmAttesa::showEvent(QShowEvent* evento) {

@@ -95,4 +95,67 @@ QCursor puntatoreGriglie() {
     return QCursor(immagine, 11, 11);
 }
 
+QPixmap immagineEmblema(int lato) {
+    QPixmap immagine(lato, lato);
+    immagine.fill(Qt::transparent);
+    QPainter p(&immagine);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(lato / 100.0, lato / 100.0);
+    const QPointF centro(50, 50);
+    // The wheel: a blue rim with ten spokes, one per wheel of the draw.
+    QRadialGradient fondo(centro, 46);
+    fondo.setColorAt(0, QColor(0xee, 0xf4, 0xff));
+    fondo.setColorAt(1, QColor(0xb9, 0xcf, 0xf2));
+    p.setPen(QPen(QColor(0x0b, 0x3d, 0x91), 5));
+    p.setBrush(fondo);
+    p.drawEllipse(centro, 44, 44);
+    p.setPen(QPen(QColor(0x0b, 0x3d, 0x91), 2));
+    for (int i = 0; i < 10; ++i) {
+        const double angolo = i * 3.14159265 / 5;
+        p.drawLine(centro, centro + QPointF(42 * std::cos(angolo), 42 * std::sin(angolo)));
+    }
+    // The ball in the middle, with its shine and the letter Q.
+    QRadialGradient palla(QPointF(44, 42), 26);
+    palla.setColorAt(0, QColor(0xff, 0xf3, 0xc4));
+    palla.setColorAt(0.6, QColor(0xf2, 0xb1, 0x1c));
+    palla.setColorAt(1, QColor(0xb8, 0x72, 0x00));
+    p.setPen(QPen(QColor(0x7a, 0x4a, 0x00), 1.5));
+    p.setBrush(palla);
+    p.drawEllipse(centro, 22, 22);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(centro, 13, 13);
+    QFont carattere;
+    carattere.setBold(true);
+    carattere.setPixelSize(18);
+    p.setFont(carattere);
+    p.setPen(QColor(0x0b, 0x3d, 0x91));
+    p.drawText(QRectF(30, 30, 40, 40), Qt::AlignCenter, QStringLiteral("Q"));
+    return immagine;
+}
+
+QPixmap immagineStatistiche(int larghezza, int altezza) {
+    QPixmap immagine(larghezza, altezza);
+    immagine.fill(Qt::transparent);
+    QPainter p(&immagine);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double margine = 4;
+    const double base = altezza - margine;
+    p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.5));
+    p.drawLine(QPointF(margine, margine), QPointF(margine, base));
+    p.drawLine(QPointF(margine, base), QPointF(larghezza - margine, base));
+    // Bars of made-up heights: the picture shows counting, not any result.
+    const double altezze[] = {0.55, 0.8, 0.35, 0.95, 0.6, 0.45, 0.75, 0.3, 0.65, 0.5};
+    const int barre = 10;
+    const double passo = (larghezza - 2 * margine - 4) / barre;
+    for (int i = 0; i < barre; ++i) {
+        const double h = (base - margine - 2) * altezze[i];
+        const QRectF barra(margine + 4 + i * passo, base - h, passo * 0.7, h);
+        p.setPen(Qt::NoPen);
+        p.setBrush(i % 2 == 0 ? QColor(0x1e, 0x5a, 0xc8) : QColor(0x00, 0xa0, 0xa0));
+        p.drawRect(barra);
+    }
+    return immagine;
+}
+
 } // namespace ui

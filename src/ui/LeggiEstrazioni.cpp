@@ -1,5 +1,6 @@
 #include "LeggiEstrazioni.h"
 
+#include "Guida.h"
 #include "Programma.h"
 #include "Prompt.h"
 #include "core/Caricamento.h"
@@ -71,8 +72,6 @@ void LeggiEstrazioni::costruisci() {
     cmdOpzioni->setObjectName(QStringLiteral("cmdOpzioni"));
     cmdHelp = new QPushButton(QStringLiteral("Guida"), Frame1);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    cmdHelp->setEnabled(false);
-    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
     pulsanti->addWidget(cmdSkip);
     pulsanti->addWidget(cmdOpzioni);
     pulsanti->addStretch();
@@ -126,6 +125,8 @@ void LeggiEstrazioni::costruisci() {
     connect(cmdSkip, &QPushButton::clicked, this, &LeggiEstrazioni::cmdSkip_Click);
     connect(cmdOpzioni, &QPushButton::clicked, this, &LeggiEstrazioni::cmdOpzioni_Click);
     connect(cmdOK, &QPushButton::clicked, this, &LeggiEstrazioni::cmdOK_Click);
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("Caricare_un_Archivio.htm#L__Archivio_di_Default")); });
     connect(chkUltimaArchivio, &QCheckBox::toggled, this, &LeggiEstrazioni::chkUltimaArchivio_Click);
     connect(hscPrimaDefault, &QScrollBar::valueChanged, this, &LeggiEstrazioni::hscPrimaDefault_Change);
     connect(hscUltimaDefault, &QScrollBar::valueChanged, this, &LeggiEstrazioni::hscUltimaDefault_Change);

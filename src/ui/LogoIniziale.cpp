@@ -1,5 +1,6 @@
 #include "LogoIniziale.h"
 
+#include "Collegamenti.h"
 #include "LeggiEstrazioni.h"
 #include "Principio.h"
 #include "Programma.h"
@@ -16,12 +17,27 @@ namespace ui {
 
 namespace {
 
-QLabel* collegamento(QWidget* genitore, const char* nome, const QString& suggerimento) {
-    // The author has no public address yet: the link shows, visibly inactive, where it will be.
+/**
+ * A link to the author: the address, which changes colour under the mouse and opens `destinazione`.
+ * Without an address the link shows, visibly inactive, where it will be.
+ */
+QLabel* collegamento(QWidget* genitore, const char* nome, const QString& suggerimento, const QString& indirizzo,
+                     const QString& destinazione) {
     auto* etichetta = new QLabel(QStringLiteral("(non disponibile)"), genitore);
     etichetta->setObjectName(QString::fromLatin1(nome));
-    etichetta->setEnabled(false);
     etichetta->setToolTip(suggerimento);
+    if (indirizzo.isEmpty() || destinazione.isEmpty()) {
+        etichetta->setEnabled(false);
+        return etichetta;
+    }
+    const auto scrivi = [etichetta, indirizzo](bool sotto) {
+        etichetta->setText(QStringLiteral("<a href=\"#\" style=\"color: %1;\">%2</a>")
+                               .arg(sotto ? QStringLiteral("#c01c28") : QStringLiteral("#0b3d91"), indirizzo.toHtmlEscaped()));
+    };
+    scrivi(false);
+    QObject::connect(etichetta, &QLabel::linkHovered, etichetta, [scrivi](const QString& link) { scrivi(!link.isEmpty()); });
+    QObject::connect(etichetta, &QLabel::linkActivated, etichetta,
+                     [etichetta, destinazione] { Apri_Collegamento(etichetta->window(), destinazione); });
     return etichetta;
 }
 
@@ -71,9 +87,13 @@ LogoIniziale::LogoIniziale(core::Stato& stato, QWidget* genitore) : QWidget(geni
 
     auto* collegamenti = new QGridLayout;
     collegamenti->addWidget(new QLabel(QStringLiteral("Clicca e collegati al sito dell' autore, url:"), this), 0, 0);
-    collegamenti->addWidget(collegamento(this, "lblSito", QStringLiteral("Clicca e collegati al sito di Lotto dell'autore")), 0, 1);
+    collegamenti->addWidget(collegamento(this, "lblSito", QStringLiteral("Clicca e collegati al sito di Lotto dell'autore"),
+                                         indirizzoSito(), indirizzoSito()),
+                            0, 1);
     collegamenti->addWidget(new QLabel(QStringLiteral("Scrivi all' autore"), this), 1, 0);
-    collegamenti->addWidget(collegamento(this, "lblPosta", QStringLiteral("Clicca e scrivi all' autore.")), 1, 1);
+    collegamenti->addWidget(collegamento(this, "lblPosta", QStringLiteral("Clicca e scrivi all' autore."), indirizzoPosta(),
+                                         collegamentoPosta(indirizzoPosta())),
+                            1, 1);
     collegamenti->setColumnStretch(1, 1);
     principale->addLayout(collegamenti);
 

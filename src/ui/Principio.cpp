@@ -1,6 +1,9 @@
 #include "Principio.h"
 
+#include "Collegamenti.h"
 #include "FrmAttesa.h"
+#include "FrmInformazioni.h"
+#include "Guida.h"
 #include "Icone.h"
 #include "Programma.h"
 #include "Prompt.h"
@@ -65,11 +68,22 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     QMenu* mnuGuida = menu("mnuGuida", QStringLiteral("Aiuto"));
     QMenu* mnuLINK = mnuGuida->addMenu(QStringLiteral("Link"));
     mnuLINK->menuAction()->setObjectName(QStringLiteral("mnuLINK"));
-    voce(mnuLINK, "mnuSCRIVIALLAUTORE", QStringLiteral("Scrivi all' autore"))->setEnabled(false);
-    voce(mnuLINK, "mnuLINK_AL_SITO", QStringLiteral("Collegati al sito dell' autore"))->setEnabled(false);
+    // Without an address of the author a link stays in the menu, inactive.
+    const auto link = [&](const char* nome, const QString& titolo, const QString& destinazione) {
+        QAction* azione = voce(mnuLINK, nome, titolo);
+        azione->setEnabled(!destinazione.isEmpty());
+        connect(azione, &QAction::triggered, this, [this, destinazione] { Apri_Collegamento(this, destinazione); });
+    };
+    link("mnuSCRIVIALLAUTORE", QStringLiteral("Scrivi all' autore"), collegamentoPosta(indirizzoPosta()));
+    link("mnuLINK_AL_SITO", QStringLiteral("Collegati al sito dell' autore"), indirizzoSito());
     separatore(mnuGuida, "mnuSeparatoreGuida1");
-    voce(mnuGuida, "mnuGuidaGuidaGenerale", QStringLiteral("Guida generale"))->setEnabled(false);
-    voce(mnuGuida, "mnuGuidaInformazioni", QStringLiteral("Informazioni programma"))->setEnabled(false);
+    connect(voce(mnuGuida, "mnuGuidaGuidaGenerale", QStringLiteral("Guida generale")), &QAction::triggered, this,
+            [this] { mostraGuida(this, QStringLiteral("qtindex.htm")); });
+    connect(voce(mnuGuida, "mnuGuidaInformazioni", QStringLiteral("Informazioni programma")), &QAction::triggered, this,
+            [this] {
+                frmInformazioni informazioni(this);
+                informazioni.exec();
+            });
 
     // The toolbar panel: four picture buttons, and the line that tells which archive is loaded.
     Frame1 = new QFrame(this);
@@ -83,7 +97,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     connect(pulsante(2, iconaPeriodo(), QStringLiteral("Selezione del Periodo")), &QToolButton::clicked, this, [this] {
         if (mnuImpostazionModificaPeriodo->isEnabled()) mostraPeriodo();
     });
-    pulsante(11, iconaGuida(), QStringLiteral("Guida di Quintaro"))->setEnabled(false);
+    connect(pulsante(11, iconaGuida(), QStringLiteral("Guida di ") + titoloProgramma()), &QToolButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("finestra_principale.htm")); });
     for (QToolButton* tasto : Frame1->findChildren<QToolButton*>()) barra->addWidget(tasto);
     m_informazioni = new QLabel(Frame1);
     m_informazioni->setObjectName(QStringLiteral("lblArchivioCaricato"));
@@ -142,8 +157,7 @@ void PRINCIPIO::apertura() {
         frm_Ruote ruote(m_stato);
         ruote.exec();
     }
-    m_attesa->show();
-    m_attesa->repaint();
+    m_attesa->mostra();
     m_stato.Periodo_Da_Applicare = true;
     mostraPeriodo();
     ToolBar_Visiblile();
@@ -284,6 +298,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaAmbi) m_ricercaAmbi->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
+        if (FinestraGuida* guida = finestraGuida()) guida->close();
         emit programmaTerminato();
     } else {
         evento->ignore();

@@ -67,7 +67,6 @@ private slots:
                              "utilizzati i dati di default."});
         QCOMPARE(campi(stato), DEFAULT);
         QVERIFY(!figlio<QPushButton>(f, "cmdApplica")->isEnabled());
-        QVERIFY(!figlio<QPushButton>(f, "cmdHelp")->isEnabled());
 
         // The editor's bars: range, page step, position and label.
         const int scale[6][4] = {{1, 300, 10, 30},          {50, 200, 2, 113},

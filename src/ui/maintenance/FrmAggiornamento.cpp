@@ -5,6 +5,7 @@
 #include "maintenance/Aggiornamento.h"
 #include "maintenance/Backup.h"
 #include "maintenance/Convalida.h"
+#include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "ui/Stampa.h"
@@ -146,8 +147,8 @@ void frmAggiornamento::costruisci() {
     auto* fondo = new QHBoxLayout;
     auto* cmdHelp = new QPushButton(QStringLiteral("Guida"), this);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    cmdHelp->setEnabled(false);
-    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
+    cmdHelp->setAutoDefault(false);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("aggiornamento_estrazione.htm")); });
     auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
     cmdChiudi->setAutoDefault(false);

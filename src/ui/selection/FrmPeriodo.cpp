@@ -3,6 +3,7 @@
 #include "core/Impostazioni.h"
 #include "selection/Periodo.h"
 #include "selection/Ruote.h"
+#include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 
@@ -138,8 +139,6 @@ void frmPeriodo::costruisci() {
     cmdResetFrazionato->setObjectName(QStringLiteral("cmdResetFrazionato"));
     auto* guida = new QPushButton(QStringLiteral("Guida"), this);
     guida->setObjectName(QStringLiteral("CmdHelpModificaPeriodo1"));
-    guida->setEnabled(false);
-    guida->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
     cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdToolbarPeriodo_10"));
     for (QPushButton* pulsante : {cmdApplicaPeriodoFrazionato, cmdResetFrazionato, guida, cmdChiudi}) {
@@ -155,6 +154,7 @@ void frmPeriodo::costruisci() {
     principale->addLayout(pulsanti);
     setMinimumWidth(620);
 
+    connect(guida, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("selezione_periodo.htm")); });
     connect(hscDalFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscDalFrazionato_Change);
     connect(hscAlFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscAlFrazionato_Change);
     connect(hscCicliFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscCicliFrazionato_Change);

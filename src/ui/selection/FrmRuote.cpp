@@ -1,5 +1,6 @@
 #include "FrmRuote.h"
 
+#include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "selection/Ruote.h"
@@ -59,8 +60,6 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
     cmd_Ok->setDefault(true);
     auto* cmdHelp = new QPushButton(QStringLiteral("Guida"), this);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    cmdHelp->setEnabled(false);
-    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
     pulsanti->addWidget(cmd_Ok);
     pulsanti->addStretch();
     pulsanti->addWidget(cmdHelp);
@@ -70,6 +69,7 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
     connect(cmdTutte, &QPushButton::clicked, this, &frm_Ruote::cmdTutte_Click);
     connect(cmdNessuna, &QPushButton::clicked, this, &frm_Ruote::cmdNessuna_Click);
     connect(cmd_Ok, &QPushButton::clicked, this, &frm_Ruote::cmd_Ok_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("selezione_ruote.htm")); });
 
     // Every opening re-reads the confirmed selection into the boxes.
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {

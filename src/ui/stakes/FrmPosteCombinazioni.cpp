@@ -1,6 +1,7 @@
 #include "FrmPosteCombinazioni.h"
 
 #include "stakes/Formato.h"
+#include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 
@@ -72,8 +73,7 @@ frmPosteCombinazioni::frmPosteCombinazioni(core::Stato& stato, QWidget* genitore
 
     auto* cmdHelp = new QPushButton(QStringLiteral("Guida"), this);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    cmdHelp->setEnabled(false);
-    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("poste_combinazioni.htm")); });
     auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
     connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);

@@ -2,6 +2,7 @@
 
 #include "core/Impostazioni.h"
 #include "selection/Ruote.h"
+#include "ui/Guida.h"
 #include "ui/Principio.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
@@ -45,8 +46,9 @@ QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
 
 } // namespace
 
-FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi)
-    : QWidget(nullptr, Qt::Window), m_stato(stato), m_principale(principale), m_campi(campi) {
+FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi, const QString& argomentoGuida)
+    : QWidget(nullptr, Qt::Window), m_stato(stato), m_principale(principale), m_campi(campi),
+      m_argomentoGuida(argomentoGuida) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -132,8 +134,6 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     auto* cmdEsporta = pulsante(fmePrincipale, "cmdEsporta", QStringLiteral("Esporta"),
                                 QStringLiteral("Salva in un file CSV i dati della griglia mostrata"));
     auto* cmdHelp = pulsante(fmePrincipale, "cmdHelp", QStringLiteral("Guida"));
-    cmdHelp->setEnabled(false);
-    cmdHelp->setToolTip(QStringLiteral("La guida non è ancora disponibile in questa versione."));
     auto* cmdVirtualCopy = pulsante(fmePrincipale, "cmdVirtualCopy", QStringLiteral("Menu"),
                                     QStringLiteral("Porta in primo piano la finestra principale"));
     auto* cmdPrincipale = pulsante(fmePrincipale, "cmdPrincipale", QStringLiteral("Chiudi"), QStringLiteral("Finestra Principale"));
@@ -182,6 +182,10 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
             frmPeriodo finestra(m_stato, this);
             finestra.exec();
         }
+    });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] {
+        nascondiPopup();
+        mostraGuida(this, m_argomentoGuida);
     });
     connect(cmdVirtualCopy, &QPushButton::clicked, this, &FinestraRicerca::portaPrincipaleInPrimoPiano);
     connect(cmdPrincipale, &QPushButton::clicked, this, [this] {

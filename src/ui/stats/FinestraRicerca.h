@@ -48,7 +48,8 @@ public:
     bool Risultati_Disponibili() const { return m_risultatiDisponibili; }
 
 protected:
-    FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi);
+    /** `argomentoGuida`: the help topic that "Guida" opens. */
+    FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi, const QString& argomentoGuida);
     /** Builds the window around the eleven result pages (index = column). */
     void costruisci(const std::array<QWidget*, 11>& pagine);
 
@@ -94,6 +95,7 @@ private:
 
     QPointer<QWidget> m_principale;
     CampiOpzioni m_campi;
+    QString m_argomentoGuida;
     bool m_sensoriAttivi = false;
     QString m_sigleRuote;
     QProgressBar* prgRicerca = nullptr;

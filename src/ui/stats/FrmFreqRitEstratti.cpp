@@ -24,7 +24,7 @@ std::array<int, 91> ordineNumerico() {
 } // namespace
 
 frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, {71, 72, 90, 91}) {
+    : FinestraRicerca(stato, principale, {71, 72, 90, 91}, QStringLiteral("freq_rit_90_numeri.htm")) {
     setObjectName(QStringLiteral("frmFREQRITESTRATTI"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI 90 NUMERI"));
     std::array<QWidget*, 11> pagine{};

@@ -1,5 +1,6 @@
 #include "FrmVisionaDieciRuote.h"
 
+#include "ui/Guida.h"
 #include "ui/Icone.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
@@ -158,9 +159,8 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     auto* rigaPulsanti = new QHBoxLayout;
     optTipoArchivio = new QRadioButton(QStringLiteral("Tutte le estrazioni Caricate"), this);
     optTipoArchivio->setObjectName(QStringLiteral("optTipoArchivio_1"));
-    auto* cmdHelp = pulsante(this, "cmdHelp", QStringLiteral("Guida"),
-                             QStringLiteral("La guida non è ancora disponibile in questa versione."));
-    cmdHelp->setEnabled(false);
+    auto* cmdHelp = pulsante(this, "cmdHelp", QStringLiteral("Guida"));
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("sfoglia_archivio.htm")); });
     auto* cmdChiudi = pulsante(this, "cmdChiudi", QStringLiteral("Chiudi"));
     rigaPulsanti->addWidget(optTipoArchivio);
     rigaPulsanti->addStretch(1);

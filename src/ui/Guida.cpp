@@ -1,0 +1,201 @@
+#include "Guida.h"
+
+#include "Collegamenti.h"
+#include "Programma.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+const QString CARTELLA = QStringLiteral("qrc:/guida/");
+const QString INDICE = QStringLiteral("qtindex.htm");
+
+/** The resource file behind a help URL ("qrc:/guida/a.htm#x" gives ":/guida/a.htm"). */
+QString fileRisorsa(const QUrl& indirizzo) {
+    return QLatin1Char(':') + indirizzo.path();
+}
+
+/** The <title> of a page of the help, read from its resource. */
+QString titoloDi(const QString& argomento) {
+    QFile file(fileRisorsa(QUrl(CARTELLA + argomento)));
+    if (!file.open(QIODevice::ReadOnly)) return argomento;
+    static const QRegularExpression titolo(QStringLiteral("<title>(.*?)</title>"),
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch trovato = titolo.match(QString::fromUtf8(file.readAll()));
+    return trovato.hasMatch() ? trovato.captured(1).simplified() : argomento;
+}
+
+QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo) {
+    auto* tasto = new QPushButton(testo, genitore);
+    tasto->setObjectName(QString::fromLatin1(nome));
+    tasto->setAutoDefault(false);
+    return tasto;
+}
+
+} // namespace
+
+QStringList argomentiGuida() {
+    return {INDICE,
+            QStringLiteral("finestra_principale.htm"),
+            QStringLiteral("Caricare_un_Archivio.htm"),
+            QStringLiteral("selezione_ruote.htm"),
+            QStringLiteral("selezione_periodo.htm"),
+            QStringLiteral("freq_rit_90_numeri.htm"),
+            QStringLiteral("freq_rit_ambi.htm"),
+            QStringLiteral("sfoglia_archivio.htm"),
+            QStringLiteral("aggiornamento_estrazione.htm"),
+            QStringLiteral("poste_combinazioni.htm")};
+}
+
+FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) {
+    setObjectName(QStringLiteral("frmGuida"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("Guida di ") + titoloProgramma());
+
+    auto* principale = new QVBoxLayout(this);
+    auto* barra = new QHBoxLayout;
+    cmdIndietro = pulsante(this, "cmdIndietro", QStringLiteral("◄ Indietro"));
+    cmdAvanti = pulsante(this, "cmdAvanti", QStringLiteral("Avanti ►"));
+    auto* cmdIndice = pulsante(this, "cmdIndice", QStringLiteral("Indice"));
+    auto* cmdChiudi = pulsante(this, "cmdChiudi", QStringLiteral("Chiudi"));
+    barra->addWidget(cmdIndietro);
+    barra->addWidget(cmdAvanti);
+    barra->addWidget(cmdIndice);
+    barra->addStretch();
+    barra->addWidget(cmdChiudi);
+    principale->addLayout(barra);
+
+    lblTitolo = new QLabel(this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    QFont carattere = lblTitolo->font();
+    carattere.setPointSize(carattere.pointSize() + 4);
+    carattere.setBold(true);
+    lblTitolo->setFont(carattere);
+    lblTitolo->setStyleSheet(QStringLiteral("color: #0b3d91;"));
+    lblTitolo->setWordWrap(true);
+    principale->addWidget(lblTitolo);
+
+    auto* divisore = new QSplitter(Qt::Horizontal, this);
+    lstArgomenti = new QListWidget(divisore);
+    lstArgomenti->setObjectName(QStringLiteral("lstArgomenti"));
+    for (const QString& argomento : argomentiGuida()) {
+        auto* voce = new QListWidgetItem(titoloDi(argomento), lstArgomenti);
+        voce->setData(Qt::UserRole, argomento);
+    }
+    // Long titles wrap inside the index instead of hiding behind a scroll bar.
+    lstArgomenti->setWordWrap(true);
+    lstArgomenti->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstArgomenti->setSpacing(1);
+    lstArgomenti->setMinimumWidth(150);
+    txtGuida = new QTextBrowser(divisore);
+    txtGuida->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida->setOpenLinks(false);
+    divisore->addWidget(lstArgomenti);
+    divisore->addWidget(txtGuida);
+    divisore->setStretchFactor(1, 1);
+    divisore->setSizes({190, 560});
+    principale->addWidget(divisore, 1);
+
+    cmdIndietro->setEnabled(false);
+    cmdAvanti->setEnabled(false);
+    connect(cmdIndietro, &QPushButton::clicked, txtGuida, &QTextBrowser::backward);
+    connect(cmdAvanti, &QPushButton::clicked, txtGuida, &QTextBrowser::forward);
+    connect(cmdIndice, &QPushButton::clicked, this, [this] { apri(INDICE); });
+    connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);
+    connect(txtGuida, &QTextBrowser::backwardAvailable, cmdIndietro, &QWidget::setEnabled);
+    connect(txtGuida, &QTextBrowser::forwardAvailable, cmdAvanti, &QWidget::setEnabled);
+    connect(txtGuida, &QTextBrowser::sourceChanged, this, &FinestraGuida::paginaCambiata);
+    connect(txtGuida, &QTextBrowser::anchorClicked, this, &FinestraGuida::collegamento);
+    connect(lstArgomenti, &QListWidget::currentRowChanged, this, [this](int riga) {
+        if (QListWidgetItem* voce = lstArgomenti->item(riga)) apri(voce->data(Qt::UserRole).toString());
+    });
+
+    // Room for a page at 800 x 600, centred on the screen.
+    QSize dimensione(760, 540);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        dimensione = dimensione.boundedTo(schermo->availableGeometry().size() - QSize(20, 40));
+    resize(dimensione);
+    centraSulloSchermo(this);
+}
+
+void FinestraGuida::apri(const QString& argomento) {
+    const QUrl indirizzo(CARTELLA + argomento);
+    if (QFile::exists(fileRisorsa(indirizzo))) {
+        txtGuida->setSource(indirizzo);
+        return;
+    }
+    txtGuida->setHtml(QStringLiteral("<html><head><title>Argomento non disponibile</title></head><body>"
+                                     "<p>La pagina «%1» non fa parte della guida di questa versione.</p>"
+                                     "<p><a href=\"%2\">Indice della guida</a></p></body></html>")
+                          .arg(argomento.toHtmlEscaped(), CARTELLA + INDICE));
+    paginaCambiata({});
+}
+
+QString FinestraGuida::titoloPagina() const {
+    return txtGuida->documentTitle();
+}
+
+QUrl FinestraGuida::pagina() const {
+    return txtGuida->source();
+}
+
+void FinestraGuida::paginaCambiata(const QUrl& indirizzo) {
+    const QString titolo = titoloPagina();
+    lblTitolo->setText(titolo);
+    setWindowTitle(QStringLiteral("Guida di ") + titoloProgramma() + QStringLiteral(" - ") + titolo);
+    // The browser may still answer the previous page while it announces the new one.
+    const QString file = indirizzo.fileName();
+    const QSignalBlocker blocco(lstArgomenti);
+    lstArgomenti->setCurrentRow(-1);
+    for (int r = 0; r < lstArgomenti->count(); ++r)
+        if (lstArgomenti->item(r)->data(Qt::UserRole).toString() == file) lstArgomenti->setCurrentRow(r);
+}
+
+void FinestraGuida::collegamento(const QUrl& indirizzo) {
+    const QUrl destinazione = txtGuida->source().resolved(indirizzo);
+    if (destinazione.scheme() != QLatin1String("qrc")) {
+        Apri_Collegamento(this, destinazione.toString());
+        return;
+    }
+    if (QFile::exists(fileRisorsa(destinazione))) txtGuida->setSource(destinazione);
+}
+
+FinestraGuida* finestraGuida() {
+    for (QWidget* finestra : QApplication::topLevelWidgets())
+        if (auto* guida = qobject_cast<FinestraGuida*>(finestra)) return guida;
+    return nullptr;
+}
+
+void mostraGuida(QWidget* genitore, const QString& argomento) {
+    FinestraGuida* guida = finestraGuida();
+    QWidget* proprietario = genitore ? genitore->window() : nullptr;
+    if (guida && proprietario == guida) proprietario = guida->parentWidget();
+    if (!guida) {
+        guida = new FinestraGuida(proprietario);
+    } else if (guida->parentWidget() != proprietario) {
+        // A window owned by a modal window is the only one that window leaves usable.
+        const QRect posto = guida->geometry();
+        guida->setParent(proprietario, guida->windowFlags());
+        guida->setGeometry(posto);
+    }
+    guida->apri(argomento);
+    guida->show();
+    guida->raise();
+    guida->activateWindow();
+}
+
+} // namespace ui
