@@ -28,6 +28,17 @@
 
 namespace ui {
 
+namespace {
+
+/** Shows a modeless window and brings it in front of the others. */
+void inPrimoPiano(QWidget* finestra) {
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+}
+
+} // namespace
+
 PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genitore), m_stato(stato) {
     setObjectName(QStringLiteral("PRINCIPIO"));
     setWindowTitle(QStringLiteral(" - ") + titoloProgramma() + QLatin1Char(' ') + versioneProgramma());
@@ -175,23 +186,17 @@ void PRINCIPIO::mostraPeriodo() {
 
 void PRINCIPIO::mostraRicercaNumeri() {
     if (!m_ricercaNumeri) m_ricercaNumeri = new frmFREQRITESTRATTI(m_stato, this);
-    m_ricercaNumeri->show();
-    m_ricercaNumeri->raise();
-    m_ricercaNumeri->activateWindow();
+    inPrimoPiano(m_ricercaNumeri);
 }
 
 void PRINCIPIO::mostraRicercaAmbi() {
     if (!m_ricercaAmbi) m_ricercaAmbi = new frmFREQRITAMBO(m_stato, this);
-    m_ricercaAmbi->show();
-    m_ricercaAmbi->raise();
-    m_ricercaAmbi->activateWindow();
+    inPrimoPiano(m_ricercaAmbi);
 }
 
 void PRINCIPIO::mostraSfogliaArchivio() {
     if (!m_sfoglia) m_sfoglia = new frmVisionaDieciRuote(m_stato, this);
-    m_sfoglia->show();
-    m_sfoglia->raise();
-    m_sfoglia->activateWindow();
+    inPrimoPiano(m_sfoglia);
 }
 
 void PRINCIPIO::mostraPosteCombinazioni() {
@@ -200,9 +205,7 @@ void PRINCIPIO::mostraPosteCombinazioni() {
         m_poste = new frmPosteCombinazioni(m_stato, this);
         m_poste->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_poste->show();
-    m_poste->raise();
-    m_poste->activateWindow();
+    inPrimoPiano(m_poste);
 }
 
 void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
