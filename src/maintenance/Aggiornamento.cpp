@@ -26,7 +26,10 @@ std::string record(const NuovaEstrazione& estrazione, int f) {
     if (f == core::FILE_DATA) return estrazione.data;
     if (f == core::FILE_CONCORSO) return estrazione.concorso;
     int numeri[6] = {5};
-    for (int i = 1; i <= 5; ++i) numeri[i] = estrazione.numeri[static_cast<std::size_t>(5 * f - 5 + i)];
+    for (int i = 1; i <= 5; ++i) {
+        const int casella = 5 * f - 5 + i;
+        numeri[i] = estrazione.numeri[static_cast<std::size_t>(casella)];
+    }
     return core::Comprimi_Estrazione(numeri, 5);
 }
 
