@@ -16,7 +16,6 @@
 //   part 16      RUOTE/BARI.transazione
 // A file whose part is missing is not written (the archive reader then creates it empty).
 #include "Sostegno.h"
-
 #include "core/Caricamento.h"
 #include "core/FileArchivio.h"
 #include "core/Impostazioni.h"
@@ -61,17 +60,20 @@ void cercaEOrdina(const core::Stato& stato, bool ambiAncora) {
     for (int criterio = stats::NUMERICO; criterio <= stats::RITARDO_MASSIMO; ++criterio) {
         auto ordine = stats::ordinePosizioni(numeri, 0, criterio);
         std::sort(ordine.begin() + 1, ordine.end());
-        for (int p = 1; p <= 90; ++p) VERIFICA(ordine[static_cast<std::size_t>(p)] == p);
+        for (int p = 1; p <= 90; ++p)
+            VERIFICA(ordine[static_cast<std::size_t>(p)] == p);
     }
 
     if (!ambiAncora) return;
     stats::RisultatiAmbi ambi;
     VERIFICA(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, ambi));
     for (int k = 1; k <= stats::NUMERO_AMBI; ++k)
-        VERIFICA(ambi.frequenza(0, k) >= 0 && ambi.ritardoAttuale(0, k) >= 0 && ambi.ritardoMassimo(0, k) >= 0);
+        VERIFICA(ambi.frequenza(0, k) >= 0 && ambi.ritardoAttuale(0, k) >= 0 &&
+                 ambi.ritardoMassimo(0, k) >= 0);
     auto ordine = stats::Ordine_Ambi(ambi, 0, stats::RITARDO_MASSIMO);
     std::sort(ordine.begin() + 1, ordine.end());
-    for (int p = 1; p <= stats::NUMERO_AMBI; ++p) VERIFICA(ordine[static_cast<std::size_t>(p)] == p);
+    for (int p = 1; p <= stats::NUMERO_AMBI; ++p)
+        VERIFICA(ordine[static_cast<std::size_t>(p)] == p);
 }
 
 } // namespace
@@ -80,10 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     static const fuzz::CartellaFuzz cartella;
     cartella.svuota();
     const auto p = fuzz::parti(dati, quanti, '\n', 16);
-    static const char* const nomi[] = {"BARI",   "CAGLIARI", "FIRENZE", "GENOVA", "MILANO", "NAPOLI",
-                                       "PALERMO", "ROMA",    "TORINO",  "VENEZIA", "DATA",   "CONCORSO"};
+    static const char* const nomi[] = {"BARI",    "CAGLIARI", "FIRENZE", "GENOVA",  "MILANO", "NAPOLI",
+                                       "PALERMO", "ROMA",     "TORINO",  "VENEZIA", "DATA",   "CONCORSO"};
     const std::filesystem::path ruote("RUOTE");
-    for (std::size_t i = 0; i < 12 && i < p.size(); ++i) cartella.scrivi(ruote / nomi[i], p[i]);
+    for (std::size_t i = 0; i < 12 && i < p.size(); ++i)
+        cartella.scrivi(ruote / nomi[i], p[i]);
     if (p.size() > 12) cartella.scrivi("ImpoBin", p[12]);
     const auto [prima, ultima, cicli, ambi] = scelta(p.size() > 13 ? p[13] : std::string());
     if (p.size() > 14) {
@@ -147,7 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     } else {
         selection::applicaFrazionato(stato, 1, stato.Estrazioni_Caricate);
     }
-    VERIFICA(stato.Totale_Estrazioni_Selezionate >= 0 && stato.Totale_Estrazioni_Selezionate <= stato.Estrazioni_Caricate);
+    VERIFICA(stato.Totale_Estrazioni_Selezionate >= 0 &&
+             stato.Totale_Estrazioni_Selezionate <= stato.Estrazioni_Caricate);
     cercaEOrdina(stato, ambi != 0);
 
     // The viewer at its first and last positions.
@@ -155,17 +159,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     for (int posizione : {barre.minimo, barre.valore}) {
         for (const auto& pannello : viewer::pannelli(stato, posizione))
             for (const auto& ruota : pannello.Numeri_Pannello)
-                for (int n : ruota) VERIFICA(n >= 0 && n <= 90);
+                for (int n : ruota)
+                    VERIFICA(n >= 0 && n <= 90);
     }
 
     // The maintenance window over the same files.
     int estrazioni = 0;
-    const auto apertura = maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni);
+    const auto apertura =
+        maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni);
     VERIFICA(estrazioni >= 0 && estrazioni <= stato.Max_Estrazioni_Archivio);
     if (apertura == maintenance::StatoArchivio::Sano) {
         for (int v : {1, estrazioni, estrazioni + 1}) {
             const auto campi = maintenance::Mostra_Estrazione(file, v);
-            for (std::size_t i = 1; i <= 50; ++i) VERIFICA(campi.estratti[i].size() <= 2);
+            for (std::size_t i = 1; i <= 50; ++i)
+                VERIFICA(campi.estratti[i].size() <= 2);
             (void)maintenance::Mostra_Dati_Generali(file, estrazioni, v);
             (void)maintenance::copiaEstrazione(campi);
         }

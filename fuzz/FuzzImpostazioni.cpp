@@ -6,7 +6,6 @@
 // The input: its last bytes choose a field number, its first bytes a text to write there, the rest is
 // the ImpoBin file.
 #include "Sostegno.h"
-
 #include "core/Caricamento.h"
 #include "core/Impostazioni.h"
 #include "core/Testo.h"
@@ -15,16 +14,16 @@
 #include "stakes/Combinazioni.h"
 #include "stakes/Poste.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cmath>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
 
 std::array<std::string, core::NUMERO_CAMPI + 1> tuttiICampi(const core::Stato& stato) {
     std::array<std::string, core::NUMERO_CAMPI + 1> campi;
-    for (int k = 1; k <= core::NUMERO_CAMPI; ++k) campi[static_cast<std::size_t>(k)] = core::Leggi_Impostazione(stato, k);
+    for (int k = 1; k <= core::NUMERO_CAMPI; ++k)
+        campi[static_cast<std::size_t>(k)] = core::Leggi_Impostazione(stato, k);
     return campi;
 }
 
@@ -47,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         VERIFICA(prima[static_cast<std::size_t>(k)].size() == core::BYTE_TESTO_CAMPO);
         VERIFICA(prima[static_cast<std::size_t>(k)].find('\0') == std::string::npos);
     }
-    for (int k : {-1, 0, core::NUMERO_CAMPI + 1}) VERIFICA(core::Leggi_Impostazione(stato, k) == "-1");
+    for (int k : {-1, 0, core::NUMERO_CAMPI + 1})
+        VERIFICA(core::Leggi_Impostazione(stato, k) == "-1");
 
     // Writing a field changes that field alone.
     const bool scritto = core::Scrivi_Impostazione(stato, campo, nuovo);
@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         // where a file rewritten short or long would.
         for (int k : {1, campo - 2, campo - 1, campo, campo + 1, campo + 2, core::NUMERO_CAMPI})
             if (k >= 1 && k <= core::NUMERO_CAMPI)
-                VERIFICA(core::Leggi_Impostazione(stato, k) == (k == campo ? atteso : prima[static_cast<std::size_t>(k)]));
+                VERIFICA(core::Leggi_Impostazione(stato, k) ==
+                         (k == campo ? atteso : prima[static_cast<std::size_t>(k)]));
     }
 
     // The readers of the options and their fallbacks.
@@ -73,14 +74,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
         const int flag = stato.Ruota_Selezionata[static_cast<std::size_t>(w)];
         VERIFICA(flag == 0 || flag == -1);
-        if (flag == -1) VERIFICA(stato.Elenco_Ruote_Selezionate[static_cast<std::size_t>(++selezionate)] == w);
+        if (flag == -1)
+            VERIFICA(stato.Elenco_Ruote_Selezionate[static_cast<std::size_t>(++selezionate)] == w);
     }
     VERIFICA(stato.Ruota_Selezionata[0] == selezionate && stato.Elenco_Ruote_Selezionate[0] == selezionate);
 
     const auto avviso = maintenance::Leggi_Backup_Messaggio(stato);
     VERIFICA(avviso.Avviso_Backup_Attivo >= 0 && avviso.Avviso_Backup_Attivo <= 1);
     VERIFICA(avviso.Soglia_Avviso_Backup >= 1 && avviso.Soglia_Avviso_Backup <= 100);
-    VERIFICA(avviso.Estrazioni_Dopo_Backup >= 0 && avviso.Estrazioni_Dopo_Backup <= stato.Max_Estrazioni_Archivio);
+    VERIFICA(avviso.Estrazioni_Dopo_Backup >= 0 &&
+             avviso.Estrazioni_Dopo_Backup <= stato.Max_Estrazioni_Archivio);
     (void)maintenance::Controllo_Backup_Messaggio(stato);
 
     selection::caricaGiornataAppartenenza(stato);
@@ -97,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     (void)stakes::Scrivi_Moneta_Trattenuta(stato);
     for (int r = 1; r <= 10; ++r)
         for (int k = stakes::ESTRATTO; k <= stakes::CINQUINA; ++k)
-            if (const auto premio = stakes::premioPerPosta(stato, k, r, true)) VERIFICA(std::isfinite(*premio));
+            if (const auto premio = stakes::premioPerPosta(stato, k, r, true))
+                VERIFICA(std::isfinite(*premio));
     stakes::Giocata giocata;
     giocata.Numeri_Per_Bolletta = 10;
     giocata.Numeri_Indovinati = 5;

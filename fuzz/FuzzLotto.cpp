@@ -2,16 +2,14 @@
 // records, date and contest texts, day-membership table and current draw all come from the input,
 // read with draw and wheel arguments that may lie anywhere.
 #include "Sostegno.h"
-
 #include "core/Lotto.h"
 #include "core/Testo.h"
 #include "maintenance/Consultazione.h"
 #include "stats/RicercaNumeri.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <algorithm>
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
 
@@ -19,11 +17,13 @@ namespace {
 void verificaNumeri(const core::Stato& stato) {
     const auto& n = stato.Numeri_Estratti;
     if (n[0] == 0) {
-        for (int v : n) VERIFICA(v == 0);
+        for (int v : n)
+            VERIFICA(v == 0);
         return;
     }
     VERIFICA(n[0] == -1);
-    for (std::size_t i = 1; i <= 5; ++i) VERIFICA(n[i] >= 1 && n[i] <= 90);
+    for (std::size_t i = 1; i <= 5; ++i)
+        VERIFICA(n[i] >= 1 && n[i] <= 90);
 }
 
 } // namespace
@@ -47,12 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         stato.Concorso_Estrazione.push_back(ingresso.ConsumeRandomLengthString(16));
     }
     stato.Estrazioni_Caricate = ingresso.ConsumeIntegral<int>();
-    for (auto& giornata : stato.Giornata_Appartenenza) giornata = ingresso.ConsumeIntegral<int>();
+    for (auto& giornata : stato.Giornata_Appartenenza)
+        giornata = ingresso.ConsumeIntegral<int>();
 
     core::LOTTO lotto(stato);
     for (int giro = 0; giro < 8 && ingresso.remaining_bytes() > 0; ++giro) {
         const int w = ingresso.ConsumeIntegralInRange(-2, 12);
-        const int d = ingresso.ConsumeBool() ? ingresso.ConsumeIntegral<int>() : ingresso.ConsumeIntegralInRange(-2, 45);
+        const int d = ingresso.ConsumeBool() ? ingresso.ConsumeIntegral<int>()
+                                             : ingresso.ConsumeIntegralInRange(-2, 45);
         stato.Estrazione_Corrente = d;
 
         lotto.LeggiESTRAZIONE(w, d);
@@ -64,10 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         if (reale) {
             // The characters decode back to the numbers LeggiESTRAZIONE read.
             std::string record;
-            for (std::size_t i = 1; i <= 5; ++i) record += stato.Estratti_Compressi[i];
+            for (std::size_t i = 1; i <= 5; ++i)
+                record += stato.Estratti_Compressi[i];
             const auto numeri = stato.Numeri_Estratti;
             core::Decomprimi_Estrazione(stato, record);
-            for (std::size_t i = 1; i <= 5; ++i) VERIFICA(stato.Numeri_Estratti[i] == numeri[i]);
+            for (std::size_t i = 1; i <= 5; ++i)
+                VERIFICA(stato.Numeri_Estratti[i] == numeri[i]);
             stato.Numeri_Estratti = numeri;
         }
 
@@ -78,14 +82,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         (void)lotto.NumeroANNO();
         (void)lotto.NumeroANNO_DATA();
         const std::string nome = lotto.NomeGIORNATA(d);
-        VERIFICA(nome == "-" || std::find(stato.Nome_Giorno.begin() + 1, stato.Nome_Giorno.end(), nome) != stato.Nome_Giorno.end());
+        VERIFICA(nome == "-" || std::find(stato.Nome_Giorno.begin() + 1, stato.Nome_Giorno.end(), nome) !=
+                                    stato.Nome_Giorno.end());
         const std::string app = lotto.NomeGIORNATAapp(d);
-        VERIFICA(app == "-" || std::find(stato.Nome_Giorno.begin() + 1, stato.Nome_Giorno.end(), app) != stato.Nome_Giorno.end());
+        VERIFICA(app == "-" || std::find(stato.Nome_Giorno.begin() + 1, stato.Nome_Giorno.end(), app) !=
+                                   stato.Nome_Giorno.end());
         const int numeroApp = core::valoreNumerico(lotto.NumeroGIORNATAapp(d));
         VERIFICA(numeroApp >= 0 && numeroApp <= 7);
 
         std::array<std::string, 6> cercati;
-        for (auto& e : cercati) e = ingresso.ConsumeRandomLengthString(4);
+        for (auto& e : cercati)
+            e = ingresso.ConsumeRandomLengthString(4);
         const int trovati = lotto.Sfaldati(ingresso.ConsumeRandomLengthString(32), cercati);
         VERIFICA(trovati >= 0 && trovati <= 5);
 
@@ -96,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
             const bool decodificato = stats::decodificaRecord(record, numeri);
             VERIFICA(decodificato == reale);
             VERIFICA(!core::recordDanneggiato(record) || !reale);
-            const auto mostrati = maintenance::DecompressioneEstrazione(std::string_view(reinterpret_cast<const char*>(record), 5));
+            const auto mostrati = maintenance::DecompressioneEstrazione(
+                std::string_view(reinterpret_cast<const char*>(record), 5));
             for (std::size_t i = 1; i <= 5; ++i) {
                 VERIFICA(mostrati[i] >= -1 && mostrati[i] <= 90);
                 if (reale) VERIFICA(mostrati[i] == stato.Numeri_Estratti[i]);
@@ -107,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     // Compressing any count of any numbers, and decoding any text.
     std::array<int, 91> numeri{};
     const int daComprimere = ingresso.ConsumeIntegralInRange(-1, 90);
-    for (int& n : numeri) n = ingresso.ConsumeIntegralInRange(-5, 95);
+    for (int& n : numeri)
+        n = ingresso.ConsumeIntegralInRange(-5, 95);
     const std::string compresso = core::Comprimi_Estrazione(numeri.data(), daComprimere);
     VERIFICA(compresso.size() == static_cast<std::size_t>(std::max(daComprimere, 0)));
     const std::string testo = ingresso.ConsumeRemainingBytesAsString();

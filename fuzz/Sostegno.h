@@ -13,12 +13,12 @@
 #include <vector>
 
 /** Ends the run as a crash, naming the condition, when it does not hold: libFuzzer keeps the input. */
-#define VERIFICA(condizione)                                                                        \
-    do {                                                                                            \
-        if (!(condizione)) {                                                                        \
+#define VERIFICA(condizione)                                                                                 \
+    do {                                                                                                     \
+        if (!(condizione)) {                                                                                 \
             std::fprintf(stderr, "%s:%d: condizione non rispettata: %s\n", __FILE__, __LINE__, #condizione); \
-            std::abort();                                                                           \
-        }                                                                                           \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (false)
 
 namespace fuzz {
@@ -31,8 +31,9 @@ class CartellaFuzz {
 public:
     CartellaFuzz() {
         std::error_code errore;
-        const std::filesystem::path base =
-            access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path(errore);
+        const std::filesystem::path base = access("/dev/shm", W_OK) == 0
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path(errore);
         std::string modello = (base / "quintaro-fuzz-XXXXXX").string();
         if (!mkdtemp(modello.data())) std::abort();
         m_percorso = modello;
@@ -58,7 +59,8 @@ public:
         const auto completo = m_percorso / relativo;
         std::error_code errore;
         std::filesystem::create_directories(completo.parent_path(), errore);
-        std::ofstream(completo, std::ios::binary | std::ios::trunc).write(byte.data(), static_cast<std::streamsize>(byte.size()));
+        std::ofstream(completo, std::ios::binary | std::ios::trunc)
+            .write(byte.data(), static_cast<std::streamsize>(byte.size()));
     }
 
 private:
@@ -69,7 +71,8 @@ private:
  * The input split at every `separatore` into at most `massimo` parts (the last part keeps any further
  * separator). An input without separators is one part.
  */
-inline std::vector<std::string> parti(const std::uint8_t* dati, std::size_t quanti, char separatore, std::size_t massimo) {
+inline std::vector<std::string> parti(const std::uint8_t* dati, std::size_t quanti, char separatore,
+                                      std::size_t massimo) {
     const std::string_view testo(reinterpret_cast<const char*>(dati), quanti);
     std::vector<std::string> risultato;
     std::size_t inizio = 0;
