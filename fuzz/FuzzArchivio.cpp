@@ -3,18 +3,18 @@
 // period, the number and pair searches with their orderings, the viewer's panels and the readers of
 // the maintenance window.
 //
-// The input is split at each '\n' into the files of a program folder:
-//   parts 1..10  RUOTE/BARI .. RUOTE/VENEZIA
-//   part 11      RUOTE/DATA
-//   part 12      RUOTE/CONCORSO
-//   part 13      ImpoBin
-//   part 14      the loading choice, "P U C A": first and last draw of the loading bars, C > 0 to
+// The input is split at each '\n' into lines, which are the files of a program folder:
+//   lines 1..10  RUOTE/BARI .. RUOTE/VENEZIA
+//   line 11      RUOTE/DATA
+//   line 12      RUOTE/CONCORSO
+//   line 13      ImpoBin
+//   line 14      the loading choice, "P U C A": first and last draw of the loading bars, C > 0 to
 //                apply C cycles from the year of the first draw instead of the whole range, and A != 0
 //                to run the pair search too (missing: everything, no pair search; the pair search is
 //                left to some inputs because its result tables make a run several times slower)
-//   part 15      RUOTE/AGGIORNAMENTO.registro, the names separated by ';'
-//   part 16      RUOTE/BARI.transazione
-// A file whose part is missing is not written (the archive reader then creates it empty).
+//   line 15      RUOTE/AGGIORNAMENTO.registro, the names separated by ';'
+//   line 16      RUOTE/BARI.transazione
+// A file whose line is missing is not written (the archive reader then creates it empty).
 #include "Sostegno.h"
 #include "core/Caricamento.h"
 #include "core/FileArchivio.h"
