@@ -7,11 +7,14 @@ QUINTARO_BUILD="$QUINTARO_ROOT/build"
 
 # Debian 12 packages: Qt 6 (Widgets, PrintSupport, Test, Italian translations), the toolchain,
 # a font (without one every glyph is an empty box), a virtual X server, pdftotext for the print tests,
-# Google Benchmark for bench/ and zlib, which inflates the zip and gzip draws files that the import reads.
+# Google Benchmark for bench/ and zlib, which inflates the zip and gzip draws files that the import
+# reads. For the checks of scripts/test: clang with its runtime libraries (libclang-rt-14-dev holds
+# libFuzzer and clang's sanitizers; apt only recommends it, so it is named here) and clang-tidy.
 QUINTARO_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     cmake ninja-build g++
     fonts-dejavu-core xvfb xauth poppler-utils libbenchmark-dev zlib1g-dev
+    clang libclang-rt-14-dev clang-tidy
 )
 
 quintaro_install_packages() {
@@ -40,13 +43,16 @@ quintaro_install_packages() {
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# Configures build/ (with any further cmake arguments given) and builds everything.
+# shellcheck disable=SC2120 # scripts/test passes arguments, scripts/run none
 quintaro_build() {
-    cmake -S "$QUINTARO_ROOT" -B "$QUINTARO_BUILD" -G Ninja
+    cmake -S "$QUINTARO_ROOT" -B "$QUINTARO_BUILD" -G Ninja "$@"
     cmake --build "$QUINTARO_BUILD"
 }
 
-# Everything scripts/run and scripts/test do before their own step.
+# Everything scripts/run does before starting the program.
 quintaro_prepare() {
     quintaro_install_packages
+    # shellcheck disable=SC2119 # the plain build, without the arguments of scripts/test
     quintaro_build
 }

@@ -175,7 +175,7 @@ void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risult
 
 void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati, std::ostream& uscita) {
     std::string testo = "colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo\n";
-    testo.reserve(testo.size() + 11 * stats::NUMERO_AMBI * 24);
+    testo.reserve(testo.size() + std::size_t{11} * stats::NUMERO_AMBI * 24);
     for (int c : colonne(stato))
         for (int a = 1, k = 1; a <= 89; ++a)
             for (int b = a + 1; b <= 90; ++b, ++k)

@@ -33,10 +33,11 @@ std::vector<FileDiscordante> verificaLunghezze(FileArchivio& file, std::int32_t 
 EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, FileArchivio& file, int primo, int quante,
                                                  const std::function<void(int)>& avanzamento) {
     EsitoCaricamento esito;
-    quante = std::max(quante, 0);
+    // Neither count may pass what the program manages: past it the capacity would not fit an int.
+    quante = std::clamp(quante, 0, stato.Max_Estrazioni_Archivio);
     primo = std::max(primo, 1);
-    const int capacita = std::max<long long>(static_cast<long long>(stato.Estrazioni_In_Archivio) + POSTI_DI_RISERVA,
-                                             static_cast<long long>(quante) + POSTI_DI_RISERVA);
+    const int inArchivio = std::clamp<std::int32_t>(stato.Estrazioni_In_Archivio, 0, stato.Max_Estrazioni_Archivio);
+    const int capacita = std::max(inArchivio, quante) + POSTI_DI_RISERVA;
     stato.Archivio_Estrazioni.dimensiona(capacita);
     stato.Data_Estrazione.assign(static_cast<std::size_t>(capacita) + 1, std::string());
     stato.Concorso_Estrazione.assign(static_cast<std::size_t>(capacita) + 1, std::string());

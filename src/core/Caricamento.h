@@ -51,9 +51,9 @@ struct EsitoCaricamento {
 /**
  * Loads archive records primo..primo+quante-1 into loaded draws 1..quante: dimensions the in-memory
  * archive to Estrazioni_In_Archivio + 200 draws (at least the loaded ones), sets Estrazioni_Caricate,
- * and reads each file in one pass. A record that a file lacks reads as a null draw with blank date and
- * contest; a damaged wheel record is replaced in memory by a null record and counted, so that no later
- * reader meets a byte outside 50..140. `avanzamento` (if set) is called after draw 31, 62, 93, ... and
+ * and reads each file in one pass; both counts are taken as at most Max_Estrazioni_Archivio. A record
+ * that a file lacks reads as a null draw with blank date and contest; a damaged wheel record is
+ * replaced in memory by a null record and counted, so that no later reader meets a byte outside 50..140. `avanzamento` (if set) is called after draw 31, 62, 93, ... and
  * after the last draw with the number of draws read so far. The files are opened and closed here.
  */
 EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, FileArchivio& file, int primo, int quante,

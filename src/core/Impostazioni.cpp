@@ -8,6 +8,9 @@
 namespace core {
 
 bool File_Esistente(const std::filesystem::path& percorso) {
+    // A folder opens as a stream on this system, but nothing can be read from it.
+    std::error_code errore;
+    if (std::filesystem::is_directory(percorso, errore)) return false;
     std::ifstream file(percorso, std::ios::binary);
     return file.is_open();
 }

@@ -13,7 +13,7 @@ inline constexpr int NUMERO_CAMPI = 110;
 inline constexpr int BYTE_CAMPO = 20;
 inline constexpr int BYTE_TESTO_CAMPO = 19;
 
-/** True when the file can be opened for reading. */
+/** True when the file can be opened for reading; false for a folder. */
 bool File_Esistente(const std::filesystem::path& percorso);
 
 /**

@@ -4,6 +4,7 @@
 #include "core/Lotto.h"
 #include "core/Testo.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -25,7 +26,10 @@ std::string record(const NuovaEstrazione& estrazione, int f) {
     if (f == core::FILE_DATA) return estrazione.data;
     if (f == core::FILE_CONCORSO) return estrazione.concorso;
     int numeri[6] = {5};
-    for (int i = 1; i <= 5; ++i) numeri[i] = estrazione.numeri[static_cast<std::size_t>(5 * f - 5 + i)];
+    for (int i = 1; i <= 5; ++i) {
+        const int casella = 5 * f - 5 + i;
+        numeri[i] = estrazione.numeri[static_cast<std::size_t>(casella)];
+    }
     return core::Comprimi_Estrazione(numeri, 5);
 }
 
@@ -75,8 +79,10 @@ Rinumerazione rinumeraConcorsi(std::string& concorsi, int maxConcorsi) {
             contatore = 0;
             annoPrecedente = anno;
         }
-        ++contatore;
-        // maxConcorsi is at most 999, so the count always fits its three characters.
+        // A run of one year longer than the highest contest would be renumbered past it: a count the next
+        // renumbering refuses, and past 999 a text longer than the record, which would shift every later
+        // record. The renumbering stops there, as it does on a contest out of its limits.
+        if (++contatore > std::min(maxConcorsi, 999)) return Rinumerazione::ValoreFuoriLimiti;
         const std::string nuovo = core::allineaDestra(std::to_string(contatore), 3) + '/' + std::to_string(anno);
         concorsi.replace(inizio, core::BYTE_RECORD_CONCORSO, nuovo);
     }

@@ -19,7 +19,8 @@ struct NuovaEstrazione {
 enum class Rinumerazione {
     Riuscita,
     LunghezzaErrata,  ///< CONCORSO is not a whole number of 8-byte records: nothing changed
-    ValoreFuoriLimiti ///< a record with a contest outside 1..maximum or a year outside 1871..2500: the records before it are renumbered
+    ValoreFuoriLimiti ///< a record with a contest outside 1..maximum or a year outside 1871..2500, or one that a
+                      ///< year's run would renumber past the maximum (or past 999): the records before it are renumbered
 };
 
 /** The record of an interrupted replacement of the archive files, in RUOTE/. */
@@ -36,7 +37,8 @@ bool completaAggiornamentoInterrotto(const core::Stato& stato);
  * Renumbers, in a CONCORSO content, the contests of each run of draws of one year 1, 2, 3, ... in
  * archive order; a year lower than or equal to the one before continues its count. Year fields stay
  * as they are. Stops at the first record whose contest is outside 1..maxConcorsi or whose year is
- * outside 1871..2500, leaving the records before it renumbered.
+ * outside 1871..2500, or whose new number would pass maxConcorsi or 999 (a year with more draws than
+ * that), leaving the records before it renumbered. The content's length never changes.
  */
 Rinumerazione rinumeraConcorsi(std::string& concorsi, int maxConcorsi);
 

@@ -35,7 +35,12 @@ StatoArchivio Dati_Iniziali_Aggiornamento(core::FileArchivio& file, int maxEstra
     estrazioni = 0;
     if (lunghezza % core::BYTE_RECORD_RUOTA != 0) return StatoArchivio::LunghezzaErrata;
     if (lunghezza / core::BYTE_RECORD_RUOTA > maxEstrazioni) return StatoArchivio::Troppo;
-    estrazioni = static_cast<int>(lunghezza / core::BYTE_RECORD_RUOTA);
+    // A file that holds more or fewer records than BARI: a draw written at the end would land at a
+    // different record in each file, and in a short one after a hole of zero bytes.
+    const long long quante = lunghezza / core::BYTE_RECORD_RUOTA;
+    for (int f : {2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO})
+        if (file.lunghezza(f) != quante * core::FileArchivio::byteRecord(f)) return StatoArchivio::LunghezzaErrata;
+    estrazioni = static_cast<int>(quante);
     return StatoArchivio::Sano;
 }
 

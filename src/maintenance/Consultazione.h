@@ -24,11 +24,14 @@ std::array<int, 6> DecompressioneEstrazione(std::string_view record);
 /** The state of the archive files as the window opens them. */
 enum class StatoArchivio {
     Sano,
-    LunghezzaErrata, ///< BARI is not a whole number of 5-byte records
+    LunghezzaErrata, ///< BARI is not a whole number of 5-byte records, or another file holds a different number of records
     Troppo           ///< more draws than Max_Estrazioni_Archivio
 };
 
-/** Checks BARI's length; `estrazioni` receives the number of draws (length / 5). */
+/**
+ * Checks BARI's length and that the other eleven files hold as many records; `estrazioni` receives the
+ * number of draws (length / 5), 0 unless the archive is sound.
+ */
 StatoArchivio Dati_Iniziali_Aggiornamento(core::FileArchivio& file, int maxEstrazioni, int& estrazioni);
 
 /**

@@ -9,12 +9,19 @@
 
 namespace stakes {
 
+namespace {
+
+// A 128-bit integer, an extension of GCC and clang: a partial result times the next factor fits it.
+__extension__ typedef __int128 Intero128;
+
+} // namespace
+
 std::int64_t Numero_Combinazioni(int k, int n) {
     if (k < 0 || n < 0 || k > n) return 0;
     k = std::min(k, n - k);
     // After step i the partial result is C(n - k + i, i), an integer, so every division is exact.
-    constexpr auto massimo = static_cast<__int128>(std::numeric_limits<std::int64_t>::max());
-    __int128 risultato = 1;
+    constexpr auto massimo = static_cast<Intero128>(std::numeric_limits<std::int64_t>::max());
+    Intero128 risultato = 1;
     for (int i = 1; i <= k; ++i) {
         risultato = risultato * (n - k + i) / i;
         if (risultato > massimo) return std::numeric_limits<std::int64_t>::max();

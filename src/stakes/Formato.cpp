@@ -28,7 +28,7 @@ std::string formatta(double valore, std::string_view schema) {
         frazione.remove_suffix(1);
 
     std::string testo;
-    if (valore < 0 && (frazione.size() > 0 || intera.find_first_not_of('0') != std::string_view::npos))
+    if (valore < 0 && (!frazione.empty() || intera.find_first_not_of('0') != std::string_view::npos))
         testo = "-";
     for (std::size_t i = 0; i < intera.size(); ++i) {
         if (raggruppa && i > 0 && (intera.size() - i) % 3 == 0) testo += '.';

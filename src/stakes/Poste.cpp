@@ -37,7 +37,9 @@ bool Leggi_Pagamenti_Poste(core::Stato& stato) {
             stato.Quote_Premi[static_cast<std::size_t>(k)] = v;
         }
         v = leggi(CAMPO_TRATTENUTA);
-        if (v < 1) return false;
+        // More than the whole winnings withheld can only come from a damaged file: every winning
+        // would show negative.
+        if (v < 1 || v > TRATTENUTA_MASSIMA) return false;
         stato.Percentuale_Trattenuta = v / 10.0;
         v = leggi(CAMPO_MONETA);
         if (v != EURO && v != LIRE) return false;

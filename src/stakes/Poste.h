@@ -16,6 +16,8 @@ namespace stakes {
 inline constexpr int CAMPO_QUOTA_ESTRATTO = 64;
 inline constexpr int CAMPO_TRATTENUTA = 69;
 inline constexpr int CAMPO_MONETA = 70;
+/** Highest withholding field 69 may hold: 1000 tenths, the whole winnings. */
+inline constexpr int TRATTENUTA_MASSIMA = 1000;
 
 /** The message shown when the stored payout table cannot be used and the defaults take its place. */
 inline constexpr std::string_view MESSAGGIO_POSTE_DEFAULT =
@@ -26,7 +28,8 @@ void Pagamenti_Default(core::Stato& stato);
 
 /**
  * Fills the payout table of the state from settings fields 64..70, read in that order. Each of
- * fields 64..69 must hold at least 1 and field 70 must hold 0 or 1; at the first field that fails
+ * fields 64..69 must hold at least 1, field 69 at most TRATTENUTA_MASSIMA, and field 70 must hold 0
+ * or 1; at the first field that fails
  * (a missing settings file fails them all) the defaults replace every value, also those already
  * read, and are written back to fields 64..70 as 113, 250, 4250, 80000, 1000000, 30, 0.
  *

@@ -19,7 +19,7 @@ std::pair<int, int> amboInPosizione(int k) {
 std::string Etichetta_Ambo(int a, int b) { return ' ' + std::to_string(a) + " - " + ' ' + std::to_string(b); }
 
 RisultatiAmbi::RisultatiAmbi()
-    : Frequenza_Ambo(NUMERO_COLONNE * (NUMERO_AMBI + 1)), Ritardo_Attuale_Ambo(Frequenza_Ambo.size()),
+    : Frequenza_Ambo(std::size_t{NUMERO_COLONNE} * (NUMERO_AMBI + 1)), Ritardo_Attuale_Ambo(Frequenza_Ambo.size()),
       Ritardo_Massimo_Ambo(Frequenza_Ambo.size()) {}
 
 namespace {
@@ -151,7 +151,7 @@ std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int cr
 
 std::string csvAmbi(const RisultatiAmbi& risultati, int colonna, const std::vector<int>& ordine) {
     std::string testo = "\xEF\xBB\xBFPosizione;Ambo;Frequenza;Ritardo attuale;Ritardo massimo\r\n";
-    testo.reserve(NUMERO_AMBI * 32);
+    testo.reserve(std::size_t{NUMERO_AMBI} * 32);
     for (std::size_t p = 1; p < ordine.size() && p <= NUMERO_AMBI; ++p) {
         const int k = ordine[p];
         if (k < 1 || k > NUMERO_AMBI) continue;

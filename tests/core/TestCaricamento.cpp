@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -150,6 +152,14 @@ private slots:
         QCOMPARE(inMemoria(stato, 8, 6), NULLO);
         QCOMPARE(inMemoria(stato, 9, 6), record(tutte[5], 9));
         QVERIFY(istantanea(cartella) == prima);
+
+        // Counts past what the program manages load that many draws at most, in a capacity that fits.
+        stato.Estrazioni_In_Archivio = INT32_MAX;
+        core::START_Memorizzazione_Estrazioni(stato, file, 1, INT_MAX);
+        QCOMPARE(stato.Estrazioni_Caricate, stato.Max_Estrazioni_Archivio);
+        QCOMPARE(stato.Archivio_Estrazioni.capacita(), stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA);
+        QCOMPARE(stato.Data_Estrazione.size(), std::size_t(stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA + 1));
+        QCOMPARE(inMemoria(stato, 9, 6), record(tutte[5], 9));
     }
 
     void tabelleDegliAnni_data() {

@@ -98,6 +98,15 @@ private slots:
         QCOMPARE(byte(cartella.leggiFile("ImpoBin")), byte(prima));
     }
 
+    void unaCartellaAlPostoDelFileELoStessoCheNessunFile() {
+        prova::CartellaDiProva cartella;
+        const auto stato = cartella.stato();
+        fs::create_directory(stato.fileImpostazioni());
+        QCOMPARE(core::Leggi_Impostazione(stato, 100), std::string("-1"));
+        QVERIFY(!core::Scrivi_Impostazione(stato, 100, "0"));
+        QVERIFY(fs::is_directory(stato.fileImpostazioni()));
+    }
+
     void maxConcorsiAnno() {
         prova::CartellaDiProva cartella;
         const auto stato = cartella.stato();

@@ -5,8 +5,8 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
-#include <cstring>
 
 namespace {
 
@@ -30,7 +30,8 @@ core::Stato statoConEstrazione(const QByteArray& record, const QString& data = "
     stato.Concorso_Estrazione = {"", concorso.toStdString(), "", "", "", ""};
     stato.Estrazioni_Caricate = stato.Estrazione_Corrente = 1;
     for (int d = 0; d <= 5; ++d)
-        for (int w = 1; w <= 10; ++w) std::memcpy(stato.Archivio_Estrazioni.record(w, d), record.data(), 5);
+        for (int w = 1; w <= 10; ++w)
+            std::copy_n(record.constData(), std::min<qsizetype>(record.size(), 5), stato.Archivio_Estrazioni.record(w, d));
     return stato;
 }
 

@@ -63,6 +63,13 @@ void TestAggiornamento::rinumerazione_data() {
     QTest::addRow("concorso-zero-si-ferma") << "  4/2003  0/2003  9/2003" << "  1/2003  0/2003  9/2003" << int(Rinumerazione::ValoreFuoriLimiti);
     QTest::addRow("anno-fuori-limiti") << "  4/1870" << "  4/1870" << int(Rinumerazione::ValoreFuoriLimiti);
     QTest::addRow("lunghezza-errata") << "  4/2003  5/200" << "  4/2003  5/200" << int(Rinumerazione::LunghezzaErrata);
+    // A year with more draws than the highest contest stops at the first draw past it, the file's length
+    // kept; past 999 the new number would not fit its three characters whatever the limit.
+    QString numerati;
+    for (int c = 1; c <= 260; ++c) numerati += QStringLiteral("%1/2024").arg(c, 3);
+    QTest::addRow("anno-oltre-il-massimo") << QString("  1/2024").repeated(261) << numerati + "  1/2024"
+                                            << int(Rinumerazione::ValoreFuoriLimiti);
+    QTest::addRow("anno-oltre-999") << QString("  1/2024").repeated(1000) << QString() << int(Rinumerazione::ValoreFuoriLimiti);
 }
 
 void TestAggiornamento::rinumerazione() {
@@ -70,8 +77,12 @@ void TestAggiornamento::rinumerazione() {
     QFETCH(QString, dopo);
     QFETCH(int, esito);
     std::string concorsi = prima.toStdString();
-    QCOMPARE(int(maintenance::rinumeraConcorsi(concorsi, 260)), esito);
-    if (dopo.isEmpty()) { // 105 draws of one year: three-digit contests without a leading blank
+    const bool oltre999 = prima.size() == 8000;
+    QCOMPARE(int(maintenance::rinumeraConcorsi(concorsi, oltre999 ? 5000 : 260)), esito);
+    if (oltre999) {
+        QCOMPARE(concorsi.size(), std::size_t(8000));
+        QCOMPARE(concorsi.substr(8 * 998), std::string("999/2024  1/2024"));
+    } else if (dopo.isEmpty()) { // 105 draws of one year: three-digit contests without a leading blank
         QCOMPARE(concorsi.substr(8 * 98, 16), std::string(" 99/2024100/2024"));
         QCOMPARE(concorsi.substr(8 * 104), std::string("105/2024"));
     } else {

@@ -22,18 +22,26 @@ private slots:
 
     void archivioAllApertura_data() {
         QTest::addColumn<int>("lunghezzaBari");
+        QTest::addColumn<QString>("corto"); // a file one byte short of the draws of BARI
         QTest::addColumn<int>("esito");
         QTest::addColumn<int>("estrazioni");
-        QTest::addRow("sano") << 15 << int(maintenance::StatoArchivio::Sano) << 3;
-        QTest::addRow("vuoto") << 0 << int(maintenance::StatoArchivio::Sano) << 0;
-        QTest::addRow("lunghezza-errata") << 16 << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
-        QTest::addRow("oltre-il-massimo") << 5 * 32001 << int(maintenance::StatoArchivio::Troppo) << 0;
+        QTest::addRow("sano") << 15 << "" << int(maintenance::StatoArchivio::Sano) << 3;
+        QTest::addRow("vuoto") << 0 << "" << int(maintenance::StatoArchivio::Sano) << 0;
+        QTest::addRow("lunghezza-errata") << 16 << "" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
+        QTest::addRow("oltre-il-massimo") << 5 * 32001 << "" << int(maintenance::StatoArchivio::Troppo) << 0;
+        QTest::addRow("roma-corto") << 15 << "ROMA" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
+        QTest::addRow("concorso-corto") << 15 << "CONCORSO" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
     }
     void archivioAllApertura() {
         QFETCH(int, lunghezzaBari);
+        QFETCH(QString, corto);
         prova::CartellaDiProva cartella;
-        cartella.scriviFile("RUOTE/BARI", std::string(std::size_t(lunghezzaBari), char(140)));
         auto stato = cartella.stato();
+        for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO}) {
+            const auto& nome = stato.Nome_Ruota[std::size_t(f)];
+            const auto byte = std::size_t(lunghezzaBari / 5 * core::FileArchivio::byteRecord(f) + (f == 1 ? lunghezzaBari % 5 : 0));
+            cartella.scriviFile("RUOTE/" + nome, std::string(byte - (corto.toStdString() == nome ? 1 : 0), char(140)));
+        }
         core::FileArchivio file(stato);
         int estrazioni = -1;
         QTEST(int(maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni)), "esito");

@@ -40,6 +40,7 @@ private slots:
         QTest::addRow("quaterna-testo") << 67 << "abc";
         QTest::addRow("cinquina-0") << 68 << "0";
         QTest::addRow("trattenuta-0") << 69 << "0";
+        QTest::addRow("trattenuta-oltre-il-cento-per-cento") << 69 << "1001";
         QTest::addRow("moneta-2") << 70 << "2";
         QTest::addRow("moneta-meno-1") << 70 << "-1";
     }

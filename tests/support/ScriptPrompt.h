@@ -10,13 +10,17 @@ namespace prova {
 /**
  * Answers the program's message boxes from a script while it lives, and records every box shown.
  * Each box takes the next answer (true = Yes/OK, false = No); a box that finds no answer left fails
- * the running test at once and is answered No. The boxes with several buttons (prompt::scegli) take
- * their answers, the index of a button or -1, from a script of their own given by scelte(). The
- * previous handlers come back at the end of scope.
+ * the running test at once and is answered No, unless the script was made with Imprevisti::Si: then
+ * it is answered Yes (OK), for the tests that open windows over damaged files and check afterwards
+ * which boxes came. The boxes with several buttons (prompt::scegli) take their answers, the index of
+ * a button or -1, from a script of their own given by scelte(). The previous handlers come back at
+ * the end of scope.
  */
 class ScriptPrompt {
 public:
-    explicit ScriptPrompt(QList<bool> risposte = {});
+    /** What a box finds when the script has no answer left. */
+    enum class Imprevisti { Falliscono, Si };
+    explicit ScriptPrompt(QList<bool> risposte = {}, Imprevisti imprevisti = Imprevisti::Falliscono);
     ~ScriptPrompt();
     ScriptPrompt(const ScriptPrompt&) = delete;
     ScriptPrompt& operator=(const ScriptPrompt&) = delete;

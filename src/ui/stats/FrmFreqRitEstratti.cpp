@@ -97,7 +97,7 @@ void frmFREQRITESTRATTI::SCRIVI_DATI_RICERCA() {
         griglia->setUpdatesEnabled(false);
         for (int k = 0; k < 6; ++k) {
             for (int j = 1; j < COLONNE; ++j) {
-                const int n = ordine[static_cast<std::size_t>(15 * k + j)];
+                const int n = ordine[static_cast<std::size_t>(k) * 15 + static_cast<std::size_t>(j)];
                 const auto numero = static_cast<std::size_t>(n);
                 griglia->item(4 * k, j)->setText(QString::number(n));
                 griglia->item(4 * k + 1, j)->setText(QString::number(m_risultati.Frequenza_Numero[colonna][numero]));

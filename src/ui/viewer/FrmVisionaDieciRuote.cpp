@@ -270,8 +270,8 @@ void frmVisionaDieciRuote::hscEstrazioni_Change() {
             for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c)
                 cella(numeri, r, c)
                     ->setText(QString::fromStdString(
-                        viewer::testoCella(pannello.Numeri_Pannello[static_cast<std::size_t>(r + 1)]
-                                                                   [static_cast<std::size_t>(c + 1)])));
+                        viewer::testoCella(pannello.Numeri_Pannello[static_cast<std::size_t>(r) + 1]
+                                                                   [static_cast<std::size_t>(c) + 1])));
         numeri->setUpdatesEnabled(true);
         Scrivi_Date_mfgSpecifici(g, pannello);
     }

@@ -1,0 +1,182 @@
+// Loading an archive folder of arbitrary files, as the loading window and quintaro-cli load it, then
+// what every reader of the loaded archive does with it: the year tables, the payout table, the
+// period, the number and pair searches with their orderings, the viewer's panels and the readers of
+// the maintenance window.
+//
+// The input is split at each '\n' into lines, which are the files of a program folder:
+//   lines 1..10  RUOTE/BARI .. RUOTE/VENEZIA
+//   line 11      RUOTE/DATA
+//   line 12      RUOTE/CONCORSO
+//   line 13      ImpoBin
+//   line 14      the loading choice, "P U C A": first and last draw of the loading bars, C > 0 to
+//                apply C cycles from the year of the first draw instead of the whole range, and A != 0
+//                to run the pair search too (missing: everything, no pair search; the pair search is
+//                left to some inputs because its result tables make a run several times slower)
+//   line 15      RUOTE/AGGIORNAMENTO.registro, the names separated by ';'
+//   line 16      RUOTE/BARI.transazione
+// A file whose line is missing is not written (the archive reader then creates it empty).
+#include "Sostegno.h"
+#include "core/Caricamento.h"
+#include "core/FileArchivio.h"
+#include "core/Impostazioni.h"
+#include "core/Lotto.h"
+#include "core/Testo.h"
+#include "maintenance/Aggiornamento.h"
+#include "maintenance/Consultazione.h"
+#include "selection/Periodo.h"
+#include "stakes/Poste.h"
+#include "stats/Navigazione.h"
+#include "stats/RicercaAmbi.h"
+#include "stats/RicercaNumeri.h"
+#include "viewer/Pannelli.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+/** The four numbers of the loading choice; 0 where the text has none. */
+std::array<int, 4> scelta(const std::string& testo) {
+    std::array<int, 4> valori{};
+    std::istringstream parole(testo);
+    std::string parola;
+    for (int& v : valori)
+        if (parole >> parola) v = core::valoreNumerico(parola);
+    return valori;
+}
+
+void cercaEOrdina(const core::Stato& stato, bool ambiAncora) {
+    stats::RisultatiNumeri numeri;
+    const bool trovati = stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri);
+    VERIFICA(trovati == (stato.Totale_Estrazioni_Selezionate > 0));
+    if (!trovati) return;
+    for (int c = 0; c < stats::NUMERO_COLONNE; ++c)
+        for (std::size_t n = 1; n <= 90; ++n) {
+            VERIFICA(numeri.Frequenza_Numero[static_cast<std::size_t>(c)][n] >= 0);
+            VERIFICA(numeri.Ritardo_Attuale_Numero[static_cast<std::size_t>(c)][n] >= 0);
+            VERIFICA(numeri.Ritardo_Massimo_Numero[static_cast<std::size_t>(c)][n] >= 0);
+        }
+    for (int criterio = stats::NUMERICO; criterio <= stats::RITARDO_MASSIMO; ++criterio) {
+        auto ordine = stats::ordinePosizioni(numeri, 0, criterio);
+        std::sort(ordine.begin() + 1, ordine.end());
+        for (int p = 1; p <= 90; ++p)
+            VERIFICA(ordine[static_cast<std::size_t>(p)] == p);
+    }
+
+    if (!ambiAncora) return;
+    stats::RisultatiAmbi ambi;
+    VERIFICA(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, ambi));
+    for (int k = 1; k <= stats::NUMERO_AMBI; ++k)
+        VERIFICA(ambi.frequenza(0, k) >= 0 && ambi.ritardoAttuale(0, k) >= 0 &&
+                 ambi.ritardoMassimo(0, k) >= 0);
+    auto ordine = stats::Ordine_Ambi(ambi, 0, stats::RITARDO_MASSIMO);
+    std::sort(ordine.begin() + 1, ordine.end());
+    for (int p = 1; p <= stats::NUMERO_AMBI; ++p)
+        VERIFICA(ordine[static_cast<std::size_t>(p)] == p);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
+    static const fuzz::CartellaFuzz cartella;
+    cartella.svuota();
+    const auto p = fuzz::parti(dati, quanti, '\n', 16);
+    static const char* const nomi[] = {"BARI",    "CAGLIARI", "FIRENZE", "GENOVA",  "MILANO", "NAPOLI",
+                                       "PALERMO", "ROMA",     "TORINO",  "VENEZIA", "DATA",   "CONCORSO"};
+    const std::filesystem::path ruote("RUOTE");
+    for (std::size_t i = 0; i < 12 && i < p.size(); ++i)
+        cartella.scrivi(ruote / nomi[i], p[i]);
+    if (p.size() > 12) cartella.scrivi("ImpoBin", p[12]);
+    const auto [prima, ultima, cicli, ambi] = scelta(p.size() > 13 ? p[13] : std::string());
+    if (p.size() > 14) {
+        std::string registro = p[14];
+        std::replace(registro.begin(), registro.end(), ';', '\n');
+        cartella.scrivi(ruote / "AGGIORNAMENTO.registro", registro);
+    }
+    if (p.size() > 15) cartella.scrivi(ruote / "BARI.transazione", p[15]);
+    std::error_code errore;
+    std::filesystem::create_directories(cartella.percorso() / ruote, errore);
+
+    core::Stato stato(cartella.percorso());
+    core::Imposta_Tabelle_Globali(stato);
+
+    // The loading window's opening.
+    maintenance::completaAggiornamentoInterrotto(stato);
+    core::FileArchivio file(stato);
+    file.Conta_Estrazioni_Archivio();
+    core::limitaEstrazioniGestibili(stato);
+    const int E = stato.Estrazioni_In_Archivio;
+    VERIFICA(E >= 0 && E <= stato.Max_Estrazioni_Archivio);
+    (void)core::verificaLunghezze(file, E);
+    stato.Max_Concorsi_Anno = core::leggiMaxConcorsiAnno(stato);
+    VERIFICA(stato.Max_Concorsi_Anno >= 108 && stato.Max_Concorsi_Anno <= 999);
+
+    // The bars hold values within 1..E, the first never past the last.
+    const int u = std::clamp(ultima > 0 ? ultima : E, 1, std::max(E, 1));
+    const int d = std::clamp(prima > 0 ? prima : 1, 1, u);
+    for (int r : {d, u}) {
+        VERIFICA(file.Leggi_Data_Archivio(r).size() == core::BYTE_RECORD_DATA);
+        VERIFICA(file.Leggi_Concorso_Archivio(r).size() == core::BYTE_RECORD_CONCORSO);
+    }
+    if (E < 1) return 0; // the loading window ends the program here
+
+    const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, d, u - d + 1);
+    VERIFICA(stato.Estrazioni_Caricate == u - d + 1);
+    VERIFICA(esito.recordDanneggiati >= 0 && esito.estrazioniIncomplete <= stato.Estrazioni_Caricate);
+    core::Inizializza_Dati_Archivio(stato);
+    stakes::Leggi_Pagamenti_Poste(stato);
+
+    // Every loaded record now reads as a real draw or a null one, never as a stray byte.
+    core::LOTTO lotto(stato);
+    for (int r = 0; r <= stato.Estrazioni_Caricate + 1; ++r)
+        for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
+            VERIFICA(!core::recordDanneggiato(stato.Archivio_Estrazioni.record(w, r)));
+            lotto.LeggiESTRAZIONE(w, r);
+        }
+
+    // The period window and its application.
+    selection::caricaGiornataAppartenenza(stato);
+    for (int anno : {stato.Primo_Anno, stato.Ultimo_Anno}) {
+        (void)selection::inizioAnnoPrecedente(stato, anno);
+        (void)selection::inizioAnnoSuccessivo(stato, anno);
+        (void)selection::fineCicli(stato, anno, std::max(stato.Numero_Anni, 1));
+    }
+    core::selezioneDaTesto(stato, "1111111111");
+    if (cicli > 0) {
+        // The cycles bar runs up to the years from the first draw's to the last.
+        const int primoAnno = selection::annoEstrazione(stato, 1);
+        selection::applicaCicli(stato, 1, std::min(cicli, std::max(stato.Ultimo_Anno - primoAnno + 1, 1)));
+    } else {
+        selection::applicaFrazionato(stato, 1, stato.Estrazioni_Caricate);
+    }
+    VERIFICA(stato.Totale_Estrazioni_Selezionate >= 0 &&
+             stato.Totale_Estrazioni_Selezionate <= stato.Estrazioni_Caricate);
+    cercaEOrdina(stato, ambi != 0);
+
+    // The viewer at its first and last positions.
+    const auto barre = viewer::navigazioneIniziale(stato);
+    for (int posizione : {barre.minimo, barre.valore}) {
+        for (const auto& pannello : viewer::pannelli(stato, posizione))
+            for (const auto& ruota : pannello.Numeri_Pannello)
+                for (int n : ruota)
+                    VERIFICA(n >= 0 && n <= 90);
+    }
+
+    // The maintenance window over the same files.
+    int estrazioni = 0;
+    const auto apertura =
+        maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni);
+    VERIFICA(estrazioni >= 0 && estrazioni <= stato.Max_Estrazioni_Archivio);
+    if (apertura == maintenance::StatoArchivio::Sano) {
+        for (int v : {1, estrazioni, estrazioni + 1}) {
+            const auto campi = maintenance::Mostra_Estrazione(file, v);
+            for (std::size_t i = 1; i <= 50; ++i)
+                VERIFICA(campi.estratti[i].size() <= 2);
+            (void)maintenance::Mostra_Dati_Generali(file, estrazioni, v);
+            (void)maintenance::copiaEstrazione(campi);
+        }
+    }
+    file.Chiudi_File_Archivio();
+    return 0;
+}

@@ -1,0 +1,108 @@
+// The checks of a typed draw (the keystroke filter Stringhetta, the date and contest checks, the fifty
+// number boxes) and the renumbering of the contests, on arbitrary texts and limits. The CONCORSO
+// content to renumber is a piece of the input repeated, so that short inputs make long files.
+#include "Sostegno.h"
+#include "core/FileArchivio.h"
+#include "core/Testo.h"
+#include "maintenance/Aggiornamento.h"
+#include "maintenance/Convalida.h"
+
+#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+bool cifre(std::string_view testo) {
+    return !testo.empty() && testo.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
+    FuzzedDataProvider ingresso(dati, quanti);
+
+    // A key on a box keeps its text or gives a number within the box's limits.
+    {
+        const std::string testo = ingresso.ConsumeRandomLengthString(12);
+        const char tasto = ingresso.ConsumeIntegral<char>();
+        const int minimo = ingresso.ConsumeIntegral<int>(), massimo = ingresso.ConsumeIntegral<int>();
+        const std::string dopo = maintenance::Stringhetta(testo, tasto, minimo, massimo);
+        if (dopo != testo) {
+            const int valore = core::valoreNumerico(dopo);
+            VERIFICA(tasto >= '0' && tasto <= '9' && valore >= minimo && valore <= massimo &&
+                     dopo == std::to_string(valore));
+        }
+    }
+
+    // A date record is empty or " d/ m/yyyy" with values in range.
+    {
+        const std::string giorno = ingresso.ConsumeRandomLengthString(8),
+                          mese = ingresso.ConsumeRandomLengthString(8),
+                          anno = ingresso.ConsumeRandomLengthString(8);
+        const std::string data = maintenance::Controllo_Sintassi_Data(giorno, mese, anno);
+        if (!data.empty()) {
+            VERIFICA(data.size() == core::BYTE_RECORD_DATA && data[2] == '/' && data[5] == '/');
+            const int d = core::valoreNumerico(data.substr(0, 2)),
+                      m = core::valoreNumerico(data.substr(3, 2)), y = core::valoreNumerico(data.substr(6));
+            VERIFICA(d >= 1 && d <= 31 && m >= 1 && m <= 12 && y >= 1871 && y <= 2500 &&
+                     cifre(data.substr(6)));
+        }
+    }
+
+    // A contest record is empty or "ccc/yyyy" with the contest within the limit.
+    const int maxConcorsi =
+        ingresso.ConsumeBool() ? ingresso.ConsumeIntegralInRange(108, 999) : ingresso.ConsumeIntegral<int>();
+    {
+        const std::string concorso = ingresso.ConsumeRandomLengthString(8),
+                          anno = ingresso.ConsumeRandomLengthString(8);
+        const std::string record = maintenance::Controllo_Sintassi_Concorso(concorso, anno, maxConcorsi);
+        if (!record.empty()) {
+            VERIFICA(record.size() == core::BYTE_RECORD_CONCORSO && record[3] == '/' &&
+                     cifre(record.substr(4)));
+            const int c = core::valoreNumerico(record.substr(0, 3));
+            VERIFICA(c >= 1 && c <= maxConcorsi && c <= 999);
+        }
+    }
+
+    // The fifty boxes: all read, each 0..90, or the reading refused.
+    {
+        std::array<std::string, 51> caselle;
+        for (std::size_t i = 1; i <= 50; ++i)
+            caselle[i] = ingresso.ConsumeRandomLengthString(4);
+        const auto estratti = maintenance::Memorizza_Estratti_Da_Registrare(caselle);
+        VERIFICA(estratti[0] == 0 || estratti[0] == 50);
+        if (estratti[0] == 50)
+            for (std::size_t i = 1; i <= 50; ++i)
+                VERIFICA(estratti[i] >= 0 && estratti[i] <= 90);
+    }
+
+    // Renumbering keeps the file's length and every year field; a success leaves only contests that
+    // the next renumbering accepts.
+    {
+        const int ripetizioni = ingresso.ConsumeIntegralInRange(1, 1500);
+        const std::string pezzo = ingresso.ConsumeRemainingBytesAsString();
+        std::string concorsi;
+        for (int i = 0; i < ripetizioni && concorsi.size() < 64 * 1024; ++i)
+            concorsi += pezzo;
+        const std::string vecchi = concorsi;
+        const auto esito = maintenance::rinumeraConcorsi(concorsi, maxConcorsi);
+        VERIFICA(concorsi.size() == vecchi.size());
+        if (esito == maintenance::Rinumerazione::LunghezzaErrata) VERIFICA(concorsi == vecchi);
+        if (vecchi.size() % core::BYTE_RECORD_CONCORSO == 0)
+            for (std::size_t r = 0; r < concorsi.size(); r += core::BYTE_RECORD_CONCORSO) {
+                const std::string_view prima(vecchi.data() + r, core::BYTE_RECORD_CONCORSO);
+                const std::string_view dopo(concorsi.data() + r, core::BYTE_RECORD_CONCORSO);
+                if (prima == dopo) continue;
+                VERIFICA(dopo[3] == '/' && dopo.substr(4) == prima.substr(4));
+                const int c = core::valoreNumerico(dopo.substr(0, 3));
+                VERIFICA(c >= 1 && c <= maxConcorsi);
+            }
+        if (esito == maintenance::Rinumerazione::Riuscita) {
+            std::string ancora = concorsi;
+            VERIFICA(maintenance::rinumeraConcorsi(ancora, maxConcorsi) ==
+                     maintenance::Rinumerazione::Riuscita);
+            VERIFICA(ancora == concorsi);
+        }
+    }
+    return 0;
+}
