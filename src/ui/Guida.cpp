@@ -39,13 +39,6 @@ QString titoloDi(const QString& argomento) {
     return trovato.hasMatch() ? trovato.captured(1).simplified() : argomento;
 }
 
-QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo) {
-    auto* tasto = new QPushButton(testo, genitore);
-    tasto->setObjectName(QString::fromLatin1(nome));
-    tasto->setAutoDefault(false);
-    return tasto;
-}
-
 } // namespace
 
 QStringList argomentiGuida() {

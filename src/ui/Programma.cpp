@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QScreen>
@@ -40,6 +41,14 @@ QLabel* etichettaValore(QWidget* genitore, const char* nome, int larghezza) {
     etichetta->setFrameShadow(QFrame::Sunken);
     etichetta->setMinimumWidth(larghezza);
     return etichetta;
+}
+
+QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo, const QString& suggerimento) {
+    auto* tasto = new QPushButton(testo, genitore);
+    tasto->setObjectName(QString::fromLatin1(nome));
+    tasto->setToolTip(suggerimento);
+    tasto->setAutoDefault(false);
+    return tasto;
 }
 
 QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome) {

@@ -15,21 +15,6 @@ using importa::Modo;
 
 namespace {
 
-const char* const FILE_ARCHIVIO[] = {"BARI", "CAGLIARI", "FIRENZE", "GENOVA", "MILANO", "NAPOLI",
-                                     "PALERMO", "ROMA", "TORINO", "VENEZIA", "DATA", "CONCORSO"};
-
-std::vector<std::string> fotografia(const prova::CartellaDiProva& cartella) {
-    std::vector<std::string> file;
-    for (const char* nome : FILE_ARCHIVIO) file.push_back(cartella.leggiFile(std::filesystem::path("RUOTE") / nome));
-    return file;
-}
-
-std::vector<std::string> attesi(const std::vector<prova::Estrazione>& estrazioni) {
-    prova::CartellaDiProva altrove;
-    altrove.scriviArchivio(estrazioni);
-    return fotografia(altrove);
-}
-
 /** Draws seven days apart from 10 December 2003: the year changes after the fourth. */
 std::vector<prova::Estrazione> estrazioni(int quante, int variante = 0) {
     std::vector<prova::Estrazione> e;
@@ -114,7 +99,7 @@ private slots:
         QFETCH(QString, motivo);
         prova::CartellaDiProva cartella;
         cartella.scriviArchivio(estrazioni(2));
-        const auto prima = fotografia(cartella);
+        const auto prima = prova::fotografia(cartella);
         const auto lettura = importa::leggiStorico(prova::testoStorico(estrazioni(1)) + riga.toLatin1().toStdString() + "\n");
         QVERIFY(!lettura.valida());
         QCOMPARE(lettura.righeRifiutate, std::size_t(1));
@@ -124,7 +109,7 @@ private slots:
         QVERIFY(QString::fromStdString(importa::resoconto(lettura)).contains("riga 11: " + motivoLetto));
         for (Modo modo : {Modo::Sostituisci, Modo::Aggiungi})
             QVERIFY(!importa::importaInArchivio(cartella.stato(), lettura, modo, momento()).riuscito);
-        QCOMPARE(fotografia(cartella), prima);
+        QCOMPARE(prova::fotografia(cartella), prima);
         QVERIFY(std::distance(std::filesystem::directory_iterator(cartella.percorso()), {}) == 1); // RUOTE alone: no backup
     }
 
@@ -158,7 +143,7 @@ private slots:
         if (!errore.isEmpty()) return;
         prova::CartellaDiProva cartella;
         QVERIFY(importa::importaInArchivio(cartella.stato(), lettura, Modo::Sostituisci, momento()).riuscito);
-        QCOMPARE(fotografia(cartella), attesi(estrazioni(3)));
+        QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni(3)));
     }
 
     void estrazioniDiviseRiunite() {
@@ -185,13 +170,13 @@ private slots:
         // Contests are the rank of the date within its year; a missing wheel is a null record; RN is left out.
         prova::CartellaDiProva cartella;
         cartella.scriviArchivio(estrazioni(2, 50));
-        const auto vecchio = fotografia(cartella);
+        const auto vecchio = prova::fotografia(cartella);
         auto nuove = estrazioni(6);
         nuove[4] = prova::estrazione(nuove[4].giorno, nuove[4].mese, nuove[4].anno, nuove[4].concorso, 4, {2, 4});
         const auto esito = importaTesto(cartella.stato(), prova::testoStorico(nuove) + "2004/01/07\tRN\t1\t2\t3\t4\t5\n", Modo::Sostituisci);
         QVERIFY2(esito.riuscito, esito.messaggio.c_str());
         QCOMPARE(esito.scritte, 6);
-        QCOMPARE(fotografia(cartella), attesi(nuove));
+        QCOMPARE(prova::fotografia(cartella), prova::attesi(nuove));
         QCOMPARE(cartella.leggiFile("RUOTE/CONCORSO"), std::string("  1/2003  2/2003  3/2003  4/2003  1/2004  2/2004"));
         QCOMPARE(QString::fromStdString(esito.copia.filename().string()), QStringLiteral("RUOTE_backup_20260101_000000"));
         QCOMPARE(cartella.leggiFile(esito.copia / "BARI") + cartella.leggiFile(esito.copia / "CONCORSO"), vecchio[0] + vecchio[11]);
@@ -227,13 +212,13 @@ private slots:
         if (tolta > 0) file.erase(file.begin() + tolta);
         if (alterata >= 0) file[std::size_t(alterata)].ruote[5][0] = 90;
         cartella.scriviArchivio(archivio);
-        const auto prima = fotografia(cartella);
+        const auto prima = prova::fotografia(cartella);
         const auto esito = importaTesto(cartella.stato(), prova::testoStorico(file), Modo::Aggiungi);
         QVERIFY2(QString::fromStdString(esito.messaggio).contains(messaggio), esito.messaggio.c_str());
         QCOMPARE(esito.riuscito, aggiunte >= 0);
         QCOMPARE(esito.scritte, std::max(aggiunte, 0));
         // The contests of the added draws go on from the archive's last one, across the new year.
-        QCOMPARE(fotografia(cartella), aggiunte > 0 ? attesi(tutte) : prima);
+        QCOMPARE(prova::fotografia(cartella), aggiunte > 0 ? prova::attesi(tutte) : prima);
     }
 
     void datiReali() {
@@ -286,7 +271,7 @@ private slots:
         const int dichiarate[] = {178, 3653, 12, 3581, 8, 10, 32, 7, 9, 8};
         for (int w = 1; w <= 10; ++w) QCOMPARE(lettura.nulle[std::size_t(w)], dichiarate[w - 1] - 5);
         QVERIFY(importa::importaInArchivio(stato, lettura, Modo::Sostituisci, momento()).riuscito);
-        const auto archivio = fotografia(cartella);
+        const auto archivio = prova::fotografia(cartella);
         QCOMPARE(archivio[0].size(), std::size_t(10902 * 5));
         QCOMPARE(archivio[10].substr(0, 10) + archivio[11].substr(0, 8), std::string(" 7/ 1/1871  1/1871"));
         QCOMPARE(archivio[10].substr(archivio[10].size() - 10) + archivio[11].substr(archivio[11].size() - 8), std::string(" 1/ 8/2026123/2026"));

@@ -7,23 +7,6 @@ using maintenance::Rinumerazione;
 
 namespace {
 
-const char* const FILE_ARCHIVIO[] = {"BARI", "CAGLIARI", "FIRENZE", "GENOVA", "MILANO", "NAPOLI",
-                                     "PALERMO", "ROMA", "TORINO", "VENEZIA", "DATA", "CONCORSO"};
-
-/** The twelve files' bytes, file by file. */
-std::vector<std::string> fotografia(const prova::CartellaDiProva& cartella) {
-    std::vector<std::string> file;
-    for (const char* nome : FILE_ARCHIVIO) file.push_back(cartella.leggiFile(std::filesystem::path("RUOTE") / nome));
-    return file;
-}
-
-/** The archive files that a list of draws gives, written in a scratch folder. */
-std::vector<std::string> attesi(const std::vector<prova::Estrazione>& estrazioni) {
-    prova::CartellaDiProva altrove;
-    altrove.scriviArchivio(estrazioni);
-    return fotografia(altrove);
-}
-
 maintenance::NuovaEstrazione nuova(const prova::Estrazione& e) {
     maintenance::NuovaEstrazione n{prova::testoData(e.giorno, e.mese, e.anno), prova::testoConcorso(e.concorso, e.anno), {}};
     for (int w = 0; w < 10; ++w)
@@ -128,16 +111,16 @@ void TestAggiornamento::inserimentoEdEliminazione() {
         }
         e.concorso = ++contatore;
     }
-    QCOMPARE(fotografia(cartella), attesi(estrazioni));
+    QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
     QVERIFY(!std::filesystem::exists(maintenance::registroArchivio(stato)));
 }
 
 void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero_data() {
     QTest::addColumn<QString>("passo");
     QTest::addColumn<bool>("nuovo"); // after the failure and the next start, the archive is the new one
-    for (const char* nome : FILE_ARCHIVIO) QTest::addRow("scrivi-%s", nome) << QStringLiteral("scrivi:%1").arg(nome) << false;
+    for (const char* nome : prova::FILE_ARCHIVIO) QTest::addRow("scrivi-%s", nome) << QStringLiteral("scrivi:%1").arg(nome) << false;
     QTest::addRow("registro") << "registro" << false;
-    for (const char* nome : FILE_ARCHIVIO) QTest::addRow("sostituisci-%s", nome) << QStringLiteral("sostituisci:%1").arg(nome) << true;
+    for (const char* nome : prova::FILE_ARCHIVIO) QTest::addRow("sostituisci-%s", nome) << QStringLiteral("sostituisci:%1").arg(nome) << true;
     QTest::addRow("chiudi") << "chiudi" << true;
 }
 
@@ -149,7 +132,7 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
         cartella.scriviArchivio(seiEstrazioni());
         auto stato = cartella.stato();
         stato.Max_Concorsi_Anno = 260;
-        const auto prima = fotografia(cartella);
+        const auto prima = prova::fotografia(cartella);
         const auto guasto = [&](const std::string& p) { return p == passo.toStdString(); };
         Rinumerazione rinumerazione{};
         const bool riuscito = inserisci ? maintenance::Registrazione_Intramezzo_Estrazione(
@@ -158,7 +141,7 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
         QVERIFY(!riuscito);
         // The next start finishes or undoes the operation before the archive is read.
         maintenance::completaAggiornamentoInterrotto(stato);
-        const auto dopo = fotografia(cartella);
+        const auto dopo = prova::fotografia(cartella);
         if (nuovo) {
             QVERIFY(dopo != prima);
             QCOMPARE(dopo[0].size() / 5, dopo[11].size() / 8); // all twelve files moved together
@@ -189,21 +172,21 @@ void TestAggiornamento::scritturaSulPostoSenzaMezzeMisure() {
     auto estrazioni = seiEstrazioni();
     cartella.scriviArchivio(estrazioni);
     const auto stato = cartella.stato();
-    const auto prima = fotografia(cartella);
+    const auto prima = prova::fotografia(cartella);
     const auto scritta = prova::estrazione(30, 12, 2003, 4, 77, {2, 4});
     const bool riuscito = maintenance::Registrazione_Estrazione(stato, n, nuova(scritta), [&](const std::string& p) {
         return !passo.isEmpty() && p == passo.toStdString();
     });
     QCOMPARE(riuscito, passo.isEmpty());
     if (!riuscito) {
-        QCOMPARE(fotografia(cartella), prima); // every file back to its old record and length
+        QCOMPARE(prova::fotografia(cartella), prima); // every file back to its old record and length
         return;
     }
     if (n > int(estrazioni.size()))
         estrazioni.push_back(scritta);
     else
         estrazioni[std::size_t(n - 1)] = scritta; // stored as typed: no renumbering
-    QCOMPARE(fotografia(cartella), attesi(estrazioni));
+    QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
 }
 
 QTEST_APPLESS_MAIN(TestAggiornamento)

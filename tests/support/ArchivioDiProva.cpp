@@ -96,4 +96,16 @@ std::filesystem::path cartellaDatiReali() {
     return cartella;
 }
 
+std::vector<std::string> fotografia(const CartellaDiProva& cartella) {
+    std::vector<std::string> file;
+    for (const char* nome : FILE_ARCHIVIO) file.push_back(cartella.leggiFile(std::filesystem::path("RUOTE") / nome));
+    return file;
+}
+
+std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni) {
+    CartellaDiProva altrove;
+    altrove.scriviArchivio(estrazioni);
+    return fotografia(altrove);
+}
+
 } // namespace prova

@@ -57,6 +57,16 @@ private:
     QTemporaryDir m_dir;
 };
 
+/** The names of the twelve archive files, in the order of fotografia(). */
+inline const char* const FILE_ARCHIVIO[] = {"BARI",    "CAGLIARI", "FIRENZE", "GENOVA",  "MILANO", "NAPOLI",
+                                            "PALERMO", "ROMA",     "TORINO",  "VENEZIA", "DATA",   "CONCORSO"};
+
+/** The twelve archive files' bytes of a folder, BARI..VENEZIA, DATA, CONCORSO. */
+std::vector<std::string> fotografia(const CartellaDiProva& cartella);
+
+/** The twelve files' bytes that a list of draws gives, written in a scratch folder. */
+std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni);
+
 /** Folder of the real historical draws shipped beside the project, or empty when it is absent. */
 std::filesystem::path cartellaDatiReali();
 

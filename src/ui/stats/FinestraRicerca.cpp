@@ -36,14 +36,6 @@ const char* const VOCI_MENU[] = {"Numerico", "Frequenza", "", "Ritardo Attuale",
 /** The key each entry of the ordering menu sets. */
 constexpr int CRITERIO_VOCE[] = {1, 2, 0, 3, 4, 0, 0, 0, 0, 0};
 
-QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo, const QString& suggerimento = {}) {
-    auto* tasto = new QPushButton(testo, genitore);
-    tasto->setObjectName(QString::fromLatin1(nome));
-    tasto->setToolTip(suggerimento);
-    tasto->setAutoDefault(false);
-    return tasto;
-}
-
 } // namespace
 
 FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi, const QString& argomentoGuida)

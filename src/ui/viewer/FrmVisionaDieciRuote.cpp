@@ -64,15 +64,6 @@ template <class Azione> void impostaBarra(QScrollBar* barra, int valore, Azione 
         barra->setValue(valore);
 }
 
-QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
-                      const QString& suggerimento = {}) {
-    auto* tasto = new QPushButton(testo, genitore);
-    tasto->setObjectName(QString::fromLatin1(nome));
-    tasto->setToolTip(suggerimento);
-    tasto->setAutoDefault(false);
-    return tasto;
-}
-
 } // namespace
 
 frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principale)
