@@ -10,21 +10,19 @@
 #include <fstream>
 #include <map>
 #include <string>
-
 #include <unistd.h>
 
 namespace banco {
 
 namespace fs = std::filesystem;
 
-
 /** A program folder under the system's temporary folder, removed when the program ends. */
 class CartellaTemporanea {
 public:
     CartellaTemporanea() {
         const auto istante = std::chrono::steady_clock::now().time_since_epoch().count();
-        m_percorso = fs::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()) + "-" +
-                                                  std::to_string(istante));
+        m_percorso = fs::temp_directory_path() /
+                     ("quintaro-bench-" + std::to_string(::getpid()) + "-" + std::to_string(istante));
         fs::create_directories(m_percorso);
     }
     ~CartellaTemporanea() {
@@ -71,9 +69,11 @@ inline fs::path archivioSintetico(int quante) {
         concorsi += testo;
     }
     const auto scrivi = [&](int f, const std::string& byte) {
-        std::ofstream(stato.cartellaRuote() / stato.Nome_Ruota[static_cast<std::size_t>(f)], std::ios::binary) << byte;
+        std::ofstream(stato.cartellaRuote() / stato.Nome_Ruota[static_cast<std::size_t>(f)], std::ios::binary)
+            << byte;
     };
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) scrivi(w, ruote[w]);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        scrivi(w, ruote[w]);
     scrivi(core::FILE_DATA, date);
     scrivi(core::FILE_CONCORSO, concorsi);
     return scritti[quante] = cartella;

@@ -13,12 +13,14 @@ constexpr int MEZZO = ESTRAZIONI / 2;
 
 maintenance::NuovaEstrazione nuova() {
     maintenance::NuovaEstrazione estrazione{" 5/ 3/1977", "  7/1977", {}};
-    for (int i = 1; i <= 50; ++i) estrazione.numeri[std::size_t(i)] = i;
+    for (int i = 1; i <= 50; ++i)
+        estrazione.numeri[std::size_t(i)] = i;
     return estrazione;
 }
 
 /** Times `misurata` and, untimed, `riporta`, which puts the archive back as it was. */
-template <class Misurata, class Riporta> void alterna(benchmark::State& misura, Misurata misurata, Riporta riporta) {
+template <class Misurata, class Riporta>
+void alterna(benchmark::State& misura, Misurata misurata, Riporta riporta) {
     core::Stato stato(banco::archivioSintetico(ESTRAZIONI));
     core::Imposta_Tabelle_Globali(stato);
     stato.Max_Concorsi_Anno = 260;
@@ -38,8 +40,12 @@ bool elimina(const core::Stato& stato, maintenance::Rinumerazione& r) {
     return maintenance::Eliminazione_Intramezzo_Estrazione(stato, MEZZO, r);
 }
 
-void inserimentoNelMezzo(benchmark::State& misura) { alterna(misura, inserisci, elimina); }
-void eliminazioneNelMezzo(benchmark::State& misura) { alterna(misura, elimina, inserisci); }
+void inserimentoNelMezzo(benchmark::State& misura) {
+    alterna(misura, inserisci, elimina);
+}
+void eliminazioneNelMezzo(benchmark::State& misura) {
+    alterna(misura, elimina, inserisci);
+}
 
 } // namespace
 

@@ -26,8 +26,9 @@ void caricaArchivioIntero(benchmark::State& misura) {
     }
     if (stato.Estrazioni_Caricate != quante) misura.SkipWithError("caricamento incompleto");
     misura.SetItemsProcessed(misura.iterations() * quante);
-    misura.SetBytesProcessed(misura.iterations() * quante *
-                             (core::BYTE_PER_ESTRAZIONE + core::BYTE_RECORD_DATA + core::BYTE_RECORD_CONCORSO));
+    misura.SetBytesProcessed(
+        misura.iterations() * quante *
+        (core::BYTE_PER_ESTRAZIONE + core::BYTE_RECORD_DATA + core::BYTE_RECORD_CONCORSO));
 }
 
 } // namespace

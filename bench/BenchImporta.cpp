@@ -6,12 +6,10 @@
 #include "importa/Importazione.h"
 
 #include <benchmark/benchmark.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-
 #include <unistd.h>
 #include <zlib.h>
 
@@ -25,7 +23,8 @@ const std::string& fileUfficiale() {
         const char* cartella = std::getenv("QUINTARO_SHARED_DATA");
         const fs::path dati = cartella ? fs::path(cartella) : fs::path(QUINTARO_SHARED_DATA_PREDEFINITA);
         if (auto letto = core::leggiFileIntero(dati / "lotto_storico_igt_1939-2026.txt.gz")) return *letto;
-        static const char* const codici[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "RN", "TO", "VE"};
+        static const char* const codici[] = {"BA", "CA", "FI", "GE", "MI", "NA",
+                                             "PA", "RM", "RN", "TO", "VE"};
         std::string testo;
         char riga[64];
         unsigned seme = 12345;
@@ -38,11 +37,12 @@ const std::string& fileUfficiale() {
                         seme = seme * 1103515245u + 12345u;
                         n[i] = static_cast<int>(seme >> 16) % 90 + 1;
                         ripetuto = false;
-                        for (int j = 0; j < i; ++j) ripetuto = ripetuto || n[j] == n[i];
+                        for (int j = 0; j < i; ++j)
+                            ripetuto = ripetuto || n[j] == n[i];
                     }
                 }
-                std::snprintf(riga, sizeof riga, "%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", 1939 + d / 84, 1 + d / 7 % 12,
-                              1 + d % 7 * 4, codice, n[0], n[1], n[2], n[3], n[4]);
+                std::snprintf(riga, sizeof riga, "%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", 1939 + d / 84,
+                              1 + d / 7 % 12, 1 + d % 7 * 4, codice, n[0], n[1], n[2], n[3], n[4]);
                 testo += riga;
             }
         uLongf lunghezza = compressBound(static_cast<uLong>(testo.size())) + 32;
@@ -67,12 +67,15 @@ void BM_LetturaStorico(benchmark::State& stato) {
         auto lettura = importa::leggiStorico(byte);
         benchmark::DoNotOptimize(lettura.estrazioni.data());
     }
-    stato.SetBytesProcessed(static_cast<std::int64_t>(stato.iterations()) * static_cast<std::int64_t>(byte.size()));
+    stato.SetBytesProcessed(static_cast<std::int64_t>(stato.iterations()) *
+                            static_cast<std::int64_t>(byte.size()));
 }
 
-/** The whole import into an empty program folder: the file read from disk, checked, and the twelve files written and synced. */
+/** The whole import into an empty program folder: the file read from disk, checked, and the twelve files
+ * written and synced. */
 void BM_ImportazioneCompleta(benchmark::State& stato) {
-    const fs::path cartella = fs::temp_directory_path() / ("quintaro-bench-importa-" + std::to_string(::getpid()));
+    const fs::path cartella =
+        fs::temp_directory_path() / ("quintaro-bench-importa-" + std::to_string(::getpid()));
     fs::create_directories(cartella);
     const fs::path file = cartella / "storico.txt.gz";
     core::scriviFileSicuro(file, fileUfficiale());
@@ -83,7 +86,8 @@ void BM_ImportazioneCompleta(benchmark::State& stato) {
         stato.PauseTiming();
         fs::remove_all(archivio.cartellaRuote());
         stato.ResumeTiming();
-        const auto esito = importa::importaInArchivio(archivio, importa::leggiFileStorico(file), importa::Modo::Sostituisci, quando);
+        const auto esito = importa::importaInArchivio(archivio, importa::leggiFileStorico(file),
+                                                      importa::Modo::Sostituisci, quando);
         if (!esito.riuscito) stato.SkipWithError(esito.messaggio.c_str());
     }
     fs::remove_all(cartella);

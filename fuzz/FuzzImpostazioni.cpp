@@ -94,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
 
     stakes::Leggi_Pagamenti_Poste(stato);
     VERIFICA(stato.Moneta_Utilizzata == stakes::EURO || stato.Moneta_Utilizzata == stakes::LIRE);
-    VERIFICA(stato.Percentuale_Trattenuta > 0 && stato.Percentuale_Trattenuta <= 100 && stato.Quota_Estratto > 0);
+    VERIFICA(stato.Percentuale_Trattenuta > 0 && stato.Percentuale_Trattenuta <= 100 &&
+             stato.Quota_Estratto > 0);
     const auto barre = stakes::barreDaPagamenti(stato);
     for (std::size_t i = 0; i < barre.size(); ++i)
         VERIFICA(barre[i] >= stakes::BARRE_POSTE[i].minimo && barre[i] <= stakes::BARRE_POSTE[i].massimo);

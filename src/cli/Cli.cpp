@@ -25,11 +25,13 @@ const char* const USO =
     "     quintaro-cli importa --cartella DIR [--aggiungi] FILE\n"
     "  numeri           frequenze e ritardi dei 90 numeri\n"
     "  ambi             frequenze e ritardi dei 4005 ambi\n"
-    "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo gzip):\n"
+    "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo "
+    "gzip):\n"
     "                   lo sostituisce, dopo averne fatto una copia, oppure con --aggiungi vi aggiunge solo\n"
     "                   le estrazioni successive all'ultima\n"
     "  --cartella DIR   cartella del programma, che contiene RUOTE/\n"
-    "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE (predefinito)\n"
+    "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE "
+    "(predefinito)\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
     "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n";
 
@@ -52,9 +54,12 @@ std::optional<int> intero(const std::string& testo) {
 std::string leggiOpzioni(const std::vector<std::string>& argomenti, Opzioni& opzioni) {
     if (argomenti.empty()) return "manca il comando.";
     opzioni.comando = argomenti[0];
-    if (opzioni.comando != "numeri" && opzioni.comando != "ambi") return "comando sconosciuto: " + opzioni.comando + ".";
-    std::map<std::string, std::optional<int>*> numeriche = {
-        {"--dal", &opzioni.dal}, {"--al", &opzioni.al}, {"--anno", &opzioni.anno}, {"--cicli", &opzioni.cicli}};
+    if (opzioni.comando != "numeri" && opzioni.comando != "ambi")
+        return "comando sconosciuto: " + opzioni.comando + ".";
+    std::map<std::string, std::optional<int>*> numeriche = {{"--dal", &opzioni.dal},
+                                                            {"--al", &opzioni.al},
+                                                            {"--anno", &opzioni.anno},
+                                                            {"--cicli", &opzioni.cicli}};
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& nome = argomenti[i];
         if (i + 1 >= argomenti.size()) return "manca il valore di " + nome + ".";
@@ -72,8 +77,10 @@ std::string leggiOpzioni(const std::vector<std::string>& argomenti, Opzioni& opz
     }
     if (opzioni.cartella.empty()) return "manca --cartella.";
     if (opzioni.dal.has_value() != opzioni.al.has_value()) return "--dal e --al vanno indicati insieme.";
-    if (opzioni.anno.has_value() != opzioni.cicli.has_value()) return "--anno e --cicli vanno indicati insieme.";
-    if (opzioni.dal && opzioni.anno) return "indicare un periodo frazionato (--dal/--al) oppure a cicli (--anno/--cicli), non entrambi.";
+    if (opzioni.anno.has_value() != opzioni.cicli.has_value())
+        return "--anno e --cicli vanno indicati insieme.";
+    if (opzioni.dal && opzioni.anno)
+        return "indicare un periodo frazionato (--dal/--al) oppure a cicli (--anno/--cicli), non entrambi.";
     return {};
 }
 
@@ -103,12 +110,14 @@ std::string caricaArchivio(core::Stato& stato, std::ostream& errori) {
     if (!std::filesystem::is_directory(stato.cartellaRuote()))
         return "la cartella " + stato.cartellaRuote().string() + " non esiste.";
     if (maintenance::completaAggiornamentoInterrotto(stato))
-        errori << "Attenzione: l'ultimo aggiornamento dell'archivio era stato interrotto; i file sono stati riportati a uno stato coerente.\n";
+        errori << "Attenzione: l'ultimo aggiornamento dell'archivio era stato interrotto; i file sono stati "
+                  "riportati a uno stato coerente.\n";
     core::FileArchivio file(stato);
     file.Conta_Estrazioni_Archivio();
     core::limitaEstrazioniGestibili(stato);
     const int estrazioni = stato.Estrazioni_In_Archivio;
-    if (estrazioni < 1) return "l'archivio in " + stato.cartellaRuote().string() + " non contiene estrazioni.";
+    if (estrazioni < 1)
+        return "l'archivio in " + stato.cartellaRuote().string() + " non contiene estrazioni.";
     for (const auto& discordante : core::verificaLunghezze(file, estrazioni))
         errori << "Attenzione: il file " << discordante.nome << " non ha " << estrazioni
                << " estrazioni; quelle mancanti sono lette come nulle.\n";
@@ -167,7 +176,8 @@ void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risult
     for (int c : colonne(stato)) {
         const auto colonna = static_cast<std::size_t>(c);
         for (std::size_t n = 1; n <= 90; ++n)
-            riga(testo, {c, static_cast<int>(n), risultati.Frequenza_Numero[colonna][n], risultati.Ritardo_Attuale_Numero[colonna][n],
+            riga(testo, {c, static_cast<int>(n), risultati.Frequenza_Numero[colonna][n],
+                         risultati.Ritardo_Attuale_Numero[colonna][n],
                          risultati.Ritardo_Massimo_Numero[colonna][n]});
     }
     uscita << testo;
@@ -179,7 +189,8 @@ void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati,
     for (int c : colonne(stato))
         for (int a = 1, k = 1; a <= 89; ++a)
             for (int b = a + 1; b <= 90; ++b, ++k)
-                riga(testo, {c, a, b, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k), risultati.ritardoMassimo(c, k)});
+                riga(testo, {c, a, b, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k),
+                             risultati.ritardoMassimo(c, k)});
     uscita << testo;
 }
 
@@ -191,8 +202,10 @@ int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscit
     for (std::size_t i = 1; i < argomenti.size() && errore.empty(); ++i) {
         const std::string& argomento = argomenti[i];
         if (argomento == "--cartella") {
-            if (i + 1 >= argomenti.size()) errore = "manca il valore di --cartella.";
-            else cartella = argomenti[++i];
+            if (i + 1 >= argomenti.size())
+                errore = "manca il valore di --cartella.";
+            else
+                cartella = argomenti[++i];
         } else if (argomento == "--aggiungi") {
             aggiungi = true;
         } else if (argomento.starts_with("--")) {
@@ -218,14 +231,15 @@ int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscit
     const auto lettura = importa::leggiFileStorico(file);
     uscita << importa::resoconto(lettura);
     if (!lettura.valida()) {
-        errori << "quintaro-cli: il file " << file.string() << " non può essere importato; l'archivio non è stato modificato.\n";
+        errori << "quintaro-cli: il file " << file.string()
+               << " non può essere importato; l'archivio non è stato modificato.\n";
         return ESITO_ARCHIVIO;
     }
     const std::time_t adesso = std::time(nullptr);
     std::tm quando{};
     localtime_r(&adesso, &quando);
-    const auto esito =
-        importa::importaInArchivio(stato, lettura, aggiungi ? importa::Modo::Aggiungi : importa::Modo::Sostituisci, quando);
+    const auto esito = importa::importaInArchivio(
+        stato, lettura, aggiungi ? importa::Modo::Aggiungi : importa::Modo::Sostituisci, quando);
     if (!esito.riuscito) {
         errori << "quintaro-cli: " << esito.messaggio << '\n';
         return ESITO_ARCHIVIO;

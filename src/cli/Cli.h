@@ -8,8 +8,9 @@ namespace cli {
 
 /** Exit codes of the command-line companion. */
 inline constexpr int ESITO_OK = 0;
-inline constexpr int ESITO_ARCHIVIO = 1; ///< the archive cannot be read or holds no draw, or an import was refused
-inline constexpr int ESITO_USO = 2;      ///< bad arguments
+inline constexpr int ESITO_ARCHIVIO =
+    1;                              ///< the archive cannot be read or holds no draw, or an import was refused
+inline constexpr int ESITO_USO = 2; ///< bad arguments
 
 /**
  * Runs the command-line companion on its arguments (without the program name), writing the results

@@ -25,7 +25,8 @@ std::vector<FileDiscordante> verificaLunghezze(FileArchivio& file, std::int32_t 
     for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, FILE_DATA, FILE_CONCORSO}) {
         const long long byte = file.lunghezza(f);
         const long long attesi = static_cast<long long>(estrazioni) * FileArchivio::byteRecord(f);
-        if (byte != attesi) discordanti.push_back({file.nome(f), byte, byte < 0 ? 0 : byte / FileArchivio::byteRecord(f)});
+        if (byte != attesi)
+            discordanti.push_back({file.nome(f), byte, byte < 0 ? 0 : byte / FileArchivio::byteRecord(f)});
     }
     return discordanti;
 }
@@ -36,7 +37,8 @@ EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, FileArchivio& fil
     // Neither count may pass what the program manages: past it the capacity would not fit an int.
     quante = std::clamp(quante, 0, stato.Max_Estrazioni_Archivio);
     primo = std::max(primo, 1);
-    const int inArchivio = std::clamp<std::int32_t>(stato.Estrazioni_In_Archivio, 0, stato.Max_Estrazioni_Archivio);
+    const int inArchivio =
+        std::clamp<std::int32_t>(stato.Estrazioni_In_Archivio, 0, stato.Max_Estrazioni_Archivio);
     const int capacita = std::max(inArchivio, quante) + POSTI_DI_RISERVA;
     stato.Archivio_Estrazioni.dimensiona(capacita);
     stato.Data_Estrazione.assign(static_cast<std::size_t>(capacita) + 1, std::string());
@@ -53,13 +55,15 @@ EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, FileArchivio& fil
     std::array<int, 14> letti{};
     for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, FILE_DATA, FILE_CONCORSO}) {
         auto& blocco = blocchi[static_cast<std::size_t>(f)];
-        blocco.resize(static_cast<std::size_t>(quante) * static_cast<std::size_t>(FileArchivio::byteRecord(f)));
+        blocco.resize(static_cast<std::size_t>(quante) *
+                      static_cast<std::size_t>(FileArchivio::byteRecord(f)));
         letti[static_cast<std::size_t>(f)] = file.leggiRecord(f, primo, quante, blocco.data());
     }
     const auto testo = [&](int f, int d) {
         const auto dimensione = static_cast<std::size_t>(FileArchivio::byteRecord(f));
         if (d > letti[static_cast<std::size_t>(f)]) return std::string(dimensione, ' ');
-        const auto* inizio = blocchi[static_cast<std::size_t>(f)].data() + static_cast<std::size_t>(d - 1) * dimensione;
+        const auto* inizio =
+            blocchi[static_cast<std::size_t>(f)].data() + static_cast<std::size_t>(d - 1) * dimensione;
         return std::string(reinterpret_cast<const char*>(inizio), dimensione);
     };
 
@@ -73,8 +77,8 @@ EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, FileArchivio& fil
                 completa = false;
                 continue; // stays null
             }
-            const std::uint8_t* sorgente =
-                blocchi[static_cast<std::size_t>(w)].data() + static_cast<std::size_t>(d - 1) * BYTE_RECORD_RUOTA;
+            const std::uint8_t* sorgente = blocchi[static_cast<std::size_t>(w)].data() +
+                                           static_cast<std::size_t>(d - 1) * BYTE_RECORD_RUOTA;
             if (recordDanneggiato(sorgente)) {
                 if (esito.recordDanneggiati++ == 0) {
                     esito.primoDanneggiato = d;

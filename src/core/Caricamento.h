@@ -42,10 +42,10 @@ std::vector<FileDiscordante> verificaLunghezze(FileArchivio& file, std::int32_t 
 
 /** What a load found besides the draws. */
 struct EsitoCaricamento {
-    int recordDanneggiati = 0;          ///< wheel records holding a byte outside 50..140, read as null
-    int primoDanneggiato = 0;           ///< loaded index of the first draw holding one, 0 when none
-    int ruotaPrimoDanneggiato = 0;      ///< its first damaged wheel
-    int estrazioniIncomplete = 0;       ///< draws that some file lacked (read as null, blank texts)
+    int recordDanneggiati = 0;     ///< wheel records holding a byte outside 50..140, read as null
+    int primoDanneggiato = 0;      ///< loaded index of the first draw holding one, 0 when none
+    int ruotaPrimoDanneggiato = 0; ///< its first damaged wheel
+    int estrazioniIncomplete = 0;  ///< draws that some file lacked (read as null, blank texts)
 };
 
 /**
@@ -53,8 +53,9 @@ struct EsitoCaricamento {
  * archive to Estrazioni_In_Archivio + 200 draws (at least the loaded ones), sets Estrazioni_Caricate,
  * and reads each file in one pass; both counts are taken as at most Max_Estrazioni_Archivio. A record
  * that a file lacks reads as a null draw with blank date and contest; a damaged wheel record is
- * replaced in memory by a null record and counted, so that no later reader meets a byte outside 50..140. `avanzamento` (if set) is called after draw 31, 62, 93, ... and
- * after the last draw with the number of draws read so far. The files are opened and closed here.
+ * replaced in memory by a null record and counted, so that no later reader meets a byte outside 50..140.
+ * `avanzamento` (if set) is called after draw 31, 62, 93, ... and after the last draw with the number of
+ * draws read so far. The files are opened and closed here.
  */
 EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, FileArchivio& file, int primo, int quante,
                                                  const std::function<void(int)>& avanzamento = {});

@@ -7,9 +7,13 @@ namespace core {
 
 FileArchivio::FileArchivio(Stato& stato) : m_stato(stato) {}
 
-FileArchivio::~FileArchivio() { Chiudi_File_Archivio(); }
+FileArchivio::~FileArchivio() {
+    Chiudi_File_Archivio();
+}
 
-std::size_t FileArchivio::indice(int f) { return static_cast<std::size_t>(f); }
+std::size_t FileArchivio::indice(int f) {
+    return static_cast<std::size_t>(f);
+}
 
 int FileArchivio::byteRecord(int f) {
     if (f == FILE_DATA) return BYTE_RECORD_DATA;
@@ -17,7 +21,9 @@ int FileArchivio::byteRecord(int f) {
     return BYTE_RECORD_RUOTA;
 }
 
-const std::string& FileArchivio::nome(int f) const { return m_stato.Nome_Ruota[indice(f)]; }
+const std::string& FileArchivio::nome(int f) const {
+    return m_stato.Nome_Ruota[indice(f)];
+}
 
 void FileArchivio::apri(int f) {
     chiudi(f);
@@ -36,18 +42,26 @@ void FileArchivio::chiudi(int f) {
 }
 
 void FileArchivio::Apri_File_Ruote() {
-    for (int w = 1; w <= NUMERO_RUOTE; ++w) apri(w);
+    for (int w = 1; w <= NUMERO_RUOTE; ++w)
+        apri(w);
 }
 
-void FileArchivio::Apri_File_Date() { apri(FILE_DATA); }
+void FileArchivio::Apri_File_Date() {
+    apri(FILE_DATA);
+}
 
-void FileArchivio::Apri_File_Concorsi() { apri(FILE_CONCORSO); }
+void FileArchivio::Apri_File_Concorsi() {
+    apri(FILE_CONCORSO);
+}
 
 void FileArchivio::Chiudi_File_Archivio() {
-    for (std::size_t f = 0; f < m_handle.size(); ++f) chiudi(static_cast<int>(f));
+    for (std::size_t f = 0; f < m_handle.size(); ++f)
+        chiudi(static_cast<int>(f));
 }
 
-bool FileArchivio::aperto(int f) const { return m_handle[indice(f)] != nullptr; }
+bool FileArchivio::aperto(int f) const {
+    return m_handle[indice(f)] != nullptr;
+}
 
 long long FileArchivio::lunghezza(int f) const {
     std::error_code errore;
@@ -60,7 +74,8 @@ int FileArchivio::leggiRecord(int f, int primo, int quanti, std::uint8_t* destin
     if (!handle || primo < 1 || quanti < 1) return 0;
     const long long dimensione = byteRecord(f);
     if (std::fseek(handle, static_cast<long>((primo - 1) * dimensione), SEEK_SET) != 0) return 0;
-    const std::size_t letti = std::fread(destinazione, 1, static_cast<std::size_t>(quanti * dimensione), handle);
+    const std::size_t letti =
+        std::fread(destinazione, 1, static_cast<std::size_t>(quanti * dimensione), handle);
     return static_cast<int>(static_cast<long long>(letti) / dimensione);
 }
 
@@ -69,7 +84,8 @@ std::string FileArchivio::leggiTesto(int f, int n) {
     std::string testo(static_cast<std::size_t>(dimensione), ' ');
     std::FILE* handle = m_handle[indice(f)];
     if (!handle || n < 1) return testo;
-    if (std::fseek(handle, static_cast<long>(static_cast<long long>(n - 1) * dimensione), SEEK_SET) != 0) return testo;
+    if (std::fseek(handle, static_cast<long>(static_cast<long long>(n - 1) * dimensione), SEEK_SET) != 0)
+        return testo;
     const std::size_t letti = std::fread(testo.data(), 1, testo.size(), handle);
     // A record cut short by the file's end has no defined content: it reads as blank.
     if (letti != testo.size()) testo.assign(testo.size(), ' ');

@@ -1,11 +1,10 @@
 #include "FileSicuro.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace core {
@@ -51,17 +50,20 @@ std::filesystem::path inAttesa(const std::filesystem::path& percorso) {
 
 } // namespace
 
-bool sostituisciInsieme(const std::vector<FileNuovo>& file, const std::filesystem::path& registro, const Guasto& guasto) {
+bool sostituisciInsieme(const std::vector<FileNuovo>& file, const std::filesystem::path& registro,
+                        const Guasto& guasto) {
     const auto fallisce = [&](const std::string& passo) { return guasto && guasto(passo); };
     std::error_code errore;
     const auto annulla = [&] {
-        for (const auto& f : file) std::filesystem::remove(inAttesa(f.percorso), errore);
+        for (const auto& f : file)
+            std::filesystem::remove(inAttesa(f.percorso), errore);
         return false;
     };
     completaSostituzioneInterrotta(registro);
     std::string elenco;
     for (const auto& f : file) {
-        if (fallisce("scrivi:" + f.percorso.filename().string()) || !scriviESincronizza(inAttesa(f.percorso), f.contenuto))
+        if (fallisce("scrivi:" + f.percorso.filename().string()) ||
+            !scriviESincronizza(inAttesa(f.percorso), f.contenuto))
             return annulla();
         elenco += f.percorso.filename().string() + '\n';
     }

@@ -26,7 +26,8 @@ std::string Leggi_Impostazione(const Stato& stato, int k) {
     if (file) {
         file.read(testo.data(), BYTE_TESTO_CAMPO);
         const auto letti = static_cast<std::size_t>(file.gcount());
-        for (std::size_t i = letti; i < testo.size(); ++i) testo[i] = ' ';
+        for (std::size_t i = letti; i < testo.size(); ++i)
+            testo[i] = ' ';
     }
     // A slot that was never written may hold zero bytes: it reads as blank.
     for (char& c : testo)

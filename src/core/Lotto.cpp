@@ -77,7 +77,8 @@ void LOTTO::LeggiESTRAZIONE(int w, int d) {
 
 void LOTTO::LeggiESTRATTIcompressi(int w, int d) {
     auto& estratti = m_stato.Estratti_Compressi;
-    for (auto& e : estratti) e.clear();
+    for (auto& e : estratti)
+        e.clear();
     const auto& archivio = m_stato.Archivio_Estrazioni;
     if (w < 1 || w > NUMERO_RUOTE || d < 0 || d > archivio.capacita()) return;
     const std::uint8_t* record = archivio.record(w, d);
@@ -90,8 +91,9 @@ void LOTTO::LeggiESTRATTIcompressi(int w, int d) {
 
 std::string_view LOTTO::data(int d) const {
     const auto& date = m_stato.Data_Estrazione;
-    return d >= 0 && static_cast<std::size_t>(d) < date.size() ? std::string_view(date[static_cast<std::size_t>(d)])
-                                                                : std::string_view();
+    return d >= 0 && static_cast<std::size_t>(d) < date.size()
+               ? std::string_view(date[static_cast<std::size_t>(d)])
+               : std::string_view();
 }
 
 std::string_view LOTTO::concorso(int d) const {
@@ -105,18 +107,26 @@ static std::string_view ultimi(std::string_view testo, std::size_t quanti) {
     return testo.size() <= quanti ? testo : testo.substr(testo.size() - quanti);
 }
 
-int LOTTO::NumeroGIORNO() const { return valoreNumerico(data(m_stato.Estrazione_Corrente).substr(0, 2)); }
+int LOTTO::NumeroGIORNO() const {
+    return valoreNumerico(data(m_stato.Estrazione_Corrente).substr(0, 2));
+}
 
 int LOTTO::NumeroMESE() const {
     const auto testo = data(m_stato.Estrazione_Corrente);
     return testo.size() > 3 ? valoreNumerico(testo.substr(3, 2)) : 0;
 }
 
-int LOTTO::NumeroCONCORSO() const { return valoreNumerico(concorso(m_stato.Estrazione_Corrente).substr(0, 3)); }
+int LOTTO::NumeroCONCORSO() const {
+    return valoreNumerico(concorso(m_stato.Estrazione_Corrente).substr(0, 3));
+}
 
-int LOTTO::NumeroANNO() const { return valoreNumerico(ultimi(concorso(m_stato.Estrazione_Corrente), 4)); }
+int LOTTO::NumeroANNO() const {
+    return valoreNumerico(ultimi(concorso(m_stato.Estrazione_Corrente), 4));
+}
 
-int LOTTO::NumeroANNO_DATA() const { return valoreNumerico(ultimi(data(m_stato.Estrazione_Corrente), 4)); }
+int LOTTO::NumeroANNO_DATA() const {
+    return valoreNumerico(ultimi(data(m_stato.Estrazione_Corrente), 4));
+}
 
 int LOTTO::appartenenza(int d) const {
     const int giorno = giornoSettimana(data(d));

@@ -28,7 +28,9 @@ std::string Comprimi_Estrazione(const int* numeri, int quanti);
 std::string Decomprimi_Estrazione(Stato& stato, std::string_view testo);
 
 /** True when n is even. */
-inline bool Numero_Pari(int n) { return (n & 1) == 0; }
+inline bool Numero_Pari(int n) {
+    return (n & 1) == 0;
+}
 
 /** True when the five bytes hold a byte outside 50..140: only a damaged archive has such a record. */
 bool recordDanneggiato(const std::uint8_t* record);

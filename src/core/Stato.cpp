@@ -19,10 +19,11 @@ void TabellaAnni::dimensiona(int primo, int ultimo) {
 Stato::Stato(std::filesystem::path cartella) : Cartella_Programma(std::move(cartella)) {}
 
 void Imposta_Tabelle_Globali(Stato& stato) {
-    stato.Nome_Ruota = {"INCROCIATE", "BARI",   "CAGLIARI", "FIRENZE", "GENOVA", "MILANO",   "NAPOLI", "PALERMO",
-                        "ROMA",       "TORINO", "VENEZIA",  "TUTTE",   "DATA",   "CONCORSO", ""};
+    stato.Nome_Ruota = {"INCROCIATE", "BARI",   "CAGLIARI", "FIRENZE",  "GENOVA",
+                        "MILANO",     "NAPOLI", "PALERMO",  "ROMA",     "TORINO",
+                        "VENEZIA",    "TUTTE",  "DATA",     "CONCORSO", ""};
     stato.Nome_Giorno = {"", "Lunedì", "Martedì", "Mercoledì", "Giovedì", "Venerdì", "Sabato", "Domenica"};
-    stato.Nome_Mese = {"",       "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",  "Giugno",
+    stato.Nome_Mese = {"",       "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
                        "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
     stato.Nome_Sorte = {"Nessuna", "Estratto", "Ambo", "Terno", "Quaterna", "Cinquina"};
     stato.Nome_Moneta = {"Euro", "Lire"};
@@ -52,7 +53,8 @@ bool selezioneDaTesto(Stato& stato, std::string_view testo) {
     }
     if (!qualcuna) return false;
     std::array<bool, 11> spuntate{};
-    for (int w = 1; w <= NUMERO_RUOTE; ++w) spuntate[static_cast<std::size_t>(w)] = pulito[static_cast<std::size_t>(w - 1)] == '1';
+    for (int w = 1; w <= NUMERO_RUOTE; ++w)
+        spuntate[static_cast<std::size_t>(w)] = pulito[static_cast<std::size_t>(w - 1)] == '1';
     impostaSelezioneRuote(stato, spuntate);
     return true;
 }

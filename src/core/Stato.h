@@ -34,7 +34,8 @@ public:
 
 private:
     static std::size_t offset(int w, int d) {
-        return static_cast<std::size_t>(d) * BYTE_PER_ESTRAZIONE + static_cast<std::size_t>(w - 1) * NUMERI_PER_RUOTA;
+        return static_cast<std::size_t>(d) * BYTE_PER_ESTRAZIONE +
+               static_cast<std::size_t>(w - 1) * NUMERI_PER_RUOTA;
     }
     std::vector<std::uint8_t> m_byte;
     int m_capacita = -1;
@@ -49,8 +50,12 @@ class TabellaAnni {
 public:
     /** Dimensions the table to primo..ultimo, every element 0; an empty table when ultimo < primo. */
     void dimensiona(int primo, int ultimo);
-    bool contiene(int anno) const { return anno >= m_primo && anno < m_primo + static_cast<int>(m_valori.size()); }
-    int operator()(int anno) const { return contiene(anno) ? m_valori[static_cast<std::size_t>(anno - m_primo)] : 0; }
+    bool contiene(int anno) const {
+        return anno >= m_primo && anno < m_primo + static_cast<int>(m_valori.size());
+    }
+    int operator()(int anno) const {
+        return contiene(anno) ? m_valori[static_cast<std::size_t>(anno - m_primo)] : 0;
+    }
     void imposta(int anno, int valore) {
         if (contiene(anno)) m_valori[static_cast<std::size_t>(anno - m_primo)] = valore;
     }

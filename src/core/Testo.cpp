@@ -6,7 +6,8 @@ namespace core {
 
 int valoreNumerico(std::string_view testo) {
     std::size_t i = 0;
-    while (i < testo.size() && testo[i] == ' ') ++i;
+    while (i < testo.size() && testo[i] == ' ')
+        ++i;
     bool negativo = false;
     if (i < testo.size() && (testo[i] == '-' || testo[i] == '+')) {
         negativo = testo[i] == '-';

@@ -33,7 +33,8 @@ public:
         const auto limite = static_cast<std::uint64_t>(n);
         const std::uint64_t scarto = (0 - limite) % limite;
         std::uint64_t r;
-        do r = prossimo();
+        do
+            r = prossimo();
         while (r < scarto);
         return static_cast<int>(r % limite);
     }
@@ -46,10 +47,13 @@ private:
 constexpr std::uint64_t SEME = 0x5155494E5441524FULL;
 
 constexpr ch::sys_days giorno(int g, int m, int a) {
-    return ch::year_month_day{ch::year{a}, ch::month{static_cast<unsigned>(m)}, ch::day{static_cast<unsigned>(g)}};
+    return ch::year_month_day{ch::year{a}, ch::month{static_cast<unsigned>(m)},
+                              ch::day{static_cast<unsigned>(g)}};
 }
 
-constexpr ch::sys_days giorno(const Giorno& g) { return giorno(g.giorno, g.mese, g.anno); }
+constexpr ch::sys_days giorno(const Giorno& g) {
+    return giorno(g.giorno, g.mese, g.anno);
+}
 
 /** The draw days of the week in each period of the calendar. */
 bool giornoDiEstrazione(ch::sys_days data) {
@@ -62,12 +66,14 @@ bool giornoDiEstrazione(ch::sys_days data) {
 }
 
 /** CAGLIARI and GENOVA joined the draws on 1939-07-08. */
-bool ruotaNulla(int w, ch::sys_days data) { return (w == 2 || w == 4) && data <= giorno(1, 7, 1939); }
+bool ruotaNulla(int w, ch::sys_days data) {
+    return (w == 2 || w == 4) && data <= giorno(1, 7, 1939);
+}
 
 Giorno comeGiorno(ch::sys_days data) {
     const ch::year_month_day ymd{data};
-    return {static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(ymd.year())};
+    return {static_cast<int>(static_cast<unsigned>(ymd.day())),
+            static_cast<int>(static_cast<unsigned>(ymd.month())), static_cast<int>(ymd.year())};
 }
 
 std::string testoData(const Giorno& g) {
@@ -103,11 +109,13 @@ ArchivioDemo generaArchivioDemo() {
             int numeri[core::NUMERI_PER_RUOTA + 1] = {core::NUMERI_PER_RUOTA};
             if (ruotaNulla(w, data)) {
                 // Comprimi_Estrazione writes 140, no number, for 0.
-                for (int i = 1; i <= core::NUMERI_PER_RUOTA; ++i) numeri[i] = 0;
+                for (int i = 1; i <= core::NUMERI_PER_RUOTA; ++i)
+                    numeri[i] = 0;
             } else {
                 // Drawing from an urn: each number leaves it, so the five are distinct and in drawing order.
                 int urna[core::NUMERO_MASSIMO];
-                for (int n = 0; n < core::NUMERO_MASSIMO; ++n) urna[n] = n + 1;
+                for (int n = 0; n < core::NUMERO_MASSIMO; ++n)
+                    urna[n] = n + 1;
                 for (int i = 1; i <= core::NUMERI_PER_RUOTA; ++i) {
                     const int restanti = core::NUMERO_MASSIMO - (i - 1);
                     const int scelto = generatore.sotto(restanti);
@@ -115,7 +123,8 @@ ArchivioDemo generaArchivioDemo() {
                     urna[scelto] = urna[restanti - 1];
                 }
             }
-            archivio.file[static_cast<std::size_t>(w)] += core::Comprimi_Estrazione(numeri, core::NUMERI_PER_RUOTA);
+            archivio.file[static_cast<std::size_t>(w)] +=
+                core::Comprimi_Estrazione(numeri, core::NUMERI_PER_RUOTA);
         }
         archivio.file[core::FILE_DATA] += testoData(g);
         archivio.file[core::FILE_CONCORSO] += testoConcorso(concorso, g.anno);

@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr std::string_view USO = "Uso: quintaro-demo --cartella CARTELLA\n"
-                                 "Scrive un archivio dimostrativo in CARTELLA/RUOTE/ (estrazioni inventate).\n";
+constexpr std::string_view USO =
+    "Uso: quintaro-demo --cartella CARTELLA\n"
+    "Scrive un archivio dimostrativo in CARTELLA/RUOTE/ (estrazioni inventate).\n";
 
 } // namespace
 
@@ -38,8 +39,8 @@ int main(int argc, char* argv[]) {
     const demo::Esito esito = demo::scriviArchivioDemo(cartella, archivio);
     switch (esito.esito) {
     case demo::EsitoScrittura::Scritto:
-        std::cout << "Archivio dimostrativo scritto in " << esito.percorso.string() << ": " << archivio.estrazioni
-                  << " estrazioni dal " << demo::testoGiorno(archivio.prima) << " al "
+        std::cout << "Archivio dimostrativo scritto in " << esito.percorso.string() << ": "
+                  << archivio.estrazioni << " estrazioni dal " << demo::testoGiorno(archivio.prima) << " al "
                   << demo::testoGiorno(archivio.ultima) << ". Non sono estrazioni reali.\n";
         return 0;
     case demo::EsitoScrittura::ArchivioPresente:

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-
 #include <zlib.h>
 
 namespace importa {
@@ -21,7 +20,9 @@ constexpr std::size_t BYTE_LOCALE = 30;
 /** Little-endian fields of a zip, read only when they lie inside the bytes. */
 struct Lettore {
     std::string_view byte;
-    bool dentro(std::size_t da, std::size_t quanti) const { return da <= byte.size() && quanti <= byte.size() - da; }
+    bool dentro(std::size_t da, std::size_t quanti) const {
+        return da <= byte.size() && quanti <= byte.size() - da;
+    }
     std::uint32_t u16(std::size_t da) const {
         return static_cast<std::uint32_t>(static_cast<unsigned char>(byte[da])) |
                static_cast<std::uint32_t>(static_cast<unsigned char>(byte[da + 1])) << 8;
@@ -35,8 +36,8 @@ struct Lettore {
  * Returns the bytes of `ingresso` consumed by one complete stream, or nothing when the data is damaged,
  * truncated or too long (`errore` then tells why).
  */
-std::optional<std::size_t> inflata(std::string_view ingresso, int windowBits, std::size_t previsti, std::string& uscita,
-                                   std::string& errore) {
+std::optional<std::size_t> inflata(std::string_view ingresso, int windowBits, std::size_t previsti,
+                                   std::string& uscita, std::string& errore) {
     z_stream flusso{};
     if (inflateInit2(&flusso, windowBits) != Z_OK) {
         errore = "impossibile avviare la decompressione";
@@ -61,7 +62,8 @@ std::optional<std::size_t> inflata(std::string_view ingresso, int windowBits, st
         const uInt spazio = flusso.avail_out;
         esito = inflate(&flusso, Z_NO_FLUSH);
         prodotti += spazio - flusso.avail_out;
-        if (esito == Z_BUF_ERROR && flusso.avail_in == 0) break; // truncated: no more input to finish the stream
+        if (esito == Z_BUF_ERROR && flusso.avail_in == 0)
+            break; // truncated: no more input to finish the stream
     }
     uscita.resize(inizio + prodotti);
     const std::size_t consumati = ingresso.size() - flusso.avail_in;
@@ -71,7 +73,8 @@ std::optional<std::size_t> inflata(std::string_view ingresso, int windowBits, st
         return std::nullopt;
     }
     if (esito != Z_STREAM_END) {
-        errore = esito == Z_BUF_ERROR ? "i dati compressi sono incompleti" : "i dati compressi sono danneggiati";
+        errore =
+            esito == Z_BUF_ERROR ? "i dati compressi sono incompleti" : "i dati compressi sono danneggiati";
         return std::nullopt;
     }
     return consumati;
@@ -83,7 +86,8 @@ TestoEstratto daGzip(std::string_view byte) {
     // A gzip file may hold several members one after the other; their texts follow each other.
     // The last four bytes give the size of the text (of the last member, modulo 4 GiB): a hint only.
     const Lettore z{byte};
-    const std::size_t previsti = byte.size() >= 4 ? std::min<std::size_t>(z.u32(byte.size() - 4), 64 * byte.size()) : 0;
+    const std::size_t previsti =
+        byte.size() >= 4 ? std::min<std::size_t>(z.u32(byte.size() - 4), 64 * byte.size()) : 0;
     while (!byte.empty()) {
         const auto consumati = inflata(byte, 16 + MAX_WBITS, previsti, esito.testo, esito.errore);
         if (!consumati) {
@@ -131,14 +135,18 @@ TestoEstratto daZip(std::string_view byte) {
     }
     if (!fine) return errore("manca l'indice delle voci");
     const std::uint32_t voci = z.u16(*fine + 10), dimensione = z.u32(*fine + 12), inizio = z.u32(*fine + 16);
-    if (voci == 0xFFFF || dimensione == 0xFFFFFFFF || inizio == 0xFFFFFFFF) return errore("il formato zip64 non è gestito");
-    if (z.u16(*fine + 4) != 0 || z.u16(*fine + 6) != 0) return errore("gli archivi su più volumi non sono gestiti");
-    if (!z.dentro(inizio, dimensione) || inizio + std::size_t{dimensione} > *fine) return errore("l'indice delle voci è fuori dal file");
+    if (voci == 0xFFFF || dimensione == 0xFFFFFFFF || inizio == 0xFFFFFFFF)
+        return errore("il formato zip64 non è gestito");
+    if (z.u16(*fine + 4) != 0 || z.u16(*fine + 6) != 0)
+        return errore("gli archivi su più volumi non sono gestiti");
+    if (!z.dentro(inizio, dimensione) || inizio + std::size_t{dimensione} > *fine)
+        return errore("l'indice delle voci è fuori dal file");
 
     std::vector<Voce> elenco;
     std::size_t p = inizio;
     for (std::uint32_t i = 0; i < voci; ++i) {
-        if (!z.dentro(p, BYTE_CENTRALE) || z.u32(p) != FIRMA_CENTRALE) return errore("l'indice delle voci è danneggiato");
+        if (!z.dentro(p, BYTE_CENTRALE) || z.u32(p) != FIRMA_CENTRALE)
+            return errore("l'indice delle voci è danneggiato");
         Voce voce;
         voce.flag = z.u16(p + 8);
         voce.metodo = z.u16(p + 10);
@@ -147,14 +155,17 @@ TestoEstratto daZip(std::string_view byte) {
         voce.originali = z.u32(p + 24);
         voce.locale = z.u32(p + 42);
         const std::size_t nome = z.u16(p + 28), extra = z.u16(p + 30), commento = z.u16(p + 32);
-        if (!z.dentro(p + BYTE_CENTRALE, nome + extra + commento)) return errore("l'indice delle voci è danneggiato");
+        if (!z.dentro(p + BYTE_CENTRALE, nome + extra + commento))
+            return errore("l'indice delle voci è danneggiato");
         voce.nome.assign(byte.substr(p + BYTE_CENTRALE, nome));
         elenco.push_back(std::move(voce));
         p += BYTE_CENTRALE + nome + extra + commento;
     }
 
     // storico.txt wherever it lies in the zip; otherwise the only .txt entry.
-    const auto base = [](const std::string& nome) { return minuscolo(nome.substr(nome.find_last_of("/\\") + 1)); };
+    const auto base = [](const std::string& nome) {
+        return minuscolo(nome.substr(nome.find_last_of("/\\") + 1));
+    };
     const Voce* scelta = nullptr;
     for (const auto& voce : elenco)
         if (base(voce.nome) == "storico.txt") scelta = &voce;
@@ -168,31 +179,39 @@ TestoEstratto daZip(std::string_view byte) {
             }
         }
         if (testi != 1) {
-            esito.errore = testi == 0 ? "il file zip non contiene storico.txt né un altro file .txt"
-                                      : "il file zip non contiene storico.txt ma più file .txt: non si sa quale usare";
+            esito.errore =
+                testi == 0 ? "il file zip non contiene storico.txt né un altro file .txt"
+                           : "il file zip non contiene storico.txt ma più file .txt: non si sa quale usare";
             return esito;
         }
     }
     esito.voce = scelta->nome;
     if (scelta->flag & 1) return errore(scelta->nome + " è cifrato");
-    if (scelta->metodo != 0 && scelta->metodo != 8) return errore(scelta->nome + " usa un metodo di compressione non gestito");
-    if (scelta->compressi == 0xFFFFFFFF || scelta->originali == 0xFFFFFFFF) return errore("il formato zip64 non è gestito");
+    if (scelta->metodo != 0 && scelta->metodo != 8)
+        return errore(scelta->nome + " usa un metodo di compressione non gestito");
+    if (scelta->compressi == 0xFFFFFFFF || scelta->originali == 0xFFFFFFFF)
+        return errore("il formato zip64 non è gestito");
     if (scelta->originali > MASSIMO_TESTO)
         return errore(scelta->nome + " supera i " + std::to_string(MASSIMO_TESTO >> 20) + " MiB");
     const std::size_t locale = scelta->locale;
-    if (!z.dentro(locale, BYTE_LOCALE) || z.u32(locale) != FIRMA_LOCALE) return errore("l'intestazione di " + scelta->nome + " è danneggiata");
+    if (!z.dentro(locale, BYTE_LOCALE) || z.u32(locale) != FIRMA_LOCALE)
+        return errore("l'intestazione di " + scelta->nome + " è danneggiata");
     const std::size_t dati = locale + BYTE_LOCALE + z.u16(locale + 26) + z.u16(locale + 28);
     if (!z.dentro(dati, scelta->compressi)) return errore(scelta->nome + " esce dal file");
     const std::string_view compressi = byte.substr(dati, scelta->compressi);
     if (scelta->metodo == 0) {
-        if (scelta->compressi != scelta->originali) return errore("le dimensioni di " + scelta->nome + " non concordano");
+        if (scelta->compressi != scelta->originali)
+            return errore("le dimensioni di " + scelta->nome + " non concordano");
         esito.testo.assign(compressi);
     } else {
         std::string motivo;
-        if (!inflata(compressi, -MAX_WBITS, scelta->originali, esito.testo, motivo)) return errore(scelta->nome + ": " + motivo);
-        if (esito.testo.size() != scelta->originali) return errore("le dimensioni di " + scelta->nome + " non concordano");
+        if (!inflata(compressi, -MAX_WBITS, scelta->originali, esito.testo, motivo))
+            return errore(scelta->nome + ": " + motivo);
+        if (esito.testo.size() != scelta->originali)
+            return errore("le dimensioni di " + scelta->nome + " non concordano");
     }
-    const auto crc = crc32(0L, reinterpret_cast<const Bytef*>(esito.testo.data()), static_cast<uInt>(esito.testo.size()));
+    const auto crc =
+        crc32(0L, reinterpret_cast<const Bytef*>(esito.testo.data()), static_cast<uInt>(esito.testo.size()));
     if (crc != scelta->crc) {
         esito.testo.clear();
         return errore(scelta->nome + " è danneggiato (controllo CRC non superato)");
@@ -204,7 +223,8 @@ TestoEstratto daZip(std::string_view byte) {
 
 TestoEstratto estraiTesto(std::string_view byte) {
     if (byte.size() >= 2 && byte[0] == '\x1f' && byte[1] == '\x8b') return daGzip(byte);
-    if (byte.size() >= 4 && byte.substr(0, 2) == "PK" && (byte.substr(2, 2) == "\x03\x04" || byte.substr(2, 2) == "\x05\x06"))
+    if (byte.size() >= 4 && byte.substr(0, 2) == "PK" &&
+        (byte.substr(2, 2) == "\x03\x04" || byte.substr(2, 2) == "\x05\x06"))
         return daZip(byte);
     TestoEstratto esito;
     if (byte.size() > MASSIMO_TESTO)

@@ -32,16 +32,18 @@ struct UltimoConcorso {
  * wheel not drawn), the date record " 7/ 9/1946" and the contest record "  7/1946". Contests count
  * 1, 2, 3, ... within each calendar year of the dates, continuing from `ultimo`, which is updated.
  */
-void accoda(Contenuti& contenuti, const std::vector<Estrazione>& estrazioni, std::size_t da, UltimoConcorso& ultimo);
+void accoda(Contenuti& contenuti, const std::vector<Estrazione>& estrazioni, std::size_t da,
+            UltimoConcorso& ultimo);
 
 /** How an import ended. */
 struct EsitoImportazione {
     bool riuscito = false;
-    std::string messaggio;      ///< what was done, or why nothing was written (Italian)
-    int scritte = 0;            ///< draws written by Sostituisci, appended by Aggiungi
-    int inComune = 0;           ///< Aggiungi: draws of the file found, equal, in the archive
-    int precedenti = 0;         ///< Aggiungi: draws of the file older than the archive's first, left out
-    std::filesystem::path copia; ///< Sostituisci: the backup folder of the old archive, empty when it held nothing
+    std::string messaggio; ///< what was done, or why nothing was written (Italian)
+    int scritte = 0;       ///< draws written by Sostituisci, appended by Aggiungi
+    int inComune = 0;      ///< Aggiungi: draws of the file found, equal, in the archive
+    int precedenti = 0;    ///< Aggiungi: draws of the file older than the archive's first, left out
+    std::filesystem::path
+        copia; ///< Sostituisci: the backup folder of the old archive, empty when it held nothing
 };
 
 /**
@@ -55,7 +57,7 @@ struct EsitoImportazione {
  * twelve files are written as one set (core::sostituisciInsieme). A reading that is not valid, an
  * archive that would exceed Max_Estrazioni_Archivio, a disagreement, or a failed backup write nothing.
  */
-EsitoImportazione importaInArchivio(const core::Stato& stato, const Lettura& lettura, Modo modo, const std::tm& quando,
-                                    const core::Guasto& guasto = {});
+EsitoImportazione importaInArchivio(const core::Stato& stato, const Lettura& lettura, Modo modo,
+                                    const std::tm& quando, const core::Guasto& guasto = {});
 
 } // namespace importa

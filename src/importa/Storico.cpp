@@ -13,8 +13,8 @@ namespace importa {
 
 namespace {
 
-constexpr const char* NOMI_RUOTE[] = {"BARI", "CAGLIARI", "FIRENZE", "GENOVA", "MILANO",
-                                      "NAPOLI", "PALERMO", "ROMA", "TORINO", "VENEZIA"};
+constexpr const char* NOMI_RUOTE[] = {"BARI",   "CAGLIARI", "FIRENZE", "GENOVA", "MILANO",
+                                      "NAPOLI", "PALERMO",  "ROMA",    "TORINO", "VENEZIA"};
 constexpr int RUOTA_NAZIONALE = 11;
 constexpr std::uintmax_t MASSIMO_FILE = std::uintmax_t{256} << 20;
 constexpr std::size_t RIGHE_NEL_RESOCONTO = 50;
@@ -28,14 +28,18 @@ struct Riga {
     std::array<std::uint8_t, 5> numeri;
 };
 
-bool bisestile(int anno) { return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0; }
+bool bisestile(int anno) {
+    return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
+}
 
 int giorniDelMese(int anno, int mese) {
     static constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return mese == 2 && bisestile(anno) ? 29 : giorni[mese - 1];
 }
 
-Data daChiave(std::int32_t chiave) { return {chiave / 10000, chiave / 100 % 100, chiave % 100}; }
+Data daChiave(std::int32_t chiave) {
+    return {chiave / 10000, chiave / 100 % 100, chiave % 100};
+}
 
 /** A piece of the file as a message may quote it: printable ASCII only, at most 16 characters. */
 std::string citazione(std::string_view testo) {
@@ -49,21 +53,26 @@ std::string citazione(std::string_view testo) {
 }
 
 bool cifre(std::string_view testo) {
-    return !testo.empty() && std::all_of(testo.begin(), testo.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !testo.empty() &&
+           std::all_of(testo.begin(), testo.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 int valore(std::string_view cifre) {
     int v = 0;
-    for (char c : cifre) v = v * 10 + (c - '0');
+    for (char c : cifre)
+        v = v * 10 + (c - '0');
     return v;
 }
 
 /** The date of a "YYYY/MM/DD" field (months and days of one or two digits). */
 std::optional<Data> leggiData(std::string_view campo) {
-    const std::size_t primo = campo.find('/'), secondo = campo.find('/', primo == std::string_view::npos ? 0 : primo + 1);
+    const std::size_t primo = campo.find('/'),
+                      secondo = campo.find('/', primo == std::string_view::npos ? 0 : primo + 1);
     if (primo != 4 || secondo == std::string_view::npos) return std::nullopt;
-    const auto anno = campo.substr(0, 4), mese = campo.substr(5, secondo - 5), giorno = campo.substr(secondo + 1);
-    if (!cifre(anno) || !cifre(mese) || !cifre(giorno) || mese.size() > 2 || giorno.size() > 2) return std::nullopt;
+    const auto anno = campo.substr(0, 4), mese = campo.substr(5, secondo - 5),
+               giorno = campo.substr(secondo + 1);
+    if (!cifre(anno) || !cifre(mese) || !cifre(giorno) || mese.size() > 2 || giorno.size() > 2)
+        return std::nullopt;
     Data data{valore(anno), valore(mese), valore(giorno)};
     if (!data.valida()) return std::nullopt;
     return data;
@@ -91,11 +100,14 @@ std::optional<std::string> leggiRiga(std::string_view testo, std::uint32_t numer
             continue;
         }
         const std::size_t inizio = p;
-        while (p < testo.size() && testo[p] != '\t' && testo[p] != ' ') ++p;
-        if (quanti == campi.size()) return "la riga non è nel formato atteso: data, ruota e cinque numeri separati da tabulazioni";
+        while (p < testo.size() && testo[p] != '\t' && testo[p] != ' ')
+            ++p;
+        if (quanti == campi.size())
+            return "la riga non è nel formato atteso: data, ruota e cinque numeri separati da tabulazioni";
         campi[quanti++] = testo.substr(inizio, p - inizio);
     }
-    if (quanti != campi.size()) return "la riga non è nel formato atteso: data, ruota e cinque numeri separati da tabulazioni";
+    if (quanti != campi.size())
+        return "la riga non è nel formato atteso: data, ruota e cinque numeri separati da tabulazioni";
     const auto data = leggiData(campi[0]);
     if (!data) return "data non valida: " + citazione(campi[0]);
     const int ruota = leggiRuota(campi[1]);
@@ -117,7 +129,8 @@ std::optional<std::string> leggiRiga(std::string_view testo, std::uint32_t numer
 
 void rifiuta(Lettura& lettura, std::size_t riga, std::string motivo) {
     ++lettura.righeRifiutate;
-    if (lettura.rifiutate.size() < MASSIMO_RIGHE_ELENCATE) lettura.rifiutate.push_back({riga, std::move(motivo)});
+    if (lettura.rifiutate.size() < MASSIMO_RIGHE_ELENCATE)
+        lettura.rifiutate.push_back({riga, std::move(motivo)});
 }
 
 unsigned maschera(const Estrazione& estrazione) {
@@ -143,7 +156,8 @@ void unisciDivise(Lettura& lettura) {
                 const Estrazione& piccola = na > nb ? b : a;
                 Estrazione unita = grande;
                 const int ruota = std::countr_zero(na > nb ? mb : ma);
-                unita.ruote[static_cast<std::size_t>(ruota - 1)] = piccola.ruote[static_cast<std::size_t>(ruota - 1)];
+                unita.ruote[static_cast<std::size_t>(ruota - 1)] =
+                    piccola.ruote[static_cast<std::size_t>(ruota - 1)];
                 lettura.unite.push_back({grande.data, piccola.data, ruota, std::max(na, nb)});
                 unite.push_back(unita);
                 ++i;
@@ -158,7 +172,8 @@ void unisciDivise(Lettura& lettura) {
 } // namespace
 
 bool Data::valida() const {
-    return anno >= 1871 && anno <= 2500 && mese >= 1 && mese <= 12 && giorno >= 1 && giorno <= giorniDelMese(anno, mese);
+    return anno >= 1871 && anno <= 2500 && mese >= 1 && mese <= 12 && giorno >= 1 &&
+           giorno <= giorniDelMese(anno, mese);
 }
 
 long Data::giorni() const {
@@ -178,14 +193,17 @@ std::string Data::record() const {
     return testo;
 }
 
-const char* nomeRuota(int w) { return w >= 1 && w <= 10 ? NOMI_RUOTE[w - 1] : ""; }
+const char* nomeRuota(int w) {
+    return w >= 1 && w <= 10 ? NOMI_RUOTE[w - 1] : "";
+}
 
 Lettura leggiStorico(std::string_view byte) {
     Lettura lettura;
     auto estratto = estraiTesto(byte);
-    lettura.formato = estratto.formato == Formato::Gzip  ? "gzip"
-                      : estratto.formato == Formato::Zip ? "zip" + (estratto.voce.empty() ? "" : " (voce " + estratto.voce + ")")
-                                                         : "testo";
+    lettura.formato = estratto.formato == Formato::Gzip ? "gzip"
+                      : estratto.formato == Formato::Zip
+                          ? "zip" + (estratto.voce.empty() ? "" : " (voce " + estratto.voce + ")")
+                          : "testo";
     if (!estratto.errore.empty()) {
         lettura.errore = std::move(estratto.errore);
         return lettura;
@@ -198,11 +216,13 @@ Lettura leggiStorico(std::string_view byte) {
     std::uint32_t numero = 0;
     for (std::size_t inizio = 0; inizio < testo.size();) {
         const void* a = std::memchr(testo.data() + inizio, '\n', testo.size() - inizio);
-        const std::size_t fine = a ? static_cast<std::size_t>(static_cast<const char*>(a) - testo.data()) : testo.size();
+        const std::size_t fine =
+            a ? static_cast<std::size_t>(static_cast<const char*>(a) - testo.data()) : testo.size();
         std::string_view linea = testo.substr(inizio, fine - inizio);
         inizio = fine + 1;
         ++numero;
-        while (!linea.empty() && (linea.back() == '\r' || linea.back() == ' ' || linea.back() == '\t')) linea.remove_suffix(1);
+        while (!linea.empty() && (linea.back() == '\r' || linea.back() == ' ' || linea.back() == '\t'))
+            linea.remove_suffix(1);
         if (linea.find_first_not_of(" \t") == std::string_view::npos) continue;
         ++lettura.righe;
         Riga riga{};
@@ -216,8 +236,10 @@ Lettura leggiStorico(std::string_view byte) {
     }
 
     // Lines may come in any order; within a date they keep the file's order.
-    if (!std::is_sorted(righe.begin(), righe.end(), [](const Riga& a, const Riga& b) { return a.data < b.data; }))
-        std::stable_sort(righe.begin(), righe.end(), [](const Riga& a, const Riga& b) { return a.data < b.data; });
+    if (!std::is_sorted(righe.begin(), righe.end(),
+                        [](const Riga& a, const Riga& b) { return a.data < b.data; }))
+        std::stable_sort(righe.begin(), righe.end(),
+                         [](const Riga& a, const Riga& b) { return a.data < b.data; });
     std::array<std::uint32_t, 11> vista{};
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const Riga& riga = righe[i];
@@ -228,21 +250,23 @@ Lettura leggiStorico(std::string_view byte) {
         auto& prima = vista[riga.ruota];
         if (prima != 0) {
             rifiuta(lettura, riga.riga,
-                    std::string("ruota ") + nomeRuota(riga.ruota) + " già data per il " + daChiave(riga.data).testo() +
-                        " alla riga " + std::to_string(prima));
+                    std::string("ruota ") + nomeRuota(riga.ruota) + " già data per il " +
+                        daChiave(riga.data).testo() + " alla riga " + std::to_string(prima));
             continue;
         }
         prima = riga.riga;
         lettura.estrazioni.back().ruote[static_cast<std::size_t>(riga.ruota - 1)] = riga.numeri;
     }
-    std::sort(lettura.rifiutate.begin(), lettura.rifiutate.end(), [](const auto& a, const auto& b) { return a.riga < b.riga; });
+    std::sort(lettura.rifiutate.begin(), lettura.rifiutate.end(),
+              [](const auto& a, const auto& b) { return a.riga < b.riga; });
     if (lettura.rifiutate.size() > MASSIMO_RIGHE_ELENCATE) lettura.rifiutate.resize(MASSIMO_RIGHE_ELENCATE);
 
     unisciDivise(lettura);
     for (const auto& estrazione : lettura.estrazioni)
         for (int w = 1; w <= 10; ++w)
             if (!estrazione.presente(w)) ++lettura.nulle[static_cast<std::size_t>(w)];
-    if (lettura.estrazioni.empty() && lettura.righeRifiutate == 0) lettura.errore = "il file non contiene estrazioni";
+    if (lettura.estrazioni.empty() && lettura.righeRifiutate == 0)
+        lettura.errore = "il file non contiene estrazioni";
     return lettura;
 }
 
@@ -288,8 +312,8 @@ std::string resoconto(const Lettura& lettura) {
     if (!lettura.unite.empty()) {
         riga("Estrazioni divise dal file su due date e riunite: " + std::to_string(lettura.unite.size()));
         for (const auto& u : lettura.unite)
-            riga("  " + u.data.testo() + " (" + std::to_string(u.ruoteData) + " ruote) con " + u.altraData.testo() + " (" +
-                 nomeRuota(u.ruota) + "): registrata il " + u.data.testo());
+            riga("  " + u.data.testo() + " (" + std::to_string(u.ruoteData) + " ruote) con " +
+                 u.altraData.testo() + " (" + nomeRuota(u.ruota) + "): registrata il " + u.data.testo());
     }
 
     // Periods: runs of consecutive draws that each lack some wheel.
@@ -310,18 +334,21 @@ std::string resoconto(const Lettura& lettura) {
         for (int w = 1; w <= 10; ++w) {
             const int n = mancanti[static_cast<std::size_t>(w)];
             if (n == 0) continue;
-            elenco += (elenco.empty() ? "" : ", ") + std::string(nomeRuota(w)) + (fine - i > 1 ? std::string(" ").append(std::to_string(n)) : std::string());
+            elenco += (elenco.empty() ? "" : ", ") + std::string(nomeRuota(w)) +
+                      (fine - i > 1 ? std::string(" ").append(std::to_string(n)) : std::string());
         }
-        periodi.push_back(fine - i == 1 ? "  il " + tutte[i].data.testo() + ": " + elenco
-                                        : "  dal " + tutte[i].data.testo() + " al " + tutte[fine - 1].data.testo() + " (" +
-                                              std::to_string(fine - i) + " estrazioni): " + elenco);
+        periodi.push_back(fine - i == 1
+                              ? "  il " + tutte[i].data.testo() + ": " + elenco
+                              : "  dal " + tutte[i].data.testo() + " al " + tutte[fine - 1].data.testo() +
+                                    " (" + std::to_string(fine - i) + " estrazioni): " + elenco);
         i = fine;
     }
     if (periodi.empty() && !tutte.empty()) {
         riga("Ruote non estratte: nessuna, ogni estrazione ha tutte le dieci ruote.");
     } else if (!periodi.empty()) {
         riga("Ruote non estratte (registrate come estrazioni nulle):");
-        for (std::size_t i = 0; i < periodi.size() && i < PERIODI_NEL_RESOCONTO; ++i) riga(periodi[i]);
+        for (std::size_t i = 0; i < periodi.size() && i < PERIODI_NEL_RESOCONTO; ++i)
+            riga(periodi[i]);
         if (periodi.size() > PERIODI_NEL_RESOCONTO)
             riga("  ... e altri " + std::to_string(periodi.size() - PERIODI_NEL_RESOCONTO) + " periodi");
         std::string totale;
@@ -335,7 +362,8 @@ std::string resoconto(const Lettura& lettura) {
     for (std::size_t i = 0; i < lettura.rifiutate.size() && i < RIGHE_NEL_RESOCONTO; ++i)
         riga("  riga " + std::to_string(lettura.rifiutate[i].riga) + ": " + lettura.rifiutate[i].motivo);
     if (lettura.righeRifiutate > RIGHE_NEL_RESOCONTO)
-        riga("  ... e altre " + std::to_string(lettura.righeRifiutate - RIGHE_NEL_RESOCONTO) + " righe rifiutate");
+        riga("  ... e altre " + std::to_string(lettura.righeRifiutate - RIGHE_NEL_RESOCONTO) +
+             " righe rifiutate");
     return testo;
 }
 

@@ -25,7 +25,8 @@ struct Data {
     std::string record() const;
 };
 
-/** A draw as the file gives it: the date and the five numbers of each wheel (index 0 = BARI), 0 for a wheel not drawn. */
+/** A draw as the file gives it: the date and the five numbers of each wheel (index 0 = BARI), 0 for a wheel
+ * not drawn. */
 struct Estrazione {
     Data data;
     std::array<std::array<std::uint8_t, 5>, 10> ruote{};
@@ -41,10 +42,10 @@ struct RigaRifiutata {
 
 /** A draw that the file splits over two neighbouring dates, joined under the date of its larger part. */
 struct EstrazioneUnita {
-    Data data;           ///< the date the joined draw keeps
-    Data altraData;      ///< the date of the single wheel
-    int ruota = 0;       ///< that wheel, 1..10
-    int ruoteData = 0;   ///< how many wheels the kept date held
+    Data data;         ///< the date the joined draw keeps
+    Data altraData;    ///< the date of the single wheel
+    int ruota = 0;     ///< that wheel, 1..10
+    int ruoteData = 0; ///< how many wheels the kept date held
 };
 
 /** At most this many refused lines are kept with their reasons; the others are only counted. */
@@ -52,15 +53,15 @@ inline constexpr std::size_t MASSIMO_RIGHE_ELENCATE = 1000;
 
 /** What reading a draws file found. */
 struct Lettura {
-    std::string errore;                       ///< the file as a whole cannot be used (Italian); empty otherwise
-    std::string formato;                      ///< "testo", "gzip" or "zip (voce storico.txt)"
-    std::size_t righe = 0;                    ///< lines holding something
-    std::size_t righeNazionale = 0;           ///< lines of the Nazionale wheel (RN), checked and left out
-    std::vector<Estrazione> estrazioni;       ///< draws of the accepted lines, in date order, split draws joined
-    std::vector<EstrazioneUnita> unite;       ///< the split draws that were joined, in date order
-    std::vector<RigaRifiutata> rifiutate;     ///< the first MASSIMO_RIGHE_ELENCATE refused lines, in line order
-    std::size_t righeRifiutate = 0;           ///< every refused line
-    std::array<int, 11> nulle{};              ///< draws without wheel w (1..10)
+    std::string errore;                   ///< the file as a whole cannot be used (Italian); empty otherwise
+    std::string formato;                  ///< "testo", "gzip" or "zip (voce storico.txt)"
+    std::size_t righe = 0;                ///< lines holding something
+    std::size_t righeNazionale = 0;       ///< lines of the Nazionale wheel (RN), checked and left out
+    std::vector<Estrazione> estrazioni;   ///< draws of the accepted lines, in date order, split draws joined
+    std::vector<EstrazioneUnita> unite;   ///< the split draws that were joined, in date order
+    std::vector<RigaRifiutata> rifiutate; ///< the first MASSIMO_RIGHE_ELENCATE refused lines, in line order
+    std::size_t righeRifiutate = 0;       ///< every refused line
+    std::array<int, 11> nulle{};          ///< draws without wheel w (1..10)
     /** True when the whole file was understood and holds draws: only then may it be imported. */
     bool valida() const { return errore.empty() && righeRifiutate == 0 && !estrazioni.empty(); }
 };
@@ -77,7 +78,8 @@ struct Lettura {
  */
 Lettura leggiStorico(std::string_view byte);
 
-/** Reads the file (at most 256 MiB) and checks it with leggiStorico; `errore` tells when it cannot be read. */
+/** Reads the file (at most 256 MiB) and checks it with leggiStorico; `errore` tells when it cannot be read.
+ */
 Lettura leggiFileStorico(const std::filesystem::path& percorso);
 
 /** The wheel names, BARI..VENEZIA, of wheel w 1..10. */

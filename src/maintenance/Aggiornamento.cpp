@@ -5,11 +5,10 @@
 #include "core/Testo.h"
 
 #include <algorithm>
-#include <optional>
-#include <vector>
-
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
+#include <vector>
 
 namespace maintenance {
 
@@ -34,7 +33,8 @@ std::string record(const NuovaEstrazione& estrazione, int f) {
 }
 
 bool recordValido(const NuovaEstrazione& estrazione) {
-    return estrazione.data.size() == core::BYTE_RECORD_DATA && estrazione.concorso.size() == core::BYTE_RECORD_CONCORSO;
+    return estrazione.data.size() == core::BYTE_RECORD_DATA &&
+           estrazione.concorso.size() == core::BYTE_RECORD_CONCORSO;
 }
 
 /** The twelve files read whole, by file number; nothing when one cannot be read. */
@@ -48,9 +48,11 @@ std::optional<std::array<std::string, 14>> leggiArchivio(const core::Stato& stat
     return contenuti;
 }
 
-bool sostituisci(const core::Stato& stato, const std::array<std::string, 14>& contenuti, const core::Guasto& guasto) {
+bool sostituisci(const core::Stato& stato, const std::array<std::string, 14>& contenuti,
+                 const core::Guasto& guasto) {
     std::vector<core::FileNuovo> file;
-    for (int f : FILE_ARCHIVIO) file.push_back({percorso(stato, f), contenuti[static_cast<std::size_t>(f)]});
+    for (int f : FILE_ARCHIVIO)
+        file.push_back({percorso(stato, f), contenuti[static_cast<std::size_t>(f)]});
     return core::sostituisciInsieme(file, registroArchivio(stato), guasto);
 }
 
@@ -60,7 +62,9 @@ int estrazioniInArchivio(const std::array<std::string, 14>& contenuti) {
 
 } // namespace
 
-std::filesystem::path registroArchivio(const core::Stato& stato) { return stato.cartellaRuote() / "AGGIORNAMENTO.registro"; }
+std::filesystem::path registroArchivio(const core::Stato& stato) {
+    return stato.cartellaRuote() / "AGGIORNAMENTO.registro";
+}
 
 bool completaAggiornamentoInterrotto(const core::Stato& stato) {
     if (!std::filesystem::is_directory(stato.cartellaRuote())) return false;
@@ -74,7 +78,8 @@ Rinumerazione rinumeraConcorsi(std::string& concorsi, int maxConcorsi) {
         const std::string_view vecchio(concorsi.data() + inizio, core::BYTE_RECORD_CONCORSO);
         const int concorso = core::valoreNumerico(vecchio.substr(0, 3));
         const int anno = core::valoreNumerico(vecchio.substr(4, 4));
-        if (concorso < 1 || concorso > maxConcorsi || anno < 1871 || anno > 2500) return Rinumerazione::ValoreFuoriLimiti;
+        if (concorso < 1 || concorso > maxConcorsi || anno < 1871 || anno > 2500)
+            return Rinumerazione::ValoreFuoriLimiti;
         if (anno > annoPrecedente) {
             contatore = 0;
             annoPrecedente = anno;
@@ -83,13 +88,15 @@ Rinumerazione rinumeraConcorsi(std::string& concorsi, int maxConcorsi) {
         // renumbering refuses, and past 999 a text longer than the record, which would shift every later
         // record. The renumbering stops there, as it does on a contest out of its limits.
         if (++contatore > std::min(maxConcorsi, 999)) return Rinumerazione::ValoreFuoriLimiti;
-        const std::string nuovo = core::allineaDestra(std::to_string(contatore), 3) + '/' + std::to_string(anno);
+        const std::string nuovo =
+            core::allineaDestra(std::to_string(contatore), 3) + '/' + std::to_string(anno);
         concorsi.replace(inizio, core::BYTE_RECORD_CONCORSO, nuovo);
     }
     return Rinumerazione::Riuscita;
 }
 
-bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione, const core::Guasto& guasto) {
+bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
+                              const core::Guasto& guasto) {
     if (n < 1 || !recordValido(estrazione)) return false;
     struct Scritto {
         int fd;
@@ -112,7 +119,8 @@ bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstraz
         scritto.vecchio.resize(letti > 0 ? static_cast<std::size_t>(letti) : 0);
         scritti.push_back(scritto);
         if ((guasto && guasto("scrivi:" + stato.Nome_Ruota[static_cast<std::size_t>(f)])) ||
-            ::pwrite(fd, nuovo.data(), nuovo.size(), posizione) != static_cast<ssize_t>(nuovo.size()) || ::fsync(fd) != 0) {
+            ::pwrite(fd, nuovo.data(), nuovo.size(), posizione) != static_cast<ssize_t>(nuovo.size()) ||
+            ::fsync(fd) != 0) {
             riuscito = false;
             break;
         }
@@ -120,19 +128,22 @@ bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstraz
     if (!riuscito) {
         // Every file goes back to its old record and length.
         for (const auto& scritto : scritti) {
-            if (!scritto.vecchio.empty()) (void)::pwrite(scritto.fd, scritto.vecchio.data(), scritto.vecchio.size(), scritto.posizione);
+            if (!scritto.vecchio.empty())
+                (void)::pwrite(scritto.fd, scritto.vecchio.data(), scritto.vecchio.size(), scritto.posizione);
             (void)::ftruncate(scritto.fd, scritto.lunghezza);
             ::fsync(scritto.fd);
         }
     }
-    for (const auto& scritto : scritti) ::close(scritto.fd);
+    for (const auto& scritto : scritti)
+        ::close(scritto.fd);
     return riuscito;
 }
 
 bool Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
                                          Rinumerazione& rinumerazione, const core::Guasto& guasto) {
     auto contenuti = leggiArchivio(stato);
-    if (!contenuti || !recordValido(estrazione) || n < 1 || n > estrazioniInArchivio(*contenuti)) return false;
+    if (!contenuti || !recordValido(estrazione) || n < 1 || n > estrazioniInArchivio(*contenuti))
+        return false;
     for (int f : FILE_ARCHIVIO) {
         auto& contenuto = (*contenuti)[static_cast<std::size_t>(f)];
         const std::string nuovo = record(estrazione, f);
@@ -142,7 +153,8 @@ bool Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n, const 
     return sostituisci(stato, *contenuti, guasto);
 }
 
-bool Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n, Rinumerazione& rinumerazione, const core::Guasto& guasto) {
+bool Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n, Rinumerazione& rinumerazione,
+                                        const core::Guasto& guasto) {
     auto contenuti = leggiArchivio(stato);
     if (!contenuti || n < 1 || n > estrazioniInArchivio(*contenuti)) return false;
     for (int f : FILE_ARCHIVIO) {

@@ -8,7 +8,8 @@
 
 namespace maintenance {
 
-/** A draw to write: the date and contest records as stored, and numbers 1..50 (wheel w owns 5w-4..5w; 0 = no number). */
+/** A draw to write: the date and contest records as stored, and numbers 1..50 (wheel w owns 5w-4..5w; 0 = no
+ * number). */
 struct NuovaEstrazione {
     std::string data;     ///< 10 characters, " 5/ 3/2003"
     std::string concorso; ///< 8 characters, "  7/2003"
@@ -19,8 +20,9 @@ struct NuovaEstrazione {
 enum class Rinumerazione {
     Riuscita,
     LunghezzaErrata,  ///< CONCORSO is not a whole number of 8-byte records: nothing changed
-    ValoreFuoriLimiti ///< a record with a contest outside 1..maximum or a year outside 1871..2500, or one that a
-                      ///< year's run would renumber past the maximum (or past 999): the records before it are renumbered
+    ValoreFuoriLimiti ///< a record with a contest outside 1..maximum or a year outside 1871..2500, or one
+                      ///< that a year's run would renumber past the maximum (or past 999): the records before
+                      ///< it are renumbered
 };
 
 /** The record of an interrupted replacement of the archive files, in RUOTE/. */
@@ -46,7 +48,8 @@ Rinumerazione rinumeraConcorsi(std::string& concorsi, int maxConcorsi);
  * Writes draw n in place in the twelve files (n = draws + 1 appends it). Returns false when a write
  * fails; the files then keep their old records and lengths.
  */
-bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione, const core::Guasto& guasto = {});
+bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
+                              const core::Guasto& guasto = {});
 
 /**
  * Inserts a draw as record n (1..draws), moving the later draws up by one, then renumbers the contests;

@@ -17,9 +17,13 @@ constexpr int CAMPO_ATTIVO = 50;
 constexpr int CAMPO_SOGLIA = 51;
 constexpr int CAMPO_CONTEGGIO = 53;
 
-const std::string& nomeFile(const core::Stato& stato, int f) { return stato.Nome_Ruota[static_cast<std::size_t>(f)]; }
+const std::string& nomeFile(const core::Stato& stato, int f) {
+    return stato.Nome_Ruota[static_cast<std::size_t>(f)];
+}
 
-std::string prefisso(const core::Stato& stato) { return stato.Cartella_Ruote + "_backup_"; }
+std::string prefisso(const core::Stato& stato) {
+    return stato.Cartella_Ruote + "_backup_";
+}
 
 bool completa(const core::Stato& stato, const std::filesystem::path& cartella) {
     std::error_code errore;
@@ -34,14 +38,16 @@ int entro(int valore, int minimo, int massimo, int altrimenti) {
 
 } // namespace
 
-std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, const std::tm& quando, std::string& errore) {
+std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, const std::tm& quando,
+                                                     std::string& errore) {
     char nome[32];
     std::snprintf(nome, sizeof nome, "%04d%02d%02d_%02d%02d%02d", quando.tm_year + 1900, quando.tm_mon + 1,
                   quando.tm_mday, quando.tm_hour, quando.tm_min, quando.tm_sec);
     const auto base = stato.Cartella_Programma / (prefisso(stato) + nome);
     auto cartella = base;
     std::error_code ec;
-    for (int n = 2; std::filesystem::exists(cartella, ec); ++n) cartella = base.string() + "_" + std::to_string(n);
+    for (int n = 2; std::filesystem::exists(cartella, ec); ++n)
+        cartella = base.string() + "_" + std::to_string(n);
     if (!std::filesystem::create_directory(cartella, ec)) {
         errore = "impossibile creare la cartella " + cartella.string();
         return std::nullopt;
@@ -49,7 +55,8 @@ std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, c
     for (int f : FILE_ARCHIVIO) {
         const auto contenuto = core::leggiFileIntero(stato.cartellaRuote() / nomeFile(stato, f));
         if (!contenuto || !core::scriviFileSicuro(cartella / nomeFile(stato, f), *contenuto)) {
-            errore = (contenuto ? "impossibile scrivere il file " : "impossibile leggere il file ") + nomeFile(stato, f);
+            errore = (contenuto ? "impossibile scrivere il file " : "impossibile leggere il file ") +
+                     nomeFile(stato, f);
             std::filesystem::remove_all(cartella, ec);
             return std::nullopt;
         }
@@ -67,7 +74,8 @@ std::vector<std::filesystem::path> cartelleBackup(const core::Stato& stato) {
             cartelle.push_back(voce.path());
     }
     // The names hold the date and time, so their order is the order in time; "_2" sorts after the first.
-    std::sort(cartelle.begin(), cartelle.end(), [](const auto& a, const auto& b) { return a.filename() > b.filename(); });
+    std::sort(cartelle.begin(), cartelle.end(),
+              [](const auto& a, const auto& b) { return a.filename() > b.filename(); });
     return cartelle;
 }
 
@@ -85,7 +93,8 @@ bool ripristinaBackup(const core::Stato& stato, const std::filesystem::path& car
                                                                  : core::BYTE_RECORD_RUOTA;
         if (f == 1) estrazioni = contenuto->size() / lunghezza;
         if (contenuto->size() % lunghezza != 0 || contenuto->size() / lunghezza != estrazioni) {
-            errore = "il file " + nomeFile(stato, f) + " della copia non ha lo stesso numero di estrazioni di BARI";
+            errore = "il file " + nomeFile(stato, f) +
+                     " della copia non ha lo stesso numero di estrazioni di BARI";
             return false;
         }
         file.push_back({stato.cartellaRuote() / nomeFile(stato, f), std::move(*contenuto)});
@@ -112,9 +121,11 @@ std::optional<std::string> Controllo_Backup_Messaggio(const core::Stato& stato) 
     auto avviso = Leggi_Backup_Messaggio(stato);
     ++avviso.Estrazioni_Dopo_Backup;
     core::Scrivi_Impostazione(stato, CAMPO_CONTEGGIO, std::to_string(avviso.Estrazioni_Dopo_Backup));
-    if (avviso.Avviso_Backup_Attivo == 0 || avviso.Estrazioni_Dopo_Backup < avviso.Soglia_Avviso_Backup) return std::nullopt;
-    return "Sono state inserite " + std::to_string(avviso.Estrazioni_Dopo_Backup) + " estrazioni dall' ultimo Backup" +
-           ", l' avviso programmato e' stato impostato su" + std::to_string(avviso.Soglia_Avviso_Backup) + " estrazioni." +
+    if (avviso.Avviso_Backup_Attivo == 0 || avviso.Estrazioni_Dopo_Backup < avviso.Soglia_Avviso_Backup)
+        return std::nullopt;
+    return "Sono state inserite " + std::to_string(avviso.Estrazioni_Dopo_Backup) +
+           " estrazioni dall' ultimo Backup" + ", l' avviso programmato e' stato impostato su" +
+           std::to_string(avviso.Soglia_Avviso_Backup) + " estrazioni." +
            " Si consiglia percio' di eseguire il Backup Archivio.";
 }
 

@@ -16,7 +16,8 @@ namespace maintenance {
  * folder is left only when all twelve files were copied. On success settings field 53 (draws entered
  * since the last backup) becomes 0. Returns the folder, or nothing with `errore` telling why.
  */
-std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, const std::tm& quando, std::string& errore);
+std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, const std::tm& quando,
+                                                     std::string& errore);
 
 /** The backup folders beside RUOTE that hold all twelve files, newest first. */
 std::vector<std::filesystem::path> cartelleBackup(const core::Stato& stato);

@@ -39,7 +39,8 @@ StatoArchivio Dati_Iniziali_Aggiornamento(core::FileArchivio& file, int maxEstra
     // different record in each file, and in a short one after a hole of zero bytes.
     const long long quante = lunghezza / core::BYTE_RECORD_RUOTA;
     for (int f : {2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO})
-        if (file.lunghezza(f) != quante * core::FileArchivio::byteRecord(f)) return StatoArchivio::LunghezzaErrata;
+        if (file.lunghezza(f) != quante * core::FileArchivio::byteRecord(f))
+            return StatoArchivio::LunghezzaErrata;
     estrazioni = static_cast<int>(quante);
     return StatoArchivio::Sano;
 }
@@ -51,9 +52,11 @@ CampiEstrazione Mostra_Estrazione(core::FileArchivio& file, int v) {
         std::uint8_t record[core::BYTE_RECORD_RUOTA];
         std::fill(std::begin(record), std::end(record), std::uint8_t{140});
         if (v >= 1) file.leggiRecord(w, v, 1, record);
-        const auto numeri = DecompressioneEstrazione(std::string_view(reinterpret_cast<const char*>(record), 5));
+        const auto numeri =
+            DecompressioneEstrazione(std::string_view(reinterpret_cast<const char*>(record), 5));
         for (std::size_t i = 1; i <= 5; ++i)
-            if (numeri[i] >= 0) campi.estratti[static_cast<std::size_t>(5 * w - 5) + i] = std::to_string(numeri[i]);
+            if (numeri[i] >= 0)
+                campi.estratti[static_cast<std::size_t>(5 * w - 5) + i] = std::to_string(numeri[i]);
     }
     const std::string data = file.Leggi_Data_Archivio(v);
     campi.giorno = parte(data, 0, 2);
@@ -66,18 +69,17 @@ CampiEstrazione Mostra_Estrazione(core::FileArchivio& file, int v) {
 }
 
 std::array<std::string, 7> Mostra_Dati_Generali(core::FileArchivio& file, int m, int v) {
-    return {std::to_string(m),
-            "estr. 1 - " + file.Leggi_Concorso_Archivio(1),
-            file.Leggi_Data_Archivio(1),
-            "estr. " + std::to_string(m) + " - " + file.Leggi_Concorso_Archivio(m),
-            file.Leggi_Data_Archivio(m),
-            "estr. " + std::to_string(v) + " - " + file.Leggi_Concorso_Archivio(v),
-            file.Leggi_Data_Archivio(v)};
+    return {
+        std::to_string(m),           "estr. 1 - " + file.Leggi_Concorso_Archivio(1),
+        file.Leggi_Data_Archivio(1), "estr. " + std::to_string(m) + " - " + file.Leggi_Concorso_Archivio(m),
+        file.Leggi_Data_Archivio(m), "estr. " + std::to_string(v) + " - " + file.Leggi_Concorso_Archivio(v),
+        file.Leggi_Data_Archivio(v)};
 }
 
 std::array<int, 56> copiaEstrazione(const CampiEstrazione& campi) {
     std::array<int, 56> memoria{};
-    for (std::size_t i = 1; i <= 50; ++i) memoria[i] = valore(campi.estratti[i], -1);
+    for (std::size_t i = 1; i <= 50; ++i)
+        memoria[i] = valore(campi.estratti[i], -1);
     memoria[51] = valore(campi.giorno, 0);
     memoria[52] = valore(campi.mese, 0);
     memoria[53] = valore(campi.anno, 0);
@@ -109,7 +111,8 @@ std::string intestazioneStampa(std::string_view titolo, int revisione, std::stri
     return std::string(titolo) + "   " + std::to_string(revisione) + "  , oggi: " + std::string(data);
 }
 
-std::vector<std::string> righeStampaEstrazione(const CampiEstrazione& campi, const std::array<std::string, 15>& nomiRuote,
+std::vector<std::string> righeStampaEstrazione(const CampiEstrazione& campi,
+                                               const std::array<std::string, 15>& nomiRuote,
                                                std::string_view numeroEstrazione) {
     std::vector<std::string> righe{"", " STAMPA DEI DATI MOSTRATI (aggiornamento estrazioni).", ""};
     for (std::size_t w = 1; w <= 10; ++w) {

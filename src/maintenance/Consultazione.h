@@ -24,7 +24,8 @@ std::array<int, 6> DecompressioneEstrazione(std::string_view record);
 /** The state of the archive files as the window opens them. */
 enum class StatoArchivio {
     Sano,
-    LunghezzaErrata, ///< BARI is not a whole number of 5-byte records, or another file holds a different number of records
+    LunghezzaErrata, ///< BARI is not a whole number of 5-byte records, or another file holds a different
+                     ///< number of records
     Troppo           ///< more draws than Max_Estrazioni_Archivio
 };
 
@@ -56,7 +57,8 @@ std::array<int, 56> copiaEstrazione(const CampiEstrazione& campi);
 /** The fields a paste fills from the copy buffer: each number as text, empty where -1 is stored. */
 CampiEstrazione incollaEstrazione(const std::array<int, 56>& memoria);
 
-/** The text of the maintenance report for the counters 1..4 of Contatori_Modifiche, four lines each ended by "\r". */
+/** The text of the maintenance report for the counters 1..4 of Contatori_Modifiche, four lines each ended by
+ * "\r". */
 std::string testoReport(const std::array<int, 5>& contatori);
 
 /**
@@ -70,7 +72,8 @@ std::string intestazioneStampa(std::string_view titolo, int revisione, std::stri
  * is the title to print bold and underlined; each wheel line holds two blanks and the wheel's name, then
  * the five boxes at character columns 17, 21, 25, 29 and 33 (1-based).
  */
-std::vector<std::string> righeStampaEstrazione(const CampiEstrazione& campi, const std::array<std::string, 15>& nomiRuote,
+std::vector<std::string> righeStampaEstrazione(const CampiEstrazione& campi,
+                                               const std::array<std::string, 15>& nomiRuote,
                                                std::string_view numeroEstrazione);
 
 } // namespace maintenance

@@ -14,10 +14,12 @@ std::string Stringhetta(std::string_view testo, char tasto, int minimo, int mass
 }
 
 std::string Controllo_Sintassi_Data(std::string_view giorno, std::string_view mese, std::string_view anno) {
-    const int d = core::valoreNumerico(giorno), m = core::valoreNumerico(mese), y = core::valoreNumerico(anno);
+    const int d = core::valoreNumerico(giorno), m = core::valoreNumerico(mese),
+              y = core::valoreNumerico(anno);
     if (d < 1 || d > 31 || m < 1 || m > 12 || y < 1871 || y > 2500) return {};
     // The record holds the values as numbers: the texts' stray characters never reach the archive.
-    return core::allineaDestra(std::to_string(d), 2) + '/' + core::allineaDestra(std::to_string(m), 2) + '/' + std::to_string(y);
+    return core::allineaDestra(std::to_string(d), 2) + '/' + core::allineaDestra(std::to_string(m), 2) + '/' +
+           std::to_string(y);
 }
 
 std::string Controllo_Sintassi_Concorso(std::string_view concorso, std::string_view anno, int maxConcorsi) {

@@ -20,7 +20,8 @@ std::string Stringhetta(std::string_view testo, char tasto, int minimo, int mass
  */
 std::string Controllo_Sintassi_Data(std::string_view giorno, std::string_view mese, std::string_view anno);
 
-/** The contest record: "  7/2003", the contest right-aligned in three characters. Empty when the contest is outside 1..maxConcorsi or the year outside 1871..2500. */
+/** The contest record: "  7/2003", the contest right-aligned in three characters. Empty when the contest is
+ * outside 1..maxConcorsi or the year outside 1871..2500. */
 std::string Controllo_Sintassi_Concorso(std::string_view concorso, std::string_view anno, int maxConcorsi);
 
 /**

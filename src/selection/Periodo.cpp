@@ -74,8 +74,10 @@ void applicaFrazionato(core::Stato& stato, int da, int a, const Avanzamento& ava
         seleziona(stato, d, 1);
     }
     stato.Totale_Cicli = 1;
-    stato.Inizio_Ciclo[1] = stato.Elenco_Estrazioni_Selezionate[1 <= stato.Totale_Estrazioni_Selezionate ? 1 : 0];
-    stato.Fine_Ciclo[1] = stato.Elenco_Estrazioni_Selezionate[static_cast<std::size_t>(stato.Totale_Estrazioni_Selezionate)];
+    stato.Inizio_Ciclo[1] =
+        stato.Elenco_Estrazioni_Selezionate[1 <= stato.Totale_Estrazioni_Selezionate ? 1 : 0];
+    stato.Fine_Ciclo[1] =
+        stato.Elenco_Estrazioni_Selezionate[static_cast<std::size_t>(stato.Totale_Estrazioni_Selezionate)];
 }
 
 void applicaCicli(core::Stato& stato, int primo, int cicli, const Avanzamento& avanzamento) {
@@ -102,7 +104,8 @@ bool caricaGiornataAppartenenza(core::Stato& stato) {
     std::array<std::string, 8> testi;
     bool completi = true;
     for (int k = 1; k <= 7; ++k) {
-        testi[static_cast<std::size_t>(k)] = std::string(core::senzaSpaziFinali(core::Leggi_Impostazione(stato, 12 + k)));
+        testi[static_cast<std::size_t>(k)] =
+            std::string(core::senzaSpaziFinali(core::Leggi_Impostazione(stato, 12 + k)));
         if (testi[static_cast<std::size_t>(k)].empty()) completi = false;
     }
     if (completi)
@@ -110,7 +113,8 @@ bool caricaGiornataAppartenenza(core::Stato& stato) {
             tabella[static_cast<std::size_t>(k)] = core::valoreNumerico(testi[static_cast<std::size_t>(k)]);
     bool valida = true;
     for (int k = 1; k <= 7; ++k)
-        if (tabella[static_cast<std::size_t>(k)] < 1 || tabella[static_cast<std::size_t>(k)] > 7) valida = false;
+        if (tabella[static_cast<std::size_t>(k)] < 1 || tabella[static_cast<std::size_t>(k)] > 7)
+            valida = false;
     if (valida) return true;
     static constexpr int predefiniti[8] = {0, 6, 6, 3, 3, 3, 6, 6};
     for (int k = 1; k <= 7; ++k) {

@@ -24,7 +24,8 @@ int inizioAnnoPrecedente(const core::Stato& stato, int anno);
 /** First loaded draw of the nearest year after `anno` that has draws; 0 when there is none. */
 int inizioAnnoSuccessivo(const core::Stato& stato, int anno);
 
-/** Last loaded draw of the cycles that start with year `anno` and last `cicli` years, skipping empty years at the end; 0 when none. */
+/** Last loaded draw of the cycles that start with year `anno` and last `cicli` years, skipping empty years at
+ * the end; 0 when none. */
 int fineCicli(const core::Stato& stato, int anno, int cicli);
 
 /** Progress callback of an application: a percentage 1..100. */

@@ -4,15 +4,20 @@ namespace stats {
 
 std::string nomeCriterio(int criterio) {
     switch (criterio) {
-    case FREQUENZA: return "FREQUENZA";
-    case RITARDO_ATTUALE: return "RITARDO ATTUALE";
-    case RITARDO_MASSIMO: return "RITARDO MASSIMO";
-    default: return "NUMERICO";
+    case FREQUENZA:
+        return "FREQUENZA";
+    case RITARDO_ATTUALE:
+        return "RITARDO ATTUALE";
+    case RITARDO_MASSIMO:
+        return "RITARDO MASSIMO";
+    default:
+        return "NUMERICO";
     }
 }
 
 void Navigazione::imposta(const core::Stato& stato) {
-    for (auto& testo : m_didascalia) testo.clear();
+    for (auto& testo : m_didascalia)
+        testo.clear();
     m_ruotaPosizione.fill(0);
     const int quante = std::clamp(stato.Elenco_Ruote_Selezionate[0], 0, core::NUMERO_RUOTE);
     for (int i = 1; i <= quante; ++i) {

@@ -36,9 +36,13 @@ public:
     /** Column shown: 0 the wheels together, 1..10 a wheel. */
     int ruotaMostrata() const { return m_ruotaMostrata; }
     /** Caption of the current position. */
-    const std::string& didascalia() const { return m_didascalia[static_cast<std::size_t>(std::max(m_posizione, 0))]; }
+    const std::string& didascalia() const {
+        return m_didascalia[static_cast<std::size_t>(std::max(m_posizione, 0))];
+    }
     int criterio(int colonna) const { return m_criterio[static_cast<std::size_t>(colonna)]; }
-    void impostaCriterio(int colonna, int criterio) { m_criterio[static_cast<std::size_t>(colonna)] = criterio; }
+    void impostaCriterio(int colonna, int criterio) {
+        m_criterio[static_cast<std::size_t>(colonna)] = criterio;
+    }
 
 private:
     int mostra();

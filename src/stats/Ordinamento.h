@@ -6,8 +6,8 @@ namespace stats {
 
 /** The outcome of a sort: element 0 of both holds the count, elements 1..count the sorted order. */
 struct Ordinamento {
-    std::vector<long long> Chiavi_Ordinate;   ///< the keys in ascending order
-    std::vector<int> Permutazione_Ordinata;   ///< for each sorted position, the input position of its key
+    std::vector<long long> Chiavi_Ordinate; ///< the keys in ascending order
+    std::vector<int> Permutazione_Ordinata; ///< for each sorted position, the input position of its key
 };
 
 /** Most keys a sort takes: the 4005 pairs. */

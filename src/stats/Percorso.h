@@ -17,7 +17,8 @@ namespace stats {
  * cycle). Returns the draws counted per column.
  */
 template <class F>
-std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const Avanzamento& avanzamento, F&& suRecord) {
+std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const Avanzamento& avanzamento,
+                                                F&& suRecord) {
     std::array<int, NUMERO_COLONNE> contate{};
     int ruote[core::NUMERO_RUOTE];
     int quanteRuote = 0;
@@ -25,7 +26,8 @@ std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const 
         if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) ruote[quanteRuote++] = w;
 
     const auto& selezionata = stato.Estrazione_Selezionata;
-    const int ultimaCaricata = std::min<int>(stato.Estrazioni_Caricate, static_cast<int>(selezionata.size()) - 1);
+    const int ultimaCaricata =
+        std::min<int>(stato.Estrazioni_Caricate, static_cast<int>(selezionata.size()) - 1);
     const int cicli = std::min<int>(stato.Totale_Cicli, static_cast<int>(stato.Inizio_Ciclo.size()) - 1);
     int ultimaPercentuale = -1;
     for (int c = 1; c <= cicli; ++c) {
@@ -44,7 +46,8 @@ std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const 
                 const int w = ruote[i];
                 const int contateW = ++contate[static_cast<std::size_t>(w)];
                 int numeri[5];
-                if (decodificaRecord(stato.Archivio_Estrazioni.record(w, d), numeri)) suRecord(w, contateW, contate0, numeri);
+                if (decodificaRecord(stato.Archivio_Estrazioni.record(w, d), numeri))
+                    suRecord(w, contateW, contate0, numeri);
             }
         }
     }

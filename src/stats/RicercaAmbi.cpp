@@ -12,15 +12,18 @@ namespace stats {
 
 std::pair<int, int> amboInPosizione(int k) {
     int a = 1;
-    while (a < 89 && posizioneAmbo(a + 1, a + 2) <= k) ++a;
+    while (a < 89 && posizioneAmbo(a + 1, a + 2) <= k)
+        ++a;
     return {a, a + k - posizioneAmbo(a, a + 1) + 1};
 }
 
-std::string Etichetta_Ambo(int a, int b) { return ' ' + std::to_string(a) + " - " + ' ' + std::to_string(b); }
+std::string Etichetta_Ambo(int a, int b) {
+    return ' ' + std::to_string(a) + " - " + ' ' + std::to_string(b);
+}
 
 RisultatiAmbi::RisultatiAmbi()
-    : Frequenza_Ambo(std::size_t{NUMERO_COLONNE} * (NUMERO_AMBI + 1)), Ritardo_Attuale_Ambo(Frequenza_Ambo.size()),
-      Ritardo_Massimo_Ambo(Frequenza_Ambo.size()) {}
+    : Frequenza_Ambo(std::size_t{NUMERO_COLONNE} * (NUMERO_AMBI + 1)),
+      Ritardo_Attuale_Ambo(Frequenza_Ambo.size()), Ritardo_Massimo_Ambo(Frequenza_Ambo.size()) {}
 
 namespace {
 
@@ -30,8 +33,9 @@ const std::array<std::array<short, 91>, 91>& tabellaPosizioni() {
         std::array<std::array<short, 91>, 91> t{};
         for (int a = 1; a <= 89; ++a)
             for (int b = a + 1; b <= 90; ++b)
-                t[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = t[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] =
-                    static_cast<short>(posizioneAmbo(a, b));
+                t[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
+                    t[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] =
+                        static_cast<short>(posizioneAmbo(a, b));
         return t;
     }();
     return tabella;
@@ -54,22 +58,26 @@ void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzam
     };
     std::vector<Cella> celle(static_cast<std::size_t>(NUMERO_COLONNE) * (NUMERO_AMBI + 1));
     Cella* colonna0 = celle.data();
-    const auto contate = percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
-        Cella* colonnaW = celle.data() + RisultatiAmbi::indice(w, 0);
-        for (int x = 0; x < 4; ++x) {
-            for (int y = x + 1; y < 5; ++y) {
-                // The table holds both (a, b) and (b, a), so the pair needs no ordering.
-                const int k = posizioni[static_cast<std::size_t>(numeri[x])][static_cast<std::size_t>(numeri[y])];
-                Cella& suRuota = colonnaW[k];
-                ++suRuota.frequenza;
-                if (contateW - suRuota.ultima > suRuota.massimo) suRuota.massimo = static_cast<T>(contateW - suRuota.ultima);
-                suRuota.ultima = static_cast<T>(contateW);
-                Cella& incrociata = colonna0[k];
-                if (contate0 - incrociata.ultima > incrociata.massimo) incrociata.massimo = static_cast<T>(contate0 - incrociata.ultima);
-                incrociata.ultima = static_cast<T>(contate0);
+    const auto contate =
+        percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
+            Cella* colonnaW = celle.data() + RisultatiAmbi::indice(w, 0);
+            for (int x = 0; x < 4; ++x) {
+                for (int y = x + 1; y < 5; ++y) {
+                    // The table holds both (a, b) and (b, a), so the pair needs no ordering.
+                    const int k =
+                        posizioni[static_cast<std::size_t>(numeri[x])][static_cast<std::size_t>(numeri[y])];
+                    Cella& suRuota = colonnaW[k];
+                    ++suRuota.frequenza;
+                    if (contateW - suRuota.ultima > suRuota.massimo)
+                        suRuota.massimo = static_cast<T>(contateW - suRuota.ultima);
+                    suRuota.ultima = static_cast<T>(contateW);
+                    Cella& incrociata = colonna0[k];
+                    if (contate0 - incrociata.ultima > incrociata.massimo)
+                        incrociata.massimo = static_cast<T>(contate0 - incrociata.ultima);
+                    incrociata.ultima = static_cast<T>(contate0);
+                }
             }
-        }
-    });
+        });
     RisultatiAmbi nuovi;
     for (int c = 0; c < NUMERO_COLONNE; ++c)
         for (int k = 1; k <= NUMERO_AMBI; ++k) {
@@ -82,7 +90,8 @@ void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzam
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
             for (int k = 1; k <= NUMERO_AMBI; ++k)
-                nuovi.Frequenza_Ambo[RisultatiAmbi::indice(0, k)] += nuovi.Frequenza_Ambo[RisultatiAmbi::indice(w, k)];
+                nuovi.Frequenza_Ambo[RisultatiAmbi::indice(0, k)] +=
+                    nuovi.Frequenza_Ambo[RisultatiAmbi::indice(w, k)];
     risultati = std::move(nuovi);
 }
 
@@ -99,7 +108,8 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(const core::Stato& stato, Risulta
 }
 
 bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esito) {
-    if (chiavi.empty() || chiavi[0] < 1 || chiavi[0] > MASSIMO_CHIAVI || chiavi[0] >= static_cast<long long>(chiavi.size())) {
+    if (chiavi.empty() || chiavi[0] < 1 || chiavi[0] > MASSIMO_CHIAVI ||
+        chiavi[0] >= static_cast<long long>(chiavi.size())) {
         esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
         esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
         return false;
@@ -111,12 +121,14 @@ bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esi
         massimoChiave = std::max(massimoChiave, chiavi[static_cast<std::size_t>(i)]);
     }
     // Counting pays while the key range stays near the number of keys; wider ranges sort by comparison.
-    if (minimo < 0 || massimoChiave - minimo > 4LL * MASSIMO_CHIAVI + 65536) return Ordina_Numeri(chiavi, esito);
+    if (minimo < 0 || massimoChiave - minimo > 4LL * MASSIMO_CHIAVI + 65536)
+        return Ordina_Numeri(chiavi, esito);
 
     esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
     esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
     std::vector<int> inizio(static_cast<std::size_t>(massimoChiave - minimo) + 2, 0);
-    for (int i = 1; i <= n; ++i) ++inizio[static_cast<std::size_t>(chiavi[static_cast<std::size_t>(i)] - minimo) + 1];
+    for (int i = 1; i <= n; ++i)
+        ++inizio[static_cast<std::size_t>(chiavi[static_cast<std::size_t>(i)] - minimo) + 1];
     inizio[0] = 1;
     std::partial_sum(inizio.begin(), inizio.end(), inizio.begin());
     for (int i = 1; i <= n; ++i) {
@@ -140,12 +152,14 @@ std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int cr
     std::vector<long long> chiavi(NUMERO_AMBI + 1);
     chiavi[0] = NUMERO_AMBI;
     for (int k = 1; k <= NUMERO_AMBI; ++k)
-        chiavi[static_cast<std::size_t>(k)] = criterio == FREQUENZA         ? risultati.frequenza(colonna, k)
-                                              : criterio == RITARDO_ATTUALE ? risultati.ritardoAttuale(colonna, k)
-                                                                            : risultati.ritardoMassimo(colonna, k);
+        chiavi[static_cast<std::size_t>(k)] = criterio == FREQUENZA ? risultati.frequenza(colonna, k)
+                                              : criterio == RITARDO_ATTUALE
+                                                  ? risultati.ritardoAttuale(colonna, k)
+                                                  : risultati.ritardoMassimo(colonna, k);
     Ordinamento esito;
     Ordina_Numeri_Veloce(chiavi, esito);
-    for (int p = 1; p <= NUMERO_AMBI; ++p) ordine[static_cast<std::size_t>(p)] = esito.Permutazione_Ordinata[static_cast<std::size_t>(p)];
+    for (int p = 1; p <= NUMERO_AMBI; ++p)
+        ordine[static_cast<std::size_t>(p)] = esito.Permutazione_Ordinata[static_cast<std::size_t>(p)];
     return ordine;
 }
 
@@ -157,8 +171,9 @@ std::string csvAmbi(const RisultatiAmbi& risultati, int colonna, const std::vect
         if (k < 1 || k > NUMERO_AMBI) continue;
         const auto [a, b] = amboInPosizione(k);
         testo += std::to_string(p) + ';' + std::to_string(a) + '-' + std::to_string(b) + ';' +
-                 std::to_string(risultati.frequenza(colonna, k)) + ';' + std::to_string(risultati.ritardoAttuale(colonna, k)) +
-                 ';' + std::to_string(risultati.ritardoMassimo(colonna, k)) + "\r\n";
+                 std::to_string(risultati.frequenza(colonna, k)) + ';' +
+                 std::to_string(risultati.ritardoAttuale(colonna, k)) + ';' +
+                 std::to_string(risultati.ritardoMassimo(colonna, k)) + "\r\n";
     }
     return testo;
 }

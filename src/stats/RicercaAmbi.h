@@ -16,7 +16,9 @@ inline constexpr int NUMERO_AMBI = 4005;
  * Enumeration position (1..4005) of the pair (a, b), a < b: a = 1..89, then b = a+1..90, so (1, 2) is
  * 1, (1, 90) is 89, (89, 90) is 4005. The caller keeps 1 <= a < b <= 90.
  */
-inline int posizioneAmbo(int a, int b) { return (a - 1) * (180 - a) / 2 + (b - a); }
+inline int posizioneAmbo(int a, int b) {
+    return (a - 1) * (180 - a) / 2 + (b - a);
+}
 
 /** The pair at enumeration position k (1..4005). */
 std::pair<int, int> amboInPosizione(int k);
@@ -31,7 +33,9 @@ struct RisultatiAmbi {
     int frequenza(int c, int k) const { return Frequenza_Ambo[indice(c, k)]; }
     int ritardoAttuale(int c, int k) const { return Ritardo_Attuale_Ambo[indice(c, k)]; }
     int ritardoMassimo(int c, int k) const { return Ritardo_Massimo_Ambo[indice(c, k)]; }
-    static std::size_t indice(int c, int k) { return static_cast<std::size_t>(c) * (NUMERO_AMBI + 1) + static_cast<std::size_t>(k); }
+    static std::size_t indice(int c, int k) {
+        return static_cast<std::size_t>(c) * (NUMERO_AMBI + 1) + static_cast<std::size_t>(k);
+    }
 
     std::vector<int> Frequenza_Ambo;
     std::vector<int> Ritardo_Attuale_Ambo;

@@ -8,7 +8,7 @@
 namespace stats {
 
 bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, RisultatiNumeri& risultati,
-                                                    const Avanzamento& avanzamento) {
+                                                   const Avanzamento& avanzamento) {
     if (stato.Totale_Estrazioni_Selezionate == 0) return false;
     RisultatiNumeri nuovi;
     TabellaNumeri ultimaUscita{};
@@ -16,27 +16,30 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
     auto& massimo = nuovi.Ritardo_Massimo_Numero;
     int* massimo0 = massimo[0].data();
     int* ultima0 = ultimaUscita[0].data();
-    const auto contate = percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
-        int* frequenzaW = frequenza[static_cast<std::size_t>(w)].data();
-        int* massimoW = massimo[static_cast<std::size_t>(w)].data();
-        int* ultimaW = ultimaUscita[static_cast<std::size_t>(w)].data();
-        for (int i = 0; i < 5; ++i) {
-            const int n = numeri[i];
-            ++frequenzaW[n];
-            const int salto = contateW - ultimaW[n];
-            if (salto > massimoW[n]) massimoW[n] = salto;
-            ultimaW[n] = contateW;
-            const int salto0 = contate0 - ultima0[n];
-            if (salto0 > massimo0[n]) massimo0[n] = salto0;
-            ultima0[n] = contate0;
-        }
-    });
+    const auto contate =
+        percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
+            int* frequenzaW = frequenza[static_cast<std::size_t>(w)].data();
+            int* massimoW = massimo[static_cast<std::size_t>(w)].data();
+            int* ultimaW = ultimaUscita[static_cast<std::size_t>(w)].data();
+            for (int i = 0; i < 5; ++i) {
+                const int n = numeri[i];
+                ++frequenzaW[n];
+                const int salto = contateW - ultimaW[n];
+                if (salto > massimoW[n]) massimoW[n] = salto;
+                ultimaW[n] = contateW;
+                const int salto0 = contate0 - ultima0[n];
+                if (salto0 > massimo0[n]) massimo0[n] = salto0;
+                ultima0[n] = contate0;
+            }
+        });
     // Column 0's frequency is the sum of the wheels' (a number drawn on two wheels in one draw counts twice).
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
-            for (std::size_t n = 1; n <= 90; ++n) frequenza[0][n] += frequenza[static_cast<std::size_t>(w)][n];
+            for (std::size_t n = 1; n <= 90; ++n)
+                frequenza[0][n] += frequenza[static_cast<std::size_t>(w)][n];
     for (std::size_t c = 0; c < NUMERO_COLONNE; ++c)
-        for (std::size_t n = 1; n <= 90; ++n) nuovi.Ritardo_Attuale_Numero[c][n] = contate[c] - ultimaUscita[c][n];
+        for (std::size_t n = 1; n <= 90; ++n)
+            nuovi.Ritardo_Attuale_Numero[c][n] = contate[c] - ultimaUscita[c][n];
     risultati = nuovi;
     return true;
 }
@@ -47,17 +50,26 @@ std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonn
     chiavi[0] = 90;
     for (std::size_t n = 1; n <= 90; ++n) {
         switch (criterio) {
-        case FREQUENZA: chiavi[n] = risultati.Frequenza_Numero[c][n]; break;
-        case RITARDO_ATTUALE: chiavi[n] = risultati.Ritardo_Attuale_Numero[c][n]; break;
-        case RITARDO_MASSIMO: chiavi[n] = risultati.Ritardo_Massimo_Numero[c][n]; break;
-        default: chiavi[n] = static_cast<long long>(n); break;
+        case FREQUENZA:
+            chiavi[n] = risultati.Frequenza_Numero[c][n];
+            break;
+        case RITARDO_ATTUALE:
+            chiavi[n] = risultati.Ritardo_Attuale_Numero[c][n];
+            break;
+        case RITARDO_MASSIMO:
+            chiavi[n] = risultati.Ritardo_Massimo_Numero[c][n];
+            break;
+        default:
+            chiavi[n] = static_cast<long long>(n);
+            break;
         }
     }
     Ordinamento esito;
     Ordina_Numeri(chiavi, esito);
     std::array<int, 91> ordine{};
     ordine[0] = 90;
-    for (std::size_t p = 1; p <= 90; ++p) ordine[p] = esito.Permutazione_Ordinata[p];
+    for (std::size_t p = 1; p <= 90; ++p)
+        ordine[p] = esito.Permutazione_Ordinata[p];
     return ordine;
 }
 

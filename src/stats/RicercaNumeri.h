@@ -34,7 +34,7 @@ using Avanzamento = std::function<void(int percentuale)>;
  * draw. `avanzamento` hears the progress per cycle (several cycles) or per draw (one cycle).
  */
 bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, RisultatiNumeri& risultati,
-                                                    const Avanzamento& avanzamento = {});
+                                                   const Avanzamento& avanzamento = {});
 
 /**
  * The display order of a column: element 0 = 90, element p (1..90) = the number shown at position p,

@@ -10,7 +10,8 @@
 
 namespace ui {
 
-frmAttesa::frmAttesa(QWidget* genitore) : QWidget(genitore, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+frmAttesa::frmAttesa(QWidget* genitore)
+    : QWidget(genitore, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmAttesa"));
     setWindowTitle(titoloProgramma());
     auto* layout = new QVBoxLayout(this);

@@ -28,7 +28,8 @@ QIcon iconaAggiornamento() {
         p.setBrush(Qt::white);
         p.drawRect(QRectF(5, 3, 18, 24));
         p.setPen(QPen(QColor(0x99, 0x99, 0x99), 1));
-        for (int y = 8; y <= 20; y += 4) p.drawLine(QPointF(8, y), QPointF(20, y));
+        for (int y = 8; y <= 20; y += 4)
+            p.drawLine(QPointF(8, y), QPointF(20, y));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1e, 0x8c, 0x2e));
         p.drawEllipse(QPointF(23, 23), 8, 8);
@@ -62,7 +63,8 @@ QIcon iconaPeriodo() {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x55, 0x55, 0x55));
         for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 4; ++c) p.drawRect(QRectF(6 + c * 6, 15 + r * 4.5, 3.5, 3));
+            for (int c = 0; c < 4; ++c)
+                p.drawRect(QRectF(6 + c * 6, 15 + r * 4.5, 3.5, 3));
         p.setBrush(QColor(0x1e, 0x5a, 0xc8));
         p.drawRect(QRectF(12, 19.5, 9.5, 3));
     });

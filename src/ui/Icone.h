@@ -14,7 +14,8 @@ QIcon iconaGuida();
 
 /** The custom pointer of the number grids (a magnifying lens, hot spot at its centre). */
 QCursor puntatoreGriglie();
-/** The program's emblem for the about window: a wheel of ten spokes with a drawn ball, `lato` pixels square. */
+/** The program's emblem for the about window: a wheel of ten spokes with a drawn ball, `lato` pixels square.
+ */
 QPixmap immagineEmblema(int lato);
 /** A small bar chart with its axis, the picture of what the program does: counting. */
 QPixmap immagineStatistiche(int larghezza, int altezza);

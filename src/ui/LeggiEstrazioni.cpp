@@ -24,7 +24,6 @@
 
 namespace ui {
 
-
 LeggiEstrazioni::LeggiEstrazioni(core::Stato& stato, QWidget* genitore)
     : QDialog(genitore), m_stato(stato), m_file(stato) {
     setObjectName(QStringLiteral("LeggiEstrazioni"));
@@ -79,7 +78,8 @@ void LeggiEstrazioni::costruisci() {
     pannello->addLayout(pulsanti, 4, 0, 1, 6);
     principale->addWidget(Frame1);
 
-    fmeOpzioni = new QGroupBox(QStringLiteral("Tutti i dati sono relativi alle attuali estrazioni registrate sul disco."), this);
+    fmeOpzioni = new QGroupBox(
+        QStringLiteral("Tutti i dati sono relativi alle attuali estrazioni registrate sul disco."), this);
     fmeOpzioni->setObjectName(QStringLiteral("fmeOpzioni"));
     auto* opzioni = new QGridLayout(fmeOpzioni);
     opzioni->addWidget(new QLabel(QStringLiteral("Prima estrazione di default:"), fmeOpzioni), 0, 0, 1, 3);
@@ -89,22 +89,24 @@ void LeggiEstrazioni::costruisci() {
     opzioni->addWidget(new QLabel(QStringLiteral("data "), fmeOpzioni), 2, 1);
     opzioni->addWidget(new QLabel(QStringLiteral("concorso"), fmeOpzioni), 2, 2);
     // Record number, date and contest of a draw, in one row of the panel.
-    const auto rigaEstrazione = [&](int riga, QLabel*& numero, QLabel*& data, QLabel*& concorso, const char* n, const char* d,
-                                    const char* c) {
+    const auto rigaEstrazione = [&](int riga, QLabel*& numero, QLabel*& data, QLabel*& concorso,
+                                    const char* n, const char* d, const char* c) {
         numero = etichettaValore(fmeOpzioni, n);
         data = etichettaValore(fmeOpzioni, d);
         concorso = etichettaValore(fmeOpzioni, c);
-        for (int colonna = 0; QLabel* etichetta : {numero, data, concorso}) opzioni->addWidget(etichetta, riga, colonna++);
+        for (int colonna = 0; QLabel * etichetta : {numero, data, concorso})
+            opzioni->addWidget(etichetta, riga, colonna++);
     };
-    rigaEstrazione(3, lblEstrazionePrima, lblDataPrima, lblConcorsoPrima, "lblEstrazionePrima", "lblDataPrima", "lblConcorsoPrima");
+    rigaEstrazione(3, lblEstrazionePrima, lblDataPrima, lblConcorsoPrima, "lblEstrazionePrima",
+                   "lblDataPrima", "lblConcorsoPrima");
 
     chkUltimaArchivio = new QCheckBox(QStringLiteral("Ultima estrazione ."), fmeOpzioni);
     chkUltimaArchivio->setObjectName(QStringLiteral("chkUltimaArchivio"));
     opzioni->addWidget(chkUltimaArchivio, 4, 0, 1, 3);
     hscUltimaDefault = barraOrizzontale(fmeOpzioni, "hscUltimaDefault");
     opzioni->addWidget(hscUltimaDefault, 5, 0, 1, 3);
-    rigaEstrazione(6, lblEstrazioneUltima, lblDataUltima, lblConcorsoUltima, "lblEstrazioneUltima", "lblDataUltima",
-                   "lblConcorsoUltima");
+    rigaEstrazione(6, lblEstrazioneUltima, lblDataUltima, lblConcorsoUltima, "lblEstrazioneUltima",
+                   "lblDataUltima", "lblConcorsoUltima");
 
     auto* piede = new QHBoxLayout;
     piede->addWidget(new QLabel(QStringLiteral("selezionate:"), fmeOpzioni));
@@ -135,22 +137,24 @@ void LeggiEstrazioni::costruisci() {
 void LeggiEstrazioni::apertura() {
     m_caricato = false;
     if (maintenance::completaAggiornamentoInterrotto(m_stato))
-        prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("ATTENZIONE: l'ultimo aggiornamento dell'archivio era stato interrotto. I file "
-                                       "dell'archivio sono stati riportati a uno stato coerente: tutti come prima "
-                                       "dell'aggiornamento oppure tutti come dopo."),
-                        prompt::Tipo::Avviso);
+        prompt::informa(
+            this, titoloProgramma(),
+            QStringLiteral("ATTENZIONE: l'ultimo aggiornamento dell'archivio era stato interrotto. I file "
+                           "dell'archivio sono stati riportati a uno stato coerente: tutti come prima "
+                           "dell'aggiornamento oppure tutti come dopo."),
+            prompt::Tipo::Avviso);
     auto& E = m_stato.Estrazioni_In_Archivio;
     m_file.Conta_Estrazioni_Archivio();
     const auto contate = E;
     if (core::limitaEstrazioniGestibili(m_stato)) {
-        prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("ATTENZIONE: il file BARI dell'archivio corrisponde a %1 estrazioni, più delle %2 "
-                                       "che il programma può gestire. Saranno considerate solo le prime %2 estrazioni; "
-                                       "nessun file verrà modificato.")
-                            .arg(contate)
-                            .arg(m_stato.Max_Estrazioni_Archivio),
-                        prompt::Tipo::Avviso);
+        prompt::informa(
+            this, titoloProgramma(),
+            QStringLiteral("ATTENZIONE: il file BARI dell'archivio corrisponde a %1 estrazioni, più delle %2 "
+                           "che il programma può gestire. Saranno considerate solo le prime %2 estrazioni; "
+                           "nessun file verrà modificato.")
+                .arg(contate)
+                .arg(m_stato.Max_Estrazioni_Archivio),
+            prompt::Tipo::Avviso);
     }
     // Until the bars get their real range they must at least hold the archive's last draw.
     hscPrimaDefault->setRange(1, std::max(E, 1));
@@ -180,14 +184,15 @@ void LeggiEstrazioni::avvisaFileDiscordanti() {
                          .arg(file.byte)
                          .arg(file.estrazioni);
     }
-    prompt::informa(this, titoloProgramma(),
-                    QStringLiteral("ATTENZIONE: i file dell'archivio non sono coerenti con le %1 estrazioni indicate "
-                                   "dal file BARI:\n\n%2\n\nLe estrazioni che mancano in un file saranno lette come "
-                                   "estrazioni nulle, senza data né concorso. Nessun file verrà modificato: "
-                                   "si consiglia di controllare l'archivio.")
-                        .arg(m_stato.Estrazioni_In_Archivio)
-                        .arg(righe.join(QLatin1Char('\n'))),
-                    prompt::Tipo::Avviso);
+    prompt::informa(
+        this, titoloProgramma(),
+        QStringLiteral("ATTENZIONE: i file dell'archivio non sono coerenti con le %1 estrazioni indicate "
+                       "dal file BARI:\n\n%2\n\nLe estrazioni che mancano in un file saranno lette come "
+                       "estrazioni nulle, senza data né concorso. Nessun file verrà modificato: "
+                       "si consiglia di controllare l'archivio.")
+            .arg(m_stato.Estrazioni_In_Archivio)
+            .arg(righe.join(QLatin1Char('\n'))),
+        prompt::Tipo::Avviso);
 }
 
 void LeggiEstrazioni::showEvent(QShowEvent* evento) {
@@ -201,8 +206,10 @@ void LeggiEstrazioni::Imposta_Scroll_Periodo() {
     const int E = m_stato.Estrazioni_In_Archivio;
     hscPrimaDefault->setRange(1, E);
     hscUltimaDefault->setRange(1, E);
-    if (m_stato.Prima_Estrazione_Default < 1 || m_stato.Prima_Estrazione_Default > E) m_stato.Prima_Estrazione_Default = 1;
-    if (m_stato.Ultima_Estrazione_Default < 1 || m_stato.Ultima_Estrazione_Default > E) m_stato.Ultima_Estrazione_Default = E;
+    if (m_stato.Prima_Estrazione_Default < 1 || m_stato.Prima_Estrazione_Default > E)
+        m_stato.Prima_Estrazione_Default = 1;
+    if (m_stato.Ultima_Estrazione_Default < 1 || m_stato.Ultima_Estrazione_Default > E)
+        m_stato.Ultima_Estrazione_Default = E;
     {
         const QSignalBlocker bloccoUltima(hscUltimaDefault);
         const QSignalBlocker bloccoPrima(hscPrimaDefault);
@@ -218,7 +225,8 @@ void LeggiEstrazioni::Scrivi_Label() {
     lblDal->setText(lblDataPrima->text());
     lblAl->setText(lblDataUltima->text());
     lblIntervallo2->setText(lblIntervallo->text());
-    lblSecondi->setText(QDir::toNativeSeparators(QString::fromStdString(m_stato.cartellaRuote().string()) + QLatin1Char('/')));
+    lblSecondi->setText(QDir::toNativeSeparators(QString::fromStdString(m_stato.cartellaRuote().string()) +
+                                                 QLatin1Char('/')));
 }
 
 void LeggiEstrazioni::chkUltimaArchivio_Click() {
@@ -240,11 +248,11 @@ void LeggiEstrazioni::chkUltimaArchivio_Click() {
 }
 
 bool LeggiEstrazioni::ripristinoDiEmergenza() {
-    const bool ripristino =
-        prompt::chiedi(this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
-                       QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere "
-                                      "le estrazioni, senza di essi sarà impossibile continuare.\n\n"
-                                      "Si desidera effettuare il RIPRISTINO dei Dati?"));
+    const bool ripristino = prompt::chiedi(
+        this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
+        QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere "
+                       "le estrazioni, senza di essi sarà impossibile continuare.\n\n"
+                       "Si desidera effettuare il RIPRISTINO dei Dati?"));
     if (!ripristino || !ripristinoDati(m_stato, this)) return false;
     // The restored or imported archive is counted afresh; the opening goes on with it.
     const int E = m_file.Conta_Estrazioni_Archivio();
@@ -286,10 +294,13 @@ void LeggiEstrazioni::cmdOK_Click() {
     adjustSize();
     m_stato.Prima_Estrazione_Default = hscPrimaDefault->value();
     m_stato.Ultima_Estrazione_Default = hscUltimaDefault->value();
-    const bool primaScritta = core::Scrivi_Impostazione(m_stato, 1, std::to_string(m_stato.Prima_Estrazione_Default));
-    const bool ultimaScritta = core::Scrivi_Impostazione(m_stato, 2, std::to_string(m_stato.Ultima_Estrazione_Default));
+    const bool primaScritta =
+        core::Scrivi_Impostazione(m_stato, 1, std::to_string(m_stato.Prima_Estrazione_Default));
+    const bool ultimaScritta =
+        core::Scrivi_Impostazione(m_stato, 2, std::to_string(m_stato.Ultima_Estrazione_Default));
     if (!primaScritta || !ultimaScritta)
-        prompt::informa(this, titoloProgramma(), QStringLiteral("ERRORE nella registrazione delle date di default"),
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("ERRORE nella registrazione delle date di default"),
                         prompt::Tipo::Avviso);
     m_stato.Estrazioni_Predefinite_Variate = true;
 }
@@ -308,8 +319,8 @@ void LeggiEstrazioni::cmdSkip_Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int quante = lblIntervallo->text().toInt();
     if (quante > 1) prgMemorizzazioneEstrazioni->setRange(1, quante);
-    const auto esito = core::START_Memorizzazione_Estrazioni(m_stato, m_file, hscPrimaDefault->value(), quante,
-                                                             [this](int letti) { avanzamento(letti); });
+    const auto esito = core::START_Memorizzazione_Estrazioni(
+        m_stato, m_file, hscPrimaDefault->value(), quante, [this](int letti) { avanzamento(letti); });
     m_caricato = true;
     cmdSkip->setEnabled(false);
     QApplication::restoreOverrideCursor();
@@ -323,11 +334,14 @@ void LeggiEstrazioni::avvisaEsito(const core::EsitoCaricamento& esito) {
         const auto indice = static_cast<std::size_t>(d);
         prompt::informa(
             this, titoloProgramma(),
-            QStringLiteral("ATTENZIONE: %1 registrazioni di ruota contengono valori non validi e sono state lette come "
-                           "estrazioni nulle.\n\nLa prima è la ruota di %2 dell'estrazione n° %3 (data %4, concorso %5).\n\n"
-                           "Le altre estrazioni sono state caricate; nessun file è stato modificato.")
+            QStringLiteral(
+                "ATTENZIONE: %1 registrazioni di ruota contengono valori non validi e sono state lette come "
+                "estrazioni nulle.\n\nLa prima è la ruota di %2 dell'estrazione n° %3 (data %4, concorso "
+                "%5).\n\n"
+                "Le altre estrazioni sono state caricate; nessun file è stato modificato.")
                 .arg(esito.recordDanneggiati)
-                .arg(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(esito.ruotaPrimoDanneggiato)]))
+                .arg(QString::fromStdString(
+                    m_stato.Nome_Ruota[static_cast<std::size_t>(esito.ruotaPrimoDanneggiato)]))
                 .arg(hscPrimaDefault->value() + d - 1)
                 .arg(testoArchivio(m_stato.Data_Estrazione[indice]).trimmed(),
                      testoArchivio(m_stato.Concorso_Estrazione[indice]).trimmed()),
@@ -354,7 +368,8 @@ bool Carica_Archivio(core::Stato& stato, QWidget* genitore) {
     if (!finestra.caricato()) return false;
     core::Inizializza_Dati_Archivio(stato);
     if (!stakes::Leggi_Pagamenti_Poste(stato))
-        prompt::informa(genitore, titoloProgramma(), QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
+        prompt::informa(genitore, titoloProgramma(),
+                        QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
                                           static_cast<qsizetype>(stakes::MESSAGGIO_POSTE_DEFAULT.size())));
     return true;
 }

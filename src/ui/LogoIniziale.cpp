@@ -21,8 +21,8 @@ namespace {
  * A link to the author: the address, which changes colour under the mouse and opens `destinazione`.
  * Without an address the link shows, visibly inactive, where it will be.
  */
-QLabel* collegamento(QWidget* genitore, const char* nome, const QString& suggerimento, const QString& indirizzo,
-                     const QString& destinazione) {
+QLabel* collegamento(QWidget* genitore, const char* nome, const QString& suggerimento,
+                     const QString& indirizzo, const QString& destinazione) {
     auto* etichetta = new QLabel(QStringLiteral("(non disponibile)"), genitore);
     etichetta->setObjectName(QString::fromLatin1(nome));
     etichetta->setToolTip(suggerimento);
@@ -32,10 +32,12 @@ QLabel* collegamento(QWidget* genitore, const char* nome, const QString& suggeri
     }
     const auto scrivi = [etichetta, indirizzo](bool sotto) {
         etichetta->setText(QStringLiteral("<a href=\"#\" style=\"color: %1;\">%2</a>")
-                               .arg(sotto ? QStringLiteral("#c01c28") : QStringLiteral("#0b3d91"), indirizzo.toHtmlEscaped()));
+                               .arg(sotto ? QStringLiteral("#c01c28") : QStringLiteral("#0b3d91"),
+                                    indirizzo.toHtmlEscaped()));
     };
     scrivi(false);
-    QObject::connect(etichetta, &QLabel::linkHovered, etichetta, [scrivi](const QString& link) { scrivi(!link.isEmpty()); });
+    QObject::connect(etichetta, &QLabel::linkHovered, etichetta,
+                     [scrivi](const QString& link) { scrivi(!link.isEmpty()); });
     QObject::connect(etichetta, &QLabel::linkActivated, etichetta,
                      [etichetta, destinazione] { Apri_Collegamento(etichetta->window(), destinazione); });
     return etichetta;
@@ -73,10 +75,11 @@ LogoIniziale::LogoIniziale(core::Stato& stato, QWidget* genitore) : QWidget(geni
     principale->addWidget(riquadroTitolo);
 
     auto* avviso = new QLabel(
-        QStringLiteral("ATTENZIONE: Questo software non regala numeri, è solo un software per elaborazione statistica "
-                       "che analizza, conta, e mostra i dati relativi all' archivio memorizzato nel disco del computer. "
-                       "I dati mostrati hanno un significato predittorio esclusivamente per pura interpretazione "
-                       "dell' utente."),
+        QStringLiteral(
+            "ATTENZIONE: Questo software non regala numeri, è solo un software per elaborazione statistica "
+            "che analizza, conta, e mostra i dati relativi all' archivio memorizzato nel disco del computer. "
+            "I dati mostrati hanno un significato predittorio esclusivamente per pura interpretazione "
+            "dell' utente."),
         this);
     avviso->setObjectName(QStringLiteral("lblAvviso"));
     avviso->setWordWrap(true);
@@ -86,13 +89,15 @@ LogoIniziale::LogoIniziale(core::Stato& stato, QWidget* genitore) : QWidget(geni
     principale->addWidget(avviso);
 
     auto* collegamenti = new QGridLayout;
-    collegamenti->addWidget(new QLabel(QStringLiteral("Clicca e collegati al sito dell' autore, url:"), this), 0, 0);
-    collegamenti->addWidget(collegamento(this, "lblSito", QStringLiteral("Clicca e collegati al sito di Lotto dell'autore"),
+    collegamenti->addWidget(new QLabel(QStringLiteral("Clicca e collegati al sito dell' autore, url:"), this),
+                            0, 0);
+    collegamenti->addWidget(collegamento(this, "lblSito",
+                                         QStringLiteral("Clicca e collegati al sito di Lotto dell'autore"),
                                          indirizzoSito(), indirizzoSito()),
                             0, 1);
     collegamenti->addWidget(new QLabel(QStringLiteral("Scrivi all' autore"), this), 1, 0);
-    collegamenti->addWidget(collegamento(this, "lblPosta", QStringLiteral("Clicca e scrivi all' autore."), indirizzoPosta(),
-                                         collegamentoPosta(indirizzoPosta())),
+    collegamenti->addWidget(collegamento(this, "lblPosta", QStringLiteral("Clicca e scrivi all' autore."),
+                                         indirizzoPosta(), collegamentoPosta(indirizzoPosta())),
                             1, 1);
     collegamenti->setColumnStretch(1, 1);
     principale->addLayout(collegamenti);
@@ -120,7 +125,9 @@ LogoIniziale::LogoIniziale(core::Stato& stato, QWidget* genitore) : QWidget(geni
     connect(cmdChiudi, &QPushButton::clicked, this, &LogoIniziale::cmdChiudi_Click);
 }
 
-LogoIniziale::~LogoIniziale() { delete m_principale; }
+LogoIniziale::~LogoIniziale() {
+    delete m_principale;
+}
 
 void LogoIniziale::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
@@ -145,7 +152,8 @@ void LogoIniziale::cmdOK_Click() {
 }
 
 void LogoIniziale::cmdChiudi_Click() {
-    if (prompt::chiedi(this, titoloProgramma(), QStringLiteral("Chiudere l' applicazione ") + titoloProgramma()))
+    if (prompt::chiedi(this, titoloProgramma(),
+                       QStringLiteral("Chiudere l' applicazione ") + titoloProgramma()))
         emit programmaTerminato();
 }
 

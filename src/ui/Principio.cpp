@@ -5,12 +5,12 @@
 #include "FrmInformazioni.h"
 #include "Guida.h"
 #include "Icone.h"
+#include "LeggiEstrazioni.h"
 #include "Programma.h"
 #include "Prompt.h"
-#include "LeggiEstrazioni.h"
 #include "core/Impostazioni.h"
-#include "maintenance/FrmAggiornamento.h"
 #include "importa/ImportaArchivio.h"
+#include "maintenance/FrmAggiornamento.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stakes/FrmPosteCombinazioni.h"
@@ -46,31 +46,34 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     QMenu* mnuArchivio = menu("mnuArchivio", QStringLiteral("Archivio"));
     QMenu* mnuArchivioModifica = mnuArchivio->addMenu(QStringLiteral("Modifica"));
     mnuArchivioModifica->menuAction()->setObjectName(QStringLiteral("mnuArchivioModifica"));
-    connect(voce(mnuArchivioModifica, "mnuArchivioModificaAggiorna", QStringLiteral("Aggiornamento Estrazioni")),
-            &QAction::triggered, this, &PRINCIPIO::mostraAggiornamento);
-    connect(voce(mnuArchivio, "mnuArchivioImporta", QStringLiteral("Importa archivio…")), &QAction::triggered, this,
-            &PRINCIPIO::importaArchivio);
+    connect(
+        voce(mnuArchivioModifica, "mnuArchivioModificaAggiorna", QStringLiteral("Aggiornamento Estrazioni")),
+        &QAction::triggered, this, &PRINCIPIO::mostraAggiornamento);
+    connect(voce(mnuArchivio, "mnuArchivioImporta", QStringLiteral("Importa archivio…")), &QAction::triggered,
+            this, &PRINCIPIO::importaArchivio);
     separatore(mnuArchivio, "mnuArchivioSeparatore3");
-    connect(voce(mnuArchivio, "mnuArchivioChiudi", QStringLiteral("CHIUDI")), &QAction::triggered, this, &QWidget::close);
+    connect(voce(mnuArchivio, "mnuArchivioChiudi", QStringLiteral("CHIUDI")), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* mnuImpostazioni = menu("mnuImpostazioni", QStringLiteral("Impostazioni"));
-    connect(voce(mnuImpostazioni, "mnuImpostazioniModificaRuote", QStringLiteral("RUOTE")), &QAction::triggered, this,
-            &PRINCIPIO::mostraRuote);
-    mnuImpostazionModificaPeriodo = voce(mnuImpostazioni, "mnuImpostazionModificaPeriodo", QStringLiteral("PERIODO"));
+    connect(voce(mnuImpostazioni, "mnuImpostazioniModificaRuote", QStringLiteral("RUOTE")),
+            &QAction::triggered, this, &PRINCIPIO::mostraRuote);
+    mnuImpostazionModificaPeriodo =
+        voce(mnuImpostazioni, "mnuImpostazionModificaPeriodo", QStringLiteral("PERIODO"));
     connect(mnuImpostazionModificaPeriodo, &QAction::triggered, this, &PRINCIPIO::mostraPeriodo);
 
     QMenu* mnuRicerche = menu("mnuRicerche", QStringLiteral("Ricerche"));
-    connect(voce(mnuRicerche, "mnuRicercheSfoglia", QStringLiteral("Sfoglia Archivio")), &QAction::triggered, this,
-            &PRINCIPIO::mostraSfogliaArchivio);
+    connect(voce(mnuRicerche, "mnuRicercheSfoglia", QStringLiteral("Sfoglia Archivio")), &QAction::triggered,
+            this, &PRINCIPIO::mostraSfogliaArchivio);
     separatore(mnuRicerche, "mnuRicercheSeparatore4");
-    connect(voce(mnuRicerche, "mnuFREQ_RIT_90_NUMERI", QStringLiteral("Frequenze e Ritardi 90 NUMERI")), &QAction::triggered,
-            this, &PRINCIPIO::mostraRicercaNumeri);
-    connect(voce(mnuRicerche, "mnuFREQ_RIT_AMBI", QStringLiteral("Frequenze e Ritardi AMBI")), &QAction::triggered, this,
-            &PRINCIPIO::mostraRicercaAmbi);
+    connect(voce(mnuRicerche, "mnuFREQ_RIT_90_NUMERI", QStringLiteral("Frequenze e Ritardi 90 NUMERI")),
+            &QAction::triggered, this, &PRINCIPIO::mostraRicercaNumeri);
+    connect(voce(mnuRicerche, "mnuFREQ_RIT_AMBI", QStringLiteral("Frequenze e Ritardi AMBI")),
+            &QAction::triggered, this, &PRINCIPIO::mostraRicercaAmbi);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
-    connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")), &QAction::triggered, this,
-            &PRINCIPIO::mostraPosteCombinazioni);
+    connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
+            &QAction::triggered, this, &PRINCIPIO::mostraPosteCombinazioni);
     separatore(mnuOPZIONI, "mnuSepaOpzioni");
     mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
     mnuOpzioniToolbar->setCheckable(true);
@@ -83,15 +86,16 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     const auto link = [&](const char* nome, const QString& titolo, const QString& destinazione) {
         QAction* azione = voce(mnuLINK, nome, titolo);
         azione->setEnabled(!destinazione.isEmpty());
-        connect(azione, &QAction::triggered, this, [this, destinazione] { Apri_Collegamento(this, destinazione); });
+        connect(azione, &QAction::triggered, this,
+                [this, destinazione] { Apri_Collegamento(this, destinazione); });
     };
     link("mnuSCRIVIALLAUTORE", QStringLiteral("Scrivi all' autore"), collegamentoPosta(indirizzoPosta()));
     link("mnuLINK_AL_SITO", QStringLiteral("Collegati al sito dell' autore"), indirizzoSito());
     separatore(mnuGuida, "mnuSeparatoreGuida1");
-    connect(voce(mnuGuida, "mnuGuidaGuidaGenerale", QStringLiteral("Guida generale")), &QAction::triggered, this,
-            [this] { mostraGuida(this, QStringLiteral("qtindex.htm")); });
-    connect(voce(mnuGuida, "mnuGuidaInformazioni", QStringLiteral("Informazioni programma")), &QAction::triggered, this,
-            [this] {
+    connect(voce(mnuGuida, "mnuGuidaGuidaGenerale", QStringLiteral("Guida generale")), &QAction::triggered,
+            this, [this] { mostraGuida(this, QStringLiteral("qtindex.htm")); });
+    connect(voce(mnuGuida, "mnuGuidaInformazioni", QStringLiteral("Informazioni programma")),
+            &QAction::triggered, this, [this] {
                 frmInformazioni informazioni(this);
                 informazioni.exec();
             });
@@ -102,15 +106,19 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     Frame1->setFrameShape(QFrame::StyledPanel);
     auto* barra = new QHBoxLayout(Frame1);
     barra->setContentsMargins(4, 2, 4, 2);
-    connect(pulsante(0, iconaAggiornamento(), QStringLiteral("Aggiornamento nuova estrazione")), &QToolButton::clicked, this,
-            &PRINCIPIO::mostraAggiornamento);
-    connect(pulsante(1, iconaRuote(), QStringLiteral("Ruote")), &QToolButton::clicked, this, &PRINCIPIO::mostraRuote);
-    connect(pulsante(2, iconaPeriodo(), QStringLiteral("Selezione del Periodo")), &QToolButton::clicked, this, [this] {
-        if (mnuImpostazionModificaPeriodo->isEnabled()) mostraPeriodo();
-    });
-    connect(pulsante(11, iconaGuida(), QStringLiteral("Guida di ") + titoloProgramma()), &QToolButton::clicked, this,
+    connect(pulsante(0, iconaAggiornamento(), QStringLiteral("Aggiornamento nuova estrazione")),
+            &QToolButton::clicked, this, &PRINCIPIO::mostraAggiornamento);
+    connect(pulsante(1, iconaRuote(), QStringLiteral("Ruote")), &QToolButton::clicked, this,
+            &PRINCIPIO::mostraRuote);
+    connect(pulsante(2, iconaPeriodo(), QStringLiteral("Selezione del Periodo")), &QToolButton::clicked, this,
+            [this] {
+                if (mnuImpostazionModificaPeriodo->isEnabled()) mostraPeriodo();
+            });
+    connect(pulsante(11, iconaGuida(), QStringLiteral("Guida di ") + titoloProgramma()),
+            &QToolButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("finestra_principale.htm")); });
-    for (QToolButton* tasto : Frame1->findChildren<QToolButton*>()) barra->addWidget(tasto);
+    for (QToolButton* tasto : Frame1->findChildren<QToolButton*>())
+        barra->addWidget(tasto);
     m_informazioni = new QLabel(Frame1);
     m_informazioni->setObjectName(QStringLiteral("lblArchivioCaricato"));
     m_informazioni->setIndent(12);
@@ -150,7 +158,9 @@ QAction* PRINCIPIO::voce(QMenu* menu, const char* nome, const QString& titolo) {
     return azione;
 }
 
-void PRINCIPIO::separatore(QMenu* menu, const char* nome) { menu->addSeparator()->setObjectName(QString::fromLatin1(nome)); }
+void PRINCIPIO::separatore(QMenu* menu, const char* nome) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(nome));
+}
 
 QToolButton* PRINCIPIO::pulsante(int indice, const QIcon& icona, const QString& suggerimento) {
     auto* tasto = new QToolButton(Frame1);
@@ -208,7 +218,9 @@ void PRINCIPIO::mostraPosteCombinazioni() {
     inPrimoPiano(m_poste);
 }
 
-void PRINCIPIO::scartaPeriodo() { delete m_periodo; }
+void PRINCIPIO::scartaPeriodo() {
+    delete m_periodo;
+}
 
 void PRINCIPIO::mostraAggiornamento() {
     {
@@ -238,7 +250,9 @@ void PRINCIPIO::importaArchivio() {
     if (m_stato.Periodo_Da_Applicare && !m_terminato) mostraPeriodo();
 }
 
-frmPeriodo* PRINCIPIO::finestraPeriodo() const { return m_periodo; }
+frmPeriodo* PRINCIPIO::finestraPeriodo() const {
+    return m_periodo;
+}
 
 void PRINCIPIO::aggiornaInformazioni() {
     const int caricate = m_stato.Estrazioni_Caricate;
@@ -251,7 +265,8 @@ void PRINCIPIO::aggiornaInformazioni() {
     };
     m_informazioni->setText(QStringLiteral("Archivio: %1 estrazioni caricate, dal %2 al %3 (concorso %4)")
                                 .arg(caricate)
-                                .arg(testo(m_stato.Data_Estrazione, 1), testo(m_stato.Data_Estrazione, caricate),
+                                .arg(testo(m_stato.Data_Estrazione, 1),
+                                     testo(m_stato.Data_Estrazione, caricate),
                                      testo(m_stato.Concorso_Estrazione, caricate)));
 }
 
@@ -266,7 +281,8 @@ void PRINCIPIO::ToolBar_Visiblile() {
 }
 
 void PRINCIPIO::adattaAltezza() {
-    const int altezza = menuBar()->sizeHint().height() + (Frame1->isHidden() ? 0 : Frame1->sizeHint().height());
+    const int altezza =
+        menuBar()->sizeHint().height() + (Frame1->isHidden() ? 0 : Frame1->sizeHint().height());
     setFixedHeight(altezza);
 }
 
@@ -294,7 +310,8 @@ void PRINCIPIO::mnuOpzioniToolbar_Click() {
 
 void PRINCIPIO::closeEvent(QCloseEvent* evento) {
     if (prompt::chiedi(this, titoloProgramma(),
-                       QStringLiteral("Chiudere l' applicazione ") + titoloProgramma() + QStringLiteral(" ?"))) {
+                       QStringLiteral("Chiudere l' applicazione ") + titoloProgramma() +
+                           QStringLiteral(" ?"))) {
         evento->accept();
         m_attesa->close();
         if (m_ricercaNumeri) m_ricercaNumeri->close();

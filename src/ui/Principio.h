@@ -31,7 +31,8 @@ public:
     explicit PRINCIPIO(core::Stato& stato, QWidget* genitore = nullptr);
     ~PRINCIPIO() override;
 
-    /** The opening at start-up: wheels, then the wait window and the period applied by itself, then the toolbar. */
+    /** The opening at start-up: wheels, then the wait window and the period applied by itself, then the
+     * toolbar. */
     void apertura();
     /** Rewrites the line that describes the loaded archive. */
     void aggiornaInformazioni();
@@ -45,13 +46,15 @@ public:
     void mostraRicercaAmbi();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
     void mostraAggiornamento();
-    /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due again. */
+    /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due
+     * again. */
     void archivioCambiato();
     /** Shows the ten-wheel viewer, opening it when it is not open. */
     void mostraSfogliaArchivio();
     /** Shows the stakes window, opening it afresh when it is not open. */
     void mostraPosteCombinazioni();
-    /** "Importa archivio…": imports a draws file into the archive, then reloads it and shows the period window. */
+    /** "Importa archivio…": imports a draws file into the archive, then reloads it and shows the period
+     * window. */
     void importaArchivio();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();

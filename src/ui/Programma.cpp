@@ -4,16 +4,20 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QScreen>
 #include <QWidget>
 
 namespace ui {
 
-QString titoloProgramma() { return QStringLiteral("Quintaro"); }
+QString titoloProgramma() {
+    return QStringLiteral("Quintaro");
+}
 
-QString versioneProgramma() { return QStringLiteral(QUINTARO_VERSIONE); }
+QString versioneProgramma() {
+    return QStringLiteral(QUINTARO_VERSIONE);
+}
 
 void centraSulloSchermo(QWidget* finestra) {
     QScreen* schermo = finestra->screen() ? finestra->screen() : QGuiApplication::primaryScreen();
@@ -43,7 +47,8 @@ QLabel* etichettaValore(QWidget* genitore, const char* nome, int larghezza) {
     return etichetta;
 }
 
-QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo, const QString& suggerimento) {
+QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
+                      const QString& suggerimento) {
     auto* tasto = new QPushButton(testo, genitore);
     tasto->setObjectName(QString::fromLatin1(nome));
     tasto->setToolTip(suggerimento);
@@ -70,6 +75,8 @@ void impostaGrigliaFissa(QTableWidget* griglia) {
     griglia->verticalHeader()->setDefaultSectionSize(QFontMetrics(griglia->font()).height() + 2);
 }
 
-QString testoArchivio(const std::string& byte) { return QString::fromLatin1(byte.data(), static_cast<qsizetype>(byte.size())); }
+QString testoArchivio(const std::string& byte) {
+    return QString::fromLatin1(byte.data(), static_cast<qsizetype>(byte.size()));
+}
 
 } // namespace ui

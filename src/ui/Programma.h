@@ -24,7 +24,8 @@ void tieniNelloSchermo(QWidget* finestra);
 /** A sunken label that shows a value, named `nome`, at least `larghezza` pixels wide. */
 QLabel* etichettaValore(QWidget* genitore, const char* nome, int larghezza = 90);
 /** A push button named `nome` with its tooltip; it never takes Enter as a default button would. */
-QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo, const QString& suggerimento = {});
+QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
+                      const QString& suggerimento = {});
 /** A horizontal scroll bar named `nome`. */
 QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome);
 /** A grid of fixed cells: no headers, no editing, no selection, no scroll bars, rows as tall as the font. */

@@ -19,18 +19,29 @@ namespace ui::prompt {
 
 namespace {
 
-/** A window not shown yet (a window that checks its files while it is built) would put the box in a corner. */
-QWidget* visibile(QWidget* genitore) { return genitore && genitore->isVisible() ? genitore : nullptr; }
+/** A window not shown yet (a window that checks its files while it is built) would put the box in a corner.
+ */
+QWidget* visibile(QWidget* genitore) {
+    return genitore && genitore->isVisible() ? genitore : nullptr;
+}
 
 bool mostraDavvero(QWidget* genitore, const Richiesta& richiesta) {
     QMessageBox box(visibile(genitore));
     box.setWindowTitle(richiesta.titolo);
     box.setText(richiesta.testo);
     switch (richiesta.tipo) {
-    case Tipo::Nessuna: box.setIcon(QMessageBox::NoIcon); break;
-    case Tipo::Informazione: box.setIcon(QMessageBox::Information); break;
-    case Tipo::Avviso: box.setIcon(QMessageBox::Warning); break;
-    case Tipo::Domanda: box.setIcon(QMessageBox::Question); break;
+    case Tipo::Nessuna:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Tipo::Informazione:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Tipo::Avviso:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Tipo::Domanda:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     if (richiesta.siNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -41,8 +52,8 @@ bool mostraDavvero(QWidget* genitore, const Richiesta& richiesta) {
     // A box is at least as wide as its caption, so that the window frame never shortens it.
     if (auto* griglia = qobject_cast<QGridLayout*>(box.layout())) {
         const int larghezza = box.fontMetrics().horizontalAdvance(richiesta.titolo) + 140;
-        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), griglia->rowCount(), 0, 1,
-                         griglia->columnCount());
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                         griglia->rowCount(), 0, 1, griglia->columnCount());
     }
     return box.exec() != QMessageBox::No;
 }
@@ -81,7 +92,8 @@ GestoreStampante installaGestoreStampante(GestoreStampante gestore) {
     return precedente;
 }
 
-QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QString& proposto, const QString& filtro) {
+QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QString& proposto,
+                            const QString& filtro) {
     if (const GestoreFile& gestore = gestoreFileCorrente()) return gestore(titolo, proposto);
     return QFileDialog::getSaveFileName(genitore, titolo, proposto, filtro);
 }
@@ -150,7 +162,8 @@ int sceltaDavvero(QWidget* genitore, const Richiesta& richiesta) {
 
 } // namespace
 
-int scegli(QWidget* genitore, const QString& titolo, const QString& testo, const QString& dettagli, const QStringList& pulsanti) {
+int scegli(QWidget* genitore, const QString& titolo, const QString& testo, const QString& dettagli,
+           const QStringList& pulsanti) {
     Richiesta richiesta{titolo, testo, Tipo::Domanda, false, pulsanti, dettagli};
     const GestoreScelta& gestore = gestoreSceltaCorrente();
     return gestore ? gestore(genitore, richiesta) : sceltaDavvero(genitore, richiesta);
@@ -162,7 +175,8 @@ GestoreScelta installaGestoreScelta(GestoreScelta gestore) {
     return precedente;
 }
 
-QString scegliFileDaAprire(QWidget* genitore, const QString& titolo, const QString& cartella, const QString& filtro) {
+QString scegliFileDaAprire(QWidget* genitore, const QString& titolo, const QString& cartella,
+                           const QString& filtro) {
     if (const GestoreFile& gestore = gestoreFileCorrente()) return gestore(titolo, cartella);
     return QFileDialog::getOpenFileName(genitore, titolo, cartella, filtro);
 }

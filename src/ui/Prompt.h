@@ -23,7 +23,7 @@ struct Richiesta {
     QString titolo;
     QString testo;
     Tipo tipo = Tipo::Informazione;
-    bool siNo = false; ///< Yes and No buttons; otherwise OK alone
+    bool siNo = false;    ///< Yes and No buttons; otherwise OK alone
     QStringList pulsanti; ///< scegli(): the buttons, in order
     QString dettagli;     ///< scegli(): a long text shown in a scrollable box under the question
 };
@@ -41,7 +41,8 @@ bool chiedi(QWidget* genitore, const QString& titolo, const QString& testo);
  * Asks for the name of a file to write, proposing `proposto`; empty when the user cancels. `filtro`
  * is a file-dialog filter ("File CSV (*.csv)").
  */
-QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QString& proposto, const QString& filtro);
+QString scegliFileDaSalvare(QWidget* genitore, const QString& titolo, const QString& proposto,
+                            const QString& filtro);
 
 /** Answers file choosers in place of the real dialog (tests); an empty handler restores the dialog. */
 using GestoreFile = std::function<QString(const QString& titolo, const QString& proposto)>;
@@ -53,11 +54,13 @@ GestoreFile installaGestoreFile(GestoreFile gestore);
  */
 bool scegliStampante(QWidget* genitore, QPrinter& stampante);
 
-/** Prepares the printer in place of the print dialog (tests: a PDF file); an empty handler restores the dialog. */
+/** Prepares the printer in place of the print dialog (tests: a PDF file); an empty handler restores the
+ * dialog. */
 using GestoreStampante = std::function<bool(QPrinter& stampante)>;
 GestoreStampante installaGestoreStampante(GestoreStampante gestore);
 
-/** Replaces the handler that shows the boxes; returns the previous one. An empty handler restores the real boxes. */
+/** Replaces the handler that shows the boxes; returns the previous one. An empty handler restores the real
+ * boxes. */
 Gestore installaGestore(Gestore gestore);
 
 /**
@@ -65,9 +68,11 @@ Gestore installaGestore(Gestore gestore);
  * box below it, then one button per entry of `pulsanti`. Returns the index of the button pressed, or
  * -1 when the box is closed without one (Esc).
  */
-int scegli(QWidget* genitore, const QString& titolo, const QString& testo, const QString& dettagli, const QStringList& pulsanti);
+int scegli(QWidget* genitore, const QString& titolo, const QString& testo, const QString& dettagli,
+           const QStringList& pulsanti);
 
-/** Answers scegli() in place of the real box (tests); returns the previous handler. An empty handler restores the box. */
+/** Answers scegli() in place of the real box (tests); returns the previous handler. An empty handler restores
+ * the box. */
 using GestoreScelta = std::function<int(QWidget* genitore, const Richiesta&)>;
 GestoreScelta installaGestoreScelta(GestoreScelta gestore);
 
@@ -75,6 +80,7 @@ GestoreScelta installaGestoreScelta(GestoreScelta gestore);
  * Asks for an existing file to read, starting in `cartella`; empty when the user cancels. Tests answer
  * it with the handler of installaGestoreFile, which receives `cartella` as its second argument.
  */
-QString scegliFileDaAprire(QWidget* genitore, const QString& titolo, const QString& cartella, const QString& filtro);
+QString scegliFileDaAprire(QWidget* genitore, const QString& titolo, const QString& cartella,
+                           const QString& filtro);
 
 } // namespace ui::prompt

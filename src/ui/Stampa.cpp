@@ -22,7 +22,8 @@ bool Stampa::Imposta_Stampante(QWidget* genitore, int copie) {
     m_y = 0;
     const int revisione = QVersionNumber::fromString(versioneProgramma()).microVersion();
     const QString oggi = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-    riga(QString::fromStdString(maintenance::intestazioneStampa(titoloProgramma().toStdString(), revisione, oggi.toStdString())));
+    riga(QString::fromStdString(
+        maintenance::intestazioneStampa(titoloProgramma().toStdString(), revisione, oggi.toStdString())));
     return true;
 }
 

@@ -42,7 +42,8 @@ std::string inMemoria(const core::Stato& stato, int w, int d) {
 /** The record of wheel w of e as the file holds it: 140 - number, 140 for a null wheel. */
 std::string record(const prova::Estrazione& e, int w) {
     std::string r;
-    for (int n : e.ruote[static_cast<std::size_t>(w - 1)]) r.push_back(static_cast<char>(140 - n));
+    for (int n : e.ruote[static_cast<std::size_t>(w - 1)])
+        r.push_back(static_cast<char>(140 - n));
     return r;
 }
 
@@ -62,8 +63,8 @@ class TestCaricamento : public QObject {
 
 private slots:
     void caricamento_data() {
-        QTest::addColumn<int>("archivio");       // draws in the archive
-        QTest::addColumn<int>("primo");          // records primo..primo+quante-1 are loaded
+        QTest::addColumn<int>("archivio"); // draws in the archive
+        QTest::addColumn<int>("primo");    // records primo..primo+quante-1 are loaded
         QTest::addColumn<int>("quante");
         QTest::addColumn<Interi>("avanzamento"); // the calls of the progress display
         QTest::addColumn<Interi>("guasti");      // bytes changed: archive record, wheel, byte 0..4, value
@@ -120,10 +121,12 @@ private slots:
         }
         // Draw 0 and the draws past the loaded ones hold null records and no texts.
         for (int d = 0; d <= archivio; d = d == 0 ? quante + 1 : d + 1) {
-            for (int w = 1; w <= 10; ++w) QCOMPARE(inMemoria(stato, w, d), NULLO);
+            for (int w = 1; w <= 10; ++w)
+                QCOMPARE(inMemoria(stato, w, d), NULLO);
             QVERIFY(stato.Data_Estrazione[d].empty() && stato.Concorso_Estrazione[d].empty());
         }
-        for (int f = 1; f <= 13; ++f) QVERIFY(!file.aperto(f));
+        for (int f = 1; f <= 13; ++f)
+            QVERIFY(!file.aperto(f));
         QVERIFY(istantanea(cartella) == prima);
     }
 
@@ -139,14 +142,16 @@ private slots:
         core::FileArchivio file(stato);
         QCOMPARE(file.Conta_Estrazioni_Archivio(), 6);
         std::map<std::string, std::pair<long long, long long>> discordanti, attesi; // bytes, records
-        for (const auto& f : core::verificaLunghezze(file, 6)) discordanti[f.nome] = {f.byte, f.estrazioni};
+        for (const auto& f : core::verificaLunghezze(file, 6))
+            discordanti[f.nome] = {f.byte, f.estrazioni};
         attesi = {{"ROMA", {22, 4}}, {"TORINO", {35, 7}}, {"DATA", {53, 5}}};
         QVERIFY(discordanti == attesi);
 
         // Past a file's end, or in a record cut short, a draw gets a null record or a blank text.
         const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, 6);
         QCOMPARE(esito.estrazioniIncomplete, 2);
-        for (int d = 1; d <= 5; ++d) confronta(stato, d, tutte[d - 1], {d == 5 ? 8 : 0});
+        for (int d = 1; d <= 5; ++d)
+            confronta(stato, d, tutte[d - 1], {d == 5 ? 8 : 0});
         QCOMPARE(stato.Data_Estrazione[6], std::string(10, ' '));
         QCOMPARE(stato.Concorso_Estrazione[6], prova::testoConcorso(tutte[5].concorso, tutte[5].anno));
         QCOMPARE(inMemoria(stato, 8, 6), NULLO);
@@ -157,8 +162,10 @@ private slots:
         stato.Estrazioni_In_Archivio = INT32_MAX;
         core::START_Memorizzazione_Estrazioni(stato, file, 1, INT_MAX);
         QCOMPARE(stato.Estrazioni_Caricate, stato.Max_Estrazioni_Archivio);
-        QCOMPARE(stato.Archivio_Estrazioni.capacita(), stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA);
-        QCOMPARE(stato.Data_Estrazione.size(), std::size_t(stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA + 1));
+        QCOMPARE(stato.Archivio_Estrazioni.capacita(),
+                 stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA);
+        QCOMPARE(stato.Data_Estrazione.size(),
+                 std::size_t(stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA + 1));
         QCOMPARE(inMemoria(stato, 9, 6), record(tutte[5], 9));
     }
 
@@ -196,7 +203,8 @@ private slots:
         for (int anno = 2000; anno <= 2006; ++anno)
             if (anno < stato.Primo_Anno || anno > stato.Ultimo_Anno)
                 QCOMPARE(stato.Prima_Estrazione_Anno(anno) + stato.Ultima_Estrazione_Anno(anno) +
-                             stato.Estrazioni_Anno(anno), 0);
+                             stato.Estrazioni_Anno(anno),
+                         0);
     }
 
     void selezioneEGriglieDalleImpostazioni_data() {
@@ -205,11 +213,16 @@ private slots:
         QTest::addColumn<Interi>("elenco"); // Elenco_Ruote_Selezionate afterwards, count first
         QTest::addColumn<int>("puntatore"); // Puntatore_Griglie afterwards
         const Interi immutata{1, 5};        // the selection set before: MILANO alone
-        QTest::addRow("bari-e-venezia") << "1000000001" << "01" << Interi{2, 1, 10} << 1;
-        QTest::addRow("undici-caratteri") << "01000000001" << "1" << Interi{1, 2} << 1;
-        QTest::addRow("ultima-cifra-2") << "1000000002" << "2" << immutata << 0;
-        QTest::addRow("cinque-caratteri") << "10000" << " " << immutata << 0;
-        QTest::addRow("nessuna-ruota") << "0000000000" << "1" << immutata << 1;
+        QTest::addRow("bari-e-venezia") << "1000000001"
+                                        << "01" << Interi{2, 1, 10} << 1;
+        QTest::addRow("undici-caratteri") << "01000000001"
+                                          << "1" << Interi{1, 2} << 1;
+        QTest::addRow("ultima-cifra-2") << "1000000002"
+                                        << "2" << immutata << 0;
+        QTest::addRow("cinque-caratteri") << "10000"
+                                          << " " << immutata << 0;
+        QTest::addRow("nessuna-ruota") << "0000000000"
+                                       << "1" << immutata << 1;
     }
 
     void selezioneEGriglieDalleImpostazioni() {

@@ -8,7 +8,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const NOMI[] = {"BARI",   "CAGLIARI", "FIRENZE", "GENOVA", "MILANO", "NAPOLI",
+const char* const NOMI[] = {"BARI",    "CAGLIARI", "FIRENZE", "GENOVA",  "MILANO", "NAPOLI",
                             "PALERMO", "ROMA",     "TORINO",  "VENEZIA", "DATA",   "CONCORSO"};
 
 } // namespace
@@ -31,8 +31,10 @@ private slots:
         QFETCH(int, attese);
         prova::CartellaDiProva cartella;
         const std::string bari(static_cast<std::size_t>(std::max(byteBari, 0)), static_cast<char>(139));
-        if (byteBari < 0) fs::remove_all(cartella.ruote());
-        else cartella.scriviFile("RUOTE/BARI", bari);
+        if (byteBari < 0)
+            fs::remove_all(cartella.ruote());
+        else
+            cartella.scriviFile("RUOTE/BARI", bari);
         auto stato = cartella.stato();
         stato.Estrazioni_In_Archivio = 99;
         core::FileArchivio file(stato);
@@ -77,8 +79,10 @@ private slots:
         QCOMPARE(file.Leggi_Concorso_Archivio(2), prova::testoConcorso(2, 2004));
         sostituisci("DATA", prova::testoData(9, 9, 2009) + "12/03/");
         QCOMPARE(file.Leggi_Data_Archivio(1), prova::testoData(9, 9, 2009));
-        for (int n : {2, 3, 0, -4}) QCOMPARE(file.Leggi_Data_Archivio(n), std::string(10, ' '));
-        for (int n : {3, 0, -4}) QCOMPARE(file.Leggi_Concorso_Archivio(n), std::string(8, ' '));
+        for (int n : {2, 3, 0, -4})
+            QCOMPARE(file.Leggi_Data_Archivio(n), std::string(10, ' '));
+        for (int n : {3, 0, -4})
+            QCOMPARE(file.Leggi_Concorso_Archivio(n), std::string(8, ' '));
         QVERIFY(file.aperto(core::FILE_DATA) && file.aperto(core::FILE_CONCORSO));
         file.Chiudi_File_Archivio();
         QVERIFY(!file.aperto(core::FILE_DATA) && !file.aperto(core::FILE_CONCORSO));

@@ -9,8 +9,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QByteArray byte(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
-QByteArray spazi(qsizetype quanti) { return QByteArray(quanti, ' '); }
+QByteArray byte(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+QByteArray spazi(qsizetype quanti) {
+    return QByteArray(quanti, ' ');
+}
 const QByteArray VENTI("ABCDEFGHIJKLMNOPQRST");
 const QByteArray NULLI = spazi(20) + QByteArray(20, '\0') + "12" + QByteArray(18, '\0');
 
@@ -38,8 +42,8 @@ private slots:
         // The 20th byte of a slot is only ever written by a 20-character text.
         QTest::addRow("riscrittura") << "11" + spazi(18) + VENTI + "33" + spazi(17) << 2 << "7" << true
                                      << "11" + spazi(18) + "7" + spazi(18) + "T33" + spazi(17);
-        QTest::addRow("oltre-la-fine") << QByteArray("ABCDEFGHIJ") << 5 << "9" << true
-                                       << "ABCDEFGHIJ" + spazi(70) + "9" + spazi(18);
+        QTest::addRow("oltre-la-fine")
+            << QByteArray("ABCDEFGHIJ") << 5 << "9" << true << "ABCDEFGHIJ" + spazi(70) + "9" + spazi(18);
         QTest::addRow("byte-nulli-restano") << NULLI << 1 << "4" << true << "4" + spazi(19) + NULLI.mid(20);
         QTest::addRow("campo-0") << QByteArray() << 0 << "5" << false << QByteArray();
         QTest::addRow("campo-111") << campo3 << 111 << "5" << false << campo3;

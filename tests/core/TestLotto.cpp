@@ -12,11 +12,14 @@ namespace {
 
 using Interi = QList<int>;
 
-QByteArray byte(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray byte(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QByteArray codici(std::initializer_list<int> valori) {
     QByteArray b;
-    for (int v : valori) b.append(static_cast<char>(v));
+    for (int v : valori)
+        b.append(static_cast<char>(v));
     return b;
 }
 
@@ -31,7 +34,8 @@ core::Stato statoConEstrazione(const QByteArray& record, const QString& data = "
     stato.Estrazioni_Caricate = stato.Estrazione_Corrente = 1;
     for (int d = 0; d <= 5; ++d)
         for (int w = 1; w <= 10; ++w)
-            std::copy_n(record.constData(), std::min<qsizetype>(record.size(), 5), stato.Archivio_Estrazioni.record(w, d));
+            std::copy_n(record.constData(), std::min<qsizetype>(record.size(), 5),
+                        stato.Archivio_Estrazioni.record(w, d));
     return stato;
 }
 
@@ -48,8 +52,8 @@ private slots:
         QTest::addRow("cinquina") << Interi{1, 45, 90, 9, 30} << codici({139, 95, 50, 131, 110})
                                   << QByteArray(" 1 45 90  9 30 ");
         QTest::addRow("fuori-da-0-90") << Interi{91, -1} << codici({140, 140}) << QByteArray(" 0  0 ");
-        QTest::addRow("oltre-90-numeri") << Interi(120, 40) << QByteArray(120, char(100))
-                                         << QByteArray("40 ").repeated(90);
+        QTest::addRow("oltre-90-numeri")
+            << Interi(120, 40) << QByteArray(120, char(100)) << QByteArray("40 ").repeated(90);
     }
 
     void codificaEDecodifica() {
@@ -75,7 +79,7 @@ private slots:
         QTest::addColumn<QByteArray>("record"); // every record of draws 0..5
         QTest::addColumn<int>("ruota");
         QTest::addColumn<int>("estrazione");
-        QTest::addColumn<Interi>("attesi"); // elements 0..5 of Numeri_Estratti; the rest stay 0
+        QTest::addColumn<Interi>("attesi");  // elements 0..5 of Numeri_Estratti; the rest stay 0
         QTest::addColumn<bool>("compresso"); // LeggiESTRATTIcompressi gives "K" and the five bytes
         const QByteArray reale = codici({139, 95, 50, 100, 130});
         const Interi nulla(6, 0);
@@ -113,8 +117,10 @@ private slots:
         QTest::addColumn<QString>("data");
         QTest::addColumn<QString>("concorso");
         QTest::addColumn<Interi>("attesi"); // giorno, mese, concorso, anno, anno della data
-        QTest::addRow("zeri-e-anni-diversi") << "05/12/1999" << "105/2000" << Interi{5, 12, 105, 2000, 1999};
-        QTest::addRow("assenti") << "" << "" << Interi{0, 0, 0, 0, 0};
+        QTest::addRow("zeri-e-anni-diversi") << "05/12/1999"
+                                             << "105/2000" << Interi{5, 12, 105, 2000, 1999};
+        QTest::addRow("assenti") << ""
+                                 << "" << Interi{0, 0, 0, 0, 0};
     }
 
     void campiDiDataEConcorso() {

@@ -72,8 +72,10 @@ private slots:
         const std::string data = "31/12/2000";
         prova::CartellaDiProva cartella;
         cartella.scriviFile("RUOTE/DATA", data);
-        if (bari.isNull()) fs::create_directory(cartella.ruote() / "BARI");
-        else cartella.scriviFile("RUOTE/BARI", bari.toStdString());
+        if (bari.isNull())
+            fs::create_directory(cartella.ruote() / "BARI");
+        else
+            cartella.scriviFile("RUOTE/BARI", bari.toStdString());
         QCOMPARE(demo::scriviArchivioDemo(cartella.percorso(), m_archivio).esito,
                  scrive ? EsitoScrittura::Scritto : EsitoScrittura::ArchivioPresente);
         QVERIFY(cartella.leggiFile("RUOTE/DATA") == (scrive ? m_archivio.file[core::FILE_DATA] : data));

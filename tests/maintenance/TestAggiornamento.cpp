@@ -8,16 +8,19 @@ using maintenance::Rinumerazione;
 namespace {
 
 maintenance::NuovaEstrazione nuova(const prova::Estrazione& e) {
-    maintenance::NuovaEstrazione n{prova::testoData(e.giorno, e.mese, e.anno), prova::testoConcorso(e.concorso, e.anno), {}};
+    maintenance::NuovaEstrazione n{
+        prova::testoData(e.giorno, e.mese, e.anno), prova::testoConcorso(e.concorso, e.anno), {}};
     for (int w = 0; w < 10; ++w)
-        for (int i = 0; i < 5; ++i) n.numeri[static_cast<std::size_t>(5 * w + i + 1)] = e.ruote[std::size_t(w)][std::size_t(i)];
+        for (int i = 0; i < 5; ++i)
+            n.numeri[static_cast<std::size_t>(5 * w + i + 1)] = e.ruote[std::size_t(w)][std::size_t(i)];
     return n;
 }
 
 /** Draws of 2002 (contests 1..3) and 2003 (contests 1..3). */
 std::vector<prova::Estrazione> seiEstrazioni() {
     std::vector<prova::Estrazione> e;
-    for (int i = 0; i < 6; ++i) e.push_back(prova::estrazione(5 + i, 6, 2002 + i / 3, 1 + i % 3, i));
+    for (int i = 0; i < 6; ++i)
+        e.push_back(prova::estrazione(5 + i, 6, 2002 + i / 3, 1 + i % 3, i));
     return e;
 }
 
@@ -40,19 +43,28 @@ void TestAggiornamento::rinumerazione_data() {
     QTest::addColumn<QString>("prima");
     QTest::addColumn<QString>("dopo");
     QTest::addColumn<int>("esito");
-    QTest::addRow("anni-in-ordine") << "  7/2003  9/2003 12/2003  3/2004" << "  1/2003  2/2003  3/2003  1/2004" << int(Rinumerazione::Riuscita);
-    QTest::addRow("anno-minore-continua") << "  1/2002  5/2003  1/2002" << "  1/2002  1/2003  2/2002" << int(Rinumerazione::Riuscita);
-    QTest::addRow("oltre-cento") << QString("  1/2024").repeated(105) << QString() << int(Rinumerazione::Riuscita);
-    QTest::addRow("concorso-zero-si-ferma") << "  4/2003  0/2003  9/2003" << "  1/2003  0/2003  9/2003" << int(Rinumerazione::ValoreFuoriLimiti);
-    QTest::addRow("anno-fuori-limiti") << "  4/1870" << "  4/1870" << int(Rinumerazione::ValoreFuoriLimiti);
-    QTest::addRow("lunghezza-errata") << "  4/2003  5/200" << "  4/2003  5/200" << int(Rinumerazione::LunghezzaErrata);
+    QTest::addRow("anni-in-ordine") << "  7/2003  9/2003 12/2003  3/2004"
+                                    << "  1/2003  2/2003  3/2003  1/2004" << int(Rinumerazione::Riuscita);
+    QTest::addRow("anno-minore-continua") << "  1/2002  5/2003  1/2002"
+                                          << "  1/2002  1/2003  2/2002" << int(Rinumerazione::Riuscita);
+    QTest::addRow("oltre-cento") << QString("  1/2024").repeated(105) << QString()
+                                 << int(Rinumerazione::Riuscita);
+    QTest::addRow("concorso-zero-si-ferma")
+        << "  4/2003  0/2003  9/2003"
+        << "  1/2003  0/2003  9/2003" << int(Rinumerazione::ValoreFuoriLimiti);
+    QTest::addRow("anno-fuori-limiti") << "  4/1870"
+                                       << "  4/1870" << int(Rinumerazione::ValoreFuoriLimiti);
+    QTest::addRow("lunghezza-errata") << "  4/2003  5/200"
+                                      << "  4/2003  5/200" << int(Rinumerazione::LunghezzaErrata);
     // A year with more draws than the highest contest stops at the first draw past it, the file's length
     // kept; past 999 the new number would not fit its three characters whatever the limit.
     QString numerati;
-    for (int c = 1; c <= 260; ++c) numerati += QStringLiteral("%1/2024").arg(c, 3);
+    for (int c = 1; c <= 260; ++c)
+        numerati += QStringLiteral("%1/2024").arg(c, 3);
     QTest::addRow("anno-oltre-il-massimo") << QString("  1/2024").repeated(261) << numerati + "  1/2024"
-                                            << int(Rinumerazione::ValoreFuoriLimiti);
-    QTest::addRow("anno-oltre-999") << QString("  1/2024").repeated(1000) << QString() << int(Rinumerazione::ValoreFuoriLimiti);
+                                           << int(Rinumerazione::ValoreFuoriLimiti);
+    QTest::addRow("anno-oltre-999") << QString("  1/2024").repeated(1000) << QString()
+                                    << int(Rinumerazione::ValoreFuoriLimiti);
 }
 
 void TestAggiornamento::rinumerazione() {
@@ -118,9 +130,11 @@ void TestAggiornamento::inserimentoEdEliminazione() {
 void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero_data() {
     QTest::addColumn<QString>("passo");
     QTest::addColumn<bool>("nuovo"); // after the failure and the next start, the archive is the new one
-    for (const char* nome : prova::FILE_ARCHIVIO) QTest::addRow("scrivi-%s", nome) << QStringLiteral("scrivi:%1").arg(nome) << false;
+    for (const char* nome : prova::FILE_ARCHIVIO)
+        QTest::addRow("scrivi-%s", nome) << QStringLiteral("scrivi:%1").arg(nome) << false;
     QTest::addRow("registro") << "registro" << false;
-    for (const char* nome : prova::FILE_ARCHIVIO) QTest::addRow("sostituisci-%s", nome) << QStringLiteral("sostituisci:%1").arg(nome) << true;
+    for (const char* nome : prova::FILE_ARCHIVIO)
+        QTest::addRow("sostituisci-%s", nome) << QStringLiteral("sostituisci:%1").arg(nome) << true;
     QTest::addRow("chiudi") << "chiudi" << true;
 }
 
@@ -135,9 +149,10 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
         const auto prima = prova::fotografia(cartella);
         const auto guasto = [&](const std::string& p) { return p == passo.toStdString(); };
         Rinumerazione rinumerazione{};
-        const bool riuscito = inserisci ? maintenance::Registrazione_Intramezzo_Estrazione(
-                                              stato, 3, nuova(prova::estrazione(1, 1, 2002, 1, 9)), rinumerazione, guasto)
-                                        : maintenance::Eliminazione_Intramezzo_Estrazione(stato, 3, rinumerazione, guasto);
+        const bool riuscito =
+            inserisci ? maintenance::Registrazione_Intramezzo_Estrazione(
+                            stato, 3, nuova(prova::estrazione(1, 1, 2002, 1, 9)), rinumerazione, guasto)
+                      : maintenance::Eliminazione_Intramezzo_Estrazione(stato, 3, rinumerazione, guasto);
         QVERIFY(!riuscito);
         // The next start finishes or undoes the operation before the archive is read.
         maintenance::completaAggiornamentoInterrotto(stato);
@@ -174,9 +189,10 @@ void TestAggiornamento::scritturaSulPostoSenzaMezzeMisure() {
     const auto stato = cartella.stato();
     const auto prima = prova::fotografia(cartella);
     const auto scritta = prova::estrazione(30, 12, 2003, 4, 77, {2, 4});
-    const bool riuscito = maintenance::Registrazione_Estrazione(stato, n, nuova(scritta), [&](const std::string& p) {
-        return !passo.isEmpty() && p == passo.toStdString();
-    });
+    const bool riuscito =
+        maintenance::Registrazione_Estrazione(stato, n, nuova(scritta), [&](const std::string& p) {
+            return !passo.isEmpty() && p == passo.toStdString();
+        });
     QCOMPARE(riuscito, passo.isEmpty());
     if (!riuscito) {
         QCOMPARE(prova::fotografia(cartella), prima); // every file back to its old record and length

@@ -28,7 +28,8 @@ private slots:
 
 void TestBackup::copiaERipristino() {
     prova::CartellaDiProva cartella;
-    const std::vector<prova::Estrazione> prima{prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)};
+    const std::vector<prova::Estrazione> prima{prova::estrazione(5, 6, 2002, 1, 1),
+                                               prova::estrazione(8, 6, 2002, 2, 2)};
     cartella.scriviArchivio(prima);
     const auto stato = cartella.stato();
     core::Scrivi_Impostazione(stato, 53, "7");
@@ -37,8 +38,10 @@ void TestBackup::copiaERipristino() {
     const auto nuova = maintenance::Backup_Archivio(stato, momento(6, 9), errore);
     const auto stessoIstante = maintenance::Backup_Archivio(stato, momento(6, 9), errore);
     QVERIFY(vecchia && nuova && stessoIstante);
-    QCOMPARE(QString::fromStdString(vecchia->filename().string()), QStringLiteral("RUOTE_backup_20261205_100000"));
-    QCOMPARE(QString::fromStdString(stessoIstante->filename().string()), QStringLiteral("RUOTE_backup_20261206_090000_2"));
+    QCOMPARE(QString::fromStdString(vecchia->filename().string()),
+             QStringLiteral("RUOTE_backup_20261205_100000"));
+    QCOMPARE(QString::fromStdString(stessoIstante->filename().string()),
+             QStringLiteral("RUOTE_backup_20261206_090000_2"));
     QCOMPARE(core::Leggi_Numero_Impostazione(stato, 53), 0);
     QCOMPARE(maintenance::cartelleBackup(stato), (std::vector{*stessoIstante, *nuova, *vecchia}));
 
@@ -46,7 +49,8 @@ void TestBackup::copiaERipristino() {
     cartella.scriviArchivio({prova::estrazione(1, 1, 2020, 1, 9)});
     QVERIFY(maintenance::ripristinaBackup(stato, *nuova, errore));
     QCOMPARE(cartella.leggiFile("RUOTE/BARI"), bari);
-    QCOMPARE(cartella.leggiFile("RUOTE/CONCORSO"), prova::testoConcorso(1, 2002) + prova::testoConcorso(2, 2002));
+    QCOMPARE(cartella.leggiFile("RUOTE/CONCORSO"),
+             prova::testoConcorso(1, 2002) + prova::testoConcorso(2, 2002));
 }
 
 void TestBackup::ripristinoRifiutaUnaCopiaIncompleta() {
@@ -72,11 +76,21 @@ void TestBackup::avviso_data() {
     QTest::addColumn<QString>("conteggio");
     QTest::addColumn<int>("dopo");
     QTest::addColumn<bool>("mostrato");
-    QTest::addRow("soglia-raggiunta") << "1" << "3" << "2" << 3 << true;
-    QTest::addRow("sotto-soglia") << "1" << "3" << "1" << 2 << false;
-    QTest::addRow("spento") << "0" << "1" << "50" << 51 << false;
-    QTest::addRow("campi-guasti") << "7" << "500" << "-4" << 1 << false;
-    QTest::addRow("soglia-guasta-vale-uno") << "1" << "0" << "" << 1 << true;
+    QTest::addRow("soglia-raggiunta") << "1"
+                                      << "3"
+                                      << "2" << 3 << true;
+    QTest::addRow("sotto-soglia") << "1"
+                                  << "3"
+                                  << "1" << 2 << false;
+    QTest::addRow("spento") << "0"
+                            << "1"
+                            << "50" << 51 << false;
+    QTest::addRow("campi-guasti") << "7"
+                                  << "500"
+                                  << "-4" << 1 << false;
+    QTest::addRow("soglia-guasta-vale-uno") << "1"
+                                            << "0"
+                                            << "" << 1 << true;
 }
 
 void TestBackup::avviso() {
@@ -93,8 +107,9 @@ void TestBackup::avviso() {
     QTEST(testo.has_value(), "mostrato");
     if (testo && soglia == "3")
         QCOMPARE(QString::fromStdString(*testo),
-                 QStringLiteral("Sono state inserite 3 estrazioni dall' ultimo Backup, l' avviso programmato e' stato "
-                                "impostato su3 estrazioni. Si consiglia percio' di eseguire il Backup Archivio."));
+                 QStringLiteral(
+                     "Sono state inserite 3 estrazioni dall' ultimo Backup, l' avviso programmato e' stato "
+                     "impostato su3 estrazioni. Si consiglia percio' di eseguire il Backup Archivio."));
 }
 
 QTEST_APPLESS_MAIN(TestBackup)

@@ -16,7 +16,8 @@ private slots:
     }
     void decodificaDiUnRecord() {
         QFETCH(QByteArray, record);
-        const auto numeri = maintenance::DecompressioneEstrazione(std::string_view(record.constData(), std::size_t(record.size())));
+        const auto numeri = maintenance::DecompressioneEstrazione(
+            std::string_view(record.constData(), std::size_t(record.size())));
         QTEST((QList<int>{numeri[1], numeri[2], numeri[3], numeri[4], numeri[5]}), "numeri");
     }
 
@@ -27,10 +28,12 @@ private slots:
         QTest::addColumn<int>("estrazioni");
         QTest::addRow("sano") << 15 << "" << int(maintenance::StatoArchivio::Sano) << 3;
         QTest::addRow("vuoto") << 0 << "" << int(maintenance::StatoArchivio::Sano) << 0;
-        QTest::addRow("lunghezza-errata") << 16 << "" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
+        QTest::addRow("lunghezza-errata")
+            << 16 << "" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
         QTest::addRow("oltre-il-massimo") << 5 * 32001 << "" << int(maintenance::StatoArchivio::Troppo) << 0;
         QTest::addRow("roma-corto") << 15 << "ROMA" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
-        QTest::addRow("concorso-corto") << 15 << "CONCORSO" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
+        QTest::addRow("concorso-corto")
+            << 15 << "CONCORSO" << int(maintenance::StatoArchivio::LunghezzaErrata) << 0;
     }
     void archivioAllApertura() {
         QFETCH(int, lunghezzaBari);
@@ -39,18 +42,22 @@ private slots:
         auto stato = cartella.stato();
         for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO}) {
             const auto& nome = stato.Nome_Ruota[std::size_t(f)];
-            const auto byte = std::size_t(lunghezzaBari / 5 * core::FileArchivio::byteRecord(f) + (f == 1 ? lunghezzaBari % 5 : 0));
-            cartella.scriviFile("RUOTE/" + nome, std::string(byte - (corto.toStdString() == nome ? 1 : 0), char(140)));
+            const auto byte = std::size_t(lunghezzaBari / 5 * core::FileArchivio::byteRecord(f) +
+                                          (f == 1 ? lunghezzaBari % 5 : 0));
+            cartella.scriviFile("RUOTE/" + nome,
+                                std::string(byte - (corto.toStdString() == nome ? 1 : 0), char(140)));
         }
         core::FileArchivio file(stato);
         int estrazioni = -1;
-        QTEST(int(maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni)), "esito");
+        QTEST(int(maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni)),
+              "esito");
         QTEST(estrazioni, "estrazioni");
     }
 
     void mostraEstrazioneEDatiGenerali() {
         prova::CartellaDiProva cartella;
-        cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(12, 10, 2003, 104, 2, {2})});
+        cartella.scriviArchivio(
+            {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(12, 10, 2003, 104, 2, {2})});
         auto stato = cartella.stato();
         core::FileArchivio file(stato);
         const auto campi = maintenance::Mostra_Estrazione(file, 2);
@@ -59,10 +66,12 @@ private slots:
         QCOMPARE(campi.concorso, std::string("104"));
         QCOMPARE(campi.annoConcorso, std::string("2003"));
         QCOMPARE(campi.estratti[6], std::string("0"));
-        QCOMPARE(QString::fromStdString(campi.estratti[1]), QString::number(prova::estrazione(12, 10, 2003, 104, 2).ruote[0][0]));
+        QCOMPARE(QString::fromStdString(campi.estratti[1]),
+                 QString::number(prova::estrazione(12, 10, 2003, 104, 2).ruote[0][0]));
         const auto righe = maintenance::Mostra_Dati_Generali(file, 2, 1);
-        QCOMPARE(righe, (std::array<std::string, 7>{"2", "estr. 1 -   1/2002", " 5/ 6/2002", "estr. 2 - 104/2003",
-                                                    "12/10/2003", "estr. 1 -   1/2002", " 5/ 6/2002"}));
+        QCOMPARE(righe,
+                 (std::array<std::string, 7>{"2", "estr. 1 -   1/2002", " 5/ 6/2002", "estr. 2 - 104/2003",
+                                             "12/10/2003", "estr. 1 -   1/2002", " 5/ 6/2002"}));
     }
 
     void copiaEIncolla() {
@@ -89,22 +98,26 @@ private slots:
 
     void righeDiStampaAlleColonneGiuste() {
         maintenance::CampiEstrazione campi;
-        for (int i = 1; i <= 50; ++i) campi.estratti[std::size_t(i)] = std::to_string(i + 40);
+        for (int i = 1; i <= 50; ++i)
+            campi.estratti[std::size_t(i)] = std::to_string(i + 40);
         campi.giorno = " 5";
         campi.mese = " 3";
         campi.anno = "2003";
         campi.concorso = "  7";
         campi.annoConcorso = "2003";
-        const auto righe = maintenance::righeStampaEstrazione(campi, prova::CartellaDiProva().stato().Nome_Ruota, "12");
+        const auto righe =
+            maintenance::righeStampaEstrazione(campi, prova::CartellaDiProva().stato().Nome_Ruota, "12");
         QCOMPARE(righe.size(), std::size_t(18));
         QCOMPARE(righe[1], std::string(" STAMPA DEI DATI MOSTRATI (aggiornamento estrazioni)."));
-        QCOMPARE(QString::fromStdString(righe[3]), QString::fromStdString("  BARI          41  42  43  44  45"));
+        QCOMPARE(QString::fromStdString(righe[3]),
+                 QString::fromStdString("  BARI          41  42  43  44  45"));
         QCOMPARE(righe[3].find("41"), std::size_t(16)); // column 17
         QCOMPARE(righe[12], std::string("  VENEZIA       86  87  88  89  90"));
         QCOMPARE(righe[14], std::string("  n° Estrazione: 12"));
         QCOMPARE(righe[15], std::string("  n° Concorso:   7/2003"));
         QCOMPARE(righe[16], std::string("  Data:  5/ 3/2003"));
-        QCOMPARE(maintenance::intestazioneStampa("T", 0, "05/12/2003"), std::string("T   0  , oggi: 05/12/2003"));
+        QCOMPARE(maintenance::intestazioneStampa("T", 0, "05/12/2003"),
+                 std::string("T   0  , oggi: 05/12/2003"));
     }
 };
 

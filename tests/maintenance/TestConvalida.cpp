@@ -31,7 +31,8 @@ void TestConvalida::filtroDeiTasti() {
     QFETCH(int, massimo);
     QFETCH(QString, testo);
     std::string casella;
-    for (QChar tasto : tasti) casella = maintenance::Stringhetta(casella, tasto.toLatin1(), 1, massimo);
+    for (QChar tasto : tasti)
+        casella = maintenance::Stringhetta(casella, tasto.toLatin1(), 1, massimo);
     QCOMPARE(QString::fromStdString(casella), testo);
     QCOMPARE(maintenance::Stringhetta("0", '5', 0, 99), std::string("0")); // a box holding "0" takes nothing
 }
@@ -51,8 +52,8 @@ void TestConvalida::dataEConcorso_data() {
 void TestConvalida::dataEConcorso() {
     QFETCH(QStringList, data);
     QFETCH(QString, attesa);
-    QCOMPARE(QString::fromStdString(maintenance::Controllo_Sintassi_Data(data[0].toStdString(), data[1].toStdString(),
-                                                                         data[2].toStdString())),
+    QCOMPARE(QString::fromStdString(maintenance::Controllo_Sintassi_Data(
+                 data[0].toStdString(), data[1].toStdString(), data[2].toStdString())),
              attesa);
     // Contest records, for the same year when the date is valid.
     if (attesa.isEmpty()) return;
@@ -84,7 +85,8 @@ void TestConvalida::numeriDelleCaselle() {
     QFETCH(int, conteggio);
     QFETCH(int, valore);
     std::array<std::string, 51> caselle;
-    for (std::size_t i = 1; i <= 50; ++i) caselle[i] = std::to_string((i * 7) % 90 + 1);
+    for (std::size_t i = 1; i <= 50; ++i)
+        caselle[i] = std::to_string((i * 7) % 90 + 1);
     caselle[std::size_t(casella)] = testo.toStdString();
     const auto estratti = maintenance::Memorizza_Estratti_Da_Registrare(caselle);
     QCOMPARE(estratti[0], conteggio);

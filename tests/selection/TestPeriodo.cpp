@@ -12,12 +12,15 @@ const QList<int> ANNI{4, 3, 2, 3};
 /** 2001 draws 1-4, 2002 5-7, 2003 none, 2004 8-9, 2005 10-12. */
 const QList<int> ANNI_CON_VUOTO{4, 3, 0, 2, 3};
 
-template <class V> QList<int> lista(const V& valori) { return QList<int>(valori.begin(), valori.end()); }
+template <class V> QList<int> lista(const V& valori) {
+    return QList<int>(valori.begin(), valori.end());
+}
 
 /** One digit per entry: "6633366" for {6, 6, 3, 3, 3, 6, 6}. */
 QList<int> cifre(const QString& testo) {
     QList<int> valori;
-    for (QChar c : testo) valori << c.digitValue();
+    for (QChar c : testo)
+        valori << c.digitValue();
     return valori;
 }
 
@@ -53,18 +56,25 @@ private slots:
         QTest::addColumn<int>("a");
         QTest::addColumn<QString>("cicloDiOgnuna"); // one digit per loaded draw, 0 when outside the period
         QTest::addColumn<QString>("limitiCicli");
-        QTest::addRow("intervallo-intero") << ANNI << 0 << 1 << 12 << "111111111111" << "1-12";
-        QTest::addRow("intervallo-di-una") << ANNI_CON_VUOTO << 0 << 7 << 7 << "000000100000" << "7-7";
+        QTest::addRow("intervallo-intero") << ANNI << 0 << 1 << 12 << "111111111111"
+                                           << "1-12";
+        QTest::addRow("intervallo-di-una") << ANNI_CON_VUOTO << 0 << 7 << 7 << "000000100000"
+                                           << "7-7";
         QTest::addRow("intervallo-sull-anno-vuoto") << ANNI_CON_VUOTO << 0 << 6 << 8 << "000001110000"
                                                     << "6-8";
-        QTest::addRow("intervallo-sull-ultima") << ANNI << 0 << 12 << 12 << "000000000001" << "12-12";
+        QTest::addRow("intervallo-sull-ultima") << ANNI << 0 << 12 << 12 << "000000000001"
+                                                << "12-12";
         // Cycle 1 starts with the year of the first draw, wherever that draw lies in it.
-        QTest::addRow("due-anni-da-meta-anno") << ANNI << 2 << 3 << 0 << "111122200000" << "1-4 5-7";
-        QTest::addRow("ultimo-anno-da-fine-anno") << ANNI << 1 << 12 << 0 << "000000000111" << "10-12";
-        QTest::addRow("tutti-gli-anni") << ANNI << 4 << 1 << 0 << "111122233444" << "1-4 5-7 8-9 10-12";
+        QTest::addRow("due-anni-da-meta-anno") << ANNI << 2 << 3 << 0 << "111122200000"
+                                               << "1-4 5-7";
+        QTest::addRow("ultimo-anno-da-fine-anno") << ANNI << 1 << 12 << 0 << "000000000111"
+                                                  << "10-12";
+        QTest::addRow("tutti-gli-anni") << ANNI << 4 << 1 << 0 << "111122233444"
+                                        << "1-4 5-7 8-9 10-12";
         QTest::addRow("anno-vuoto-in-mezzo") << ANNI_CON_VUOTO << 3 << 6 << 0 << "000011133000"
                                              << "5-7 0-0 8-9";
-        QTest::addRow("anno-vuoto-alla-fine") << ANNI_CON_VUOTO << 2 << 5 << 0 << "000011100000" << "5-7 0-0";
+        QTest::addRow("anno-vuoto-alla-fine") << ANNI_CON_VUOTO << 2 << 5 << 0 << "000011100000"
+                                              << "5-7 0-0";
     }
     void applica() {
         QFETCH(QList<int>, perAnno);
@@ -77,8 +87,10 @@ private slots:
         auto stato = cartella.stato();
         prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
         selection::applicaCicli(stato, 1, stato.Numero_Anni); // an earlier period to replace
-        if (cicli > 0) selection::applicaCicli(stato, da, cicli);
-        else selection::applicaFrazionato(stato, da, a);
+        if (cicli > 0)
+            selection::applicaCicli(stato, da, cicli);
+        else
+            selection::applicaFrazionato(stato, da, a);
 
         // Every table runs over 0..Estrazioni_Caricate, entry 0 unused; the list is ascending, then zeros.
         const QList<int> ciclo = QList<int>{0} + cifre(cicloDiOgnuna);
@@ -121,8 +133,10 @@ private slots:
         prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
         QList<int> sentite;
         const auto ascolta = [&](int percentuale) { sentite << percentuale; };
-        if (cicli > 0) selection::applicaCicli(stato, 1, cicli, ascolta);
-        else selection::applicaFrazionato(stato, 1, stato.Estrazioni_Caricate, ascolta);
+        if (cicli > 0)
+            selection::applicaCicli(stato, 1, cicli, ascolta);
+        else
+            selection::applicaFrazionato(stato, 1, stato.Estrazioni_Caricate, ascolta);
         QCOMPARE(sentite, percentuali);
     }
 
@@ -131,13 +145,20 @@ private slots:
         QTest::addColumn<QString>("prima"); // the table, Monday..Sunday, before the load
         QTest::addColumn<bool>("riparata"); // the defaults 6633366 put in place and written back
         QTest::addColumn<QString>("dopo");
-        QTest::addRow("file-mancante") << "-" << "0000000" << true << "6633366";
-        QTest::addRow("campi-mai-scritti") << "" << "0000000" << true << "6633366";
-        QTest::addRow("un-campo-vuoto-al-primo-caricamento") << "123456_" << "0000000" << true << "6633366";
-        QTest::addRow("un-campo-vuoto-tiene-la-tabella") << "1_34567" << "3333366" << false << "3333366";
-        QTest::addRow("un-campo-a-zero") << "3330366" << "0000000" << true << "6633366";
-        QTest::addRow("un-campo-a-otto") << "3333368" << "0000000" << true << "6633366";
-        QTest::addRow("valori-validi") << "1234567" << "6633366" << false << "1234567";
+        QTest::addRow("file-mancante") << "-"
+                                       << "0000000" << true << "6633366";
+        QTest::addRow("campi-mai-scritti") << ""
+                                           << "0000000" << true << "6633366";
+        QTest::addRow("un-campo-vuoto-al-primo-caricamento") << "123456_"
+                                                             << "0000000" << true << "6633366";
+        QTest::addRow("un-campo-vuoto-tiene-la-tabella") << "1_34567"
+                                                         << "3333366" << false << "3333366";
+        QTest::addRow("un-campo-a-zero") << "3330366"
+                                         << "0000000" << true << "6633366";
+        QTest::addRow("un-campo-a-otto") << "3333368"
+                                         << "0000000" << true << "6633366";
+        QTest::addRow("valori-validi") << "1234567"
+                                       << "6633366" << false << "1234567";
     }
     void giornataAppartenenza() {
         QFETCH(QString, campi);
@@ -153,7 +174,8 @@ private slots:
                 QVERIFY(core::Scrivi_Impostazione(stato, 13 + i, valore));
             }
         }
-        for (int k = 1; k <= 7; ++k) stato.Giornata_Appartenenza[std::size_t(k)] = prima[k - 1].digitValue();
+        for (int k = 1; k <= 7; ++k)
+            stato.Giornata_Appartenenza[std::size_t(k)] = prima[k - 1].digitValue();
         const std::string fileIniziale = cartella.leggiFile("ImpoBin");
         QCOMPARE(selection::caricaGiornataAppartenenza(stato), !riparata);
         QCOMPARE(lista(stato.Giornata_Appartenenza).mid(1), cifre(dopo));

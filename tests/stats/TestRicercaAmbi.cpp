@@ -12,7 +12,8 @@
 namespace {
 
 /** A loaded archive in memory: draws[d-1][w-1] holds wheel w's five numbers (all 0 for a null record). */
-core::Stato archivio(const std::vector<std::array<std::array<int, 5>, 10>>& estrazioni, std::initializer_list<int> ruote) {
+core::Stato archivio(const std::vector<std::array<std::array<int, 5>, 10>>& estrazioni,
+                     std::initializer_list<int> ruote) {
     core::Stato stato;
     core::Imposta_Tabelle_Globali(stato);
     stato.Estrazioni_Caricate = static_cast<int>(estrazioni.size());
@@ -25,7 +26,8 @@ core::Stato archivio(const std::vector<std::array<std::array<int, 5>, 10>>& estr
             std::copy(record.begin(), record.end(), stato.Archivio_Estrazioni.record(w, d));
         }
     std::array<bool, 11> spuntate{};
-    for (int w : ruote) spuntate[std::size_t(w)] = true;
+    for (int w : ruote)
+        spuntate[std::size_t(w)] = true;
     core::impostaSelezioneRuote(stato, spuntate);
     selection::applicaFrazionato(stato, 1, stato.Estrazioni_Caricate);
     return stato;
@@ -66,7 +68,8 @@ void TestRicercaAmbi::dieciAmbiDiUnRecord() {
     auto stato = archivio({prima, seconda, seconda}, {1});
     stats::RisultatiAmbi r;
     QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, r));
-    const std::set<std::pair<int, int>> attesi = {{3, 17}, {3, 45}, {3, 60}, {3, 88}, {17, 45}, {17, 60}, {17, 88}, {45, 60}, {45, 88}, {60, 88}};
+    const std::set<std::pair<int, int>> attesi = {{3, 17},  {3, 45},  {3, 60},  {3, 88},  {17, 45},
+                                                  {17, 60}, {17, 88}, {45, 60}, {45, 88}, {60, 88}};
     int contati = 0;
     for (int k = 1; k <= stats::NUMERO_AMBI; ++k) {
         const auto ambo = stats::amboInPosizione(k);
@@ -102,10 +105,10 @@ void TestRicercaAmbi::colonnaZeroSoloAmbiSullaStessaRuota() {
     stats::RisultatiAmbi r;
     QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, r));
     const int k1020 = stats::posizioneAmbo(10, 20), k2030 = stats::posizioneAmbo(20, 30);
-    QCOMPARE(r.frequenza(0, k1020), 2);   // the sum over the wheels
+    QCOMPARE(r.frequenza(0, k1020), 2);      // the sum over the wheels
     QCOMPARE(r.ritardoMassimo(0, k1020), 2); // the second appearance in the same draw adds nothing
     QCOMPARE(r.ritardoAttuale(0, k1020), 1);
-    QCOMPARE(r.frequenza(0, k2030), 0);   // 20 and 30 came out on different wheels
+    QCOMPARE(r.frequenza(0, k2030), 0); // 20 and 30 came out on different wheels
     QCOMPARE(r.frequenza(5, k1020), 0);
     QCOMPARE(r.frequenza(2, k1020), 1);
 }
@@ -115,7 +118,8 @@ void TestRicercaAmbi::ordinamentiUgualiSuChiaviCasuali() {
     for (long long ampiezza : {3LL, 50LL, 40000LL, 5000000LL}) {
         std::vector<long long> chiavi(4006);
         chiavi[0] = 4005;
-        for (std::size_t i = 1; i <= 4005; ++i) chiavi[i] = static_cast<long long>(casuale() % static_cast<unsigned>(ampiezza));
+        for (std::size_t i = 1; i <= 4005; ++i)
+            chiavi[i] = static_cast<long long>(casuale() % static_cast<unsigned>(ampiezza));
         stats::Ordinamento lento, veloce;
         QVERIFY(stats::Ordina_Numeri(chiavi, lento));
         QVERIFY(stats::Ordina_Numeri_Veloce(chiavi, veloce));

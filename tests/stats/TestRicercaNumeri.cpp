@@ -33,7 +33,8 @@ core::Stato archivio(int estrazioni, const std::map<int, std::map<int, std::arra
 
 void selezionaRuote(core::Stato& stato, std::initializer_list<int> ruote) {
     std::array<bool, 11> spuntate{};
-    for (int w : ruote) spuntate[static_cast<std::size_t>(w)] = true;
+    for (int w : ruote)
+        spuntate[static_cast<std::size_t>(w)] = true;
     core::impostaSelezioneRuote(stato, spuntate);
 }
 
@@ -41,10 +42,13 @@ void selezionaRuote(core::Stato& stato, std::initializer_list<int> ruote) {
  * Wheel w's draws 1..estrazioni: 7 (with 81..84) in the draws listed, 81..85 in the others, a null
  * record in the draws listed as null.
  */
-std::map<int, std::array<int, 5>> ruota(int estrazioni, const QList<int>& conIl7, const QList<int>& nulle = {}) {
+std::map<int, std::array<int, 5>> ruota(int estrazioni, const QList<int>& conIl7,
+                                        const QList<int>& nulle = {}) {
     std::map<int, std::array<int, 5>> estratti;
     for (int d = 1; d <= estrazioni; ++d)
-        if (!nulle.contains(d)) estratti[d] = conIl7.contains(d) ? std::array<int, 5>{81, 82, 7, 83, 84} : std::array<int, 5>{81, 82, 83, 84, 85};
+        if (!nulle.contains(d))
+            estratti[d] = conIl7.contains(d) ? std::array<int, 5>{81, 82, 7, 83, 84}
+                                             : std::array<int, 5>{81, 82, 83, 84, 85};
     return estratti;
 }
 
@@ -63,24 +67,27 @@ private slots:
 
 void TestRicercaNumeri::frequenzaERitardiDel7_data() {
     QTest::addColumn<int>("estrazioni");
-    QTest::addColumn<QList<int>>("bari");   // draws with 7 on BARI
+    QTest::addColumn<QList<int>>("bari"); // draws with 7 on BARI
     QTest::addColumn<QList<int>>("nulleBari");
-    QTest::addColumn<QList<int>>("roma");   // draws with 7 on ROMA; empty list: ROMA not selected
-    QTest::addColumn<QList<int>>("fuori");  // draws left out of the period by hand
-    QTest::addColumn<QList<int>>("attesi"); // frequency, current delay, maximum delay of BARI, then of column 0
-    QTest::addRow("esempio-dieci-estrazioni") << 10 << QList<int>{3, 7} << QList<int>{} << QList<int>{} << QList<int>{}
-                                              << QList<int>{2, 3, 4, 2, 3, 4};
-    QTest::addRow("mai-uscito") << 10 << QList<int>{} << QList<int>{} << QList<int>{} << QList<int>{} << QList<int>{0, 10, 0, 0, 10, 0};
-    QTest::addRow("nulle-allungano-il-ritardo") << 8 << QList<int>{2} << QList<int>{5, 6, 7, 8} << QList<int>{} << QList<int>{}
-                                                << QList<int>{1, 6, 2, 1, 6, 2};
-    QTest::addRow("sempre-uscito") << 9 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << QList<int>{} << QList<int>{} << QList<int>{}
-                                   << QList<int>{9, 0, 1, 9, 0, 1};
+    QTest::addColumn<QList<int>>("roma");  // draws with 7 on ROMA; empty list: ROMA not selected
+    QTest::addColumn<QList<int>>("fuori"); // draws left out of the period by hand
+    QTest::addColumn<QList<int>>(
+        "attesi"); // frequency, current delay, maximum delay of BARI, then of column 0
+    QTest::addRow("esempio-dieci-estrazioni") << 10 << QList<int>{3, 7} << QList<int>{} << QList<int>{}
+                                              << QList<int>{} << QList<int>{2, 3, 4, 2, 3, 4};
+    QTest::addRow("mai-uscito") << 10 << QList<int>{} << QList<int>{} << QList<int>{} << QList<int>{}
+                                << QList<int>{0, 10, 0, 0, 10, 0};
+    QTest::addRow("nulle-allungano-il-ritardo")
+        << 8 << QList<int>{2} << QList<int>{5, 6, 7, 8} << QList<int>{} << QList<int>{}
+        << QList<int>{1, 6, 2, 1, 6, 2};
+    QTest::addRow("sempre-uscito") << 9 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << QList<int>{}
+                                   << QList<int>{} << QList<int>{} << QList<int>{9, 0, 1, 9, 0, 1};
     // Column 0 adds the wheels' frequencies; a second appearance in the same draw does not move its delays.
-    QTest::addRow("due-ruote-stessa-estrazione") << 6 << QList<int>{2, 5} << QList<int>{} << QList<int>{5} << QList<int>{}
-                                                 << QList<int>{2, 1, 3, 3, 1, 3};
+    QTest::addRow("due-ruote-stessa-estrazione") << 6 << QList<int>{2, 5} << QList<int>{} << QList<int>{5}
+                                                 << QList<int>{} << QList<int>{2, 1, 3, 3, 1, 3};
     // Draws 5..8 are outside the period: draw 10 is the 6th counted, and delays run across the gap.
-    QTest::addRow("estrazioni-non-selezionate") << 12 << QList<int>{2, 6, 10} << QList<int>{} << QList<int>{} << QList<int>{5, 6, 7, 8}
-                                                << QList<int>{2, 2, 4, 2, 2, 4};
+    QTest::addRow("estrazioni-non-selezionate") << 12 << QList<int>{2, 6, 10} << QList<int>{} << QList<int>{}
+                                                << QList<int>{5, 6, 7, 8} << QList<int>{2, 2, 4, 2, 2, 4};
 }
 
 void TestRicercaNumeri::frequenzaERitardiDel7() {
@@ -98,11 +105,13 @@ void TestRicercaNumeri::frequenzaERitardiDel7() {
     else
         selezionaRuote(stato, {1, 8});
     selection::applicaFrazionato(stato, 1, estrazioni);
-    for (int d : fuori) stato.Estrazione_Selezionata[std::size_t(d)] = 0;
+    for (int d : fuori)
+        stato.Estrazione_Selezionata[std::size_t(d)] = 0;
     stats::RisultatiNumeri r;
     QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, r));
-    QCOMPARE((QList<int>{r.Frequenza_Numero[1][7], r.Ritardo_Attuale_Numero[1][7], r.Ritardo_Massimo_Numero[1][7],
-                         r.Frequenza_Numero[0][7], r.Ritardo_Attuale_Numero[0][7], r.Ritardo_Massimo_Numero[0][7]}),
+    QCOMPARE((QList<int>{r.Frequenza_Numero[1][7], r.Ritardo_Attuale_Numero[1][7],
+                         r.Ritardo_Massimo_Numero[1][7], r.Frequenza_Numero[0][7],
+                         r.Ritardo_Attuale_Numero[0][7], r.Ritardo_Massimo_Numero[0][7]}),
              attesi);
     QCOMPARE(r.Ritardo_Attuale_Numero[2][7], 0); // an unselected wheel stays 0
 }
@@ -125,7 +134,8 @@ void TestRicercaNumeri::unaRuotaSolaEGualeAllaColonnaZero() {
     QCOMPARE(r.Ritardo_Attuale_Numero[0], r.Ritardo_Attuale_Numero[9]);
     QCOMPARE(r.Ritardo_Massimo_Numero[0], r.Ritardo_Massimo_Numero[9]);
     int somma = 0;
-    for (int n = 1; n <= 90; ++n) somma += r.Frequenza_Numero[9][static_cast<std::size_t>(n)];
+    for (int n = 1; n <= 90; ++n)
+        somma += r.Frequenza_Numero[9][static_cast<std::size_t>(n)];
     QCOMPARE(somma, 5 * (261 - 7)); // seven null draws (37, 74, ... 259) inside 20..280
 }
 
@@ -141,8 +151,9 @@ void TestRicercaNumeri::periodoVuotoNonTocca() {
 void TestRicercaNumeri::ordinamentoStabileSuChiaviQualsiasi() {
     stats::Ordinamento esito;
     QVERIFY(stats::Ordina_Numeri({6, 3, 1, 3, 40000, 1, 0}, esito));
-    QCOMPARE(std::vector<int>(esito.Permutazione_Ordinata.begin() + 1, esito.Permutazione_Ordinata.begin() + 7),
-             (std::vector<int>{6, 2, 5, 1, 3, 4}));
+    QCOMPARE(
+        std::vector<int>(esito.Permutazione_Ordinata.begin() + 1, esito.Permutazione_Ordinata.begin() + 7),
+        (std::vector<int>{6, 2, 5, 1, 3, 4}));
     QCOMPARE(esito.Chiavi_Ordinate[6], 40000LL);
     QCOMPARE(esito.Permutazione_Ordinata[0], 6);
     QVERIFY(!stats::Ordina_Numeri({0}, esito));
@@ -151,7 +162,8 @@ void TestRicercaNumeri::ordinamentoStabileSuChiaviQualsiasi() {
     QVERIFY(!stats::Ordina_Numeri(troppe, esito));
 
     stats::RisultatiNumeri r;
-    for (std::size_t n = 1; n <= 90; ++n) r.Ritardo_Attuale_Numero[0][n] = n % 3 == 0 ? 0 : static_cast<int>(n);
+    for (std::size_t n = 1; n <= 90; ++n)
+        r.Ritardo_Attuale_Numero[0][n] = n % 3 == 0 ? 0 : static_cast<int>(n);
     const auto ordine = stats::ordinePosizioni(r, 0, stats::RITARDO_ATTUALE);
     QCOMPARE(ordine[0], 90);
     QCOMPARE(ordine[1], 3); // delay 0 first, by increasing number

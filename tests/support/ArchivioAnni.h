@@ -29,7 +29,8 @@ inline void caricaAnni(const CartellaDiProva& cartella, core::Stato& stato, cons
     core::Inizializza_Dati_Archivio(stato);
 }
 
-/** A program folder with `quante` draws of one year loaded, the wheels of `ruote` ("0010001000") selected, the whole period applied. */
+/** A program folder with `quante` draws of one year loaded, the wheels of `ruote` ("0010001000") selected,
+ * the whole period applied. */
 struct BancoRicerca {
     BancoRicerca(int quante, const char* ruote) {
         caricaAnni(cartella, stato, {quante});

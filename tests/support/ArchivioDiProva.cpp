@@ -25,7 +25,8 @@ Estrazione estrazione(int giorno, int mese, int anno, int concorso, int variante
     Estrazione e{giorno, mese, anno, concorso, {}};
     for (int w = 1; w <= 10; ++w) {
         bool nulla = false;
-        for (int n : nulle) nulla = nulla || n == w;
+        for (int n : nulle)
+            nulla = nulla || n == w;
         if (nulla) continue;
         for (int i = 0; i < 5; ++i)
             e.ruote[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(i)] =
@@ -42,16 +43,20 @@ std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
         for (std::size_t w = 0; w < 10; ++w) {
             const auto& n = e.ruote[w];
             if (n[0] == 0) continue;
-            std::snprintf(riga, sizeof riga, "%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese, e.giorno, codici[w], n[0],
-                          n[1], n[2], n[3], n[4]);
+            std::snprintf(riga, sizeof riga, "%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese,
+                          e.giorno, codici[w], n[0], n[1], n[2], n[3], n[4]);
             testo += riga;
         }
     return testo;
 }
 
-CartellaDiProva::CartellaDiProva() { std::filesystem::create_directories(ruote()); }
+CartellaDiProva::CartellaDiProva() {
+    std::filesystem::create_directories(ruote());
+}
 
-std::filesystem::path CartellaDiProva::percorso() const { return m_dir.path().toStdString(); }
+std::filesystem::path CartellaDiProva::percorso() const {
+    return m_dir.path().toStdString();
+}
 
 void CartellaDiProva::scriviFile(const std::filesystem::path& relativo, const std::string& byte) const {
     const auto completo = percorso() / relativo;
@@ -73,7 +78,8 @@ void CartellaDiProva::scriviArchivio(const std::vector<Estrazione>& estrazioni) 
     for (const auto& e : estrazioni) {
         for (int w = 1; w <= 10; ++w) {
             int numeri[6] = {5};
-            for (int i = 0; i < 5; ++i) numeri[i + 1] = e.ruote[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(i)];
+            for (int i = 0; i < 5; ++i)
+                numeri[i + 1] = e.ruote[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(i)];
             file[static_cast<std::size_t>(w)] += core::Comprimi_Estrazione(numeri, 5);
         }
         file[12] += testoData(e.giorno, e.mese, e.anno);
@@ -98,7 +104,8 @@ std::filesystem::path cartellaDatiReali() {
 
 std::vector<std::string> fotografia(const CartellaDiProva& cartella) {
     std::vector<std::string> file;
-    for (const char* nome : FILE_ARCHIVIO) file.push_back(cartella.leggiFile(std::filesystem::path("RUOTE") / nome));
+    for (const char* nome : FILE_ARCHIVIO)
+        file.push_back(cartella.leggiFile(std::filesystem::path("RUOTE") / nome));
     return file;
 }
 

@@ -22,7 +22,8 @@ struct Estrazione {
  * A draw of the given date and contest whose wheels hold distinct plausible numbers derived from
  * `variante`; the wheels listed in `nulle` (1..10) are null.
  */
-Estrazione estrazione(int giorno, int mese, int anno, int concorso, int variante = 0, std::vector<int> nulle = {});
+Estrazione estrazione(int giorno, int mese, int anno, int concorso, int variante = 0,
+                      std::vector<int> nulle = {});
 
 /** The date record as the program writes it: " 5/ 3/2003". */
 std::string testoData(int giorno, int mese, int anno);
@@ -58,8 +59,9 @@ private:
 };
 
 /** The names of the twelve archive files, in the order of fotografia(). */
-inline const char* const FILE_ARCHIVIO[] = {"BARI",    "CAGLIARI", "FIRENZE", "GENOVA",  "MILANO", "NAPOLI",
-                                            "PALERMO", "ROMA",     "TORINO",  "VENEZIA", "DATA",   "CONCORSO"};
+inline const char* const FILE_ARCHIVIO[] = {"BARI",   "CAGLIARI", "FIRENZE", "GENOVA",
+                                            "MILANO", "NAPOLI",   "PALERMO", "ROMA",
+                                            "TORINO", "VENEZIA",  "DATA",    "CONCORSO"};
 
 /** The twelve archive files' bytes of a folder, BARI..VENEZIA, DATA, CONCORSO. */
 std::vector<std::string> fotografia(const CartellaDiProva& cartella);

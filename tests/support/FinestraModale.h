@@ -16,10 +16,10 @@ namespace prova {
  * call that opens the window. After `attesaMs` without such a window it gives up; the test's own
  * timeout then reports the hang.
  */
-template <class T>
-class QuandoModale {
+template <class T> class QuandoModale {
 public:
-    explicit QuandoModale(std::function<void(T*)> azione, int attesaMs = 10000) : m_azione(std::move(azione)) {
+    explicit QuandoModale(std::function<void(T*)> azione, int attesaMs = 10000)
+        : m_azione(std::move(azione)) {
         m_orologio.start();
         m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this, attesaMs] {

@@ -52,9 +52,12 @@ private slots:
         QSignalSpy terminato(&logo, &ui::LogoIniziale::programmaTerminato);
         prova::ScriptPrompt script(risposte);
         // Yes to the emergency question opens the file chooser: cancelled here.
-        const auto precedente = ui::prompt::installaGestoreFile([](const QString&, const QString&) { return QString(); });
-        if (azione == QStringLiteral("cornice")) logo.close();
-        else QTest::mouseClick(logo.findChild<QPushButton*>(azione.section(' ', 0, 0)), Qt::LeftButton);
+        const auto precedente =
+            ui::prompt::installaGestoreFile([](const QString&, const QString&) { return QString(); });
+        if (azione == QStringLiteral("cornice"))
+            logo.close();
+        else
+            QTest::mouseClick(logo.findChild<QPushButton*>(azione.section(' ', 0, 0)), Qt::LeftButton);
         QCOMPARE(script.testi(), messaggi);
         if (!risposte.isEmpty()) QVERIFY(script.mostrati().at(0).siNo);
         QCOMPARE(terminato.size(), fine);
@@ -63,22 +66,27 @@ private slots:
     }
 
     void ripristinoAlPrimoAvvio_data() {
-        QTest::addColumn<bool>("copia");       // a backup folder of two draws beside RUOTE
-        QTest::addColumn<QString>("file");     // what the chooser gives: a good file, a refused one, or nothing
+        QTest::addColumn<bool>("copia");   // a backup folder of two draws beside RUOTE
+        QTest::addColumn<QString>("file"); // what the chooser gives: a good file, a refused one, or nothing
         QTest::addColumn<QList<bool>>("risposte");
         QTest::addColumn<QList<int>>("scelte");
-        QTest::addColumn<int>("estrazioni");   // the draws then loaded; 0 when the program ends
-        QTest::addColumn<QString>("ultimo");   // the last message
+        QTest::addColumn<int>("estrazioni"); // the draws then loaded; 0 when the program ends
+        QTest::addColumn<QString>("ultimo"); // the last message
         const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
-        QTest::addRow("importa-un-file") << false << "buono" << QList<bool>{true, true} << QList<int>{0} << 3
-                                         << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
-        QTest::addRow("importazione-annullata") << false << "buono" << QList<bool>{true, true} << QList<int>{1} << 0 << fine;
-        QTest::addRow("file-rifiutato") << false << "rifiutato" << QList<bool>{true, true} << QList<int>{0} << 0 << fine;
+        QTest::addRow("importa-un-file")
+            << false << "buono" << QList<bool>{true, true} << QList<int>{0} << 3
+            << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+        QTest::addRow("importazione-annullata")
+            << false << "buono" << QList<bool>{true, true} << QList<int>{1} << 0 << fine;
+        QTest::addRow("file-rifiutato")
+            << false << "rifiutato" << QList<bool>{true, true} << QList<int>{0} << 0 << fine;
         QTest::addRow("no") << false << "" << QList<bool>{false, true} << QList<int>{} << 0 << fine;
-        QTest::addRow("ripristina-la-copia") << true << "" << QList<bool>{true, true} << QList<int>{0} << 2
-                                             << "L'archivio è stato ripristinato dalla copia RUOTE_backup_20260101_000000.";
-        QTest::addRow("copia-ma-importa") << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3
-                                          << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+        QTest::addRow("ripristina-la-copia")
+            << true << "" << QList<bool>{true, true} << QList<int>{0} << 2
+            << "L'archivio è stato ripristinato dalla copia RUOTE_backup_20260101_000000.";
+        QTest::addRow("copia-ma-importa")
+            << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3
+            << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
@@ -90,7 +98,8 @@ private slots:
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         if (copia) {
-            cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
+            cartella.scriviArchivio(
+                {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
             std::tm quando{};
             quando.tm_year = 126;
             quando.tm_mday = 1;
@@ -99,12 +108,13 @@ private slots:
             std::filesystem::remove_all(cartella.ruote());
         }
         std::vector<prova::Estrazione> tre;
-        for (int i = 0; i < 3; ++i) tre.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
-        cartella.scriviFile("storico.txt", file == QStringLiteral("buono") ? prova::testoStorico(tre) : "2001/03/01\tBA\t1\n");
+        for (int i = 0; i < 3; ++i)
+            tre.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
+        cartella.scriviFile("storico.txt", file == QStringLiteral("buono") ? prova::testoStorico(tre)
+                                                                           : "2001/03/01\tBA\t1\n");
         const QString percorso = QString::fromStdString((cartella.percorso() / "storico.txt").string());
-        const auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString&) {
-            return file.isEmpty() ? QString() : percorso;
-        });
+        const auto precedente = ui::prompt::installaGestoreFile(
+            [&](const QString&, const QString&) { return file.isEmpty() ? QString() : percorso; });
         prova::ScriptPrompt script(risposte);
         script.scelte(scelte);
         ui::LeggiEstrazioni finestra(stato);
@@ -113,7 +123,8 @@ private slots:
         QCOMPARE(script.testi().last(), ultimo);
         QCOMPARE(finestra.programmaTerminato(), estrazioni == 0);
         if (file == QStringLiteral("rifiutato"))
-            QVERIFY(script.mostrati().at(1).dettagli.contains(QStringLiteral("riga 1: la riga non è nel formato atteso")));
+            QVERIFY(script.mostrati().at(1).dettagli.contains(
+                QStringLiteral("riga 1: la riga non è nel formato atteso")));
         if (estrazioni == 0) return;
         // The opening went on with the new archive: the whole of it is chosen and loads.
         QCOMPARE(finestra.findChild<QLabel*>("lblIntervallo2")->text(), QString::number(estrazioni));
@@ -125,11 +136,12 @@ private slots:
         prova::CartellaDiProva cartella;
         std::vector<prova::Estrazione> estrazioni;
         const int anni[] = {2001, 2001, 2002, 2003, 2003};
-        for (int i = 0; i < 5; ++i) estrazioni.push_back(prova::estrazione(3 + i, 2, anni[i], 1 + i, i));
+        for (int i = 0; i < 5; ++i)
+            estrazioni.push_back(prova::estrazione(3 + i, 2, anni[i], 1 + i, i));
         cartella.scriviArchivio(estrazioni);
         auto stato = cartella.stato();
         QVERIFY(core::Scrivi_Impostazione(stato, 23, "1000000001")); // BARI and VENEZIA
-        QVERIFY(core::Scrivi_Impostazione(stato, 100, "0"));          // no toolbar
+        QVERIFY(core::Scrivi_Impostazione(stato, 100, "0"));         // no toolbar
 
         ui::LogoIniziale logo(stato);
         logo.show();
@@ -153,10 +165,11 @@ private slots:
         QTest::mouseClick(logo.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
 
         QVERIFY(carica.eseguita() && ruote.eseguita() && periodo.eseguita());
-        QVERIFY(!attesaVisibile); // the first application closed the wait window
+        QVERIFY(!attesaVisibile);            // the first application closed the wait window
         QCOMPARE(selezionateAllApertura, 5); // the default period, applied before the window shows
         QCOMPARE(script.mostrati().size(), 2);
-        QVERIFY(script.testi().at(0).startsWith(QStringLiteral("Impossibile reperire informazioni sui pagamenti")));
+        QVERIFY(script.testi().at(0).startsWith(
+            QStringLiteral("Impossibile reperire informazioni sui pagamenti")));
         QCOMPARE(terminato.size(), 0);
         ui::PRINCIPIO* principale = logo.finestraPrincipale();
         QVERIFY(principale && principale->isVisible() && !logo.isVisible());

@@ -29,23 +29,39 @@ using prova::ScriptPrompt;
 namespace {
 
 enum Finestra { Lettura, Principale, Ruote, Periodo, Numeri, Ambi, Aggiornamento, Sfoglia, Poste };
-const char* const NOMI_FINESTRE[] = {"lettura", "principale", "ruote", "periodo", "numeri", "ambi", "aggiornamento", "sfoglia", "poste"};
+const char* const NOMI_FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",
+                                     "ambi",    "aggiornamento", "sfoglia", "poste"};
 
-enum Danno { LunghezzeDiverse, ByteFuoriLimiti, TestiNonNumerici, ConcorsiFuoriLimiti, BariSpezzato,
-             ImpoSpazzatura, ImpoTroncato, ImpoNumeriEnormi, ImpoCartella };
-const char* const NOMI_DANNI[] = {"lunghezze-diverse", "byte-fuori-50-140", "date-concorsi-non-numerici", "concorsi-fuori-limiti",
-                                  "bari-spezzato", "impobin-spazzatura", "impobin-troncato", "impobin-numeri-enormi",
-                                  "impobin-cartella"};
+enum Danno {
+    LunghezzeDiverse,
+    ByteFuoriLimiti,
+    TestiNonNumerici,
+    ConcorsiFuoriLimiti,
+    BariSpezzato,
+    ImpoSpazzatura,
+    ImpoTroncato,
+    ImpoNumeriEnormi,
+    ImpoCartella
+};
+const char* const NOMI_DANNI[] = {
+    "lunghezze-diverse",     "byte-fuori-50-140",     "date-concorsi-non-numerici",
+    "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
+    "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
 
-bool danniImpostazioni(int danno) { return danno >= ImpoSpazzatura; }
+bool danniImpostazioni(int danno) {
+    return danno >= ImpoSpazzatura;
+}
 
 /** The messages (beginnings of their texts) a window shows over a damage, questions left out, in order. */
 QStringList messaggiAttesi(int finestra, int danno) {
-    const QString poste = QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(), qsizetype(stakes::MESSAGGIO_POSTE_DEFAULT.size()));
+    const QString poste = QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
+                                            qsizetype(stakes::MESSAGGIO_POSTE_DEFAULT.size()));
     switch (finestra) {
     case Lettura:
-        if (danno == LunghezzeDiverse || danno == BariSpezzato) return {"ATTENZIONE: i file dell'archivio non sono coerenti"};
-        if (danno == ByteFuoriLimiti) return {"ATTENZIONE: 3 registrazioni di ruota contengono valori non validi"};
+        if (danno == LunghezzeDiverse || danno == BariSpezzato)
+            return {"ATTENZIONE: i file dell'archivio non sono coerenti"};
+        if (danno == ByteFuoriLimiti)
+            return {"ATTENZIONE: 3 registrazioni di ruota contengono valori non validi"};
         if (danniImpostazioni(danno)) return {poste};
         return {};
     case Periodo:
@@ -57,18 +73,21 @@ QStringList messaggiAttesi(int finestra, int danno) {
         if (danniImpostazioni(danno)) return {"Selezionare almeno una Ruota!"};
         return {};
     case Aggiornamento:
-        if (danno == BariSpezzato || danno == LunghezzeDiverse) return {"ATTENZIONE: rilevati errori nell' archivio estrazioni"};
+        if (danno == BariSpezzato || danno == LunghezzeDiverse)
+            return {"ATTENZIONE: rilevati errori nell' archivio estrazioni"};
         return {};
     case Poste:
         // The payouts read at the load were written back, unless the settings cannot be written at all.
         if (danno == ImpoCartella) return {poste};
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 
 /** Replaces bytes of a file of the folder from `posizione` on. */
-void sostituisci(const prova::CartellaDiProva& c, const char* file, std::size_t posizione, const std::string& byte) {
+void sostituisci(const prova::CartellaDiProva& c, const char* file, std::size_t posizione,
+                 const std::string& byte) {
     std::string contenuto = c.leggiFile(file);
     contenuto.replace(posizione, byte.size(), byte);
     c.scriviFile(file, contenuto);
@@ -82,13 +101,16 @@ void sostituisci(const prova::CartellaDiProva& c, const char* file, std::size_t 
 struct Banco {
     explicit Banco(int danno) {
         std::vector<prova::Estrazione> estrazioni;
-        for (int i = 0; i < 40; ++i) estrazioni.push_back(prova::estrazione(1 + i % 28, 1 + i % 20 / 2, 2003 + i / 20, 1 + i % 20, i));
+        for (int i = 0; i < 40; ++i)
+            estrazioni.push_back(prova::estrazione(1 + i % 28, 1 + i % 20 / 2, 2003 + i / 20, 1 + i % 20, i));
         cartella.scriviArchivio(estrazioni);
-        const std::map<int, std::string> campi = {{10, "156"}, {13, "6"}, {14, "6"}, {15, "3"}, {16, "3"}, {17, "3"}, {18, "6"},
-                                                  {19, "6"}, {21, "1"}, {23, "1010000001"}, {50, "1"}, {51, "5"}, {53, "2"},
-                                                  {64, "113"}, {65, "250"}, {66, "4250"}, {67, "80000"}, {68, "1000000"},
-                                                  {69, "30"}, {70, "0"}, {71, "1"}, {86, "1"}, {100, "1"}};
-        for (const auto& [k, testo] : campi) core::Scrivi_Impostazione(stato, k, testo);
+        const std::map<int, std::string> campi = {
+            {10, "156"}, {13, "6"},   {14, "6"},   {15, "3"},          {16, "3"},     {17, "3"},
+            {18, "6"},   {19, "6"},   {21, "1"},   {23, "1010000001"}, {50, "1"},     {51, "5"},
+            {53, "2"},   {64, "113"}, {65, "250"}, {66, "4250"},       {67, "80000"}, {68, "1000000"},
+            {69, "30"},  {70, "0"},   {71, "1"},   {86, "1"},          {100, "1"}};
+        for (const auto& [k, testo] : campi)
+            core::Scrivi_Impostazione(stato, k, testo);
         danneggia(danno);
     }
 
@@ -115,7 +137,9 @@ struct Banco {
             sostituisci(cartella, "RUOTE/CONCORSO", 19 * 8, "  0/   0");
             sostituisci(cartella, "RUOTE/CONCORSO", 20 * 8, "-12/1870");
             break;
-        case BariSpezzato: cartella.scriviFile("RUOTE/BARI", cartella.leggiFile("RUOTE/BARI") + "\x80\x80\x80"); break;
+        case BariSpezzato:
+            cartella.scriviFile("RUOTE/BARI", cartella.leggiFile("RUOTE/BARI") + "\x80\x80\x80");
+            break;
         case ImpoSpazzatura: {
             // Any byte but those of a number, so that every field reads as a text without a value.
             std::string byte(2200, '\0');
@@ -128,7 +152,9 @@ struct Banco {
             cartella.scriviFile("ImpoBin", byte);
             break;
         }
-        case ImpoTroncato: cartella.scriviFile("ImpoBin", cartella.leggiFile("ImpoBin").substr(0, 250)); break;
+        case ImpoTroncato:
+            cartella.scriviFile("ImpoBin", cartella.leggiFile("ImpoBin").substr(0, 250));
+            break;
         case ImpoNumeriEnormi:
             for (int k = 1; k <= core::NUMERO_CAMPI; ++k)
                 core::Scrivi_Impostazione(stato, k, k % 2 ? "99999999999999999" : "-2147483649");
@@ -158,7 +184,9 @@ template <class T = QLabel> T* figlio(QObject& genitore, const QString& nome) {
     return trovato;
 }
 
-QString testo(QObject& f, const char* nome) { return figlio(f, QString::fromLatin1(nome))->text(); }
+QString testo(QObject& f, const char* nome) {
+    return figlio(f, QString::fromLatin1(nome))->text();
+}
 
 /** The texts of the boxes shown that were not questions. */
 QStringList avvisi(const ScriptPrompt& script) {
@@ -177,7 +205,8 @@ private slots:
         QTest::addColumn<int>("finestra");
         QTest::addColumn<int>("danno");
         for (int f = Lettura; f <= Poste; ++f)
-            for (int d = LunghezzeDiverse; d <= ImpoCartella; ++d) QTest::addRow("%s/%s", NOMI_FINESTRE[f], NOMI_DANNI[d]) << f << d;
+            for (int d = LunghezzeDiverse; d <= ImpoCartella; ++d)
+                QTest::addRow("%s/%s", NOMI_FINESTRE[f], NOMI_DANNI[d]) << f << d;
     }
 
     void finestraSopravvive() {
@@ -200,7 +229,9 @@ private slots:
         case Principale: {
             ui::PRINCIPIO f(s);
             f.ToolBar_Visiblile();
-            QVERIFY(testo(f, "lblArchivioCaricato").startsWith(QStringLiteral("Archivio: %1 estrazioni caricate").arg(s.Estrazioni_Caricate)));
+            QVERIFY(testo(f, "lblArchivioCaricato")
+                        .startsWith(
+                            QStringLiteral("Archivio: %1 estrazioni caricate").arg(s.Estrazioni_Caricate)));
             // Field 100 holding anything but 0 shows the toolbar, a missing file too; a text without a
             // value, or a field past the file's end, reads as 0.
             QCOMPARE(s.Toolbar_Visibile, danno == ImpoSpazzatura || danno == ImpoTroncato ? 0 : 1);
@@ -209,7 +240,8 @@ private slots:
         }
         case Ruote: {
             ui::frm_Ruote f(s);
-            QCOMPARE(testo(f, "lblNumeroRuote"), QStringLiteral("Ruote Selezionate:  %1").arg(danniImpostazioni(danno) ? 0 : 3));
+            QCOMPARE(testo(f, "lblNumeroRuote"),
+                     QStringLiteral("Ruote Selezionate:  %1").arg(danniImpostazioni(danno) ? 0 : 3));
             QTest::mouseClick(figlio<QPushButton>(f, "cmdTutte"), Qt::LeftButton);
             QTest::mouseClick(figlio<QPushButton>(f, "cmd_Ok"), Qt::LeftButton);
             QCOMPARE(f.result(), int(QDialog::Accepted));
@@ -220,12 +252,15 @@ private slots:
             s.Periodo_Da_Applicare = true;
             ui::frmPeriodo f(s);
             QCOMPARE(s.Totale_Estrazioni_Selezionate, s.Estrazioni_Caricate);
-            for (int k = 1; k <= 7; ++k) QVERIFY(s.Giornata_Appartenenza[std::size_t(k)] >= 1 && s.Giornata_Appartenenza[std::size_t(k)] <= 7);
+            for (int k = 1; k <= 7; ++k)
+                QVERIFY(s.Giornata_Appartenenza[std::size_t(k)] >= 1 &&
+                        s.Giornata_Appartenenza[std::size_t(k)] <= 7);
             // The most cycles the bar offers, applied.
             auto* cicli = figlio<QScrollBar>(f, "hscCicliFrazionato");
             cicli->setValue(cicli->maximum());
             f.cmdApplicaPeriodoFrazionato_Click();
-            QVERIFY(s.Totale_Estrazioni_Selezionate >= 0 && s.Totale_Estrazioni_Selezionate <= s.Estrazioni_Caricate);
+            QVERIFY(s.Totale_Estrazioni_Selezionate >= 0 &&
+                    s.Totale_Estrazioni_Selezionate <= s.Estrazioni_Caricate);
             break;
         }
         case Numeri:
@@ -247,7 +282,8 @@ private slots:
             ui::frmAggiornamento f(s);
             auto* barra = figlio<QScrollBar>(f, "vscEstrazioni");
             if (messaggiAttesi(finestra, danno).isEmpty()) {
-                // The files are browsed from the last draw to the first; a byte outside 50..140 shows no number.
+                // The files are browsed from the last draw to the first; a byte outside 50..140 shows no
+                // number.
                 QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("40"));
                 QCOMPARE(figlio<QLineEdit>(f, "txtEstratto_5")->text().isEmpty(), danno == ByteFuoriLimiti);
                 barra->setValue(barra->minimum());
@@ -274,7 +310,8 @@ private slots:
         case Poste: {
             ui::frmPosteCombinazioni f(s);
             figlio<QScrollBar>(f, "hscPuntata_2")->setValue(500);
-            QVERIFY2(!testo(f, "lblRiscossione").contains(QLatin1Char('-')), qPrintable(testo(f, "lblRiscossione")));
+            QVERIFY2(!testo(f, "lblRiscossione").contains(QLatin1Char('-')),
+                     qPrintable(testo(f, "lblRiscossione")));
             break;
         }
         }
@@ -282,7 +319,8 @@ private slots:
         const QStringList mostrati = avvisi(*script);
         const QStringList attesi = messaggiAttesi(finestra, danno);
         QCOMPARE(mostrati.size(), attesi.size());
-        for (qsizetype i = 0; i < attesi.size(); ++i) QVERIFY2(mostrati[i].startsWith(attesi[i]), qPrintable(mostrati[i]));
+        for (qsizetype i = 0; i < attesi.size(); ++i)
+            QVERIFY2(mostrati[i].startsWith(attesi[i]), qPrintable(mostrati[i]));
     }
 };
 

@@ -35,9 +35,15 @@ template <class T> T* figlio(QObject& genitore, const QString& nome) {
     return trovato;
 }
 
-QLineEdit* casella(QObject& f, const char* nome) { return figlio<QLineEdit>(f, QString::fromLatin1(nome)); }
-QLineEdit* estratto(QObject& f, int k) { return figlio<QLineEdit>(f, QStringLiteral("txtEstratto_%1").arg(k)); }
-QString testo(QObject& f, const char* nome) { return figlio<QLabel>(f, QString::fromLatin1(nome))->text(); }
+QLineEdit* casella(QObject& f, const char* nome) {
+    return figlio<QLineEdit>(f, QString::fromLatin1(nome));
+}
+QLineEdit* estratto(QObject& f, int k) {
+    return figlio<QLineEdit>(f, QStringLiteral("txtEstratto_%1").arg(k));
+}
+QString testo(QObject& f, const char* nome) {
+    return figlio<QLabel>(f, QString::fromLatin1(nome))->text();
+}
 
 /** Three draws: 2002 contests 1-2, 2003 contest 1. */
 struct Archivio {
@@ -46,18 +52,22 @@ struct Archivio {
                                  prova::estrazione(4, 1, 2003, 1, 3, {4})});
         stato.Max_Concorsi_Anno = 156;
     }
-    long long estrazioni() const { return static_cast<long long>(cartella.leggiFile("RUOTE/BARI").size()) / 5; }
+    long long estrazioni() const {
+        return static_cast<long long>(cartella.leggiFile("RUOTE/BARI").size()) / 5;
+    }
     prova::CartellaDiProva cartella;
     core::Stato stato = cartella.stato();
 };
 
 /** Fills the date, the contest and the fifty numbers as a user types them. */
-void scriviEstrazione(ui::frmAggiornamento& f, const QString& giorno, const QString& concorso, int primo = 1) {
+void scriviEstrazione(ui::frmAggiornamento& f, const QString& giorno, const QString& concorso,
+                      int primo = 1) {
     QTest::keyClicks(casella(f, "txt_Giorno"), giorno);
     QTest::keyClicks(casella(f, "txt_Mese"), QStringLiteral("12"));
     QTest::keyClicks(casella(f, "txt_Anno_Data"), QStringLiteral("2026"));
     QTest::keyClicks(casella(f, "txt_Concorso"), concorso);
-    for (int k = 1; k <= 50; ++k) estratto(f, k)->setText(QString::number((primo + k) % 90 + 1));
+    for (int k = 1; k <= 50; ++k)
+        estratto(f, k)->setText(QString::number((primo + k) % 90 + 1));
 }
 
 /** Saves a picture of the window in the folder named by QUINTARO_SCATTI, for a person to look at. */
@@ -77,7 +87,8 @@ private slots:
     void aperturaInSfoglia() {
         Archivio a;
         ui::frmAggiornamento f(a.stato);
-        QCOMPARE(figlio<QGroupBox>(f, "fmeEstrazioneCompleta")->title(), QStringLiteral("SFOGLIA ESTRAZIONI"));
+        QCOMPARE(figlio<QGroupBox>(f, "fmeEstrazioneCompleta")->title(),
+                 QStringLiteral("SFOGLIA ESTRAZIONI"));
         QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("3"));
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral(" 4"));
         QCOMPARE(estratto(f, 16)->text(), QStringLiteral("0")); // GENOVA null on the last draw
@@ -98,11 +109,21 @@ private slots:
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("tasti");
         QTest::addColumn<QString>("atteso");
-        QTest::addRow("zero-iniziale") << "txt_Giorno" << "0" << "";
-        QTest::addRow("giorno-oltre-31") << "txt_Giorno" << "35" << "3";
-        QTest::addRow("lettere-ignorate") << "txt_Mese" << "a1b" << "1";
-        QTest::addRow("anno-fino-a-2500") << "txt_Anno_Data" << "25001" << "2500";
-        QTest::addRow("concorso-oltre-il-massimo") << "txt_Concorso" << "157" << "15";
+        QTest::addRow("zero-iniziale") << "txt_Giorno"
+                                       << "0"
+                                       << "";
+        QTest::addRow("giorno-oltre-31") << "txt_Giorno"
+                                         << "35"
+                                         << "3";
+        QTest::addRow("lettere-ignorate") << "txt_Mese"
+                                          << "a1b"
+                                          << "1";
+        QTest::addRow("anno-fino-a-2500") << "txt_Anno_Data"
+                                          << "25001"
+                                          << "2500";
+        QTest::addRow("concorso-oltre-il-massimo") << "txt_Concorso"
+                                                   << "157"
+                                                   << "15";
     }
     void tastiera() {
         QFETCH(QString, nome);
@@ -112,7 +133,8 @@ private slots:
         f.entraNuovaEstrazione();
         QTest::keyClicks(casella(f, qPrintable(nome)), tasti);
         QTEST(casella(f, qPrintable(nome))->text(), "atteso");
-        if (nome == QStringLiteral("txt_Anno_Data")) QCOMPARE(testo(f, "lbl_Anno_Concorso"), QStringLiteral("2500"));
+        if (nome == QStringLiteral("txt_Anno_Data"))
+            QCOMPARE(testo(f, "lbl_Anno_Concorso"), QStringLiteral("2500"));
     }
 
     void controlliDellaRegistrazione_data() {
@@ -120,11 +142,20 @@ private slots:
         QTest::addColumn<QString>("concorso");
         QTest::addColumn<QString>("estratto7");
         QTest::addColumn<QString>("messaggio");
-        const QString prefisso = QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
-        QTest::addRow("data-mancante") << "" << "5" << "7" << prefisso + "DATA.";
-        QTest::addRow("concorso-mancante") << "3" << "" << "7" << prefisso + "CONCORSO.";
-        QTest::addRow("numero-91") << "3" << "5" << "91" << prefisso + "degli ESTRATTI.";
-        QTest::addRow("casella-vuota") << "3" << "5" << "" << prefisso + "degli ESTRATTI.";
+        const QString prefisso =
+            QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
+        QTest::addRow("data-mancante") << ""
+                                       << "5"
+                                       << "7" << prefisso + "DATA.";
+        QTest::addRow("concorso-mancante") << "3"
+                                           << ""
+                                           << "7" << prefisso + "CONCORSO.";
+        QTest::addRow("numero-91") << "3"
+                                   << "5"
+                                   << "91" << prefisso + "degli ESTRATTI.";
+        QTest::addRow("casella-vuota") << "3"
+                                       << "5"
+                                       << "" << prefisso + "degli ESTRATTI.";
     }
     void controlliDellaRegistrazione() {
         QFETCH(QString, giorno);
@@ -154,12 +185,14 @@ private slots:
         figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
         f.copiaEstrazione();
         figlio<QToolButton>(f, "cmdTollbar_0")->click();
-        QCOMPARE(figlio<QGroupBox>(f, "fmeEstrazioneCompleta")->title(), QStringLiteral(" Inserimento NUOVA ESTRAZIONE"));
+        QCOMPARE(figlio<QGroupBox>(f, "fmeEstrazioneCompleta")->title(),
+                 QStringLiteral(" Inserimento NUOVA ESTRAZIONE"));
         QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("4"));
         QVERIFY(casella(f, "txt_Giorno")->text().isEmpty());
         f.incollaEstrazione();
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral("8"));
-        QCOMPARE(estratto(f, 1)->text(), QString::fromStdString(std::to_string(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0])));
+        QCOMPARE(estratto(f, 1)->text(),
+                 QString::fromStdString(std::to_string(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0])));
         figlio<QPushButton>(f, "cmd_Nulle_10")->click();
         scatto(f, QStringLiteral("aggiornamento-nuova"));
         QCOMPARE(estratto(f, 50)->text(), QStringLiteral("0"));
@@ -187,13 +220,17 @@ private slots:
         QTest::addColumn<QString>("domanda");
         QTest::addColumn<QString>("titolo");
         QTest::addColumn<long long>("estrazioni");
-        const QString inserire = QStringLiteral(
-            "ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno dell' archivio estrazioni.n° estrazione = 2, CONTINUARE?");
-        const QString eliminare = QStringLiteral(
-            "ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio estrazioni.n° estrazione = 2, CONTINUARE?");
-        QTest::addRow("inserisci") << int(Modo::Intramezzo) << true << inserire << "Inserimento INTRAMEZZO Estrazione" << 4LL;
+        const QString inserire =
+            QStringLiteral("ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno dell' archivio "
+                           "estrazioni.n° estrazione = 2, CONTINUARE?");
+        const QString eliminare =
+            QStringLiteral("ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio "
+                           "estrazioni.n° estrazione = 2, CONTINUARE?");
+        QTest::addRow("inserisci") << int(Modo::Intramezzo) << true << inserire
+                                   << "Inserimento INTRAMEZZO Estrazione" << 4LL;
         QTest::addRow("inserisci-no") << int(Modo::Intramezzo) << false << inserire << "" << 3LL;
-        QTest::addRow("elimina") << int(Modo::Elimina) << true << eliminare << "ELIMINA Vecchia Estrazione" << 2LL;
+        QTest::addRow("elimina") << int(Modo::Elimina) << true << eliminare << "ELIMINA Vecchia Estrazione"
+                                 << 2LL;
     }
     void inserimentoEdEliminazioneConConferma() {
         QFETCH(int, modo);
@@ -205,7 +242,8 @@ private slots:
         f.entraModo(Modo(modo));
         QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("2"));
         if (Modo(modo) == Modo::Elimina) {
-            QCOMPARE(figlio<QPushButton>(f, "cmd_Registra_Estrazione")->text(), QStringLiteral("ELIMINA Estrazione"));
+            QCOMPARE(figlio<QPushButton>(f, "cmd_Registra_Estrazione")->text(),
+                     QStringLiteral("ELIMINA Estrazione"));
             casella(f, "txt_Giorno")->clear(); // an empty date does not stop a deletion
         }
         ScriptPrompt script({risposta, true});
@@ -216,7 +254,8 @@ private slots:
         QTEST(a.estrazioni(), "estrazioni");
         QCOMPARE(f.Modalita_Inserimento, !risposta);
         QVERIFY(f.Archivio_Toccato);
-        QCOMPARE(a.stato.Contatori_Modifiche[std::size_t(modo == int(Modo::Elimina) ? 4 : 3)], risposta ? 1 : 0);
+        QCOMPARE(a.stato.Contatori_Modifiche[std::size_t(modo == int(Modo::Elimina) ? 4 : 3)],
+                 risposta ? 1 : 0);
     }
 
     void unErroreDeiFileNonSiContaComeRiuscito() {
@@ -230,8 +269,9 @@ private slots:
         ScriptPrompt script({true, true});
         f.cmd_Registra_Estrazione_Click();
         QCOMPARE(script.titoli().value(0), QStringLiteral("Modifica VECCHIA ESTRAZIONE"));
-        QCOMPARE(script.testi().value(0),
-                 QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!"));
+        QCOMPARE(
+            script.testi().value(0),
+            QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!"));
         QCOMPARE(a.stato.Contatori_Modifiche[2], 0);
         QVERIFY(!a.stato.Archivio_Modificato);
         QCOMPARE(a.cartella.leggiFile("RUOTE/BARI"), bari);
@@ -245,9 +285,10 @@ private slots:
         ScriptPrompt script({true, true});
         figlio<QToolButton>(f, "cmdTollbar_5")->click();
         QCOMPARE(script.titoli().value(0), QStringLiteral("REPORT MODIFICA ESTRAZIONI."));
-        QCOMPARE(script.testi().value(0),
-                 QStringLiteral("Nuove estrazioni Aggiunte = 2\nVecchie estrazioni Modificate = 0\n"
-                                "Estrazioni inserite all' interno all' archivio = 1\nEstrazioni Eliminate = 0"));
+        QCOMPARE(
+            script.testi().value(0),
+            QStringLiteral("Nuove estrazioni Aggiunte = 2\nVecchie estrazioni Modificate = 0\n"
+                           "Estrazioni inserite all' interno all' archivio = 1\nEstrazioni Eliminate = 0"));
         figlio<QPushButton>(f, "cmdBackup")->click();
         QVERIFY(script.testi().value(1).startsWith(QStringLiteral("Backup dell' archivio eseguito")));
         QCOMPARE(core::Leggi_Numero_Impostazione(a.stato, 53), 0);
@@ -255,7 +296,8 @@ private slots:
     }
 
     void stampaDellEstrazioneMostrata() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext non disponibile");
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext non disponibile");
         Archivio a;
         QTemporaryDir uscita;
         const QString pdf = uscita.filePath(QStringLiteral("estrazione.pdf"));
@@ -269,19 +311,22 @@ private slots:
         ScriptPrompt script({true});
         figlio<QPushButton>(f, "cmdStampaEstrazione")->click();
         ui::prompt::installaGestoreStampante(precedente);
-        QCOMPARE(script.testi(), QStringList{QStringLiteral("Stampare i dati dell' estrazione attualmente mostrati?")});
+        QCOMPARE(script.testi(),
+                 QStringList{QStringLiteral("Stampare i dati dell' estrazione attualmente mostrati?")});
         if (qEnvironmentVariableIsSet("QUINTARO_SCATTI"))
             QFile::copy(pdf, qEnvironmentVariable("QUINTARO_SCATTI") + QStringLiteral("/estrazione.pdf"));
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished());
         QStringList righe = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'));
-        for (QString& riga : righe) riga = riga.simplified();
+        for (QString& riga : righe)
+            riga = riga.simplified();
         QVERIFY2(righe.value(0).startsWith(QStringLiteral("Quintaro 0 , oggi: ")),
                  qPrintable(righe.value(0)));
         const auto bari = prova::estrazione(5, 6, 2002, 1, 1).ruote[0];
         QString rigaBari = QStringLiteral("BARI");
-        for (int n : bari) rigaBari += QLatin1Char(' ') + QString::number(n);
+        for (int n : bari)
+            rigaBari += QLatin1Char(' ') + QString::number(n);
         QVERIFY2(righe.contains(rigaBari), qPrintable(righe.join(QLatin1Char('|'))));
         QVERIFY(righe.contains(QStringLiteral("STAMPA DEI DATI MOSTRATI (aggiornamento estrazioni).")));
         QVERIFY(righe.contains(QStringLiteral("n° Concorso: 1/2002")));

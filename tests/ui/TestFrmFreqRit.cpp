@@ -1,9 +1,9 @@
 // The number-search window: when AVVIO runs no search, the grids, the wheel browsing with each wheel's
 // own order, the CSV export, and the option boxes with their settings fields.
+#include "ArchivioAnni.h"
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "ArchivioAnni.h"
 #include "selection/Periodo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 
@@ -24,14 +24,17 @@ struct Banco : prova::BancoRicerca {
     Banco() : BancoRicerca(30, "0010001000") {} // FIRENZE and PALERMO
 };
 
-QString testo(QWidget& w, const char* nome) { return w.findChild<QLabel*>(nome)->text(); }
+QString testo(QWidget& w, const char* nome) {
+    return w.findChild<QLabel*>(nome)->text();
+}
 
 /** The grid's 90 cells in display order (six bands of 15), each as "number;frequency;delay;max delay". */
 QStringList celle(QTableWidget* griglia) {
     QStringList celle;
     for (int p = 0; p < 90; ++p) {
         QStringList valori;
-        for (int r = 0; r < 4; ++r) valori << griglia->item(4 * (p / 15) + r, p % 15 + 1)->text();
+        for (int r = 0; r < 4; ++r)
+            valori << griglia->item(4 * (p / 15) + r, p % 15 + 1)->text();
         celle << valori.join(QLatin1Char(';'));
     }
     return celle;
@@ -48,8 +51,8 @@ private slots:
         QTest::addColumn<QString>("messaggio");
         QTest::addRow("risposta-no") << "" << QList<bool>{false} << "Avviare una nuova ricerca?";
         QTest::addRow("senza-ruote") << "ruote" << QList<bool>{true, true} << "Selezionare almeno una Ruota!";
-        QTest::addRow("senza-periodo") << "periodo" << QList<bool>{true, true}
-                                       << "Selezionare un Periodo di ricerca!";
+        QTest::addRow("senza-periodo")
+            << "periodo" << QList<bool>{true, true} << "Selezionare un Periodo di ricerca!";
     }
     void avvioSenzaRicerca() {
         QFETCH(QString, manca);

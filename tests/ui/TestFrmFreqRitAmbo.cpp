@@ -1,9 +1,9 @@
 // The pair-search window: the paged grids, each wheel's own page and order, the 27 December message,
 // the option boxes with their own settings fields, and the CSV export.
+#include "ArchivioAnni.h"
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "ArchivioAnni.h"
 #include "selection/Periodo.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 
@@ -23,7 +23,9 @@ struct Banco : prova::BancoRicerca {
     Banco() : BancoRicerca(40, "0000000011") {} // TORINO and VENEZIA
 };
 
-QString cella(QTableWidget* griglia, int r, int c) { return griglia->item(r, c)->text(); }
+QString cella(QTableWidget* griglia, int r, int c) {
+    return griglia->item(r, c)->text();
+}
 
 } // namespace
 
@@ -61,7 +63,7 @@ private slots:
         for (int r = 1; r < 25; ++r)
             QVERIFY(cella(venezia, r, 2).toInt() <= cella(venezia, r + 1, 2).toInt());
         QCOMPARE(cella(venezia, 1, 1), QStringLiteral(" 1 -  2")); // never drawn here: first of the ties
-        finestra.cmdRuotaMeno_Click(); // back to TORINO
+        finestra.cmdRuotaMeno_Click();                             // back to TORINO
         QCOMPARE(finestra.vscFrAmbi(9)->value(), 200);
         QCOMPARE(finestra.findChild<QLabel*>("lblOrdinamento")->text(), QStringLiteral("NUMERICO"));
         QCOMPARE(cella(finestra.mfgFreqRitAmbi(9), 1, 0), QStringLiteral("200"));

@@ -1,9 +1,9 @@
 // The period window: the cascades between its bars and boxes, "Applica", "reset", "Chiudi", and what
 // happens at its creation.
+#include "ArchivioAnni.h"
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "ArchivioAnni.h"
 #include "selection/Periodo.h"
 #include "ui/selection/FrmPeriodo.h"
 
@@ -114,49 +114,77 @@ private slots:
         QTest::addColumn<QString>("azioni");
         QTest::addColumn<QString>("atteso"); // the controls, then "=>" and the applied period if it changed
         // The window opens on the whole archive, "Inizio annuale" ticked; cycles at most the years left.
-        QTest::addRow("all-apertura") << "" << "" << "1-12 sel 12 cicli 0/4 annuale";
-        QTest::addRow("massimo-dopo-l-anno-vuoto") << "vuoto" << "annuale dal=8" << "8-12 sel 5 cicli 0/2";
-        QTest::addRow("cicli-abbassati-col-massimo") << "" << "cicli=4 dal=2"
+        QTest::addRow("all-apertura") << ""
+                                      << ""
+                                      << "1-12 sel 12 cicli 0/4 annuale";
+        QTest::addRow("massimo-dopo-l-anno-vuoto") << "vuoto"
+                                                   << "annuale dal=8"
+                                                   << "8-12 sel 5 cicli 0/2";
+        QTest::addRow("cicli-abbassati-col-massimo") << ""
+                                                     << "cicli=4 dal=2"
                                                      << "5-12 sel 8 cicli 3/3 annuale bloccato";
         // Back to 0 cycles, "Inizio annuale" returns as it was, or ticked after two non-zero values.
-        QTest::addRow("annuale-resta") << "" << "dal=5 cicli=1 cicli=0" << "5-12 sel 8 cicli 0/3 annuale";
-        QTest::addRow("annuale-tolto-torna-tolto") << "" << "dal=5 annuale cicli=2 cicli=0"
+        QTest::addRow("annuale-resta") << ""
+                                       << "dal=5 cicli=1 cicli=0"
+                                       << "5-12 sel 8 cicli 0/3 annuale";
+        QTest::addRow("annuale-tolto-torna-tolto") << ""
+                                                   << "dal=5 annuale cicli=2 cicli=0"
                                                    << "5-12 sel 8 cicli 0/3";
-        QTest::addRow("annuale-tolto-ma-due-valori") << "" << "dal=5 annuale cicli=1 cicli=2 cicli=0"
+        QTest::addRow("annuale-tolto-ma-due-valori") << ""
+                                                     << "dal=5 annuale cicli=1 cicli=2 cicli=0"
                                                      << "5-12 sel 8 cicli 0/3 annuale";
         // A bar crossing the other pushes it when "limite" (field 21 >= 1) is ticked, else is held back.
-        QTest::addRow("primo-spinge") << "21=1" << "annuale dal=5 al=9 dal=11"
+        QTest::addRow("primo-spinge") << "21=1"
+                                      << "annuale dal=5 al=9 dal=11"
                                       << "11-11 sel 1 cicli 0/1 limite";
-        QTest::addRow("primo-trattenuto-limite-tolto") << "21=1" << "limite annuale dal=5 al=9 dal=11"
+        QTest::addRow("primo-trattenuto-limite-tolto") << "21=1"
+                                                       << "limite annuale dal=5 al=9 dal=11"
                                                        << "9-9 sel 1 cicli 0/2";
-        QTest::addRow("ultimo-spinge-campo-7") << "21=7" << "annuale dal=5 al=9 al=2"
+        QTest::addRow("ultimo-spinge-campo-7") << "21=7"
+                                               << "annuale dal=5 al=9 al=2"
                                                << "2-2 sel 1 cicli 0/4 limite";
-        QTest::addRow("ultimo-trattenuto-campo-mai-scritto") << "21=-" << "annuale dal=5 al=9 al=2"
+        QTest::addRow("ultimo-trattenuto-campo-mai-scritto") << "21=-"
+                                                             << "annuale dal=5 al=9 al=2"
                                                              << "5-5 sel 1 cicli 0/3";
         // With "Inizio annuale" the first bar moves one whole year per step, however far it is dragged.
-        QTest::addRow("passi-avanti") << "" << "dal=11 dal=6" << "8-12 sel 5 cicli 0/2 annuale";
-        QTest::addRow("passo-indietro-al-primo") << "" << "dal=2 dal=4" << "1-12 sel 12 cicli 0/4 annuale";
-        QTest::addRow("passo-avanti-dall-ultimo-anno") << "" << "annuale dal=10 annuale dal=12"
+        QTest::addRow("passi-avanti") << ""
+                                      << "dal=11 dal=6"
+                                      << "8-12 sel 5 cicli 0/2 annuale";
+        QTest::addRow("passo-indietro-al-primo") << ""
+                                                 << "dal=2 dal=4"
+                                                 << "1-12 sel 12 cicli 0/4 annuale";
+        QTest::addRow("passo-avanti-dall-ultimo-anno") << ""
+                                                       << "annuale dal=10 annuale dal=12"
                                                        << "10-12 sel 3 cicli 0/1 annuale";
-        QTest::addRow("passi-indietro-oltre-l-anno-vuoto") << "vuoto" << "dal=2 dal=6 dal=1"
+        QTest::addRow("passi-indietro-oltre-l-anno-vuoto") << "vuoto"
+                                                           << "dal=2 dal=6 dal=1"
                                                            << "5-12 sel 8 cicli 0/4 annuale";
         // "reset" asks, then restores the opening state, field 21 read again; it never applies.
-        QTest::addRow("reset-si") << "21=1" << "dal=2 dal=6 annuale al=9 limite reset-si"
+        QTest::addRow("reset-si") << "21=1"
+                                  << "dal=2 dal=6 annuale al=9 limite reset-si"
                                   << "1-12 sel 12 cicli 0/4 annuale";
-        QTest::addRow("reset-no") << "21=1" << "dal=2 dal=6 annuale al=9 reset-no"
+        QTest::addRow("reset-no") << "21=1"
+                                  << "dal=2 dal=6 annuale al=9 reset-no"
                                   << "8-9 sel 2 cicli 0/2 limite";
-        QTest::addRow("reset-dai-cicli-alla-prima") << "21=1" << "dal=2 dal=6 cicli=2 reset-si"
+        QTest::addRow("reset-dai-cicli-alla-prima") << "21=1"
+                                                    << "dal=2 dal=6 cicli=2 reset-si"
                                                     << "1-12 sel 12 cicli 0/4 annuale limite";
         // "Applica" asks unless its box is cleared. Cycles tick "Inizio annuale" for good, take the
         // first bar to its year's start and lock the second; an empty year gives an empty cycle.
-        QTest::addRow("applica-no") << "" << "annuale dal=3 al=6 applica-no" << "3-6 sel 4 cicli 0/4";
-        QTest::addRow("applica-si") << "" << "annuale dal=3 al=6 applica-si"
+        QTest::addRow("applica-no") << ""
+                                    << "annuale dal=3 al=6 applica-no"
+                                    << "3-6 sel 4 cicli 0/4";
+        QTest::addRow("applica-si") << ""
+                                    << "annuale dal=3 al=6 applica-si"
                                     << "3-6 sel 4 cicli 0/4 => 3-6 (4)";
-        QTest::addRow("applica-senza-conferma") << "" << "annuale dal=3 al=6 conferma applica"
+        QTest::addRow("applica-senza-conferma") << ""
+                                                << "annuale dal=3 al=6 conferma applica"
                                                 << "3-6 sel 4 cicli 0/4 => 3-6 (4)";
-        QTest::addRow("applica-cicli-da-meta-anno") << "" << "annuale dal=6 cicli=2 annuale applica-si"
+        QTest::addRow("applica-cicli-da-meta-anno") << ""
+                                                    << "annuale dal=6 cicli=2 annuale applica-si"
                                                     << "5-9 sel 5 cicli 2/3 annuale bloccato => 5-7 8-9 (5)";
-        QTest::addRow("applica-cicli-anno-vuoto") << "vuoto" << "annuale dal=6 cicli=2 applica-si"
+        QTest::addRow("applica-cicli-anno-vuoto") << "vuoto"
+                                                  << "annuale dal=6 cicli=2 applica-si"
                                                   << "5-7 sel 3 cicli 2/4 annuale bloccato => 5-7 0-0 (3)";
     }
     void azioni() {
@@ -198,12 +226,16 @@ private slots:
         QFETCH(bool, applicato);
         QFETCH(bool, cornice);
         Banco b;
-        if (applicato) selection::applicaFrazionato(b.stato, 1, 1);
-        else b.script.aggiungi({true});
+        if (applicato)
+            selection::applicaFrazionato(b.stato, 1, 1);
+        else
+            b.script.aggiungi({true});
         b.apri();
         b.esegui(QStringLiteral("annuale dal=5"));
-        if (cornice) b.finestra->close();
-        else b.esegui(QStringLiteral("chiudi"));
+        if (cornice)
+            b.finestra->close();
+        else
+            b.esegui(QStringLiteral("chiudi"));
         QCOMPARE(b.finestra->isVisible(), !applicato);
         const QString rifiuto = QStringLiteral("ATTENZIONE: non e' possibile uscire dalla selezione del "
                                                "periodo di ricerca senza selezionare almeno un' estrazione "

@@ -11,7 +11,9 @@
 
 namespace {
 
-QString testo(QWidget& finestra, const char* nome) { return finestra.findChild<QLabel*>(nome)->text(); }
+QString testo(QWidget& finestra, const char* nome) {
+    return finestra.findChild<QLabel*>(nome)->text();
+}
 
 /** The wheels ticked in a window, in wheel order. */
 QList<int> spuntate(ui::frm_Ruote& finestra) {
@@ -32,14 +34,19 @@ private slots:
         QTest::addColumn<QString>("sigle");
         QTest::addColumn<QString>("messaggio");
         QTest::addRow("tutte") << QStringList{"cmdTutte"} << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
-                               << "BA CA FI GE MI NA PA RO TO VE " << "";
-        QTest::addRow("venezia-poi-bari") << QStringList{"cmdNessuna", "ck_Ruota_10", "ck_Ruota_1"}
-                                          << QList<int>{1, 10} << "BA VE " << "";
-        QTest::addRow("tolta-roma") << QStringList{"ck_Ruota_8"} << QList<int>{1} << "BA " << "";
-        QTest::addRow("nessuna-rifiutata") << QStringList{"ck_Ruota_3", "cmdNessuna"} << QList<int>{1, 8}
-                                           << "BA RO " << "Selezionare almeno una ruota!";
-        QTest::addRow("chiusa-dalla-cornice") << QStringList{"ck_Ruota_1", "ck_Ruota_5", "cornice"}
-                                              << QList<int>{1, 8} << "BA RO " << "";
+                               << "BA CA FI GE MI NA PA RO TO VE "
+                               << "";
+        QTest::addRow("venezia-poi-bari")
+            << QStringList{"cmdNessuna", "ck_Ruota_10", "ck_Ruota_1"} << QList<int>{1, 10} << "BA VE "
+            << "";
+        QTest::addRow("tolta-roma") << QStringList{"ck_Ruota_8"} << QList<int>{1} << "BA "
+                                    << "";
+        QTest::addRow("nessuna-rifiutata")
+            << QStringList{"ck_Ruota_3", "cmdNessuna"} << QList<int>{1, 8} << "BA RO "
+            << "Selezionare almeno una ruota!";
+        QTest::addRow("chiusa-dalla-cornice")
+            << QStringList{"ck_Ruota_1", "ck_Ruota_5", "cornice"} << QList<int>{1, 8} << "BA RO "
+            << "";
     }
     void selezione() {
         QFETCH(QStringList, clic);

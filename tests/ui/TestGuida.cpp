@@ -13,9 +13,9 @@
 #include "ui/maintenance/FrmAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
+#include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
-#include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAction>
@@ -123,9 +123,15 @@ private slots:
         QTest::addRow("ambi") << "frmFREQRITAMBO"
                               << "cmdHelp"
                               << "freq_rit_ambi.htm";
-        QTest::addRow("aggiornamento") << "frmAggiornamento" << "cmdHelp" << "aggiornamento_estrazione.htm";
-        QTest::addRow("sfoglia") << "frmVisionaDieciRuote" << "cmdHelp" << "sfoglia_archivio.htm";
-        QTest::addRow("poste") << "frmPosteCombinazioni" << "cmdHelp" << "poste_combinazioni.htm";
+        QTest::addRow("aggiornamento") << "frmAggiornamento"
+                                       << "cmdHelp"
+                                       << "aggiornamento_estrazione.htm";
+        QTest::addRow("sfoglia") << "frmVisionaDieciRuote"
+                                 << "cmdHelp"
+                                 << "sfoglia_archivio.htm";
+        QTest::addRow("poste") << "frmPosteCombinazioni"
+                               << "cmdHelp"
+                               << "poste_combinazioni.htm";
         QTest::addRow("guida-generale") << "PRINCIPIO"
                                         << "mnuGuidaGuidaGenerale"
                                         << "qtindex.htm";
@@ -149,8 +155,10 @@ private slots:
         if (finestra == QStringLiteral("frmFREQRITAMBO"))
             aperta = std::make_unique<ui::frmFREQRITAMBO>(banco.stato, nullptr);
         if (finestra == QStringLiteral("PRINCIPIO")) aperta = std::make_unique<ui::PRINCIPIO>(banco.stato);
-        if (finestra == QStringLiteral("frmAggiornamento")) aperta = std::make_unique<ui::frmAggiornamento>(banco.stato);
-        if (finestra == QStringLiteral("frmVisionaDieciRuote")) aperta = std::make_unique<ui::frmVisionaDieciRuote>(banco.stato);
+        if (finestra == QStringLiteral("frmAggiornamento"))
+            aperta = std::make_unique<ui::frmAggiornamento>(banco.stato);
+        if (finestra == QStringLiteral("frmVisionaDieciRuote"))
+            aperta = std::make_unique<ui::frmVisionaDieciRuote>(banco.stato);
         if (finestra == QStringLiteral("frmPosteCombinazioni")) {
             script.aggiungi({true}); // no payouts stored yet: the defaults are taken and said so
             aperta = std::make_unique<ui::frmPosteCombinazioni>(banco.stato);
@@ -214,9 +222,13 @@ private slots:
         QTest::addColumn<QString>("destinazione");
         QTest::addColumn<QString>("aperto"); // empty: nothing is opened
         QTest::addRow("posta") << ui::collegamentoPosta(QStringLiteral("autore@example.org"))
-                               << QStringLiteral("mailto:autore@example.org?SUBJECT=Quintaro vers." QUINTARO_VERSIONE " :");
-        QTest::addRow("sito") << "https://example.org/lotto" << "https://example.org/lotto";
-        QTest::addRow("file-locale") << "file:///etc/passwd" << "";
+                               << QStringLiteral(
+                                      "mailto:autore@example.org?SUBJECT=Quintaro vers." QUINTARO_VERSIONE
+                                      " :");
+        QTest::addRow("sito") << "https://example.org/lotto"
+                              << "https://example.org/lotto";
+        QTest::addRow("file-locale") << "file:///etc/passwd"
+                                     << "";
         QTest::addRow("senza-indirizzo") << ui::collegamentoPosta({}) << "";
     }
     void collegamenti() {

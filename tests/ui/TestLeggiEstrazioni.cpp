@@ -32,7 +32,8 @@ QString data(int i) {
 struct Banco {
     explicit Banco(int quante) {
         std::vector<prova::Estrazione> estrazioni;
-        for (int i = 0; i < quante; ++i) estrazioni.push_back(estrazione(i));
+        for (int i = 0; i < quante; ++i)
+            estrazioni.push_back(estrazione(i));
         cartella.scriviArchivio(estrazioni);
     }
     template <class T = QLabel> T* figlio(const char* nome) const {
@@ -136,7 +137,8 @@ private slots:
         const int quante = ultima - prima + 1;
         QCOMPARE(b.stato.Estrazioni_Caricate, quante);
         QList<int> valori;
-        for (const auto& argomenti : spia) valori << argomenti.at(0).toInt();
+        for (const auto& argomenti : spia)
+            valori << argomenti.at(0).toInt();
         QCOMPARE(valori, avanzamenti);
         QCOMPARE(barra->minimum(), inizioBarra);
         QVERIFY(!b.figlio<QPushButton>("cmdOpzioni")->isEnabled());
@@ -160,7 +162,7 @@ private slots:
         ScriptPrompt script({true, true});
         ui::LeggiEstrazioni finestra(b.stato);
         QCOMPARE(script.mostrati().size(), 1); // the uneven files, at the opening
-        finestra.cmdSkip_Click();               // the damaged records, after the load
+        finestra.cmdSkip_Click();              // the damaged records, after the load
         const QStringList messaggi = script.testi();
         QCOMPARE(messaggi.size(), 2);
         QVERIFY(!messaggi[0].contains(QStringLiteral("BARI: ")));

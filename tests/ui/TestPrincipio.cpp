@@ -1,19 +1,19 @@
 // The main window: the toolbar and its setting, the commands that open the wheel and period windows,
 // and the close question.
+#include "ArchivioAnni.h"
 #include "ArchivioDiProva.h"
 #include "FinestraModale.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
-#include "ArchivioAnni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/selection/FrmPeriodo.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QDialog>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -83,10 +83,14 @@ private slots:
     void comandiApronoLeFinestre_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("finestra");
-        QTest::addRow("menu-ruote") << "mnuImpostazioniModificaRuote" << "frm_Ruote";
-        QTest::addRow("pulsante-ruote") << "cmdMenuBar_1" << "frm_Ruote";
-        QTest::addRow("menu-periodo") << "mnuImpostazionModificaPeriodo" << "frmPeriodo";
-        QTest::addRow("pulsante-periodo") << "cmdMenuBar_2" << "frmPeriodo";
+        QTest::addRow("menu-ruote") << "mnuImpostazioniModificaRuote"
+                                    << "frm_Ruote";
+        QTest::addRow("pulsante-ruote") << "cmdMenuBar_1"
+                                        << "frm_Ruote";
+        QTest::addRow("menu-periodo") << "mnuImpostazionModificaPeriodo"
+                                      << "frmPeriodo";
+        QTest::addRow("pulsante-periodo") << "cmdMenuBar_2"
+                                          << "frmPeriodo";
     }
     void comandiApronoLeFinestre() {
         QFETCH(QString, comando);
@@ -94,15 +98,18 @@ private slots:
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         prova::caricaAnni(cartella, stato, {4, 3, 2, 3});
-        for (int k = 13; k <= 19; ++k) core::Scrivi_Impostazione(stato, k, k <= 14 || k >= 18 ? "6" : "3");
+        for (int k = 13; k <= 19; ++k)
+            core::Scrivi_Impostazione(stato, k, k <= 14 || k >= 18 ? "6" : "3");
         stato.Periodo_Da_Applicare = true;
         ScriptPrompt script;
         ui::PRINCIPIO principale(stato);
         principale.show();
         QVERIFY(QTest::qWaitForWindowExposed(&principale));
         const auto aziona = [&](const QString& nome) {
-            if (auto* voce = principale.findChild<QAction*>(nome)) voce->trigger();
-            else QTest::mouseClick(figlio<QToolButton>(principale, nome), Qt::LeftButton);
+            if (auto* voce = principale.findChild<QAction*>(nome))
+                voce->trigger();
+            else
+                QTest::mouseClick(figlio<QToolButton>(principale, nome), Qt::LeftButton);
         };
         // Twice: the period window is created once and keeps where its first bar was left.
         QList<int> dalVisto;
@@ -122,8 +129,10 @@ private slots:
             aziona(comando);
             QVERIFY(aperta.eseguita());
         }
-        if (finestra == QStringLiteral("frm_Ruote")) QCOMPARE(stato.Elenco_Ruote_Selezionate[0], 10);
-        else QCOMPARE(dalVisto, (QList<int>{1, 5}));
+        if (finestra == QStringLiteral("frm_Ruote"))
+            QCOMPARE(stato.Elenco_Ruote_Selezionate[0], 10);
+        else
+            QCOMPARE(dalVisto, (QList<int>{1, 5}));
         // The period button follows its menu entry's state.
         principale.scartaPeriodo();
         figlio<QAction>(principale, "mnuImpostazionModificaPeriodo")->setEnabled(false);
@@ -159,13 +168,17 @@ private slots:
     }
 
     void importaArchivioDalMenu_data() {
-        QTest::addColumn<QString>("file");  // the draws of the file, of 1..5 March 2001 ("x": another number on 2 March), or none
+        QTest::addColumn<QString>(
+            "file"); // the draws of the file, of 1..5 March 2001 ("x": another number on 2 March), or none
         QTest::addColumn<QList<int>>("scelte");
-        QTest::addColumn<int>("caricate");  // the draws loaded afterwards
+        QTest::addColumn<int>("caricate");   // the draws loaded afterwards
         QTest::addColumn<QString>("ultimo"); // the last message
-        QTest::addRow("aggiungi") << "1-5" << QList<int>{1} << 5 << "Sono state aggiunte 2 estrazioni, dal 4/3/2001 al 5/3/2001";
-        QTest::addRow("sostituisci") << "3-5" << QList<int>{0} << 3 << "L'archivio precedente è stato copiato nella cartella RUOTE_backup_";
-        QTest::addRow("aggiungi-discorde") << "1-5x" << QList<int>{1} << 3 << "non concordano su 1 estrazione";
+        QTest::addRow("aggiungi") << "1-5" << QList<int>{1} << 5
+                                  << "Sono state aggiunte 2 estrazioni, dal 4/3/2001 al 5/3/2001";
+        QTest::addRow("sostituisci") << "3-5" << QList<int>{0} << 3
+                                     << "L'archivio precedente è stato copiato nella cartella RUOTE_backup_";
+        QTest::addRow("aggiungi-discorde")
+            << "1-5x" << QList<int>{1} << 3 << "non concordano su 1 estrazione";
         QTest::addRow("annulla") << "1-5" << QList<int>{2} << 3 << "";
         QTest::addRow("nessun-file") << "" << QList<int>{} << 3 << "";
     }
@@ -177,18 +190,22 @@ private slots:
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         std::vector<prova::Estrazione> estrazioni;
-        for (int i = 0; i < 5; ++i) estrazioni.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
+        for (int i = 0; i < 5; ++i)
+            estrazioni.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
         cartella.scriviArchivio({estrazioni.begin(), estrazioni.begin() + 3});
         core::FileArchivio archivio(stato);
-        core::START_Memorizzazione_Estrazioni(stato, archivio, 1, static_cast<int>(archivio.Conta_Estrazioni_Archivio()));
+        core::START_Memorizzazione_Estrazioni(stato, archivio, 1,
+                                              static_cast<int>(archivio.Conta_Estrazioni_Archivio()));
         core::Inizializza_Dati_Archivio(stato);
         const int primo = file.isEmpty() ? 0 : file.left(1).toInt() - 1;
         if (file.endsWith('x')) estrazioni[1].ruote[0][0] = 90;
-        cartella.scriviFile("storico.txt", prova::testoStorico({estrazioni.begin() + primo, estrazioni.end()}));
+        cartella.scriviFile("storico.txt",
+                            prova::testoStorico({estrazioni.begin() + primo, estrazioni.end()}));
         QString titoloScelta;
         const auto precedente = ui::prompt::installaGestoreFile([&](const QString& titolo, const QString&) {
             titoloScelta = titolo;
-            return file.isEmpty() ? QString() : QString::fromStdString((cartella.percorso() / "storico.txt").string());
+            return file.isEmpty() ? QString()
+                                  : QString::fromStdString((cartella.percorso() / "storico.txt").string());
         });
         // The outcome, then the loading window (payouts written for the first time) and the period window.
         ScriptPrompt script({true, true, true, true});
@@ -197,23 +214,31 @@ private slots:
         principale.show();
         QVERIFY(QTest::qWaitForWindowExposed(&principale));
         prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
-        prova::QuandoModale<ui::frmPeriodo> periodo(
-            [](ui::frmPeriodo* f) { QTest::mouseClick(f->findChild<QPushButton*>("cmdToolbarPeriodo_10"), Qt::LeftButton); });
+        prova::QuandoModale<ui::frmPeriodo> periodo([](ui::frmPeriodo* f) {
+            QTest::mouseClick(f->findChild<QPushButton*>("cmdToolbarPeriodo_10"), Qt::LeftButton);
+        });
         figlio<QAction>(principale, "mnuArchivioImporta")->trigger();
         ui::prompt::installaGestoreFile(precedente);
 
         QCOMPARE(titoloScelta, QStringLiteral("Importa archivio"));
-        const bool ricaricato = ultimo.startsWith(QStringLiteral("Sono")) || ultimo.startsWith(QStringLiteral("L'archivio"));
+        const bool ricaricato =
+            ultimo.startsWith(QStringLiteral("Sono")) || ultimo.startsWith(QStringLiteral("L'archivio"));
         QCOMPARE(carica.eseguita(), ricaricato);
         QCOMPARE(periodo.eseguita(), ricaricato);
         if (!scelte.isEmpty())
-            QCOMPARE(script.mostrati().at(0).pulsanti, (QStringList{"Sostituisci l'archivio", "Aggiungi solo le estrazioni successive", "Annulla"}));
-        if (!ultimo.isEmpty()) QVERIFY2(script.testi().at(1).contains(ultimo), qPrintable(script.testi().at(1)));
+            QCOMPARE(
+                script.mostrati().at(0).pulsanti,
+                (QStringList{"Sostituisci l'archivio", "Aggiungi solo le estrazioni successive", "Annulla"}));
+        if (!ultimo.isEmpty())
+            QVERIFY2(script.testi().at(1).contains(ultimo), qPrintable(script.testi().at(1)));
         QCOMPARE(stato.Estrazioni_Caricate, caricate);
         QCOMPARE(stato.Totale_Estrazioni_Selezionate, ricaricato ? caricate : 0); // the period applied afresh
         QCOMPARE(stato.Archivio_Modificato, ricaricato);
-        QCOMPARE(maintenance::cartelleBackup(stato).size(), std::size_t(QTest::currentDataTag() == QByteArray("sostituisci")));
-        QVERIFY(figlio<QLabel>(principale, "lblArchivioCaricato")->text().contains(QStringLiteral("%1 estrazioni").arg(caricate)));
+        QCOMPARE(maintenance::cartelleBackup(stato).size(),
+                 std::size_t(QTest::currentDataTag() == QByteArray("sostituisci")));
+        QVERIFY(figlio<QLabel>(principale, "lblArchivioCaricato")
+                    ->text()
+                    .contains(QStringLiteral("%1 estrazioni").arg(caricate)));
     }
 };
 

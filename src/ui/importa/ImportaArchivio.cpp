@@ -32,8 +32,9 @@ std::tm adesso() {
 
 bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto) {
     const QString titolo = titoloProgramma();
-    const QString nome = prompt::scegliFileDaAprire(genitore, QStringLiteral("Importa archivio"), QDir::homePath(),
-                                                    QStringLiteral("Archivio delle estrazioni (*.txt *.zip *.gz);;Tutti i file (*)"));
+    const QString nome = prompt::scegliFileDaAprire(
+        genitore, QStringLiteral("Importa archivio"), QDir::homePath(),
+        QStringLiteral("Archivio delle estrazioni (*.txt *.zip *.gz);;Tutti i file (*)"));
     if (nome.isEmpty()) return false;
     const QString breve = QFileInfo(nome).fileName();
 
@@ -44,26 +45,32 @@ bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto) 
     }
     const QString resoconto = QString::fromStdString(importa::resoconto(lettura));
     if (!lettura.valida()) {
-        prompt::scegli(genitore, titolo,
-                       QStringLiteral("Il file %1 non può essere importato: l'archivio non è stato modificato.").arg(breve),
-                       resoconto, {QStringLiteral("OK")});
+        prompt::scegli(
+            genitore, titolo,
+            QStringLiteral("Il file %1 non può essere importato: l'archivio non è stato modificato.")
+                .arg(breve),
+            resoconto, {QStringLiteral("OK")});
         return false;
     }
 
     importa::Modo modo = importa::Modo::Sostituisci;
     const QString domanda = QStringLiteral("Il file %1 è stato letto e controllato per intero.").arg(breve);
     if (archivioVuoto) {
-        if (prompt::scegli(genitore, titolo, domanda + QStringLiteral(" Importare le sue estrazioni come archivio?"), resoconto,
+        if (prompt::scegli(genitore, titolo,
+                           domanda + QStringLiteral(" Importare le sue estrazioni come archivio?"), resoconto,
                            {QStringLiteral("Importa l'archivio"), QStringLiteral("Annulla")}) != 0)
             return false;
     } else {
         const int scelta = prompt::scegli(
             genitore, titolo,
-            domanda + QStringLiteral(" Sostituire l'archivio con le sue estrazioni (l'archivio attuale sarà prima copiato in "
-                                     "una cartella di backup) oppure aggiungere solo le estrazioni successive all'ultima "
-                                     "dell'archivio?"),
+            domanda +
+                QStringLiteral(
+                    " Sostituire l'archivio con le sue estrazioni (l'archivio attuale sarà prima copiato in "
+                    "una cartella di backup) oppure aggiungere solo le estrazioni successive all'ultima "
+                    "dell'archivio?"),
             resoconto,
-            {QStringLiteral("Sostituisci l'archivio"), QStringLiteral("Aggiungi solo le estrazioni successive"), QStringLiteral("Annulla")});
+            {QStringLiteral("Sostituisci l'archivio"),
+             QStringLiteral("Aggiungi solo le estrazioni successive"), QStringLiteral("Annulla")});
         if (scelta != 0 && scelta != 1) return false;
         modo = scelta == 0 ? importa::Modo::Sostituisci : importa::Modo::Aggiungi;
     }
@@ -84,20 +91,25 @@ bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
     const QString copia = QString::fromStdString(copie.front().filename().string());
     const int scelta = prompt::scegli(
         genitore, titoloProgramma(),
-        QStringLiteral("La copia più recente dell'archivio è nella cartella %1. Ripristinarla, oppure importare un file "
-                       "di estrazioni?")
+        QStringLiteral(
+            "La copia più recente dell'archivio è nella cartella %1. Ripristinarla, oppure importare un file "
+            "di estrazioni?")
             .arg(copia),
-        {}, {QStringLiteral("Ripristina la copia"), QStringLiteral("Importa un file"), QStringLiteral("Annulla")});
+        {},
+        {QStringLiteral("Ripristina la copia"), QStringLiteral("Importa un file"),
+         QStringLiteral("Annulla")});
     if (scelta == 1) return importaArchivio(stato, genitore, true);
     if (scelta != 0) return false;
     std::string errore;
     if (!maintenance::ripristinaBackup(stato, copie.front(), errore)) {
         prompt::informa(genitore, titoloProgramma(),
-                        QStringLiteral("Ripristino non riuscito: %1. L'archivio non è stato modificato.").arg(QString::fromStdString(errore)),
+                        QStringLiteral("Ripristino non riuscito: %1. L'archivio non è stato modificato.")
+                            .arg(QString::fromStdString(errore)),
                         prompt::Tipo::Avviso);
         return false;
     }
-    prompt::informa(genitore, titoloProgramma(), QStringLiteral("L'archivio è stato ripristinato dalla copia %1.").arg(copia));
+    prompt::informa(genitore, titoloProgramma(),
+                    QStringLiteral("L'archivio è stato ripristinato dalla copia %1.").arg(copia));
     return true;
 }
 

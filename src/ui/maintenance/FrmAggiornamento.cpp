@@ -40,8 +40,12 @@ const QString ERRORE_INSERIMENTO = QStringLiteral("ERRORE INSERIMENTO DATI");
 const QString FALLITA_REGISTRAZIONE =
     QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!");
 
-QString q(const std::string& testo) { return testoArchivio(testo); }
-std::string s(const QString& testo) { return testo.toLatin1().toStdString(); }
+QString q(const std::string& testo) {
+    return testoArchivio(testo);
+}
+std::string s(const QString& testo) {
+    return testo.toLatin1().toStdString();
+}
 
 QLineEdit* casella(QWidget* genitore, const QString& nome, int larghezza) {
     auto* c = new QLineEdit(genitore);
@@ -84,12 +88,16 @@ void frmAggiornamento::costruisci() {
     file->addSeparator();
     voce(file, "mnuFileChiudi", QStringLiteral("Chiudi"), [this] { close(); });
     QMenu* archivio = menu->addMenu(QStringLiteral("Archivio"));
-    voce(archivio, "mnuModificaNuovaEstrazione", QStringLiteral("Inserisci NUOVA ESTRAZIONE"), [this] { entraNuovaEstrazione(); });
-    voce(archivio, "mnuModificaVecchia", QStringLiteral("Modifica Vecchia Estrazione"), [this] { entraModo(Modo::Vecchia); });
-    voce(archivio, "mnuIntramezzo", QStringLiteral("Inserisci Estrazione tra..."), [this] { entraModo(Modo::Intramezzo); });
+    voce(archivio, "mnuModificaNuovaEstrazione", QStringLiteral("Inserisci NUOVA ESTRAZIONE"),
+         [this] { entraNuovaEstrazione(); });
+    voce(archivio, "mnuModificaVecchia", QStringLiteral("Modifica Vecchia Estrazione"),
+         [this] { entraModo(Modo::Vecchia); });
+    voce(archivio, "mnuIntramezzo", QStringLiteral("Inserisci Estrazione tra..."),
+         [this] { entraModo(Modo::Intramezzo); });
     voce(archivio, "mnuElimina", QStringLiteral("ELIMINA Estrazione"), [this] { entraModo(Modo::Elimina); });
     archivio->addSeparator();
-    voce(archivio, "mnuModifReportArchivio", QStringLiteral("Report Modifiche effettuate"), [this] { mostraReport(); });
+    voce(archivio, "mnuModifReportArchivio", QStringLiteral("Report Modifiche effettuate"),
+         [this] { mostraReport(); });
     principale->setMenuBar(menu);
 
     // The toolbar: 6 and 9 are gaps between groups of buttons.
@@ -122,16 +130,35 @@ void frmAggiornamento::costruisci() {
         connect(tasto, &QToolButton::clicked, this, [this, i] {
             cmdDatiNuova->hide();
             switch (i) {
-            case 0: entraNuovaEstrazione(); break;
-            case 1: Dati_Iniziali_Aggiornamento(); break;
-            case 2: entraModo(Modo::Vecchia); break;
-            case 3: entraModo(Modo::Intramezzo); break;
-            case 4: entraModo(Modo::Elimina); break;
-            case 5: mostraReport(); break;
-            case 7: copiaEstrazione(); break;
-            case 8: incollaEstrazione(); break;
-            case 10: fmeStampa->show(); break;
-            default: break;
+            case 0:
+                entraNuovaEstrazione();
+                break;
+            case 1:
+                Dati_Iniziali_Aggiornamento();
+                break;
+            case 2:
+                entraModo(Modo::Vecchia);
+                break;
+            case 3:
+                entraModo(Modo::Intramezzo);
+                break;
+            case 4:
+                entraModo(Modo::Elimina);
+                break;
+            case 5:
+                mostraReport();
+                break;
+            case 7:
+                copiaEstrazione();
+                break;
+            case 8:
+                incollaEstrazione();
+                break;
+            case 10:
+                fmeStampa->show();
+                break;
+            default:
+                break;
             }
         });
     }
@@ -148,7 +175,8 @@ void frmAggiornamento::costruisci() {
     auto* cmdHelp = new QPushButton(QStringLiteral("Guida"), this);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
     cmdHelp->setAutoDefault(false);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("aggiornamento_estrazione.htm")); });
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("aggiornamento_estrazione.htm")); });
     auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
     cmdChiudi->setAutoDefault(false);
@@ -214,7 +242,8 @@ QWidget* frmAggiornamento::costruisciEstrazione() {
     connect(txt_Giorno, &QLineEdit::returnPressed, txt_Mese, [this] { txt_Mese->setFocus(); });
 
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
-        auto* nome = new QLabel(QStringLiteral(" ") + q(m_stato.Nome_Ruota[std::size_t(w)]), fmeEstrazioneCompleta);
+        auto* nome =
+            new QLabel(QStringLiteral(" ") + q(m_stato.Nome_Ruota[std::size_t(w)]), fmeEstrazioneCompleta);
         nome->setObjectName(QStringLiteral("LBLnomeRuota_%1").arg(w));
         nome->setMinimumWidth(80);
         griglia->addWidget(nome, w + 1, 0);
@@ -229,7 +258,8 @@ QWidget* frmAggiornamento::costruisciEstrazione() {
         }
         auto* nulla = new QPushButton(QStringLiteral("Nulla"), fmeEstrazioneCompleta);
         nulla->setObjectName(QStringLiteral("cmd_Nulle_%1").arg(w));
-        nulla->setToolTip(QStringLiteral("Estrazione nulla sulla ruota di %1").arg(q(m_stato.Nome_Ruota[std::size_t(w)])));
+        nulla->setToolTip(
+            QStringLiteral("Estrazione nulla sulla ruota di %1").arg(q(m_stato.Nome_Ruota[std::size_t(w)])));
         nulla->setAutoDefault(false);
         nulla->setMaximumWidth(64);
         cmd_Nulle[std::size_t(w)] = nulla;
@@ -255,22 +285,28 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     Frame6->setObjectName(QStringLiteral("Frame6"));
     auto* info = new QGridLayout(Frame6);
     info->setVerticalSpacing(2);
-    const char* didascalie[] = {"Totale concorsi registrati:", "Primo concorso registrato:", "del:",
-                                "Ultimo concorso registrato:", "del:", "Concorso visionato:", "del:"};
+    const char* didascalie[] = {"Totale concorsi registrati:",
+                                "Primo concorso registrato:",
+                                "del:",
+                                "Ultimo concorso registrato:",
+                                "del:",
+                                "Concorso visionato:",
+                                "del:"};
     for (int i = 0; i < 7; ++i) {
         info->addWidget(new QLabel(QString::fromUtf8(didascalie[i]), Frame6), i, 0);
         lb_Info[std::size_t(i)] = new QLabel(Frame6);
         lb_Info[std::size_t(i)]->setObjectName(QStringLiteral("lb_Info_%1").arg(i));
         lb_Info[std::size_t(i)]->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        lb_Info[std::size_t(i)]->setMinimumWidth(
-            lb_Info[std::size_t(i)]->fontMetrics().horizontalAdvance(QStringLiteral("estr. 32000 - 999/2500 ")));
+        lb_Info[std::size_t(i)]->setMinimumWidth(lb_Info[std::size_t(i)]->fontMetrics().horizontalAdvance(
+            QStringLiteral("estr. 32000 - 999/2500 ")));
         info->addWidget(lb_Info[std::size_t(i)], i, 1);
     }
     cmdDatiNuova = new QPushButton(QStringLiteral("Modifica Nuova"), Frame6);
     cmdDatiNuova->setObjectName(QStringLiteral("cmdDatiNuova"));
     cmdDatiNuova->setAutoDefault(false);
     info->addWidget(cmdDatiNuova, 7, 0, 1, 2);
-    connect(cmdDatiNuova, &QPushButton::clicked, this, [this] { m_pila->setCurrentWidget(fmeRegistrazione); });
+    connect(cmdDatiNuova, &QPushButton::clicked, this,
+            [this] { m_pila->setCurrentWidget(fmeRegistrazione); });
     m_pila->addWidget(Frame6);
 
     fmeRegistrazione = new QGroupBox(QStringLiteral("Registrazione"), m_pila);
@@ -284,7 +320,8 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     optIntramezzo->setObjectName(QStringLiteral("optIntramezzo"));
     optElimina = new QRadioButton(QStringLiteral("ELIMINA"), fmeRegistrazione);
     optElimina->setObjectName(QStringLiteral("optElimina"));
-    for (QRadioButton* opzione : {optNuovaEstrazione, optModificaVecchiaEstrazione, optIntramezzo, optElimina})
+    for (QRadioButton* opzione :
+         {optNuovaEstrazione, optModificaVecchiaEstrazione, optIntramezzo, optElimina})
         registrazione->addWidget(opzione);
     // A click on an option enters its mode; choosing the option from code (entraModo) does not.
     connect(optNuovaEstrazione, &QRadioButton::clicked, this, [this] { entraNuovaEstrazione(); });
@@ -299,7 +336,8 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     cmdDati->setObjectName(QStringLiteral("cmdDati"));
     auto* cmdChiudiRegistrazione = new QPushButton(QStringLiteral("Sfoglia"), fmeRegistrazione);
     cmdChiudiRegistrazione->setObjectName(QStringLiteral("cmdChiudiRegistrazione"));
-    for (QPushButton* p : {cmd_Registra_Estrazione, cmdDati, cmdChiudiRegistrazione}) p->setAutoDefault(false);
+    for (QPushButton* p : {cmd_Registra_Estrazione, cmdDati, cmdChiudiRegistrazione})
+        p->setAutoDefault(false);
     coppia->addWidget(cmdDati);
     coppia->addWidget(cmdChiudiRegistrazione);
     registrazione->addLayout(coppia);
@@ -308,7 +346,8 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     prgAggiornamento->setValue(0);
     registrazione->addWidget(prgAggiornamento);
     registrazione->addStretch();
-    connect(cmd_Registra_Estrazione, &QPushButton::clicked, this, &frmAggiornamento::cmd_Registra_Estrazione_Click);
+    connect(cmd_Registra_Estrazione, &QPushButton::clicked, this,
+            &frmAggiornamento::cmd_Registra_Estrazione_Click);
     connect(cmdDati, &QPushButton::clicked, this, [this] { m_pila->setCurrentWidget(Frame6); });
     connect(cmdChiudiRegistrazione, &QPushButton::clicked, this, [this] { sfogliaDaMenu(); });
     m_pila->addWidget(fmeRegistrazione);
@@ -356,12 +395,10 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     backup->addWidget(txtSogliaBackup, 2, 1);
     backup->addWidget(new QLabel(QStringLiteral("estrazioni"), fmeBackup), 2, 2);
     connect(cmdBackup, &QPushButton::clicked, this, &frmAggiornamento::cmdBackup_Click);
-    connect(chkAvvisoBackup, &QCheckBox::toggled, this, [this](bool si) {
-        core::Scrivi_Impostazione(m_stato, 50, si ? "1" : "0");
-    });
-    connect(txtSogliaBackup, &QSpinBox::valueChanged, this, [this](int soglia) {
-        core::Scrivi_Impostazione(m_stato, 51, std::to_string(soglia));
-    });
+    connect(chkAvvisoBackup, &QCheckBox::toggled, this,
+            [this](bool si) { core::Scrivi_Impostazione(m_stato, 50, si ? "1" : "0"); });
+    connect(txtSogliaBackup, &QSpinBox::valueChanged, this,
+            [this](int soglia) { core::Scrivi_Impostazione(m_stato, 51, std::to_string(soglia)); });
     pannelli->addWidget(fmeBackup);
     pannelli->addStretch();
     return colonna;
@@ -383,7 +420,8 @@ void frmAggiornamento::done(int risultato) {
 
 void frmAggiornamento::ricolora(QLineEdit* casella) {
     QPalette colori = casella->palette();
-    colori.setColor(QPalette::Base, casella->text().isEmpty() ? QColor(0xd8, 0xd8, 0xd8) : palette().color(QPalette::Base));
+    colori.setColor(QPalette::Base,
+                    casella->text().isEmpty() ? QColor(0xd8, 0xd8, 0xd8) : palette().color(QPalette::Base));
     casella->setPalette(colori);
 }
 
@@ -392,7 +430,8 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
         // The hint of the last contest in the archive shows while the pointer is over "CONCORSO:".
         if (evento->type() == QEvent::Enter) {
             lblUltimoConcorso->setText(QStringLiteral("( ultimo inserito: ") +
-                                       q(m_file.Leggi_Concorso_Archivio(vscEstrazioni->maximum())) + QStringLiteral(" )"));
+                                       q(m_file.Leggi_Concorso_Archivio(vscEstrazioni->maximum())) +
+                                       QStringLiteral(" )"));
             lblUltimoConcorso->show();
         } else if (evento->type() == QEvent::Leave) {
             lblUltimoConcorso->hide();
@@ -401,7 +440,8 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
     }
     if (evento->type() != QEvent::KeyPress) return false;
     auto* tasto = static_cast<QKeyEvent*>(evento);
-    if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab || tasto->key() == Qt::Key_Escape) return false;
+    if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab || tasto->key() == Qt::Key_Escape)
+        return false;
     auto* c = qobject_cast<QLineEdit*>(oggetto);
     if (!c) return false;
     if (!Modalita_Inserimento) {
@@ -423,10 +463,14 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
         return true;
     }
     if (invio) {
-        if (c == txt_Giorno) txt_Mese->setFocus();
-        else if (c == txt_Mese) txt_Anno_Data->setFocus();
-        else if (c == txt_Anno_Data) txt_Concorso->setFocus();
-        else txtEstratto[1]->setFocus();
+        if (c == txt_Giorno)
+            txt_Mese->setFocus();
+        else if (c == txt_Mese)
+            txt_Anno_Data->setFocus();
+        else if (c == txt_Anno_Data)
+            txt_Concorso->setFocus();
+        else
+            txtEstratto[1]->setFocus();
         return true;
     }
     // Backspace and Delete correct a typed digit as in any box; every other key goes through the filter.
@@ -436,20 +480,26 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void frmAggiornamento::tastoData(QLineEdit* c, int, const QString& testo) {
-    const char carattere = testo.size() == 1 && testo.at(0).unicode() < 128 ? char(testo.at(0).unicode()) : '\0';
-    const int massimo = c == txt_Giorno ? 31 : c == txt_Mese ? 12 : c == txt_Anno_Data ? 2500 : m_stato.Max_Concorsi_Anno;
+    const char carattere =
+        testo.size() == 1 && testo.at(0).unicode() < 128 ? char(testo.at(0).unicode()) : '\0';
+    const int massimo = c == txt_Giorno      ? 31
+                        : c == txt_Mese      ? 12
+                        : c == txt_Anno_Data ? 2500
+                                             : m_stato.Max_Concorsi_Anno;
     c->setText(q(maintenance::Stringhetta(s(c->text()), carattere, 1, massimo)));
     if (c == txt_Anno_Data) lbl_Anno_Concorso->setText(txt_Anno_Data->text());
 }
 
 void frmAggiornamento::cmd_Nulle_Click(int w) {
     if (!Modalita_Inserimento) return;
-    for (int i = 5 * w - 4; i <= 5 * w; ++i) txtEstratto[std::size_t(i)]->setText(QStringLiteral("0"));
+    for (int i = 5 * w - 4; i <= 5 * w; ++i)
+        txtEstratto[std::size_t(i)]->setText(QStringLiteral("0"));
 }
 
 maintenance::CampiEstrazione frmAggiornamento::campi() const {
     maintenance::CampiEstrazione c;
-    for (std::size_t i = 1; i <= 50; ++i) c.estratti[i] = s(txtEstratto[i]->text());
+    for (std::size_t i = 1; i <= 50; ++i)
+        c.estratti[i] = s(txtEstratto[i]->text());
     c.giorno = s(txt_Giorno->text());
     c.mese = s(txt_Mese->text());
     c.anno = s(txt_Anno_Data->text());
@@ -459,7 +509,8 @@ maintenance::CampiEstrazione frmAggiornamento::campi() const {
 }
 
 void frmAggiornamento::impostaCampi(const maintenance::CampiEstrazione& c) {
-    for (std::size_t i = 1; i <= 50; ++i) txtEstratto[i]->setText(q(c.estratti[i]));
+    for (std::size_t i = 1; i <= 50; ++i)
+        txtEstratto[i]->setText(q(c.estratti[i]));
     txt_Giorno->setText(q(c.giorno));
     txt_Mese->setText(q(c.mese));
     txt_Anno_Data->setText(q(c.anno));
@@ -476,7 +527,8 @@ void frmAggiornamento::mostraEstrazione(int v) {
     impostaCampi(maintenance::Mostra_Estrazione(m_file, v));
     lblNumeroEstrazione->setText(QString::number(v));
     const auto righe = maintenance::Mostra_Dati_Generali(m_file, vscEstrazioni->maximum(), v);
-    for (std::size_t i = 0; i < righe.size(); ++i) lb_Info[i]->setText(q(righe[i]));
+    for (std::size_t i = 0; i < righe.size(); ++i)
+        lb_Info[i]->setText(q(righe[i]));
 }
 
 void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
@@ -487,17 +539,22 @@ void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
     Modalita_Inserimento = false;
     m_modo = Modo::Sfoglia;
     int estrazioni = 0;
-    const auto esito = maintenance::Dati_Iniziali_Aggiornamento(m_file, m_stato.Max_Estrazioni_Archivio, estrazioni);
+    const auto esito =
+        maintenance::Dati_Iniziali_Aggiornamento(m_file, m_stato.Max_Estrazioni_Archivio, estrazioni);
     if (esito == maintenance::StatoArchivio::LunghezzaErrata) {
-        prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
-                        prompt::Tipo::Avviso);
+        prompt::informa(
+            this, titoloProgramma(),
+            QStringLiteral(
+                "ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
+            prompt::Tipo::Avviso);
     } else if (esito == maintenance::StatoArchivio::Troppo) {
-        prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
-                                       "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
-                                       "poterne immettere di nuove!"),
-                        prompt::Tipo::Avviso);
+        prompt::informa(
+            this, titoloProgramma(),
+            QStringLiteral(
+                "Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
+                "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
+                "poterne immettere di nuove!"),
+            prompt::Tipo::Avviso);
     }
     {
         const QSignalBlocker blocco(vscEstrazioni);
@@ -519,7 +576,8 @@ void frmAggiornamento::Sfoglia_Estrazioni_Aggiornamento() {
     cmdDatiNuova->hide();
     fmeEstrazioneCompleta->setTitle(QStringLiteral("SFOGLIA ESTRAZIONI"));
     Cancella_Estrazioni();
-    for (QLabel* riga : lb_Info) riga->clear();
+    for (QLabel* riga : lb_Info)
+        riga->clear();
     if (vscEstrazioni->isEnabled()) {
         const QSignalBlocker blocco(vscEstrazioni);
         vscEstrazioni->setValue(vscEstrazioni->maximum());
@@ -535,9 +593,11 @@ void frmAggiornamento::sfogliaDaMenu() {
 }
 
 void frmAggiornamento::limiteRaggiunto() {
-    prompt::informa(this, titoloProgramma(),
-                    QStringLiteral("Limite di estrazioni registrabili raggiunto. Impossibile aggiornare ulteriormente l' Archivio."),
-                    prompt::Tipo::Avviso);
+    prompt::informa(
+        this, titoloProgramma(),
+        QStringLiteral(
+            "Limite di estrazioni registrabili raggiunto. Impossibile aggiornare ulteriormente l' Archivio."),
+        prompt::Tipo::Avviso);
 }
 
 void frmAggiornamento::Modifica_Archivio() {
@@ -548,7 +608,8 @@ void frmAggiornamento::Modifica_Archivio() {
     }
     Cancella_Estrazioni();
     m_pila->setCurrentWidget(fmeRegistrazione);
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) cmd_Nulle[std::size_t(w)]->setEnabled(true);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        cmd_Nulle[std::size_t(w)]->setEnabled(true);
 }
 
 void frmAggiornamento::entraNuovaEstrazione() {
@@ -575,12 +636,15 @@ void frmAggiornamento::entraModo(Modo modo) {
     if (modo == Modo::Nuova) return entraNuovaEstrazione();
     if (modo == Modo::Sfoglia) return sfogliaDaMenu();
     cmdDatiNuova->hide();
-    QRadioButton* opzione = modo == Modo::Vecchia ? optModificaVecchiaEstrazione : modo == Modo::Intramezzo ? optIntramezzo : optElimina;
+    QRadioButton* opzione = modo == Modo::Vecchia      ? optModificaVecchiaEstrazione
+                            : modo == Modo::Intramezzo ? optIntramezzo
+                                                       : optElimina;
     opzione->setChecked(true);
     if (vscEstrazioni->maximum() > m_stato.Max_Estrazioni_Archivio) return limiteRaggiunto();
     if (vscEstrazioni->maximum() < 1) {
         // Nothing to change in an empty archive: new-draw mode is the only way in.
-        prompt::informa(this, titoloProgramma(), QStringLiteral("L' archivio non contiene estrazioni."), prompt::Tipo::Avviso);
+        prompt::informa(this, titoloProgramma(), QStringLiteral("L' archivio non contiene estrazioni."),
+                        prompt::Tipo::Avviso);
         return Dati_Iniziali_Aggiornamento();
     }
     cmdDati->hide();
@@ -596,11 +660,12 @@ void frmAggiornamento::entraModo(Modo modo) {
                                                      : " ELIMINA Estrazione dall' Archivio";
     fmeEstrazioneCompleta->setTitle(QString::fromUtf8(cornice));
     mostraEstrazione(vscEstrazioni->value());
-    lb_Info[5]->setText(modo == Modo::Vecchia ? QStringLiteral("VECCHIA ESTRAZIONE")
+    lb_Info[5]->setText(modo == Modo::Vecchia      ? QStringLiteral("VECCHIA ESTRAZIONE")
                         : modo == Modo::Intramezzo ? QStringLiteral("INTRAMEZZO")
                                                    : QStringLiteral("ELIMINAZIONE"));
     lb_Info[6]->clear();
-    cmd_Registra_Estrazione->setText(modo == Modo::Elimina ? QStringLiteral("ELIMINA Estrazione") : QStringLiteral("Registra Estrazione"));
+    cmd_Registra_Estrazione->setText(modo == Modo::Elimina ? QStringLiteral("ELIMINA Estrazione")
+                                                           : QStringLiteral("Registra Estrazione"));
     m_modo = modo;
     Modalita_Inserimento = true;
     txt_Giorno->setFocus();
@@ -608,20 +673,23 @@ void frmAggiornamento::entraModo(Modo modo) {
 
 void frmAggiornamento::cmd_Registra_Estrazione_Click() {
     if (!Modalita_Inserimento) return;
-    const std::string data = maintenance::Controllo_Sintassi_Data(s(txt_Giorno->text()), s(txt_Mese->text()), s(txt_Anno_Data->text()));
-    const std::string concorso =
-        maintenance::Controllo_Sintassi_Concorso(s(txt_Concorso->text()), s(lbl_Anno_Concorso->text()), m_stato.Max_Concorsi_Anno);
+    const std::string data = maintenance::Controllo_Sintassi_Data(s(txt_Giorno->text()), s(txt_Mese->text()),
+                                                                  s(txt_Anno_Data->text()));
+    const std::string concorso = maintenance::Controllo_Sintassi_Concorso(
+        s(txt_Concorso->text()), s(lbl_Anno_Concorso->text()), m_stato.Max_Concorsi_Anno);
     const int n = core::valoreNumerico(s(lblNumeroEstrazione->text()));
     if (m_modo != Modo::Elimina) {
         Estratti_Da_Registrare = maintenance::Memorizza_Estratti_Da_Registrare(campi().estratti);
-        const char* errore = data.empty()                                       ? "DATA."
-                             : concorso.empty()                                 ? "CONCORSO."
-                             : n < 1 || n > m_stato.Max_Estrazioni_Archivio     ? "NUMERO ESTRAZIONE."
-                             : Estratti_Da_Registrare[0] != 50                  ? "degli ESTRATTI."
-                                                                                : nullptr;
+        const char* errore = data.empty()                                   ? "DATA."
+                             : concorso.empty()                             ? "CONCORSO."
+                             : n < 1 || n > m_stato.Max_Estrazioni_Archivio ? "NUMERO ESTRAZIONE."
+                             : Estratti_Da_Registrare[0] != 50              ? "degli ESTRATTI."
+                                                                            : nullptr;
         if (errore) {
-            const QString prefisso = QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
-            prompt::informa(this, ERRORE_INSERIMENTO, prefisso + QString::fromLatin1(errore), prompt::Tipo::Avviso);
+            const QString prefisso =
+                QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
+            prompt::informa(this, ERRORE_INSERIMENTO, prefisso + QString::fromLatin1(errore),
+                            prompt::Tipo::Avviso);
             return;
         }
     }
@@ -633,11 +701,16 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
     const QString conferma = QStringLiteral("n° estrazione = %1, CONTINUARE?").arg(n);
     if (m_modo == Modo::Intramezzo &&
         !prompt::chiedi(this, QStringLiteral(" CONFERMA OPERAZIONE"),
-                        QStringLiteral("ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno dell' archivio estrazioni.") + conferma))
+                        QStringLiteral("ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno "
+                                       "dell' archivio estrazioni.") +
+                            conferma))
         return false;
     if (m_modo == Modo::Elimina &&
-        !prompt::chiedi(this, QStringLiteral(" CONFERMA OPERAZIONE"),
-                        QStringLiteral("ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio estrazioni.") + conferma))
+        !prompt::chiedi(
+            this, QStringLiteral(" CONFERMA OPERAZIONE"),
+            QStringLiteral(
+                "ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio estrazioni.") +
+                conferma))
         return false;
 
     maintenance::NuovaEstrazione estrazione{data, concorso, Estratti_Da_Registrare};
@@ -649,7 +722,9 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
     case Modo::Nuova:
         riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione);
         break;
-    case Modo::Vecchia: riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione); break;
+    case Modo::Vecchia:
+        riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione);
+        break;
     case Modo::Intramezzo:
         prgAggiornamento->setValue(0);
         riuscita = maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione);
@@ -658,20 +733,27 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
         prgAggiornamento->setValue(0);
         riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione);
         break;
-    case Modo::Sfoglia: break;
+    case Modo::Sfoglia:
+        break;
     }
     if (riuscita && (m_modo == Modo::Intramezzo || m_modo == Modo::Elimina)) prgAggiornamento->setValue(100);
     QApplication::restoreOverrideCursor();
     prgAggiornamento->setValue(0);
 
     if (riuscita && rinumerazione != maintenance::Rinumerazione::Riuscita)
-        prompt::informa(this, QStringLiteral("RISCRITTURA DEI CONCORSI"),
-                        QStringLiteral("ATTENZIONE: e' occorso un errore nella riscrittura della numerazione dei concorsi. "
-                                       "Si consiglia di eseguire il Check dell' archivio."),
-                        prompt::Tipo::Avviso);
-    const int indice = m_modo == Modo::Nuova ? 1 : m_modo == Modo::Vecchia ? 2 : m_modo == Modo::Intramezzo ? 3 : 4;
-    static const char* const titoliRiuscita[] = {"", "INSERIMENTO Nuova Estrazione", "MODIFICA Vecchia Estrazione",
-                                                 "Inserimento INTRAMEZZO Estrazione", "ELIMINA Vecchia Estrazione"};
+        prompt::informa(
+            this, QStringLiteral("RISCRITTURA DEI CONCORSI"),
+            QStringLiteral(
+                "ATTENZIONE: e' occorso un errore nella riscrittura della numerazione dei concorsi. "
+                "Si consiglia di eseguire il Check dell' archivio."),
+            prompt::Tipo::Avviso);
+    const int indice = m_modo == Modo::Nuova        ? 1
+                       : m_modo == Modo::Vecchia    ? 2
+                       : m_modo == Modo::Intramezzo ? 3
+                                                    : 4;
+    static const char* const titoliRiuscita[] = {
+        "", "INSERIMENTO Nuova Estrazione", "MODIFICA Vecchia Estrazione",
+        "Inserimento INTRAMEZZO Estrazione", "ELIMINA Vecchia Estrazione"};
     if (riuscita) {
         m_stato.Archivio_Modificato = true;
         ++m_stato.Contatori_Modifiche[std::size_t(indice)];
@@ -679,13 +761,15 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
                         m_modo == Modo::Elimina ? QStringLiteral("ELIMINAZIONE effettuata con successo!")
                                                 : QStringLiteral("Registrazione effettuata con successo!"));
     } else {
-        prompt::informa(this,
-                        m_modo == Modo::Nuova ? QStringLiteral("Inserimento NUOVA ESTRAZIONE")
-                                              : QStringLiteral("Modifica VECCHIA ESTRAZIONE"),
-                        m_modo == Modo::Elimina
-                            ? QStringLiteral("ATTENZIONE: impossibile ELIMINARE l' estrazione inserita, problemi di File!")
-                            : FALLITA_REGISTRAZIONE,
-                        prompt::Tipo::Avviso);
+        prompt::informa(
+            this,
+            m_modo == Modo::Nuova ? QStringLiteral("Inserimento NUOVA ESTRAZIONE")
+                                  : QStringLiteral("Modifica VECCHIA ESTRAZIONE"),
+            m_modo == Modo::Elimina
+                ? QStringLiteral(
+                      "ATTENZIONE: impossibile ELIMINARE l' estrazione inserita, problemi di File!")
+                : FALLITA_REGISTRAZIONE,
+            prompt::Tipo::Avviso);
     }
     if (riuscita && m_modo == Modo::Nuova) {
         if (const auto avviso = maintenance::Controllo_Backup_Messaggio(m_stato))
@@ -697,12 +781,15 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
 }
 
 void frmAggiornamento::cmdStampaEstrazione_Click() {
-    if (!prompt::chiedi(this, titoloProgramma(), QStringLiteral("Stampare i dati dell' estrazione attualmente mostrati?")))
+    if (!prompt::chiedi(this, titoloProgramma(),
+                        QStringLiteral("Stampare i dati dell' estrazione attualmente mostrati?")))
         return;
     Stampa stampa;
     if (stampa.Imposta_Stampante(this, 1)) {
-        const auto righe = maintenance::righeStampaEstrazione(campi(), m_stato.Nome_Ruota, s(lblNumeroEstrazione->text()));
-        for (std::size_t i = 0; i < righe.size(); ++i) stampa.riga(QString::fromStdString(righe[i]), i == 1);
+        const auto righe =
+            maintenance::righeStampaEstrazione(campi(), m_stato.Nome_Ruota, s(lblNumeroEstrazione->text()));
+        for (std::size_t i = 0; i < righe.size(); ++i)
+            stampa.riga(QString::fromStdString(righe[i]), i == 1);
         stampa.fine();
     }
     fmeStampa->hide();
@@ -720,7 +807,8 @@ void frmAggiornamento::incollaEstrazione() {
 }
 
 void frmAggiornamento::mostraReport() {
-    const QString testo = q(maintenance::testoReport(m_stato.Contatori_Modifiche)).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString testo = q(maintenance::testoReport(m_stato.Contatori_Modifiche))
+                              .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     prompt::informa(this, QStringLiteral("REPORT MODIFICA ESTRAZIONI."), testo.trimmed());
 }
 
@@ -730,7 +818,8 @@ void frmAggiornamento::leggiAvvisoBackup() {
     const QSignalBlocker bloccoSoglia(txtSogliaBackup);
     chkAvvisoBackup->setChecked(avviso.Avviso_Backup_Attivo != 0);
     txtSogliaBackup->setValue(avviso.Soglia_Avviso_Backup);
-    lblEstrazioniDopoBackup->setText(QStringLiteral("Estrazioni dall' ultimo backup: %1").arg(avviso.Estrazioni_Dopo_Backup));
+    lblEstrazioniDopoBackup->setText(
+        QStringLiteral("Estrazioni dall' ultimo backup: %1").arg(avviso.Estrazioni_Dopo_Backup));
 }
 
 void frmAggiornamento::cmdBackup_Click() {
@@ -745,12 +834,14 @@ void frmAggiornamento::cmdBackup_Click() {
     m_file.Apri_File_Concorsi();
     if (cartella)
         prompt::informa(this, QStringLiteral("Backup Archivio"),
-                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1").arg(QString::fromStdString(cartella->string())));
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1")
+                            .arg(QString::fromStdString(cartella->string())));
     else
-        prompt::informa(this, QStringLiteral("Backup Archivio"),
-                        QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non e' stato modificato.")
-                            .arg(QString::fromStdString(errore)),
-                        prompt::Tipo::Avviso);
+        prompt::informa(
+            this, QStringLiteral("Backup Archivio"),
+            QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non e' stato modificato.")
+                .arg(QString::fromStdString(errore)),
+            prompt::Tipo::Avviso);
     leggiAvvisoBackup();
 }
 

@@ -60,8 +60,10 @@ void frmPeriodo::costruisci() {
     hscDalFrazionato = barraOrizzontale(periodo, "hscDalFrazionato");
     griglia->addWidget(hscDalFrazionato, riga++, 0, 1, 6);
     // A draw's date, contest and index under its bar, for the first and for the last draw.
-    const auto rigaEstrazione = [&](QLabel*& data, QLabel*& concorso, QLabel*& indice, const char* d, const char* c, const char* e) {
-        const std::pair<const char*, QLabel**> campi[] = {{"Data:", &data}, {"Concorso:", &concorso}, {"Estrazione n°", &indice}};
+    const auto rigaEstrazione = [&](QLabel*& data, QLabel*& concorso, QLabel*& indice, const char* d,
+                                    const char* c, const char* e) {
+        const std::pair<const char*, QLabel**> campi[] = {
+            {"Data:", &data}, {"Concorso:", &concorso}, {"Estrazione n°", &indice}};
         const char* nomi[] = {d, c, e};
         for (int i = 0; i < 3; ++i) {
             griglia->addWidget(new QLabel(QString::fromUtf8(campi[i].first), periodo), riga, 2 * i);
@@ -70,8 +72,8 @@ void frmPeriodo::costruisci() {
         }
         ++riga;
     };
-    rigaEstrazione(lblDataDalFrazionato, lblConcorsoDalFrazionato, lblEstrazioneDalFrazionato, "lblDataDalFrazionato",
-                   "lblConcorsoDalFrazionato", "lblEstrazioneDalFrazionato");
+    rigaEstrazione(lblDataDalFrazionato, lblConcorsoDalFrazionato, lblEstrazioneDalFrazionato,
+                   "lblDataDalFrazionato", "lblConcorsoDalFrazionato", "lblEstrazioneDalFrazionato");
 
     griglia->addWidget(new QLabel(QStringLiteral("Fine selezione:"), periodo), riga, 0, 1, 4);
     LblAlFine = new QLabel(periodo);
@@ -79,8 +81,8 @@ void frmPeriodo::costruisci() {
     griglia->addWidget(LblAlFine, riga++, 4, 1, 2, Qt::AlignRight);
     hscAlFrazionato = barraOrizzontale(periodo, "hscAlFrazionato");
     griglia->addWidget(hscAlFrazionato, riga++, 0, 1, 6);
-    rigaEstrazione(lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato, "lblDataAlFrazionato",
-                   "lblConcorsoAlFrazionato", "lblEstrazioneAlFrazionato");
+    rigaEstrazione(lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato,
+                   "lblDataAlFrazionato", "lblConcorsoAlFrazionato", "lblEstrazioneAlFrazionato");
 
     griglia->addWidget(new QLabel(QStringLiteral("Estrazioni    di Intervallo:"), periodo), riga, 0, 1, 2);
     lblSelezionateFrazionato = etichettaValore(periodo, "lblSelezionateFrazionato", 60);
@@ -97,9 +99,11 @@ void frmPeriodo::costruisci() {
     principale->addWidget(periodo);
 
     auto* opzioni = new QHBoxLayout;
-    chkInizioAnnualeFrazionato = casella(this, "chkInizioAnnualeFrazionato", QStringLiteral("Inizio annuale"));
+    chkInizioAnnualeFrazionato =
+        casella(this, "chkInizioAnnualeFrazionato", QStringLiteral("Inizio annuale"));
     chkLimitScrollbar = casella(this, "chkLimitScrollbar", QStringLiteral("Superamento limiti scroll Bar"));
-    chkConfermaApplica = casella(this, "chkConfermaApplica", QStringLiteral("Messaggio conferma Applica periodo"));
+    chkConfermaApplica =
+        casella(this, "chkConfermaApplica", QStringLiteral("Messaggio conferma Applica periodo"));
     for (QCheckBox* box : {chkInizioAnnualeFrazionato, chkLimitScrollbar, chkConfermaApplica}) {
         box->setChecked(true);
         opzioni->addWidget(box);
@@ -109,7 +113,8 @@ void frmPeriodo::costruisci() {
     auto* ruote = new QGroupBox(QStringLiteral("Ruote"), this);
     auto* grigliaRuote = new QGridLayout(ruote);
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
-        auto* box = new QCheckBox(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(w)]), ruote);
+        auto* box =
+            new QCheckBox(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(w)]), ruote);
         box->setObjectName(QStringLiteral("chkRuotePeriodo_%1").arg(w));
         chkRuotePeriodo[static_cast<std::size_t>(w)] = box;
         grigliaRuote->addWidget(box, (w - 1) / 5, (w - 1) % 5);
@@ -154,27 +159,34 @@ void frmPeriodo::costruisci() {
     principale->addLayout(pulsanti);
     setMinimumWidth(620);
 
-    connect(guida, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("selezione_periodo.htm")); });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("selezione_periodo.htm")); });
     connect(hscDalFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscDalFrazionato_Change);
     connect(hscAlFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscAlFrazionato_Change);
     connect(hscCicliFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscCicliFrazionato_Change);
-    connect(chkInizioAnnualeFrazionato, &QCheckBox::toggled, this, &frmPeriodo::chkInizioAnnualeFrazionato_Click);
+    connect(chkInizioAnnualeFrazionato, &QCheckBox::toggled, this,
+            &frmPeriodo::chkInizioAnnualeFrazionato_Click);
     connect(chkLimitScrollbar, &QCheckBox::toggled, this, &frmPeriodo::chkLimitScrollbar_Click);
-    connect(cmdApplicaPeriodoFrazionato, &QPushButton::clicked, this, &frmPeriodo::cmdApplicaPeriodoFrazionato_Click);
+    connect(cmdApplicaPeriodoFrazionato, &QPushButton::clicked, this,
+            &frmPeriodo::cmdApplicaPeriodoFrazionato_Click);
     connect(cmdResetFrazionato, &QPushButton::clicked, this, &frmPeriodo::cmdResetFrazionato_Click);
     connect(cmdChiudi, &QPushButton::clicked, this, &frmPeriodo::cmdChiudi_Click);
 }
 
-int frmPeriodo::anno(int d) { return selection::annoEstrazione(m_stato, d); }
+int frmPeriodo::anno(int d) {
+    return selection::annoEstrazione(m_stato, d);
+}
 
 void frmPeriodo::START_Periodo() {
-    lblTotaleEstrazioniCaricate->setText(QStringLiteral("Totale estrazioni caricate = %1").arg(m_stato.Estrazioni_Caricate));
+    lblTotaleEstrazioniCaricate->setText(
+        QStringLiteral("Totale estrazioni caricate = %1").arg(m_stato.Estrazioni_Caricate));
     if (!selection::caricaGiornataAppartenenza(m_stato))
-        prompt::informa(this, QStringLiteral("ERRORE LETTURA  - ") + titoloProgramma(),
-                        QStringLiteral("Errore nella lettura dei Giorni di appartenenza. I giorni cadenti in ME, GI, VE "
-                                       "saranno contati come appartenenti alle estrazioni di MERCOLEDI, i restanti come "
-                                       "appartenenti al SABATO"),
-                        prompt::Tipo::Avviso);
+        prompt::informa(
+            this, QStringLiteral("ERRORE LETTURA  - ") + titoloProgramma(),
+            QStringLiteral("Errore nella lettura dei Giorni di appartenenza. I giorni cadenti in ME, GI, VE "
+                           "saranno contati come appartenenti alle estrazioni di MERCOLEDI, i restanti come "
+                           "appartenenti al SABATO"),
+            prompt::Tipo::Avviso);
     RESET_Periodo_FRAZIONATO_Ciclico();
     if (m_stato.Periodo_Da_Applicare) {
         cmdApplicaPeriodoFrazionato_Click();
@@ -278,7 +290,8 @@ void frmPeriodo::hscDalFrazionato_Change() {
     }
 
     if (hscAlFrazionato->isEnabled()) {
-        lblSelezionateFrazionato->setText(QString::number(hscAlFrazionato->value() - hscDalFrazionato->value() + 1));
+        lblSelezionateFrazionato->setText(
+            QString::number(hscAlFrazionato->value() - hscDalFrazionato->value() + 1));
         if (hscDalFrazionato->value() > hscAlFrazionato->value()) {
             if (chkLimitScrollbar->isChecked())
                 hscAlFrazionato->setValue(hscDalFrazionato->value());
@@ -295,7 +308,8 @@ void frmPeriodo::hscDalFrazionato_Change() {
         impostaMassimoCicli(m_stato.Ultimo_Anno - Y + 1);
         const int fine = selection::fineCicli(m_stato, Y, hscCicliFrazionato->value());
         mostraEstrazione(fine, lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato);
-        lblSelezionateFrazionato->setText(fine >= 1 ? QString::number(fine - prima + 1) : QStringLiteral("0"));
+        lblSelezionateFrazionato->setText(fine >= 1 ? QString::number(fine - prima + 1)
+                                                    : QStringLiteral("0"));
         lblMaxHscCicliFrazionato->setText(QStringLiteral("Max = %1").arg(hscCicliFrazionato->maximum()));
     }
 
@@ -312,8 +326,10 @@ void frmPeriodo::hscAlFrazionato_Change() {
             hscAlFrazionato->setValue(hscDalFrazionato->value());
     }
     LblAlFine->setText(QStringLiteral("Max = %1").arg(hscAlFrazionato->maximum()));
-    mostraEstrazione(hscAlFrazionato->value(), lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato);
-    lblSelezionateFrazionato->setText(QString::number(hscAlFrazionato->value() - hscDalFrazionato->value() + 1));
+    mostraEstrazione(hscAlFrazionato->value(), lblDataAlFrazionato, lblConcorsoAlFrazionato,
+                     lblEstrazioneAlFrazionato);
+    lblSelezionateFrazionato->setText(
+        QString::number(hscAlFrazionato->value() - hscDalFrazionato->value() + 1));
 }
 
 void frmPeriodo::hscCicliFrazionato_Change() {
@@ -358,7 +374,8 @@ void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {
     if (cicli > 0)
         selection::applicaCicli(m_stato, hscDalFrazionato->value(), cicli, avanzamento);
     else
-        selection::applicaFrazionato(m_stato, hscDalFrazionato->value(), hscAlFrazionato->value(), avanzamento);
+        selection::applicaFrazionato(m_stato, hscDalFrazionato->value(), hscAlFrazionato->value(),
+                                     avanzamento);
     Imposta_Ruote_Periodo();
     prgSelPeriodo->setValue(prgSelPeriodo->minimum());
     if (cicli == 0 && m_attesa) m_attesa->close();
@@ -366,9 +383,10 @@ void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {
 }
 
 void frmPeriodo::cmdResetFrazionato_Click() {
-    if (prompt::chiedi(this, QStringLiteral("CONFERMA OPERAZIONE"),
-                       QStringLiteral("Le impostazioni di selezione verranno portate a quella di default, ma il Periodo "
-                                      "Selezionato non verrà Applicato, continuare?")))
+    if (prompt::chiedi(
+            this, QStringLiteral("CONFERMA OPERAZIONE"),
+            QStringLiteral("Le impostazioni di selezione verranno portate a quella di default, ma il Periodo "
+                           "Selezionato non verrà Applicato, continuare?")))
         RESET_Periodo_FRAZIONATO_Ciclico();
 }
 
@@ -377,13 +395,16 @@ void frmPeriodo::cmdChiudi_Click() {
         done(QDialog::Accepted);
         return;
     }
-    prompt::informa(this, titoloProgramma(),
-                    QStringLiteral("ATTENZIONE: non e' possibile uscire dalla selezione del periodo di ricerca senza "
-                                   "selezionare almeno un' estrazione valida."),
-                    prompt::Tipo::Avviso);
+    prompt::informa(
+        this, titoloProgramma(),
+        QStringLiteral("ATTENZIONE: non e' possibile uscire dalla selezione del periodo di ricerca senza "
+                       "selezionare almeno un' estrazione valida."),
+        prompt::Tipo::Avviso);
 }
 
-void frmPeriodo::reject() { cmdChiudi_Click(); }
+void frmPeriodo::reject() {
+    cmdChiudi_Click();
+}
 
 void frmPeriodo::closeEvent(QCloseEvent* evento) {
     // Closing by the frame behaves as "Chiudi": the window hides, keeping its controls.

@@ -56,7 +56,7 @@ private:
 
     core::Stato& m_stato;
     QPointer<QWidget> m_attesa;
-    int m_primaRicordata = 0;          ///< the first bar's draw before its latest move
+    int m_primaRicordata = 0;             ///< the first bar's draw before its latest move
     bool m_inizioAnnualeRicordato = true; ///< "Inizio annuale" as it was before the cycles left 0
 
     QScrollBar* hscDalFrazionato = nullptr;

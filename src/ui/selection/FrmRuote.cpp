@@ -1,9 +1,9 @@
 #include "FrmRuote.h"
 
+#include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
-#include "selection/Ruote.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -28,7 +28,8 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
     pannello->setPalette(colori);
     auto* griglia = new QGridLayout(pannello);
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
-        auto* casella = new QCheckBox(QString::fromStdString(stato.Nome_Ruota[static_cast<std::size_t>(w)]), pannello);
+        auto* casella =
+            new QCheckBox(QString::fromStdString(stato.Nome_Ruota[static_cast<std::size_t>(w)]), pannello);
         casella->setObjectName(QStringLiteral("ck_Ruota_%1").arg(w));
         casella->setMinimumWidth(120);
         m_ck_Ruota[static_cast<std::size_t>(w)] = casella;
@@ -69,7 +70,8 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
     connect(cmdTutte, &QPushButton::clicked, this, &frm_Ruote::cmdTutte_Click);
     connect(cmdNessuna, &QPushButton::clicked, this, &frm_Ruote::cmdNessuna_Click);
     connect(cmd_Ok, &QPushButton::clicked, this, &frm_Ruote::cmd_Ok_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("selezione_ruote.htm")); });
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("selezione_ruote.htm")); });
 
     // Every opening re-reads the confirmed selection into the boxes.
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
@@ -105,11 +107,13 @@ void frm_Ruote::Scrivi_Label_Ruote() {
 }
 
 void frm_Ruote::cmdTutte_Click() {
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) ck_Ruota(w)->setChecked(true);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        ck_Ruota(w)->setChecked(true);
 }
 
 void frm_Ruote::cmdNessuna_Click() {
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) ck_Ruota(w)->setChecked(false);
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        ck_Ruota(w)->setChecked(false);
 }
 
 void frm_Ruote::cmd_Ok_Click() {
@@ -120,7 +124,8 @@ void frm_Ruote::cmd_Ok_Click() {
         if (spuntate[static_cast<std::size_t>(w)]) ++quante;
     }
     if (quante == 0) {
-        prompt::informa(this, titoloProgramma(), QStringLiteral("Selezionare almeno una ruota!"), prompt::Tipo::Nessuna);
+        prompt::informa(this, titoloProgramma(), QStringLiteral("Selezionare almeno una ruota!"),
+                        prompt::Tipo::Nessuna);
         return;
     }
     selection::Imposta_Ruote(m_stato, spuntate);

@@ -73,7 +73,8 @@ frmPosteCombinazioni::frmPosteCombinazioni(core::Stato& stato, QWidget* genitore
 
     auto* cmdHelp = new QPushButton(QStringLiteral("Guida"), this);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("poste_combinazioni.htm")); });
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("poste_combinazioni.htm")); });
     auto* cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
     connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);

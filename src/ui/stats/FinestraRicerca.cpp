@@ -32,13 +32,15 @@ namespace {
 
 const QColor COLORE_GRIGLIA(0, 255, 255);
 /** Captions of the ordering menu's entries; there is no entry 2. */
-const char* const VOCI_MENU[] = {"Numerico", "Frequenza", "", "Ritardo Attuale", "Ritardo Massimo", "", "", "", "", ""};
+const char* const VOCI_MENU[] = {"Numerico", "Frequenza", "", "Ritardo Attuale", "Ritardo Massimo", "", "",
+                                 "",         "",          ""};
 /** The key each entry of the ordering menu sets. */
 constexpr int CRITERIO_VOCE[] = {1, 2, 0, 3, 4, 0, 0, 0, 0, 0};
 
 } // namespace
 
-FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi, const QString& argomentoGuida)
+FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi,
+                                 const QString& argomentoGuida)
     : QWidget(nullptr, Qt::Window), m_stato(stato), m_principale(principale), m_campi(campi),
       m_argomentoGuida(argomentoGuida) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +57,8 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     principale->setSpacing(4);
 
     auto* riga1 = new QHBoxLayout;
-    cmdAVVIO = pulsante(fmePrincipale, "cmdAVVIO", QStringLiteral("AVVIO"), QStringLiteral("Avvia la ricerca"));
+    cmdAVVIO =
+        pulsante(fmePrincipale, "cmdAVVIO", QStringLiteral("AVVIO"), QStringLiteral("Avvia la ricerca"));
     QFont grassetto = cmdAVVIO->font();
     grassetto.setBold(true);
     cmdAVVIO->setFont(grassetto);
@@ -80,9 +83,12 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     principale->addLayout(riga1);
 
     auto* riga2 = new QHBoxLayout;
-    auto* cmdRuotaMeno = pulsante(fmePrincipale, "cmdRuotaMeno", QStringLiteral("◄"), QStringLiteral("Ruota indietro"));
-    auto* cmdRuotaPiu = pulsante(fmePrincipale, "cmdRuotaPiu", QStringLiteral("►"), QStringLiteral("Ruota avanti"));
-    for (QPushButton* freccia : {cmdRuotaMeno, cmdRuotaPiu}) freccia->setMaximumWidth(36);
+    auto* cmdRuotaMeno =
+        pulsante(fmePrincipale, "cmdRuotaMeno", QStringLiteral("◄"), QStringLiteral("Ruota indietro"));
+    auto* cmdRuotaPiu =
+        pulsante(fmePrincipale, "cmdRuotaPiu", QStringLiteral("►"), QStringLiteral("Ruota avanti"));
+    for (QPushButton* freccia : {cmdRuotaMeno, cmdRuotaPiu})
+        freccia->setMaximumWidth(36);
     lblRuoteRicerca = etichettaValore(fmePrincipale, "lblRuoteRicerca", 150);
     lblRuoteRicerca->setFont(grassetto);
     lblRuoteRicerca->setAlignment(Qt::AlignCenter);
@@ -92,7 +98,8 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     lblOrdinamento->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblOrdine = new QLabel(QStringLiteral("Crescente"), fmePrincipale);
     lblOrdine->setObjectName(QStringLiteral("lblOrdine"));
-    cmdOrdinamento = pulsante(fmePrincipale, "cmdOrdinamento", QStringLiteral("Ord."), QStringLiteral("Ordinamento dati"));
+    cmdOrdinamento =
+        pulsante(fmePrincipale, "cmdOrdinamento", QStringLiteral("Ord."), QStringLiteral("Ordinamento dati"));
     cmdOpzioniRicerche = pulsante(fmePrincipale, "cmdOpzioniRicerche", QStringLiteral("Opzioni"));
     riga2->addWidget(cmdRuotaMeno);
     riga2->addWidget(lblRuoteRicerca, 1);
@@ -105,7 +112,8 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     principale->addLayout(riga2);
 
     m_pila = new QStackedWidget(fmePrincipale);
-    for (QWidget* pagina : pagine) m_pila->addWidget(pagina);
+    for (QWidget* pagina : pagine)
+        m_pila->addWidget(pagina);
     principale->addWidget(m_pila, 1);
 
     auto* riga3 = new QHBoxLayout;
@@ -119,7 +127,8 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
         m_pannelli[static_cast<std::size_t>(i)] = etichetta;
     }
     sbrRicerca->hide();
-    pctPubblicitaRicerche = new QLabel(QStringLiteral("Quintaro — conta e mostra ciò che l'archivio contiene"), fmePrincipale);
+    pctPubblicitaRicerche =
+        new QLabel(QStringLiteral("Quintaro — conta e mostra ciò che l'archivio contiene"), fmePrincipale);
     pctPubblicitaRicerche->setObjectName(QStringLiteral("pctPubblicitaRicerche"));
     pctPubblicitaRicerche->setStyleSheet(QStringLiteral("color: #0b3d91; font-style: italic;"));
     pctPubblicitaRicerche->setMinimumWidth(10);
@@ -128,10 +137,12 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     auto* cmdHelp = pulsante(fmePrincipale, "cmdHelp", QStringLiteral("Guida"));
     auto* cmdVirtualCopy = pulsante(fmePrincipale, "cmdVirtualCopy", QStringLiteral("Menu"),
                                     QStringLiteral("Porta in primo piano la finestra principale"));
-    auto* cmdPrincipale = pulsante(fmePrincipale, "cmdPrincipale", QStringLiteral("Chiudi"), QStringLiteral("Finestra Principale"));
+    auto* cmdPrincipale = pulsante(fmePrincipale, "cmdPrincipale", QStringLiteral("Chiudi"),
+                                   QStringLiteral("Finestra Principale"));
     riga3->addWidget(sbrRicerca, 1);
     riga3->addWidget(pctPubblicitaRicerche, 1);
-    for (QPushButton* tasto : {cmdEsporta, cmdHelp, cmdVirtualCopy, cmdPrincipale}) riga3->addWidget(tasto);
+    for (QPushButton* tasto : {cmdEsporta, cmdHelp, cmdVirtualCopy, cmdPrincipale})
+        riga3->addWidget(tasto);
     principale->addLayout(riga3);
     setMinimumWidth(740); // room for the status texts beside the buttons
 
@@ -185,9 +196,9 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
         close();
     });
     // Moving over the other controls hides the pop-up frames.
-    for (QWidget* sensibile : std::initializer_list<QWidget*>{m_pila, cmdOrdinamento, cmdOpzioniRicerche, cmdAVVIO, cmdPeriodo,
-                                                              cmdPrincipale, cmdRuotaMeno, cmdRuotaPiu, cmdRuote, lblOrdinamento,
-                                                              lblOrdine, lblRicerca, lblRuoteRicerca, prgRicerca})
+    for (QWidget* sensibile : std::initializer_list<QWidget*>{
+             m_pila, cmdOrdinamento, cmdOpzioniRicerche, cmdAVVIO, cmdPeriodo, cmdPrincipale, cmdRuotaMeno,
+             cmdRuotaPiu, cmdRuote, lblOrdinamento, lblOrdine, lblRicerca, lblRuoteRicerca, prgRicerca})
         sensibile->installEventFilter(this);
     Settaggio_Iniziale_Form();
 }
@@ -226,8 +237,10 @@ QFrame* FinestraRicerca::costruisciOpzioni() {
         caselle->addWidget(box);
         return box;
     };
-    chk_ColoreGrigliaGenerale = casella("chk_ColoreGrigliaGenerale", QStringLiteral("Colore Griglia ruote incrociate"));
-    chk_ColoreGrigliaSingola = casella("chk_ColoreGrigliaSingola", QStringLiteral("Colore Griglia ruote singole"));
+    chk_ColoreGrigliaGenerale =
+        casella("chk_ColoreGrigliaGenerale", QStringLiteral("Colore Griglia ruote incrociate"));
+    chk_ColoreGrigliaSingola =
+        casella("chk_ColoreGrigliaSingola", QStringLiteral("Colore Griglia ruote singole"));
     chkStatusBar = casella("chkStatusBar", QStringLiteral("Barra di stato"));
     chkSfioramentoSensori = casella("chkSfioramentoSensori", QStringLiteral("Sfioramento Sensori"));
     frame->hide();
@@ -260,12 +273,15 @@ void FinestraRicerca::Settaggio_Iniziale_Form() {
 
 void FinestraRicerca::applicaColori() {
     for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
-        const bool colorata = c == 0 ? chk_ColoreGrigliaGenerale->isChecked() : chk_ColoreGrigliaSingola->isChecked();
+        const bool colorata =
+            c == 0 ? chk_ColoreGrigliaGenerale->isChecked() : chk_ColoreGrigliaSingola->isChecked();
         coloraGriglia(c, colorata ? COLORE_GRIGLIA : QColor(Qt::white));
     }
 }
 
-void FinestraRicerca::MOSTRA_RUOTA_RICERCA() { m_pila->setCurrentIndex(m_navigazione.ruotaMostrata()); }
+void FinestraRicerca::MOSTRA_RUOTA_RICERCA() {
+    m_pila->setCurrentIndex(m_navigazione.ruotaMostrata());
+}
 
 void FinestraRicerca::Settaggio_Menu_Ordinamento() {
     const QString corrente = lblOrdinamento->text().trimmed().toUpper();
@@ -312,7 +328,9 @@ void FinestraRicerca::aggiornaAvanzamento(int percentuale) {
 void FinestraRicerca::cmdAVVIO_Click() {
     m_statoRicerca = 0;
     nascondiPopup();
-    if (!prompt::chiedi(this, QStringLiteral("CONFERMA OPERAZIONE"), QStringLiteral("Avviare una nuova ricerca?"))) return;
+    if (!prompt::chiedi(this, QStringLiteral("CONFERMA OPERAZIONE"),
+                        QStringLiteral("Avviare una nuova ricerca?")))
+        return;
     if (m_stato.Ruota_Selezionata[0] == 0) {
         prompt::informa(this, titoloProgramma(), QStringLiteral("Selezionare almeno una Ruota!"));
         m_statoRicerca = 1;
@@ -336,8 +354,9 @@ void FinestraRicerca::cmdAVVIO_Click() {
     if (completa)
         m_statoRicerca = 3;
     else
-        prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("Impossibile eseguire una ricerca senza aver selezionato delle Estrazioni"));
+        prompt::informa(
+            this, titoloProgramma(),
+            QStringLiteral("Impossibile eseguire una ricerca senza aver selezionato delle Estrazioni"));
     m_sigleRuote = QString::fromStdString(selection::sigleRuoteSelezionate(m_stato));
 
     concludiRicerca(completa);
@@ -364,7 +383,8 @@ void FinestraRicerca::Imposta_Status_Bar() {
 
 void FinestraRicerca::mostraPosizione() {
     lblRuoteRicerca->setText(QString::fromStdString(m_navigazione.didascalia()));
-    lblOrdinamento->setText(QString::fromStdString(stats::nomeCriterio(m_navigazione.criterio(m_navigazione.ruotaMostrata()))));
+    lblOrdinamento->setText(
+        QString::fromStdString(stats::nomeCriterio(m_navigazione.criterio(m_navigazione.ruotaMostrata()))));
     lblOrdine->setText(QStringLiteral("Crescente"));
     MOSTRA_RUOTA_RICERCA();
 }
@@ -396,26 +416,32 @@ void FinestraRicerca::ordina(int criterio) {
 void FinestraRicerca::cmdEsporta_Click() {
     nascondiPopup();
     if (!m_risultatiDisponibili) {
-        prompt::informa(this, titoloProgramma(), QStringLiteral("Nessun dato da esportare: eseguire prima una ricerca."));
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("Nessun dato da esportare: eseguire prima una ricerca."));
         return;
     }
     const int c = m_navigazione.ruotaMostrata();
-    const QString colonna = c == 0 ? QStringLiteral("INCROCIATE") : QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(c)]);
-    const QString proposto = QDir::home().filePath(QStringLiteral("%1_%2.csv").arg(prefissoFile(), colonna.toLower()));
-    const QString percorso = prompt::scegliFileDaSalvare(this, QStringLiteral("Esporta i dati della griglia"), proposto,
-                                                         QStringLiteral("File CSV (*.csv)"));
+    const QString colonna = c == 0 ? QStringLiteral("INCROCIATE")
+                                   : QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(c)]);
+    const QString proposto =
+        QDir::home().filePath(QStringLiteral("%1_%2.csv").arg(prefissoFile(), colonna.toLower()));
+    const QString percorso = prompt::scegliFileDaSalvare(this, QStringLiteral("Esporta i dati della griglia"),
+                                                         proposto, QStringLiteral("File CSV (*.csv)"));
     if (percorso.isEmpty()) return;
     const std::string testo = testoCsv(c);
     QFile file(percorso);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(testo.data(), static_cast<qint64>(testo.size())) != static_cast<qint64>(testo.size()) || !file.flush()) {
+        file.write(testo.data(), static_cast<qint64>(testo.size())) != static_cast<qint64>(testo.size()) ||
+        !file.flush()) {
         prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("Impossibile scrivere il file %1: %2").arg(QDir::toNativeSeparators(percorso), file.errorString()),
+                        QStringLiteral("Impossibile scrivere il file %1: %2")
+                            .arg(QDir::toNativeSeparators(percorso), file.errorString()),
                         prompt::Tipo::Avviso);
         return;
     }
     prompt::informa(this, titoloProgramma(),
-                    QStringLiteral("Dati della griglia %1 esportati in %2.").arg(colonna, QDir::toNativeSeparators(percorso)));
+                    QStringLiteral("Dati della griglia %1 esportati in %2.")
+                        .arg(colonna, QDir::toNativeSeparators(percorso)));
 }
 
 void FinestraRicerca::portaPrincipaleInPrimoPiano() {

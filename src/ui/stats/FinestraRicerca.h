@@ -49,7 +49,8 @@ public:
 
 protected:
     /** `argomentoGuida`: the help topic that "Guida" opens. */
-    FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi, const QString& argomentoGuida);
+    FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi,
+                    const QString& argomentoGuida);
     /** Builds the window around the eleven result pages (index = column). */
     void costruisci(const std::array<QWidget*, 11>& pagine);
 

@@ -22,11 +22,12 @@ constexpr int RIGHE_DATI = 25;
 constexpr int MASSIMO_BARRA = stats::NUMERO_AMBI - 24;
 const char* const INTESTAZIONI[] = {"Posiz.", "AMBO", "FREQUENZA", "R. ATTUALE", "R. MASSIMO"};
 
-/** A text kept with each character one code below the one shown, so that it is not read in the program file. */
-template <std::size_t N>
-constexpr std::array<char16_t, N> offusca(const char16_t (&testo)[N]) {
+/** A text kept with each character one code below the one shown, so that it is not read in the program file.
+ */
+template <std::size_t N> constexpr std::array<char16_t, N> offusca(const char16_t (&testo)[N]) {
     std::array<char16_t, N> codici{};
-    for (std::size_t i = 0; i + 1 < N; ++i) codici[i] = static_cast<char16_t>(testo[i] - 1);
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        codici[i] = static_cast<char16_t>(testo[i] - 1);
     return codici;
 }
 
@@ -35,7 +36,8 @@ constexpr auto MESSAGGIO_27_DICEMBRE =
 
 QString chiaro(const char16_t* codici, std::size_t quanti) {
     QString testo;
-    for (std::size_t i = 0; i < quanti && codici[i] != 0; ++i) testo += QChar(static_cast<char16_t>(codici[i] + 1));
+    for (std::size_t i = 0; i < quanti && codici[i] != 0; ++i)
+        testo += QChar(static_cast<char16_t>(codici[i] + 1));
     return testo;
 }
 
@@ -47,7 +49,8 @@ frmFREQRITAMBO::frmFREQRITAMBO(core::Stato& stato, QWidget* principale)
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI AMBI"));
     setFocusPolicy(Qt::StrongFocus); // the window itself takes the keys when no control has the focus
     std::array<QWidget*, 11> pagine{};
-    for (int c = 0; c <= core::NUMERO_RUOTE; ++c) pagine[static_cast<std::size_t>(c)] = costruisciPagina(c);
+    for (int c = 0; c <= core::NUMERO_RUOTE; ++c)
+        pagine[static_cast<std::size_t>(c)] = costruisciPagina(c);
     costruisci(pagine);
 }
 
@@ -108,14 +111,16 @@ bool frmFREQRITAMBO::eseguiRicerca(const stats::Avanzamento& avanzamento) {
 void frmFREQRITAMBO::concludiRicerca(bool) {
     // Unlike the number window, the grids are written even after an interrupted search.
     m_risultatiDisponibili = true;
-    for (auto& ordine : m_ordine) ordine.clear();
+    for (auto& ordine : m_ordine)
+        ordine.clear();
     impostaRicerca(QStringLiteral("Scrittura Dati...."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::vector<int> colonne;
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         if (m_stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) colonne.push_back(w);
     colonne.push_back(0);
-    for (int c = 0; c <= core::NUMERO_RUOTE; ++c) SCRIVI_DATI_RICERCA(c); // columns not searched are emptied
+    for (int c = 0; c <= core::NUMERO_RUOTE; ++c)
+        SCRIVI_DATI_RICERCA(c); // columns not searched are emptied
     for (int c : colonne) {
         m_navigazione.impostaCriterio(c, stats::NUMERICO);
         Imposta_TestoAmbo_4005(c);
@@ -135,7 +140,8 @@ void frmFREQRITAMBO::SCRIVI_DATI_RICERCA(int colonna) {
     const auto& ordine = m_ordine[static_cast<std::size_t>(colonna)];
     griglia->setUpdatesEnabled(false);
     for (int r = 1; r <= RIGHE_DATI; ++r)
-        for (int j = 0; j < 5; ++j) griglia->item(r, j)->setText({});
+        for (int j = 0; j < 5; ++j)
+            griglia->item(r, j)->setText({});
     const int inizio = vscFrAmbi(colonna)->value();
     const int quanti = ordine.empty() ? 0 : ordine[0];
     for (int p = inizio; p <= std::min(inizio + RIGHE_DATI - 1, quanti); ++p) {
@@ -170,7 +176,8 @@ void frmFREQRITAMBO::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_Space) {
         const QString oggi = m_oggi().toString(QStringLiteral("dd/MM/yyyy"));
         if (oggi.mid(0, 2) == QLatin1String("27") && oggi.mid(3, 2) == QLatin1String("12"))
-            prompt::informa(this, titoloProgramma(), chiaro(MESSAGGIO_27_DICEMBRE.data(), MESSAGGIO_27_DICEMBRE.size()));
+            prompt::informa(this, titoloProgramma(),
+                            chiaro(MESSAGGIO_27_DICEMBRE.data(), MESSAGGIO_27_DICEMBRE.size()));
         return;
     }
     FinestraRicerca::keyPressEvent(evento);

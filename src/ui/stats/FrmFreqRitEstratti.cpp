@@ -17,7 +17,8 @@ const char* const DIDASCALIE_RIGHE[] = {"NUMERO", "FREQUENZA", "R. ATTUALE", "R.
 
 std::array<int, 91> ordineNumerico() {
     std::array<int, 91> ordine{};
-    for (int p = 0; p <= 90; ++p) ordine[static_cast<std::size_t>(p)] = p == 0 ? 90 : p;
+    for (int p = 0; p <= 90; ++p)
+        ordine[static_cast<std::size_t>(p)] = p == 0 ? 90 : p;
     return ordine;
 }
 
@@ -51,14 +52,17 @@ void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
     const QFontMetrics metrica(griglia->font());
     // The caption column is about twice as wide as a number column.
     const int larghezza = std::max(metrica.horizontalAdvance(QStringLiteral("88888")) + 6, 40);
-    griglia->setColumnWidth(0, std::max(metrica.horizontalAdvance(QStringLiteral("R. MASSIMO")) + 8, larghezza * 2));
-    for (int j = 1; j < COLONNE; ++j) griglia->setColumnWidth(j, larghezza);
+    griglia->setColumnWidth(
+        0, std::max(metrica.horizontalAdvance(QStringLiteral("R. MASSIMO")) + 8, larghezza * 2));
+    for (int j = 1; j < COLONNE; ++j)
+        griglia->setColumnWidth(j, larghezza);
     QFont grassetto = griglia->font();
     grassetto.setBold(true);
     for (int r = 0; r < RIGHE; ++r) {
         for (int j = 0; j < COLONNE; ++j) {
             auto* cella = new QTableWidgetItem;
-            cella->setTextAlignment(j == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter));
+            cella->setTextAlignment(j == 0 ? (Qt::AlignLeft | Qt::AlignVCenter)
+                                           : Qt::Alignment(Qt::AlignCenter));
             if (r % 4 == 0) {
                 cella->setFont(grassetto);
                 cella->setBackground(COLORE_NUMERO);
@@ -68,7 +72,8 @@ void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
         griglia->item(r, 0)->setText(QString::fromLatin1(DIDASCALIE_RIGHE[r % 4]));
     }
     for (int k = 0; k < 6; ++k)
-        for (int j = 1; j < COLONNE; ++j) griglia->item(4 * k, j)->setText(QString::number(15 * k + j));
+        for (int j = 1; j < COLONNE; ++j)
+            griglia->item(4 * k, j)->setText(QString::number(15 * k + j));
     griglia->setFixedSize(griglia->columnWidth(0) + larghezza * (COLONNE - 1) + 2 * griglia->frameWidth(),
                           (metrica.height() + 2) * RIGHE + 2 * griglia->frameWidth());
 }
@@ -83,7 +88,8 @@ void frmFREQRITESTRATTI::concludiRicerca(bool completa) {
     m_daScrivere.fill(false);
     m_daScrivere[0] = true;
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
-        if (m_stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) m_daScrivere[static_cast<std::size_t>(w)] = true;
+        if (m_stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
+            m_daScrivere[static_cast<std::size_t>(w)] = true;
     m_ordine.fill(ordineNumerico());
     SCRIVI_DATI_RICERCA();
 }
@@ -100,9 +106,12 @@ void frmFREQRITESTRATTI::SCRIVI_DATI_RICERCA() {
                 const int n = ordine[static_cast<std::size_t>(k) * 15 + static_cast<std::size_t>(j)];
                 const auto numero = static_cast<std::size_t>(n);
                 griglia->item(4 * k, j)->setText(QString::number(n));
-                griglia->item(4 * k + 1, j)->setText(QString::number(m_risultati.Frequenza_Numero[colonna][numero]));
-                griglia->item(4 * k + 2, j)->setText(QString::number(m_risultati.Ritardo_Attuale_Numero[colonna][numero]));
-                griglia->item(4 * k + 3, j)->setText(QString::number(m_risultati.Ritardo_Massimo_Numero[colonna][numero]));
+                griglia->item(4 * k + 1, j)
+                    ->setText(QString::number(m_risultati.Frequenza_Numero[colonna][numero]));
+                griglia->item(4 * k + 2, j)
+                    ->setText(QString::number(m_risultati.Ritardo_Attuale_Numero[colonna][numero]));
+                griglia->item(4 * k + 3, j)
+                    ->setText(QString::number(m_risultati.Ritardo_Massimo_Numero[colonna][numero]));
             }
         }
         griglia->setUpdatesEnabled(true);

@@ -151,7 +151,8 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     optTipoArchivio = new QRadioButton(QStringLiteral("Tutte le estrazioni Caricate"), this);
     optTipoArchivio->setObjectName(QStringLiteral("optTipoArchivio_1"));
     auto* cmdHelp = pulsante(this, "cmdHelp", QStringLiteral("Guida"));
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { mostraGuida(this, QStringLiteral("sfoglia_archivio.htm")); });
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("sfoglia_archivio.htm")); });
     auto* cmdChiudi = pulsante(this, "cmdChiudi", QStringLiteral("Chiudi"));
     rigaPulsanti->addWidget(optTipoArchivio);
     rigaPulsanti->addStretch(1);
