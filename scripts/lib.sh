@@ -14,7 +14,7 @@ QUINTARO_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     cmake ninja-build g++
     fonts-dejavu-core xvfb xauth poppler-utils libbenchmark-dev zlib1g-dev
-    clang libclang-rt-14-dev clang-tidy
+    clang libclang-rt-14-dev clang-tidy clang-format
 )
 
 quintaro_install_packages() {
