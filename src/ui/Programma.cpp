@@ -1,5 +1,8 @@
 #include "Programma.h"
 
+#include "Prompt.h"
+#include "core/Impostazioni.h"
+
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -73,6 +76,20 @@ void impostaGrigliaFissa(QTableWidget* griglia) {
     griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     griglia->verticalHeader()->setMinimumSectionSize(1);
     griglia->verticalHeader()->setDefaultSectionSize(QFontMetrics(griglia->font()).height() + 2);
+}
+
+bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo) {
+    if (core::Scrivi_Impostazione(stato, campo, testo)) return true;
+    static const char* const avvisato = "quintaroImpostazioniNonScritte";
+    if (!finestra || !finestra->property(avvisato).toBool()) {
+        if (finestra) finestra->setProperty(avvisato, true);
+        prompt::informa(finestra, titoloProgramma(),
+                        QStringLiteral("Impossibile registrare le impostazioni nel file ImpoBin: la scelta "
+                                       "resta valida fino alla chiusura del programma, ma non sarà "
+                                       "ricordata."),
+                        prompt::Tipo::Avviso);
+    }
+    return false;
 }
 
 QString testoArchivio(const std::string& byte) {

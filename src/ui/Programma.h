@@ -3,6 +3,11 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
+
+namespace core {
+struct Stato;
+}
 
 class QLabel;
 class QPushButton;
@@ -30,6 +35,13 @@ QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
 QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome);
 /** A grid of fixed cells: no headers, no editing, no selection, no scroll bars, rows as tall as the font. */
 void impostaGrigliaFissa(QTableWidget* griglia);
+
+/**
+ * Stores settings field `campo` as core::Scrivi_Impostazione does. When the write fails, the window
+ * says so once (the first failure of its life; later ones pass silently, so that a read-only settings
+ * file never floods the user with boxes). Returns whether the field was written.
+ */
+bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo);
 
 /** A text of the archive files (single-byte characters) as the windows show it. */
 QString testoArchivio(const std::string& byte);
