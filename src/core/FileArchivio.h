@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Formato.h"
 #include "Stato.h"
 
 #include <array>
@@ -9,15 +10,6 @@
 #include <vector>
 
 namespace core {
-
-/** Record sizes of the archive files, in bytes. */
-inline constexpr int BYTE_RECORD_RUOTA = 5;
-inline constexpr int BYTE_RECORD_DATA = 10;
-inline constexpr int BYTE_RECORD_CONCORSO = 8;
-
-/** The twelve archive files, numbered as the handles: 1..10 the wheels, 12 DATA, 13 CONCORSO. */
-inline constexpr int FILE_DATA = 12;
-inline constexpr int FILE_CONCORSO = 13;
 
 /**
  * The archive files of RUOTE/ on their fixed handles: ten wheel files of 5-byte records, DATA of

@@ -31,31 +31,8 @@ std::string Decomprimi_Estrazione(Stato& stato, std::string_view testo) {
     return risultato;
 }
 
-bool recordDanneggiato(const std::uint8_t* record) {
-    for (int i = 0; i < NUMERI_PER_RUOTA; ++i)
-        if (record[i] < CODICE_MINIMO || record[i] > CODICE_NULLO) return true;
-    return false;
-}
-
 int giornoSettimana(std::string_view data) {
-    if (data.size() < 10) return 0;
-    const int giorno = valoreNumerico(data.substr(0, 2));
-    const int mese = valoreNumerico(data.substr(3, 2));
-    const int anno = valoreNumerico(data.substr(6, 4));
-    if (mese < 1 || mese > 12 || giorno < 1 || anno < 1) return 0;
-    static constexpr int giorniMese[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool bisestile = (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
-    const int massimo = giorniMese[mese - 1] + (mese == 2 && bisestile ? 1 : 0);
-    if (giorno > massimo) return 0;
-    // Zeller's congruence on the Gregorian calendar, turned to Monday = 1 .. Sunday = 7.
-    int m = mese, a = anno;
-    if (m < 3) {
-        m += 12;
-        a -= 1;
-    }
-    const int k = a % 100, j = a / 100;
-    const int h = (giorno + 13 * (m + 1) / 5 + k + k / 4 + j / 4 + 5 * j) % 7; // 0 = Saturday
-    return (h + 5) % 7 + 1;
+    return data.size() < 10 ? 0 : Data::daRecord(data).giornoSettimana();
 }
 
 void LOTTO::LeggiESTRAZIONE(int w, int d) {

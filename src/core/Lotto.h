@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Formato.h"
 #include "Stato.h"
 
 #include <cstdint>
@@ -7,11 +8,6 @@
 #include <string_view>
 
 namespace core {
-
-/** The byte that stands for "no number" in a compressed record (a null draw holds five of them). */
-inline constexpr std::uint8_t CODICE_NULLO = 140;
-/** The byte of number 90, the lowest a real record holds. */
-inline constexpr std::uint8_t CODICE_MINIMO = 50;
 
 /**
  * Compressed record of numbers: `numeri[0]` holds a count k, `numeri[1..k]` the numbers; the result
@@ -31,9 +27,6 @@ std::string Decomprimi_Estrazione(Stato& stato, std::string_view testo);
 inline bool Numero_Pari(int n) {
     return (n & 1) == 0;
 }
-
-/** True when the five bytes hold a byte outside 50..140: only a damaged archive has such a record. */
-bool recordDanneggiato(const std::uint8_t* record);
 
 /**
  * Weekday of a date text (day in characters 1-2, month 4-5, year 7-10, space- or zero-padded),
