@@ -358,7 +358,7 @@ void frmPeriodo::hscCicliFrazionato_Change() {
 }
 
 void frmPeriodo::chkLimitScrollbar_Click() {
-    core::Scrivi_Impostazione(m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
+    scriviImpostazione(this, m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
 }
 
 void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {

@@ -262,7 +262,7 @@ void FinestraRicerca::Settaggio_Iniziale_Form() {
         casella->setChecked(opzione(campo));
         // The boxes write their fields only when the user changes them.
         connect(casella, &QCheckBox::toggled, this, [this, casella = casella, campo = campo] {
-            core::Scrivi_Impostazione(m_stato, campo, casella->isChecked() ? "1" : "0");
+            scriviImpostazione(this, m_stato, campo, casella->isChecked() ? "1" : "0");
             m_sensoriAttivi = chkSfioramentoSensori->isChecked();
             applicaColori();
         });
