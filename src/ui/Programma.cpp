@@ -66,6 +66,16 @@ QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome) {
     return barra;
 }
 
+void unValorePerMossa(QScrollBar* barra, QLabel* etichetta) {
+    barra->setTracking(false);
+    if (!etichetta) return;
+    QObject::connect(barra, &QScrollBar::sliderMoved, etichetta,
+                     [etichetta](int valore) { etichetta->setNum(valore); });
+    // A thumb let go where it was taken changes nothing: the label returns to the bar's value.
+    QObject::connect(barra, &QScrollBar::sliderReleased, etichetta,
+                     [barra, etichetta] { etichetta->setNum(barra->value()); });
+}
+
 void impostaGrigliaFissa(QTableWidget* griglia) {
     griglia->horizontalHeader()->hide();
     griglia->verticalHeader()->hide();

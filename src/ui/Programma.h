@@ -33,6 +33,12 @@ QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
                       const QString& suggerimento = {});
 /** A horizontal scroll bar named `nome`. */
 QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome);
+/**
+ * Makes a bar report one value per move, so that its change action runs once: a click, a key or a
+ * wheel step changes the value at once, a drag of the thumb only when the thumb is released.
+ * `etichetta`, when given, shows the thumb's value while it is dragged (and the bar's value after).
+ */
+void unValorePerMossa(QScrollBar* barra, QLabel* etichetta = nullptr);
 /** A grid of fixed cells: no headers, no editing, no selection, no scroll bars, rows as tall as the font. */
 void impostaGrigliaFissa(QTableWidget* griglia);
 

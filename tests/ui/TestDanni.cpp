@@ -65,11 +65,15 @@ QStringList messaggiAttesi(int finestra, int danno) {
         if (danniImpostazioni(danno)) return {poste};
         return {};
     case Periodo:
+        // A settings file that cannot be written is said once, at the first write (field 21, at the reset).
+        if (danno == ImpoCartella) return {"Errore nella lettura dei Giorni", "Impossibile registrare"};
         if (danniImpostazioni(danno)) return {"Errore nella lettura dei Giorni di appartenenza"};
         return {};
     case Numeri:
     case Ambi:
-        // The saved wheels cannot be read: nothing is selected until the user chooses.
+        // The saved wheels cannot be read: nothing is selected until the user chooses. The options that
+        // cannot be stored are said once.
+        if (danno == ImpoCartella) return {"Selezionare almeno una Ruota!", "Impossibile registrare"};
         if (danniImpostazioni(danno)) return {"Selezionare almeno una Ruota!"};
         return {};
     case Aggiornamento:
@@ -252,6 +256,8 @@ private slots:
             s.Periodo_Da_Applicare = true;
             ui::frmPeriodo f(s);
             QCOMPARE(s.Totale_Estrazioni_Selezionate, s.Estrazioni_Caricate);
+            for (int volta = 0; volta < 3; ++volta)
+                figlio<QCheckBox>(f, "chkLimitScrollbar")->click();
             for (int k = 1; k <= 7; ++k)
                 QVERIFY(s.Giornata_Appartenenza[std::size_t(k)] >= 1 &&
                         s.Giornata_Appartenenza[std::size_t(k)] <= 7);
@@ -276,6 +282,8 @@ private slots:
                 f->cmdAVVIO_Click();
             }
             QCOMPARE(f->Stato_Ricerca(), 3);
+            for (int volta = 0; volta < 3; ++volta)
+                figlio<QCheckBox>(*f, "chkStatusBar")->click();
             break;
         }
         case Aggiornamento: {

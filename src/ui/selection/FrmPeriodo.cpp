@@ -161,6 +161,10 @@ void frmPeriodo::costruisci() {
 
     connect(guida, &QPushButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("selezione_periodo.htm")); });
+    // Each bar's action runs once per move: a drag that ran it at every pixel would step the first bar
+    // year after year, and a cycles bar dragged away and back would leave "Inizio annuale" ticked.
+    for (QScrollBar* barra : {hscDalFrazionato, hscAlFrazionato, hscCicliFrazionato})
+        unValorePerMossa(barra);
     connect(hscDalFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscDalFrazionato_Change);
     connect(hscAlFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscAlFrazionato_Change);
     connect(hscCicliFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscCicliFrazionato_Change);
@@ -354,7 +358,7 @@ void frmPeriodo::hscCicliFrazionato_Change() {
 }
 
 void frmPeriodo::chkLimitScrollbar_Click() {
-    core::Scrivi_Impostazione(m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
+    scriviImpostazione(this, m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
 }
 
 void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {
