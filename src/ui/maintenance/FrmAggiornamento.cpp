@@ -396,9 +396,9 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     backup->addWidget(new QLabel(QStringLiteral("estrazioni"), fmeBackup), 2, 2);
     connect(cmdBackup, &QPushButton::clicked, this, &frmAggiornamento::cmdBackup_Click);
     connect(chkAvvisoBackup, &QCheckBox::toggled, this,
-            [this](bool si) { core::Scrivi_Impostazione(m_stato, 50, si ? "1" : "0"); });
+            [this](bool si) { scriviImpostazione(this, m_stato, 50, si ? "1" : "0"); });
     connect(txtSogliaBackup, &QSpinBox::valueChanged, this,
-            [this](int soglia) { core::Scrivi_Impostazione(m_stato, 51, std::to_string(soglia)); });
+            [this](int soglia) { scriviImpostazione(this, m_stato, 51, std::to_string(soglia)); });
     pannelli->addWidget(fmeBackup);
     pannelli->addStretch();
     return colonna;
@@ -772,8 +772,17 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
             prompt::Tipo::Avviso);
     }
     if (riuscita && m_modo == Modo::Nuova) {
-        if (const auto avviso = maintenance::Controllo_Backup_Messaggio(m_stato))
-            prompt::informa(this, QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO"), q(*avviso));
+        const auto controllo = maintenance::Controllo_Backup_Messaggio(m_stato);
+        if (!controllo.conteggioScritto)
+            prompt::informa(
+                this, titoloProgramma(),
+                QStringLiteral("ATTENZIONE: impossibile registrare nel file ImpoBin il numero delle "
+                               "estrazioni inserite dall' ultimo backup: l' avviso programmato "
+                               "di backup non ne terra' conto."),
+                prompt::Tipo::Avviso);
+        if (controllo.avviso)
+            prompt::informa(this, QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO"),
+                            q(*controllo.avviso));
         leggiAvvisoBackup();
     }
     Dati_Iniziali_Aggiornamento();
@@ -832,10 +841,16 @@ void frmAggiornamento::cmdBackup_Click() {
     m_file.Apri_File_Ruote();
     m_file.Apri_File_Date();
     m_file.Apri_File_Concorsi();
-    if (cartella)
+    if (cartella && errore.empty())
         prompt::informa(this, QStringLiteral("Backup Archivio"),
                         QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1")
                             .arg(QString::fromStdString(cartella->string())));
+    else if (cartella)
+        // The copy is whole, but the reminder would go on counting from the previous backup.
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1\nATTENZIONE: %2.")
+                            .arg(QString::fromStdString(cartella->string()), QString::fromStdString(errore)),
+                        prompt::Tipo::Avviso);
     else
         prompt::informa(
             this, QStringLiteral("Backup Archivio"),
