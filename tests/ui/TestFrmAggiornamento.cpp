@@ -258,23 +258,48 @@ private slots:
                  risposta ? 1 : 0);
     }
 
-    void unErroreDeiFileNonSiContaComeRiuscito() {
+    void unaModificaFallitaNonSiContaELArchivioRestaIntero_data() {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("guasto"); // none: a contest 0 in the last record stops the renumbering
+        QTest::addColumn<QStringList>("titoli");
+        QTest::addColumn<long long>("estrazioni");
+        const QString conferma = QStringLiteral(" CONFERMA OPERAZIONE"),
+                      riscrittura = QStringLiteral("RISCRITTURA DEI CONCORSI"),
+                      fallita = QStringLiteral("Modifica VECCHIA ESTRAZIONE");
+        QTest::addRow("vecchia-file-non-scritto")
+            << int(Modo::Vecchia) << "scrivi:CONCORSO" << QStringList{fallita} << 3LL;
+        QTest::addRow("inserita-rinumerazione-fallita")
+            << int(Modo::Intramezzo) << "" << QStringList{conferma, riscrittura, fallita} << 3LL;
+        QTest::addRow("eliminata-rinumerazione-fallita")
+            << int(Modo::Elimina) << "" << QStringList{conferma, riscrittura, fallita} << 3LL;
+        QTest::addRow("inserita-guasto-prima-del-punto-di-non-ritorno")
+            << int(Modo::Intramezzo) << "registro" << QStringList{conferma, fallita} << 3LL;
+        QTest::addRow("eliminata-guasto-dopo-il-punto-di-non-ritorno")
+            << int(Modo::Elimina) << "sostituisci:DATA" << QStringList{conferma, fallita} << 2LL;
+    }
+    void unaModificaFallitaNonSiContaELArchivioRestaIntero() {
+        QFETCH(int, modo);
+        QFETCH(QString, guasto);
+        QFETCH(long long, estrazioni);
         Archivio a;
+        if (guasto.isEmpty()) {
+            std::string concorsi = a.cartella.leggiFile("RUOTE/CONCORSO");
+            a.cartella.scriviFile("RUOTE/CONCORSO", concorsi.replace(16, 3, "  0"));
+        }
         ui::frmAggiornamento f(a.stato);
-        f.entraModo(Modo::Vecchia);
-        // CONCORSO turned into a folder: the files cannot be written.
-        std::filesystem::remove(a.cartella.ruote() / "CONCORSO");
-        std::filesystem::create_directory(a.cartella.ruote() / "CONCORSO");
-        const std::string bari = a.cartella.leggiFile("RUOTE/BARI");
-        ScriptPrompt script({true, true});
+        f.impostaGuasto([&](const std::string& passo) { return passo == guasto.toStdString(); });
+        figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
+        f.entraModo(Modo(modo));
+        ScriptPrompt script({true, true, true});
         f.cmd_Registra_Estrazione_Click();
-        QCOMPARE(script.titoli().value(0), QStringLiteral("Modifica VECCHIA ESTRAZIONE"));
-        QCOMPARE(
-            script.testi().value(0),
-            QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!"));
-        QCOMPARE(a.stato.Contatori_Modifiche[2], 0);
-        QVERIFY(!a.stato.Archivio_Modificato);
-        QCOMPARE(a.cartella.leggiFile("RUOTE/BARI"), bari);
+        QTEST(script.titoli(), "titoli");
+        QCOMPARE(a.stato.Contatori_Modifiche, (std::array<int, 5>{}));
+        // The twelve files hold one whole archive, old or new, and the window browses it.
+        const auto file = prova::fotografia(a.cartella);
+        QCOMPARE(std::vector<std::size_t>(
+                     {file[0].size() / 5, file[9].size() / 5, file[10].size() / 10, file[11].size() / 8}),
+                 std::vector<std::size_t>(4, std::size_t(estrazioni)));
+        QCOMPARE(testo(f, "lb_Info_0"), QString::number(estrazioni));
     }
 
     void reportEBackup() {

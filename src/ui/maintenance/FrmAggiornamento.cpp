@@ -720,27 +720,33 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
     bool riuscita = false;
     switch (m_modo) {
     case Modo::Nuova:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione);
+        riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione,
+                                                         m_guasto);
         break;
     case Modo::Vecchia:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione);
+        riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione, m_guasto);
         break;
     case Modo::Intramezzo:
         prgAggiornamento->setValue(0);
-        riuscita = maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione);
+        riuscita =
+            maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione, m_guasto);
         break;
     case Modo::Elimina:
         prgAggiornamento->setValue(0);
-        riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione);
+        riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione, m_guasto);
         break;
     case Modo::Sfoglia:
         break;
     }
+    // A set replacement that failed past its point of no return is finished now, so that the archive
+    // browsed next is one whole set; the views of the draws learn that the files may have changed.
+    if (!riuscita && maintenance::completaAggiornamentoInterrotto(m_stato))
+        m_stato.Archivio_Modificato = true;
     if (riuscita && (m_modo == Modo::Intramezzo || m_modo == Modo::Elimina)) prgAggiornamento->setValue(100);
     QApplication::restoreOverrideCursor();
     prgAggiornamento->setValue(0);
 
-    if (riuscita && rinumerazione != maintenance::Rinumerazione::Riuscita)
+    if (rinumerazione != maintenance::Rinumerazione::Riuscita)
         prompt::informa(
             this, QStringLiteral("RISCRITTURA DEI CONCORSI"),
             QStringLiteral(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FileArchivio.h"
+#include "core/FileSicuro.h"
 #include "core/Stato.h"
 #include "maintenance/Consultazione.h"
 
@@ -54,6 +55,9 @@ public:
     /** Copies the twelve files into a dated folder beside RUOTE. */
     void cmdBackup_Click();
 
+    /** Makes a named step of the archive writes fail (tests), as core::Guasto describes. */
+    void impostaGuasto(core::Guasto guasto) { m_guasto = std::move(guasto); }
+
     bool Modalita_Inserimento = false;
     bool Archivio_Toccato = false;
 
@@ -87,6 +91,7 @@ private:
 
     core::Stato& m_stato;
     core::FileArchivio m_file;
+    core::Guasto m_guasto;
     Modo m_modo = Modo::Sfoglia;
     std::array<int, 51> Estratti_Da_Registrare{};
     std::array<int, 56> Memoria_Estrazione{};
