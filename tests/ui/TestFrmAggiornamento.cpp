@@ -20,6 +20,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -300,6 +302,45 @@ private slots:
                      {file[0].size() / 5, file[9].size() / 5, file[10].size() / 10, file[11].size() / 8}),
                  std::vector<std::size_t>(4, std::size_t(estrazioni)));
         QCOMPARE(testo(f, "lb_Info_0"), QString::number(estrazioni));
+    }
+
+    void escNonChiudeLaFinestra() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.show();
+        f.entraNuovaEstrazione();
+        QTest::keyClicks(casella(f, "txt_Giorno"), QStringLiteral("3"));
+        QTest::keyClick(casella(f, "txt_Giorno"), Qt::Key_Escape);
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(f.isVisible());
+        QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral("3"));
+    }
+
+    void trascinareLaBarraMostraLEstrazioneUnaVolta() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.show();
+        auto* barra = figlio<QScrollBar>(f, "vscEstrazioni");
+        QSignalSpy cambi(barra, &QScrollBar::valueChanged);
+        QStyleOptionSlider opzioni;
+        opzioni.initFrom(barra);
+        opzioni.orientation = Qt::Vertical;
+        opzioni.minimum = barra->minimum();
+        opzioni.maximum = barra->maximum();
+        opzioni.sliderPosition = opzioni.sliderValue = barra->value();
+        opzioni.pageStep = barra->pageStep();
+        opzioni.singleStep = barra->singleStep();
+        const QPoint cursore =
+            barra->style()
+                ->subControlRect(QStyle::CC_ScrollBar, &opzioni, QStyle::SC_ScrollBarSlider, barra)
+                .center();
+        QTest::mousePress(barra, Qt::LeftButton, {}, cursore);
+        for (int y = cursore.y(); y >= 0; y -= 5)
+            QTest::mouseMove(barra, QPoint(cursore.x(), y));
+        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("3")); // nothing shown while dragging
+        QTest::mouseRelease(barra, Qt::LeftButton, {}, QPoint(cursore.x(), 0));
+        QCOMPARE(cambi.count(), 1);
+        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("1"));
     }
 
     void reportEBackup() {

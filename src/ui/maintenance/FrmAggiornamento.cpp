@@ -268,6 +268,8 @@ QWidget* frmAggiornamento::costruisciEstrazione() {
     }
     vscEstrazioni = new QScrollBar(Qt::Vertical, fmeEstrazioneCompleta);
     vscEstrazioni->setObjectName(QStringLiteral("vscEstrazioni"));
+    // A drag of the thumb shows its draw once, on release, rather than every draw it passes.
+    vscEstrazioni->setTracking(false);
     griglia->addWidget(vscEstrazioni, 2, 7, core::NUMERO_RUOTE, 1);
     connect(vscEstrazioni, &QScrollBar::valueChanged, this, [this](int v) {
         if (vscEstrazioni->isEnabled() && v >= 1) mostraEstrazione(v);
@@ -416,6 +418,15 @@ void frmAggiornamento::done(int risultato) {
         m_file.Chiudi_File_Archivio();
         emit archivioCambiato();
     }
+}
+
+void frmAggiornamento::keyPressEvent(QKeyEvent* evento) {
+    // The window closes only through "Chiudi": Esc would throw away a draw being typed without a word.
+    if (evento->key() == Qt::Key_Escape) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void frmAggiornamento::ricolora(QLineEdit* casella) {

@@ -12,6 +12,7 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -67,6 +68,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void done(int risultato) override;
 
