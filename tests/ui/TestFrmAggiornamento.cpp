@@ -10,6 +10,7 @@
 #include "ui/maintenance/FrmAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 
+#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -341,6 +342,28 @@ private slots:
         QTest::mouseRelease(barra, Qt::LeftButton, {}, QPoint(cursore.x(), 0));
         QCOMPARE(cambi.count(), 1);
         QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("1"));
+    }
+
+    void ilPannelloDiStampaNonCambiaLaFinestra() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto* cornice = figlio<QGroupBox>(f, "fmeEstrazioneCompleta");
+        const QRect finestra = f.geometry(), estrazione = cornice->geometry();
+        for (const char* voce : {"mnuFileStampa", "cmdTollbar_10"}) {
+            if (auto* azione = f.findChild<QAction*>(QString::fromLatin1(voce)))
+                azione->trigger();
+            else
+                figlio<QToolButton>(f, QString::fromLatin1(voce))->click();
+            QCoreApplication::processEvents();
+            QVERIFY(figlio<QGroupBox>(f, "fmeStampa")->isVisible());
+            QCOMPARE(f.geometry(), finestra);
+            QCOMPARE(cornice->geometry(), estrazione);
+            scatto(f, QStringLiteral("aggiornamento-stampa"));
+            figlio<QPushButton>(f, "cmdChiudiStampa")->click();
+        }
+        QVERIFY(finestra.height() <= 600 && finestra.width() <= 800);
     }
 
     void reportEBackup() {

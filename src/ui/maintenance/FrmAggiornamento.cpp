@@ -83,7 +83,7 @@ void frmAggiornamento::costruisci() {
     };
     QMenu* file = menu->addMenu(QStringLiteral("File"));
     voce(file, "mnuaggiornamentoSfoglia", QStringLiteral("Sfoglia Archivio"), [this] { sfogliaDaMenu(); });
-    voce(file, "mnuFileStampa", QStringLiteral("Stampa"), [this] { fmeStampa->show(); });
+    voce(file, "mnuFileStampa", QStringLiteral("Stampa"), [this] { mostraStampa(true); });
     voce(file, "mnuFileBackup", QStringLiteral("Backup Archivio"), [this] { cmdBackup_Click(); });
     file->addSeparator();
     voce(file, "mnuFileChiudi", QStringLiteral("Chiudi"), [this] { close(); });
@@ -155,7 +155,7 @@ void frmAggiornamento::costruisci() {
                 incollaEstrazione();
                 break;
             case 10:
-                fmeStampa->show();
+                mostraStampa(true);
                 break;
             default:
                 break;
@@ -355,7 +355,9 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     m_pila->addWidget(fmeRegistrazione);
     pannelli->addWidget(m_pila);
 
-    fmeStampa = new QGroupBox(QStringLiteral("STAMPA DELL' ESTRAZIONE MOSTRATA"), colonna);
+    // The print panel takes the backup panel's place while it is open, so the window keeps its layout.
+    m_pilaServizi = new QStackedWidget(colonna);
+    fmeStampa = new QGroupBox(QStringLiteral("STAMPA DELL' ESTRAZIONE MOSTRATA"), m_pilaServizi);
     fmeStampa->setObjectName(QStringLiteral("fmeStampa"));
     auto* stampa = new QGridLayout(fmeStampa);
     chkStampaEstrazioneMostrata = new QCheckBox(QStringLiteral("Stampa L' estrazione Mostrata"), fmeStampa);
@@ -374,11 +376,9 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     stampa->addWidget(cmdStampaEstrazione, 1, 0);
     stampa->addWidget(cmdChiudiStampa, 1, 1);
     connect(cmdStampaEstrazione, &QPushButton::clicked, this, &frmAggiornamento::cmdStampaEstrazione_Click);
-    connect(cmdChiudiStampa, &QPushButton::clicked, fmeStampa, &QWidget::hide);
-    fmeStampa->hide();
-    pannelli->addWidget(fmeStampa);
+    connect(cmdChiudiStampa, &QPushButton::clicked, this, [this] { mostraStampa(false); });
 
-    auto* fmeBackup = new QGroupBox(QStringLiteral("Backup Archivio"), colonna);
+    fmeBackup = new QGroupBox(QStringLiteral("Backup Archivio"), m_pilaServizi);
     fmeBackup->setObjectName(QStringLiteral("fmeBackup"));
     auto* backup = new QGridLayout(fmeBackup);
     auto* cmdBackup = new QPushButton(QStringLiteral("Backup Archivio"), fmeBackup);
@@ -401,7 +401,9 @@ QWidget* frmAggiornamento::costruisciPannelli() {
             [this](bool si) { scriviImpostazione(this, m_stato, 50, si ? "1" : "0"); });
     connect(txtSogliaBackup, &QSpinBox::valueChanged, this,
             [this](int soglia) { scriviImpostazione(this, m_stato, 51, std::to_string(soglia)); });
-    pannelli->addWidget(fmeBackup);
+    m_pilaServizi->addWidget(fmeBackup);
+    m_pilaServizi->addWidget(fmeStampa);
+    pannelli->addWidget(m_pilaServizi);
     pannelli->addStretch();
     return colonna;
 }
@@ -818,7 +820,11 @@ void frmAggiornamento::cmdStampaEstrazione_Click() {
             stampa.riga(QString::fromStdString(righe[i]), i == 1);
         stampa.fine();
     }
-    fmeStampa->hide();
+    mostraStampa(false);
+}
+
+void frmAggiornamento::mostraStampa(bool si) {
+    m_pilaServizi->setCurrentWidget(si ? fmeStampa : fmeBackup);
 }
 
 void frmAggiornamento::copiaEstrazione() {

@@ -87,6 +87,8 @@ private:
     void cmd_Nulle_Click(int w);
     void sfogliaDaMenu();
     void mostraReport();
+    /** Opens the print panel in the backup panel's place, or closes it. */
+    void mostraStampa(bool si);
     void limiteRaggiunto();
     bool esegui(const std::string& data, const std::string& concorso, int n);
     void leggiAvvisoBackup();
@@ -123,6 +125,8 @@ private:
     QPushButton* cmdDati = nullptr;
     QPushButton* cmdDatiNuova = nullptr;
     QProgressBar* prgAggiornamento = nullptr;
+    QStackedWidget* m_pilaServizi = nullptr;
+    QGroupBox* fmeBackup = nullptr;
     QGroupBox* fmeStampa = nullptr;
     QCheckBox* chkStampaEstrazioneMostrata = nullptr;
     QCheckBox* chkAvvisoBackup = nullptr;
