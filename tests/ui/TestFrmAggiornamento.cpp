@@ -179,6 +179,57 @@ private slots:
         QCOMPARE(a.cartella.leggiFile("RUOTE/DATA"), prima);
     }
 
+    void unArchivioGuastoOPienoNonSiScrive_data() {
+        QTest::addColumn<int>("massimo");
+        QTest::addColumn<QString>("danno"); // the file that loses or gains bytes
+        QTest::addColumn<QString>("avviso");
+        QTest::addColumn<QList<bool>>("entrati"); // new, in between, modify, delete
+        const QString errori = QStringLiteral("ATTENZIONE: rilevati errori nell' archivio estrazioni");
+        const QList<bool> nessuno{false, false, false, false};
+        QTest::addRow("bari-spezzato") << 32000 << "BARI" << errori << nessuno;
+        QTest::addRow("data-piu-corto") << 32000 << "DATA" << errori << nessuno;
+        QTest::addRow("oltre-il-limite") << 2 << ""
+                                         << "Troppe estrazioni inserite" << nessuno;
+        QTest::addRow("pieno") << 3 << ""
+                               << "Limite di estrazioni registrabili raggiunto"
+                               << QList<bool>{false, false, true, true};
+    }
+    void unArchivioGuastoOPienoNonSiScrive() {
+        QFETCH(int, massimo);
+        QFETCH(QString, danno);
+        QFETCH(QString, avviso);
+        QFETCH(QList<bool>, entrati);
+        Archivio a;
+        a.stato.Max_Estrazioni_Archivio = massimo;
+        if (!danno.isEmpty()) {
+            const std::string file = "RUOTE/" + danno.toStdString();
+            const std::string byte = a.cartella.leggiFile(file);
+            a.cartella.scriviFile(file, danno == "BARI" ? byte + 'x' : byte.substr(10));
+        }
+        const auto prima = prova::fotografia(a.cartella);
+        ScriptPrompt script({}, ScriptPrompt::Imprevisti::Si);
+        ui::frmAggiornamento f(a.stato);
+        // A damaged archive offers no mode that writes; a full one offers them all, and refuses new draws.
+        const bool offerti = danno.isEmpty() && massimo == 3;
+        for (const char* nome : {"cmdTollbar_0", "cmdTollbar_2", "cmdTollbar_3", "cmdTollbar_4"})
+            QCOMPARE(figlio<QToolButton>(f, QString::fromLatin1(nome))->isEnabled(), offerti);
+        for (const char* nome :
+             {"mnuModificaNuovaEstrazione", "mnuModificaVecchia", "mnuIntramezzo", "mnuElimina"})
+            QCOMPARE(figlio<QAction>(f, QString::fromLatin1(nome))->isEnabled(), offerti);
+        for (const char* nome :
+             {"optNuovaEstrazione", "optIntramezzo", "optModificaVecchiaEstrazione", "optElimina"})
+            QCOMPARE(figlio<QWidget>(f, QString::fromLatin1(nome))->isEnabled(), offerti);
+        const Modo modi[] = {Modo::Nuova, Modo::Intramezzo, Modo::Vecchia, Modo::Elimina};
+        for (int i = 0; i < 4; ++i) {
+            f.entraModo(modi[i]);
+            QCOMPARE(f.Modalita_Inserimento, entrati[i]);
+        }
+        QCOMPARE(script.testi().size(), int(entrati.count(false)) + (offerti ? 0 : 1));
+        for (const QString& testo : script.testi())
+            QVERIFY2(testo.startsWith(avviso), qPrintable(testo));
+        QCOMPARE(prova::fotografia(a.cartella), prima);
+    }
+
     void nuovaEstrazioneConCopiaEIncolla() {
         Archivio a;
         core::Scrivi_Impostazione(a.stato, 50, "1");

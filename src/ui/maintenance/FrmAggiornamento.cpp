@@ -88,13 +88,14 @@ void frmAggiornamento::costruisci() {
     file->addSeparator();
     voce(file, "mnuFileChiudi", QStringLiteral("Chiudi"), [this] { close(); });
     QMenu* archivio = menu->addMenu(QStringLiteral("Archivio"));
-    voce(archivio, "mnuModificaNuovaEstrazione", QStringLiteral("Inserisci NUOVA ESTRAZIONE"),
-         [this] { entraNuovaEstrazione(); });
-    voce(archivio, "mnuModificaVecchia", QStringLiteral("Modifica Vecchia Estrazione"),
-         [this] { entraModo(Modo::Vecchia); });
-    voce(archivio, "mnuIntramezzo", QStringLiteral("Inserisci Estrazione tra..."),
-         [this] { entraModo(Modo::Intramezzo); });
-    voce(archivio, "mnuElimina", QStringLiteral("ELIMINA Estrazione"), [this] { entraModo(Modo::Elimina); });
+    m_vociScrittura = {voce(archivio, "mnuModificaNuovaEstrazione",
+                            QStringLiteral("Inserisci NUOVA ESTRAZIONE"), [this] { entraNuovaEstrazione(); }),
+                       voce(archivio, "mnuModificaVecchia", QStringLiteral("Modifica Vecchia Estrazione"),
+                            [this] { entraModo(Modo::Vecchia); }),
+                       voce(archivio, "mnuIntramezzo", QStringLiteral("Inserisci Estrazione tra..."),
+                            [this] { entraModo(Modo::Intramezzo); }),
+                       voce(archivio, "mnuElimina", QStringLiteral("ELIMINA Estrazione"),
+                            [this] { entraModo(Modo::Elimina); })};
     archivio->addSeparator();
     voce(archivio, "mnuModifReportArchivio", QStringLiteral("Report Modifiche effettuate"),
          [this] { mostraReport(); });
@@ -552,36 +553,53 @@ void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
     Modalita_Inserimento = false;
     m_modo = Modo::Sfoglia;
     int estrazioni = 0;
-    const auto esito =
+    m_statoArchivio =
         maintenance::Dati_Iniziali_Aggiornamento(m_file, m_stato.Max_Estrazioni_Archivio, estrazioni);
-    if (esito == maintenance::StatoArchivio::LunghezzaErrata) {
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral(
-                "ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
-            prompt::Tipo::Avviso);
-    } else if (esito == maintenance::StatoArchivio::Troppo) {
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral(
-                "Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
-                "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
-                "poterne immettere di nuove!"),
-            prompt::Tipo::Avviso);
-    }
+    // A damaged archive is never written: no mode that writes is offered.
+    const bool sano = m_statoArchivio == maintenance::StatoArchivio::Sano;
+    for (QAction* voce : m_vociScrittura)
+        voce->setEnabled(sano);
+    for (int i : {0, 2, 3, 4})
+        cmdTollbar[std::size_t(i)]->setEnabled(sano);
+    for (QRadioButton* opzione :
+         {optNuovaEstrazione, optModificaVecchiaEstrazione, optIntramezzo, optElimina})
+        opzione->setEnabled(sano);
+    cmd_Registra_Estrazione->setEnabled(sano);
+    if (!sano) avvisaDanno();
     {
         const QSignalBlocker blocco(vscEstrazioni);
         vscEstrazioni->setRange(estrazioni > 0 ? 1 : 0, estrazioni);
         vscEstrazioni->setEnabled(estrazioni > 0);
         if (estrazioni == 0) vscEstrazioni->setValue(0);
     }
-    if (esito != maintenance::StatoArchivio::Sano) {
+    if (!sano) {
         // The damaged archive is not offered for browsing, nor for changes.
         m_pila->setCurrentWidget(Frame6);
         Cancella_Estrazioni();
         return;
     }
     Sfoglia_Estrazioni_Aggiornamento();
+}
+
+void frmAggiornamento::avvisaDanno() {
+    prompt::informa(
+        this, titoloProgramma(),
+        m_statoArchivio == maintenance::StatoArchivio::Troppo
+            ? QStringLiteral(
+                  "Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
+                  "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
+                  "poterne immettere di nuove!")
+            : QStringLiteral(
+                  "ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
+        prompt::Tipo::Avviso);
+}
+
+void frmAggiornamento::segnaOpzioneDelModo() {
+    // A click on a refused option has already ticked it: the option of the running mode is ticked again.
+    if (m_modo == Modo::Nuova) optNuovaEstrazione->setChecked(true);
+    if (m_modo == Modo::Vecchia) optModificaVecchiaEstrazione->setChecked(true);
+    if (m_modo == Modo::Intramezzo) optIntramezzo->setChecked(true);
+    if (m_modo == Modo::Elimina) optElimina->setChecked(true);
 }
 
 void frmAggiornamento::Sfoglia_Estrazioni_Aggiornamento() {
@@ -626,8 +644,12 @@ void frmAggiornamento::Modifica_Archivio() {
 }
 
 void frmAggiornamento::entraNuovaEstrazione() {
+    if (m_statoArchivio != maintenance::StatoArchivio::Sano) {
+        segnaOpzioneDelModo();
+        return avvisaDanno();
+    }
     Modifica_Archivio();
-    if (vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) return;
+    if (vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) return segnaOpzioneDelModo();
     optNuovaEstrazione->setChecked(true);
     Cancella_Estrazioni();
     vscEstrazioni->setEnabled(false);
@@ -649,11 +671,19 @@ void frmAggiornamento::entraModo(Modo modo) {
     if (modo == Modo::Nuova) return entraNuovaEstrazione();
     if (modo == Modo::Sfoglia) return sfogliaDaMenu();
     cmdDatiNuova->hide();
+    if (m_statoArchivio != maintenance::StatoArchivio::Sano) {
+        segnaOpzioneDelModo();
+        return avvisaDanno();
+    }
+    // A full archive takes no further draw; its draws may still be corrected or deleted.
+    if (modo == Modo::Intramezzo && vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) {
+        segnaOpzioneDelModo();
+        return limiteRaggiunto();
+    }
     QRadioButton* opzione = modo == Modo::Vecchia      ? optModificaVecchiaEstrazione
                             : modo == Modo::Intramezzo ? optIntramezzo
                                                        : optElimina;
     opzione->setChecked(true);
-    if (vscEstrazioni->maximum() > m_stato.Max_Estrazioni_Archivio) return limiteRaggiunto();
     if (vscEstrazioni->maximum() < 1) {
         // Nothing to change in an empty archive: new-draw mode is the only way in.
         prompt::informa(this, titoloProgramma(), QStringLiteral("L' archivio non contiene estrazioni."),
@@ -685,7 +715,7 @@ void frmAggiornamento::entraModo(Modo modo) {
 }
 
 void frmAggiornamento::cmd_Registra_Estrazione_Click() {
-    if (!Modalita_Inserimento) return;
+    if (!Modalita_Inserimento || m_statoArchivio != maintenance::StatoArchivio::Sano) return;
     const std::string data = maintenance::Controllo_Sintassi_Data(s(txt_Giorno->text()), s(txt_Mese->text()),
                                                                   s(txt_Anno_Data->text()));
     const std::string concorso = maintenance::Controllo_Sintassi_Concorso(

@@ -90,6 +90,9 @@ private:
     /** Opens the print panel in the backup panel's place, or closes it. */
     void mostraStampa(bool si);
     void limiteRaggiunto();
+    /** Tells why a damaged archive is neither browsed nor changed. */
+    void avvisaDanno();
+    void segnaOpzioneDelModo();
     bool esegui(const std::string& data, const std::string& concorso, int n);
     void leggiAvvisoBackup();
 
@@ -97,6 +100,8 @@ private:
     core::FileArchivio m_file;
     core::Guasto m_guasto;
     Modo m_modo = Modo::Sfoglia;
+    maintenance::StatoArchivio m_statoArchivio = maintenance::StatoArchivio::Sano;
+    std::array<QAction*, 4> m_vociScrittura{};
     std::array<int, 51> Estratti_Da_Registrare{};
     std::array<int, 56> Memoria_Estrazione{};
     bool m_memoriaPiena = false;
