@@ -11,6 +11,7 @@
 #include "ui/selection/FrmPeriodo.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -62,15 +64,15 @@ struct Archivio {
     core::Stato stato = cartella.stato();
 };
 
-/** Fills the date, the contest and the fifty numbers as a user types them. */
-void scriviEstrazione(ui::frmAggiornamento& f, const QString& giorno, const QString& concorso,
-                      int primo = 1) {
-    QTest::keyClicks(casella(f, "txt_Giorno"), giorno);
-    QTest::keyClicks(casella(f, "txt_Mese"), QStringLiteral("12"));
-    QTest::keyClicks(casella(f, "txt_Anno_Data"), QStringLiteral("2026"));
-    QTest::keyClicks(casella(f, "txt_Concorso"), concorso);
+/** Fills the date ("d/m/y"), the contest and the fifty numbers (distinct on each wheel). */
+void scriviEstrazione(ui::frmAggiornamento& f, const QString& data, const QString& concorso) {
+    const QStringList parti = data.split(QLatin1Char('/'));
+    casella(f, "txt_Giorno")->setText(parti.value(0));
+    casella(f, "txt_Mese")->setText(parti.value(1));
+    casella(f, "txt_Anno_Data")->setText(parti.value(2));
+    casella(f, "txt_Concorso")->setText(concorso);
     for (int k = 1; k <= 50; ++k)
-        estratto(f, k)->setText(QString::number((primo + k) % 90 + 1));
+        estratto(f, k)->setText(QString::number(k + 1));
 }
 
 /** Saves a picture of the window in the folder named by QUINTARO_SCATTI, for a person to look at. */
@@ -141,42 +143,87 @@ private slots:
     }
 
     void controlliDellaRegistrazione_data() {
-        QTest::addColumn<QString>("giorno");
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("data");
         QTest::addColumn<QString>("concorso");
-        QTest::addColumn<QString>("estratto7");
-        QTest::addColumn<QString>("messaggio");
-        const QString prefisso =
-            QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
-        QTest::addRow("data-mancante") << ""
-                                       << "5"
-                                       << "7" << prefisso + "DATA.";
-        QTest::addRow("concorso-mancante") << "3"
-                                           << ""
-                                           << "7" << prefisso + "CONCORSO.";
-        QTest::addRow("numero-91") << "3"
-                                   << "5"
-                                   << "91" << prefisso + "degli ESTRATTI.";
-        QTest::addRow("casella-vuota") << "3"
-                                       << "5"
-                                       << "" << prefisso + "degli ESTRATTI.";
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("estratto"); // typed in box k
+        QTest::addColumn<QString>("motivo");
+        QTest::addColumn<QString>("fuoco");
+        const int nuova = int(Modo::Nuova);
+        QTest::addRow("data-mancante") << nuova << "/12/2025"
+                                       << "5" << 7 << "8"
+                                       << "inserimento DATA."
+                                       << "txt_Giorno";
+        QTest::addRow("concorso-mancante") << nuova << "1/12/2025"
+                                           << "" << 7 << "8"
+                                           << "inserimento CONCORSO."
+                                           << "txt_Concorso";
+        QTest::addRow("numero-91") << nuova << "1/12/2025"
+                                   << "5" << 7 << "91"
+                                   << "degli ESTRATTI."
+                                   << "txtEstratto_7";
+        QTest::addRow("casella-vuota") << nuova << "1/12/2025"
+                                       << "5" << 7 << ""
+                                       << "CAGLIARI il secondo numero manca"
+                                       << "txtEstratto_7";
+        QTest::addRow("lettere-in-bari") << nuova << "1/12/2025"
+                                         << "5" << 1 << "ab"
+                                         << "BARI il primo numero, \"ab\""
+                                         << "txtEstratto_1";
+        QTest::addRow("numero-ripetuto") << nuova << "1/12/2025"
+                                         << "5" << 50 << "47"
+                                         << "VENEZIA il numero 47"
+                                         << "txtEstratto_50";
+        QTest::addRow("data-futura") << nuova << "3/12/2025"
+                                     << "5" << 7 << "8"
+                                     << "Il 3/12/2025 e' una data futura"
+                                     << "txt_Giorno";
+        QTest::addRow("31-novembre") << nuova << "31/11/2025"
+                                     << "5" << 7 << "8"
+                                     << "novembre 2025 ha 30 giorni"
+                                     << "txt_Giorno";
+        QTest::addRow("nuova-prima-dell-ultima") << nuova << "3/1/2003"
+                                                 << "5" << 7 << "8"
+                                                 << "successiva al 4/1/2003, data dell' estrazione 3."
+                                                 << "txt_Giorno";
+        QTest::addRow("inserita-dopo-la-sua-seguente") << int(Modo::Intramezzo) << "9/6/2002"
+                                                       << "5" << 7 << "8"
+                                                       << "precedente al 8/6/2002, data dell' estrazione 2."
+                                                       << "txt_Giorno";
+        QTest::addRow("corretta-prima-della-sua-precedente")
+            << int(Modo::Vecchia) << "5/6/2002"
+            << "5" << 7 << "8"
+            << "successiva al 5/6/2002, data dell' estrazione 1."
+            << "txt_Giorno";
     }
     void controlliDellaRegistrazione() {
-        QFETCH(QString, giorno);
+        QFETCH(int, modo);
+        QFETCH(QString, data);
         QFETCH(QString, concorso);
-        QFETCH(QString, estratto7);
+        QFETCH(int, k);
+        QFETCH(QString, estratto);
+        QFETCH(QString, motivo);
         Archivio a;
-        const std::string prima = a.cartella.leggiFile("RUOTE/DATA");
+        const auto prima = prova::fotografia(a.cartella);
         ui::frmAggiornamento f(a.stato);
-        f.entraNuovaEstrazione();
-        scriviEstrazione(f, giorno, concorso);
-        estratto(f, 7)->setText(estratto7);
+        f.impostaOggi(QDate(2025, 12, 2));
+        f.show();
+        figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
+        f.entraModo(Modo(modo));
+        scriviEstrazione(f, data, concorso);
+        ::estratto(f, k)->setText(estratto);
         ScriptPrompt script({true});
         f.cmd_Registra_Estrazione_Click();
         QCOMPARE(script.titoli(), QStringList{QStringLiteral("ERRORE INSERIMENTO DATI")});
-        QTEST(script.testi().value(0), "messaggio");
+        QVERIFY2(script.testi().value(0).contains(motivo), qPrintable(script.testi().value(0)));
+        // The boxes stay as typed, the focus on the wrong one, and nothing is written.
+        QCOMPARE(::estratto(f, k)->text(), estratto);
+        QCOMPARE(casella(f, "txt_Giorno")->text(), data.section(QLatin1Char('/'), 0, 0));
+        QTEST(f.focusWidget() ? f.focusWidget()->objectName() : QString(), "fuoco");
         QVERIFY(!f.Archivio_Toccato);
         QVERIFY(f.Modalita_Inserimento);
-        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA"), prima);
+        QCOMPARE(prova::fotografia(a.cartella), prima);
     }
 
     void unArchivioGuastoOPienoNonSiScrive_data() {
@@ -248,6 +295,7 @@ private slots:
         QCOMPARE(estratto(f, 1)->text(),
                  QString::fromStdString(std::to_string(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0])));
         figlio<QPushButton>(f, "cmd_Nulle_10")->click();
+        casella(f, "txt_Anno_Data")->setText(QStringLiteral("2003")); // after the last draw, of 4/1/2003
         scatto(f, QStringLiteral("aggiornamento-nuova"));
         QCOMPARE(estratto(f, 50)->text(), QStringLiteral("0"));
 
@@ -256,11 +304,11 @@ private slots:
         QCOMPARE(script.titoli(), (QStringList{QStringLiteral("INSERIMENTO Nuova Estrazione"),
                                                QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO")}));
         QCOMPARE(a.estrazioni(), 4);
-        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA").substr(30), std::string(" 8/ 6/2002"));
+        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA").substr(30), std::string(" 8/ 6/2003"));
         QCOMPARE(a.cartella.leggiFile("RUOTE/VENEZIA").substr(15), std::string(5, char(140)));
         // Back in browse mode on the new last draw.
         QVERIFY(!f.Modalita_Inserimento);
-        QCOMPARE(testo(f, "lb_Info_3"), QStringLiteral("estr. 4 -   2/2002"));
+        QCOMPARE(testo(f, "lb_Info_3"), QStringLiteral("estr. 4 -   2/2003"));
         QCOMPARE(a.stato.Contatori_Modifiche[1], 1);
         QVERIFY(a.stato.Archivio_Modificato);
         f.show();
@@ -299,6 +347,8 @@ private slots:
             QCOMPARE(figlio<QPushButton>(f, "cmd_Registra_Estrazione")->text(),
                      QStringLiteral("ELIMINA Estrazione"));
             casella(f, "txt_Giorno")->clear(); // an empty date does not stop a deletion
+        } else {
+            casella(f, "txt_Giorno")->setText(QStringLiteral("7")); // between draws 1 and 2
         }
         ScriptPrompt script({risposta, true});
         f.cmd_Registra_Estrazione_Click();
@@ -344,6 +394,7 @@ private slots:
         f.impostaGuasto([&](const std::string& passo) { return passo == guasto.toStdString(); });
         figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
         f.entraModo(Modo(modo));
+        casella(f, "txt_Giorno")->setText(QStringLiteral("7")); // between draws 1 and 2
         ScriptPrompt script({true, true, true});
         f.cmd_Registra_Estrazione_Click();
         QTEST(script.titoli(), "titoli");
@@ -433,6 +484,30 @@ private slots:
         QVERIFY(script.testi().value(1).startsWith(QStringLiteral("Backup dell' archivio eseguito")));
         QCOMPARE(core::Leggi_Numero_Impostazione(a.stato, 53), 0);
         QCOMPARE(testo(f, "lblEstrazioniDopoBackup"), QStringLiteral("Estrazioni dall' ultimo backup: 0"));
+    }
+
+    void impostazioniNonScrivibiliSonoSegnalate() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        std::filesystem::remove(a.stato.fileImpostazioni());
+        std::filesystem::create_directory(a.stato.fileImpostazioni());
+        ScriptPrompt script({true, true, true, true});
+        figlio<QCheckBox>(f, "chkAvvisoBackup")->toggle();
+        figlio<QSpinBox>(f, "txtSogliaBackup")->setValue(7); // the window tells it once
+        figlio<QPushButton>(f, "cmdBackup")->click();
+        f.entraNuovaEstrazione();
+        scriviEstrazione(f, QStringLiteral("1/12/2025"), QStringLiteral("5"));
+        f.cmd_Registra_Estrazione_Click();
+        const QStringList testi = script.testi();
+        QCOMPARE(testi.size(), 4);
+        QVERIFY(
+            testi[0].startsWith(QStringLiteral("Impossibile registrare le impostazioni nel file ImpoBin")));
+        QVERIFY(
+            testi[1].endsWith(QStringLiteral("ATTENZIONE: impossibile azzerare nel file ImpoBin il conteggio "
+                                             "delle estrazioni inserite dall' ultimo backup.")));
+        QCOMPARE(testi[2], QStringLiteral("Registrazione effettuata con successo!"));
+        QVERIFY(testi[3].startsWith(
+            QStringLiteral("ATTENZIONE: impossibile registrare nel file ImpoBin il numero")));
     }
 
     void stampaDellEstrazioneMostrata() {

@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <ctime>
+#include <variant>
 
 namespace ui {
 
@@ -714,33 +715,55 @@ void frmAggiornamento::entraModo(Modo modo) {
     txt_Giorno->setFocus();
 }
 
-void frmAggiornamento::cmd_Registra_Estrazione_Click() {
-    if (!Modalita_Inserimento || m_statoArchivio != maintenance::StatoArchivio::Sano) return;
-    const std::string data = maintenance::Controllo_Sintassi_Data(s(txt_Giorno->text()), s(txt_Mese->text()),
-                                                                  s(txt_Anno_Data->text()));
-    const std::string concorso = maintenance::Controllo_Sintassi_Concorso(
-        s(txt_Concorso->text()), s(lbl_Anno_Concorso->text()), m_stato.Max_Concorsi_Anno);
-    const int n = core::valoreNumerico(s(lblNumeroEstrazione->text()));
-    if (m_modo != Modo::Elimina) {
-        Estratti_Da_Registrare = maintenance::Memorizza_Estratti_Da_Registrare(campi().estratti);
-        const char* errore = data.empty()                                   ? "DATA."
-                             : concorso.empty()                             ? "CONCORSO."
-                             : n < 1 || n > m_stato.Max_Estrazioni_Archivio ? "NUMERO ESTRAZIONE."
-                             : Estratti_Da_Registrare[0] != 50              ? "degli ESTRATTI."
-                                                                            : nullptr;
-        if (errore) {
-            const QString prefisso =
-                QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
-            prompt::informa(this, ERRORE_INSERIMENTO, prefisso + QString::fromLatin1(errore),
-                            prompt::Tipo::Avviso);
-            return;
-        }
+maintenance::LimitiEstrazione frmAggiornamento::limiti(int n) {
+    const QDate oggi = m_oggi.isValid() ? m_oggi : QDate::currentDate();
+    maintenance::LimitiEstrazione limiti;
+    limiti.maxEstrazioni = m_stato.Max_Estrazioni_Archivio;
+    limiti.maxConcorsi = m_stato.Max_Concorsi_Anno;
+    limiti.oggi = {oggi.year(), oggi.month(), oggi.day()};
+    // The neighbours whose dates bound the typed one: a new draw follows the last; an inserted one falls
+    // between the draw before n and draw n; a corrected one between the draws around it.
+    const int m = vscEstrazioni->maximum();
+    const int prima = m_modo == Modo::Nuova ? m : n - 1;
+    const int dopo = m_modo == Modo::Nuova ? 0 : m_modo == Modo::Intramezzo ? n : n + 1;
+    if (prima >= 1 && prima <= m) {
+        limiti.precedente = prima;
+        limiti.dataPrecedente = m_file.Leggi_Data_Archivio(prima);
     }
-    Archivio_Toccato = true;
-    esegui(data, concorso, n);
+    if (dopo >= 1 && dopo <= m) {
+        limiti.successiva = dopo;
+        limiti.dataSuccessiva = m_file.Leggi_Data_Archivio(dopo);
+    }
+    return limiti;
 }
 
-bool frmAggiornamento::esegui(const std::string& data, const std::string& concorso, int n) {
+void frmAggiornamento::cmd_Registra_Estrazione_Click() {
+    if (!Modalita_Inserimento || m_statoArchivio != maintenance::StatoArchivio::Sano) return;
+    const int n = core::valoreNumerico(s(lblNumeroEstrazione->text()));
+    maintenance::NuovaEstrazione estrazione;
+    if (m_modo != Modo::Elimina) {
+        const auto esito = maintenance::Controllo_Estrazione(campi(), n, limiti(n), m_stato.Nome_Ruota);
+        if (const auto* rifiuto = std::get_if<maintenance::Rifiuto>(&esito)) {
+            // The boxes stay as typed, the focus on the first wrong one.
+            prompt::informa(this, ERRORE_INSERIMENTO, q(rifiuto->messaggio), prompt::Tipo::Avviso);
+            const int k = rifiuto->casella;
+            QLineEdit* casella = k >= 1 && k <= 50                    ? txtEstratto[std::size_t(k)]
+                                 : k == maintenance::CASELLA_GIORNO   ? txt_Giorno
+                                 : k == maintenance::CASELLA_MESE     ? txt_Mese
+                                 : k == maintenance::CASELLA_ANNO     ? txt_Anno_Data
+                                 : k == maintenance::CASELLA_CONCORSO ? txt_Concorso
+                                                                      : nullptr;
+            if (casella) casella->setFocus();
+            return;
+        }
+        estrazione = std::get<maintenance::NuovaEstrazione>(esito);
+        Estratti_Da_Registrare = estrazione.numeri;
+    }
+    Archivio_Toccato = true;
+    esegui(estrazione, n);
+}
+
+bool frmAggiornamento::esegui(const maintenance::NuovaEstrazione& estrazione, int n) {
     const QString conferma = QStringLiteral("n° estrazione = %1, CONTINUARE?").arg(n);
     if (m_modo == Modo::Intramezzo &&
         !prompt::chiedi(this, QStringLiteral(" CONFERMA OPERAZIONE"),
@@ -756,7 +779,6 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
                 conferma))
         return false;
 
-    maintenance::NuovaEstrazione estrazione{data, concorso, Estratti_Da_Registrare};
     maintenance::Rinumerazione rinumerazione = maintenance::Rinumerazione::Riuscita;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_file.Chiudi_File_Archivio();

@@ -4,7 +4,9 @@
 #include "core/FileSicuro.h"
 #include "core/Stato.h"
 #include "maintenance/Consultazione.h"
+#include "maintenance/Convalida.h"
 
+#include <QDate>
 #include <QDialog>
 
 #include <array>
@@ -58,6 +60,8 @@ public:
 
     /** Makes a named step of the archive writes fail (tests), as core::Guasto describes. */
     void impostaGuasto(core::Guasto guasto) { m_guasto = std::move(guasto); }
+    /** The day the entry checks take as today (tests); an invalid date means the system's today. */
+    void impostaOggi(const QDate& oggi) { m_oggi = oggi; }
 
     bool Modalita_Inserimento = false;
     bool Archivio_Toccato = false;
@@ -93,12 +97,15 @@ private:
     /** Tells why a damaged archive is neither browsed nor changed. */
     void avvisaDanno();
     void segnaOpzioneDelModo();
-    bool esegui(const std::string& data, const std::string& concorso, int n);
+    bool esegui(const maintenance::NuovaEstrazione& estrazione, int n);
+    /** What the draw typed as number n is checked against. */
+    maintenance::LimitiEstrazione limiti(int n);
     void leggiAvvisoBackup();
 
     core::Stato& m_stato;
     core::FileArchivio m_file;
     core::Guasto m_guasto;
+    QDate m_oggi;
     Modo m_modo = Modo::Sfoglia;
     maintenance::StatoArchivio m_statoArchivio = maintenance::StatoArchivio::Sano;
     std::array<QAction*, 4> m_vociScrittura{};
