@@ -31,7 +31,8 @@ namespace ui {
  * "Aggiornamento Archivio estrazioni.": browses the archive files draw by draw and changes them —
  * a new draw at the end, an old draw corrected in place, a draw inserted before another, a draw
  * deleted. It reads and writes the files directly; the draws in memory are reloaded when the window
- * closes after a change (the signal archivioCambiato). It also copies the archive to a dated backup
+ * closes after a change (the signal archivioCambiato); it closes only through "Chiudi" or the frame's
+ * close control, never on Esc. It also copies the archive to a dated backup
  * folder, reminds the user of backups, prints the shown draw and reports the changes of this run.
  */
 class frmAggiornamento : public QDialog {
@@ -43,9 +44,12 @@ public:
 
     /** Browse mode: reopens the files, sets up the scroll bar and shows the last draw. */
     void Dati_Iniziali_Aggiornamento();
-    /** Enters new-draw mode (option, toolbar 0, menu). */
+    /** Enters new-draw mode (option, toolbar 0, menu); refused over a damaged or a full archive. */
     void entraNuovaEstrazione();
-    /** Enters modify-old, insert-in-between or delete mode. */
+    /**
+     * Enters modify-old, insert-in-between or delete mode; every mode is refused over a damaged archive,
+     * insert-in-between also over a full one.
+     */
     void entraModo(Modo modo);
     /** Runs the operation of the selected mode after the checks of the typed draw. */
     void cmd_Registra_Estrazione_Click();
