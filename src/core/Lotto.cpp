@@ -37,16 +37,19 @@ bool recordDanneggiato(const std::uint8_t* record) {
     return false;
 }
 
+int giorniDelMese(int anno, int mese) {
+    static constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mese < 1 || mese > 12) return 0;
+    const bool bisestile = (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
+    return giorni[mese - 1] + (mese == 2 && bisestile ? 1 : 0);
+}
+
 int giornoSettimana(std::string_view data) {
     if (data.size() < 10) return 0;
     const int giorno = valoreNumerico(data.substr(0, 2));
     const int mese = valoreNumerico(data.substr(3, 2));
     const int anno = valoreNumerico(data.substr(6, 4));
-    if (mese < 1 || mese > 12 || giorno < 1 || anno < 1) return 0;
-    static constexpr int giorniMese[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool bisestile = (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
-    const int massimo = giorniMese[mese - 1] + (mese == 2 && bisestile ? 1 : 0);
-    if (giorno > massimo) return 0;
+    if (giorno < 1 || anno < 1 || giorno > giorniDelMese(anno, mese)) return 0;
     // Zeller's congruence on the Gregorian calendar, turned to Monday = 1 .. Sunday = 7.
     int m = mese, a = anno;
     if (m < 3) {

@@ -35,6 +35,9 @@ inline bool Numero_Pari(int n) {
 /** True when the five bytes hold a byte outside 50..140: only a damaged archive has such a record. */
 bool recordDanneggiato(const std::uint8_t* record);
 
+/** The days of month 1..12 of a year of the Gregorian calendar; 0 for a month outside 1..12. */
+int giorniDelMese(int anno, int mese);
+
 /**
  * Weekday of a date text (day in characters 1-2, month 4-5, year 7-10, space- or zero-padded),
  * Monday = 1 .. Sunday = 7; 0 when the text is not a calendar date.
