@@ -102,6 +102,22 @@ private slots:
         QCOMPARE(byte(cartella.leggiFile("ImpoBin")), byte(prima));
     }
 
+    void fileIlleggibileNonVieneSostituito_data() {
+        QTest::addColumn<QString>(
+            "destinazione"); // what ImpoBin links to: open and read both fail for root too
+        QTest::addRow("collegamento-circolare") << "ImpoBin";
+        QTest::addRow("errore-di-lettura") << "/proc/self/mem";
+    }
+    void fileIlleggibileNonVieneSostituito() {
+        QFETCH(QString, destinazione);
+        prova::CartellaDiProva cartella;
+        const auto stato = cartella.stato();
+        fs::create_symlink(destinazione.toStdString(), stato.fileImpostazioni());
+        QVERIFY(!core::Scrivi_Impostazione(stato, 3, "1"));
+        QVERIFY(fs::is_symlink(stato.fileImpostazioni()));
+        QCOMPARE(core::Leggi_Numero_Impostazione(stato, 3), destinazione == "ImpoBin" ? -1 : 0);
+    }
+
     void unaCartellaAlPostoDelFileELoStessoCheNessunFile() {
         prova::CartellaDiProva cartella;
         const auto stato = cartella.stato();
