@@ -231,7 +231,7 @@ void LeggiEstrazioni::Scrivi_Label() {
 
 void LeggiEstrazioni::chkUltimaArchivio_Click() {
     const bool spuntata = chkUltimaArchivio->isChecked();
-    core::Scrivi_Impostazione(m_stato, 3, spuntata ? "1" : "0");
+    scriviImpostazione(this, m_stato, 3, spuntata ? "1" : "0");
     if (m_stato.Estrazioni_In_Archivio == 0 && !ripristinoDiEmergenza()) {
         prompt::informa(this, titoloProgramma(), QStringLiteral("PROGRAMMA TERMINATO"));
         m_programmaTerminato = true;
@@ -367,10 +367,13 @@ bool Carica_Archivio(core::Stato& stato, QWidget* genitore) {
     finestra.exec();
     if (!finestra.caricato()) return false;
     core::Inizializza_Dati_Archivio(stato);
-    if (!stakes::Leggi_Pagamenti_Poste(stato))
+    const auto poste = stakes::Leggi_Pagamenti_Poste(stato);
+    if (poste.danneggiati)
         prompt::informa(genitore, titoloProgramma(),
                         QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
                                           static_cast<qsizetype>(stakes::MESSAGGIO_POSTE_DEFAULT.size())));
+    // Said at most once per load, together with the loading window's own settings.
+    if (!poste.registrati) avvisaImpostazioniNonScritte(&finestra);
     return true;
 }
 

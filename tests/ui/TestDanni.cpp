@@ -56,16 +56,21 @@ bool danniImpostazioni(int danno) {
 QStringList messaggiAttesi(int finestra, int danno) {
     const QString poste = QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
                                             qsizetype(stakes::MESSAGGIO_POSTE_DEFAULT.size()));
+    const QString nonScritte = QStringLiteral("Impossibile registrare le impostazioni nel file ImpoBin");
     switch (finestra) {
     case Lettura:
         if (danno == LunghezzeDiverse || danno == BariSpezzato)
             return {"ATTENZIONE: i file dell'archivio non sono coerenti"};
         if (danno == ByteFuoriLimiti)
             return {"ATTENZIONE: 3 registrazioni di ruota contengono valori non validi"};
-        if (danniImpostazioni(danno)) return {poste};
+        // Fields past the end of a truncated file were never written: their defaults come quietly.
+        if (danno == ImpoSpazzatura || danno == ImpoNumeriEnormi) return {poste};
+        if (danno == ImpoCartella) return {nonScritte};
         return {};
     case Periodo:
-        if (danniImpostazioni(danno)) return {"Errore nella lettura dei Giorni di appartenenza"};
+        if (danno == ImpoSpazzatura || danno == ImpoNumeriEnormi)
+            return {"Errore nella lettura dei Giorni di appartenenza"};
+        if (danno == ImpoCartella) return {nonScritte};
         return {};
     case Numeri:
     case Ambi:
@@ -78,7 +83,7 @@ QStringList messaggiAttesi(int finestra, int danno) {
         return {};
     case Poste:
         // The payouts read at the load were written back, unless the settings cannot be written at all.
-        if (danno == ImpoCartella) return {poste};
+        if (danno == ImpoCartella) return {nonScritte};
         return {};
     default:
         return {};
@@ -224,7 +229,7 @@ private slots:
         case Lettura:
             // The payout table is in use, the stored one or the defaults.
             QVERIFY(s.Percentuale_Trattenuta > 0 && s.Percentuale_Trattenuta <= 100 && s.Quota_Estratto > 0);
-            if (danniImpostazioni(danno)) QCOMPARE(s.Quote_Premi[5], 1000000);
+            if (danniImpostazioni(danno)) QCOMPARE(s.Quote_Premi[5], 6000000);
             break;
         case Principale: {
             ui::PRINCIPIO f(s);

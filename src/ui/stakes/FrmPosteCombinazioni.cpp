@@ -267,8 +267,10 @@ void frmPosteCombinazioni::closeEvent(QCloseEvent* evento) {
 // ---- The payout editor and grid ----
 
 void frmPosteCombinazioni::Imposta_Quote() {
-    if (!stakes::Leggi_Pagamenti_Poste(m_stato))
+    const auto esito = stakes::Leggi_Pagamenti_Poste(m_stato);
+    if (esito.danneggiati)
         prompt::informa(this, titoloProgramma(), testo(std::string(stakes::MESSAGGIO_POSTE_DEFAULT)));
+    if (!esito.registrati) avvisaImpostazioniNonScritte(this);
     const auto barre = stakes::barreDaPagamenti(m_stato);
     for (int i = 0; i < stakes::NUMERO_BARRE_POSTE; ++i) {
         hscPosta[static_cast<std::size_t>(i)]->setValue(barre[static_cast<std::size_t>(i)]);
@@ -316,12 +318,17 @@ void frmPosteCombinazioni::Registra_Poste() {
 }
 
 void frmPosteCombinazioni::cmdDefault_Click() {
-    const auto& sorte = m_stato.Nome_Sorte;
-    const QString domanda =
-        testo(sorte[1]) + QStringLiteral(" = 11,3\n\n") + testo(sorte[2]) + QStringLiteral(" = 250\n\n") +
-        testo(sorte[3]) + QStringLiteral(" = 4.250\n\n") + testo(sorte[4]) + QStringLiteral(" = 80.000\n\n") +
-        testo(sorte[5]) +
-        QStringLiteral(" = 1.000.000\n\n Trattenuta = 3,0%\n\nRegistrare i valori delle poste?");
+    // The question lists the default payouts as the editor's labels show them.
+    QString domanda;
+    for (int k = stakes::ESTRATTO; k <= stakes::CINQUINA; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        domanda += testo(m_stato.Nome_Sorte[i]) + QStringLiteral(" = ") +
+                   testo(stakes::testoBarraPosta(k, stakes::BARRE_DEFAULT[i])) + QStringLiteral("\n\n");
+    }
+    const int trattenuta = stakes::BARRE_DEFAULT[0];
+    domanda += QStringLiteral(" Trattenuta = %1,%2%\n\nRegistrare i valori delle poste?")
+                   .arg(trattenuta / 10)
+                   .arg(trattenuta % 10);
     if (!prompt::chiedi(this, titoloProgramma(), domanda)) return;
     for (std::size_t i = 0; i < hscPosta.size(); ++i) {
         hscPosta[i]->setValue(stakes::BARRE_DEFAULT[i]);
