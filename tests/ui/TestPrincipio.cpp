@@ -40,22 +40,28 @@ class TestPrincipio : public QObject {
     Q_OBJECT
 private slots:
     void toolbar_data() {
-        QTest::addColumn<QString>("campo100"); // "-": no settings file; "": another field written only
+        // "-": no settings file; "": another field written only; "cartella": a folder in ImpoBin's place
+        QTest::addColumn<QString>("campo100");
         QTest::addColumn<bool>("mostrata");
         QTest::addRow("file-mancante") << "-" << true;
-        QTest::addRow("campo-vuoto") << "" << false;
+        QTest::addRow("primo-avvio-campo-vuoto") << "" << true;
+        QTest::addRow("zero") << "0" << false;
         QTest::addRow("uno") << "1" << true;
         QTest::addRow("fuori-intervallo") << "5" << true;
+        QTest::addRow("file-non-scrivibile") << "cartella" << true;
     }
     void toolbar() {
         QFETCH(QString, campo100);
         QFETCH(bool, mostrata);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        if (campo100 != QStringLiteral("-")) {
+        const bool bloccato = campo100 == QStringLiteral("cartella");
+        if (bloccato) std::filesystem::create_directory(stato.fileImpostazioni());
+        if (campo100 != QStringLiteral("-") && !bloccato) {
             QVERIFY(core::Scrivi_Impostazione(stato, 21, "0"));
             if (!campo100.isEmpty()) QVERIFY(core::Scrivi_Impostazione(stato, 100, campo100.toStdString()));
         }
+        ScriptPrompt script({true});
         ui::PRINCIPIO principale(stato);
         principale.ToolBar_Visiblile();
         auto* frame = figlio<QFrame>(principale, "Frame1");
@@ -73,11 +79,13 @@ private slots:
         voce->trigger();
         QCOMPARE(frame->isHidden(), mostrata);
         QCOMPARE(principale.height() < altezza, mostrata);
-        QCOMPARE(letto100(stato), mostrata ? "0" : "1");
+        QCOMPARE(letto100(stato), bloccato ? "-1" : mostrata ? "0" : "1");
         voce->trigger();
         QCOMPARE(principale.height(), altezza);
         QCOMPARE(frame->isHidden(), !mostrata);
-        QCOMPARE(letto100(stato), mostrata ? "1" : "0");
+        QCOMPARE(letto100(stato), bloccato ? "-1" : mostrata ? "1" : "0");
+        // A settings file that cannot be written is said once, not at every toggle.
+        QCOMPARE(script.rimaste(), bloccato ? 0 : 1);
     }
 
     void comandiApronoLeFinestre_data() {
