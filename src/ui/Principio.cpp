@@ -241,6 +241,8 @@ void PRINCIPIO::archivioCambiato() {
     scartaPeriodo();
     m_stato.Periodo_Da_Applicare = true;
     aggiornaInformazioni();
+    // The load read the stored payouts again: an open stakes window must compute with what it shows.
+    if (m_poste) m_poste->pagamentiRiletti();
 }
 
 void PRINCIPIO::importaArchivio() {

@@ -1,8 +1,10 @@
 // The stakes window: opening from the stored payouts, the calculator's bars and labels, the grids,
 // "Registra" and "Default" writing fields 64..70, and the question on closing with unapplied changes.
 #include "ArchivioDiProva.h"
+#include "FinestraModale.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
+#include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
 
@@ -182,6 +184,34 @@ private slots:
         // Applying returns the stake bars to their starting positions and shows the new payouts.
         QCOMPARE(barra(f, "hscPuntata_1")->value(), risposta ? 50 : 300);
         if (risposta) QCOMPARE(etichetta(f, "lblMostraTrattenuta"), pulsante == "cmdDefault" ? "8%" : "1,5%");
+    }
+
+    void dopoIlRicaricamentoMostraLeQuoteInVigore_data() {
+        QTest::addColumn<bool>("applicata"); // the edited Estratto was applied before the reload
+        QTest::addRow("applicata") << true;
+        QTest::addRow("in-attesa-di-applica") << false;
+    }
+    void dopoIlRicaricamentoMostraLeQuoteInVigore() {
+        QFETCH(bool, applicata);
+        prova::CartellaDiProva cartella;
+        cartella.scriviArchivio({prova::estrazione(5, 1, 2004, 1, 1), prova::estrazione(8, 1, 2004, 2, 2)});
+        auto stato = cartella.stato();
+        scriviCampi(stato, DEFAULT);
+        ScriptPrompt script;
+        ui::PRINCIPIO principale(stato);
+        figlio<QAction>(principale, "mnuOPZIONIposteComb")->trigger();
+        auto& f = *principale.findChild<ui::frmPosteCombinazioni*>();
+        barra(f, "hscPosta_1")->setValue(1500);
+        if (applicata) QTest::mouseClick(figlio<QPushButton>(f, "cmdApplica"), Qt::LeftButton);
+        QCOMPARE(cella(f, "mfgQuote", 1, 1), applicata ? "15" : "11,23");
+
+        prova::QuandoModale<ui::LeggiEstrazioni> ok([](ui::LeggiEstrazioni* l) { l->cmdSkip_Click(); });
+        principale.archivioCambiato(); // the stored payouts are in force again
+        QCOMPARE(stato.Quota_Estratto, 11.23);
+        QCOMPARE(cella(f, "mfgQuote", 1, 1), "11,23");
+        QCOMPARE(etichetta(f, "lblRiscossione"), "Euro = 5,17");
+        QCOMPARE(barra(f, "hscPosta_1")->value(), applicata ? 1123 : 1500);
+        QCOMPARE(figlio<QPushButton>(f, "cmdApplica")->isEnabled(), !applicata);
     }
 
     void chiusura_data() {

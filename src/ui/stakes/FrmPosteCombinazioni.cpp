@@ -271,12 +271,28 @@ void frmPosteCombinazioni::Imposta_Quote() {
     if (esito.danneggiati)
         prompt::informa(this, titoloProgramma(), testo(std::string(stakes::MESSAGGIO_POSTE_DEFAULT)));
     if (!esito.registrati) avvisaImpostazioniNonScritte(this);
+    mostraBarre();
+    Scrivi_Moneta_Trattenuta();
+}
+
+void frmPosteCombinazioni::mostraBarre() {
     const auto barre = stakes::barreDaPagamenti(m_stato);
     for (int i = 0; i < stakes::NUMERO_BARRE_POSTE; ++i) {
         hscPosta[static_cast<std::size_t>(i)]->setValue(barre[static_cast<std::size_t>(i)]);
         hscPosta_Change(i); // the label, also when the bar already stood there
     }
+}
+
+void frmPosteCombinazioni::pagamentiRiletti() {
+    // Edits not yet applied stay on the editor, still waiting for "Applica"; otherwise the editor too
+    // shows the payouts now in force.
+    if (!cmdApplica->isEnabled()) {
+        mostraBarre();
+        cmdApplica->setEnabled(false);
+    }
     Scrivi_Moneta_Trattenuta();
+    Scrivi_Pagamenti();
+    Imposta_Quote_Premi();
 }
 
 void frmPosteCombinazioni::hscPosta_Change(int barra) {
