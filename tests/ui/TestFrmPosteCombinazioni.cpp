@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTableWidget>
 #include <QTest>
 
@@ -120,6 +122,39 @@ private slots:
         figlio<QCheckBox>(f, "chkAttivato_2")->setChecked(false);
         QCOMPARE(etichetta(f, "lblTotaleCostoPerBolletta"), "0");
         QVERIFY(script.mostrati().isEmpty());
+    }
+
+    void trascinareUnaBarraAgisceAlRilascio() {
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        scriviCampi(stato, DEFAULT);
+        ui::frmPosteCombinazioni f(stato);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QScrollBar* numeri = barra(f, "hscNumeriPerBolletta");
+        numeri->setValue(5);
+        barra(f, "hscNumeriIndovinati")->setValue(3);
+        const QString riscossione = etichetta(f, "lblRiscossione");
+        QStyleOptionSlider opzioni;
+        opzioni.initFrom(numeri);
+        opzioni.orientation = Qt::Horizontal;
+        opzioni.minimum = numeri->minimum();
+        opzioni.maximum = numeri->maximum();
+        opzioni.sliderPosition = opzioni.sliderValue = numeri->value();
+        opzioni.pageStep = numeri->pageStep();
+        const QPoint presa =
+            numeri->style()
+                ->subControlRect(QStyle::CC_ScrollBar, &opzioni, QStyle::SC_ScrollBarSlider, numeri)
+                .center();
+        // Down to 1 and back to 5 in one drag: the guessed numbers never see a ticket of 1 number.
+        QTest::mousePress(numeri, Qt::LeftButton, {}, presa);
+        QTest::mouseMove(numeri, presa - QPoint(numeri->width(), 0));
+        QCOMPARE(etichetta(f, "lblNumeriPerBolletta"), "1");
+        QCOMPARE(etichetta(f, "lblRiscossione"), riscossione);
+        QTest::mouseMove(numeri, presa);
+        QTest::mouseRelease(numeri, Qt::LeftButton, {}, presa);
+        QCOMPARE(etichetta(f, "lblNumeriPerBolletta"), "5");
+        QCOMPARE(barra(f, "hscNumeriIndovinati")->value(), 3);
     }
 
     void puntateInLireEQuoteFuoriScala() {

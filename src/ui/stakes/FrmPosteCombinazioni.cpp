@@ -110,6 +110,10 @@ QWidget* frmPosteCombinazioni::costruisciRiscossione() {
         barra->setPageStep(2);
         QLabel* valore = etichettaValore(bolletta, nomeEtichetta, 60);
         rigaBarra(righeBolletta, riga, new QLabel(titolo, bolletta), barra, valore);
+        // A drag recomputes once, on release; meanwhile only the bar's own label follows it.
+        barra->setTracking(false);
+        connect(barra, &QScrollBar::sliderMoved, valore,
+                [valore](int n) { valore->setText(QString::number(n)); });
         connect(barra, &QScrollBar::valueChanged, this, gestore);
         return std::pair{barra, valore};
     };
@@ -137,6 +141,10 @@ QWidget* frmPosteCombinazioni::costruisciRiscossione() {
         lblPuntata[i] =
             etichettaValore(puntate, QStringLiteral("lblPuntata_%1").arg(k).toLatin1().constData(), 80);
         rigaBarra(righePuntate, k - 1, chkAttivato[i], hscPuntata[i], lblPuntata[i]);
+        hscPuntata[i]->setTracking(false);
+        connect(hscPuntata[i], &QScrollBar::sliderMoved, this, [this, k](int posizione) {
+            lblPuntata[static_cast<std::size_t>(k)]->setText(testoPuntata(k, posizione));
+        });
         connect(hscPuntata[i], &QScrollBar::valueChanged, this, [this, k] { hscPuntata_Change(k); });
         connect(chkAttivato[i], &QCheckBox::toggled, this, [this, k] {
             hscPuntata_Change(k);
@@ -417,16 +425,18 @@ void frmPosteCombinazioni::Imposta_Scroll_Pagamenti() {
     }
 }
 
+QString frmPosteCombinazioni::testoPuntata(int sorte, int posizione) const {
+    if (!chkAttivato[static_cast<std::size_t>(sorte)]->isChecked()) return QStringLiteral("--");
+    const int moneta = m_stato.Moneta_Utilizzata;
+    return testo(stakes::testoPuntata(moneta, stakes::puntataDaBarra(moneta, posizione)));
+}
+
 void frmPosteCombinazioni::hscPuntata_Change(int sorte) {
     const auto k = static_cast<std::size_t>(sorte);
-    m_giocata.Puntata[k] = 0;
-    if (!chkAttivato[k]->isChecked()) {
-        lblPuntata[k]->setText(QStringLiteral("--"));
-    } else {
-        const int moneta = m_stato.Moneta_Utilizzata;
-        m_giocata.Puntata[k] = stakes::puntataDaBarra(moneta, hscPuntata[k]->value());
-        lblPuntata[k]->setText(testo(stakes::testoPuntata(moneta, m_giocata.Puntata[k])));
-    }
+    const int posizione = hscPuntata[k]->value();
+    m_giocata.Puntata[k] =
+        chkAttivato[k]->isChecked() ? stakes::puntataDaBarra(m_stato.Moneta_Utilizzata, posizione) : 0;
+    lblPuntata[k]->setText(testoPuntata(sorte, posizione));
     Scrivi_Totale_Costo_Bolletta();
     Calcola_Vincita_Poste();
 }

@@ -63,6 +63,8 @@ private:
     void Scrivi_Pagamenti();
     void Imposta_Scroll_Pagamenti();
     void hscPuntata_Change(int sorte);
+    /** What the stake label of sorte k shows for the bar at `posizione`: "--" when not played. */
+    QString testoPuntata(int sorte, int posizione) const;
     void hscNumeriPerBolletta_Change();
     void hscNumeriIndovinati_Change();
     void hscNumeroRuote_Change();
