@@ -84,6 +84,11 @@ private slots:
         QTest::addRow("ripristina-la-copia")
             << true << "" << QList<bool>{true, true} << QList<int>{0} << 2
             << "L'archivio è stato ripristinato dalla copia RUOTE_backup_20260101_000000.";
+        QTest::addRow("copia-oltre-il-limite") // the program manages 1 draw here
+            << true << "" << QList<bool>{true, true, true} << QList<int>{0} << 1
+            << "ATTENZIONE: il file BARI dell'archivio corrisponde a 2 estrazioni, più delle 1 che il "
+               "programma può gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà "
+               "modificato.";
         QTest::addRow("copia-ma-importa")
             << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3
             << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
@@ -106,6 +111,7 @@ private slots:
             std::string errore;
             QVERIFY(maintenance::Backup_Archivio(stato, quando, errore));
             std::filesystem::remove_all(cartella.ruote());
+            if (estrazioni == 1) stato.Max_Estrazioni_Archivio = 1;
         }
         std::vector<prova::Estrazione> tre;
         for (int i = 0; i < 3; ++i)
@@ -168,7 +174,6 @@ private slots:
         QVERIFY(!attesaVisibile);            // the first application closed the wait window
         QCOMPARE(selezionateAllApertura, 5); // the default period, applied before the window shows
         QCOMPARE(script.testi(), QStringList{});
-        QCOMPARE(core::Leggi_Numero_Impostazione(stato, 68), 6000000);
         QCOMPARE(terminato.size(), 0);
         ui::PRINCIPIO* principale = logo.finestraPrincipale();
         QVERIFY(principale && principale->isVisible() && !logo.isVisible());

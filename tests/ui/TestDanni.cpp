@@ -16,6 +16,7 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,7 +64,6 @@ QStringList messaggiAttesi(int finestra, int danno) {
             return {"ATTENZIONE: i file dell'archivio non sono coerenti"};
         if (danno == ByteFuoriLimiti)
             return {"ATTENZIONE: 3 registrazioni di ruota contengono valori non validi"};
-        // Fields past the end of a truncated file were never written: their defaults come quietly.
         if (danno == ImpoSpazzatura || danno == ImpoNumeriEnormi) return {poste};
         if (danno == ImpoCartella) return {nonScritte};
         return {};
@@ -72,6 +72,8 @@ QStringList messaggiAttesi(int finestra, int danno) {
             return {"Errore nella lettura dei Giorni di appartenenza"};
         if (danno == ImpoCartella) return {nonScritte};
         return {};
+    case Principale:
+        return danno == ImpoCartella ? QStringList{nonScritte} : QStringList{};
     case Numeri:
     case Ambi:
         // The saved wheels cannot be read: nothing is selected until the user chooses.
@@ -241,6 +243,7 @@ private slots:
             // file's end too; a text without a value reads as 0.
             QCOMPARE(s.Toolbar_Visibile, danno == ImpoSpazzatura ? 0 : 1);
             QCOMPARE(figlio<QFrame>(f, "Frame1")->isHidden(), s.Toolbar_Visibile == 0);
+            figlio<QAction>(f, "mnuOpzioniToolbar")->trigger();
             break;
         }
         case Ruote: {

@@ -148,34 +148,6 @@ private slots:
         QCOMPARE(b.stato.Numeri_Estratti[1], estrazione(ultima - 1).ruote[3][0]);
     }
 
-    void oltreIlLimiteUnSoloAvviso_data() {
-        QTest::addColumn<bool>("ripristino"); // the archive comes back from a backup, at the emergency
-        QTest::addRow("apertura") << false;
-        QTest::addRow("ripristino-di-emergenza") << true;
-    }
-    void oltreIlLimiteUnSoloAvviso() {
-        QFETCH(bool, ripristino);
-        Banco b(12);
-        b.stato.Max_Estrazioni_Archivio = 10;
-        if (ripristino) {
-            std::filesystem::rename(b.cartella.ruote(),
-                                    b.cartella.percorso() / "RUOTE_backup_20260101_000000");
-            std::filesystem::create_directory(b.cartella.ruote());
-        }
-        ScriptPrompt script({true, true, true});
-        script.scelte({0}); // restore the backup
-        ui::LeggiEstrazioni finestra(b.stato);
-        b.finestra = &finestra;
-        const QStringList testi = script.testi();
-        QCOMPARE(testi.size(), ripristino ? 4 : 1); // the emergency's three boxes, then the cap alone
-        QVERIFY2(
-            testi.last().startsWith(QStringLiteral("ATTENZIONE: il file BARI dell'archivio corrisponde a 12 "
-                                                   "estrazioni, più delle 10")),
-            qPrintable(testi.last()));
-        finestra.cmdSkip_Click();
-        QCOMPARE(b.stato.Estrazioni_Caricate, 10);
-    }
-
     void archivioDifettosoSegnalatoSenzaRiscrivere() {
         Banco b(20);
         const std::string date = b.cartella.leggiFile("RUOTE/DATA").substr(0, 180);
