@@ -27,11 +27,11 @@ inline constexpr std::array<int, 7> CAMPI_DEFAULT{1123, 250, 4500, 120000, 60000
 
 /**
  * Quota_Estratto from the value of field 64: 500 or more are hundredths (1123 = 11.23), less are
- * tenths (113 = 11.3), so that every file written in tenths reads as before.
+ * tenths (113 = 11.3), so that every value the editor used to store in tenths (50..200, that is
+ * 5.0..20.0) reads as before.
  */
 double quotaEstrattoDaCampo(int valore);
-/** The value field 64 stores for a Quota_Estratto: hundredths, tenths below 5 (which hundredths cannot say).
- */
+/** The value field 64 stores for a Quota_Estratto: hundredths, or tenths below 5 (hundredths < 500). */
 int campoDaQuotaEstratto(double quota);
 
 /** The message shown when the stored payout table cannot be used and the defaults take its place. */
