@@ -90,6 +90,11 @@ void impostaGrigliaFissa(QTableWidget* griglia) {
 
 bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo) {
     if (core::Scrivi_Impostazione(stato, campo, testo)) return true;
+    avvisaImpostazioniNonScritte(finestra);
+    return false;
+}
+
+void avvisaImpostazioniNonScritte(QWidget* finestra) {
     static const char* const avvisato = "quintaroImpostazioniNonScritte";
     if (!finestra || !finestra->property(avvisato).toBool()) {
         if (finestra) finestra->setProperty(avvisato, true);
@@ -99,7 +104,6 @@ bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, 
                                        "ricordata."),
                         prompt::Tipo::Avviso);
     }
-    return false;
 }
 
 QString testoArchivio(const std::string& byte) {

@@ -49,6 +49,9 @@ void impostaGrigliaFissa(QTableWidget* griglia);
  */
 bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo);
 
+/** Says that the settings file could not be written, once per window as scriviImpostazione does. */
+void avvisaImpostazioniNonScritte(QWidget* finestra);
+
 /** A text of the archive files (single-byte characters) as the windows show it. */
 QString testoArchivio(const std::string& byte);
 

@@ -184,13 +184,15 @@ int frmPeriodo::anno(int d) {
 void frmPeriodo::START_Periodo() {
     lblTotaleEstrazioniCaricate->setText(
         QStringLiteral("Totale estrazioni caricate = %1").arg(m_stato.Estrazioni_Caricate));
-    if (!selection::caricaGiornataAppartenenza(m_stato))
+    const auto giorni = selection::caricaGiornataAppartenenza(m_stato);
+    if (giorni.danneggiati)
         prompt::informa(
             this, QStringLiteral("ERRORE LETTURA  - ") + titoloProgramma(),
             QStringLiteral("Errore nella lettura dei Giorni di appartenenza. I giorni cadenti in ME, GI, VE "
                            "saranno contati come appartenenti alle estrazioni di MERCOLEDI, i restanti come "
                            "appartenenti al SABATO"),
             prompt::Tipo::Avviso);
+    if (!giorni.registrati) avvisaImpostazioniNonScritte(this);
     RESET_Periodo_FRAZIONATO_Ciclico();
     if (m_stato.Periodo_Da_Applicare) {
         cmdApplicaPeriodoFrazionato_Click();
