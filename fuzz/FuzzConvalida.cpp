@@ -1,14 +1,16 @@
-// The checks of a typed draw (the keystroke filter Stringhetta, the date and contest checks, the fifty
-// number boxes) and the renumbering of the contests, on arbitrary texts and limits. The CONCORSO
+// The checks of a typed draw (the keystroke filter Stringhetta, the date and contest checks, the whole
+// draw's check) and the renumbering of the contests, on arbitrary texts and limits. The CONCORSO
 // content to renumber is a piece of the input repeated, so that short inputs make long files.
 #include "Sostegno.h"
 #include "core/FileArchivio.h"
+#include "core/Stato.h"
 #include "core/Testo.h"
 #include "maintenance/Aggiornamento.h"
 #include "maintenance/Convalida.h"
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <set>
 
 namespace {
 
@@ -64,16 +66,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         }
     }
 
-    // The fifty boxes: all read, each 0..90, or the reading refused.
+    // A typed draw is refused pointing at a box, or gives records of their sizes, a date of the calendar,
+    // and wheels of five different numbers 1..90 or none.
     {
-        std::array<std::string, 51> caselle;
+        maintenance::CampiEstrazione campi;
+        for (auto* campo : {&campi.giorno, &campi.mese, &campi.anno, &campi.concorso, &campi.annoConcorso})
+            *campo = ingresso.ConsumeRandomLengthString(6);
         for (std::size_t i = 1; i <= 50; ++i)
-            caselle[i] = ingresso.ConsumeRandomLengthString(4);
-        const auto estratti = maintenance::Memorizza_Estratti_Da_Registrare(caselle);
-        VERIFICA(estratti[0] == 0 || estratti[0] == 50);
-        if (estratti[0] == 50)
-            for (std::size_t i = 1; i <= 50; ++i)
-                VERIFICA(estratti[i] >= 0 && estratti[i] <= 90);
+            campi.estratti[i] = ingresso.ConsumeRandomLengthString(4);
+        const auto intero = [&] { return ingresso.ConsumeIntegral<int>(); };
+        const auto testo = [&] { return ingresso.ConsumeRandomLengthString(12); };
+        const maintenance::LimitiEstrazione limiti{
+            intero(), maxConcorsi, {intero(), intero(), intero()}, intero(), testo(), intero(), testo()};
+        core::Stato stato;
+        core::Imposta_Tabelle_Globali(stato);
+        const auto esito = maintenance::Controllo_Estrazione(campi, ingresso.ConsumeIntegral<int>(), limiti,
+                                                             stato.Nome_Ruota);
+        if (const auto* rifiuto = std::get_if<maintenance::Rifiuto>(&esito)) {
+            VERIFICA(rifiuto->casella >= 0 && rifiuto->casella <= maintenance::CASELLA_CONCORSO);
+        } else {
+            const auto& estrazione = std::get<maintenance::NuovaEstrazione>(esito);
+            VERIFICA(maintenance::leggiData(estrazione.data) &&
+                     estrazione.data.size() == core::BYTE_RECORD_DATA &&
+                     estrazione.concorso.size() == core::BYTE_RECORD_CONCORSO);
+            for (auto ruota = estrazione.numeri.begin() + 1; ruota < estrazione.numeri.end(); ruota += 5) {
+                const std::set<int> numeri(ruota, ruota + 5);
+                VERIFICA(numeri == std::set<int>{0} ||
+                         (numeri.size() == 5 && *numeri.begin() >= 1 && *numeri.rbegin() <= 90));
+            }
+        }
     }
 
     // Renumbering keeps the file's length and every year field; a success leaves only contests that

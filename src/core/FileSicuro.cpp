@@ -1,21 +1,32 @@
 #include "FileSicuro.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <unistd.h>
 
 namespace core {
 
 std::optional<std::string> leggiFileIntero(const std::filesystem::path& percorso) {
-    std::ifstream file(percorso, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream contenuto;
-    contenuto << file.rdbuf();
-    if (file.bad()) return std::nullopt;
-    return std::move(contenuto).str();
+    // Read by hand: a stream takes a read error for the end of the file and would hand back a
+    // truncated content as if it were whole.
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string contenuto;
+    char blocco[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, blocco, sizeof blocco);
+        if (n == 0) break;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        contenuto.append(blocco, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return contenuto;
 }
 
 namespace {

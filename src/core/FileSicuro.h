@@ -9,7 +9,7 @@
 
 namespace core {
 
-/** The whole content of a file; nothing when it cannot be read. */
+/** The whole content of a file; nothing when it cannot be opened or a read fails midway. */
 std::optional<std::string> leggiFileIntero(const std::filesystem::path& percorso);
 
 /**

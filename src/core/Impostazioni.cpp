@@ -40,8 +40,11 @@ bool Scrivi_Impostazione(const Stato& stato, int k, std::string_view testo) {
     const std::string_view pulito = senzaSpazi(testo);
     const auto percorso = stato.fileImpostazioni();
 
+    // Only a file that is not there at all starts empty; one that is there and cannot be read holds
+    // the other settings, which a new file would lose.
     std::string contenuto;
-    if (File_Esistente(percorso)) {
+    std::error_code errore;
+    if (std::filesystem::symlink_status(percorso, errore).type() != std::filesystem::file_type::not_found) {
         auto letto = leggiFileIntero(percorso);
         if (!letto) return false;
         contenuto = std::move(*letto);
@@ -56,6 +59,10 @@ bool Scrivi_Impostazione(const Stato& stato, int k, std::string_view testo) {
 
 int Leggi_Numero_Impostazione(const Stato& stato, int k) {
     return valoreNumerico(senzaSpazi(Leggi_Impostazione(stato, k)));
+}
+
+bool Campo_Vuoto(const Stato& stato, int k) {
+    return !File_Esistente(stato.fileImpostazioni()) || senzaSpazi(Leggi_Impostazione(stato, k)).empty();
 }
 
 } // namespace core

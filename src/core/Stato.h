@@ -141,9 +141,9 @@ struct Stato {
     // Payout table, kept by the stakes module (settings fields 64..70): Estratto pays Quota_Estratto
     // times the stake, Ambo..Cinquina Quote_Premi(2..5) times; Percentuale_Trattenuta percent is
     // withheld from winnings; Moneta_Utilizzata is the currency of stakes, 0 Euro, 1 Lire.
-    double Quota_Estratto = 11.3;
-    std::array<std::int32_t, 6> Quote_Premi{0, 0, 250, 4250, 80000, 1000000};
-    double Percentuale_Trattenuta = 3.0;
+    double Quota_Estratto = 11.23;
+    std::array<std::int32_t, 6> Quote_Premi{0, 0, 250, 4500, 120000, 6000000};
+    double Percentuale_Trattenuta = 8.0;
     int Moneta_Utilizzata = 0;
 
     // Outputs of the draw-reading routines.

@@ -141,6 +141,7 @@ bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstraz
 
 bool Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
                                          Rinumerazione& rinumerazione, const core::Guasto& guasto) {
+    rinumerazione = Rinumerazione::Riuscita;
     auto contenuti = leggiArchivio(stato);
     if (!contenuti || !recordValido(estrazione) || n < 1 || n > estrazioniInArchivio(*contenuti))
         return false;
@@ -149,12 +150,14 @@ bool Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n, const 
         const std::string nuovo = record(estrazione, f);
         contenuto.insert(std::min(contenuto.size(), static_cast<std::size_t>(n - 1) * nuovo.size()), nuovo);
     }
+    // A renumbering stopped half-way would leave an archive that is neither the old one nor the new.
     rinumerazione = rinumeraConcorsi((*contenuti)[core::FILE_CONCORSO], stato.Max_Concorsi_Anno);
-    return sostituisci(stato, *contenuti, guasto);
+    return rinumerazione == Rinumerazione::Riuscita && sostituisci(stato, *contenuti, guasto);
 }
 
 bool Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n, Rinumerazione& rinumerazione,
                                         const core::Guasto& guasto) {
+    rinumerazione = Rinumerazione::Riuscita;
     auto contenuti = leggiArchivio(stato);
     if (!contenuti || n < 1 || n > estrazioniInArchivio(*contenuti)) return false;
     for (int f : FILE_ARCHIVIO) {
@@ -164,7 +167,7 @@ bool Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n, Rinumer
         if (inizio < contenuto.size()) contenuto.erase(inizio, dimensione);
     }
     rinumerazione = rinumeraConcorsi((*contenuti)[core::FILE_CONCORSO], stato.Max_Concorsi_Anno);
-    return sostituisci(stato, *contenuti, guasto);
+    return rinumerazione == Rinumerazione::Riuscita && sostituisci(stato, *contenuti, guasto);
 }
 
 } // namespace maintenance

@@ -54,12 +54,17 @@ bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstraz
 /**
  * Inserts a draw as record n (1..draws), moving the later draws up by one, then renumbers the contests;
  * the twelve files are replaced as one set. Returns false, with the archive untouched, when the files
- * cannot be read or replaced. `rinumerazione` tells how the renumbering went.
+ * cannot be read, the renumbering fails
+ * (`rinumerazione` tells how it went) or the set is not replaced; a failure after the set's point of no
+ * return is finished by completaAggiornamentoInterrotto.
  */
 bool Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
                                          Rinumerazione& rinumerazione, const core::Guasto& guasto = {});
 
-/** Deletes record n (1..draws) from the twelve files and renumbers the contests, as one set. */
+/**
+ * Deletes record n (1..draws) from the twelve files and renumbers the contests, as one set; failures as
+ * for Registrazione_Intramezzo_Estrazione.
+ */
 bool Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n, Rinumerazione& rinumerazione,
                                         const core::Guasto& guasto = {});
 

@@ -61,7 +61,10 @@ std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, c
             return std::nullopt;
         }
     }
-    core::Scrivi_Impostazione(stato, CAMPO_CONTEGGIO, "0");
+    errore.clear();
+    if (!core::Scrivi_Impostazione(stato, CAMPO_CONTEGGIO, "0"))
+        errore = "impossibile azzerare nel file ImpoBin il conteggio delle estrazioni inserite dall' "
+                 "ultimo backup";
     return cartella;
 }
 
@@ -117,16 +120,18 @@ AvvisoBackup Leggi_Backup_Messaggio(const core::Stato& stato) {
     return avviso;
 }
 
-std::optional<std::string> Controllo_Backup_Messaggio(const core::Stato& stato) {
+ControlloBackup Controllo_Backup_Messaggio(const core::Stato& stato) {
     auto avviso = Leggi_Backup_Messaggio(stato);
     ++avviso.Estrazioni_Dopo_Backup;
-    core::Scrivi_Impostazione(stato, CAMPO_CONTEGGIO, std::to_string(avviso.Estrazioni_Dopo_Backup));
-    if (avviso.Avviso_Backup_Attivo == 0 || avviso.Estrazioni_Dopo_Backup < avviso.Soglia_Avviso_Backup)
-        return std::nullopt;
-    return "Sono state inserite " + std::to_string(avviso.Estrazioni_Dopo_Backup) +
-           " estrazioni dall' ultimo Backup" + ", l' avviso programmato e' stato impostato su" +
-           std::to_string(avviso.Soglia_Avviso_Backup) + " estrazioni." +
-           " Si consiglia percio' di eseguire il Backup Archivio.";
+    ControlloBackup esito;
+    esito.conteggioScritto =
+        core::Scrivi_Impostazione(stato, CAMPO_CONTEGGIO, std::to_string(avviso.Estrazioni_Dopo_Backup));
+    if (avviso.Avviso_Backup_Attivo != 0 && avviso.Estrazioni_Dopo_Backup >= avviso.Soglia_Avviso_Backup)
+        esito.avviso = "Sono state inserite " + std::to_string(avviso.Estrazioni_Dopo_Backup) +
+                       " estrazioni dall' ultimo Backup" + ", l' avviso programmato e' stato impostato su " +
+                       std::to_string(avviso.Soglia_Avviso_Backup) + " estrazioni." +
+                       " Si consiglia percio' di eseguire il Backup Archivio.";
+    return esito;
 }
 
 } // namespace maintenance

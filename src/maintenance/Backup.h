@@ -14,7 +14,9 @@ namespace maintenance {
  * Copies the twelve archive files into a new folder beside RUOTE, named "RUOTE_backup_YYYYMMDD_HHMMSS"
  * after `quando` (with "_2", "_3", ... when that name is taken). Every copy is flushed to disk; a
  * folder is left only when all twelve files were copied. On success settings field 53 (draws entered
- * since the last backup) becomes 0. Returns the folder, or nothing with `errore` telling why.
+ * since the last backup) becomes 0. Returns the folder, or nothing with `errore` telling why. After a
+ * backup made, `errore` is empty, or tells that field 53 could not be written (the copy is whole, but
+ * the count since the last backup was not reset).
  */
 std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, const std::tm& quando,
                                                      std::string& errore);
@@ -39,10 +41,17 @@ struct AvvisoBackup {
 /** Reads fields 50, 51 and 53 with their fallbacks. */
 AvvisoBackup Leggi_Backup_Messaggio(const core::Stato& stato);
 
+/** What the count of one more draw entered gives: the reminder to show, and whether the count was stored. */
+struct ControlloBackup {
+    std::optional<std::string> avviso; ///< the reminder, when it is on and the count reached the threshold
+    bool conteggioScritto = true;      ///< false when field 53 could not be written
+};
+
 /**
- * Counts one more draw entered since the last backup (field 53) and returns the reminder to show when
- * the reminder is on and the count has reached the threshold; nothing otherwise.
+ * Counts one more draw entered since the last backup (field 53) and gives the reminder to show when
+ * the reminder is on and the count has reached the threshold. A failed write of field 53 is reported
+ * in `conteggioScritto` (the reminder is still computed on the new count).
  */
-std::optional<std::string> Controllo_Backup_Messaggio(const core::Stato& stato);
+ControlloBackup Controllo_Backup_Messaggio(const core::Stato& stato);
 
 } // namespace maintenance

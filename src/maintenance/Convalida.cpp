@@ -1,7 +1,10 @@
 #include "Convalida.h"
 
+#include "core/FileArchivio.h"
+#include "core/Lotto.h"
 #include "core/Testo.h"
 
+#include <algorithm>
 #include <string>
 
 namespace maintenance {
@@ -28,19 +31,107 @@ std::string Controllo_Sintassi_Concorso(std::string_view concorso, std::string_v
     return core::allineaDestra(std::to_string(c), 3) + '/' + std::to_string(y);
 }
 
-std::array<int, 51> Memorizza_Estratti_Da_Registrare(const std::array<std::string, 51>& caselle) {
-    std::array<int, 51> estratti{};
-    for (std::size_t i = 1; i <= 50; ++i) {
-        if (core::senzaSpazi(caselle[i]).empty()) return estratti;
-        const int valore = core::valoreNumerico(caselle[i]);
-        if (valore < 0 || valore > 90) {
-            estratti[0] = 0;
-            return estratti;
-        }
-        estratti[i] = valore;
+std::optional<Data> leggiData(std::string_view record) {
+    if (record.size() < std::size_t(core::BYTE_RECORD_DATA)) return std::nullopt;
+    const Data data{core::valoreNumerico(record.substr(6, 4)), core::valoreNumerico(record.substr(3, 2)),
+                    core::valoreNumerico(record.substr(0, 2))};
+    if (data.anno < 1871 || data.anno > 2500 || data.giorno < 1 ||
+        data.giorno > core::giorniDelMese(data.anno, data.mese))
+        return std::nullopt;
+    return data;
+}
+
+namespace {
+
+const std::string PREFISSO = "Impossibile registrare l' estrazione, Errore nell' inserimento ";
+const std::string ERRORE_DATA = PREFISSO + "DATA.";
+const std::string ERRORE_ESTRATTI = PREFISSO + "degli ESTRATTI.";
+const char* const MESI[] = {"gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
+                            "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
+const char* const POSTI[] = {"primo", "secondo", "terzo", "quarto", "quinto"};
+
+std::string testo(const Data& data) {
+    return std::to_string(data.giorno) + '/' + std::to_string(data.mese) + '/' + std::to_string(data.anno);
+}
+
+std::optional<Rifiuto> controllaData(const CampiEstrazione& campi, const LimitiEstrazione& limiti,
+                                     std::string& record) {
+    record = Controllo_Sintassi_Data(campi.giorno, campi.mese, campi.anno);
+    const Data data{core::valoreNumerico(campi.anno), core::valoreNumerico(campi.mese),
+                    core::valoreNumerico(campi.giorno)};
+    if (record.empty()) {
+        const int casella = data.giorno < 1 || data.giorno > 31 ? CASELLA_GIORNO
+                            : data.mese < 1 || data.mese > 12   ? CASELLA_MESE
+                                                                : CASELLA_ANNO;
+        return Rifiuto{ERRORE_DATA, casella};
     }
-    estratti[0] = 50;
-    return estratti;
+    const auto rifiuto = [](const std::string& perche) {
+        return Rifiuto{ERRORE_DATA + ' ' + perche, CASELLA_GIORNO};
+    };
+    if (!leggiData(record))
+        return rifiuto("Il " + testo(data) + " non esiste: " + MESI[data.mese - 1] + ' ' +
+                       std::to_string(data.anno) + " ha " +
+                       std::to_string(core::giorniDelMese(data.anno, data.mese)) + " giorni.");
+    if (data > limiti.oggi)
+        return rifiuto("Il " + testo(data) + " e' una data futura: oggi e' il " + testo(limiti.oggi) + '.');
+    if (const auto prima = leggiData(limiti.dataPrecedente); limiti.precedente > 0 && prima && data <= *prima)
+        return rifiuto("La data deve essere successiva al " + testo(*prima) + ", data dell' estrazione " +
+                       std::to_string(limiti.precedente) + '.');
+    if (const auto dopo = leggiData(limiti.dataSuccessiva); limiti.successiva > 0 && dopo && data >= *dopo)
+        return rifiuto("La data deve essere precedente al " + testo(*dopo) + ", data dell' estrazione " +
+                       std::to_string(limiti.successiva) + '.');
+    return std::nullopt;
+}
+
+/** The numbers of wheel w (boxes 5w-4..5w) into `numeri`, or why they are refused. */
+std::optional<Rifiuto> controllaRuota(const CampiEstrazione& campi, int w, const std::string& nome,
+                                      std::array<int, 51>& numeri) {
+    const auto rifiuto = [&](std::size_t i, const std::string& perche) {
+        return Rifiuto{ERRORE_ESTRATTI + " Sulla ruota di " + nome + ' ' + perche, 5 * w - 4 + int(i)};
+    };
+    std::array<int, 5> valori{};
+    for (std::size_t i = 0; i < 5; ++i) {
+        const std::string_view casella = core::senzaSpazi(campi.estratti[std::size_t(5 * w - 4) + i]);
+        if (casella.find_first_not_of("0123456789") != std::string_view::npos)
+            return rifiuto(i, std::string("il ") + POSTI[i] + " numero, \"" + std::string(casella) +
+                                  "\", non e' un numero.");
+        valori[i] = core::valoreNumerico(casella);
+        if (valori[i] > 90)
+            return rifiuto(i, std::string("il ") + POSTI[i] + " numero, " + std::string(casella) +
+                                  ", supera 90.");
+    }
+    const auto nullo = std::find(valori.begin(), valori.end(), 0);
+    if (nullo != valori.end() && std::count(valori.begin(), valori.end(), 0) < 5) {
+        const auto i = std::size_t(nullo - valori.begin());
+        return rifiuto(i, std::string("il ") + POSTI[i] +
+                              " numero manca o e' 0 e gli altri no: una ruota senza estrazione ha tutte e "
+                              "cinque le caselle vuote o a 0.");
+    }
+    for (std::size_t i = 1; i < 5; ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (valori[i] != 0 && valori[i] == valori[j])
+                return rifiuto(i, "il numero " + std::to_string(valori[i]) + " e' ripetuto (" + POSTI[j] +
+                                      " e " + POSTI[i] + " numero).");
+    for (std::size_t i = 0; i < 5; ++i)
+        numeri[std::size_t(5 * w - 4) + i] = valori[i];
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<NuovaEstrazione, Rifiuto> Controllo_Estrazione(const CampiEstrazione& campi, int numero,
+                                                            const LimitiEstrazione& limiti,
+                                                            const std::array<std::string, 15>& nomiRuote) {
+    NuovaEstrazione estrazione;
+    if (auto rifiuto = controllaData(campi, limiti, estrazione.data)) return *rifiuto;
+    estrazione.concorso = Controllo_Sintassi_Concorso(campi.concorso, campi.annoConcorso, limiti.maxConcorsi);
+    if (estrazione.concorso.empty()) return Rifiuto{PREFISSO + "CONCORSO.", CASELLA_CONCORSO};
+    if (numero < 1 || numero > limiti.maxEstrazioni) return Rifiuto{PREFISSO + "NUMERO ESTRAZIONE.", 0};
+    for (int w = 1; w <= 10; ++w)
+        if (auto rifiuto = controllaRuota(campi, w, nomiRuote[std::size_t(w)], estrazione.numeri))
+            return *rifiuto;
+    estrazione.numeri[0] = 50;
+    return estrazione;
 }
 
 } // namespace maintenance

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "Aggiornamento.h"
+#include "Consultazione.h"
+
 #include <array>
+#include <compare>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace maintenance {
 
@@ -24,11 +30,53 @@ std::string Controllo_Sintassi_Data(std::string_view giorno, std::string_view me
  * outside 1..maxConcorsi or the year outside 1871..2500. */
 std::string Controllo_Sintassi_Concorso(std::string_view concorso, std::string_view anno, int maxConcorsi);
 
+/** A day of the calendar; dates compare in time order. */
+struct Data {
+    int anno = 0, mese = 0, giorno = 0;
+    auto operator<=>(const Data&) const = default;
+};
+
 /**
- * The 50 numbers of the entry boxes (texts 1..50, wheel w owning 5w-4..5w): element 0 is 50 when every
- * box holds a value 0..90 (the numeric value of its text: "7x" counts as 7, "x" as 0), else 0 with
- * the reading stopped at the first empty or out-of-range box.
+ * The date of a date record " 5/ 3/2003" (day in characters 1-2, month 4-5, year 7-10); nothing when
+ * the record is not a day of the calendar from 1871 to 2500.
  */
-std::array<int, 51> Memorizza_Estratti_Da_Registrare(const std::array<std::string, 51>& caselle);
+std::optional<Data> leggiData(std::string_view record);
+
+/** The boxes a refusal points at besides the number boxes 1..50 (0: no box). */
+inline constexpr int CASELLA_GIORNO = 51, CASELLA_MESE = 52, CASELLA_ANNO = 53, CASELLA_CONCORSO = 54;
+
+/** A typed draw refused: the message to show and the first wrong box. */
+struct Rifiuto {
+    std::string messaggio;
+    int casella = 0;
+};
+
+/** What a typed draw is checked against. */
+struct LimitiEstrazione {
+    int maxEstrazioni = 0;      ///< the highest draw number
+    int maxConcorsi = 0;        ///< the highest contest of a year
+    Data oggi;                  ///< no draw is dated after today
+    int precedente = 0;         ///< the draw the typed one must follow (0: none) ...
+    std::string dataPrecedente; ///< ... and its date record
+    int successiva = 0;         ///< the draw the typed one must precede (0: none) ...
+    std::string dataSuccessiva; ///< ... and its date record
+};
+
+/**
+ * Checks a draw typed in the entry fields, to be stored as draw `numero`, and returns the draw to write
+ * or the first refusal, in this order:
+ * - the date: day 1..31, month 1..12 and year 1871..2500 ("...inserimento DATA."), then a day of the
+ *   calendar, not after `oggi`, strictly after the preceding draw's date and strictly before the following
+ *   one's (two draws never share a date; a neighbour whose record is not a date does not bound it);
+ * - the contest, 1..maxConcorsi with its year ("...inserimento CONCORSO.");
+ * - `numero`, 1..maxEstrazioni ("...inserimento NUMERO ESTRAZIONE.");
+ * - the numbers wheel by wheel ("...inserimento degli ESTRATTI." and what is wrong on which wheel): each
+ *   box holds digits only, at most 90; a wheel holds five numbers 1..90, all different, or none (its five
+ *   boxes empty or 0: a null draw, stored as five 0s).
+ * Refusals of the date and of the numbers after the first checks name the date or the wheel.
+ */
+std::variant<NuovaEstrazione, Rifiuto> Controllo_Estrazione(const CampiEstrazione& campi, int numero,
+                                                            const LimitiEstrazione& limiti,
+                                                            const std::array<std::string, 15>& nomiRuote);
 
 } // namespace maintenance

@@ -2,9 +2,9 @@
 
 #include "core/Impostazioni.h"
 #include "core/Lotto.h"
-#include "core/Testo.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace selection {
@@ -99,29 +99,27 @@ void applicaCicli(core::Stato& stato, int primo, int cicli, const Avanzamento& a
     stato.Totale_Cicli = cicli;
 }
 
-bool caricaGiornataAppartenenza(core::Stato& stato) {
+core::EsitoCampi caricaGiornataAppartenenza(core::Stato& stato) {
+    static constexpr std::array<int, 8> predefiniti{0, 6, 6, 3, 3, 3, 6, 6};
     auto& tabella = stato.Giornata_Appartenenza;
-    std::array<std::string, 8> testi;
-    bool completi = true;
-    for (int k = 1; k <= 7; ++k) {
-        testi[static_cast<std::size_t>(k)] =
-            std::string(core::senzaSpaziFinali(core::Leggi_Impostazione(stato, 12 + k)));
-        if (testi[static_cast<std::size_t>(k)].empty()) completi = false;
+    std::array<bool, 8> vuoti{};
+    bool danneggiati = false;
+    for (std::size_t k = 1; k <= 7; ++k) {
+        const int campo = 12 + static_cast<int>(k);
+        vuoti[k] = core::Campo_Vuoto(stato, campo);
+        const int giorno = vuoti[k] ? predefiniti[k] : core::Leggi_Numero_Impostazione(stato, campo);
+        danneggiati |= giorno < 1 || giorno > 7;
+        tabella[k] = giorno;
     }
-    if (completi)
-        for (int k = 1; k <= 7; ++k)
-            tabella[static_cast<std::size_t>(k)] = core::valoreNumerico(testi[static_cast<std::size_t>(k)]);
-    bool valida = true;
-    for (int k = 1; k <= 7; ++k)
-        if (tabella[static_cast<std::size_t>(k)] < 1 || tabella[static_cast<std::size_t>(k)] > 7)
-            valida = false;
-    if (valida) return true;
-    static constexpr int predefiniti[8] = {0, 6, 6, 3, 3, 3, 6, 6};
-    for (int k = 1; k <= 7; ++k) {
-        tabella[static_cast<std::size_t>(k)] = predefiniti[k];
-        core::Scrivi_Impostazione(stato, 12 + k, " " + std::to_string(predefiniti[k]));
-    }
-    return false;
+    // A field never written takes its default quietly; one that holds no weekday brings back the
+    // whole default table, which the caller reports.
+    if (danneggiati) tabella = predefiniti;
+    core::EsitoCampi esito{danneggiati, true};
+    for (std::size_t k = 1; k <= 7 && esito.registrati; ++k)
+        if (danneggiati || vuoti[k])
+            esito.registrati =
+                core::Scrivi_Impostazione(stato, 12 + static_cast<int>(k), " " + std::to_string(tabella[k]));
+    return esito;
 }
 
 } // namespace selection

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Impostazioni.h"
 #include "core/Stato.h"
 
 #include <functional>
@@ -45,10 +46,12 @@ void applicaFrazionato(core::Stato& stato, int da, int a, const Avanzamento& ava
 void applicaCicli(core::Stato& stato, int primo, int cicli, const Avanzamento& avanzamento = {});
 
 /**
- * Loads the day-membership table from settings fields 13..19 (Monday..Sunday). A blank field keeps
- * the table as it was; when any value is then outside 1..7 the defaults 6, 6, 3, 3, 3, 6, 6 are put
- * in place and written back (each as a blank and the digit). Returns false when it repaired the table.
+ * Loads the day-membership table from settings fields 13..19 (Monday..Sunday). A blank field (never
+ * written, as at a first start, or no settings file) takes its default quietly: 6, 6, 3, 3, 3, 6, 6.
+ * When a field holds a value outside 1..7 the whole default table takes its place and the result says
+ * `danneggiati` (the caller reports it). The defaults put in place are written back, each as a blank
+ * and the digit; `registrati` says whether that write succeeded.
  */
-bool caricaGiornataAppartenenza(core::Stato& stato);
+core::EsitoCampi caricaGiornataAppartenenza(core::Stato& stato);
 
 } // namespace selection

@@ -18,45 +18,72 @@ int arrotonda(double valore) {
 
 } // namespace
 
-void Pagamenti_Default(core::Stato& stato) {
-    stato.Quota_Estratto = 11.3;
-    stato.Quote_Premi = {0, 0, 250, 4250, 80000, 1000000};
-    stato.Percentuale_Trattenuta = 3.0;
-    stato.Moneta_Utilizzata = EURO;
+double quotaEstrattoDaCampo(int valore) {
+    return valore >= 500 ? valore / 100.0 : valore / 10.0;
 }
 
-bool Leggi_Pagamenti_Poste(core::Stato& stato) {
-    const auto leggi = [&](int campo) { return core::Leggi_Numero_Impostazione(stato, campo); };
-    const bool letti = [&] {
-        int v = leggi(CAMPO_QUOTA_ESTRATTO);
-        if (v < 1) return false;
-        stato.Quota_Estratto = v / 10.0;
-        for (int k = AMBO; k <= CINQUINA; ++k) {
-            v = leggi(CAMPO_QUOTA_ESTRATTO + k - 1);
-            if (v < 1) return false;
-            stato.Quote_Premi[static_cast<std::size_t>(k)] = v;
+int campoDaQuotaEstratto(double quota) {
+    const int centesimi = arrotonda(quota * 100);
+    return centesimi >= 500 ? centesimi : arrotonda(quota * 10);
+}
+
+namespace {
+
+/** Puts the values of fields 64..70, in their stored form, in the state's payout table. */
+void mettiPagamenti(core::Stato& stato, const std::array<int, CAMPI_DEFAULT.size()>& campi) {
+    stato.Quota_Estratto = quotaEstrattoDaCampo(campi[0]);
+    for (int k = AMBO; k <= CINQUINA; ++k)
+        stato.Quote_Premi[static_cast<std::size_t>(k)] = campi[static_cast<std::size_t>(k - 1)];
+    stato.Percentuale_Trattenuta = campi[5] / 10.0;
+    stato.Moneta_Utilizzata = campi[6];
+}
+
+} // namespace
+
+void Pagamenti_Default(core::Stato& stato) {
+    mettiPagamenti(stato, CAMPI_DEFAULT);
+}
+
+core::EsitoCampi Leggi_Pagamenti_Poste(core::Stato& stato) {
+    // Fields 64..70 in order; a blank one stands for its default.
+    std::array<int, CAMPI_DEFAULT.size()> valori{};
+    std::array<bool, CAMPI_DEFAULT.size()> vuoti{};
+    bool danneggiati = false;
+    for (std::size_t i = 0; i < valori.size(); ++i) {
+        const int campo = CAMPO_QUOTA_ESTRATTO + static_cast<int>(i);
+        vuoti[i] = core::Campo_Vuoto(stato, campo);
+        if (vuoti[i]) {
+            valori[i] = CAMPI_DEFAULT[i];
+            continue;
         }
-        v = leggi(CAMPO_TRATTENUTA);
+        const int v = core::Leggi_Numero_Impostazione(stato, campo);
         // More than the whole winnings withheld can only come from a damaged file: every winning
         // would show negative.
-        if (v < 1 || v > TRATTENUTA_MASSIMA) return false;
-        stato.Percentuale_Trattenuta = v / 10.0;
-        v = leggi(CAMPO_MONETA);
-        if (v != EURO && v != LIRE) return false;
-        stato.Moneta_Utilizzata = v;
-        return true;
-    }();
-    if (letti) return true;
-    Pagamenti_Default(stato);
-    Registra_Pagamenti(stato);
-    return false;
+        if (campo == CAMPO_MONETA)
+            danneggiati |= v != EURO && v != LIRE;
+        else
+            danneggiati |= v < 1 || (campo == CAMPO_TRATTENUTA && v > TRATTENUTA_MASSIMA);
+        valori[i] = v;
+    }
+    if (danneggiati) {
+        Pagamenti_Default(stato);
+        return {true, Registra_Pagamenti(stato)};
+    }
+    mettiPagamenti(stato, valori);
+    // Only the blank fields are written: the values the user stored stay as they were written.
+    core::EsitoCampi esito;
+    for (std::size_t i = 0; i < valori.size() && esito.registrati; ++i)
+        if (vuoti[i])
+            esito.registrati = core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO + static_cast<int>(i),
+                                                         std::to_string(CAMPI_DEFAULT[i]));
+    return esito;
 }
 
 bool Registra_Pagamenti(const core::Stato& stato) {
     // Stops at the first field that cannot be written, so that one failure does not leave a table
     // of old and new values mixed any further.
     if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO,
-                                   std::to_string(arrotonda(stato.Quota_Estratto * 10))))
+                                   std::to_string(campoDaQuotaEstratto(stato.Quota_Estratto))))
         return false;
     for (int k = AMBO; k <= CINQUINA; ++k)
         if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO + k - 1,
@@ -83,7 +110,7 @@ TestiMonetaTrattenuta Scrivi_Moneta_Trattenuta(const core::Stato& stato) {
 
 std::array<int, NUMERO_BARRE_POSTE> barreDaPagamenti(const core::Stato& stato) {
     const std::array<double, NUMERO_BARRE_POSTE> valori{stato.Percentuale_Trattenuta * 10,
-                                                        stato.Quota_Estratto * 10,
+                                                        stato.Quota_Estratto * 100,
                                                         static_cast<double>(stato.Quote_Premi[2]),
                                                         static_cast<double>(stato.Quote_Premi[3]),
                                                         stato.Quote_Premi[4] / 10.0,
@@ -96,7 +123,7 @@ std::array<int, NUMERO_BARRE_POSTE> barreDaPagamenti(const core::Stato& stato) {
 
 void applicaBarre(core::Stato& stato, const std::array<int, NUMERO_BARRE_POSTE>& barre) {
     stato.Percentuale_Trattenuta = barre[0] / 10.0;
-    stato.Quota_Estratto = barre[1] / 10.0;
+    stato.Quota_Estratto = barre[1] / 100.0;
     stato.Quote_Premi[2] = barre[2];
     stato.Quote_Premi[3] = barre[3];
     stato.Quote_Premi[4] = barre[4] * 10;
@@ -108,7 +135,7 @@ std::string testoBarraPosta(int barra, int valore) {
     case 0:
         return formatta(valore / 10.0, "#.###") + "%";
     case 1:
-        return formatta(valore / 10.0, "#.###");
+        return formatta(valore / 100.0, "#.###");
     case 4:
         return formatta(valore * 10.0, "#,###");
     case 5:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Impostazioni.h"
 #include "core/Stato.h"
 
 #include <array>
@@ -10,38 +11,50 @@
 namespace stakes {
 
 /**
- * Settings fields of the payout table, each a decimal integer: 64 Quota_Estratto × 10, 65..68
- * Quote_Premi(2..5), 69 Percentuale_Trattenuta × 10, 70 Moneta_Utilizzata.
+ * Settings fields of the payout table, each a decimal integer: 64 Quota_Estratto (see
+ * quotaEstrattoDaCampo), 65..68 Quote_Premi(2..5), 69 Percentuale_Trattenuta × 10, 70 Moneta_Utilizzata.
  */
 inline constexpr int CAMPO_QUOTA_ESTRATTO = 64;
 inline constexpr int CAMPO_TRATTENUTA = 69;
 inline constexpr int CAMPO_MONETA = 70;
 /** Highest withholding field 69 may hold: 1000 tenths, the whole winnings. */
 inline constexpr int TRATTENUTA_MASSIMA = 1000;
+/**
+ * Today's single-wheel payouts as fields 64..70 store them: Estratto 11.23, Ambo 250, Terno 4500,
+ * Quaterna 120000, Cinquina 6000000, 8 % withheld, Euro.
+ */
+inline constexpr std::array<int, 7> CAMPI_DEFAULT{1123, 250, 4500, 120000, 6000000, 80, 0};
+
+/**
+ * Quota_Estratto from the value of field 64: 500 or more are hundredths (1123 = 11.23), less are
+ * tenths (113 = 11.3), so that every value the editor used to store in tenths (50..200, that is
+ * 5.0..20.0) reads as before.
+ */
+double quotaEstrattoDaCampo(int valore);
+/** The value field 64 stores for a Quota_Estratto: hundredths, or tenths below 5 (hundredths < 500). */
+int campoDaQuotaEstratto(double quota);
 
 /** The message shown when the stored payout table cannot be used and the defaults take its place. */
 inline constexpr std::string_view MESSAGGIO_POSTE_DEFAULT =
     "Impossibile reperire informazioni sui pagamenti delle poste, verranno utilizzati i dati di default.";
 
-/** Puts the default payout table in the state: 11.3, 250, 4250, 80000, 1000000, 3.0 %, Euro. */
+/** Puts the default payout table (CAMPI_DEFAULT) in the state. */
 void Pagamenti_Default(core::Stato& stato);
 
 /**
- * Fills the payout table of the state from settings fields 64..70, read in that order. Each of
- * fields 64..69 must hold at least 1, field 69 at most TRATTENUTA_MASSIMA, and field 70 must hold 0
- * or 1; at the first field that fails
- * (a missing settings file fails them all) the defaults replace every value, also those already
- * read, and are written back to fields 64..70 as 113, 250, 4250, 80000, 1000000, 30, 0.
- *
- * Returns true when the table was read; false when the defaults were put in its place, and the
- * caller then shows MESSAGGIO_POSTE_DEFAULT.
+ * Fills the payout table of the state from settings fields 64..70. Each of fields 64..69 must hold at
+ * least 1, field 69 at most TRATTENUTA_MASSIMA, and field 70 0 or 1. A blank field (never written, as
+ * at a first start, or no settings file) takes its default quietly; when any field holds a value that
+ * fails, the defaults replace every value and the result says `danneggiati` (the caller then shows
+ * MESSAGGIO_POSTE_DEFAULT). In both cases the table in use is written back to fields 64..70, and
+ * `registrati` says whether that write succeeded.
  */
-bool Leggi_Pagamenti_Poste(core::Stato& stato);
+core::EsitoCampi Leggi_Pagamenti_Poste(core::Stato& stato);
 
 /**
- * Writes the payout table of the state to fields 64..70 (the two tenths-scaled values rounded to the
- * nearest integer), in that order. Returns false at the first field that could not be written,
- * writing no further field.
+ * Writes the payout table of the state to fields 64..70 (field 64 as campoDaQuotaEstratto, field 69
+ * rounded to the nearest integer), in that order. Returns false at the first field that could not be
+ * written, writing no further field.
  */
 bool Registra_Pagamenti(const core::Stato& stato);
 
@@ -58,21 +71,21 @@ struct TestiMonetaTrattenuta {
 TestiMonetaTrattenuta Scrivi_Moneta_Trattenuta(const core::Stato& stato);
 
 /**
- * The six bars of the payout editor: 0 the withholding in tenths of a percent, 1 Estratto in tenths,
- * 2 Ambo, 3 Terno, 4 Quaterna in tens, 5 Cinquina in hundreds.
+ * The six bars of the payout editor: 0 the withholding in tenths of a percent, 1 Estratto in
+ * hundredths, 2 Ambo, 3 Terno, 4 Quaterna in tens, 5 Cinquina in hundreds.
  */
 inline constexpr int NUMERO_BARRE_POSTE = 6;
 struct BarraPosta {
     int minimo, massimo, passoPagina;
 };
 inline constexpr std::array<BarraPosta, NUMERO_BARRE_POSTE> BARRE_POSTE{{{1, 300, 10},
-                                                                         {50, 200, 2},
+                                                                         {500, 2000, 20},
                                                                          {100, 500, 50},
                                                                          {1000, 10000, 100},
                                                                          {1000, 20000, 1000},
-                                                                         {5000, 30000, 1000}}};
-/** The positions "Default" gives the six bars. */
-inline constexpr std::array<int, NUMERO_BARRE_POSTE> BARRE_DEFAULT{30, 113, 250, 4250, 8000, 10000};
+                                                                         {5000, 100000, 1000}}};
+/** The positions "Default" gives the six bars: the payouts of CAMPI_DEFAULT. */
+inline constexpr std::array<int, NUMERO_BARRE_POSTE> BARRE_DEFAULT{80, 1123, 250, 4500, 12000, 60000};
 
 /** The bar positions that show the state's payout table, each rounded and clamped to its bar's range. */
 std::array<int, NUMERO_BARRE_POSTE> barreDaPagamenti(const core::Stato& stato);
@@ -82,7 +95,7 @@ void applicaBarre(core::Stato& stato, const std::array<int, NUMERO_BARRE_POSTE>&
 
 /**
  * The label of editor bar i (0..5) at position `valore`: the withholding as "2,5%", Estratto as
- * "11,3", the others as grouped integers ("80.000").
+ * "11,23", the others as grouped integers ("120.000").
  */
 std::string testoBarraPosta(int barra, int valore);
 

@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace ui {
 
@@ -167,6 +168,19 @@ void FinestraGuida::collegamento(const QUrl& indirizzo) {
     if (QFile::exists(fileRisorsa(destinazione))) txtGuida->setSource(destinazione);
 }
 
+void FinestraGuida::affidaA(QWidget* finestra) {
+    if (finestra == this) return;
+    // A window that stands over a modal window is the only one that window leaves usable: the help
+    // stands over the window that asked for it, which owns it no more than that.
+    QWindow* sopra = finestra ? finestra->windowHandle() : nullptr;
+    winId();
+    if (windowHandle()->transientParent() == sopra) return;
+    const bool visibile = isVisible();
+    if (visibile) hide(); // shown again over its new window
+    windowHandle()->setTransientParent(sopra);
+    if (visibile) show();
+}
+
 FinestraGuida* finestraGuida() {
     for (QWidget* finestra : QApplication::topLevelWidgets())
         if (auto* guida = qobject_cast<FinestraGuida*>(finestra)) return guida;
@@ -175,16 +189,13 @@ FinestraGuida* finestraGuida() {
 
 void mostraGuida(QWidget* genitore, const QString& argomento) {
     FinestraGuida* guida = finestraGuida();
-    QWidget* proprietario = genitore ? genitore->window() : nullptr;
-    if (guida && proprietario == guida) proprietario = guida->parentWidget();
     if (!guida) {
-        guida = new FinestraGuida(proprietario);
-    } else if (guida->parentWidget() != proprietario) {
-        // A window owned by a modal window is the only one that window leaves usable.
-        const QRect posto = guida->geometry();
-        guida->setParent(proprietario, guida->windowFlags());
-        guida->setGeometry(posto);
+        // One help window for the program's run, owned by no caller: closing the window that opened it
+        // only hides it, with its history, and it goes when the program ends.
+        guida = new FinestraGuida;
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, guida, &QObject::deleteLater);
     }
+    guida->affidaA(genitore ? genitore->window() : nullptr);
     guida->apri(argomento);
     guida->show();
     guida->raise();

@@ -28,6 +28,9 @@ public:
     QString titoloPagina() const;
     /** The page shown, as a resource URL ("qrc:/guida/selezione_ruote.htm"); empty for a missing topic. */
     QUrl pagina() const;
+    /** Stands over `finestra` (a top-level window, or null), so that it stays usable when that window is
+     * modal; the window neither owns it nor takes it along when it is destroyed. */
+    void affidaA(QWidget* finestra);
 
 private:
     void paginaCambiata(const QUrl& indirizzo);
@@ -41,9 +44,10 @@ private:
 };
 
 /**
- * Opens the help topic `argomento` (a page name, optionally with "#anchor") in the help window, owned
- * by the window of `genitore` so that it can be used while that window is modal. There is one help
- * window: a second call moves it to the new owner, keeping its history.
+ * Opens the help topic `argomento` (a page name, optionally with "#anchor") in the help window, which
+ * stands over the window of `genitore` so that it can be used while that window is modal. There is one
+ * help window for the program's run, whoever opened it: closing it, or closing the window that asked
+ * for it, keeps it with its history; it is deleted when the program quits.
  */
 void mostraGuida(QWidget* genitore, const QString& argomento);
 

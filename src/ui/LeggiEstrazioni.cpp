@@ -144,18 +144,7 @@ void LeggiEstrazioni::apertura() {
                            "dell'aggiornamento oppure tutti come dopo."),
             prompt::Tipo::Avviso);
     auto& E = m_stato.Estrazioni_In_Archivio;
-    m_file.Conta_Estrazioni_Archivio();
-    const auto contate = E;
-    if (core::limitaEstrazioniGestibili(m_stato)) {
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral("ATTENZIONE: il file BARI dell'archivio corrisponde a %1 estrazioni, più delle %2 "
-                           "che il programma può gestire. Saranno considerate solo le prime %2 estrazioni; "
-                           "nessun file verrà modificato.")
-                .arg(contate)
-                .arg(m_stato.Max_Estrazioni_Archivio),
-            prompt::Tipo::Avviso);
-    }
+    contaEstrazioni();
     // Until the bars get their real range they must at least hold the archive's last draw.
     hscPrimaDefault->setRange(1, std::max(E, 1));
     hscUltimaDefault->setRange(1, std::max(E, 1));
@@ -171,8 +160,23 @@ void LeggiEstrazioni::apertura() {
     Imposta_Scroll_Periodo();
 }
 
+void LeggiEstrazioni::contaEstrazioni() {
+    m_contate = m_file.Conta_Estrazioni_Archivio();
+    if (core::limitaEstrazioniGestibili(m_stato))
+        prompt::informa(
+            this, titoloProgramma(),
+            QStringLiteral("ATTENZIONE: il file BARI dell'archivio corrisponde a %1 estrazioni, più delle %2 "
+                           "che il programma può gestire. Saranno considerate solo le prime %2 estrazioni; "
+                           "nessun file verrà modificato.")
+                .arg(m_contate)
+                .arg(m_stato.Max_Estrazioni_Archivio),
+            prompt::Tipo::Avviso);
+}
+
 void LeggiEstrazioni::avvisaFileDiscordanti() {
-    const auto discordanti = core::verificaLunghezze(m_file, m_stato.Estrazioni_In_Archivio);
+    // The files are measured against every draw BARI holds: past the cap a consistent archive is
+    // still consistent, and the cap has had its own message.
+    const auto discordanti = core::verificaLunghezze(m_file, m_contate);
     if (discordanti.empty()) return;
     QStringList righe;
     for (const auto& file : discordanti) {
@@ -190,7 +194,7 @@ void LeggiEstrazioni::avvisaFileDiscordanti() {
                        "dal file BARI:\n\n%2\n\nLe estrazioni che mancano in un file saranno lette come "
                        "estrazioni nulle, senza data né concorso. Nessun file verrà modificato: "
                        "si consiglia di controllare l'archivio.")
-            .arg(m_stato.Estrazioni_In_Archivio)
+            .arg(m_contate)
             .arg(righe.join(QLatin1Char('\n'))),
         prompt::Tipo::Avviso);
 }
@@ -231,7 +235,7 @@ void LeggiEstrazioni::Scrivi_Label() {
 
 void LeggiEstrazioni::chkUltimaArchivio_Click() {
     const bool spuntata = chkUltimaArchivio->isChecked();
-    core::Scrivi_Impostazione(m_stato, 3, spuntata ? "1" : "0");
+    scriviImpostazione(this, m_stato, 3, spuntata ? "1" : "0");
     if (m_stato.Estrazioni_In_Archivio == 0 && !ripristinoDiEmergenza()) {
         prompt::informa(this, titoloProgramma(), QStringLiteral("PROGRAMMA TERMINATO"));
         m_programmaTerminato = true;
@@ -255,9 +259,8 @@ bool LeggiEstrazioni::ripristinoDiEmergenza() {
                        "Si desidera effettuare il RIPRISTINO dei Dati?"));
     if (!ripristino || !ripristinoDati(m_stato, this)) return false;
     // The restored or imported archive is counted afresh; the opening goes on with it.
-    const int E = m_file.Conta_Estrazioni_Archivio();
-    core::limitaEstrazioniGestibili(m_stato);
-    if (E < 1) return false;
+    contaEstrazioni();
+    if (m_stato.Estrazioni_In_Archivio < 1) return false;
     hscPrimaDefault->setRange(1, m_stato.Estrazioni_In_Archivio);
     hscUltimaDefault->setRange(1, m_stato.Estrazioni_In_Archivio);
     return true;
@@ -367,10 +370,13 @@ bool Carica_Archivio(core::Stato& stato, QWidget* genitore) {
     finestra.exec();
     if (!finestra.caricato()) return false;
     core::Inizializza_Dati_Archivio(stato);
-    if (!stakes::Leggi_Pagamenti_Poste(stato))
+    const auto poste = stakes::Leggi_Pagamenti_Poste(stato);
+    if (poste.danneggiati)
         prompt::informa(genitore, titoloProgramma(),
                         QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
                                           static_cast<qsizetype>(stakes::MESSAGGIO_POSTE_DEFAULT.size())));
+    // Said at most once per load, together with the loading window's own settings.
+    if (!poste.registrati) avvisaImpostazioniNonScritte(&finestra);
     return true;
 }
 

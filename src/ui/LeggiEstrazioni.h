@@ -44,6 +44,8 @@ protected:
 private:
     void costruisci();
     void apertura();
+    /** Counts the draws on disk and caps them at what the program manages, saying so when it does. */
+    void contaEstrazioni();
     void avvisaFileDiscordanti();
     void avvisaEsito(const core::EsitoCaricamento& esito);
     void Imposta_Scroll_Periodo();
@@ -58,6 +60,7 @@ private:
 
     core::Stato& m_stato;
     core::FileArchivio m_file;
+    std::int32_t m_contate = 0; ///< the draws BARI holds, before the cap
     bool m_caricato = false;
     bool m_programmaTerminato = false;
 

@@ -241,6 +241,8 @@ void PRINCIPIO::archivioCambiato() {
     scartaPeriodo();
     m_stato.Periodo_Da_Applicare = true;
     aggiornaInformazioni();
+    // The load read the stored payouts again: an open stakes window must compute with what it shows.
+    if (m_poste) m_poste->pagamentiRiletti();
 }
 
 void PRINCIPIO::importaArchivio() {
@@ -271,7 +273,9 @@ void PRINCIPIO::aggiornaInformazioni() {
 }
 
 void PRINCIPIO::ToolBar_Visiblile() {
-    const int valore = core::Leggi_Numero_Impostazione(m_stato, 100);
+    // A field never written (a first start: the loading window has just created the file) shows the
+    // toolbar; only a stored "0" hides it.
+    const int valore = core::Campo_Vuoto(m_stato, 100) ? 1 : core::Leggi_Numero_Impostazione(m_stato, 100);
     m_stato.Toolbar_Visibile = valore >= 0 && valore <= 1 ? valore : 1;
     mnuOpzioniToolbar->setChecked(m_stato.Toolbar_Visibile == 1);
     if (m_stato.Toolbar_Visibile == 1)
@@ -305,7 +309,7 @@ void PRINCIPIO::mnuOpzioniToolbar_Click() {
         m_stato.Toolbar_Visibile = 0;
         Non_Mostra_Toolbar();
     }
-    core::Scrivi_Impostazione(m_stato, 100, m_stato.Toolbar_Visibile == 1 ? "1" : "0");
+    scriviImpostazione(this, m_stato, 100, m_stato.Toolbar_Visibile == 1 ? "1" : "0");
 }
 
 void PRINCIPIO::closeEvent(QCloseEvent* evento) {

@@ -66,6 +66,16 @@ QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome) {
     return barra;
 }
 
+void unValorePerMossa(QScrollBar* barra, QLabel* etichetta) {
+    barra->setTracking(false);
+    if (!etichetta) return;
+    QObject::connect(barra, &QScrollBar::sliderMoved, etichetta,
+                     [etichetta](int valore) { etichetta->setNum(valore); });
+    // A thumb let go where it was taken changes nothing: the label returns to the bar's value.
+    QObject::connect(barra, &QScrollBar::sliderReleased, etichetta,
+                     [barra, etichetta] { etichetta->setNum(barra->value()); });
+}
+
 void impostaGrigliaFissa(QTableWidget* griglia) {
     griglia->horizontalHeader()->hide();
     griglia->verticalHeader()->hide();
@@ -80,6 +90,11 @@ void impostaGrigliaFissa(QTableWidget* griglia) {
 
 bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo) {
     if (core::Scrivi_Impostazione(stato, campo, testo)) return true;
+    avvisaImpostazioniNonScritte(finestra);
+    return false;
+}
+
+void avvisaImpostazioniNonScritte(QWidget* finestra) {
     static const char* const avvisato = "quintaroImpostazioniNonScritte";
     if (!finestra || !finestra->property(avvisato).toBool()) {
         if (finestra) finestra->setProperty(avvisato, true);
@@ -89,7 +104,6 @@ bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, 
                                        "ricordata."),
                         prompt::Tipo::Avviso);
     }
-    return false;
 }
 
 QString testoArchivio(const std::string& byte) {

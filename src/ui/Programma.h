@@ -33,6 +33,12 @@ QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
                       const QString& suggerimento = {});
 /** A horizontal scroll bar named `nome`. */
 QScrollBar* barraOrizzontale(QWidget* genitore, const char* nome);
+/**
+ * Makes a bar report one value per move, so that its change action runs once: a click, a key or a
+ * wheel step changes the value at once, a drag of the thumb only when the thumb is released.
+ * `etichetta`, when given, shows the thumb's value while it is dragged (and the bar's value after).
+ */
+void unValorePerMossa(QScrollBar* barra, QLabel* etichetta = nullptr);
 /** A grid of fixed cells: no headers, no editing, no selection, no scroll bars, rows as tall as the font. */
 void impostaGrigliaFissa(QTableWidget* griglia);
 
@@ -42,6 +48,9 @@ void impostaGrigliaFissa(QTableWidget* griglia);
  * file never floods the user with boxes). Returns whether the field was written.
  */
 bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo);
+
+/** Says that the settings file could not be written, once per window as scriviImpostazione does. */
+void avvisaImpostazioniNonScritte(QWidget* finestra);
 
 /** A text of the archive files (single-byte characters) as the windows show it. */
 QString testoArchivio(const std::string& byte);

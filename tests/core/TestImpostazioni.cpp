@@ -102,13 +102,20 @@ private slots:
         QCOMPARE(byte(cartella.leggiFile("ImpoBin")), byte(prima));
     }
 
-    void unaCartellaAlPostoDelFileELoStessoCheNessunFile() {
+    void fileIlleggibileNonVieneSostituito_data() {
+        QTest::addColumn<QString>(
+            "destinazione"); // of ImpoBin, a link; opening or reading fails for root too
+        QTest::addRow("collegamento-circolare") << "ImpoBin";
+        QTest::addRow("errore-di-lettura") << "/proc/self/mem";
+    }
+    void fileIlleggibileNonVieneSostituito() {
+        QFETCH(QString, destinazione);
         prova::CartellaDiProva cartella;
         const auto stato = cartella.stato();
-        fs::create_directory(stato.fileImpostazioni());
-        QCOMPARE(core::Leggi_Impostazione(stato, 100), std::string("-1"));
-        QVERIFY(!core::Scrivi_Impostazione(stato, 100, "0"));
-        QVERIFY(fs::is_directory(stato.fileImpostazioni()));
+        fs::create_symlink(destinazione.toStdString(), stato.fileImpostazioni());
+        QVERIFY(!core::Scrivi_Impostazione(stato, 3, "1"));
+        QVERIFY(fs::is_symlink(stato.fileImpostazioni()));
+        QVERIFY(core::Campo_Vuoto(stato, 3)); // its readers take their defaults
     }
 
     void maxConcorsiAnno() {

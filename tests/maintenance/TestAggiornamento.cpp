@@ -136,6 +136,8 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero_data() {
     for (const char* nome : prova::FILE_ARCHIVIO)
         QTest::addRow("sostituisci-%s", nome) << QStringLiteral("sostituisci:%1").arg(nome) << true;
     QTest::addRow("chiudi") << "chiudi" << true;
+    // No failing step: the last draw's contest 0 stops the renumbering, which must write nothing.
+    QTest::addRow("rinumerazione-fallita") << "" << false;
 }
 
 void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
@@ -143,7 +145,9 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
     QFETCH(bool, nuovo);
     for (bool inserisci : {true, false}) {
         prova::CartellaDiProva cartella;
-        cartella.scriviArchivio(seiEstrazioni());
+        auto estrazioni = seiEstrazioni();
+        if (passo.isEmpty()) estrazioni.back().concorso = 0;
+        cartella.scriviArchivio(estrazioni);
         auto stato = cartella.stato();
         stato.Max_Concorsi_Anno = 260;
         const auto prima = prova::fotografia(cartella);
@@ -154,6 +158,7 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
                             stato, 3, nuova(prova::estrazione(1, 1, 2002, 1, 9)), rinumerazione, guasto)
                       : maintenance::Eliminazione_Intramezzo_Estrazione(stato, 3, rinumerazione, guasto);
         QVERIFY(!riuscito);
+        QCOMPARE(rinumerazione == Rinumerazione::Riuscita, !passo.isEmpty());
         // The next start finishes or undoes the operation before the archive is read.
         maintenance::completaAggiornamentoInterrotto(stato);
         const auto dopo = prova::fotografia(cartella);

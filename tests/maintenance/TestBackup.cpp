@@ -102,14 +102,14 @@ void TestBackup::avviso() {
     core::Scrivi_Impostazione(stato, 50, attivo.toStdString());
     core::Scrivi_Impostazione(stato, 51, soglia.toStdString());
     core::Scrivi_Impostazione(stato, 53, conteggio.toStdString());
-    const auto testo = maintenance::Controllo_Backup_Messaggio(stato);
+    const auto testo = maintenance::Controllo_Backup_Messaggio(stato).avviso;
     QTEST(core::Leggi_Numero_Impostazione(stato, 53), "dopo");
     QTEST(testo.has_value(), "mostrato");
     if (testo && soglia == "3")
         QCOMPARE(QString::fromStdString(*testo),
                  QStringLiteral(
                      "Sono state inserite 3 estrazioni dall' ultimo Backup, l' avviso programmato e' stato "
-                     "impostato su3 estrazioni. Si consiglia percio' di eseguire il Backup Archivio."));
+                     "impostato su 3 estrazioni. Si consiglia percio' di eseguire il Backup Archivio."));
 }
 
 QTEST_APPLESS_MAIN(TestBackup)

@@ -1,3 +1,5 @@
+#include "core/Stato.h"
+#include "core/Testo.h"
 #include "maintenance/Convalida.h"
 
 #include <QTest>
@@ -9,8 +11,8 @@ private slots:
     void filtroDeiTasti();
     void dataEConcorso_data();
     void dataEConcorso();
-    void numeriDelleCaselle_data();
-    void numeriDelleCaselle();
+    void controlloDellEstrazione_data();
+    void controlloDellEstrazione();
 };
 
 void TestConvalida::filtroDeiTasti_data() {
@@ -66,34 +68,64 @@ void TestConvalida::dataEConcorso() {
     QCOMPARE(maintenance::Controllo_Sintassi_Concorso("7", "1870", 108), std::string());
 }
 
-void TestConvalida::numeriDelleCaselle_data() {
-    QTest::addColumn<int>("casella");
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<int>("conteggio");
-    QTest::addColumn<int>("valore");
-    QTest::addRow("sette-e-lettera") << 12 << "7x" << 50 << 7;
-    QTest::addRow("solo-lettera") << 12 << "x" << 50 << 0;
-    QTest::addRow("zero-ruota-nulla") << 50 << "0" << 50 << 0;
-    QTest::addRow("91-rifiutato") << 12 << "91" << 0 << 0;
-    QTest::addRow("vuota-rifiutata") << 50 << "" << 0 << 0;
-    QTest::addRow("enorme-rifiutato") << 3 << "99999999999" << 0 << 0;
+void TestConvalida::controlloDellEstrazione_data() {
+    // A draw of `data` typed as number 8, after draw 7 of 1/1/2020, on 15/3/2020, with five different
+    // numbers on every wheel but for the boxes changed ("k=text").
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QStringList>("caselle");
+    QTest::addColumn<int>("casella"); // the box the refusal points at; -1 accepted
+    QTest::addColumn<QString>("motivo");
+    const int giorno = maintenance::CASELLA_GIORNO;
+    QTest::addRow("valida") << "10/3/2020" << QStringList{} << -1 << "";
+    QTest::addRow("ruota-vuota-nulla")
+        << "10/3/2020" << QStringList{"46=", "47=", "48=", "49=", "50="} << -1 << "";
+    QTest::addRow("29-febbraio-bisestile") << "29/2/2020" << QStringList{} << -1 << "";
+    QTest::addRow("oggi") << "15/3/2020" << QStringList{} << -1 << "";
+    QTest::addRow("31-febbraio") << "31/2/2020" << QStringList{} << giorno
+                                 << "DATA. Il 31/2/2020 non esiste: febbraio 2020 ha 29 giorni.";
+    QTest::addRow("29-febbraio-comune") << "29/2/2019" << QStringList{} << giorno << "febbraio 2019 ha 28";
+    QTest::addRow("futura") << "16/3/2020" << QStringList{} << giorno
+                            << "Il 16/3/2020 e' una data futura: oggi e' il 15/3/2020.";
+    QTest::addRow("stessa-della-precedente")
+        << "1/1/2020" << QStringList{} << giorno << "successiva al 1/1/2020, data dell' estrazione 7.";
+    QTest::addRow("lettere") << "10/3/2020" << QStringList{"1=ab"} << 1
+                             << "ESTRATTI. Sulla ruota di BARI il primo numero, \"ab\", non e' un numero.";
+    QTest::addRow("91") << "10/3/2020" << QStringList{"13=91"} << 13
+                        << "FIRENZE il terzo numero, 91, supera 90.";
+    QTest::addRow("ripetuto") << "10/3/2020" << QStringList{"19=19"} << 19
+                              << "GENOVA il numero 19 e' ripetuto (primo e quarto";
+    QTest::addRow("zero-e-numeri") << "10/3/2020" << QStringList{"50=0"} << 50
+                                   << "VENEZIA il quinto numero manca o e' 0";
 }
 
-void TestConvalida::numeriDelleCaselle() {
+void TestConvalida::controlloDellEstrazione() {
+    QFETCH(QString, data);
+    QFETCH(QStringList, caselle);
     QFETCH(int, casella);
-    QFETCH(QString, testo);
-    QFETCH(int, conteggio);
-    QFETCH(int, valore);
-    std::array<std::string, 51> caselle;
+    QFETCH(QString, motivo);
+    const QStringList dma = data.split(QLatin1Char('/'));
+    maintenance::CampiEstrazione campi{
+        {}, dma[0].toStdString(), dma[1].toStdString(), dma[2].toStdString(), "5", "2020"};
     for (std::size_t i = 1; i <= 50; ++i)
-        caselle[i] = std::to_string((i * 7) % 90 + 1);
-    caselle[std::size_t(casella)] = testo.toStdString();
-    const auto estratti = maintenance::Memorizza_Estratti_Da_Registrare(caselle);
-    QCOMPARE(estratti[0], conteggio);
-    if (conteggio == 50) {
-        QCOMPARE(estratti[std::size_t(casella)], valore);
-        QCOMPARE(estratti[1], 8);
+        campi.estratti[i] = std::to_string(i + (i - 1) / 5);
+    for (const QString& c : caselle)
+        campi.estratti[c.section(QLatin1Char('='), 0, 0).toUInt()] =
+            c.section(QLatin1Char('='), 1).toStdString();
+    core::Stato stato;
+    core::Imposta_Tabelle_Globali(stato);
+    const maintenance::LimitiEstrazione limiti{32000, 260, {2020, 3, 15}, 7, " 1/ 1/2020", 0, ""};
+    const auto esito = maintenance::Controllo_Estrazione(campi, 8, limiti, stato.Nome_Ruota);
+    if (const auto* rifiuto = std::get_if<maintenance::Rifiuto>(&esito)) {
+        QCOMPARE(rifiuto->casella, casella);
+        QVERIFY2(QString::fromStdString(rifiuto->messaggio).contains(motivo), rifiuto->messaggio.c_str());
+        return;
     }
+    QCOMPARE(casella, -1);
+    const auto& estrazione = std::get<maintenance::NuovaEstrazione>(esito);
+    QCOMPARE(estrazione.data, maintenance::Controllo_Sintassi_Data(campi.giorno, campi.mese, campi.anno));
+    QCOMPARE(estrazione.concorso, std::string("  5/2020"));
+    for (std::size_t i = 1; i <= 50; ++i) // an empty box of a null wheel is stored as 0
+        QCOMPARE(estrazione.numeri[i], core::valoreNumerico(campi.estratti[i]));
 }
 
 QTEST_APPLESS_MAIN(TestConvalida)

@@ -141,55 +141,49 @@ private slots:
     }
 
     void giornataAppartenenza_data() {
-        QTest::addColumn<QString>("campi"); // fields 13..19, one digit each, "_" blank; "-": no settings file
-        QTest::addColumn<QString>("prima"); // the table, Monday..Sunday, before the load
-        QTest::addColumn<bool>("riparata"); // the defaults 6633366 put in place and written back
-        QTest::addColumn<QString>("dopo");
-        QTest::addRow("file-mancante") << "-"
-                                       << "0000000" << true << "6633366";
-        QTest::addRow("campi-mai-scritti") << ""
-                                           << "0000000" << true << "6633366";
-        QTest::addRow("un-campo-vuoto-al-primo-caricamento") << "123456_"
-                                                             << "0000000" << true << "6633366";
-        QTest::addRow("un-campo-vuoto-tiene-la-tabella") << "1_34567"
-                                                         << "3333366" << false << "3333366";
-        QTest::addRow("un-campo-a-zero") << "3330366"
-                                         << "0000000" << true << "6633366";
-        QTest::addRow("un-campo-a-otto") << "3333368"
-                                         << "0000000" << true << "6633366";
-        QTest::addRow("valori-validi") << "1234567"
-                                       << "6633366" << false << "1234567";
+        // Fields 13..19, one digit each, "_" blank; "-": no settings file; "!": one that cannot be read.
+        QTest::addColumn<QString>("campi");
+        QTest::addColumn<bool>("danneggiati"); // the caller says the defaults took the table's place
+        QTest::addColumn<bool>("registrati");
+        QTest::addColumn<QString>("dopo"); // the table, Monday..Sunday, and what fields 13..19 then hold
+        QTest::addRow("file-mancante") << "-" << false << true << "6633366";
+        QTest::addRow("campi-mai-scritti") << "" << false << true << "6633366";
+        QTest::addRow("un-campo-vuoto-prende-il-suo-default") << "1_34567" << false << true << "1634567";
+        QTest::addRow("un-campo-a-zero") << "3330366" << true << true << "6633366";
+        QTest::addRow("un-campo-a-otto") << "3333368" << true << true << "6633366";
+        QTest::addRow("valori-validi") << "1234567" << false << true << "1234567";
+        QTest::addRow("file-illeggibile") << "!" << false << false << "6633366";
     }
     void giornataAppartenenza() {
         QFETCH(QString, campi);
-        QFETCH(QString, prima);
-        QFETCH(bool, riparata);
+        QFETCH(bool, danneggiati);
+        QFETCH(bool, registrati);
         QFETCH(QString, dopo);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        if (campi != QStringLiteral("-")) {
+        if (campi == QStringLiteral("!"))
+            std::filesystem::create_symlink("ImpoBin", stato.fileImpostazioni());
+        if (campi != QStringLiteral("-") && campi != QStringLiteral("!")) {
             QVERIFY(core::Scrivi_Impostazione(stato, 21, "1")); // the file exists in every other row
             for (int i = 0; i < campi.size(); ++i) {
                 const std::string valore = campi[i] == '_' ? std::string() : campi.mid(i, 1).toStdString();
                 QVERIFY(core::Scrivi_Impostazione(stato, 13 + i, valore));
             }
         }
-        for (int k = 1; k <= 7; ++k)
-            stato.Giornata_Appartenenza[std::size_t(k)] = prima[k - 1].digitValue();
-        const std::string fileIniziale = cartella.leggiFile("ImpoBin");
-        QCOMPARE(selection::caricaGiornataAppartenenza(stato), !riparata);
+        const auto esito = selection::caricaGiornataAppartenenza(stato);
+        QCOMPARE(esito.danneggiati, danneggiati);
+        QCOMPARE(esito.registrati, registrati);
         QCOMPARE(lista(stato.Giornata_Appartenenza).mid(1), cifre(dopo));
-        if (!riparata) {
-            QCOMPARE(cartella.leggiFile("ImpoBin"), fileIniziale); // nothing written
-            return;
-        }
-        // The defaults are written back, each in its slot, the other fields kept; the next load is silent.
+        if (!registrati) return;
+        // Each field holds its value now, the other fields kept; the next load is silent and writes nothing.
         for (int k = 1; k <= 7; ++k)
-            QCOMPARE(core::Leggi_Impostazione(stato, 12 + k), dopo[k - 1].toLatin1() + std::string(18, ' '));
+            QCOMPARE(core::Leggi_Numero_Impostazione(stato, 12 + k), dopo[k - 1].digitValue());
         if (campi != QStringLiteral("-")) QCOMPARE(core::Leggi_Numero_Impostazione(stato, 21), 1);
+        const std::string file = cartella.leggiFile("ImpoBin");
         stato.Giornata_Appartenenza.fill(0);
-        QVERIFY(selection::caricaGiornataAppartenenza(stato));
+        QVERIFY(!selection::caricaGiornataAppartenenza(stato).danneggiati);
         QCOMPARE(lista(stato.Giornata_Appartenenza).mid(1), cifre(dopo));
+        QCOMPARE(cartella.leggiFile("ImpoBin"), file);
     }
 };
 

@@ -11,7 +11,7 @@
 namespace {
 
 const QStringList VALIDI{"85", "300", "5000", "100000", "2000000", "25", "1"};
-const QStringList DEFAULT{"113", "250", "4250", "80000", "1000000", "30", "0"};
+const QStringList DEFAULT{"1123", "250", "4500", "120000", "6000000", "80", "0"};
 
 QStringList campi64a70(const core::Stato& stato) {
     QStringList testi;
@@ -29,42 +29,47 @@ class TestPoste : public QObject {
     Q_OBJECT
 private slots:
     void lettura_data() {
-        QTest::addColumn<int>("campo"); // the field spoiled with `testo`; 0 none, -1 no settings file
+        QTest::addColumn<int>("campo"); // given `testo`; 0 none, -1 no file, -2 only field 3 written
         QTest::addColumn<QString>("testo");
-        QTest::addRow("validi") << 0 << "";
-        QTest::addRow("moneta-vuota-vale-euro") << 70 << "";
-        QTest::addRow("file-mancante") << -1 << "";
-        QTest::addRow("estratto-0") << 64 << "0";
-        QTest::addRow("ambo-vuoto") << 65 << "";
-        QTest::addRow("terno-negativo") << 66 << "-5";
-        QTest::addRow("quaterna-testo") << 67 << "abc";
-        QTest::addRow("cinquina-0") << 68 << "0";
-        QTest::addRow("trattenuta-0") << 69 << "0";
-        QTest::addRow("trattenuta-oltre-il-cento-per-cento") << 69 << "1001";
-        QTest::addRow("moneta-2") << 70 << "2";
-        QTest::addRow("moneta-meno-1") << 70 << "-1";
+        QTest::addColumn<double>("estratto");
+        QTest::addColumn<QString>("dopo"); // what that field holds after the reading; "!": all defaults, said
+        QTest::addRow("validi") << 0 << "" << 8.5 << "";
+        QTest::addRow("primo-avvio") << -2 << "" << 11.23 << "";
+        QTest::addRow("file-mancante") << -1 << "" << 11.23 << "";
+        QTest::addRow("ambo-vuoto") << 65 << "" << 8.5 << "250";
+        QTest::addRow("moneta-vuota") << 70 << "" << 8.5 << "0";
+        QTest::addRow("estratto-in-centesimi") << 64 << "1123" << 11.23 << "1123";
+        QTest::addRow("estratto-0") << 64 << "0" << 11.23 << "!";
+        QTest::addRow("terno-negativo") << 66 << "-5" << 11.23 << "!";
+        QTest::addRow("quaterna-testo") << 67 << "abc" << 11.23 << "!";
+        QTest::addRow("trattenuta-0") << 69 << "0" << 11.23 << "!";
+        QTest::addRow("trattenuta-oltre-il-cento-per-cento") << 69 << "1001" << 11.23 << "!";
+        QTest::addRow("moneta-2") << 70 << "2" << 11.23 << "!";
     }
     void lettura() {
         QFETCH(int, campo);
         QFETCH(QString, testo);
-        const bool letti = campo == 0 || (campo == 70 && testo.isEmpty());
+        QFETCH(QString, dopo);
+        QFETCH(double, estratto);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
+        if (campo == -2) QVERIFY(core::Scrivi_Impostazione(stato, 3, "1"));
         if (campo >= 0)
             for (int k = 64; k <= 70; ++k)
                 QVERIFY(
                     core::Scrivi_Impostazione(stato, k, (k == campo ? testo : VALIDI[k - 64]).toStdString()));
-        const QStringList prima = campi64a70(stato);
         stato.Quote_Premi[5] = 7; // a value the reading must replace either way
 
-        QCOMPARE(stakes::Leggi_Pagamenti_Poste(stato), letti);
-        // A failure brings back every default, also the values read before the failing field.
-        QCOMPARE(stato.Quota_Estratto, letti ? 8.5 : 11.3);
-        QCOMPARE(stato.Quote_Premi, (letti ? std::array<std::int32_t, 6>{0, 0, 300, 5000, 100000, 2000000}
-                                           : std::array<std::int32_t, 6>{0, 0, 250, 4250, 80000, 1000000}));
-        QCOMPARE(stato.Percentuale_Trattenuta, letti ? 2.5 : 3.0);
-        QCOMPARE(stato.Moneta_Utilizzata, campo == 0 ? 1 : 0);
-        QCOMPARE(campi64a70(stato), letti ? prima : DEFAULT);
+        const auto esito = stakes::Leggi_Pagamenti_Poste(stato);
+        QCOMPARE(esito.danneggiati, dopo == "!");
+        QVERIFY(esito.registrati);
+        // A damaged field brings back every default, also the values read before it; a blank one its own.
+        QStringList tabella = campo < 0 || dopo == "!" ? DEFAULT : VALIDI;
+        if (campo > 0 && dopo != "!") tabella[campo - 64] = dopo;
+        QCOMPARE(campi64a70(stato), tabella);
+        QCOMPARE(
+            (QList<double>{stato.Quota_Estratto, double(stato.Quote_Premi[5]), stato.Percentuale_Trattenuta}),
+            (QList<double>{estratto, tabella[4].toDouble(), tabella[5].toDouble() / 10}));
     }
 
     void grigliaQuote_data() {
@@ -72,13 +77,13 @@ private slots:
         QTest::addColumn<int>("numeri");
         QTest::addColumn<bool>("conTrattenuta");
         QTest::addColumn<QString>("cella"); // "-": no payout, the ticket is too short
-        QTest::addRow("estratto-2-senza") << 1 << 2 << false << "5,65";
-        QTest::addRow("estratto-2-con") << 1 << 2 << true << "5,48";
+        QTest::addRow("estratto-2-senza") << 1 << 2 << false << "5,62";
+        QTest::addRow("estratto-2-con") << 1 << 2 << true << "5,17";
         QTest::addRow("ambo-2-senza") << 2 << 2 << false << "250";
-        QTest::addRow("ambo-2-con") << 2 << 2 << true << "242,5";
+        QTest::addRow("ambo-2-con") << 2 << 2 << true << "230";
         QTest::addRow("terno-2") << 3 << 2 << false << "-";
-        QTest::addRow("cinquina-10-senza") << 5 << 10 << false << "3.968,25";
-        QTest::addRow("cinquina-5-con") << 5 << 5 << true << "970.000";
+        QTest::addRow("cinquina-10-senza") << 5 << 10 << false << "23.809,52";
+        QTest::addRow("cinquina-5-con") << 5 << 5 << true << "5.520.000";
     }
     void grigliaQuote() {
         QFETCH(int, sorte);
@@ -123,11 +128,11 @@ private slots:
         QTest::addColumn<double>("puntata");
         QTest::addColumn<double>("riscossione");
         QTest::addColumn<QString>("netta"); // as its label shows it
-        QTest::addRow("estratto-mezzo-euro") << 1 << 1 << 1 << 1 << 0.5 << 5.4805 << "4,98";
-        QTest::addRow("ambo-su-5-numeri") << 5 << 2 << 1 << 2 << 1.0 << 24.25 << "23,25";
-        QTest::addRow("ambo-su-10-ruote") << 5 << 2 << 10 << 2 << 1.0 << 2.425 << "1,42"; // 1.42499..
+        QTest::addRow("estratto-mezzo-euro") << 1 << 1 << 1 << 1 << 0.5 << 5.1658 << "4,67";
+        QTest::addRow("ambo-su-5-numeri") << 5 << 2 << 1 << 2 << 1.0 << 23.0 << "22";
+        QTest::addRow("ambo-su-10-ruote") << 5 << 2 << 10 << 2 << 1.0 << 2.3 << "1,3";
         QTest::addRow("ambo-un-indovinato") << 5 << 1 << 1 << 2 << 1.0 << 0.0 << "-1";
-        QTest::addRow("cinquina-lire") << 5 << 5 << 1 << 5 << 400.0 << 388000000.0 << "387.999.600";
+        QTest::addRow("cinquina-lire") << 5 << 5 << 1 << 5 << 400.0 << 2208000000.0 << "2.207.999.600";
         QTest::addRow("nessun-numero") << 0 << 1 << 1 << 1 << 0.5 << 0.0 << "-0,5";
     }
     void vincita() {

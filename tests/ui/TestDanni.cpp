@@ -16,6 +16,7 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,20 +57,28 @@ bool danniImpostazioni(int danno) {
 QStringList messaggiAttesi(int finestra, int danno) {
     const QString poste = QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
                                             qsizetype(stakes::MESSAGGIO_POSTE_DEFAULT.size()));
+    const QString nonScritte = QStringLiteral("Impossibile registrare le impostazioni nel file ImpoBin");
     switch (finestra) {
     case Lettura:
         if (danno == LunghezzeDiverse || danno == BariSpezzato)
             return {"ATTENZIONE: i file dell'archivio non sono coerenti"};
         if (danno == ByteFuoriLimiti)
             return {"ATTENZIONE: 3 registrazioni di ruota contengono valori non validi"};
-        if (danniImpostazioni(danno)) return {poste};
+        if (danno == ImpoSpazzatura || danno == ImpoNumeriEnormi) return {poste};
+        if (danno == ImpoCartella) return {nonScritte};
         return {};
     case Periodo:
-        if (danniImpostazioni(danno)) return {"Errore nella lettura dei Giorni di appartenenza"};
+        if (danno == ImpoSpazzatura || danno == ImpoNumeriEnormi)
+            return {"Errore nella lettura dei Giorni di appartenenza"};
+        if (danno == ImpoCartella) return {nonScritte};
         return {};
+    case Principale:
+        return danno == ImpoCartella ? QStringList{nonScritte} : QStringList{};
     case Numeri:
     case Ambi:
-        // The saved wheels cannot be read: nothing is selected until the user chooses.
+        // The saved wheels cannot be read: nothing is selected until the user chooses. The options that
+        // cannot be stored are said once.
+        if (danno == ImpoCartella) return {"Selezionare almeno una Ruota!", "Impossibile registrare"};
         if (danniImpostazioni(danno)) return {"Selezionare almeno una Ruota!"};
         return {};
     case Aggiornamento:
@@ -78,7 +87,7 @@ QStringList messaggiAttesi(int finestra, int danno) {
         return {};
     case Poste:
         // The payouts read at the load were written back, unless the settings cannot be written at all.
-        if (danno == ImpoCartella) return {poste};
+        if (danno == ImpoCartella) return {nonScritte};
         return {};
     default:
         return {};
@@ -224,7 +233,7 @@ private slots:
         case Lettura:
             // The payout table is in use, the stored one or the defaults.
             QVERIFY(s.Percentuale_Trattenuta > 0 && s.Percentuale_Trattenuta <= 100 && s.Quota_Estratto > 0);
-            if (danniImpostazioni(danno)) QCOMPARE(s.Quote_Premi[5], 1000000);
+            if (danniImpostazioni(danno)) QCOMPARE(s.Quote_Premi[5], 6000000);
             break;
         case Principale: {
             ui::PRINCIPIO f(s);
@@ -232,10 +241,11 @@ private slots:
             QVERIFY(testo(f, "lblArchivioCaricato")
                         .startsWith(
                             QStringLiteral("Archivio: %1 estrazioni caricate").arg(s.Estrazioni_Caricate)));
-            // Field 100 holding anything but 0 shows the toolbar, a missing file too; a text without a
-            // value, or a field past the file's end, reads as 0.
-            QCOMPARE(s.Toolbar_Visibile, danno == ImpoSpazzatura || danno == ImpoTroncato ? 0 : 1);
+            // Field 100 holding anything but 0 shows the toolbar, a missing file or a field past the
+            // file's end too; a text without a value reads as 0.
+            QCOMPARE(s.Toolbar_Visibile, danno == ImpoSpazzatura ? 0 : 1);
             QCOMPARE(figlio<QFrame>(f, "Frame1")->isHidden(), s.Toolbar_Visibile == 0);
+            figlio<QAction>(f, "mnuOpzioniToolbar")->trigger();
             break;
         }
         case Ruote: {
@@ -252,6 +262,8 @@ private slots:
             s.Periodo_Da_Applicare = true;
             ui::frmPeriodo f(s);
             QCOMPARE(s.Totale_Estrazioni_Selezionate, s.Estrazioni_Caricate);
+            for (int volta = 0; volta < 3; ++volta)
+                figlio<QCheckBox>(f, "chkLimitScrollbar")->click();
             for (int k = 1; k <= 7; ++k)
                 QVERIFY(s.Giornata_Appartenenza[std::size_t(k)] >= 1 &&
                         s.Giornata_Appartenenza[std::size_t(k)] <= 7);
@@ -276,6 +288,8 @@ private slots:
                 f->cmdAVVIO_Click();
             }
             QCOMPARE(f->Stato_Ricerca(), 3);
+            for (int volta = 0; volta < 3; ++volta)
+                figlio<QCheckBox>(*f, "chkStatusBar")->click();
             break;
         }
         case Aggiornamento: {

@@ -10,6 +10,8 @@
 #include "ui/maintenance/FrmAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,15 +62,15 @@ struct Archivio {
     core::Stato stato = cartella.stato();
 };
 
-/** Fills the date, the contest and the fifty numbers as a user types them. */
-void scriviEstrazione(ui::frmAggiornamento& f, const QString& giorno, const QString& concorso,
-                      int primo = 1) {
-    QTest::keyClicks(casella(f, "txt_Giorno"), giorno);
-    QTest::keyClicks(casella(f, "txt_Mese"), QStringLiteral("12"));
-    QTest::keyClicks(casella(f, "txt_Anno_Data"), QStringLiteral("2026"));
-    QTest::keyClicks(casella(f, "txt_Concorso"), concorso);
+/** Fills the date ("d/m/y"), the contest and the fifty numbers (distinct on each wheel). */
+void scriviEstrazione(ui::frmAggiornamento& f, const QString& data, const QString& concorso) {
+    const QStringList parti = data.split(QLatin1Char('/'));
+    casella(f, "txt_Giorno")->setText(parti.value(0));
+    casella(f, "txt_Mese")->setText(parti.value(1));
+    casella(f, "txt_Anno_Data")->setText(parti.value(2));
+    casella(f, "txt_Concorso")->setText(concorso);
     for (int k = 1; k <= 50; ++k)
-        estratto(f, k)->setText(QString::number((primo + k) % 90 + 1));
+        estratto(f, k)->setText(QString::number(k + 1));
 }
 
 /** Saves a picture of the window in the folder named by QUINTARO_SCATTI, for a person to look at. */
@@ -137,43 +140,82 @@ private slots:
             QCOMPARE(testo(f, "lbl_Anno_Concorso"), QStringLiteral("2500"));
     }
 
-    void controlliDellaRegistrazione_data() {
-        QTest::addColumn<QString>("giorno");
-        QTest::addColumn<QString>("concorso");
-        QTest::addColumn<QString>("estratto7");
-        QTest::addColumn<QString>("messaggio");
-        const QString prefisso =
-            QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
-        QTest::addRow("data-mancante") << ""
-                                       << "5"
-                                       << "7" << prefisso + "DATA.";
-        QTest::addRow("concorso-mancante") << "3"
-                                           << ""
-                                           << "7" << prefisso + "CONCORSO.";
-        QTest::addRow("numero-91") << "3"
-                                   << "5"
-                                   << "91" << prefisso + "degli ESTRATTI.";
-        QTest::addRow("casella-vuota") << "3"
-                                       << "5"
-                                       << "" << prefisso + "degli ESTRATTI.";
+    void unaEstrazioneSbagliataSiRifiutaEResta_data() {
+        // A draw of `data`, contest 5, numbers 2..51, typed on 2/12/2025; box k (0: none) then holds `valore`
+        // (the date rows leave box 1 its 2).
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("valore");
+        QTest::addColumn<QString>("motivo");
+        const int nuova = int(Modo::Nuova);
+        QTest::addRow("lettere-in-bari") << nuova << "1/12/2025" << 1 << "ab"
+                                         << "BARI il primo numero, \"ab\"";
+        QTest::addRow("data-futura") << nuova << "3/12/2025" << 0 << "2"
+                                     << "e' una data futura";
+        QTest::addRow("nuova-prima-dell-ultima") << nuova << "3/1/2003" << 0 << "2"
+                                                 << "successiva al 4/1/2003, data dell' estrazione 3.";
+        QTest::addRow("inserita-dopo-la-sua-seguente") << int(Modo::Intramezzo) << "9/6/2002" << 0 << "2"
+                                                       << "precedente al 8/6/2002, data dell' estrazione 2.";
+        QTest::addRow("corretta-prima-della-sua-precedente")
+            << int(Modo::Vecchia) << "5/6/2002" << 0 << "2"
+            << "successiva al 5/6/2002, data dell' estrazione 1.";
     }
-    void controlliDellaRegistrazione() {
-        QFETCH(QString, giorno);
-        QFETCH(QString, concorso);
-        QFETCH(QString, estratto7);
+    void unaEstrazioneSbagliataSiRifiutaEResta() {
+        QFETCH(int, modo);
+        QFETCH(QString, data);
+        QFETCH(int, k);
+        QFETCH(QString, valore);
+        QFETCH(QString, motivo);
         Archivio a;
-        const std::string prima = a.cartella.leggiFile("RUOTE/DATA");
+        const auto prima = prova::fotografia(a.cartella);
         ui::frmAggiornamento f(a.stato);
-        f.entraNuovaEstrazione();
-        scriviEstrazione(f, giorno, concorso);
-        estratto(f, 7)->setText(estratto7);
+        f.impostaOggi(QDate(2025, 12, 2));
+        f.show();
+        figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
+        f.entraModo(Modo(modo));
+        scriviEstrazione(f, data, QStringLiteral("5"));
+        QLineEdit* cambiata = k ? estratto(f, k) : casella(f, "txt_Giorno");
+        if (k) cambiata->setText(valore);
         ScriptPrompt script({true});
         f.cmd_Registra_Estrazione_Click();
         QCOMPARE(script.titoli(), QStringList{QStringLiteral("ERRORE INSERIMENTO DATI")});
-        QTEST(script.testi().value(0), "messaggio");
-        QVERIFY(!f.Archivio_Toccato);
-        QVERIFY(f.Modalita_Inserimento);
-        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA"), prima);
+        QVERIFY2(script.testi().value(0).contains(motivo), qPrintable(script.testi().value(0)));
+        QTest::keyClick(f.focusWidget(), Qt::Key_Escape); // Esc does not throw the draw away either
+        // The window stays with the boxes as typed, the focus on the wrong one; nothing is written.
+        QVERIFY(f.isVisible() && f.Modalita_Inserimento && !f.Archivio_Toccato);
+        QCOMPARE(f.focusWidget(), cambiata);
+        QCOMPARE(casella(f, "txt_Giorno")->text() + estratto(f, 1)->text(), data.section('/', 0, 0) + valore);
+        QCOMPARE(prova::fotografia(a.cartella), prima);
+    }
+
+    void unArchivioGuastoOPienoNonSiScrive_data() {
+        QTest::addColumn<int>("massimo"); // 3: the archive is full
+        QTest::addColumn<QString>("avviso");
+        QTest::addRow("bari-spezzato") << 32000 << "ATTENZIONE: rilevati errori nell' archivio";
+        QTest::addRow("oltre-il-limite") << 2 << "Troppe estrazioni inserite nell'archivio.";
+        QTest::addRow("pieno") << 3 << "Limite di estrazioni registrabili raggiunto.";
+    }
+    void unArchivioGuastoOPienoNonSiScrive() {
+        QFETCH(int, massimo);
+        QFETCH(QString, avviso);
+        Archivio a;
+        a.stato.Max_Estrazioni_Archivio = massimo;
+        if (massimo > 3) a.cartella.scriviFile("RUOTE/BARI", a.cartella.leggiFile("RUOTE/BARI") + 'x');
+        const auto prima = prova::fotografia(a.cartella);
+        ScriptPrompt script({}, ScriptPrompt::Imprevisti::Si);
+        ui::frmAggiornamento f(a.stato);
+        // A damaged archive offers no mode that writes and refuses each; a full one refuses a new draw.
+        const bool pieno = massimo == 3;
+        for (const char* nome : {"cmdTollbar_0", "cmdTollbar_2", "mnuIntramezzo", "optElimina"})
+            QCOMPARE(figlio<QObject>(f, QString::fromLatin1(nome))->property("enabled").toBool(), pieno);
+        for (Modo modo : {Modo::Nuova, Modo::Intramezzo, Modo::Vecchia, Modo::Elimina}) {
+            f.entraModo(modo);
+            QCOMPARE(f.Modalita_Inserimento, pieno && (modo == Modo::Vecchia || modo == Modo::Elimina));
+        }
+        QCOMPARE(script.testi().size(), pieno ? 2 : 5);
+        QCOMPARE(script.testi().filter(avviso), script.testi());
+        QCOMPARE(prova::fotografia(a.cartella), prima);
     }
 
     void nuovaEstrazioneConCopiaEIncolla() {
@@ -194,6 +236,7 @@ private slots:
         QCOMPARE(estratto(f, 1)->text(),
                  QString::fromStdString(std::to_string(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0])));
         figlio<QPushButton>(f, "cmd_Nulle_10")->click();
+        casella(f, "txt_Anno_Data")->setText(QStringLiteral("2003")); // after the last draw, of 4/1/2003
         scatto(f, QStringLiteral("aggiornamento-nuova"));
         QCOMPARE(estratto(f, 50)->text(), QStringLiteral("0"));
 
@@ -202,11 +245,11 @@ private slots:
         QCOMPARE(script.titoli(), (QStringList{QStringLiteral("INSERIMENTO Nuova Estrazione"),
                                                QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO")}));
         QCOMPARE(a.estrazioni(), 4);
-        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA").substr(30), std::string(" 8/ 6/2002"));
+        QCOMPARE(a.cartella.leggiFile("RUOTE/DATA").substr(30), std::string(" 8/ 6/2003"));
         QCOMPARE(a.cartella.leggiFile("RUOTE/VENEZIA").substr(15), std::string(5, char(140)));
         // Back in browse mode on the new last draw.
         QVERIFY(!f.Modalita_Inserimento);
-        QCOMPARE(testo(f, "lb_Info_3"), QStringLiteral("estr. 4 -   2/2002"));
+        QCOMPARE(testo(f, "lb_Info_3"), QStringLiteral("estr. 4 -   2/2003"));
         QCOMPARE(a.stato.Contatori_Modifiche[1], 1);
         QVERIFY(a.stato.Archivio_Modificato);
         f.show();
@@ -214,67 +257,97 @@ private slots:
         QCOMPARE(cambiato.count(), 1);
     }
 
-    void inserimentoEdEliminazioneConConferma_data() {
-        QTest::addColumn<int>("modo");
+    void leOperazioniSuDueEstrazioniEIlLoroEsito_data() {
+        QTest::addColumn<int>("modo"); // on draw 2, typed as of 7/6/2002 (between draws 1 and 2)
         QTest::addColumn<bool>("risposta");
-        QTest::addColumn<QString>("domanda");
-        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<QString>("guasto"); // "concorso-0": a contest 0 in the last record
+        QTest::addColumn<QStringList>("titoli");
         QTest::addColumn<long long>("estrazioni");
-        const QString inserire =
-            QStringLiteral("ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno dell' archivio "
-                           "estrazioni.n° estrazione = 2, CONTINUARE?");
-        const QString eliminare =
-            QStringLiteral("ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio "
-                           "estrazioni.n° estrazione = 2, CONTINUARE?");
-        QTest::addRow("inserisci") << int(Modo::Intramezzo) << true << inserire
-                                   << "Inserimento INTRAMEZZO Estrazione" << 4LL;
-        QTest::addRow("inserisci-no") << int(Modo::Intramezzo) << false << inserire << "" << 3LL;
-        QTest::addRow("elimina") << int(Modo::Elimina) << true << eliminare << "ELIMINA Vecchia Estrazione"
-                                 << 2LL;
+        const QString conferma = QStringLiteral(" CONFERMA OPERAZIONE"),
+                      fallita = QStringLiteral("Modifica VECCHIA ESTRAZIONE");
+        const int inserisci = int(Modo::Intramezzo), elimina = int(Modo::Elimina);
+        QTest::addRow("inserisci") << inserisci << true << ""
+                                   << QStringList{conferma, "Inserimento INTRAMEZZO Estrazione"} << 4LL;
+        QTest::addRow("inserisci-no") << inserisci << false << "" << QStringList{conferma} << 3LL;
+        QTest::addRow("elimina") << elimina << true << ""
+                                 << QStringList{conferma, "ELIMINA Vecchia Estrazione"} << 2LL;
+        // A failure is not counted and leaves one whole archive, old or new, for the window to browse.
+        QTest::addRow("vecchia-file-non-scritto")
+            << int(Modo::Vecchia) << true << "scrivi:CONCORSO" << QStringList{fallita} << 3LL;
+        QTest::addRow("inserita-rinumerazione-fallita")
+            << inserisci << true << "concorso-0" << QStringList{conferma, "RISCRITTURA DEI CONCORSI", fallita}
+            << 3LL;
+        QTest::addRow("eliminata-guasto-dopo-il-punto-di-non-ritorno")
+            << elimina << true << "sostituisci:DATA" << QStringList{conferma, fallita} << 2LL;
     }
-    void inserimentoEdEliminazioneConConferma() {
+    void leOperazioniSuDueEstrazioniEIlLoroEsito() {
         QFETCH(int, modo);
         QFETCH(bool, risposta);
-        QFETCH(QString, titolo);
+        QFETCH(QString, guasto);
+        QFETCH(QStringList, titoli);
+        QFETCH(long long, estrazioni);
+        const int elimina = int(Modo::Elimina);
         Archivio a;
+        std::string concorsi = a.cartella.leggiFile("RUOTE/CONCORSO");
+        if (guasto == "concorso-0") a.cartella.scriviFile("RUOTE/CONCORSO", concorsi.replace(16, 3, "  0"));
         ui::frmAggiornamento f(a.stato);
+        f.impostaGuasto([&](const std::string& passo) { return passo == guasto.toStdString(); });
         figlio<QScrollBar>(f, "vscEstrazioni")->setValue(2);
         f.entraModo(Modo(modo));
-        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("2"));
-        if (Modo(modo) == Modo::Elimina) {
+        if (modo == elimina) // an empty date does not stop a deletion
             QCOMPARE(figlio<QPushButton>(f, "cmd_Registra_Estrazione")->text(),
                      QStringLiteral("ELIMINA Estrazione"));
-            casella(f, "txt_Giorno")->clear(); // an empty date does not stop a deletion
-        }
-        ScriptPrompt script({risposta, true});
+        casella(f, "txt_Giorno")->setText(modo == elimina ? QString() : QStringLiteral("7"));
+        ScriptPrompt script({risposta, true, true});
         f.cmd_Registra_Estrazione_Click();
-        QCOMPARE(script.titoli().value(0), QStringLiteral(" CONFERMA OPERAZIONE"));
-        QTEST(script.testi().value(0), "domanda");
-        QCOMPARE(script.titoli().value(1), titolo);
-        QTEST(a.estrazioni(), "estrazioni");
+        QTEST(script.titoli(), "titoli");
+        if (modo != int(Modo::Vecchia))
+            QCOMPARE(
+                script.testi().value(0),
+                QStringLiteral(
+                    "ATTENZIONE: si sta per %1 all' interno dell' archivio estrazioni.n° estrazione "
+                    "= 2, CONTINUARE?")
+                    .arg(modo == elimina ? "ELIMINARE una estrazione" : "INSERIRE una nuova estrazione"));
         QCOMPARE(f.Modalita_Inserimento, !risposta);
         QVERIFY(f.Archivio_Toccato);
-        QCOMPARE(a.stato.Contatori_Modifiche[std::size_t(modo == int(Modo::Elimina) ? 4 : 3)],
-                 risposta ? 1 : 0);
+        const bool riuscita = risposta && titoli.last() != QStringLiteral("Modifica VECCHIA ESTRAZIONE");
+        QCOMPARE(a.stato.Contatori_Modifiche[modo == elimina              ? 4
+                                             : modo == int(Modo::Vecchia) ? 2
+                                                                          : 3],
+                 riuscita);
+        const auto file = prova::fotografia(a.cartella);
+        for (std::size_t i = 0; i < file.size(); ++i)
+            QCOMPARE((long long)(file[i].size() / (i < 10 ? 5 : i == 10 ? 10 : 8)), estrazioni);
+        QCOMPARE(testo(f, "lb_Info_0"), QString::number(estrazioni));
     }
 
-    void unErroreDeiFileNonSiContaComeRiuscito() {
+    void trascinareLaBarraMostraLEstrazioneUnaVolta() {
         Archivio a;
         ui::frmAggiornamento f(a.stato);
-        f.entraModo(Modo::Vecchia);
-        // CONCORSO turned into a folder: the files cannot be written.
-        std::filesystem::remove(a.cartella.ruote() / "CONCORSO");
-        std::filesystem::create_directory(a.cartella.ruote() / "CONCORSO");
-        const std::string bari = a.cartella.leggiFile("RUOTE/BARI");
-        ScriptPrompt script({true, true});
-        f.cmd_Registra_Estrazione_Click();
-        QCOMPARE(script.titoli().value(0), QStringLiteral("Modifica VECCHIA ESTRAZIONE"));
-        QCOMPARE(
-            script.testi().value(0),
-            QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!"));
-        QCOMPARE(a.stato.Contatori_Modifiche[2], 0);
-        QVERIFY(!a.stato.Archivio_Modificato);
-        QCOMPARE(a.cartella.leggiFile("RUOTE/BARI"), bari);
+        auto* barra = figlio<QScrollBar>(f, "vscEstrazioni");
+        QSignalSpy cambi(barra, &QScrollBar::valueChanged);
+        barra->setSliderDown(true); // the thumb taken and dragged over draw 2 to draw 1
+        barra->setSliderPosition(2);
+        barra->setSliderPosition(1);
+        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("3"));
+        barra->setSliderDown(false);
+        QCOMPARE(cambi.count(), 1);
+        QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("1"));
+    }
+
+    void ilPannelloDiStampaNonCambiaLaFinestra() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.show();
+        auto* cornice = figlio<QGroupBox>(f, "fmeEstrazioneCompleta");
+        const QRect finestra = f.geometry(), estrazione = cornice->geometry();
+        figlio<QAction>(f, "mnuFileStampa")->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(figlio<QGroupBox>(f, "fmeStampa")->isVisible());
+        QCOMPARE(f.geometry(), finestra);
+        QCOMPARE(cornice->geometry(), estrazione);
+        QVERIFY(finestra.width() <= 800 && finestra.height() <= 600);
+        scatto(f, QStringLiteral("aggiornamento-stampa"));
     }
 
     void reportEBackup() {
@@ -293,6 +366,22 @@ private slots:
         QVERIFY(script.testi().value(1).startsWith(QStringLiteral("Backup dell' archivio eseguito")));
         QCOMPARE(core::Leggi_Numero_Impostazione(a.stato, 53), 0);
         QCOMPARE(testo(f, "lblEstrazioniDopoBackup"), QStringLiteral("Estrazioni dall' ultimo backup: 0"));
+    }
+
+    void impostazioniNonScrivibiliSonoSegnalate() {
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        std::filesystem::remove(a.stato.fileImpostazioni());
+        std::filesystem::create_directory(a.stato.fileImpostazioni());
+        ScriptPrompt script({true, true, true, true});
+        figlio<QCheckBox>(f, "chkAvvisoBackup")->toggle();
+        figlio<QSpinBox>(f, "txtSogliaBackup")->setValue(7); // the window tells it once
+        figlio<QPushButton>(f, "cmdBackup")->click();
+        f.entraNuovaEstrazione();
+        scriviEstrazione(f, QStringLiteral("1/12/2025"), QStringLiteral("5"));
+        f.cmd_Registra_Estrazione_Click();
+        QCOMPARE(script.testi().size(), 4); // the success, and the three failed writes of ImpoBin told
+        QCOMPARE(script.testi().filter(QStringLiteral("nel file ImpoBin")).size(), 3);
     }
 
     void stampaDellEstrazioneMostrata() {

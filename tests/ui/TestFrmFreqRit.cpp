@@ -1,19 +1,24 @@
 // The number-search window: when AVVIO runs no search, the grids, the wheel browsing with each wheel's
-// own order, the CSV export, and the option boxes with their settings fields.
+// own order, the CSV export and its failure, and the option boxes with their settings fields; with the
+// pair window, the opening at 800x600: centred, the whole grid in sight.
 #include "ArchivioAnni.h"
 #include "ArchivioDiProva.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
 #include "selection/Periodo.h"
+#include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 using prova::ScriptPrompt;
 
@@ -112,7 +117,6 @@ private slots:
         });
         script.aggiungi({true});
         finestra.cmdEsporta_Click();
-        ui::prompt::installaGestoreFile(precedente);
         QVERIFY(proposto.endsWith(QStringLiteral("frequenze_ritardi_firenze.csv")));
         QVERIFY(script.testi().last().contains(QStringLiteral("FIRENZE")));
         QFile file(percorso);
@@ -123,10 +127,48 @@ private slots:
         QCOMPARE(righe.value(0), QStringLiteral("Numero;Frequenza;Ritardo attuale;Ritardo massimo"));
         QCOMPARE(righe.mid(1), ordinate);
 
+        // The disk fills up after 100 bytes of a new export: the file exported before stays whole.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit pieno{100, limite.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &pieno);
+        script.aggiungi({true});
+        finestra.cmdEsporta_Click();
+        setrlimit(RLIMIT_FSIZE, &limite);
+        ui::prompt::installaGestoreFile(precedente);
+        QVERIFY(script.testi().last().startsWith(QStringLiteral("Impossibile scrivere il file ") + percorso));
+        QCOMPARE(QByteArray::fromStdString(banco.cartella.leggiFile("uscita.csv")), contenuto);
+
         script.aggiungi({true}); // a new search puts every grid back in number order
         finestra.cmdAVVIO_Click();
         QCOMPARE(celle(finestra.mfgRicerca(3)), numerico);
         QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("NUMERICO"));
+    }
+
+    void apertaInteraAlCentro_data() {
+        QTest::addColumn<QString>("griglia");
+        QTest::addRow("numeri") << "mfgRicerca_0";
+        QTest::addRow("ambi") << "mfgFreqRitAmbi_0";
+    }
+    void apertaInteraAlCentro() {
+        QFETCH(QString, griglia);
+        Banco banco;
+        std::unique_ptr<QWidget> finestra;
+        if (griglia.startsWith(QStringLiteral("mfgRicerca")))
+            finestra = std::make_unique<ui::frmFREQRITESTRATTI>(banco.stato);
+        else
+            finestra = std::make_unique<ui::frmFREQRITAMBO>(banco.stato);
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+        if (qEnvironmentVariableIsSet("QUINTARO_SCATTI")) // the screen, for a person to look at
+            finestra->screen()->grabWindow(0).save(qEnvironmentVariable("QUINTARO_SCATTI") + "/" + griglia +
+                                                   ".png");
+        auto* tabella = finestra->findChild<QTableWidget*>(griglia);
+        QCOMPARE(tabella->visibleRegion().boundingRect(), tabella->rect()); // no column cut off
+        const QRect cornice = finestra->frameGeometry();
+        QVERIFY(cornice.width() <= 800 && cornice.height() <= 600);
+        QVERIFY((cornice.center() - finestra->screen()->availableGeometry().center()).manhattanLength() <= 2);
     }
 
     void opzioniNelleImpostazioni_data() {

@@ -1,8 +1,10 @@
 // The stakes window: opening from the stored payouts, the calculator's bars and labels, the grids,
 // "Registra" and "Default" writing fields 64..70, and the question on closing with unapplied changes.
 #include "ArchivioDiProva.h"
+#include "FinestraModale.h"
 #include "ScriptPrompt.h"
 #include "core/Impostazioni.h"
+#include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
 
@@ -19,7 +21,7 @@ using prova::ScriptPrompt;
 
 namespace {
 
-const QStringList DEFAULT{"113", "250", "4250", "80000", "1000000", "30", "0"};
+const QStringList DEFAULT{"1123", "250", "4500", "120000", "6000000", "80", "0"};
 
 template <class T> T* figlio(QWidget& finestra, const QString& nome) {
     auto* trovato = finestra.findChild<T*>(nome);
@@ -56,35 +58,34 @@ private slots:
     void aperturaSenzaImpostazioni() {
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        ScriptPrompt script({true});
+        ScriptPrompt script;
         ui::PRINCIPIO principale(stato);
         figlio<QAction>(principale, "mnuOPZIONIposteComb")->trigger();
         auto* trovata = principale.findChild<ui::frmPosteCombinazioni*>();
         QVERIFY(trovata && trovata->isVisible());
         auto& f = *trovata;
-        QCOMPARE(script.testi(),
-                 QStringList{"Impossibile reperire informazioni sui pagamenti delle poste, verranno "
-                             "utilizzati i dati di default."});
+        QCOMPARE(script.testi(), QStringList{}); // a first start takes the defaults quietly
         QCOMPARE(campi(stato), DEFAULT);
         QVERIFY(!figlio<QPushButton>(f, "cmdApplica")->isEnabled());
 
         // The editor's bars: range, page step, position and label.
-        const int scale[6][4] = {{1, 300, 10, 30},          {50, 200, 2, 113},
-                                 {100, 500, 50, 250},       {1000, 10000, 100, 4250},
-                                 {1000, 20000, 1000, 8000}, {5000, 30000, 1000, 10000}};
+        const int scale[6][4] = {{1, 300, 10, 80},           {500, 2000, 20, 1123},
+                                 {100, 500, 50, 250},        {1000, 10000, 100, 4500},
+                                 {1000, 20000, 1000, 12000}, {5000, 100000, 1000, 60000}};
         for (int i = 0; i < 6; ++i) {
             const QScrollBar* b = barra(f, QStringLiteral("hscPosta_%1").arg(i));
             QCOMPARE((QList<int>{b->minimum(), b->maximum(), b->pageStep(), b->value()}),
                      (QList<int>{scale[i][0], scale[i][1], scale[i][2], scale[i][3]}));
         }
-        QCOMPARE(etichetta(f, "lblTrattenuta"), "3%");
-        QCOMPARE(etichetta(f, "lblPosta_5"), "1.000.000");
+        QCOMPARE(etichetta(f, "lblTrattenuta"), "8%");
+        QCOMPARE(etichetta(f, "lblPosta_1"), "11,23");
+        QCOMPARE(etichetta(f, "lblPosta_5"), "6.000.000");
 
         // The calculator starts with Estratto alone at 50 cents on one number, one wheel.
         QCOMPARE(etichetta(f, "lblPuntata_1"), "0,5");
         QCOMPARE(etichetta(f, "lblTotaleCostoPerBolletta"), "0,5");
-        QCOMPARE(etichetta(f, "lblRiscossione"), "Euro = 5,48");
-        QCOMPARE(etichetta(f, "lblTotaleVintoNetto"), "Euro = 4,98");
+        QCOMPARE(etichetta(f, "lblRiscossione"), "Euro = 5,17");
+        QCOMPARE(etichetta(f, "lblTotaleVintoNetto"), "Euro = 4,67");
 
         // The grids.
         QCOMPARE(cella(f, "mfgNComb", 90, 5), "43.949.268");
@@ -92,9 +93,9 @@ private slots:
         QVERIFY(figlio<QRadioButton>(f, "optSenzaTrattenuta")->isChecked());
         QCOMPARE((QStringList{cella(f, "mfgQuote", 2, 1), cella(f, "mfgQuote", 2, 2),
                               cella(f, "mfgQuote", 2, 3), cella(f, "mfgQuote", 2, 4)}),
-                 (QStringList{"5,65", "250", "--", ""}));
+                 (QStringList{"5,62", "250", "--", ""}));
         figlio<QRadioButton>(f, "optConTrattenuta")->setChecked(true);
-        QCOMPARE(cella(f, "mfgQuote", 2, 1), "5,48");
+        QCOMPARE(cella(f, "mfgQuote", 2, 1), "5,17");
     }
 
     void calcolatore() {
@@ -110,7 +111,15 @@ private slots:
         QCOMPARE(barra(f, "hscNumeriIndovinati")->maximum(), 5);
         barra(f, "hscNumeriIndovinati")->setValue(2);
         barra(f, "hscNumeroRuote")->setValue(5);
-        QCOMPARE(etichetta(f, "lblRiscossione"), "Euro = 4,85");
+        QCOMPARE(etichetta(f, "lblRiscossione"), "Euro = 4,6");
+        // A drag down to 1 and back acts once, on release: meanwhile only the bar's label follows it.
+        auto* numeri = barra(f, "hscNumeriPerBolletta");
+        numeri->setSliderDown(true);
+        numeri->setSliderPosition(1);
+        QCOMPARE(etichetta(f, "lblNumeriPerBolletta") + etichetta(f, "lblRiscossione"), "1Euro = 4,6");
+        numeri->setSliderPosition(5);
+        numeri->setSliderDown(false);
+        QCOMPARE(barra(f, "hscNumeriIndovinati")->value(), 2);
         // Fewer numbers on the ticket pull down the guessed ones.
         barra(f, "hscNumeriPerBolletta")->setValue(1);
         QCOMPARE(barra(f, "hscNumeriIndovinati")->maximum(), 1);
@@ -124,15 +133,15 @@ private slots:
     void puntateInLireEQuoteFuoriScala() {
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        scriviCampi(stato, {"900", "50", "4250", "300000", "1000000", "30", "1"});
+        scriviCampi(stato, {"450", "50", "4250", "300000", "1000000", "30", "1"});
         ui::frmPosteCombinazioni f(stato);
         QCOMPARE(etichetta(f, "lblMoneta"), "Lire");
         QCOMPARE(etichetta(f, "lblPuntata_1"), "1.000");
-        QCOMPARE(etichetta(f, "lblRiscossione"), "Lire = 87.300");
+        QCOMPARE(etichetta(f, "lblRiscossione"), "Lire = 43.650");
         // The bars show the nearest value they hold; the payouts in use stay as stored until "Applica".
-        QCOMPARE(barra(f, "hscPosta_1")->value(), 200);
+        QCOMPARE(barra(f, "hscPosta_1")->value(), 2000);
         QCOMPARE(barra(f, "hscPosta_4")->value(), 20000);
-        QCOMPARE(stato.Quota_Estratto, 90.0);
+        QCOMPARE(stato.Quota_Estratto, 45.0);
     }
 
     void registraEDefault_data() {
@@ -141,7 +150,7 @@ private slots:
         QTest::addColumn<QStringList>("dopo"); // fields 64..70; "bloccato" the settings cannot be rewritten
         const QStringList prima{"100", "300", "4250", "80000", "1000000", "25", "0"};
         QTest::addRow("registra-si") << "cmdRegistra" << true
-                                     << QStringList{"120", "300", "4250", "80000", "1000000", "15", "0"};
+                                     << QStringList{"1200", "300", "4250", "80000", "1000000", "15", "0"};
         QTest::addRow("registra-no") << "cmdRegistra" << false << prima;
         QTest::addRow("registra-bloccato") << "cmdRegistra bloccato" << true << prima;
         QTest::addRow("default-si") << "cmdDefault" << true << DEFAULT;
@@ -159,7 +168,7 @@ private slots:
         ui::frmPosteCombinazioni f(stato);
         if (bloccato) std::filesystem::create_directory(cartella.percorso() / "ImpoBin.nuovo");
         auto* applica = figlio<QPushButton>(f, "cmdApplica");
-        barra(f, "hscPosta_1")->setValue(120);
+        barra(f, "hscPosta_1")->setValue(1200);
         barra(f, "hscPosta_0")->setValue(15);
         barra(f, "hscPuntata_1")->setValue(300);
         QCOMPARE(etichetta(f, "lblPosta_1"), "12");
@@ -174,15 +183,30 @@ private slots:
         QVERIFY(script.mostrati().at(0).siNo);
         if (pulsante == QStringLiteral("cmdDefault"))
             QCOMPARE(script.testi().at(0),
-                     "Estratto = 11,3\n\nAmbo = 250\n\nTerno = 4.250\n\nQuaterna = 80.000\n\n"
-                     "Cinquina = 1.000.000\n\n Trattenuta = 3,0%\n\nRegistrare i valori delle poste?");
+                     "Estratto = 11,23\n\nAmbo = 250\n\nTerno = 4.500\n\nQuaterna = 120.000\n\n"
+                     "Cinquina = 6.000.000\n\n Trattenuta = 8,0%\n\nRegistrare i valori delle poste?");
         else
             QCOMPARE(script.testi().at(0), "Registrare i valori di Posta Indicati?");
         QCOMPARE(campi(stato), dopo);
         QCOMPARE(applica->isEnabled(), !risposta);
         // Applying returns the stake bars to their starting positions and shows the new payouts.
         QCOMPARE(barra(f, "hscPuntata_1")->value(), risposta ? 50 : 300);
-        if (risposta) QCOMPARE(etichetta(f, "lblMostraTrattenuta"), pulsante == "cmdDefault" ? "3%" : "1,5%");
+        if (risposta) QCOMPARE(etichetta(f, "lblMostraTrattenuta"), pulsante == "cmdDefault" ? "8%" : "1,5%");
+    }
+
+    void dopoIlRicaricamentoMostraLeQuoteInVigore() {
+        prova::CartellaDiProva cartella;
+        cartella.scriviArchivio({prova::estrazione(5, 1, 2004, 1, 1)});
+        auto stato = cartella.stato();
+        ScriptPrompt script;
+        ui::PRINCIPIO principale(stato);
+        figlio<QAction>(principale, "mnuOPZIONIposteComb")->trigger();
+        auto& f = *principale.findChild<ui::frmPosteCombinazioni*>();
+        barra(f, "hscPosta_1")->setValue(1500);
+        QTest::mouseClick(figlio<QPushButton>(f, "cmdApplica"), Qt::LeftButton);
+        prova::QuandoModale<ui::LeggiEstrazioni> ok([](ui::LeggiEstrazioni* l) { l->cmdSkip_Click(); });
+        principale.archivioCambiato(); // the stored payouts (none: the defaults) are in force again
+        QCOMPARE(cella(f, "mfgQuote", 1, 1) + etichetta(f, "lblRiscossione"), "11,23Euro = 5,17");
     }
 
     void chiusura_data() {
@@ -190,11 +214,11 @@ private slots:
         QTest::addColumn<QList<bool>>("risposte");
         QTest::addColumn<int>("domande");
         QTest::addColumn<QString>("campo64");
-        QTest::addRow("nessuna-modifica") << "" << QList<bool>{} << 0 << "113";
-        QTest::addRow("applicata") << "applica" << QList<bool>{} << 0 << "113";
-        QTest::addRow("variata-no") << "barra" << QList<bool>{false} << 1 << "113";
-        QTest::addRow("variata-si-no") << "barra" << QList<bool>{true, false} << 2 << "113";
-        QTest::addRow("variata-si-si") << "barra" << QList<bool>{true, true} << 2 << "150";
+        QTest::addRow("nessuna-modifica") << "" << QList<bool>{} << 0 << "1123";
+        QTest::addRow("applicata") << "applica" << QList<bool>{} << 0 << "1123";
+        QTest::addRow("variata-no") << "barra" << QList<bool>{false} << 1 << "1123";
+        QTest::addRow("variata-si-no") << "barra" << QList<bool>{true, false} << 2 << "1123";
+        QTest::addRow("variata-si-si") << "barra" << QList<bool>{true, true} << 2 << "1500";
     }
     void chiusura() {
         QFETCH(QString, prima);
@@ -207,7 +231,7 @@ private slots:
         ScriptPrompt script(risposte);
         ui::frmPosteCombinazioni f(stato);
         f.show();
-        if (!prima.isEmpty()) barra(f, "hscPosta_1")->setValue(150);
+        if (!prima.isEmpty()) barra(f, "hscPosta_1")->setValue(1500);
         if (prima == QStringLiteral("applica"))
             QTest::mouseClick(figlio<QPushButton>(f, "cmdApplica"), Qt::LeftButton);
         QTest::mouseClick(figlio<QPushButton>(f, "cmdChiudi"), Qt::LeftButton);

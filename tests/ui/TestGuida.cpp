@@ -1,6 +1,7 @@
 // The help: every topic a window asks for is a page of the help with its title, every link between
-// pages lands on a page and anchor that exist, each window's help button shows its page, the help
-// window's history; the links to the author; the about window.
+// pages lands on a page and anchor that exist, each window's help button shows its page in the one help
+// window, usable over a modal window and outliving it; the help window's history; the links to the
+// author; the about window.
 #include "ArchivioAnni.h"
 #include "FinestraModale.h"
 #include "ScriptPrompt.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -75,6 +77,8 @@ struct Banco : prova::BancoRicerca {
 class TestGuida : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { delete ui::finestraGuida(); } // every case starts without a help window
+
     void pagine_data() {
         QTest::addColumn<QString>("file");
         for (const auto& [file, titolo] : ARGOMENTI)
@@ -164,6 +168,7 @@ private slots:
             aperta = std::make_unique<ui::frmPosteCombinazioni>(banco.stato);
         }
         aperta->setAttribute(Qt::WA_DeleteOnClose, false);
+        aperta->setWindowModality(Qt::ApplicationModal);
         aperta->show();
         QVERIFY(QTest::qWaitForWindowExposed(aperta.get()));
         QVERIFY(!ui::finestraGuida());
@@ -172,16 +177,21 @@ private slots:
         else
             QTest::mouseClick(figlio<QAbstractButton>(aperta.get(), comando), Qt::LeftButton);
 
-        ui::FinestraGuida* guida = ui::finestraGuida();
+        const QPointer<ui::FinestraGuida> guida = ui::finestraGuida();
         QVERIFY(guida && guida->isVisible());
-        QCOMPARE(guida->parentWidget(), aperta.get()); // usable while its owner is modal
         const QString file = argomento.section(QLatin1Char('#'), 0, 0);
         QCOMPARE(guida->pagina().fileName(), file);
         QCOMPARE(guida->pagina().fragment(), argomento.section(QLatin1Char('#'), 1));
         QCOMPARE(figlio<QLabel>(guida, "lblTitolo")->text(), titolo(file));
         QCOMPARE(guida->windowTitle(), QStringLiteral("Guida di Quintaro - ") + titolo(file));
-        aperta.reset();
-        QVERIFY(!ui::finestraGuida()); // the help window goes with its owner
+        // Usable over the modal window: a click of the window system reaches its "Chiudi", which hides it.
+        auto* chiudi = figlio<QPushButton>(guida, "cmdChiudi");
+        QTest::mouseClick(guida->windowHandle(), Qt::LeftButton, {},
+                          chiudi->mapTo(guida, chiudi->rect().center()));
+        QVERIFY(!guida->isVisible());
+        aperta.reset(); // the window that asked for it goes; the help stays, on its page
+        QVERIFY(guida && ui::finestraGuida() == guida);
+        QCOMPARE(guida->pagina().fileName(), file);
     }
 
     void cronologiaEIndice() {
@@ -202,8 +212,7 @@ private slots:
         QVERIFY(!indietro->isEnabled());
 
         ui::mostraGuida(&seconda, QStringLiteral("selezione_ruote.htm"));
-        QCOMPARE(ui::finestraGuida(), guida); // one window, moved to its new owner
-        QCOMPARE(guida->parentWidget(), &seconda);
+        QCOMPARE(ui::finestraGuida(), guida); // one window for every caller
         QCOMPARE(indice->currentItem()->text(), titolo("selezione_ruote.htm"));
         QTest::mouseClick(indietro, Qt::LeftButton);
         QCOMPARE(guida->titoloPagina(), titolo("qtindex.htm"));

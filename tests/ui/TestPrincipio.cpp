@@ -43,7 +43,8 @@ private slots:
         QTest::addColumn<QString>("campo100"); // "-": no settings file; "": another field written only
         QTest::addColumn<bool>("mostrata");
         QTest::addRow("file-mancante") << "-" << true;
-        QTest::addRow("campo-vuoto") << "" << false;
+        QTest::addRow("primo-avvio-campo-vuoto") << "" << true;
+        QTest::addRow("zero") << "0" << false;
         QTest::addRow("uno") << "1" << true;
         QTest::addRow("fuori-intervallo") << "5" << true;
     }

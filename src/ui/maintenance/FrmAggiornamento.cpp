@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <ctime>
+#include <variant>
 
 namespace ui {
 
@@ -83,18 +84,19 @@ void frmAggiornamento::costruisci() {
     };
     QMenu* file = menu->addMenu(QStringLiteral("File"));
     voce(file, "mnuaggiornamentoSfoglia", QStringLiteral("Sfoglia Archivio"), [this] { sfogliaDaMenu(); });
-    voce(file, "mnuFileStampa", QStringLiteral("Stampa"), [this] { fmeStampa->show(); });
+    voce(file, "mnuFileStampa", QStringLiteral("Stampa"), [this] { mostraStampa(true); });
     voce(file, "mnuFileBackup", QStringLiteral("Backup Archivio"), [this] { cmdBackup_Click(); });
     file->addSeparator();
     voce(file, "mnuFileChiudi", QStringLiteral("Chiudi"), [this] { close(); });
     QMenu* archivio = menu->addMenu(QStringLiteral("Archivio"));
-    voce(archivio, "mnuModificaNuovaEstrazione", QStringLiteral("Inserisci NUOVA ESTRAZIONE"),
-         [this] { entraNuovaEstrazione(); });
-    voce(archivio, "mnuModificaVecchia", QStringLiteral("Modifica Vecchia Estrazione"),
-         [this] { entraModo(Modo::Vecchia); });
-    voce(archivio, "mnuIntramezzo", QStringLiteral("Inserisci Estrazione tra..."),
-         [this] { entraModo(Modo::Intramezzo); });
-    voce(archivio, "mnuElimina", QStringLiteral("ELIMINA Estrazione"), [this] { entraModo(Modo::Elimina); });
+    m_vociScrittura = {voce(archivio, "mnuModificaNuovaEstrazione",
+                            QStringLiteral("Inserisci NUOVA ESTRAZIONE"), [this] { entraNuovaEstrazione(); }),
+                       voce(archivio, "mnuModificaVecchia", QStringLiteral("Modifica Vecchia Estrazione"),
+                            [this] { entraModo(Modo::Vecchia); }),
+                       voce(archivio, "mnuIntramezzo", QStringLiteral("Inserisci Estrazione tra..."),
+                            [this] { entraModo(Modo::Intramezzo); }),
+                       voce(archivio, "mnuElimina", QStringLiteral("ELIMINA Estrazione"),
+                            [this] { entraModo(Modo::Elimina); })};
     archivio->addSeparator();
     voce(archivio, "mnuModifReportArchivio", QStringLiteral("Report Modifiche effettuate"),
          [this] { mostraReport(); });
@@ -155,7 +157,7 @@ void frmAggiornamento::costruisci() {
                 incollaEstrazione();
                 break;
             case 10:
-                fmeStampa->show();
+                mostraStampa(true);
                 break;
             default:
                 break;
@@ -268,6 +270,8 @@ QWidget* frmAggiornamento::costruisciEstrazione() {
     }
     vscEstrazioni = new QScrollBar(Qt::Vertical, fmeEstrazioneCompleta);
     vscEstrazioni->setObjectName(QStringLiteral("vscEstrazioni"));
+    // A drag of the thumb shows its draw once, on release, rather than every draw it passes.
+    vscEstrazioni->setTracking(false);
     griglia->addWidget(vscEstrazioni, 2, 7, core::NUMERO_RUOTE, 1);
     connect(vscEstrazioni, &QScrollBar::valueChanged, this, [this](int v) {
         if (vscEstrazioni->isEnabled() && v >= 1) mostraEstrazione(v);
@@ -353,7 +357,9 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     m_pila->addWidget(fmeRegistrazione);
     pannelli->addWidget(m_pila);
 
-    fmeStampa = new QGroupBox(QStringLiteral("STAMPA DELL' ESTRAZIONE MOSTRATA"), colonna);
+    // The print panel takes the backup panel's place while it is open, so the window keeps its layout.
+    m_pilaServizi = new QStackedWidget(colonna);
+    fmeStampa = new QGroupBox(QStringLiteral("STAMPA DELL' ESTRAZIONE MOSTRATA"), m_pilaServizi);
     fmeStampa->setObjectName(QStringLiteral("fmeStampa"));
     auto* stampa = new QGridLayout(fmeStampa);
     chkStampaEstrazioneMostrata = new QCheckBox(QStringLiteral("Stampa L' estrazione Mostrata"), fmeStampa);
@@ -372,11 +378,9 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     stampa->addWidget(cmdStampaEstrazione, 1, 0);
     stampa->addWidget(cmdChiudiStampa, 1, 1);
     connect(cmdStampaEstrazione, &QPushButton::clicked, this, &frmAggiornamento::cmdStampaEstrazione_Click);
-    connect(cmdChiudiStampa, &QPushButton::clicked, fmeStampa, &QWidget::hide);
-    fmeStampa->hide();
-    pannelli->addWidget(fmeStampa);
+    connect(cmdChiudiStampa, &QPushButton::clicked, this, [this] { mostraStampa(false); });
 
-    auto* fmeBackup = new QGroupBox(QStringLiteral("Backup Archivio"), colonna);
+    fmeBackup = new QGroupBox(QStringLiteral("Backup Archivio"), m_pilaServizi);
     fmeBackup->setObjectName(QStringLiteral("fmeBackup"));
     auto* backup = new QGridLayout(fmeBackup);
     auto* cmdBackup = new QPushButton(QStringLiteral("Backup Archivio"), fmeBackup);
@@ -396,10 +400,12 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     backup->addWidget(new QLabel(QStringLiteral("estrazioni"), fmeBackup), 2, 2);
     connect(cmdBackup, &QPushButton::clicked, this, &frmAggiornamento::cmdBackup_Click);
     connect(chkAvvisoBackup, &QCheckBox::toggled, this,
-            [this](bool si) { core::Scrivi_Impostazione(m_stato, 50, si ? "1" : "0"); });
+            [this](bool si) { scriviImpostazione(this, m_stato, 50, si ? "1" : "0"); });
     connect(txtSogliaBackup, &QSpinBox::valueChanged, this,
-            [this](int soglia) { core::Scrivi_Impostazione(m_stato, 51, std::to_string(soglia)); });
-    pannelli->addWidget(fmeBackup);
+            [this](int soglia) { scriviImpostazione(this, m_stato, 51, std::to_string(soglia)); });
+    m_pilaServizi->addWidget(fmeBackup);
+    m_pilaServizi->addWidget(fmeStampa);
+    pannelli->addWidget(m_pilaServizi);
     pannelli->addStretch();
     return colonna;
 }
@@ -416,6 +422,15 @@ void frmAggiornamento::done(int risultato) {
         m_file.Chiudi_File_Archivio();
         emit archivioCambiato();
     }
+}
+
+void frmAggiornamento::keyPressEvent(QKeyEvent* evento) {
+    // The window closes only through "Chiudi": Esc would throw away a draw being typed without a word.
+    if (evento->key() == Qt::Key_Escape) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void frmAggiornamento::ricolora(QLineEdit* casella) {
@@ -539,36 +554,53 @@ void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
     Modalita_Inserimento = false;
     m_modo = Modo::Sfoglia;
     int estrazioni = 0;
-    const auto esito =
+    m_statoArchivio =
         maintenance::Dati_Iniziali_Aggiornamento(m_file, m_stato.Max_Estrazioni_Archivio, estrazioni);
-    if (esito == maintenance::StatoArchivio::LunghezzaErrata) {
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral(
-                "ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
-            prompt::Tipo::Avviso);
-    } else if (esito == maintenance::StatoArchivio::Troppo) {
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral(
-                "Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
-                "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
-                "poterne immettere di nuove!"),
-            prompt::Tipo::Avviso);
-    }
+    // A damaged archive is never written: no mode that writes is offered.
+    const bool sano = m_statoArchivio == maintenance::StatoArchivio::Sano;
+    for (QAction* voce : m_vociScrittura)
+        voce->setEnabled(sano);
+    for (int i : {0, 2, 3, 4})
+        cmdTollbar[std::size_t(i)]->setEnabled(sano);
+    for (QRadioButton* opzione :
+         {optNuovaEstrazione, optModificaVecchiaEstrazione, optIntramezzo, optElimina})
+        opzione->setEnabled(sano);
+    cmd_Registra_Estrazione->setEnabled(sano);
+    if (!sano) avvisaDanno();
     {
         const QSignalBlocker blocco(vscEstrazioni);
         vscEstrazioni->setRange(estrazioni > 0 ? 1 : 0, estrazioni);
         vscEstrazioni->setEnabled(estrazioni > 0);
         if (estrazioni == 0) vscEstrazioni->setValue(0);
     }
-    if (esito != maintenance::StatoArchivio::Sano) {
+    if (!sano) {
         // The damaged archive is not offered for browsing, nor for changes.
         m_pila->setCurrentWidget(Frame6);
         Cancella_Estrazioni();
         return;
     }
     Sfoglia_Estrazioni_Aggiornamento();
+}
+
+void frmAggiornamento::avvisaDanno() {
+    prompt::informa(
+        this, titoloProgramma(),
+        m_statoArchivio == maintenance::StatoArchivio::Troppo
+            ? QStringLiteral(
+                  "Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
+                  "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
+                  "poterne immettere di nuove!")
+            : QStringLiteral(
+                  "ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
+        prompt::Tipo::Avviso);
+}
+
+void frmAggiornamento::segnaOpzioneDelModo() {
+    // A click on a refused option has already ticked it: the option of the running mode is ticked again.
+    if (m_modo == Modo::Nuova) optNuovaEstrazione->setChecked(true);
+    if (m_modo == Modo::Vecchia) optModificaVecchiaEstrazione->setChecked(true);
+    if (m_modo == Modo::Intramezzo) optIntramezzo->setChecked(true);
+    if (m_modo == Modo::Elimina) optElimina->setChecked(true);
 }
 
 void frmAggiornamento::Sfoglia_Estrazioni_Aggiornamento() {
@@ -613,8 +645,12 @@ void frmAggiornamento::Modifica_Archivio() {
 }
 
 void frmAggiornamento::entraNuovaEstrazione() {
+    if (m_statoArchivio != maintenance::StatoArchivio::Sano) {
+        segnaOpzioneDelModo();
+        return avvisaDanno();
+    }
     Modifica_Archivio();
-    if (vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) return;
+    if (vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) return segnaOpzioneDelModo();
     optNuovaEstrazione->setChecked(true);
     Cancella_Estrazioni();
     vscEstrazioni->setEnabled(false);
@@ -636,11 +672,19 @@ void frmAggiornamento::entraModo(Modo modo) {
     if (modo == Modo::Nuova) return entraNuovaEstrazione();
     if (modo == Modo::Sfoglia) return sfogliaDaMenu();
     cmdDatiNuova->hide();
+    if (m_statoArchivio != maintenance::StatoArchivio::Sano) {
+        segnaOpzioneDelModo();
+        return avvisaDanno();
+    }
+    // A full archive takes no further draw; its draws may still be corrected or deleted.
+    if (modo == Modo::Intramezzo && vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) {
+        segnaOpzioneDelModo();
+        return limiteRaggiunto();
+    }
     QRadioButton* opzione = modo == Modo::Vecchia      ? optModificaVecchiaEstrazione
                             : modo == Modo::Intramezzo ? optIntramezzo
                                                        : optElimina;
     opzione->setChecked(true);
-    if (vscEstrazioni->maximum() > m_stato.Max_Estrazioni_Archivio) return limiteRaggiunto();
     if (vscEstrazioni->maximum() < 1) {
         // Nothing to change in an empty archive: new-draw mode is the only way in.
         prompt::informa(this, titoloProgramma(), QStringLiteral("L' archivio non contiene estrazioni."),
@@ -671,33 +715,55 @@ void frmAggiornamento::entraModo(Modo modo) {
     txt_Giorno->setFocus();
 }
 
-void frmAggiornamento::cmd_Registra_Estrazione_Click() {
-    if (!Modalita_Inserimento) return;
-    const std::string data = maintenance::Controllo_Sintassi_Data(s(txt_Giorno->text()), s(txt_Mese->text()),
-                                                                  s(txt_Anno_Data->text()));
-    const std::string concorso = maintenance::Controllo_Sintassi_Concorso(
-        s(txt_Concorso->text()), s(lbl_Anno_Concorso->text()), m_stato.Max_Concorsi_Anno);
-    const int n = core::valoreNumerico(s(lblNumeroEstrazione->text()));
-    if (m_modo != Modo::Elimina) {
-        Estratti_Da_Registrare = maintenance::Memorizza_Estratti_Da_Registrare(campi().estratti);
-        const char* errore = data.empty()                                   ? "DATA."
-                             : concorso.empty()                             ? "CONCORSO."
-                             : n < 1 || n > m_stato.Max_Estrazioni_Archivio ? "NUMERO ESTRAZIONE."
-                             : Estratti_Da_Registrare[0] != 50              ? "degli ESTRATTI."
-                                                                            : nullptr;
-        if (errore) {
-            const QString prefisso =
-                QStringLiteral("Impossibile registrare l' estrazione, Errore nell' inserimento ");
-            prompt::informa(this, ERRORE_INSERIMENTO, prefisso + QString::fromLatin1(errore),
-                            prompt::Tipo::Avviso);
-            return;
-        }
+maintenance::LimitiEstrazione frmAggiornamento::limiti(int n) {
+    const QDate oggi = m_oggi.isValid() ? m_oggi : QDate::currentDate();
+    maintenance::LimitiEstrazione limiti;
+    limiti.maxEstrazioni = m_stato.Max_Estrazioni_Archivio;
+    limiti.maxConcorsi = m_stato.Max_Concorsi_Anno;
+    limiti.oggi = {oggi.year(), oggi.month(), oggi.day()};
+    // The neighbours whose dates bound the typed one: a new draw follows the last; an inserted one falls
+    // between the draw before n and draw n; a corrected one between the draws around it.
+    const int m = vscEstrazioni->maximum();
+    const int prima = m_modo == Modo::Nuova ? m : n - 1;
+    const int dopo = m_modo == Modo::Nuova ? 0 : m_modo == Modo::Intramezzo ? n : n + 1;
+    if (prima >= 1 && prima <= m) {
+        limiti.precedente = prima;
+        limiti.dataPrecedente = m_file.Leggi_Data_Archivio(prima);
     }
-    Archivio_Toccato = true;
-    esegui(data, concorso, n);
+    if (dopo >= 1 && dopo <= m) {
+        limiti.successiva = dopo;
+        limiti.dataSuccessiva = m_file.Leggi_Data_Archivio(dopo);
+    }
+    return limiti;
 }
 
-bool frmAggiornamento::esegui(const std::string& data, const std::string& concorso, int n) {
+void frmAggiornamento::cmd_Registra_Estrazione_Click() {
+    if (!Modalita_Inserimento || m_statoArchivio != maintenance::StatoArchivio::Sano) return;
+    const int n = core::valoreNumerico(s(lblNumeroEstrazione->text()));
+    maintenance::NuovaEstrazione estrazione;
+    if (m_modo != Modo::Elimina) {
+        const auto esito = maintenance::Controllo_Estrazione(campi(), n, limiti(n), m_stato.Nome_Ruota);
+        if (const auto* rifiuto = std::get_if<maintenance::Rifiuto>(&esito)) {
+            // The boxes stay as typed, the focus on the first wrong one.
+            prompt::informa(this, ERRORE_INSERIMENTO, q(rifiuto->messaggio), prompt::Tipo::Avviso);
+            const int k = rifiuto->casella;
+            QLineEdit* casella = k >= 1 && k <= 50                    ? txtEstratto[std::size_t(k)]
+                                 : k == maintenance::CASELLA_GIORNO   ? txt_Giorno
+                                 : k == maintenance::CASELLA_MESE     ? txt_Mese
+                                 : k == maintenance::CASELLA_ANNO     ? txt_Anno_Data
+                                 : k == maintenance::CASELLA_CONCORSO ? txt_Concorso
+                                                                      : nullptr;
+            if (casella) casella->setFocus();
+            return;
+        }
+        estrazione = std::get<maintenance::NuovaEstrazione>(esito);
+        Estratti_Da_Registrare = estrazione.numeri;
+    }
+    Archivio_Toccato = true;
+    esegui(estrazione, n);
+}
+
+bool frmAggiornamento::esegui(const maintenance::NuovaEstrazione& estrazione, int n) {
     const QString conferma = QStringLiteral("n° estrazione = %1, CONTINUARE?").arg(n);
     if (m_modo == Modo::Intramezzo &&
         !prompt::chiedi(this, QStringLiteral(" CONFERMA OPERAZIONE"),
@@ -713,34 +779,39 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
                 conferma))
         return false;
 
-    maintenance::NuovaEstrazione estrazione{data, concorso, Estratti_Da_Registrare};
     maintenance::Rinumerazione rinumerazione = maintenance::Rinumerazione::Riuscita;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_file.Chiudi_File_Archivio();
     bool riuscita = false;
     switch (m_modo) {
     case Modo::Nuova:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione);
+        riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione,
+                                                         m_guasto);
         break;
     case Modo::Vecchia:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione);
+        riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione, m_guasto);
         break;
     case Modo::Intramezzo:
         prgAggiornamento->setValue(0);
-        riuscita = maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione);
+        riuscita =
+            maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione, m_guasto);
         break;
     case Modo::Elimina:
         prgAggiornamento->setValue(0);
-        riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione);
+        riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione, m_guasto);
         break;
     case Modo::Sfoglia:
         break;
     }
+    // A set replacement that failed past its point of no return is finished now, so that the archive
+    // browsed next is one whole set; the views of the draws learn that the files may have changed.
+    if (!riuscita && maintenance::completaAggiornamentoInterrotto(m_stato))
+        m_stato.Archivio_Modificato = true;
     if (riuscita && (m_modo == Modo::Intramezzo || m_modo == Modo::Elimina)) prgAggiornamento->setValue(100);
     QApplication::restoreOverrideCursor();
     prgAggiornamento->setValue(0);
 
-    if (riuscita && rinumerazione != maintenance::Rinumerazione::Riuscita)
+    if (rinumerazione != maintenance::Rinumerazione::Riuscita)
         prompt::informa(
             this, QStringLiteral("RISCRITTURA DEI CONCORSI"),
             QStringLiteral(
@@ -772,8 +843,17 @@ bool frmAggiornamento::esegui(const std::string& data, const std::string& concor
             prompt::Tipo::Avviso);
     }
     if (riuscita && m_modo == Modo::Nuova) {
-        if (const auto avviso = maintenance::Controllo_Backup_Messaggio(m_stato))
-            prompt::informa(this, QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO"), q(*avviso));
+        const auto controllo = maintenance::Controllo_Backup_Messaggio(m_stato);
+        if (!controllo.conteggioScritto)
+            prompt::informa(
+                this, titoloProgramma(),
+                QStringLiteral("ATTENZIONE: impossibile registrare nel file ImpoBin il numero delle "
+                               "estrazioni inserite dall' ultimo backup: l' avviso programmato "
+                               "di backup non ne terra' conto."),
+                prompt::Tipo::Avviso);
+        if (controllo.avviso)
+            prompt::informa(this, QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO"),
+                            q(*controllo.avviso));
         leggiAvvisoBackup();
     }
     Dati_Iniziali_Aggiornamento();
@@ -792,7 +872,11 @@ void frmAggiornamento::cmdStampaEstrazione_Click() {
             stampa.riga(QString::fromStdString(righe[i]), i == 1);
         stampa.fine();
     }
-    fmeStampa->hide();
+    mostraStampa(false);
+}
+
+void frmAggiornamento::mostraStampa(bool si) {
+    m_pilaServizi->setCurrentWidget(si ? fmeStampa : fmeBackup);
 }
 
 void frmAggiornamento::copiaEstrazione() {
@@ -832,10 +916,16 @@ void frmAggiornamento::cmdBackup_Click() {
     m_file.Apri_File_Ruote();
     m_file.Apri_File_Date();
     m_file.Apri_File_Concorsi();
-    if (cartella)
+    if (cartella && errore.empty())
         prompt::informa(this, QStringLiteral("Backup Archivio"),
                         QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1")
                             .arg(QString::fromStdString(cartella->string())));
+    else if (cartella)
+        // The copy is whole, but the reminder would go on counting from the previous backup.
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1\nATTENZIONE: %2.")
+                            .arg(QString::fromStdString(cartella->string()), QString::fromStdString(errore)),
+                        prompt::Tipo::Avviso);
     else
         prompt::informa(
             this, QStringLiteral("Backup Archivio"),

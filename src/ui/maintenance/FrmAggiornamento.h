@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/FileArchivio.h"
+#include "core/FileSicuro.h"
 #include "core/Stato.h"
 #include "maintenance/Consultazione.h"
+#include "maintenance/Convalida.h"
 
+#include <QDate>
 #include <QDialog>
 
 #include <array>
@@ -11,6 +14,7 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -27,7 +31,8 @@ namespace ui {
  * "Aggiornamento Archivio estrazioni.": browses the archive files draw by draw and changes them —
  * a new draw at the end, an old draw corrected in place, a draw inserted before another, a draw
  * deleted. It reads and writes the files directly; the draws in memory are reloaded when the window
- * closes after a change (the signal archivioCambiato). It also copies the archive to a dated backup
+ * closes after a change (the signal archivioCambiato); it closes only through "Chiudi" or the frame's
+ * close control, never on Esc. It also copies the archive to a dated backup
  * folder, reminds the user of backups, prints the shown draw and reports the changes of this run.
  */
 class frmAggiornamento : public QDialog {
@@ -39,9 +44,12 @@ public:
 
     /** Browse mode: reopens the files, sets up the scroll bar and shows the last draw. */
     void Dati_Iniziali_Aggiornamento();
-    /** Enters new-draw mode (option, toolbar 0, menu). */
+    /** Enters new-draw mode (option, toolbar 0, menu); refused over a damaged or a full archive. */
     void entraNuovaEstrazione();
-    /** Enters modify-old, insert-in-between or delete mode. */
+    /**
+     * Enters modify-old, insert-in-between or delete mode; every mode is refused over a damaged archive,
+     * insert-in-between also over a full one.
+     */
     void entraModo(Modo modo);
     /** Runs the operation of the selected mode after the checks of the typed draw. */
     void cmd_Registra_Estrazione_Click();
@@ -54,6 +62,11 @@ public:
     /** Copies the twelve files into a dated folder beside RUOTE. */
     void cmdBackup_Click();
 
+    /** Makes a named step of the archive writes fail (tests), as core::Guasto describes. */
+    void impostaGuasto(core::Guasto guasto) { m_guasto = std::move(guasto); }
+    /** The day the entry checks take as today (tests); an invalid date means the system's today. */
+    void impostaOggi(const QDate& oggi) { m_oggi = oggi; }
+
     bool Modalita_Inserimento = false;
     bool Archivio_Toccato = false;
 
@@ -63,6 +76,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void done(int risultato) override;
 
@@ -81,13 +95,24 @@ private:
     void cmd_Nulle_Click(int w);
     void sfogliaDaMenu();
     void mostraReport();
+    /** Opens the print panel in the backup panel's place, or closes it. */
+    void mostraStampa(bool si);
     void limiteRaggiunto();
-    bool esegui(const std::string& data, const std::string& concorso, int n);
+    /** Tells why a damaged archive is neither browsed nor changed. */
+    void avvisaDanno();
+    void segnaOpzioneDelModo();
+    bool esegui(const maintenance::NuovaEstrazione& estrazione, int n);
+    /** What the draw typed as number n is checked against. */
+    maintenance::LimitiEstrazione limiti(int n);
     void leggiAvvisoBackup();
 
     core::Stato& m_stato;
     core::FileArchivio m_file;
+    core::Guasto m_guasto;
+    QDate m_oggi;
     Modo m_modo = Modo::Sfoglia;
+    maintenance::StatoArchivio m_statoArchivio = maintenance::StatoArchivio::Sano;
+    std::array<QAction*, 4> m_vociScrittura{};
     std::array<int, 51> Estratti_Da_Registrare{};
     std::array<int, 56> Memoria_Estrazione{};
     bool m_memoriaPiena = false;
@@ -116,6 +141,8 @@ private:
     QPushButton* cmdDati = nullptr;
     QPushButton* cmdDatiNuova = nullptr;
     QProgressBar* prgAggiornamento = nullptr;
+    QStackedWidget* m_pilaServizi = nullptr;
+    QGroupBox* fmeBackup = nullptr;
     QGroupBox* fmeStampa = nullptr;
     QCheckBox* chkStampaEstrazioneMostrata = nullptr;
     QCheckBox* chkAvvisoBackup = nullptr;

@@ -161,6 +161,10 @@ void frmPeriodo::costruisci() {
 
     connect(guida, &QPushButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("selezione_periodo.htm")); });
+    // Each bar's action runs once per move: a drag that ran it at every pixel would step the first bar
+    // year after year, and a cycles bar dragged away and back would leave "Inizio annuale" ticked.
+    for (QScrollBar* barra : {hscDalFrazionato, hscAlFrazionato, hscCicliFrazionato})
+        unValorePerMossa(barra);
     connect(hscDalFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscDalFrazionato_Change);
     connect(hscAlFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscAlFrazionato_Change);
     connect(hscCicliFrazionato, &QScrollBar::valueChanged, this, &frmPeriodo::hscCicliFrazionato_Change);
@@ -180,13 +184,15 @@ int frmPeriodo::anno(int d) {
 void frmPeriodo::START_Periodo() {
     lblTotaleEstrazioniCaricate->setText(
         QStringLiteral("Totale estrazioni caricate = %1").arg(m_stato.Estrazioni_Caricate));
-    if (!selection::caricaGiornataAppartenenza(m_stato))
+    const auto giorni = selection::caricaGiornataAppartenenza(m_stato);
+    if (giorni.danneggiati)
         prompt::informa(
             this, QStringLiteral("ERRORE LETTURA  - ") + titoloProgramma(),
             QStringLiteral("Errore nella lettura dei Giorni di appartenenza. I giorni cadenti in ME, GI, VE "
                            "saranno contati come appartenenti alle estrazioni di MERCOLEDI, i restanti come "
                            "appartenenti al SABATO"),
             prompt::Tipo::Avviso);
+    if (!giorni.registrati) avvisaImpostazioniNonScritte(this);
     RESET_Periodo_FRAZIONATO_Ciclico();
     if (m_stato.Periodo_Da_Applicare) {
         cmdApplicaPeriodoFrazionato_Click();
@@ -354,7 +360,7 @@ void frmPeriodo::hscCicliFrazionato_Change() {
 }
 
 void frmPeriodo::chkLimitScrollbar_Click() {
-    core::Scrivi_Impostazione(m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
+    scriviImpostazione(this, m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
 }
 
 void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {

@@ -110,6 +110,10 @@ QWidget* frmPosteCombinazioni::costruisciRiscossione() {
         barra->setPageStep(2);
         QLabel* valore = etichettaValore(bolletta, nomeEtichetta, 60);
         rigaBarra(righeBolletta, riga, new QLabel(titolo, bolletta), barra, valore);
+        // A drag recomputes once, on release; meanwhile only the bar's own label follows it.
+        barra->setTracking(false);
+        connect(barra, &QScrollBar::sliderMoved, valore,
+                [valore](int n) { valore->setText(QString::number(n)); });
         connect(barra, &QScrollBar::valueChanged, this, gestore);
         return std::pair{barra, valore};
     };
@@ -137,6 +141,10 @@ QWidget* frmPosteCombinazioni::costruisciRiscossione() {
         lblPuntata[i] =
             etichettaValore(puntate, QStringLiteral("lblPuntata_%1").arg(k).toLatin1().constData(), 80);
         rigaBarra(righePuntate, k - 1, chkAttivato[i], hscPuntata[i], lblPuntata[i]);
+        hscPuntata[i]->setTracking(false);
+        connect(hscPuntata[i], &QScrollBar::sliderMoved, this, [this, k](int posizione) {
+            lblPuntata[static_cast<std::size_t>(k)]->setText(testoPuntata(k, posizione));
+        });
         connect(hscPuntata[i], &QScrollBar::valueChanged, this, [this, k] { hscPuntata_Change(k); });
         connect(chkAttivato[i], &QCheckBox::toggled, this, [this, k] {
             hscPuntata_Change(k);
@@ -267,14 +275,32 @@ void frmPosteCombinazioni::closeEvent(QCloseEvent* evento) {
 // ---- The payout editor and grid ----
 
 void frmPosteCombinazioni::Imposta_Quote() {
-    if (!stakes::Leggi_Pagamenti_Poste(m_stato))
+    const auto esito = stakes::Leggi_Pagamenti_Poste(m_stato);
+    if (esito.danneggiati)
         prompt::informa(this, titoloProgramma(), testo(std::string(stakes::MESSAGGIO_POSTE_DEFAULT)));
+    if (!esito.registrati) avvisaImpostazioniNonScritte(this);
+    mostraBarre();
+    Scrivi_Moneta_Trattenuta();
+}
+
+void frmPosteCombinazioni::mostraBarre() {
     const auto barre = stakes::barreDaPagamenti(m_stato);
     for (int i = 0; i < stakes::NUMERO_BARRE_POSTE; ++i) {
         hscPosta[static_cast<std::size_t>(i)]->setValue(barre[static_cast<std::size_t>(i)]);
         hscPosta_Change(i); // the label, also when the bar already stood there
     }
+}
+
+void frmPosteCombinazioni::pagamentiRiletti() {
+    // Edits not yet applied stay on the editor, still waiting for "Applica"; otherwise the editor too
+    // shows the payouts now in force.
+    if (!cmdApplica->isEnabled()) {
+        mostraBarre();
+        cmdApplica->setEnabled(false);
+    }
     Scrivi_Moneta_Trattenuta();
+    Scrivi_Pagamenti();
+    Imposta_Quote_Premi();
 }
 
 void frmPosteCombinazioni::hscPosta_Change(int barra) {
@@ -316,12 +342,17 @@ void frmPosteCombinazioni::Registra_Poste() {
 }
 
 void frmPosteCombinazioni::cmdDefault_Click() {
-    const auto& sorte = m_stato.Nome_Sorte;
-    const QString domanda =
-        testo(sorte[1]) + QStringLiteral(" = 11,3\n\n") + testo(sorte[2]) + QStringLiteral(" = 250\n\n") +
-        testo(sorte[3]) + QStringLiteral(" = 4.250\n\n") + testo(sorte[4]) + QStringLiteral(" = 80.000\n\n") +
-        testo(sorte[5]) +
-        QStringLiteral(" = 1.000.000\n\n Trattenuta = 3,0%\n\nRegistrare i valori delle poste?");
+    // The question lists the default payouts as the editor's labels show them.
+    QString domanda;
+    for (int k = stakes::ESTRATTO; k <= stakes::CINQUINA; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        domanda += testo(m_stato.Nome_Sorte[i]) + QStringLiteral(" = ") +
+                   testo(stakes::testoBarraPosta(k, stakes::BARRE_DEFAULT[i])) + QStringLiteral("\n\n");
+    }
+    const int trattenuta = stakes::BARRE_DEFAULT[0];
+    domanda += QStringLiteral(" Trattenuta = %1,%2%\n\nRegistrare i valori delle poste?")
+                   .arg(trattenuta / 10)
+                   .arg(trattenuta % 10);
     if (!prompt::chiedi(this, titoloProgramma(), domanda)) return;
     for (std::size_t i = 0; i < hscPosta.size(); ++i) {
         hscPosta[i]->setValue(stakes::BARRE_DEFAULT[i]);
@@ -394,16 +425,18 @@ void frmPosteCombinazioni::Imposta_Scroll_Pagamenti() {
     }
 }
 
+QString frmPosteCombinazioni::testoPuntata(int sorte, int posizione) const {
+    if (!chkAttivato[static_cast<std::size_t>(sorte)]->isChecked()) return QStringLiteral("--");
+    const int moneta = m_stato.Moneta_Utilizzata;
+    return testo(stakes::testoPuntata(moneta, stakes::puntataDaBarra(moneta, posizione)));
+}
+
 void frmPosteCombinazioni::hscPuntata_Change(int sorte) {
     const auto k = static_cast<std::size_t>(sorte);
-    m_giocata.Puntata[k] = 0;
-    if (!chkAttivato[k]->isChecked()) {
-        lblPuntata[k]->setText(QStringLiteral("--"));
-    } else {
-        const int moneta = m_stato.Moneta_Utilizzata;
-        m_giocata.Puntata[k] = stakes::puntataDaBarra(moneta, hscPuntata[k]->value());
-        lblPuntata[k]->setText(testo(stakes::testoPuntata(moneta, m_giocata.Puntata[k])));
-    }
+    const int posizione = hscPuntata[k]->value();
+    m_giocata.Puntata[k] =
+        chkAttivato[k]->isChecked() ? stakes::puntataDaBarra(m_stato.Moneta_Utilizzata, posizione) : 0;
+    lblPuntata[k]->setText(testoPuntata(sorte, posizione));
     Scrivi_Totale_Costo_Bolletta();
     Calcola_Vincita_Poste();
 }

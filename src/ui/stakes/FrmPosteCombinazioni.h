@@ -30,6 +30,12 @@ class frmPosteCombinazioni : public QWidget {
 public:
     explicit frmPosteCombinazioni(core::Stato& stato, QWidget* genitore = nullptr);
 
+    /**
+     * Shows the payouts the state holds after they were read again (a reload of the archive): the
+     * payout grid, the calculator and, unless edits wait for "Applica", the editor.
+     */
+    void pagamentiRiletti();
+
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
@@ -42,6 +48,7 @@ private:
 
     // The payout editor and grid.
     void Imposta_Quote();
+    void mostraBarre();
     void hscPosta_Change(int barra);
     void cmdApplica_Click();
     void cmdRegistra_Click();
@@ -56,6 +63,8 @@ private:
     void Scrivi_Pagamenti();
     void Imposta_Scroll_Pagamenti();
     void hscPuntata_Change(int sorte);
+    /** What the stake label of sorte k shows for the bar at `posizione`: "--" when not played. */
+    QString testoPuntata(int sorte, int posizione) const;
     void hscNumeriPerBolletta_Change();
     void hscNumeriIndovinati_Change();
     void hscNumeroRuote_Change();

@@ -1,5 +1,6 @@
 #include "FinestraRicerca.h"
 
+#include "core/FileSicuro.h"
 #include "core/Impostazioni.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
@@ -144,7 +145,9 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     for (QPushButton* tasto : {cmdEsporta, cmdHelp, cmdVirtualCopy, cmdPrincipale})
         riga3->addWidget(tasto);
     principale->addLayout(riga3);
-    setMinimumWidth(740); // room for the status texts beside the buttons
+    // Room for the status texts beside the buttons. A strut, unlike a minimum width of the window,
+    // leaves the layout free to widen the window to its widest grid.
+    esterno->addStrut(740 - esterno->contentsMargins().left() - esterno->contentsMargins().right());
 
     fmeOrdinamento = costruisciMenuOrdinamento();
     fmeOpzioniRicerche = costruisciOpzioni();
@@ -259,7 +262,7 @@ void FinestraRicerca::Settaggio_Iniziale_Form() {
         casella->setChecked(opzione(campo));
         // The boxes write their fields only when the user changes them.
         connect(casella, &QCheckBox::toggled, this, [this, casella = casella, campo = campo] {
-            core::Scrivi_Impostazione(m_stato, campo, casella->isChecked() ? "1" : "0");
+            scriviImpostazione(this, m_stato, campo, casella->isChecked() ? "1" : "0");
             m_sensoriAttivi = chkSfioramentoSensori->isChecked();
             applicaColori();
         });
@@ -428,14 +431,12 @@ void FinestraRicerca::cmdEsporta_Click() {
     const QString percorso = prompt::scegliFileDaSalvare(this, QStringLiteral("Esporta i dati della griglia"),
                                                          proposto, QStringLiteral("File CSV (*.csv)"));
     if (percorso.isEmpty()) return;
-    const std::string testo = testoCsv(c);
-    QFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(testo.data(), static_cast<qint64>(testo.size())) != static_cast<qint64>(testo.size()) ||
-        !file.flush()) {
+    // Written beside the chosen name and renamed over it: a failed export leaves no half file there.
+    if (!core::scriviFileSicuro(QFile::encodeName(percorso).toStdString(), testoCsv(c))) {
         prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("Impossibile scrivere il file %1: %2")
-                            .arg(QDir::toNativeSeparators(percorso), file.errorString()),
+                        QStringLiteral("Impossibile scrivere il file %1: i dati della griglia non sono stati "
+                                       "esportati; un file con quel nome, se c'era, è rimasto com'era.")
+                            .arg(QDir::toNativeSeparators(percorso)),
                         prompt::Tipo::Avviso);
         return;
     }
@@ -449,6 +450,16 @@ void FinestraRicerca::portaPrincipaleInPrimoPiano() {
     if (m_principale) {
         m_principale->raise();
         m_principale->activateWindow();
+    }
+}
+
+void FinestraRicerca::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    // Centred when it first appears, clear of the main window's menu; afterwards it stays where the
+    // user put it.
+    if (!m_centrata) {
+        m_centrata = true;
+        centraSulloSchermo(this);
     }
 }
 

@@ -72,6 +72,7 @@ protected:
     void MOSTRA_RUOTA_RICERCA();
     void nascondiPopup();
     void impostaRicerca(const QString& testo);
+    void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
@@ -98,6 +99,7 @@ private:
     CampiOpzioni m_campi;
     QString m_argomentoGuida;
     bool m_sensoriAttivi = false;
+    bool m_centrata = false;
     QString m_sigleRuote;
     QProgressBar* prgRicerca = nullptr;
     QLabel* lblPrb = nullptr;

@@ -93,6 +93,7 @@ QWidget* frmFREQRITAMBO::costruisciPagina(int colonna) {
     disposizione->addStretch();
     m_griglie[static_cast<std::size_t>(colonna)] = griglia;
     m_barre[static_cast<std::size_t>(colonna)] = barra;
+    unValorePerMossa(barra); // a dragged page is written once, where the thumb is let go
     connect(barra, &QScrollBar::valueChanged, this, [this, colonna] { SCRIVI_DATI_RICERCA(colonna); });
     return pagina;
 }

@@ -161,6 +161,11 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     esterno->addLayout(rigaPulsanti);
     esterno->addStretch(1);
 
+    // The panels are written once per move of a bar, not at every pixel of a drag; the step labels
+    // follow the thumb.
+    unValorePerMossa(hscEstrazioni);
+    unValorePerMossa(hscSmall, lblSmall);
+    unValorePerMossa(hscLarge, lblLarge);
     connect(hscEstrazioni, &QScrollBar::valueChanged, this, &frmVisionaDieciRuote::hscEstrazioni_Change);
     connect(hscSmall, &QScrollBar::valueChanged, this, &frmVisionaDieciRuote::hscSmall_Change);
     connect(hscLarge, &QScrollBar::valueChanged, this, &frmVisionaDieciRuote::hscLarge_Change);
