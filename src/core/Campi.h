@@ -1,0 +1,114 @@
+#pragma once
+
+#include "Esito.h"
+#include "Stato.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+/**
+ * The table of the settings fields of ImpoBin: every field the program reads or writes is named here
+ * once, with its number, the values it accepts and the value it takes otherwise. Readers and writers go
+ * through leggiCampo / scriviCampo (or the text variants), never through a bare number. A new option
+ * takes a free number from this table (see the list of free numbers below).
+ */
+namespace core {
+
+/** A numeric field: its number (1..110), the values it accepts and the one it takes otherwise. */
+struct Campo {
+    int numero = 0;
+    int minimo = 0;
+    int massimo = 0;
+    int predefinito = 0;
+};
+
+/** A field holding a text (trimmed, at most 19 characters). */
+struct CampoTesto {
+    int numero = 0;
+};
+
+namespace campi {
+
+// The loading window.
+inline constexpr Campo PRIMA_ESTRAZIONE_DEFAULT{1, 0, 32767, 0};  ///< first draw of the default window
+inline constexpr Campo ULTIMA_ESTRAZIONE_DEFAULT{2, 0, 32767, 0}; ///< last draw of the default window
+inline constexpr Campo ULTIMA_ARCHIVIO{3, 0, 1, 0};               ///< "Ultima estrazione ." ticked
+/** Highest contest number of a year (a year has held up to 209 draws, so a lower fallback would refuse
+ * today's contests). */
+inline constexpr Campo MAX_CONCORSI_ANNO{10, 108, 999, 260};
+
+// The period window.
+/** The draw day that Monday..Sunday belong to (index 0 = Monday). */
+inline constexpr std::array<Campo, 7> GIORNATA_APPARTENENZA{{{13, 1, 7, 6},
+                                                             {14, 1, 7, 6},
+                                                             {15, 1, 7, 3},
+                                                             {16, 1, 7, 3},
+                                                             {17, 1, 7, 3},
+                                                             {18, 1, 7, 6},
+                                                             {19, 1, 7, 6}}};
+inline constexpr Campo SUPERAMENTO_LIMITI{21, 0, 1, 0}; ///< "Superamento limiti scroll Bar"
+inline constexpr CampoTesto RUOTE_SELEZIONATE{23};      ///< ten characters, "1" for a selected wheel
+
+// The maintenance window's backup reminder.
+inline constexpr Campo AVVISO_BACKUP{50, 0, 1, 0};
+inline constexpr Campo SOGLIA_AVVISO_BACKUP{51, 1, 100, 1};
+inline constexpr Campo ESTRAZIONI_DOPO_BACKUP{53, 0, 32000, 0};
+
+// The payout table (see stakes/Poste.h for the stored forms).
+inline constexpr Campo QUOTA_ESTRATTO{64, 1, 99999, 1123};
+inline constexpr std::array<Campo, 4> QUOTE_PREMI{{{65, 1, 999999999, 250},       // Ambo
+                                                   {66, 1, 999999999, 4500},      // Terno
+                                                   {67, 1, 999999999, 120000},    // Quaterna
+                                                   {68, 1, 999999999, 6000000}}}; // Cinquina
+inline constexpr Campo TRATTENUTA{69, 1, 1000, 80};                               ///< tenths of a percent
+inline constexpr Campo MONETA{70, 0, 1, 0};                                       ///< 0 Euro, 1 Lire
+
+// The search windows' options: hover highlighting, status bar, general and single-wheel grid colour.
+inline constexpr std::array<Campo, 4> OPZIONI_NUMERI{
+    {{71, 0, 1, 0}, {72, 0, 1, 0}, {90, 0, 1, 0}, {91, 0, 1, 0}}};
+inline constexpr std::array<Campo, 4> OPZIONI_AMBI{
+    {{73, 0, 1, 0}, {74, 0, 1, 0}, {92, 0, 1, 0}, {93, 0, 1, 0}}};
+
+// Start-up and the main window.
+inline constexpr Campo PUNTATORE_GRIGLIE{86, 0, 1, 0};
+inline constexpr Campo TOOLBAR{100, 0, 1, 1};
+
+// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..49, 52, 54..63, 75..85, 87..89, 94..99, 101..110.
+
+} // namespace campi
+
+/** What a field holds. */
+enum class StatoCampo {
+    Valido,   ///< a value within the field's range
+    Vuoto,    ///< never written: no readable settings file, a slot past its end, or blanks (a first start)
+    NonValido ///< something outside the range: a damaged or hand-edited file
+};
+
+/** A field as read: its value (the fallback unless Valido) and what the slot held. */
+struct LetturaCampo {
+    int valore = 0;
+    StatoCampo stato = StatoCampo::Vuoto;
+};
+
+/** Reads a numeric field: the numeric value of its trimmed text when within range, otherwise its fallback. */
+LetturaCampo leggiCampo(const Stato& stato, const Campo& campo);
+
+/** The value of a numeric field, its fallback unless it holds a valid one. */
+inline int valoreCampo(const Stato& stato, const Campo& campo) {
+    return leggiCampo(stato, campo).valore;
+}
+
+/**
+ * Stores a value in a numeric field. Fails (FileNonScrivibile), leaving the file untouched, when the
+ * settings file cannot be written, or exists and cannot be read.
+ */
+Esito<void> scriviCampo(const Stato& stato, const Campo& campo, int valore);
+
+/** The trimmed text of a text field; empty when it was never written. */
+std::string leggiTesto(const Stato& stato, const CampoTesto& campo);
+
+/** Stores a text (at most 20 characters) in a text field; fails as scriviCampo does. */
+Esito<void> scriviTesto(const Stato& stato, const CampoTesto& campo, std::string_view testo);
+
+} // namespace core
