@@ -10,7 +10,7 @@ std::string Comprimi_Estrazione(const int* numeri, int quanti) {
     std::string testo;
     for (int i = 1; i <= quanti; ++i) {
         const int n = numeri[i];
-        testo.push_back(static_cast<char>(n >= 0 && n <= NUMERO_MASSIMO ? 139 - n : CODICE_NULLO));
+        testo.push_back(static_cast<char>(n >= 0 && n <= NUMERO_MASSIMO ? 140 - n : CODICE_NULLO));
     }
     return testo;
 }
