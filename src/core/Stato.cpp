@@ -1,6 +1,6 @@
 #include "Stato.h"
 
-#include "Impostazioni.h"
+#include "Campi.h"
 #include "Lotto.h"
 #include "Testo.h"
 
@@ -93,11 +93,11 @@ void Inizializza_Dati_Archivio(Stato& stato) {
         stato.Estrazioni_Anno.aggiungi(lotto.NumeroANNO(), 1);
     }
 
-    selezioneDaTesto(stato, Leggi_Impostazione(stato, 23));
+    selezioneDaTesto(stato, leggiTesto(stato, campi::RUOTE_SELEZIONATE));
 
     // The payout table is read by the stakes module right after this routine (see Carica_Archivio).
 
-    stato.Puntatore_Griglie = Leggi_Numero_Impostazione(stato, 86) == 1 ? 1 : 0;
+    stato.Puntatore_Griglie = valoreCampo(stato, campi::PUNTATORE_GRIGLIE);
     stato.Estrazione_Corrente = caricate;
 }
 

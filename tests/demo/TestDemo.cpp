@@ -26,10 +26,10 @@ private slots:
         auto stato = cartella.stato();
         const int n = m_archivio.estrazioni;
         QCOMPARE(demo::scriviArchivioDemo(cartella.percorso(), m_archivio).esito, EsitoScrittura::Scritto);
-        core::FileArchivio file(stato);
-        QCOMPARE(file.Conta_Estrazioni_Archivio(), n);
-        QVERIFY(core::verificaLunghezze(file, n).empty()); // every file holds n records
-        const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, n);
+        const auto aperto = core::apriArchivio(stato);
+        QCOMPARE(stato.Estrazioni_In_Archivio, n);
+        QVERIFY(aperto.verifica.discordanti.empty()); // every file holds n records
+        const auto esito = core::START_Memorizzazione_Estrazioni(stato, aperto.archivio, 1, n);
         QCOMPARE(esito.recordDanneggiati + esito.estrazioniIncomplete, 0);
 
         // Every record holds five distinct numbers 1..90, except CAGLIARI and GENOVA up to 1 July 1939,
