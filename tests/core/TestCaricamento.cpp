@@ -176,7 +176,8 @@ private slots:
         fs::remove(cartella.ruote() / "CAGLIARI");
         fs::create_directory(cartella.ruote() / "CAGLIARI");
         const auto illeggibile = core::apriArchivio(stato);
-        QVERIFY(illeggibile.discordanza->finestra.find("\nCAGLIARI: non leggibile\n") != std::string::npos);
+        QVERIFY(illeggibile.discordanza &&
+                illeggibile.discordanza->finestra.find("\nCAGLIARI: non leggibile\n") != std::string::npos);
         core::START_Memorizzazione_Estrazioni(stato, illeggibile.archivio, 1, 6);
         QCOMPARE(inMemoria(stato, 2, 1), NULLO);
         QCOMPARE(inMemoria(stato, 3, 1), record(tutte[0], 3));
