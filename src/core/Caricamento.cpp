@@ -3,7 +3,6 @@
 #include "Campi.h"
 
 #include <algorithm>
-#include <array>
 #include <system_error>
 
 namespace core {
