@@ -1,13 +1,11 @@
 #pragma once
 // A synthetic archive on disk for the benchmarks: plausible draws, 150 contests a year from 1871.
-#include "core/FileArchivio.h"
-#include "core/Lotto.h"
+#include "core/Archivio.h"
 #include "core/Stato.h"
 
+#include <array>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <unistd.h>
@@ -46,36 +44,27 @@ inline fs::path archivioSintetico(int quante) {
     if (auto trovato = scritti.find(quante); trovato != scritti.end()) return trovato->second;
 
     const fs::path cartella = radice().percorso() / std::to_string(quante);
-    core::Stato stato(cartella);
-    core::Imposta_Tabelle_Globali(stato);
-    fs::create_directories(stato.cartellaRuote());
-
-    std::string ruote[11], date, concorsi;
+    core::Archivio archivio;
     unsigned seme = 12345;
     for (int n = 1; n <= quante; ++n) {
-        for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
-            int numeri[6] = {5};
-            for (int i = 1; i <= 5; ++i) {
+        core::RecordEstrazione estrazione;
+        for (auto& ruota : estrazione.ruote) {
+            std::array<int, core::NUMERI_PER_RECORD> numeri{};
+            for (int& numero : numeri) {
                 seme = seme * 1103515245u + 12345u;
-                numeri[i] = static_cast<int>((seme >> 16) % 90) + 1;
+                numero = static_cast<int>((seme >> 16) % 90) + 1;
             }
-            ruote[w] += core::Comprimi_Estrazione(numeri, 5);
+            ruota = core::codificaRuota(numeri);
         }
-        const int anno = 1871 + (n - 1) / 150, concorso = (n - 1) % 150 + 1;
-        char testo[16];
-        std::snprintf(testo, sizeof testo, "%2d/%2d/%04d", 1 + n % 28, 1 + n % 12, anno);
-        date += testo;
-        std::snprintf(testo, sizeof testo, "%3d/%04d", concorso, anno);
-        concorsi += testo;
+        const int anno = 1871 + (n - 1) / 150;
+        estrazione.data = core::Data{anno, 1 + n % 12, 1 + n % 28}.record();
+        estrazione.concorso = core::recordConcorso((n - 1) % 150 + 1, anno);
+        archivio.accoda(estrazione);
     }
-    const auto scrivi = [&](int f, const std::string& byte) {
-        std::ofstream(stato.cartellaRuote() / stato.Nome_Ruota[static_cast<std::size_t>(f)], std::ios::binary)
-            << byte;
-    };
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
-        scrivi(w, ruote[w]);
-    scrivi(core::FILE_DATA, date);
-    scrivi(core::FILE_CONCORSO, concorsi);
+    core::Stato stato(cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    // Unwritten, the archive holds no draw: the benchmarks that count it say so.
+    if (!archivio.scrivi(stato.cartellaRuote())) return cartella;
     return scritti[quante] = cartella;
 }
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -57,11 +56,9 @@ core::Stato& statoCaricato() {
                 std::copy(record.begin(), record.end(), s.Archivio_Estrazioni.record(w, d));
             }
             const int anno = 1800 + (d - 1) / PER_ANNO, concorso = (d - 1) % PER_ANNO + 1;
-            char testo[16];
-            std::snprintf(testo, sizeof testo, "%2d/%2d/%04d", 1 + d % 28, 1 + d % 12, anno);
-            s.Data_Estrazione[static_cast<std::size_t>(d)] = testo;
-            std::snprintf(testo, sizeof testo, "%3d/%04d", concorso, anno);
-            s.Concorso_Estrazione[static_cast<std::size_t>(d)] = testo;
+            s.Data_Estrazione[static_cast<std::size_t>(d)] =
+                core::Data{anno, 1 + d % 12, 1 + d % 28}.record();
+            s.Concorso_Estrazione[static_cast<std::size_t>(d)] = core::recordConcorso(concorso, anno);
         }
         s.Estrazioni_Caricate = ESTRAZIONI;
         core::Inizializza_Dati_Archivio(s);

@@ -2,7 +2,7 @@
 // the whole command-line run (loading from disk, period, search, CSV output); the ordering of the
 // 4005 pairs.
 #include "cli/Cli.h"
-#include "core/FileSicuro.h"
+#include "core/Archivio.h"
 #include "core/Lotto.h"
 #include "core/Stato.h"
 #include "selection/Periodo.h"
@@ -98,24 +98,19 @@ std::filesystem::path cartellaArchivio() {
     static const auto cartella = [] {
         const auto percorso =
             std::filesystem::temp_directory_path() / ("quintaro-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(percorso / "RUOTE");
-        const auto ruote = ruoteCasuali();
-        core::Stato nomi;
-        core::Imposta_Tabelle_Globali(nomi);
-        std::string date, concorsi;
+        const auto& ruote = ruoteCasuali();
+        core::Archivio archivio;
         for (int d = 0; d < ESTRAZIONI; ++d) {
-            const int anno = 1900 + d / 150, concorso = d % 150 + 1;
-            char data[16], numero[16];
-            std::snprintf(data, sizeof data, "%2d/%2d/%04d", 1 + d % 28, 1 + (d % 150) / 13, anno);
-            std::snprintf(numero, sizeof numero, "%3d/%04d", concorso, anno);
-            date += data;
-            concorsi += numero;
+            core::RecordEstrazione estrazione;
+            for (std::size_t w = 1; w <= 10; ++w)
+                std::copy_n(ruote[w].data() + static_cast<std::ptrdiff_t>(d) * 5, 5,
+                            estrazione.ruote[w - 1].begin());
+            const int anno = 1900 + d / 150;
+            estrazione.data = core::Data{anno, 1 + (d % 150) / 13, 1 + d % 28}.record();
+            estrazione.concorso = core::recordConcorso(d % 150 + 1, anno);
+            archivio.accoda(estrazione);
         }
-        for (int w = 1; w <= 10; ++w)
-            core::scriviFileSicuro(percorso / "RUOTE" / nomi.Nome_Ruota[static_cast<std::size_t>(w)],
-                                   ruote[static_cast<std::size_t>(w)]);
-        core::scriviFileSicuro(percorso / "RUOTE" / "DATA", date);
-        core::scriviFileSicuro(percorso / "RUOTE" / "CONCORSO", concorsi);
+        if (!archivio.scrivi(percorso / "RUOTE")) std::abort();
         std::atexit([] {
             std::filesystem::remove_all(std::filesystem::temp_directory_path() /
                                         ("quintaro-bench-" + std::to_string(::getpid())));

@@ -14,14 +14,12 @@
 //                left to some inputs because its result tables make a run several times slower)
 //   line 15      RUOTE/AGGIORNAMENTO.registro, the names separated by ';'
 //   line 16      RUOTE/BARI.transazione
-// A file whose line is missing is not written (the archive reader then creates it empty).
+// A file whose line is missing is not written (the loading then reads it as empty).
 #include "Sostegno.h"
 #include "core/Caricamento.h"
 #include "core/FileArchivio.h"
-#include "core/Impostazioni.h"
 #include "core/Lotto.h"
 #include "core/Testo.h"
-#include "maintenance/Aggiornamento.h"
 #include "maintenance/Consultazione.h"
 #include "selection/Periodo.h"
 #include "stakes/Poste.h"
@@ -82,17 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     static const fuzz::CartellaFuzz cartella;
     cartella.svuota();
     const auto p = fuzz::parti(dati, quanti, '\n', 16);
-    static const char* const nomi[] = {"BARI",    "CAGLIARI", "FIRENZE", "GENOVA",  "MILANO", "NAPOLI",
-                                       "PALERMO", "ROMA",     "TORINO",  "VENEZIA", "DATA",   "CONCORSO"};
     const std::filesystem::path ruote("RUOTE");
-    for (std::size_t i = 0; i < 12 && i < p.size(); ++i)
-        cartella.scrivi(ruote / nomi[i], p[i]);
+    for (std::size_t i = 0; i < core::FILE_ARCHIVIO.size() && i < p.size(); ++i)
+        cartella.scrivi(ruote / core::nomeFile(core::FILE_ARCHIVIO[i]), p[i]);
     if (p.size() > 12) cartella.scrivi("ImpoBin", p[12]);
     const auto [prima, ultima, cicli, ambi] = scelta(p.size() > 13 ? p[13] : std::string());
     if (p.size() > 14) {
         std::string registro = p[14];
         std::replace(registro.begin(), registro.end(), ';', '\n');
-        cartella.scrivi(ruote / "AGGIORNAMENTO.registro", registro);
+        cartella.scrivi(ruote / core::NOME_REGISTRO, registro);
     }
     if (p.size() > 15) cartella.scrivi(ruote / "BARI.transazione", p[15]);
     std::error_code errore;
@@ -102,29 +98,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     core::Imposta_Tabelle_Globali(stato);
 
     // The loading window's opening.
-    maintenance::completaAggiornamentoInterrotto(stato);
-    core::FileArchivio file(stato);
-    file.Conta_Estrazioni_Archivio();
-    core::limitaEstrazioniGestibili(stato);
+    const auto aperto = core::apriArchivio(stato);
     const int E = stato.Estrazioni_In_Archivio;
     VERIFICA(E >= 0 && E <= stato.Max_Estrazioni_Archivio);
-    (void)core::verificaLunghezze(file, E);
-    stato.Max_Concorsi_Anno = core::leggiMaxConcorsiAnno(stato);
     VERIFICA(stato.Max_Concorsi_Anno >= 108 && stato.Max_Concorsi_Anno <= 999);
 
     // The bars hold values within 1..E, the first never past the last.
     const int u = std::clamp(ultima > 0 ? ultima : E, 1, std::max(E, 1));
     const int d = std::clamp(prima > 0 ? prima : 1, 1, u);
     for (int r : {d, u}) {
-        VERIFICA(file.Leggi_Data_Archivio(r).size() == core::BYTE_RECORD_DATA);
-        VERIFICA(file.Leggi_Concorso_Archivio(r).size() == core::BYTE_RECORD_CONCORSO);
+        VERIFICA(aperto.archivio.Leggi_Data_Archivio(r).size() == core::BYTE_RECORD_DATA);
+        VERIFICA(aperto.archivio.Leggi_Concorso_Archivio(r).size() == core::BYTE_RECORD_CONCORSO);
     }
-    if (E < 1) return 0; // the loading window ends the program here
+    if (!core::caricabile(stato, aperto)) return 0; // the loading window ends the program here
 
-    const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, d, u - d + 1);
+    const auto danni = core::caricaEstrazioni(stato, aperto.archivio, d, u - d + 1);
     VERIFICA(stato.Estrazioni_Caricate == u - d + 1);
-    VERIFICA(esito.recordDanneggiati >= 0 && esito.estrazioniIncomplete <= stato.Estrazioni_Caricate);
-    core::Inizializza_Dati_Archivio(stato);
+    VERIFICA(!danni || (!danni->finestra.empty() && !danni->riga.empty()));
     stakes::Leggi_Pagamenti_Poste(stato);
 
     // Every loaded record now reads as a real draw or a null one, never as a stray byte.
@@ -164,6 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     }
 
     // The maintenance window over the same files.
+    core::FileArchivio file(stato);
     int estrazioni = 0;
     const auto apertura =
         maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni);

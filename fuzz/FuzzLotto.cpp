@@ -2,10 +2,10 @@
 // records, date and contest texts, day-membership table and current draw all come from the input,
 // read with draw and wheel arguments that may lie anywhere.
 #include "Sostegno.h"
+#include "core/Formato.h"
 #include "core/Lotto.h"
 #include "core/Testo.h"
 #include "maintenance/Consultazione.h"
-#include "stats/RicercaNumeri.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         if (w >= 1 && w <= core::NUMERO_RUOTE && d >= 0 && d <= stato.Archivio_Estrazioni.capacita()) {
             const std::uint8_t* record = stato.Archivio_Estrazioni.record(w, d);
             int numeri[5];
-            const bool decodificato = stats::decodificaRecord(record, numeri);
+            const bool decodificato = core::decodificaRuota(record, numeri);
             VERIFICA(decodificato == reale);
             VERIFICA(!core::recordDanneggiato(record) || !reale);
             const auto mostrati = maintenance::DecompressioneEstrazione(

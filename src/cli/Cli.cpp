@@ -1,10 +1,9 @@
 #include "Cli.h"
 
 #include "core/Caricamento.h"
-#include "core/FileArchivio.h"
+#include "core/Esito.h"
 #include "core/Stato.h"
 #include "importa/Importazione.h"
-#include "maintenance/Aggiornamento.h"
 #include "selection/Periodo.h"
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
@@ -50,19 +49,25 @@ std::optional<int> intero(const std::string& testo) {
     return valore;
 }
 
-/** Reads the options; returns an error text, empty when they are well formed. */
-std::string leggiOpzioni(const std::vector<std::string>& argomenti, Opzioni& opzioni) {
-    if (argomenti.empty()) return "manca il comando.";
+/** A wrong use of the command line: its text. */
+core::Errore uso(std::string testo) {
+    return {core::Codice::DatoNonValido, std::move(testo)};
+}
+
+/** Reads the options of a search command. */
+core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
+    if (argomenti.empty()) return uso("manca il comando.");
+    Opzioni opzioni;
     opzioni.comando = argomenti[0];
     if (opzioni.comando != "numeri" && opzioni.comando != "ambi")
-        return "comando sconosciuto: " + opzioni.comando + ".";
+        return uso("comando sconosciuto: " + opzioni.comando + ".");
     std::map<std::string, std::optional<int>*> numeriche = {{"--dal", &opzioni.dal},
                                                             {"--al", &opzioni.al},
                                                             {"--anno", &opzioni.anno},
                                                             {"--cicli", &opzioni.cicli}};
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& nome = argomenti[i];
-        if (i + 1 >= argomenti.size()) return "manca il valore di " + nome + ".";
+        if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
         const std::string& valore = argomenti[++i];
         if (nome == "--cartella") {
             opzioni.cartella = valore;
@@ -70,84 +75,62 @@ std::string leggiOpzioni(const std::vector<std::string>& argomenti, Opzioni& opz
             opzioni.ruote = valore;
         } else if (auto trovata = numeriche.find(nome); trovata != numeriche.end()) {
             *trovata->second = intero(valore);
-            if (!*trovata->second) return "valore non numerico per " + nome + ": " + valore + ".";
+            if (!*trovata->second) return uso("valore non numerico per " + nome + ": " + valore + ".");
         } else {
-            return "opzione sconosciuta: " + nome + ".";
+            return uso("opzione sconosciuta: " + nome + ".");
         }
     }
-    if (opzioni.cartella.empty()) return "manca --cartella.";
-    if (opzioni.dal.has_value() != opzioni.al.has_value()) return "--dal e --al vanno indicati insieme.";
+    if (opzioni.cartella.empty()) return uso("manca --cartella.");
+    if (opzioni.dal.has_value() != opzioni.al.has_value()) return uso("--dal e --al vanno indicati insieme.");
     if (opzioni.anno.has_value() != opzioni.cicli.has_value())
-        return "--anno e --cicli vanno indicati insieme.";
+        return uso("--anno e --cicli vanno indicati insieme.");
     if (opzioni.dal && opzioni.anno)
-        return "indicare un periodo frazionato (--dal/--al) oppure a cicli (--anno/--cicli), non entrambi.";
-    return {};
+        return uso(
+            "indicare un periodo frazionato (--dal/--al) oppure a cicli (--anno/--cicli), non entrambi.");
+    return opzioni;
 }
 
-/** Ticks of the wheels named in the list; an error text when a name is unknown. */
-std::string leggiRuote(const std::string& elenco, std::array<bool, 11>& spuntate) {
+/** The ticks (1..10) of the wheels named in the list. */
+core::Esito<std::array<bool, 11>> leggiRuote(const std::string& elenco) {
     static const std::map<std::string, int> sigle = {{"BA", 1}, {"CA", 2}, {"FI", 3}, {"GE", 4}, {"MI", 5},
                                                      {"NA", 6}, {"PA", 7}, {"RO", 8}, {"TO", 9}, {"VE", 10}};
-    spuntate.fill(false);
+    std::array<bool, 11> spuntate{};
     if (elenco == "TUTTE") {
         spuntate.fill(true);
-        return {};
+        return spuntate;
     }
     std::size_t inizio = 0;
     while (inizio <= elenco.size()) {
         const std::size_t virgola = std::min(elenco.find(',', inizio), elenco.size());
         const std::string sigla = elenco.substr(inizio, virgola - inizio);
         const auto trovata = sigle.find(sigla);
-        if (trovata == sigle.end()) return "ruota sconosciuta: '" + sigla + "'.";
+        if (trovata == sigle.end()) return uso("ruota sconosciuta: '" + sigla + "'.");
         spuntate[static_cast<std::size_t>(trovata->second)] = true;
         inizio = virgola + 1;
     }
-    return {};
+    return spuntate;
 }
 
-/** Loads the whole archive of the folder; an error text when it cannot. */
-std::string caricaArchivio(core::Stato& stato, std::ostream& errori) {
-    if (!std::filesystem::is_directory(stato.cartellaRuote()))
-        return "la cartella " + stato.cartellaRuote().string() + " non esiste.";
-    if (maintenance::completaAggiornamentoInterrotto(stato))
-        errori << "Attenzione: l'ultimo aggiornamento dell'archivio era stato interrotto; i file sono stati "
-                  "riportati a uno stato coerente.\n";
-    core::FileArchivio file(stato);
-    file.Conta_Estrazioni_Archivio();
-    core::limitaEstrazioniGestibili(stato);
-    const int estrazioni = stato.Estrazioni_In_Archivio;
-    if (estrazioni < 1)
-        return "l'archivio in " + stato.cartellaRuote().string() + " non contiene estrazioni.";
-    for (const auto& discordante : core::verificaLunghezze(file, estrazioni))
-        errori << "Attenzione: il file " << discordante.nome << " non ha " << estrazioni
-               << " estrazioni; quelle mancanti sono lette come nulle.\n";
-    const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, estrazioni);
-    if (esito.recordDanneggiati > 0)
-        errori << "Attenzione: " << esito.recordDanneggiati
-               << " registrazioni di ruota danneggiate sono state lette come estrazioni nulle.\n";
-    core::Inizializza_Dati_Archivio(stato);
-    return {};
-}
-
-/** Applies the period of the options; an error text when it does not fit the archive. */
-std::string applicaPeriodo(core::Stato& stato, const Opzioni& opzioni) {
+/** Applies the period of the options; fails when it does not fit the archive. */
+core::Esito<void> applicaPeriodo(core::Stato& stato, const Opzioni& opzioni) {
     const int caricate = stato.Estrazioni_Caricate;
     if (opzioni.anno) {
         const int anno = *opzioni.anno, cicli = *opzioni.cicli;
         const int primo = stato.Prima_Estrazione_Anno(anno);
         if (primo < 1)
-            return "l'anno " + std::to_string(anno) + " non ha estrazioni nell'archivio (anni " +
-                   std::to_string(stato.Primo_Anno) + "-" + std::to_string(stato.Ultimo_Anno) + ").";
+            return uso("l'anno " + std::to_string(anno) + " non ha estrazioni nell'archivio (anni " +
+                       std::to_string(stato.Primo_Anno) + "-" + std::to_string(stato.Ultimo_Anno) + ").");
         if (cicli < 1 || cicli > stato.Ultimo_Anno - anno + 1)
-            return "--cicli deve essere fra 1 e " + std::to_string(stato.Ultimo_Anno - anno + 1) + ".";
+            return uso("--cicli deve essere fra 1 e " + std::to_string(stato.Ultimo_Anno - anno + 1) + ".");
         selection::applicaCicli(stato, primo, cicli);
-        return {};
+        return core::riuscito();
     }
     const int dal = opzioni.dal.value_or(1), al = opzioni.al.value_or(caricate);
     if (dal < 1 || al > caricate || dal > al)
-        return "il periodo deve stare fra 1 e " + std::to_string(caricate) + ", con --dal non oltre --al.";
+        return uso("il periodo deve stare fra 1 e " + std::to_string(caricate) +
+                   ", con --dal non oltre --al.");
     selection::applicaFrazionato(stato, dal, al);
-    return {};
+    return core::riuscito();
 }
 
 /** Appends the values to a CSV line, comma-separated, and ends it. */
@@ -194,34 +177,42 @@ void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati,
     uscita << testo;
 }
 
-/** The import command: reads and checks FILE, prints the report, then writes the archive. */
-int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+/** The arguments of the import command. */
+struct Importazione {
     std::filesystem::path cartella, file;
     bool aggiungi = false;
-    std::string errore;
-    for (std::size_t i = 1; i < argomenti.size() && errore.empty(); ++i) {
+};
+
+core::Esito<Importazione> leggiImportazione(const std::vector<std::string>& argomenti) {
+    Importazione richiesta;
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& argomento = argomenti[i];
         if (argomento == "--cartella") {
-            if (i + 1 >= argomenti.size())
-                errore = "manca il valore di --cartella.";
-            else
-                cartella = argomenti[++i];
+            if (i + 1 >= argomenti.size()) return uso("manca il valore di --cartella.");
+            richiesta.cartella = argomenti[++i];
         } else if (argomento == "--aggiungi") {
-            aggiungi = true;
+            richiesta.aggiungi = true;
         } else if (argomento.starts_with("--")) {
-            errore = "opzione sconosciuta per importa: " + argomento + ".";
-        } else if (!file.empty()) {
-            errore = "indicare un solo file da importare.";
+            return uso("opzione sconosciuta per importa: " + argomento + ".");
+        } else if (!richiesta.file.empty()) {
+            return uso("indicare un solo file da importare.");
         } else {
-            file = argomento;
+            richiesta.file = argomento;
         }
     }
-    if (errore.empty() && cartella.empty()) errore = "manca --cartella.";
-    if (errore.empty() && file.empty()) errore = "manca il file da importare.";
-    if (!errore.empty()) {
-        errori << "quintaro-cli: " << errore << '\n' << USO;
+    if (richiesta.cartella.empty()) return uso("manca --cartella.");
+    if (richiesta.file.empty()) return uso("manca il file da importare.");
+    return richiesta;
+}
+
+/** The import command: reads and checks FILE, prints the report, then writes the archive. */
+int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    const auto richiesta = leggiImportazione(argomenti);
+    if (!richiesta) {
+        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << USO;
         return ESITO_USO;
     }
+    const auto& [cartella, file, aggiungi] = *richiesta;
     if (!std::filesystem::is_directory(cartella)) {
         errori << "quintaro-cli: la cartella " << cartella.string() << " non esiste.\n";
         return ESITO_ARCHIVIO;
@@ -252,24 +243,26 @@ int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscit
 
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
-    Opzioni opzioni;
-    std::array<bool, 11> spuntate{};
-    std::string errore = leggiOpzioni(argomenti, opzioni);
-    if (errore.empty()) errore = leggiRuote(opzioni.ruote, spuntate);
-    if (!errore.empty()) {
-        errori << "quintaro-cli: " << errore << '\n' << USO;
+    const auto lette = leggiOpzioni(argomenti);
+    const auto spuntate =
+        lette ? leggiRuote(lette->ruote) : core::Esito<std::array<bool, 11>>(lette.errore());
+    if (!spuntate) {
+        errori << "quintaro-cli: " << spuntate.messaggio() << '\n' << USO;
         return ESITO_USO;
     }
+    const Opzioni& opzioni = *lette;
 
     core::Stato stato(opzioni.cartella);
     core::Imposta_Tabelle_Globali(stato);
-    if (errore = caricaArchivio(stato, errori); !errore.empty()) {
-        errori << "quintaro-cli: " << errore << '\n';
+    if (const auto caricato =
+            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
+        !caricato) {
+        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
         return ESITO_ARCHIVIO;
     }
-    core::impostaSelezioneRuote(stato, spuntate);
-    if (errore = applicaPeriodo(stato, opzioni); !errore.empty()) {
-        errori << "quintaro-cli: " << errore << '\n' << USO;
+    core::impostaSelezioneRuote(stato, *spuntate);
+    if (const auto periodo = applicaPeriodo(stato, opzioni); !periodo) {
+        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << USO;
         return ESITO_USO;
     }
     if (opzioni.comando == "ambi") {

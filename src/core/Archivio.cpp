@@ -46,7 +46,7 @@ bool completaAggiornamentoInterrotto(const std::filesystem::path& cartella) {
     return completaSostituzioneInterrotta(registroArchivio(cartella));
 }
 
-Esito<Archivio> Archivio::leggi(const std::filesystem::path& cartella) {
+Esito<Archivio> Archivio::leggi(const std::filesystem::path& cartella, Illeggibili illeggibili) {
     Archivio archivio;
     archivio.m_ripristinato = completaAggiornamentoInterrotto(cartella);
     for (int f : FILE_ARCHIVIO) {
@@ -54,9 +54,15 @@ Esito<Archivio> Archivio::leggi(const std::filesystem::path& cartella) {
             static_cast<std::size_t>(ESTRAZIONI_LEGGIBILI) * static_cast<std::size_t>(byteRecord(f));
         auto& byte = archivio.m_file[indice(f)];
         auto& lunghezza = archivio.m_lunghezza[indice(f)];
-        if (!leggiFile(cartella / nomeFile(f), massimo, byte, lunghezza))
-            return Esito<Archivio>(Codice::FileIllegibile, "Impossibile leggere il file " +
-                                                               std::string(nomeFile(f)) + " dell' archivio.");
+        if (!leggiFile(cartella / nomeFile(f), massimo, byte, lunghezza)) {
+            if (illeggibili == Illeggibili::Rifiutati)
+                return Esito<Archivio>(Codice::FileIllegibile, "Impossibile leggere il file " +
+                                                                   std::string(nomeFile(f)) +
+                                                                   " dell' archivio.");
+            byte.clear();
+            lunghezza = -1;
+            archivio.m_illeggibile = true;
+        }
         if (lunghezza > static_cast<long long>(byte.size())) archivio.m_parziale = true;
     }
     return archivio;
@@ -192,6 +198,9 @@ bool Archivio::elimina(int n) {
 }
 
 Esito<void> Archivio::scrivi(const std::filesystem::path& cartella, const Guasto& guasto) const {
+    if (m_illeggibile)
+        return {Codice::ArchivioIncoerente,
+                "L' archivio contiene file che non possono essere letti: non può essere riscritto."};
     if (m_parziale)
         return {Codice::ArchivioIncoerente,
                 "L' archivio contiene file danneggiati troppo lunghi: non può essere riscritto."};

@@ -27,7 +27,7 @@ struct RecordEstrazione {
 /** A file of the archive whose length does not agree with the number of draws counted on BARI. */
 struct FileDiscordante {
     int file = 0;             ///< 1..10, FILE_DATA, FILE_CONCORSO
-    long long byte = 0;       ///< its length
+    long long byte = 0;       ///< its length, -1 for a file that could not be read
     long long estrazioni = 0; ///< the whole records it holds
 };
 
@@ -51,6 +51,13 @@ struct Verifica {
  */
 class Archivio {
 public:
+    /** How leggi() takes a file that exists and cannot be read. */
+    enum class Illeggibili {
+        Rifiutati, ///< the reading fails
+        Vuoti,     ///< the file reads as empty, with length -1 (verifica names it); the archive cannot be
+                   ///< written back
+    };
+
     /** An archive with no draw. */
     Archivio() = default;
 
@@ -59,16 +66,18 @@ public:
      * a crash interrupted there (see completaAggiornamentoInterrotto; ripristinato() then tells). A missing
      * file reads as empty. Of a file longer than ESTRAZIONI_LEGGIBILI records (only a damaged file is)
      * only that many records are read, and its length is kept. Fails (FileIllegibile) when a file exists
-     * and cannot be read.
+     * and cannot be read, unless `illeggibili` says to read it as empty.
      */
-    static Esito<Archivio> leggi(const std::filesystem::path& cartella);
+    static Esito<Archivio> leggi(const std::filesystem::path& cartella,
+                                 Illeggibili illeggibili = Illeggibili::Rifiutati);
 
     /** Draws counted on BARI: its length divided by 5, rounded to the nearest integer. */
     int estrazioni() const;
     /** The bytes of file f (1..10, FILE_DATA, FILE_CONCORSO) as read (at most ESTRAZIONI_LEGGIBILI records).
      */
     const std::string& byte(int f) const { return m_file[indice(f)]; }
-    /** The length of file f on disk when it was read (or of its bytes since a change). */
+    /** The length of file f on disk when it was read (or of its bytes since a change); -1 for a file that
+     * could not be read. */
     long long lunghezza(int f) const { return m_lunghezza[indice(f)]; }
     /** True when leggi() found an interrupted replacement and finished or undid it. */
     bool ripristinato() const { return m_ripristinato; }
@@ -118,6 +127,7 @@ private:
     std::array<long long, 12> m_lunghezza{};
     bool m_ripristinato = false;
     bool m_parziale = false;
+    bool m_illeggibile = false;
 };
 
 /** The record of an interrupted replacement of the archive files of the RUOTE folder `cartella`. */

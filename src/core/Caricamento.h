@@ -1,44 +1,61 @@
 #pragma once
 
-#include "FileArchivio.h"
+#include "Archivio.h"
+#include "Esito.h"
 #include "Stato.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+/**
+ * The loading of the archive into memory, as the loading window and the command line do it, in two
+ * steps: apriArchivio reads and checks the archive of the program folder; caricaEstrazioni loads the
+ * chosen window of its draws (between the two the window lets the user narrow that window). What the
+ * steps have to say comes back as Avviso values, which the window shows in its boxes and the command line
+ * writes on standard error. caricaArchivio runs both steps on the whole archive.
+ */
 namespace core {
 
-/** Default of Max_Concorsi_Anno when settings field 10 is missing or outside 108..999. */
-inline constexpr int MAX_CONCORSI_ANNO_PREDEFINITO = 260;
 /** The loading window updates its progress display every this many draws, and after the last. */
 inline constexpr int PASSO_AVANZAMENTO = 31;
 
 /**
- * Highest contest number of a year: settings field 10 when it holds 108..999, otherwise 260 (a year
- * has held up to 209 draws, so a lower fallback would refuse today's contest numbers).
+ * A warning of the loading in the two forms the program gives it: the text of a box of the loading
+ * window, and the lines (each ending in '\n') that the command line writes on standard error, empty when
+ * it says nothing.
  */
-int leggiMaxConcorsiAnno(const Stato& stato);
+struct Avviso {
+    std::string finestra;
+    std::string riga;
+};
 
-/**
- * Caps Estrazioni_In_Archivio at Max_Estrazioni_Archivio (only a damaged BARI can pass it), so that
- * no caller dimensions the archive for more draws than the program manages. Returns true when it did.
- */
-bool limitaEstrazioniGestibili(Stato& stato);
-
-/** A file of the archive whose length does not agree with the number of draws counted on BARI. */
-struct FileDiscordante {
-    std::string nome;
-    long long byte = 0;       ///< length on disk, -1 when it could not be measured
-    long long estrazioni = 0; ///< whole records it holds
+/** The archive of a program folder as the loading reads it, with the warnings its reading gives. */
+struct ArchivioAperto {
+    Archivio archivio;
+    Verifica verifica;                 ///< against Max_Estrazioni_Archivio
+    bool cartella = false;             ///< the RUOTE folder exists
+    std::optional<Avviso> ripristino;  ///< an interrupted update was finished or undone
+    std::optional<Avviso> limite;      ///< BARI holds more draws than the program manages
+    std::optional<Avviso> discordanza; ///< files whose length disagrees with the draws BARI holds
+    /** The warnings in the order they are given. */
+    std::vector<Avviso> avvisi() const;
 };
 
 /**
- * Checks the twelve files against the count taken from BARI: returns each file whose length is not
- * `estrazioni` records (BARI included when its length is not a multiple of 5). Empty when the archive
- * is consistent or holds no draw.
+ * The first step of a load: finishes or undoes an update of the RUOTE folder that a crash interrupted,
+ * reads its twelve files (a file that exists and cannot be read reads as empty and is named among the
+ * files of unequal lengths) and checks them. Sets Estrazioni_In_Archivio to the draws BARI holds, at most
+ * Max_Estrazioni_Archivio, and Max_Concorsi_Anno from the settings. Writes nothing.
  */
-std::vector<FileDiscordante> verificaLunghezze(FileArchivio& file, std::int32_t estrazioni);
+ArchivioAperto apriArchivio(Stato& stato);
+
+/**
+ * Whether the archive opened has a draw to load. Fails (DatoNonValido), with the command line's text,
+ * without the RUOTE folder or with no draw on BARI: the loading window then offers the emergency restore.
+ */
+Esito<void> caricabile(const Stato& stato, const ArchivioAperto& aperto);
 
 /** What a load found besides the draws. */
 struct EsitoCaricamento {
@@ -51,13 +68,37 @@ struct EsitoCaricamento {
 /**
  * Loads archive records primo..primo+quante-1 into loaded draws 1..quante: dimensions the in-memory
  * archive to Estrazioni_In_Archivio + 200 draws (at least the loaded ones), sets Estrazioni_Caricate,
- * and reads each file in one pass; both counts are taken as at most Max_Estrazioni_Archivio. A record
- * that a file lacks reads as a null draw with blank date and contest; a damaged wheel record is
- * replaced in memory by a null record and counted, so that no later reader meets a byte outside 50..140.
- * `avanzamento` (if set) is called after draw 31, 62, 93, ... and after the last draw with the number of
- * draws read so far. The files are opened and closed here.
+ * and copies each draw; both counts are taken as at most Max_Estrazioni_Archivio. A record that a file
+ * lacks reads as a null draw with blank date and contest; a damaged wheel record is replaced in memory by
+ * a null record and counted, so that no later reader meets a byte outside 50..140. `avanzamento` (if set)
+ * is called after draw 31, 62, 93, ... and after the last draw with the number of draws read so far.
  */
-EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, FileArchivio& file, int primo, int quante,
+EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, const Archivio& archivio, int primo,
+                                                 int quante,
                                                  const std::function<void(int)>& avanzamento = {});
+
+/**
+ * The second step of a load: START_Memorizzazione_Estrazioni, then Inizializza_Dati_Archivio. Returns the
+ * warning of the damaged wheel records met, when there are any.
+ */
+std::optional<Avviso> caricaEstrazioni(Stato& stato, const Archivio& archivio, int primo, int quante,
+                                       const std::function<void(int)>& avanzamento = {});
+
+/**
+ * The whole load, as the command line does it: apriArchivio, then caricaEstrazioni of every draw the
+ * program manages. `avvisa` (if set) hears each warning when it is due. Fails as caricabile does, after
+ * the warnings of the reading.
+ */
+Esito<void> caricaArchivio(Stato& stato, const std::function<void(const Avviso&)>& avvisa = {});
+
+/** Highest contest number of a year: the settings field campi::MAX_CONCORSI_ANNO, or its fallback. */
+int leggiMaxConcorsiAnno(const Stato& stato);
+
+/**
+ * Stores the window of draws chosen in the loading window: Prima_Estrazione_Default and
+ * Ultima_Estrazione_Default, the settings fields that keep them, and Estrazioni_Predefinite_Variate.
+ * Fails (FileNonScrivibile) when a field cannot be written; both are tried.
+ */
+Esito<void> registraEstrazioniDefault(Stato& stato, int prima, int ultima);
 
 } // namespace core

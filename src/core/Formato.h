@@ -26,6 +26,15 @@ constexpr std::uint8_t codificaNumero(int n) {
     return n >= 1 && n <= 90 ? static_cast<std::uint8_t>(CODICE_NULLO - n) : CODICE_NULLO;
 }
 
+/**
+ * The value the code gives any byte, unchecked: 140 - codice, so 0 for CODICE_NULLO and a value outside
+ * 0..90 for a byte outside 50..140. Only the compressed texts of the program's routines, which decode
+ * whatever they are given, want it; a reader of the archive wants decodificaNumero.
+ */
+constexpr int valoreCodice(std::uint8_t codice) {
+    return CODICE_NULLO - codice;
+}
+
 /** The number a byte stands for: 1..90, 0 for CODICE_NULLO, -1 for a byte outside 50..140 (damage). */
 constexpr int decodificaNumero(std::uint8_t codice) {
     return codice >= CODICE_MINIMO && codice <= CODICE_NULLO ? CODICE_NULLO - codice : -1;

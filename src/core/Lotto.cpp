@@ -8,10 +8,8 @@ namespace core {
 
 std::string Comprimi_Estrazione(const int* numeri, int quanti) {
     std::string testo;
-    for (int i = 1; i <= quanti; ++i) {
-        const int n = numeri[i];
-        testo.push_back(static_cast<char>(n >= 0 && n <= NUMERO_MASSIMO ? 140 - n : CODICE_NULLO));
-    }
+    for (int i = 1; i <= quanti; ++i)
+        testo.push_back(static_cast<char>(codificaNumero(numeri[i])));
     return testo;
 }
 
@@ -23,7 +21,7 @@ std::string Decomprimi_Estrazione(Stato& stato, std::string_view testo) {
     numeri[0] = quanti;
     std::string risultato;
     for (int i = 1; i <= quanti; ++i) {
-        const int n = 140 - static_cast<std::uint8_t>(pulito[static_cast<std::size_t>(i - 1)]);
+        const int n = valoreCodice(static_cast<std::uint8_t>(pulito[static_cast<std::size_t>(i - 1)]));
         numeri[static_cast<std::size_t>(i)] = n;
         risultato += allineaDestra(std::to_string(n), 2);
         risultato += ' ';
@@ -40,15 +38,9 @@ void LOTTO::LeggiESTRAZIONE(int w, int d) {
     numeri.fill(0);
     const auto& archivio = m_stato.Archivio_Estrazioni;
     if (w < 1 || w > NUMERO_RUOTE || d < 0 || d > archivio.capacita()) return;
-    const std::uint8_t* record = archivio.record(w, d);
-    for (int i = 1; i <= NUMERI_PER_RUOTA; ++i) {
-        const int n = 140 - record[i - 1];
-        if (n <= 0 || n > NUMERO_MASSIMO) {
-            numeri.fill(0);
-            return;
-        }
-        numeri[static_cast<std::size_t>(i)] = n;
-    }
+    int letti[NUMERI_PER_RECORD];
+    if (!decodificaRuota(archivio.record(w, d), letti)) return;
+    std::copy_n(letti, NUMERI_PER_RECORD, numeri.begin() + 1);
     numeri[0] = -1;
 }
 
@@ -59,8 +51,8 @@ void LOTTO::LeggiESTRATTIcompressi(int w, int d) {
     const auto& archivio = m_stato.Archivio_Estrazioni;
     if (w < 1 || w > NUMERO_RUOTE || d < 0 || d > archivio.capacita()) return;
     const std::uint8_t* record = archivio.record(w, d);
-    const int primo = 140 - record[0];
-    if (primo < 1 || primo > NUMERO_MASSIMO || recordDanneggiato(record)) return;
+    // A record whose first number is drawn gives its characters, even when a later one is not.
+    if (decodificaNumero(record[0]) < 1 || recordDanneggiato(record)) return;
     for (int i = 1; i <= NUMERI_PER_RUOTA; ++i)
         estratti[static_cast<std::size_t>(i)].push_back(static_cast<char>(record[i - 1]));
     estratti[0].push_back('K'); // the element was emptied above

@@ -1,6 +1,7 @@
 #include "Stato.h"
 
-#include "Impostazioni.h"
+#include "Campi.h"
+#include "Formato.h"
 #include "Lotto.h"
 #include "Testo.h"
 
@@ -19,9 +20,12 @@ void TabellaAnni::dimensiona(int primo, int ultimo) {
 Stato::Stato(std::filesystem::path cartella) : Cartella_Programma(std::move(cartella)) {}
 
 void Imposta_Tabelle_Globali(Stato& stato) {
-    stato.Nome_Ruota = {"INCROCIATE", "BARI",   "CAGLIARI", "FIRENZE",  "GENOVA",
-                        "MILANO",     "NAPOLI", "PALERMO",  "ROMA",     "TORINO",
-                        "VENEZIA",    "TUTTE",  "DATA",     "CONCORSO", ""};
+    // The wheels and the date and contest files are named as their archive files; 0 and 11 name the
+    // wheels together.
+    for (std::size_t f = 0; f < stato.Nome_Ruota.size(); ++f)
+        stato.Nome_Ruota[f] = nomeFile(static_cast<int>(f));
+    stato.Nome_Ruota[0] = "INCROCIATE";
+    stato.Nome_Ruota[11] = "TUTTE";
     stato.Nome_Giorno = {"", "Lunedì", "Martedì", "Mercoledì", "Giovedì", "Venerdì", "Sabato", "Domenica"};
     stato.Nome_Mese = {"",       "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
                        "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
@@ -93,11 +97,11 @@ void Inizializza_Dati_Archivio(Stato& stato) {
         stato.Estrazioni_Anno.aggiungi(lotto.NumeroANNO(), 1);
     }
 
-    selezioneDaTesto(stato, Leggi_Impostazione(stato, 23));
+    selezioneDaTesto(stato, leggiTesto(stato, campi::RUOTE_SELEZIONATE));
 
     // The payout table is read by the stakes module right after this routine (see Carica_Archivio).
 
-    stato.Puntatore_Griglie = Leggi_Numero_Impostazione(stato, 86) == 1 ? 1 : 0;
+    stato.Puntatore_Griglie = valoreCampo(stato, campi::PUNTATORE_GRIGLIE);
     stato.Estrazione_Corrente = caricate;
 }
 

@@ -1,10 +1,9 @@
 #include "Demo.h"
 
-#include "core/FileArchivio.h"
 #include "core/FileSicuro.h"
-#include "core/Lotto.h"
 #include "core/Stato.h"
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -51,7 +50,7 @@ constexpr ch::sys_days giorno(int g, int m, int a) {
                               ch::day{static_cast<unsigned>(g)}};
 }
 
-constexpr ch::sys_days giorno(const Giorno& g) {
+constexpr ch::sys_days giorno(const core::Data& g) {
     return giorno(g.giorno, g.mese, g.anno);
 }
 
@@ -70,27 +69,15 @@ bool ruotaNulla(int w, ch::sys_days data) {
     return (w == 2 || w == 4) && data <= giorno(1, 7, 1939);
 }
 
-Giorno comeGiorno(ch::sys_days data) {
+core::Data comeGiorno(ch::sys_days data) {
     const ch::year_month_day ymd{data};
-    return {static_cast<int>(static_cast<unsigned>(ymd.day())),
-            static_cast<int>(static_cast<unsigned>(ymd.month())), static_cast<int>(ymd.year())};
-}
-
-std::string testoData(const Giorno& g) {
-    char testo[32];
-    std::snprintf(testo, sizeof testo, "%2d/%2d/%04d", g.giorno, g.mese, g.anno);
-    return testo;
-}
-
-std::string testoConcorso(int concorso, int anno) {
-    char testo[32];
-    std::snprintf(testo, sizeof testo, "%3d/%04d", concorso, anno);
-    return testo;
+    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
 } // namespace
 
-std::string testoGiorno(const Giorno& g) {
+std::string testoGiorno(const core::Data& g) {
     char testo[32];
     std::snprintf(testo, sizeof testo, "%02d/%02d/%04d", g.giorno, g.mese, g.anno);
     return testo;
@@ -102,33 +89,29 @@ ArchivioDemo generaArchivioDemo() {
     int anno = 0, concorso = 0;
     for (ch::sys_days data = giorno(PRIMA_ESTRAZIONE); data <= giorno(ULTIMO_GIORNO); data += ch::days{1}) {
         if (!giornoDiEstrazione(data)) continue;
-        const Giorno g = comeGiorno(data);
+        const core::Data g = comeGiorno(data);
         concorso = g.anno == anno ? concorso + 1 : 1;
         anno = g.anno;
+        core::RecordEstrazione estrazione;
         for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
-            int numeri[core::NUMERI_PER_RUOTA + 1] = {core::NUMERI_PER_RUOTA};
-            if (ruotaNulla(w, data)) {
-                // Comprimi_Estrazione writes 140, no number, for 0.
-                for (int i = 1; i <= core::NUMERI_PER_RUOTA; ++i)
-                    numeri[i] = 0;
-            } else {
-                // Drawing from an urn: each number leaves it, so the five are distinct and in drawing order.
-                int urna[core::NUMERO_MASSIMO];
-                for (int n = 0; n < core::NUMERO_MASSIMO; ++n)
-                    urna[n] = n + 1;
-                for (int i = 1; i <= core::NUMERI_PER_RUOTA; ++i) {
-                    const int restanti = core::NUMERO_MASSIMO - (i - 1);
-                    const int scelto = generatore.sotto(restanti);
-                    numeri[i] = urna[scelto];
-                    urna[scelto] = urna[restanti - 1];
-                }
+            if (ruotaNulla(w, data)) continue; // stays a null record
+            // Drawing from an urn: each number leaves it, so the five are distinct and in drawing order.
+            std::array<int, core::NUMERI_PER_RECORD> numeri{};
+            int urna[core::NUMERO_MASSIMO];
+            for (int n = 0; n < core::NUMERO_MASSIMO; ++n)
+                urna[n] = n + 1;
+            for (int i = 0; i < core::NUMERI_PER_RECORD; ++i) {
+                const int restanti = core::NUMERO_MASSIMO - i;
+                const int scelto = generatore.sotto(restanti);
+                numeri[static_cast<std::size_t>(i)] = urna[scelto];
+                urna[scelto] = urna[restanti - 1];
             }
-            archivio.file[static_cast<std::size_t>(w)] +=
-                core::Comprimi_Estrazione(numeri, core::NUMERI_PER_RUOTA);
+            estrazione.ruote[static_cast<std::size_t>(w - 1)] = core::codificaRuota(numeri);
         }
-        archivio.file[core::FILE_DATA] += testoData(g);
-        archivio.file[core::FILE_CONCORSO] += testoConcorso(concorso, g.anno);
-        if (archivio.estrazioni++ == 0) archivio.prima = g;
+        estrazione.data = g.record();
+        estrazione.concorso = core::recordConcorso(concorso, g.anno);
+        archivio.archivio.accoda(estrazione);
+        if (archivio.archivio.estrazioni() == 1) archivio.prima = g;
         archivio.ultima = g;
     }
     return archivio;
@@ -139,7 +122,7 @@ Esito scriviArchivioDemo(const std::filesystem::path& cartella, const ArchivioDe
     core::Stato stato(cartella);
     core::Imposta_Tabelle_Globali(stato);
     const fs::path ruote = stato.cartellaRuote();
-    const auto percorso = [&](int f) { return ruote / stato.Nome_Ruota[static_cast<std::size_t>(f)]; };
+    const auto percorso = [&](int f) { return ruote / core::nomeFile(f); };
 
     std::error_code errore;
     const fs::path bari = percorso(1);
@@ -156,9 +139,11 @@ Esito scriviArchivioDemo(const std::filesystem::path& cartella, const ArchivioDe
     if (errore) return {EsitoScrittura::Errore, ruote};
 
     // BARI last: until it is written the program sees an empty archive, whatever else is there.
-    for (int f : {2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO, 1})
-        if (!core::scriviFileSicuro(percorso(f), archivio.file[static_cast<std::size_t>(f)]))
+    for (std::size_t i = 1; i <= core::FILE_ARCHIVIO.size(); ++i) {
+        const int f = core::FILE_ARCHIVIO[i % core::FILE_ARCHIVIO.size()];
+        if (!core::scriviFileSicuro(percorso(f), archivio.archivio.byte(f)))
             return {EsitoScrittura::Errore, percorso(f)};
+    }
     return {EsitoScrittura::Scritto, ruote};
 }
 

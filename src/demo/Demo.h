@@ -1,32 +1,22 @@
 #pragma once
 
-#include <array>
+#include "core/Archivio.h"
+#include "core/Formato.h"
+
 #include <filesystem>
 #include <string>
 
 namespace demo {
 
-/** A calendar date. */
-struct Giorno {
-    int giorno = 0; ///< 1..31
-    int mese = 0;   ///< 1..12
-    int anno = 0;
-};
-
 /** First and last draw date of the demo archive. */
-inline constexpr Giorno PRIMA_ESTRAZIONE{7, 1, 1939};
-inline constexpr Giorno ULTIMO_GIORNO{30, 12, 2025};
+inline constexpr core::Data PRIMA_ESTRAZIONE{1939, 1, 7};
+inline constexpr core::Data ULTIMO_GIORNO{2025, 12, 30};
 
-/**
- * A demo archive in memory: the bytes of the twelve archive files, indexed as the archive handles
- * (core::FileArchivio): 1..10 the wheel files BARI..VENEZIA, core::FILE_DATA and core::FILE_CONCORSO.
- * Elements 0 and 11 are unused and empty.
- */
+/** A demo archive in memory: its twelve files, and the dates of its first and last draw. */
 struct ArchivioDemo {
-    std::array<std::string, 14> file;
-    int estrazioni = 0; ///< draws, i.e. records in each of the twelve files
-    Giorno prima;       ///< date of draw 1
-    Giorno ultima;      ///< date of the last draw
+    core::Archivio archivio;
+    core::Data prima;
+    core::Data ultima;
 };
 
 /**
@@ -64,6 +54,6 @@ struct Esito {
 Esito scriviArchivioDemo(const std::filesystem::path& cartella, const ArchivioDemo& archivio);
 
 /** The date as the program's messages show it: "07/01/1939". */
-std::string testoGiorno(const Giorno& giorno);
+std::string testoGiorno(const core::Data& giorno);
 
 } // namespace demo

@@ -40,8 +40,8 @@ int main(int argc, char* argv[]) {
     switch (esito.esito) {
     case demo::EsitoScrittura::Scritto:
         std::cout << "Archivio dimostrativo scritto in " << esito.percorso.string() << ": "
-                  << archivio.estrazioni << " estrazioni dal " << demo::testoGiorno(archivio.prima) << " al "
-                  << demo::testoGiorno(archivio.ultima) << ". Non sono estrazioni reali.\n";
+                  << archivio.archivio.estrazioni() << " estrazioni dal " << demo::testoGiorno(archivio.prima)
+                  << " al " << demo::testoGiorno(archivio.ultima) << ". Non sono estrazioni reali.\n";
         return 0;
     case demo::EsitoScrittura::ArchivioPresente:
         std::cerr << "Esiste già un archivio in " << esito.percorso.parent_path().string()

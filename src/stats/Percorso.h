@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RicercaNumeri.h"
+#include "core/Formato.h"
 #include "selection/Periodo.h"
 
 #include <algorithm>
@@ -45,8 +46,8 @@ std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const 
             for (int i = 0; i < quanteRuote; ++i) {
                 const int w = ruote[i];
                 const int contateW = ++contate[static_cast<std::size_t>(w)];
-                int numeri[5];
-                if (decodificaRecord(stato.Archivio_Estrazioni.record(w, d), numeri))
+                int numeri[core::NUMERI_PER_RECORD];
+                if (core::decodificaRuota(stato.Archivio_Estrazioni.record(w, d), numeri))
                     suRecord(w, contateW, contate0, numeri);
             }
         }

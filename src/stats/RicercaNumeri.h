@@ -42,14 +42,4 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
  */
 std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonna, int criterio);
 
-/** The five numbers of a compressed record, or false for a null (or damaged) record. */
-inline bool decodificaRecord(const std::uint8_t* record, int numeri[5]) {
-    for (int i = 0; i < 5; ++i) {
-        const int n = 140 - record[i];
-        if (n < 1 || n > 90) return false;
-        numeri[i] = n;
-    }
-    return true;
-}
-
 } // namespace stats

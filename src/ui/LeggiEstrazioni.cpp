@@ -3,10 +3,9 @@
 #include "Guida.h"
 #include "Programma.h"
 #include "Prompt.h"
+#include "core/Campi.h"
 #include "core/Caricamento.h"
-#include "core/Impostazioni.h"
 #include "importa/ImportaArchivio.h"
-#include "maintenance/Aggiornamento.h"
 #include "stakes/Poste.h"
 
 #include <QApplication>
@@ -24,8 +23,7 @@
 
 namespace ui {
 
-LeggiEstrazioni::LeggiEstrazioni(core::Stato& stato, QWidget* genitore)
-    : QDialog(genitore), m_stato(stato), m_file(stato) {
+LeggiEstrazioni::LeggiEstrazioni(core::Stato& stato, QWidget* genitore) : QDialog(genitore), m_stato(stato) {
     setObjectName(QStringLiteral("LeggiEstrazioni"));
     setWindowTitle(QStringLiteral("LETTURA ESTRAZIONI"));
     setModal(true);
@@ -136,67 +134,28 @@ void LeggiEstrazioni::costruisci() {
 
 void LeggiEstrazioni::apertura() {
     m_caricato = false;
-    if (maintenance::completaAggiornamentoInterrotto(m_stato))
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral("ATTENZIONE: l'ultimo aggiornamento dell'archivio era stato interrotto. I file "
-                           "dell'archivio sono stati riportati a uno stato coerente: tutti come prima "
-                           "dell'aggiornamento oppure tutti come dopo."),
-            prompt::Tipo::Avviso);
-    auto& E = m_stato.Estrazioni_In_Archivio;
-    contaEstrazioni();
+    m_archivio = core::apriArchivio(m_stato);
+    avvisa(m_archivio.ripristino);
+    avvisa(m_archivio.limite);
     // Until the bars get their real range they must at least hold the archive's last draw.
-    hscPrimaDefault->setRange(1, std::max(E, 1));
-    hscUltimaDefault->setRange(1, std::max(E, 1));
+    const int E = std::max(m_stato.Estrazioni_In_Archivio, 1);
+    hscPrimaDefault->setRange(1, E);
+    hscUltimaDefault->setRange(1, E);
 
     chkUltimaArchivio->setChecked(true);
     if (m_programmaTerminato) return;
-    avvisaFileDiscordanti();
+    avvisa(m_archivio.discordanza);
 
-    m_stato.Max_Concorsi_Anno = core::leggiMaxConcorsiAnno(m_stato);
     cmdOpzioni->setEnabled(true);
     m_stato.Prima_Estrazione_Default = 1;
-    m_stato.Ultima_Estrazione_Default = E;
+    m_stato.Ultima_Estrazione_Default = m_stato.Estrazioni_In_Archivio;
     Imposta_Scroll_Periodo();
 }
 
-void LeggiEstrazioni::contaEstrazioni() {
-    m_contate = m_file.Conta_Estrazioni_Archivio();
-    if (core::limitaEstrazioniGestibili(m_stato))
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral("ATTENZIONE: il file BARI dell'archivio corrisponde a %1 estrazioni, più delle %2 "
-                           "che il programma può gestire. Saranno considerate solo le prime %2 estrazioni; "
-                           "nessun file verrà modificato.")
-                .arg(m_contate)
-                .arg(m_stato.Max_Estrazioni_Archivio),
-            prompt::Tipo::Avviso);
-}
-
-void LeggiEstrazioni::avvisaFileDiscordanti() {
-    // The files are measured against every draw BARI holds: past the cap a consistent archive is
-    // still consistent, and the cap has had its own message.
-    const auto discordanti = core::verificaLunghezze(m_file, m_contate);
-    if (discordanti.empty()) return;
-    QStringList righe;
-    for (const auto& file : discordanti) {
-        if (file.byte < 0)
-            righe << QStringLiteral("%1: non leggibile").arg(QString::fromStdString(file.nome));
-        else
-            righe << QStringLiteral("%1: %2 byte (%3 estrazioni intere)")
-                         .arg(QString::fromStdString(file.nome))
-                         .arg(file.byte)
-                         .arg(file.estrazioni);
-    }
-    prompt::informa(
-        this, titoloProgramma(),
-        QStringLiteral("ATTENZIONE: i file dell'archivio non sono coerenti con le %1 estrazioni indicate "
-                       "dal file BARI:\n\n%2\n\nLe estrazioni che mancano in un file saranno lette come "
-                       "estrazioni nulle, senza data né concorso. Nessun file verrà modificato: "
-                       "si consiglia di controllare l'archivio.")
-            .arg(m_contate)
-            .arg(righe.join(QLatin1Char('\n'))),
-        prompt::Tipo::Avviso);
+void LeggiEstrazioni::avvisa(const std::optional<core::Avviso>& avviso) {
+    if (avviso)
+        prompt::informa(this, titoloProgramma(), QString::fromStdString(avviso->finestra),
+                        prompt::Tipo::Avviso);
 }
 
 void LeggiEstrazioni::showEvent(QShowEvent* evento) {
@@ -235,8 +194,8 @@ void LeggiEstrazioni::Scrivi_Label() {
 
 void LeggiEstrazioni::chkUltimaArchivio_Click() {
     const bool spuntata = chkUltimaArchivio->isChecked();
-    scriviImpostazione(this, m_stato, 3, spuntata ? "1" : "0");
-    if (m_stato.Estrazioni_In_Archivio == 0 && !ripristinoDiEmergenza()) {
+    scriviImpostazione(this, m_stato, core::campi::ULTIMA_ARCHIVIO.numero, spuntata ? "1" : "0");
+    if (!core::caricabile(m_stato, m_archivio) && !ripristinoDiEmergenza()) {
         prompt::informa(this, titoloProgramma(), QStringLiteral("PROGRAMMA TERMINATO"));
         m_programmaTerminato = true;
         return;
@@ -258,9 +217,10 @@ bool LeggiEstrazioni::ripristinoDiEmergenza() {
                        "le estrazioni, senza di essi sarà impossibile continuare.\n\n"
                        "Si desidera effettuare il RIPRISTINO dei Dati?"));
     if (!ripristino || !ripristinoDati(m_stato, this)) return false;
-    // The restored or imported archive is counted afresh; the opening goes on with it.
-    contaEstrazioni();
-    if (m_stato.Estrazioni_In_Archivio < 1) return false;
+    // The restored or imported archive is read afresh; the opening goes on with it.
+    m_archivio = core::apriArchivio(m_stato);
+    avvisa(m_archivio.limite);
+    if (!core::caricabile(m_stato, m_archivio)) return false;
     hscPrimaDefault->setRange(1, m_stato.Estrazioni_In_Archivio);
     hscUltimaDefault->setRange(1, m_stato.Estrazioni_In_Archivio);
     return true;
@@ -270,8 +230,8 @@ void LeggiEstrazioni::hscPrimaDefault_Change() {
     const int p = hscPrimaDefault->value();
     if (p > hscUltimaDefault->value()) hscUltimaDefault->setValue(p);
     lblEstrazionePrima->setText(QString::number(p));
-    lblDataPrima->setText(testoArchivio(m_file.Leggi_Data_Archivio(p)));
-    lblConcorsoPrima->setText(testoArchivio(m_file.Leggi_Concorso_Archivio(p)));
+    lblDataPrima->setText(testoArchivio(m_archivio.archivio.Leggi_Data_Archivio(p)));
+    lblConcorsoPrima->setText(testoArchivio(m_archivio.archivio.Leggi_Concorso_Archivio(p)));
     lblIntervallo->setText(QString::number(hscUltimaDefault->value() - p + 1));
     Scrivi_Label();
 }
@@ -280,8 +240,8 @@ void LeggiEstrazioni::hscUltimaDefault_Change() {
     const int u = hscUltimaDefault->value();
     if (u < hscPrimaDefault->value()) hscPrimaDefault->setValue(u);
     lblEstrazioneUltima->setText(QString::number(u));
-    lblDataUltima->setText(testoArchivio(m_file.Leggi_Data_Archivio(u)));
-    lblConcorsoUltima->setText(testoArchivio(m_file.Leggi_Concorso_Archivio(u)));
+    lblDataUltima->setText(testoArchivio(m_archivio.archivio.Leggi_Data_Archivio(u)));
+    lblConcorsoUltima->setText(testoArchivio(m_archivio.archivio.Leggi_Concorso_Archivio(u)));
     lblIntervallo->setText(QString::number(u - hscPrimaDefault->value() + 1));
     Scrivi_Label();
 }
@@ -295,17 +255,11 @@ void LeggiEstrazioni::cmdOpzioni_Click() {
 void LeggiEstrazioni::cmdOK_Click() {
     fmeOpzioni->setVisible(false);
     adjustSize();
-    m_stato.Prima_Estrazione_Default = hscPrimaDefault->value();
-    m_stato.Ultima_Estrazione_Default = hscUltimaDefault->value();
-    const bool primaScritta =
-        core::Scrivi_Impostazione(m_stato, 1, std::to_string(m_stato.Prima_Estrazione_Default));
-    const bool ultimaScritta =
-        core::Scrivi_Impostazione(m_stato, 2, std::to_string(m_stato.Ultima_Estrazione_Default));
-    if (!primaScritta || !ultimaScritta)
-        prompt::informa(this, titoloProgramma(),
-                        QStringLiteral("ERRORE nella registrazione delle date di default"),
+    if (const auto esito =
+            core::registraEstrazioniDefault(m_stato, hscPrimaDefault->value(), hscUltimaDefault->value());
+        !esito)
+        prompt::informa(this, titoloProgramma(), QString::fromStdString(esito.messaggio()),
                         prompt::Tipo::Avviso);
-    m_stato.Estrazioni_Predefinite_Variate = true;
 }
 
 void LeggiEstrazioni::avanzamento(int letti) {
@@ -320,36 +274,16 @@ void LeggiEstrazioni::cmdSkip_Click() {
     cmdOpzioni->setEnabled(false);
     lblSecondi->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int quante = lblIntervallo->text().toInt();
+    const int primo = hscPrimaDefault->value();
+    const int quante = hscUltimaDefault->value() - primo + 1;
     if (quante > 1) prgMemorizzazioneEstrazioni->setRange(1, quante);
-    const auto esito = core::START_Memorizzazione_Estrazioni(
-        m_stato, m_file, hscPrimaDefault->value(), quante, [this](int letti) { avanzamento(letti); });
+    const auto danni = core::caricaEstrazioni(m_stato, m_archivio.archivio, primo, quante,
+                                              [this](int letti) { avanzamento(letti); });
     m_caricato = true;
     cmdSkip->setEnabled(false);
     QApplication::restoreOverrideCursor();
-    avvisaEsito(esito);
+    avvisa(danni);
     accept();
-}
-
-void LeggiEstrazioni::avvisaEsito(const core::EsitoCaricamento& esito) {
-    if (esito.recordDanneggiati > 0) {
-        const int d = esito.primoDanneggiato;
-        const auto indice = static_cast<std::size_t>(d);
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral(
-                "ATTENZIONE: %1 registrazioni di ruota contengono valori non validi e sono state lette come "
-                "estrazioni nulle.\n\nLa prima è la ruota di %2 dell'estrazione n° %3 (data %4, concorso "
-                "%5).\n\n"
-                "Le altre estrazioni sono state caricate; nessun file è stato modificato.")
-                .arg(esito.recordDanneggiati)
-                .arg(QString::fromStdString(
-                    m_stato.Nome_Ruota[static_cast<std::size_t>(esito.ruotaPrimoDanneggiato)]))
-                .arg(hscPrimaDefault->value() + d - 1)
-                .arg(testoArchivio(m_stato.Data_Estrazione[indice]).trimmed(),
-                     testoArchivio(m_stato.Concorso_Estrazione[indice]).trimmed()),
-            prompt::Tipo::Avviso);
-    }
 }
 
 void LeggiEstrazioni::reject() {
@@ -369,7 +303,6 @@ bool Carica_Archivio(core::Stato& stato, QWidget* genitore) {
     if (finestra.programmaTerminato()) return false;
     finestra.exec();
     if (!finestra.caricato()) return false;
-    core::Inizializza_Dati_Archivio(stato);
     const auto poste = stakes::Leggi_Pagamenti_Poste(stato);
     if (poste.danneggiati)
         prompt::informa(genitore, titoloProgramma(),

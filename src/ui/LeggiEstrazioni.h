@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/Caricamento.h"
-#include "core/FileArchivio.h"
 #include "core/Stato.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -44,10 +45,8 @@ protected:
 private:
     void costruisci();
     void apertura();
-    /** Counts the draws on disk and caps them at what the program manages, saying so when it does. */
-    void contaEstrazioni();
-    void avvisaFileDiscordanti();
-    void avvisaEsito(const core::EsitoCaricamento& esito);
+    /** Shows a warning of the loading, when there is one. */
+    void avvisa(const std::optional<core::Avviso>& avviso);
     void Imposta_Scroll_Periodo();
     void Scrivi_Label();
     void chkUltimaArchivio_Click();
@@ -59,8 +58,7 @@ private:
     void avanzamento(int letti);
 
     core::Stato& m_stato;
-    core::FileArchivio m_file;
-    std::int32_t m_contate = 0; ///< the draws BARI holds, before the cap
+    core::ArchivioAperto m_archivio;
     bool m_caricato = false;
     bool m_programmaTerminato = false;
 

@@ -27,9 +27,9 @@ NumeriPannello Numeri_Pannello(const core::Stato& stato, int d) {
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
         const std::uint8_t* record = stato.Archivio_Estrazioni.record(w, d);
         for (int k = 1; k <= core::NUMERI_PER_RUOTA; ++k) {
-            const int numero = core::CODICE_NULLO - record[k - 1];
+            // A null position and a damaged byte both show as an empty cell.
             numeri[static_cast<std::size_t>(w)][static_cast<std::size_t>(k)] =
-                numero >= 1 && numero <= core::NUMERO_MASSIMO ? numero : 0;
+                std::max(core::decodificaNumero(record[k - 1]), 0);
         }
     }
     return numeri;

@@ -99,14 +99,14 @@ private slots:
             cartella.scriviFile(nome, byte);
         }
         const auto prima = istantanea(cartella);
-        core::FileArchivio file(stato);
-        QCOMPARE(file.Conta_Estrazioni_Archivio(), archivio);
-        core::START_Memorizzazione_Estrazioni(stato, file, 1, archivio);
+        const auto aperto = core::apriArchivio(stato);
+        QCOMPARE(stato.Estrazioni_In_Archivio, archivio);
+        core::START_Memorizzazione_Estrazioni(stato, aperto.archivio, 1, archivio);
 
         // A second load replaces the first: its records become draws 1.. and nothing else stays.
         Interi viste;
-        const auto e =
-            core::START_Memorizzazione_Estrazioni(stato, file, primo, quante, [&](int d) { viste << d; });
+        const auto e = core::START_Memorizzazione_Estrazioni(stato, aperto.archivio, primo, quante,
+                                                             [&](int d) { viste << d; });
         QCOMPARE(viste, avanzamento);
         QCOMPARE(Interi({e.recordDanneggiati, e.primoDanneggiato, e.ruotaPrimoDanneggiato}), danni);
         QCOMPARE(e.estrazioniIncomplete, 0);
@@ -125,8 +125,6 @@ private slots:
                 QCOMPARE(inMemoria(stato, w, d), NULLO);
             QVERIFY(stato.Data_Estrazione[d].empty() && stato.Concorso_Estrazione[d].empty());
         }
-        for (int f = 1; f <= 13; ++f)
-            QVERIFY(!file.aperto(f));
         QVERIFY(istantanea(cartella) == prima);
     }
 
@@ -139,16 +137,22 @@ private slots:
         cartella.scriviFile("RUOTE/DATA", cartella.leggiFile("RUOTE/DATA").substr(0, 53)); // 5 and a bit
         const auto prima = istantanea(cartella);
         auto stato = cartella.stato();
-        core::FileArchivio file(stato);
-        QCOMPARE(file.Conta_Estrazioni_Archivio(), 6);
-        std::map<std::string, std::pair<long long, long long>> discordanti, attesi; // bytes, records
-        for (const auto& f : core::verificaLunghezze(file, 6))
-            discordanti[f.nome] = {f.byte, f.estrazioni};
-        attesi = {{"ROMA", {22, 4}}, {"TORINO", {35, 7}}, {"DATA", {53, 5}}};
-        QVERIFY(discordanti == attesi);
+        const auto aperto = core::apriArchivio(stato);
+        QCOMPARE(stato.Estrazioni_In_Archivio, 6);
+        // Every file named in the box, and each one on its own line of the command line.
+        QVERIFY(aperto.discordanza);
+        const std::string elenco = "\n\nROMA: 22 byte (4 estrazioni intere)\nTORINO: 35 byte (7 estrazioni "
+                                   "intere)\nDATA: 53 byte (5 estrazioni intere)\n\n";
+        QVERIFY2(aperto.discordanza->finestra.find(elenco) != std::string::npos,
+                 aperto.discordanza->finestra.c_str());
+        QCOMPARE(aperto.discordanza->riga,
+                 "Attenzione: il file ROMA non ha 6 estrazioni; quelle mancanti sono lette "
+                 "come nulle.\nAttenzione: il file TORINO non ha 6 estrazioni; quelle "
+                 "mancanti sono lette come nulle.\nAttenzione: il file DATA non ha 6 "
+                 "estrazioni; quelle mancanti sono lette come nulle.\n");
 
         // Past a file's end, or in a record cut short, a draw gets a null record or a blank text.
-        const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, 6);
+        const auto esito = core::START_Memorizzazione_Estrazioni(stato, aperto.archivio, 1, 6);
         QCOMPARE(esito.estrazioniIncomplete, 2);
         for (int d = 1; d <= 5; ++d)
             confronta(stato, d, tutte[d - 1], {d == 5 ? 8 : 0});
@@ -160,13 +164,23 @@ private slots:
 
         // Counts past what the program manages load that many draws at most, in a capacity that fits.
         stato.Estrazioni_In_Archivio = INT32_MAX;
-        core::START_Memorizzazione_Estrazioni(stato, file, 1, INT_MAX);
+        core::START_Memorizzazione_Estrazioni(stato, aperto.archivio, 1, INT_MAX);
         QCOMPARE(stato.Estrazioni_Caricate, stato.Max_Estrazioni_Archivio);
         QCOMPARE(stato.Archivio_Estrazioni.capacita(),
                  stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA);
         QCOMPARE(stato.Data_Estrazione.size(),
                  std::size_t(stato.Max_Estrazioni_Archivio + core::POSTI_DI_RISERVA + 1));
         QCOMPARE(inMemoria(stato, 9, 6), record(tutte[5], 9));
+
+        // A file that cannot be read is one more file of the wrong length; its records read as null.
+        fs::remove(cartella.ruote() / "CAGLIARI");
+        fs::create_directory(cartella.ruote() / "CAGLIARI");
+        const auto illeggibile = core::apriArchivio(stato);
+        QVERIFY(illeggibile.discordanza &&
+                illeggibile.discordanza->finestra.find("\nCAGLIARI: non leggibile\n") != std::string::npos);
+        core::START_Memorizzazione_Estrazioni(stato, illeggibile.archivio, 1, 6);
+        QCOMPARE(inMemoria(stato, 2, 1), NULLO);
+        QCOMPARE(inMemoria(stato, 3, 1), record(tutte[0], 3));
     }
 
     void tabelleDegliAnni_data() {

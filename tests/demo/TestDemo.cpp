@@ -24,12 +24,12 @@ private slots:
     void fileCoerentiRecordValidiDateCrescenti() {
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        const int n = m_archivio.estrazioni;
+        const int n = m_archivio.archivio.estrazioni();
         QCOMPARE(demo::scriviArchivioDemo(cartella.percorso(), m_archivio).esito, EsitoScrittura::Scritto);
-        core::FileArchivio file(stato);
-        QCOMPARE(file.Conta_Estrazioni_Archivio(), n);
-        QVERIFY(core::verificaLunghezze(file, n).empty()); // every file holds n records
-        const auto esito = core::START_Memorizzazione_Estrazioni(stato, file, 1, n);
+        const auto aperto = core::apriArchivio(stato);
+        QCOMPARE(stato.Estrazioni_In_Archivio, n);
+        QVERIFY(aperto.verifica.discordanti.empty()); // every file holds n records
+        const auto esito = core::START_Memorizzazione_Estrazioni(stato, aperto.archivio, 1, n);
         QCOMPARE(esito.recordDanneggiati + esito.estrazioniIncomplete, 0);
 
         // Every record holds five distinct numbers 1..90, except CAGLIARI and GENOVA up to 1 July 1939,
@@ -78,8 +78,10 @@ private slots:
             cartella.scriviFile("RUOTE/BARI", bari.toStdString());
         QCOMPARE(demo::scriviArchivioDemo(cartella.percorso(), m_archivio).esito,
                  scrive ? EsitoScrittura::Scritto : EsitoScrittura::ArchivioPresente);
-        QVERIFY(cartella.leggiFile("RUOTE/DATA") == (scrive ? m_archivio.file[core::FILE_DATA] : data));
-        QVERIFY(cartella.leggiFile("RUOTE/BARI") == (scrive ? m_archivio.file[1] : bari.toStdString()));
+        QVERIFY(cartella.leggiFile("RUOTE/DATA") ==
+                (scrive ? m_archivio.archivio.byte(core::FILE_DATA) : data));
+        QVERIFY(cartella.leggiFile("RUOTE/BARI") ==
+                (scrive ? m_archivio.archivio.byte(1) : bari.toStdString()));
     }
 
     void unaScritturaFallitaNonLasciaBari() {
@@ -92,7 +94,11 @@ private slots:
         QVERIFY(!fs::exists(cartella.ruote() / "BARI"));
     }
 
-    void ogniEsecuzioneDaGliStessiByte() { QVERIFY(demo::generaArchivioDemo().file == m_archivio.file); }
+    void ogniEsecuzioneDaGliStessiByte() {
+        const auto ancora = demo::generaArchivioDemo();
+        for (int f : core::FILE_ARCHIVIO)
+            QVERIFY(ancora.archivio.byte(f) == m_archivio.archivio.byte(f));
+    }
 
     void ilProgrammaScriveUnaVoltaPoiRifiuta() {
         prova::CartellaDiProva cartella;

@@ -4,8 +4,9 @@
 // tests of the search period and of the search windows.
 #include "ArchivioDiProva.h"
 #include "core/Caricamento.h"
-#include "core/FileArchivio.h"
 #include "selection/Periodo.h"
+
+#include <QtGlobal>
 
 #include <vector>
 
@@ -23,10 +24,7 @@ inline void caricaAnni(const CartellaDiProva& cartella, core::Stato& stato, cons
             estrazioni.push_back(estrazione(1 + (n * 3) % 28, 1 + n % 12, primoAnno + static_cast<int>(i), n,
                                             static_cast<int>(estrazioni.size())));
     cartella.scriviArchivio(estrazioni);
-    core::FileArchivio file(stato);
-    file.Conta_Estrazioni_Archivio();
-    core::START_Memorizzazione_Estrazioni(stato, file, 1, static_cast<int>(estrazioni.size()));
-    core::Inizializza_Dati_Archivio(stato);
+    if (!core::caricaArchivio(stato)) qFatal("archivio di prova non caricato");
 }
 
 /** A program folder with `quante` draws of one year loaded, the wheels of `ruote` ("0010001000") selected,

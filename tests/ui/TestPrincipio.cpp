@@ -194,10 +194,7 @@ private slots:
         for (int i = 0; i < 5; ++i)
             estrazioni.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
         cartella.scriviArchivio({estrazioni.begin(), estrazioni.begin() + 3});
-        core::FileArchivio archivio(stato);
-        core::START_Memorizzazione_Estrazioni(stato, archivio, 1,
-                                              static_cast<int>(archivio.Conta_Estrazioni_Archivio()));
-        core::Inizializza_Dati_Archivio(stato);
+        QVERIFY(core::caricaArchivio(stato));
         const int primo = file.isEmpty() ? 0 : file.left(1).toInt() - 1;
         if (file.endsWith('x')) estrazioni[1].ruote[0][0] = 90;
         cartella.scriviFile("storico.txt",

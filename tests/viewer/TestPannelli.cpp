@@ -1,7 +1,6 @@
 // What a panel of the ten-wheel viewer shows for a draw.
 #include "ArchivioDiProva.h"
 #include "core/Caricamento.h"
-#include "core/FileArchivio.h"
 #include "viewer/Pannelli.h"
 
 #include <QStringList>
@@ -24,9 +23,7 @@ struct Archivio {
                 prova::estrazione(d, 3, 2003, d, d, d == 3 ? std::vector<int>{4} : std::vector<int>{}));
         estrazioni[0].ruote[0] = {5, 90, 1, 33, 47};
         cartella.scriviArchivio(estrazioni);
-        core::FileArchivio file(stato);
-        file.Conta_Estrazioni_Archivio();
-        core::START_Memorizzazione_Estrazioni(stato, file, 1, CARICATE);
+        core::START_Memorizzazione_Estrazioni(stato, core::apriArchivio(stato).archivio, 1, CARICATE);
         std::memset(stato.Archivio_Estrazioni.record(2, 2), 0, 5);   // never written
         std::memset(stato.Archivio_Estrazioni.record(5, 2), ' ', 5); // blanks
     }
