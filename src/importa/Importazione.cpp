@@ -1,5 +1,6 @@
 #include "Importazione.h"
 
+#include "core/Archivio.h"
 #include "core/FileArchivio.h"
 #include "core/Lotto.h"
 #include "core/Testo.h"
@@ -45,7 +46,7 @@ bool scrivi(const core::Stato& stato, const Contenuti& contenuti, const core::Gu
     std::vector<core::FileNuovo> file;
     for (int f : FILE_ARCHIVIO)
         file.push_back({percorso(stato, f), contenuti[static_cast<std::size_t>(f)]});
-    return core::sostituisciInsieme(file, maintenance::registroArchivio(stato), guasto);
+    return core::sostituisciInsieme(file, core::registroArchivio(stato.cartellaRuote()), guasto);
 }
 
 const char* const SCRITTURA_FALLITA =

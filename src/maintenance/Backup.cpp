@@ -1,7 +1,7 @@
 #include "Backup.h"
 
 #include "Aggiornamento.h"
-#include "core/FileArchivio.h"
+#include "core/Archivio.h"
 #include "core/FileSicuro.h"
 #include "core/Impostazioni.h"
 
@@ -104,7 +104,7 @@ bool ripristinaBackup(const core::Stato& stato, const std::filesystem::path& car
     }
     std::error_code ec;
     std::filesystem::create_directories(stato.cartellaRuote(), ec);
-    if (!core::sostituisciInsieme(file, registroArchivio(stato))) {
+    if (!core::sostituisciInsieme(file, core::registroArchivio(stato.cartellaRuote()))) {
         errore = "impossibile sostituire i file dell' archivio";
         return false;
     }

@@ -779,30 +779,29 @@ bool frmAggiornamento::esegui(const maintenance::NuovaEstrazione& estrazione, in
                 conferma))
         return false;
 
-    maintenance::Rinumerazione rinumerazione = maintenance::Rinumerazione::Riuscita;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_file.Chiudi_File_Archivio();
-    bool riuscita = false;
+    core::Esito<void> esito = core::riuscito();
     switch (m_modo) {
     case Modo::Nuova:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione,
-                                                         m_guasto);
+        esito = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione,
+                                                      m_guasto);
         break;
     case Modo::Vecchia:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione, m_guasto);
+        esito = maintenance::Registrazione_Estrazione(m_stato, n, estrazione, m_guasto);
         break;
     case Modo::Intramezzo:
         prgAggiornamento->setValue(0);
-        riuscita =
-            maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione, m_guasto);
+        esito = maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, m_guasto);
         break;
     case Modo::Elimina:
         prgAggiornamento->setValue(0);
-        riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione, m_guasto);
+        esito = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, m_guasto);
         break;
     case Modo::Sfoglia:
         break;
     }
+    const bool riuscita = esito.riuscito() && m_modo != Modo::Sfoglia;
     // A set replacement that failed past its point of no return is finished now, so that the archive
     // browsed next is one whole set; the views of the draws learn that the files may have changed.
     if (!riuscita && maintenance::completaAggiornamentoInterrotto(m_stato))
@@ -811,7 +810,8 @@ bool frmAggiornamento::esegui(const maintenance::NuovaEstrazione& estrazione, in
     QApplication::restoreOverrideCursor();
     prgAggiornamento->setValue(0);
 
-    if (rinumerazione != maintenance::Rinumerazione::Riuscita)
+    if (!riuscita && (m_modo == Modo::Intramezzo || m_modo == Modo::Elimina) &&
+        esito.codice() == core::Codice::ArchivioIncoerente)
         prompt::informa(
             this, QStringLiteral("RISCRITTURA DEI CONCORSI"),
             QStringLiteral(
