@@ -164,16 +164,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     }
 
     // The maintenance window over the same files.
-    int estrazioni = 0;
-    const auto apertura =
-        maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni);
-    VERIFICA(estrazioni >= 0 && estrazioni <= stato.Max_Estrazioni_Archivio);
-    if (apertura == maintenance::StatoArchivio::Sano) {
-        for (int v : {1, estrazioni, estrazioni + 1}) {
-            const auto campi = maintenance::Mostra_Estrazione(file, v);
+    const auto aperto =
+        maintenance::Dati_Iniziali_Aggiornamento(stato.cartellaRuote(), stato.Max_Estrazioni_Archivio);
+    VERIFICA(aperto.estrazioni >= 0 && aperto.estrazioni <= stato.Max_Estrazioni_Archivio);
+    if (aperto.stato == maintenance::StatoArchivio::Sano) {
+        for (int v : {1, aperto.estrazioni, aperto.estrazioni + 1}) {
+            const auto campi = maintenance::Mostra_Estrazione(*aperto.archivio, v);
             for (std::size_t i = 1; i <= 50; ++i)
                 VERIFICA(campi.estratti[i].size() <= 2);
-            (void)maintenance::Mostra_Dati_Generali(file, estrazioni, v);
+            (void)maintenance::Mostra_Dati_Generali(*aperto.archivio, aperto.estrazioni, v);
             (void)maintenance::copiaEstrazione(campi);
         }
     }
