@@ -18,7 +18,8 @@ Esito<void> scritto(bool fatto, int numero) {
 LetturaCampo leggiCampo(const Stato& stato, const Campo& campo) {
     const LetturaCampo predefinito{campo.predefinito, StatoCampo::Vuoto};
     if (!File_Esistente(stato.fileImpostazioni())) return predefinito;
-    const std::string_view testo = senzaSpazi(Leggi_Impostazione(stato, campo.numero));
+    const std::string slot = Leggi_Impostazione(stato, campo.numero);
+    const std::string_view testo = senzaSpazi(slot);
     if (testo.empty()) return predefinito;
     const int valore = valoreNumerico(testo);
     if (valore < campo.minimo || valore > campo.massimo) return {campo.predefinito, StatoCampo::NonValido};
