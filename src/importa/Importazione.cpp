@@ -74,10 +74,11 @@ EsitoImportazione sostituisci(const core::Stato& stato, const Lettura& lettura, 
         qualcosa = qualcosa || (!ec && byte > 0);
     }
     if (qualcosa) {
-        std::string errore;
-        const auto copia = maintenance::Backup_Archivio(stato, quando, errore);
-        if (!copia) return rifiutata("Impossibile salvare una copia dell'archivio attuale (" + errore + ").");
-        esito.copia = *copia;
+        const auto copia = maintenance::Backup_Archivio(stato, quando);
+        if (!copia)
+            return rifiutata("Impossibile salvare una copia dell'archivio attuale (" + copia.messaggio() +
+                             ").");
+        esito.copia = copia->cartella;
     }
     Contenuti contenuti;
     UltimoConcorso ultimo;

@@ -128,7 +128,7 @@ EsitoOperazione eseguiOperazione(core::Stato& stato, const ArchivioAperto& archi
                                                         : "Registrazione effettuata con successo!"});
     if (modo == Modo::Nuova) {
         const auto controllo = Controllo_Backup_Messaggio(stato);
-        if (!controllo.conteggioScritto)
+        if (!controllo.conteggio)
             operazione.avvisi.push_back(
                 {{},
                  "ATTENZIONE: impossibile registrare nel file ImpoBin il numero delle "

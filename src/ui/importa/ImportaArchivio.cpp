@@ -100,11 +100,10 @@ bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
          QStringLiteral("Annulla")});
     if (scelta == 1) return importaArchivio(stato, genitore, true);
     if (scelta != 0) return false;
-    std::string errore;
-    if (!maintenance::ripristinaBackup(stato, copie.front(), errore)) {
+    if (const auto ripristino = maintenance::ripristinaBackup(stato, copie.front()); !ripristino) {
         prompt::informa(genitore, titoloProgramma(),
                         QStringLiteral("Ripristino non riuscito: %1. L'archivio non è stato modificato.")
-                            .arg(QString::fromStdString(errore)),
+                            .arg(QString::fromStdString(ripristino.messaggio())),
                         prompt::Tipo::Avviso);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "FrmAggiornamento.h"
 
 #include "core/Archivio.h"
+#include "core/Campi.h"
 #include "maintenance/Backup.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
@@ -394,10 +395,14 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     backup->addWidget(txtSogliaBackup, 2, 1);
     backup->addWidget(new QLabel(QStringLiteral("estrazioni"), fmeBackup), 2, 2);
     connect(cmdBackup, &QPushButton::clicked, this, &frmAggiornamento::cmdBackup_Click);
-    connect(chkAvvisoBackup, &QCheckBox::toggled, this,
-            [this](bool si) { scriviImpostazione(this, m_stato, 50, si ? "1" : "0"); });
-    connect(txtSogliaBackup, &QSpinBox::valueChanged, this,
-            [this](int soglia) { scriviImpostazione(this, m_stato, 51, std::to_string(soglia)); });
+    connect(chkAvvisoBackup, &QCheckBox::toggled, this, [this](bool si) {
+        if (!core::scriviCampo(m_stato, core::campi::AVVISO_BACKUP, si ? 1 : 0))
+            avvisaImpostazioniNonScritte(this);
+    });
+    connect(txtSogliaBackup, &QSpinBox::valueChanged, this, [this](int soglia) {
+        if (!core::scriviCampo(m_stato, core::campi::SOGLIA_AVVISO_BACKUP, soglia))
+            avvisaImpostazioniNonScritte(this);
+    });
     m_pilaServizi->addWidget(fmeBackup);
     m_pilaServizi->addWidget(fmeStampa);
     pannelli->addWidget(m_pilaServizi);
@@ -790,24 +795,24 @@ void frmAggiornamento::cmdBackup_Click() {
     const std::time_t adesso = std::time(nullptr);
     std::tm quando{};
     localtime_r(&adesso, &quando);
-    std::string errore;
-    const auto cartella = maintenance::Backup_Archivio(m_stato, quando, errore);
-    if (cartella && errore.empty())
-        prompt::informa(this, QStringLiteral("Backup Archivio"),
-                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1")
-                            .arg(QString::fromStdString(cartella->string())));
-    else if (cartella)
-        // The copy is whole, but the reminder would go on counting from the previous backup.
-        prompt::informa(this, QStringLiteral("Backup Archivio"),
-                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1\nATTENZIONE: %2.")
-                            .arg(QString::fromStdString(cartella->string()), QString::fromStdString(errore)),
-                        prompt::Tipo::Avviso);
-    else
+    const auto copia = maintenance::Backup_Archivio(m_stato, quando);
+    if (!copia)
         prompt::informa(
             this, QStringLiteral("Backup Archivio"),
             QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non e' stato modificato.")
-                .arg(QString::fromStdString(errore)),
+                .arg(QString::fromStdString(copia.messaggio())),
             prompt::Tipo::Avviso);
+    else if (!copia->azzeramento)
+        // The copy is whole, but the reminder would go on counting from the previous backup.
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1\nATTENZIONE: %2.")
+                            .arg(QString::fromStdString(copia->cartella.string()),
+                                 QString::fromStdString(copia->azzeramento.messaggio())),
+                        prompt::Tipo::Avviso);
+    else
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1")
+                            .arg(QString::fromStdString(copia->cartella.string())));
     leggiAvvisoBackup();
 }
 
