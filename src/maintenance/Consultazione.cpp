@@ -10,10 +10,6 @@ namespace maintenance {
 
 namespace {
 
-std::string parte(const std::string& testo, std::size_t inizio, std::size_t quanti) {
-    return inizio < testo.size() ? testo.substr(inizio, quanti) : std::string();
-}
-
 /** The numeric value of a box, or `vuoto` when the box is empty after trimming. */
 int valore(const std::string& testo, int vuoto) {
     return core::senzaSpazi(testo).empty() ? vuoto : core::valoreNumerico(testo);
@@ -47,12 +43,14 @@ CampiEstrazione Mostra_Estrazione(const core::Archivio& archivio, int v) {
                 campi.estratti[static_cast<std::size_t>(5 * w - 4) + i] = std::to_string(n);
     }
     const std::string data = archivio.Leggi_Data_Archivio(v);
-    campi.giorno = parte(data, 0, 2);
-    campi.mese = parte(data, 3, 2);
-    campi.anno = parte(data, 6, 4);
+    const auto [giorno, mese, anno] = core::campiRecordData(data);
+    campi.giorno = giorno;
+    campi.mese = mese;
+    campi.anno = anno;
     const std::string concorso = archivio.Leggi_Concorso_Archivio(v);
-    campi.concorso = parte(concorso, 0, 3);
-    campi.annoConcorso = parte(concorso, 4, 4);
+    const auto [numero, annoConcorso] = core::campiRecordConcorso(concorso);
+    campi.concorso = numero;
+    campi.annoConcorso = annoConcorso;
     return campi;
 }
 

@@ -60,7 +60,7 @@ frmAggiornamento::frmAggiornamento(core::Stato& stato, QWidget* genitore)
     setObjectName(QStringLiteral("frmAggiornamento"));
     setWindowTitle(QStringLiteral("Aggiornamento Archivio estrazioni."));
     setModal(true);
-    if (m_stato.Max_Concorsi_Anno < 1) m_stato.Max_Concorsi_Anno = 260;
+    if (m_stato.Max_Concorsi_Anno < 1) m_stato.Max_Concorsi_Anno = core::campi::MAX_CONCORSI_ANNO.predefinito;
     costruisci();
     vscEstrazioni->setPageStep(m_stato.Max_Concorsi_Anno);
     leggiAvvisoBackup();
@@ -499,7 +499,7 @@ void frmAggiornamento::tastoData(QLineEdit* c, int, const QString& testo) {
         testo.size() == 1 && testo.at(0).unicode() < 128 ? char(testo.at(0).unicode()) : '\0';
     const int massimo = c == txt_Giorno      ? 31
                         : c == txt_Mese      ? 12
-                        : c == txt_Anno_Data ? 2500
+                        : c == txt_Anno_Data ? core::ULTIMO_ANNO_AMMESSO
                                              : m_stato.Max_Concorsi_Anno;
     c->setText(q(maintenance::Stringhetta(s(c->text()), carattere, 1, massimo)));
     if (c == txt_Anno_Data) lbl_Anno_Concorso->setText(txt_Anno_Data->text());
