@@ -28,10 +28,13 @@ enum class StatoArchivio {
     Troppo           ///< more draws than Max_Estrazioni_Archivio
 };
 
-/** The archive as the window opens it, read whole once and browsed from memory. */
+/**
+ * The archive as the window opens it, read whole once and browsed from memory. It is held by pointer so
+ * that the window's header need not know the archive's class.
+ */
 struct ArchivioAperto {
-    std::shared_ptr<const core::Archivio>
-        archivio; ///< the files as read (no draw when unreadable); never null
+    /** The files as read (no draw when they cannot be read); never null. */
+    std::shared_ptr<const core::Archivio> archivio;
     StatoArchivio stato = StatoArchivio::Sano;
     int estrazioni = 0; ///< draws (BARI's length / 5), 0 unless the archive is sound
 };
