@@ -25,19 +25,18 @@ void alterna(benchmark::State& misura, Misurata misurata, Riporta riporta) {
     core::Imposta_Tabelle_Globali(stato);
     stato.Max_Concorsi_Anno = 260;
     for (auto _ : misura) {
-        maintenance::Rinumerazione rinumerazione{};
-        if (!misurata(stato, rinumerazione)) misura.SkipWithError("operazione non riuscita");
+        if (!misurata(stato)) misura.SkipWithError("operazione non riuscita");
         misura.PauseTiming();
-        if (!riporta(stato, rinumerazione)) misura.SkipWithError("archivio non ripristinato");
+        if (!riporta(stato)) misura.SkipWithError("archivio non ripristinato");
         misura.ResumeTiming();
     }
 }
 
-bool inserisci(const core::Stato& stato, maintenance::Rinumerazione& r) {
-    return maintenance::Registrazione_Intramezzo_Estrazione(stato, MEZZO, nuova(), r);
+bool inserisci(const core::Stato& stato) {
+    return maintenance::Registrazione_Intramezzo_Estrazione(stato, MEZZO, nuova()).riuscito();
 }
-bool elimina(const core::Stato& stato, maintenance::Rinumerazione& r) {
-    return maintenance::Eliminazione_Intramezzo_Estrazione(stato, MEZZO, r);
+bool elimina(const core::Stato& stato) {
+    return maintenance::Eliminazione_Intramezzo_Estrazione(stato, MEZZO).riuscito();
 }
 
 void inserimentoNelMezzo(benchmark::State& misura) {

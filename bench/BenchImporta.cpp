@@ -86,9 +86,9 @@ void BM_ImportazioneCompleta(benchmark::State& stato) {
         stato.PauseTiming();
         fs::remove_all(archivio.cartellaRuote());
         stato.ResumeTiming();
-        const auto esito = importa::importaInArchivio(archivio, importa::leggiFileStorico(file),
+        const auto esito = importa::importaEstrazioni(archivio, importa::leggiFileStorico(file),
                                                       importa::Modo::Sostituisci, quando);
-        if (!esito.riuscito) stato.SkipWithError(esito.messaggio.c_str());
+        if (!esito) stato.SkipWithError(esito.messaggio().c_str());
     }
     fs::remove_all(cartella);
 }

@@ -17,7 +17,6 @@
 // A file whose line is missing is not written (the loading then reads it as empty).
 #include "Sostegno.h"
 #include "core/Caricamento.h"
-#include "core/FileArchivio.h"
 #include "core/Lotto.h"
 #include "core/Testo.h"
 #include "maintenance/Consultazione.h"
@@ -154,20 +153,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     }
 
     // The maintenance window over the same files.
-    core::FileArchivio file(stato);
-    int estrazioni = 0;
-    const auto apertura =
-        maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni);
-    VERIFICA(estrazioni >= 0 && estrazioni <= stato.Max_Estrazioni_Archivio);
-    if (apertura == maintenance::StatoArchivio::Sano) {
-        for (int v : {1, estrazioni, estrazioni + 1}) {
-            const auto campi = maintenance::Mostra_Estrazione(file, v);
+    const auto manutenzione =
+        maintenance::Dati_Iniziali_Aggiornamento(stato.cartellaRuote(), stato.Max_Estrazioni_Archivio);
+    VERIFICA(manutenzione.estrazioni >= 0 && manutenzione.estrazioni <= stato.Max_Estrazioni_Archivio);
+    if (manutenzione.stato == maintenance::StatoArchivio::Sano) {
+        for (int v : {1, manutenzione.estrazioni, manutenzione.estrazioni + 1}) {
+            const auto campi = maintenance::Mostra_Estrazione(*manutenzione.archivio, v);
             for (std::size_t i = 1; i <= 50; ++i)
                 VERIFICA(campi.estratti[i].size() <= 2);
-            (void)maintenance::Mostra_Dati_Generali(file, estrazioni, v);
+            (void)maintenance::Mostra_Dati_Generali(*manutenzione.archivio, manutenzione.estrazioni, v);
             (void)maintenance::copiaEstrazione(campi);
         }
     }
-    file.Chiudi_File_Archivio();
     return 0;
 }

@@ -3,8 +3,7 @@
 // many draws as the file gave; adding the same file again must find every draw in agreement and
 // write nothing.
 #include "Sostegno.h"
-#include "core/Caricamento.h"
-#include "core/FileArchivio.h"
+#include "core/Archivio.h"
 #include "importa/Importazione.h"
 #include "importa/Storico.h"
 
@@ -21,16 +20,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     core::Stato stato(cartella.percorso());
     core::Imposta_Tabelle_Globali(stato);
     const std::tm quando{};
-    const auto esito = importa::importaInArchivio(stato, lettura, importa::Modo::Sostituisci, quando);
+    const auto esito = importa::importaEstrazioni(stato, lettura, importa::Modo::Sostituisci, quando);
     if (lettura.estrazioni.size() > static_cast<std::size_t>(stato.Max_Estrazioni_Archivio)) {
-        VERIFICA(!esito.riuscito);
+        VERIFICA(!esito);
         return 0;
     }
-    VERIFICA(esito.riuscito);
-    core::FileArchivio file(stato);
-    VERIFICA(file.Conta_Estrazioni_Archivio() == static_cast<std::int32_t>(lettura.estrazioni.size()));
+    VERIFICA(esito);
+    const auto archivio = core::Archivio::leggi(stato.cartellaRuote());
+    VERIFICA(archivio && archivio->verifica(stato.Max_Estrazioni_Archivio).coerente() &&
+             archivio->estrazioni() == static_cast<int>(lettura.estrazioni.size()));
 
-    const auto ancora = importa::importaInArchivio(stato, lettura, importa::Modo::Aggiungi, quando);
-    VERIFICA(ancora.riuscito && ancora.scritte == 0);
+    const auto ancora = importa::importaEstrazioni(stato, lettura, importa::Modo::Aggiungi, quando);
+    VERIFICA(ancora && ancora->scritte == 0);
     return 0;
 }

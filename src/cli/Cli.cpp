@@ -229,13 +229,13 @@ int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscit
     const std::time_t adesso = std::time(nullptr);
     std::tm quando{};
     localtime_r(&adesso, &quando);
-    const auto esito = importa::importaInArchivio(
+    const auto esito = importa::importaEstrazioni(
         stato, lettura, aggiungi ? importa::Modo::Aggiungi : importa::Modo::Sostituisci, quando);
-    if (!esito.riuscito) {
-        errori << "quintaro-cli: " << esito.messaggio << '\n';
+    if (!esito) {
+        errori << "quintaro-cli: " << esito.messaggio() << '\n';
         return ESITO_ARCHIVIO;
     }
-    uscita << esito.messaggio << '\n';
+    uscita << esito->messaggio << '\n';
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 

@@ -81,4 +81,20 @@ Concorso Concorso::daRecord(std::string_view record) {
     return Concorso{parte(0, 3), parte(4, 4)};
 }
 
+namespace {
+
+std::string_view campo(std::string_view record, std::size_t inizio, std::size_t quanti) {
+    return inizio < record.size() ? record.substr(inizio, quanti) : std::string_view();
+}
+
+} // namespace
+
+std::array<std::string_view, 3> campiRecordData(std::string_view record) {
+    return {campo(record, 0, 2), campo(record, 3, 2), campo(record, 6, 4)};
+}
+
+std::array<std::string_view, 2> campiRecordConcorso(std::string_view record) {
+    return {campo(record, 0, 3), campo(record, 4, 4)};
+}
+
 } // namespace core

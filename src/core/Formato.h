@@ -142,4 +142,13 @@ struct Concorso {
     static Concorso daRecord(std::string_view record);
 };
 
+/**
+ * The fields of a DATA record as stored, blanks kept: day (characters 1-2), month (4-5) and year (7-10),
+ * each cut short, or empty, past the end of a short record.
+ */
+std::array<std::string_view, 3> campiRecordData(std::string_view record);
+
+/** The fields of a CONCORSO record as stored: contest (characters 1-3) and year (5-8), cut as above. */
+std::array<std::string_view, 2> campiRecordConcorso(std::string_view record);
+
 } // namespace core

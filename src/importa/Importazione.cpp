@@ -1,61 +1,65 @@
 #include "Importazione.h"
 
-#include "core/FileArchivio.h"
-#include "core/Lotto.h"
-#include "core/Testo.h"
+#include "core/Archivio.h"
 #include "maintenance/Aggiornamento.h"
 #include "maintenance/Backup.h"
 
 #include <algorithm>
-#include <optional>
+#include <system_error>
 
 namespace importa {
 
 namespace {
 
-constexpr int FILE_ARCHIVIO[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO};
+using Esito = core::Esito<Importazione>;
 
-std::filesystem::path percorso(const core::Stato& stato, int f) {
-    return stato.cartellaRuote() / stato.Nome_Ruota[static_cast<std::size_t>(f)];
+/** The last contest written: its year and number within the year (0 and 0 before the first). */
+struct UltimoConcorso {
+    int anno = 0;
+    int numero = 0;
+};
+
+std::string nome(int f) {
+    return std::string(core::nomeFile(f));
 }
 
-std::size_t byteRecord(int f) {
-    return static_cast<std::size_t>(core::FileArchivio::byteRecord(f));
-}
-
-/** The five bytes the wheel file stores for wheel w (1..10) of a draw. */
-std::array<char, 5> record(const Estrazione& estrazione, int w) {
-    std::array<char, 5> byte;
+/** The record that the file of wheel w (1..10) stores for a draw. */
+core::RecordRuota record(const Estrazione& estrazione, int w) {
     const auto& numeri = estrazione.ruote[static_cast<std::size_t>(w - 1)];
-    for (std::size_t i = 0; i < 5; ++i)
-        byte[i] = static_cast<char>(numeri[i] == 0 ? core::CODICE_NULLO : core::CODICE_NULLO - numeri[i]);
-    return byte;
+    return core::codificaRuota({numeri[0], numeri[1], numeri[2], numeri[3], numeri[4]});
 }
 
-/** The date of a DATA record; an invalid date when the record does not hold one. */
-Data dataDelRecord(std::string_view r) {
-    Data data{core::valoreNumerico(r.substr(6, 4)), core::valoreNumerico(r.substr(3, 2)),
-              core::valoreNumerico(r.substr(0, 2))};
-    return data.valida() ? data : Data{};
+/**
+ * Appends draws `da`..end to the archive. Contests count 1, 2, 3, ... within each calendar year of the
+ * dates, continuing from `ultimo`.
+ */
+void accoda(core::Archivio& archivio, const std::vector<Estrazione>& estrazioni, std::size_t da,
+            UltimoConcorso ultimo) {
+    for (std::size_t i = da; i < estrazioni.size(); ++i) {
+        const Estrazione& estrazione = estrazioni[i];
+        core::RecordEstrazione registrata;
+        for (int w = 1; w <= 10; ++w)
+            registrata.ruote[static_cast<std::size_t>(w - 1)] = record(estrazione, w);
+        registrata.data = estrazione.data.record();
+        if (estrazione.data.anno != ultimo.anno) ultimo = {estrazione.data.anno, 0};
+        // A year has at most 366 dates, so the number always fits its three characters.
+        registrata.concorso = core::recordConcorso(++ultimo.numero, ultimo.anno);
+        archivio.accoda(registrata);
+    }
 }
 
-bool scrivi(const core::Stato& stato, const Contenuti& contenuti, const core::Guasto& guasto) {
-    std::error_code errore;
-    std::filesystem::create_directories(stato.cartellaRuote(), errore);
-    std::vector<core::FileNuovo> file;
-    for (int f : FILE_ARCHIVIO)
-        file.push_back({percorso(stato, f), contenuti[static_cast<std::size_t>(f)]});
-    return core::sostituisciInsieme(file, maintenance::registroArchivio(stato), guasto);
+/** The date of draw n (1-based) of the archive; an invalid date when its record does not hold one. */
+core::Data dataDellArchivio(const core::Archivio& archivio, std::size_t n) {
+    const core::Data data = core::Data::daRecord(archivio.Leggi_Data_Archivio(static_cast<int>(n)));
+    return data.valida() ? data : core::Data{};
 }
 
 const char* const SCRITTURA_FALLITA =
     "Impossibile scrivere i file dell'archivio. Alla prossima lettura l'archivio sarà tutto come prima "
     "oppure tutto come dopo l'importazione, mai mescolato.";
 
-EsitoImportazione rifiutata(std::string messaggio) {
-    EsitoImportazione esito;
-    esito.messaggio = std::move(messaggio) + " L'archivio non è stato modificato.";
-    return esito;
+Esito rifiutata(core::Codice codice, const std::string& messaggio) {
+    return Esito(codice, messaggio + " L'archivio non è stato modificato.");
 }
 
 std::string troppe(const core::Stato& stato, std::size_t quante) {
@@ -63,84 +67,81 @@ std::string troppe(const core::Stato& stato, std::size_t quante) {
            std::to_string(stato.Max_Estrazioni_Archivio) + " che il programma può gestire.";
 }
 
-EsitoImportazione sostituisci(const core::Stato& stato, const Lettura& lettura, const std::tm& quando,
-                              const core::Guasto& guasto) {
-    EsitoImportazione esito;
+Esito sostituisci(const core::Stato& stato, const Lettura& lettura, const std::tm& quando,
+                  const core::Guasto& guasto) {
+    Importazione fatto;
     bool qualcosa = false;
     std::error_code ec;
-    for (int f : FILE_ARCHIVIO) {
-        const auto byte = std::filesystem::file_size(percorso(stato, f), ec);
+    for (int f : core::FILE_ARCHIVIO) {
+        const auto byte = std::filesystem::file_size(stato.cartellaRuote() / core::nomeFile(f), ec);
         qualcosa = qualcosa || (!ec && byte > 0);
     }
     if (qualcosa) {
-        std::string errore;
-        const auto copia = maintenance::Backup_Archivio(stato, quando, errore);
-        if (!copia) return rifiutata("Impossibile salvare una copia dell'archivio attuale (" + errore + ").");
-        esito.copia = *copia;
+        const auto copia = maintenance::Backup_Archivio(stato, quando);
+        if (!copia)
+            return rifiutata(copia.codice(), "Impossibile salvare una copia dell'archivio attuale (" +
+                                                 copia.messaggio() + ").");
+        fatto.copia = copia->cartella;
     }
-    Contenuti contenuti;
-    UltimoConcorso ultimo;
-    accoda(contenuti, lettura.estrazioni, 0, ultimo);
-    if (!scrivi(stato, contenuti, guasto)) {
-        esito.messaggio = SCRITTURA_FALLITA;
-        return esito;
-    }
-    esito.riuscito = true;
-    esito.scritte = static_cast<int>(lettura.estrazioni.size());
-    esito.messaggio =
-        std::string(esito.copia.empty() ? "L'archivio è stato creato: " : "L'archivio è stato sostituito: ") +
-        std::to_string(esito.scritte) + " estrazioni, dal " + lettura.estrazioni.front().data.testo() +
+    core::Archivio archivio;
+    accoda(archivio, lettura.estrazioni, 0, {});
+    if (!archivio.scrivi(stato.cartellaRuote(), guasto))
+        return Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA);
+    fatto.scritte = static_cast<int>(lettura.estrazioni.size());
+    fatto.messaggio =
+        std::string(fatto.copia.empty() ? "L'archivio è stato creato: " : "L'archivio è stato sostituito: ") +
+        std::to_string(fatto.scritte) + " estrazioni, dal " + lettura.estrazioni.front().data.testo() +
         " al " + lettura.estrazioni.back().data.testo() + ".";
-    if (!esito.copia.empty())
-        esito.messaggio +=
-            " L'archivio precedente è stato copiato nella cartella " + esito.copia.filename().string() + ".";
-    return esito;
+    if (!fatto.copia.empty())
+        fatto.messaggio +=
+            " L'archivio precedente è stato copiato nella cartella " + fatto.copia.filename().string() + ".";
+    return fatto;
 }
 
-EsitoImportazione aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Guasto& guasto) {
-    Contenuti contenuti;
-    for (int f : FILE_ARCHIVIO) {
-        auto contenuto = core::leggiFileIntero(percorso(stato, f));
-        if (contenuto) contenuti[static_cast<std::size_t>(f)] = std::move(*contenuto);
-    }
-    const std::size_t archivio = contenuti[1].size() / core::BYTE_RECORD_RUOTA;
-    for (int f : FILE_ARCHIVIO)
-        if (contenuti[static_cast<std::size_t>(f)].size() != archivio * byteRecord(f))
-            return rifiutata(
-                "I file dell'archivio attuale non sono coerenti (il file " +
-                stato.Nome_Ruota[static_cast<std::size_t>(f)] + " non ha " + std::to_string(archivio) +
-                " estrazioni): per usare le estrazioni del file scegliere la sostituzione dell'archivio.");
+Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Guasto& guasto) {
+    auto letto = core::Archivio::leggi(stato.cartellaRuote());
+    if (!letto) return rifiutata(letto.codice(), letto.messaggio());
+    core::Archivio& archivio = *letto;
+    const auto estrazioni = static_cast<std::size_t>(archivio.lunghezza(1) / core::BYTE_RECORD_RUOTA);
+    if (const int f = maintenance::primoFileDiscordante(archivio))
+        return rifiutata(core::Codice::ArchivioIncoerente,
+                         "I file dell'archivio attuale non sono coerenti (il file " + nome(f) + " non ha " +
+                             std::to_string(estrazioni) +
+                             " estrazioni): per usare le estrazioni del file scegliere la sostituzione "
+                             "dell'archivio.");
+    // Files longer than the archive reader takes are read only in part: they hold more than may be kept.
+    if (archivio.lunghezza(1) > static_cast<long long>(archivio.byte(1).size()))
+        return rifiutata(core::Codice::ArchivioPieno, troppe(stato, estrazioni));
 
-    EsitoImportazione esito;
+    Importazione fatto;
     const auto& file = lettura.estrazioni;
     std::size_t nuove = 0; // the first draw of the file to append
     UltimoConcorso ultimo;
-    if (archivio > 0) {
-        const std::string& date = contenuti[core::FILE_DATA];
-        const auto dataArchivio = [&](std::size_t n) {
-            return dataDelRecord(std::string_view(date).substr(n * 10, 10));
-        };
-        const Data prima = dataArchivio(0), ultima = dataArchivio(archivio - 1);
+    if (estrazioni > 0) {
+        const auto dataArchivio = [&](std::size_t n) { return dataDellArchivio(archivio, n + 1); };
+        const core::Data prima = dataArchivio(0), ultima = dataArchivio(estrazioni - 1);
         if (!ultima.valida())
             return rifiutata(
+                core::Codice::ArchivioIncoerente,
                 "L'ultima estrazione dell'archivio non ha una data valida: non si può sapere quali "
                 "estrazioni del file siano successive.");
         // The draws both cover: from the later first date to the earlier last date.
-        const Data dal = std::max(prima, file.front().data), al = std::min(ultima, file.back().data);
+        const core::Data dal = std::max(prima, file.front().data), al = std::min(ultima, file.back().data);
         std::size_t a = 0, f = 0, diverse = 0;
         std::string primaDifferenza;
         const auto differenza = [&](const std::string& descrizione) {
             if (diverse++ == 0) primaDifferenza = descrizione;
         };
-        while (a < archivio && dataArchivio(a) < dal)
+        while (a < estrazioni && dataArchivio(a) < dal)
             ++a;
         while (f < file.size() && file[f].data < dal)
             ++f;
-        esito.precedenti = static_cast<int>(f);
-        while ((a < archivio && dataArchivio(a) <= al) || (f < file.size() && file[f].data <= al)) {
-            const bool inArchivio = a < archivio && dataArchivio(a) <= al,
+        fatto.precedenti = static_cast<int>(f);
+        while ((a < estrazioni && dataArchivio(a) <= al) || (f < file.size() && file[f].data <= al)) {
+            const core::Data da = a < estrazioni ? dataArchivio(a) : core::Data{};
+            const bool inArchivio = a < estrazioni && da <= al,
                        nelFile = f < file.size() && file[f].data <= al;
-            const Data da = inArchivio ? dataArchivio(a) : Data{}, df = nelFile ? file[f].data : Data{};
+            const core::Data df = nelFile ? file[f].data : core::Data{};
             if (inArchivio && (!nelFile || da < df)) {
                 differenza("l'estrazione n° " + std::to_string(a + 1) + " dell'archivio" +
                            (da.valida() ? ", del " + da.testo() + "," : " (data non valida)") +
@@ -153,88 +154,65 @@ EsitoImportazione aggiungi(const core::Stato& stato, const Lettura& lettura, con
                 std::string ruote;
                 for (int w = 1; w <= 10; ++w) {
                     const auto atteso = record(file[f], w);
-                    if (std::string_view(contenuti[static_cast<std::size_t>(w)]).substr(a * 5, 5) !=
-                        std::string_view(atteso.data(), 5))
-                        ruote += (ruote.empty() ? "" : ", ") + std::string(nomeRuota(w));
+                    if (!std::equal(atteso.begin(), atteso.end(), archivio.ruota(w, static_cast<int>(a + 1))))
+                        ruote += (ruote.empty() ? "" : ", ") + nome(w);
                 }
                 if (!ruote.empty())
                     differenza("l'estrazione del " + df.testo() + " ha numeri diversi sulle ruote " + ruote);
                 else
-                    ++esito.inComune;
+                    ++fatto.inComune;
                 ++a;
                 ++f;
             }
         }
         if (diverse > 0)
-            return rifiutata("Il file e l'archivio non concordano su " + std::to_string(diverse) +
-                             (diverse == 1 ? " estrazione" : " estrazioni") +
-                             " del periodo che hanno in comune; la prima: " + primaDifferenza +
-                             ". Per usare le estrazioni del file scegliere la sostituzione dell'archivio.");
+            return rifiutata(
+                core::Codice::Discordanza,
+                "Il file e l'archivio non concordano su " + std::to_string(diverse) +
+                    (diverse == 1 ? " estrazione" : " estrazioni") +
+                    " del periodo che hanno in comune; la prima: " + primaDifferenza +
+                    ". Per usare le estrazioni del file scegliere la sostituzione dell'archivio.");
         nuove = static_cast<std::size_t>(
             std::upper_bound(file.begin(), file.end(), ultima,
-                             [](const Data& d, const Estrazione& e) { return d < e.data; }) -
+                             [](const core::Data& d, const Estrazione& e) { return d < e.data; }) -
             file.begin());
-        const std::string_view concorso =
-            std::string_view(contenuti[core::FILE_CONCORSO]).substr((archivio - 1) * 8, 8);
-        ultimo = {core::valoreNumerico(concorso.substr(4, 4)), core::valoreNumerico(concorso.substr(0, 3))};
+        const auto concorso =
+            core::Concorso::daRecord(archivio.Leggi_Concorso_Archivio(static_cast<int>(estrazioni)));
+        ultimo = {concorso.anno, concorso.numero};
         if (nuove == file.size()) {
-            esito.riuscito = true;
-            esito.messaggio = "L'archivio è già aggiornato: il file non contiene estrazioni successive al " +
+            fatto.messaggio = "L'archivio è già aggiornato: il file non contiene estrazioni successive al " +
                               ultima.testo() + ". Nessun file è stato modificato.";
-            return esito;
+            return fatto;
         }
     }
-    const std::size_t totale = archivio + file.size() - nuove;
+    const std::size_t totale = estrazioni + file.size() - nuove;
     if (totale > static_cast<std::size_t>(stato.Max_Estrazioni_Archivio))
-        return rifiutata(troppe(stato, totale));
-    accoda(contenuti, file, nuove, ultimo);
-    if (!scrivi(stato, contenuti, guasto)) {
-        esito.messaggio = SCRITTURA_FALLITA;
-        return esito;
-    }
-    esito.riuscito = true;
-    esito.scritte = static_cast<int>(file.size() - nuove);
-    esito.messaggio = "Sono state aggiunte " + std::to_string(esito.scritte) + " estrazioni, dal " +
+        return rifiutata(core::Codice::ArchivioPieno, troppe(stato, totale));
+    accoda(archivio, file, nuove, ultimo);
+    if (!archivio.scrivi(stato.cartellaRuote(), guasto))
+        return Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA);
+    fatto.scritte = static_cast<int>(file.size() - nuove);
+    fatto.messaggio = "Sono state aggiunte " + std::to_string(fatto.scritte) + " estrazioni, dal " +
                       file[nuove].data.testo() + " al " + file.back().data.testo() +
                       "; l'archivio ne contiene ora " + std::to_string(totale) + ".";
-    if (archivio > 0)
-        esito.messaggio += esito.inComune > 0 ? " Le " + std::to_string(esito.inComune) +
+    if (estrazioni > 0)
+        fatto.messaggio += fatto.inComune > 0 ? " Le " + std::to_string(fatto.inComune) +
                                                     " estrazioni in comune con l'archivio concordano."
                                               : " Il file e l'archivio non hanno estrazioni in comune.";
-    return esito;
+    return fatto;
 }
 
 } // namespace
 
-void accoda(Contenuti& contenuti, const std::vector<Estrazione>& estrazioni, std::size_t da,
-            UltimoConcorso& ultimo) {
-    const std::size_t quante = da < estrazioni.size() ? estrazioni.size() - da : 0;
-    for (int f : FILE_ARCHIVIO)
-        contenuti[static_cast<std::size_t>(f)].reserve(contenuti[static_cast<std::size_t>(f)].size() +
-                                                       quante * byteRecord(f));
-    for (std::size_t i = da; i < estrazioni.size(); ++i) {
-        const Estrazione& estrazione = estrazioni[i];
-        for (int w = 1; w <= 10; ++w) {
-            const auto byte = record(estrazione, w);
-            contenuti[static_cast<std::size_t>(w)].append(byte.data(), byte.size());
-        }
-        contenuti[core::FILE_DATA] += estrazione.data.record();
-        if (estrazione.data.anno != ultimo.anno) ultimo = {estrazione.data.anno, 0};
-        // A year has at most 366 dates, so the number always fits its three characters.
-        ++ultimo.numero;
-        contenuti[core::FILE_CONCORSO] +=
-            core::allineaDestra(std::to_string(ultimo.numero), 3) + '/' + std::to_string(ultimo.anno);
-    }
-}
-
-EsitoImportazione importaInArchivio(const core::Stato& stato, const Lettura& lettura, Modo modo,
-                                    const std::tm& quando, const core::Guasto& guasto) {
+core::Esito<Importazione> importaEstrazioni(const core::Stato& stato, const Lettura& lettura, Modo modo,
+                                            const std::tm& quando, const core::Guasto& guasto) {
     if (!lettura.valida())
-        return rifiutata("Il file non può essere importato: ci sono errori (vedere il resoconto).");
-    maintenance::completaAggiornamentoInterrotto(stato);
+        return rifiutata(core::Codice::DatoNonValido,
+                         "Il file non può essere importato: ci sono errori (vedere il resoconto).");
+    core::completaAggiornamentoInterrotto(stato.cartellaRuote());
     if (modo == Modo::Sostituisci) {
         if (lettura.estrazioni.size() > static_cast<std::size_t>(stato.Max_Estrazioni_Archivio))
-            return rifiutata(troppe(stato, lettura.estrazioni.size()));
+            return rifiutata(core::Codice::ArchivioPieno, troppe(stato, lettura.estrazioni.size()));
         return sostituisci(stato, lettura, quando, guasto);
     }
     return aggiungi(stato, lettura, guasto);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <optional>
@@ -13,8 +12,6 @@ namespace importa {
 
 namespace {
 
-constexpr const char* NOMI_RUOTE[] = {"BARI",   "CAGLIARI", "FIRENZE", "GENOVA", "MILANO",
-                                      "NAPOLI", "PALERMO",  "ROMA",    "TORINO", "VENEZIA"};
 constexpr int RUOTA_NAZIONALE = 11;
 constexpr std::uintmax_t MASSIMO_FILE = std::uintmax_t{256} << 20;
 constexpr std::size_t RIGHE_NEL_RESOCONTO = 50;
@@ -28,16 +25,12 @@ struct Riga {
     std::array<std::uint8_t, 5> numeri;
 };
 
-bool bisestile(int anno) {
-    return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
+/** The wheel's name, BARI..VENEZIA, of wheel w 1..10. */
+std::string nomeRuota(int w) {
+    return std::string(core::nomeFile(w));
 }
 
-int giorniDelMese(int anno, int mese) {
-    static constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return mese == 2 && bisestile(anno) ? 29 : giorni[mese - 1];
-}
-
-Data daChiave(std::int32_t chiave) {
+core::Data daChiave(std::int32_t chiave) {
     return {chiave / 10000, chiave / 100 % 100, chiave % 100};
 }
 
@@ -65,7 +58,7 @@ int valore(std::string_view cifre) {
 }
 
 /** The date of a "YYYY/MM/DD" field (months and days of one or two digits). */
-std::optional<Data> leggiData(std::string_view campo) {
+std::optional<core::Data> leggiData(std::string_view campo) {
     const std::size_t primo = campo.find('/'),
                       secondo = campo.find('/', primo == std::string_view::npos ? 0 : primo + 1);
     if (primo != 4 || secondo == std::string_view::npos) return std::nullopt;
@@ -73,7 +66,7 @@ std::optional<Data> leggiData(std::string_view campo) {
                giorno = campo.substr(secondo + 1);
     if (!cifre(anno) || !cifre(mese) || !cifre(giorno) || mese.size() > 2 || giorno.size() > 2)
         return std::nullopt;
-    Data data{valore(anno), valore(mese), valore(giorno)};
+    const core::Data data{valore(anno), valore(mese), valore(giorno)};
     if (!data.valida()) return std::nullopt;
     return data;
 }
@@ -171,32 +164,6 @@ void unisciDivise(Lettura& lettura) {
 
 } // namespace
 
-bool Data::valida() const {
-    return anno >= 1871 && anno <= 2500 && mese >= 1 && mese <= 12 && giorno >= 1 &&
-           giorno <= giorniDelMese(anno, mese);
-}
-
-long Data::giorni() const {
-    // Days from 1 March of year 0: the leap day falls at the end of each counted year.
-    const long a = mese <= 2 ? anno - 1 : anno;
-    const long m = mese <= 2 ? mese + 9 : mese - 3;
-    return a * 365 + a / 4 - a / 100 + a / 400 + (153 * m + 2) / 5 + giorno - 1;
-}
-
-std::string Data::testo() const {
-    return std::to_string(giorno) + '/' + std::to_string(mese) + '/' + std::to_string(anno);
-}
-
-std::string Data::record() const {
-    char testo[32];
-    std::snprintf(testo, sizeof testo, "%2d/%2d/%04d", giorno % 100, mese % 100, anno % 10000);
-    return testo;
-}
-
-const char* nomeRuota(int w) {
-    return w >= 1 && w <= 10 ? NOMI_RUOTE[w - 1] : "";
-}
-
 Lettura leggiStorico(std::string_view byte) {
     Lettura lettura;
     auto estratto = estraiTesto(byte);
@@ -250,8 +217,8 @@ Lettura leggiStorico(std::string_view byte) {
         auto& prima = vista[riga.ruota];
         if (prima != 0) {
             rifiuta(lettura, riga.riga,
-                    std::string("ruota ") + nomeRuota(riga.ruota) + " già data per il " +
-                        daChiave(riga.data).testo() + " alla riga " + std::to_string(prima));
+                    "ruota " + nomeRuota(riga.ruota) + " già data per il " + daChiave(riga.data).testo() +
+                        " alla riga " + std::to_string(prima));
             continue;
         }
         prima = riga.riga;
@@ -334,7 +301,7 @@ std::string resoconto(const Lettura& lettura) {
         for (int w = 1; w <= 10; ++w) {
             const int n = mancanti[static_cast<std::size_t>(w)];
             if (n == 0) continue;
-            elenco += (elenco.empty() ? "" : ", ") + std::string(nomeRuota(w)) +
+            elenco += (elenco.empty() ? "" : ", ") + nomeRuota(w) +
                       (fine - i > 1 ? std::string(" ").append(std::to_string(n)) : std::string());
         }
         periodi.push_back(fine - i == 1
@@ -354,7 +321,7 @@ std::string resoconto(const Lettura& lettura) {
         std::string totale;
         for (int w = 1; w <= 10; ++w)
             if (const int n = lettura.nulle[static_cast<std::size_t>(w)])
-                totale += (totale.empty() ? "" : ", ") + std::string(nomeRuota(w)) + " " + std::to_string(n);
+                totale += (totale.empty() ? "" : ", ") + nomeRuota(w) + " " + std::to_string(n);
         riga("  in tutto: " + totale);
     }
 

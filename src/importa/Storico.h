@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/Formato.h"
+
 #include <array>
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -11,24 +12,10 @@
 
 namespace importa {
 
-/** A calendar date. */
-struct Data {
-    int anno = 0, mese = 0, giorno = 0;
-    friend auto operator<=>(const Data&, const Data&) = default;
-    /** True for a real calendar date of the years 1871..2500 (the years the archive accepts). */
-    bool valida() const;
-    /** Days since 1 March of year 0 (only differences between two dates are meaningful). */
-    long giorni() const;
-    /** "7/9/1946", as the reports write a date. */
-    std::string testo() const;
-    /** The 10-byte DATA record, " 7/ 9/1946". */
-    std::string record() const;
-};
-
 /** A draw as the file gives it: the date and the five numbers of each wheel (index 0 = BARI), 0 for a wheel
  * not drawn. */
 struct Estrazione {
-    Data data;
+    core::Data data;
     std::array<std::array<std::uint8_t, 5>, 10> ruote{};
     /** True when wheel w (1..10) was drawn. */
     bool presente(int w) const { return ruote[static_cast<std::size_t>(w - 1)][0] != 0; }
@@ -42,10 +29,10 @@ struct RigaRifiutata {
 
 /** A draw that the file splits over two neighbouring dates, joined under the date of its larger part. */
 struct EstrazioneUnita {
-    Data data;         ///< the date the joined draw keeps
-    Data altraData;    ///< the date of the single wheel
-    int ruota = 0;     ///< that wheel, 1..10
-    int ruoteData = 0; ///< how many wheels the kept date held
+    core::Data data;      ///< the date the joined draw keeps
+    core::Data altraData; ///< the date of the single wheel
+    int ruota = 0;        ///< that wheel, 1..10
+    int ruoteData = 0;    ///< how many wheels the kept date held
 };
 
 /** At most this many refused lines are kept with their reasons; the others are only counted. */
@@ -81,9 +68,6 @@ Lettura leggiStorico(std::string_view byte);
 /** Reads the file (at most 256 MiB) and checks it with leggiStorico; `errore` tells when it cannot be read.
  */
 Lettura leggiFileStorico(const std::filesystem::path& percorso);
-
-/** The wheel names, BARI..VENEZIA, of wheel w 1..10. */
-const char* nomeRuota(int w);
 
 /**
  * The report of a reading, in Italian: lines read, draws and their first and last date, the split

@@ -1,173 +1,131 @@
 #include "Aggiornamento.h"
 
-#include "core/FileArchivio.h"
-#include "core/Lotto.h"
-#include "core/Testo.h"
+#include "core/Archivio.h"
+#include "core/Formato.h"
 
 #include <algorithm>
-#include <fcntl.h>
-#include <optional>
-#include <unistd.h>
-#include <vector>
+#include <climits>
+#include <system_error>
 
 namespace maintenance {
 
 namespace {
 
-constexpr int FILE_ARCHIVIO[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO};
-
-std::filesystem::path percorso(const core::Stato& stato, int f) {
-    return stato.cartellaRuote() / stato.Nome_Ruota[static_cast<std::size_t>(f)];
-}
-
-/** The record that file f stores for the draw. */
-std::string record(const NuovaEstrazione& estrazione, int f) {
-    if (f == core::FILE_DATA) return estrazione.data;
-    if (f == core::FILE_CONCORSO) return estrazione.concorso;
-    int numeri[6] = {5};
-    for (int i = 1; i <= 5; ++i) {
-        const int casella = 5 * f - 5 + i;
-        numeri[i] = estrazione.numeri[static_cast<std::size_t>(casella)];
+/** The twelve records of a typed draw. */
+core::RecordEstrazione record(const NuovaEstrazione& estrazione) {
+    core::RecordEstrazione record;
+    for (std::size_t w = 0; w < record.ruote.size(); ++w) {
+        std::array<int, core::NUMERI_PER_RECORD> numeri{};
+        for (std::size_t i = 0; i < numeri.size(); ++i)
+            numeri[i] = estrazione.numeri[5 * w + i + 1];
+        record.ruote[w] = core::codificaRuota(numeri);
     }
-    return core::Comprimi_Estrazione(numeri, 5);
+    record.data = estrazione.data;
+    record.concorso = estrazione.concorso;
+    return record;
 }
 
-bool recordValido(const NuovaEstrazione& estrazione) {
-    return estrazione.data.size() == core::BYTE_RECORD_DATA &&
-           estrazione.concorso.size() == core::BYTE_RECORD_CONCORSO;
+core::Esito<void> recordValido(const NuovaEstrazione& estrazione) {
+    if (estrazione.data.size() == core::BYTE_RECORD_DATA &&
+        estrazione.concorso.size() == core::BYTE_RECORD_CONCORSO)
+        return core::riuscito();
+    return {core::Codice::DatoNonValido,
+            "La data o il concorso dell' estrazione da registrare non sono validi."};
 }
 
-/** The twelve files read whole, by file number; nothing when one cannot be read. */
-std::optional<std::array<std::string, 14>> leggiArchivio(const core::Stato& stato) {
-    std::array<std::string, 14> contenuti;
-    for (int f : FILE_ARCHIVIO) {
-        auto contenuto = core::leggiFileIntero(percorso(stato, f));
-        if (!contenuto) return std::nullopt;
-        contenuti[static_cast<std::size_t>(f)] = std::move(*contenuto);
-    }
-    return contenuti;
+core::Esito<void> fuoriArchivio(int n) {
+    return {core::Codice::DatoNonValido, "L' estrazione " + std::to_string(n) + " non è nell' archivio."};
 }
 
-bool sostituisci(const core::Stato& stato, const std::array<std::string, 14>& contenuti,
-                 const core::Guasto& guasto) {
-    std::vector<core::FileNuovo> file;
-    for (int f : FILE_ARCHIVIO)
-        file.push_back({percorso(stato, f), contenuti[static_cast<std::size_t>(f)]});
-    return core::sostituisciInsieme(file, registroArchivio(stato), guasto);
-}
-
-int estrazioniInArchivio(const std::array<std::string, 14>& contenuti) {
-    return static_cast<int>((contenuti[1].size() + 2) / core::BYTE_RECORD_RUOTA);
+/**
+ * Reads the archive, applies `cambia` to it in memory, renumbers the contests when asked and writes the
+ * twelve files as one set.
+ */
+template <class Cambia>
+core::Esito<void> aggiorna(const core::Stato& stato, bool rinumera, const core::Guasto& guasto,
+                           Cambia cambia) {
+    std::error_code errore;
+    if (!std::filesystem::is_directory(stato.cartellaRuote(), errore))
+        return {core::Codice::FileIllegibile,
+                "La cartella " + stato.cartellaRuote().string() + " non esiste."};
+    auto archivio = core::Archivio::leggi(stato.cartellaRuote());
+    if (!archivio) return archivio.errore();
+    if (primoFileDiscordante(*archivio) != 0)
+        return {core::Codice::ArchivioIncoerente,
+                "I file dell' archivio non contengono tutti lo stesso numero di estrazioni."};
+    if (auto cambiato = cambia(*archivio); !cambiato) return cambiato;
+    // A renumbering stopped half-way would leave an archive that is neither the old one nor the new.
+    if (rinumera)
+        if (auto rinumerato = rinumeraConcorsi(archivio->concorsi(), stato.Max_Concorsi_Anno); !rinumerato)
+            return rinumerato;
+    return archivio->scrivi(stato.cartellaRuote(), guasto);
 }
 
 } // namespace
 
-std::filesystem::path registroArchivio(const core::Stato& stato) {
-    return stato.cartellaRuote() / "AGGIORNAMENTO.registro";
+int primoFileDiscordante(const core::Archivio& archivio) {
+    const core::Verifica verifica = archivio.verifica(INT_MAX);
+    if (!verifica.discordanti.empty()) return verifica.discordanti.front().file;
+    // BARI shorter than one draw holds none: every other file must then be empty too.
+    for (int f : core::FILE_ARCHIVIO)
+        if (verifica.estrazioni == 0 && archivio.lunghezza(f) != 0) return f;
+    return 0;
 }
 
-bool completaAggiornamentoInterrotto(const core::Stato& stato) {
-    if (!std::filesystem::is_directory(stato.cartellaRuote())) return false;
-    return core::completaSostituzioneInterrotta(registroArchivio(stato));
-}
-
-Rinumerazione rinumeraConcorsi(std::string& concorsi, int maxConcorsi) {
-    if (concorsi.size() % core::BYTE_RECORD_CONCORSO != 0) return Rinumerazione::LunghezzaErrata;
+core::Esito<void> rinumeraConcorsi(std::string& concorsi, int maxConcorsi) {
+    constexpr auto byte = static_cast<std::size_t>(core::BYTE_RECORD_CONCORSO);
+    if (concorsi.size() % byte != 0)
+        return {core::Codice::ArchivioIncoerente, "Il file CONCORSO non è fatto di registrazioni intere."};
     int annoPrecedente = -1, contatore = 0;
-    for (std::size_t inizio = 0; inizio < concorsi.size(); inizio += core::BYTE_RECORD_CONCORSO) {
-        const std::string_view vecchio(concorsi.data() + inizio, core::BYTE_RECORD_CONCORSO);
-        const int concorso = core::valoreNumerico(vecchio.substr(0, 3));
-        const int anno = core::valoreNumerico(vecchio.substr(4, 4));
-        if (concorso < 1 || concorso > maxConcorsi || anno < 1871 || anno > 2500)
-            return Rinumerazione::ValoreFuoriLimiti;
-        if (anno > annoPrecedente) {
+    for (std::size_t inizio = 0; inizio < concorsi.size(); inizio += byte) {
+        const auto vecchio = core::Concorso::daRecord(std::string_view(concorsi).substr(inizio, byte));
+        const auto fuori = [&] {
+            return core::Esito<void>(core::Codice::ArchivioIncoerente, "Il concorso dell' estrazione " +
+                                                                           std::to_string(inizio / byte + 1) +
+                                                                           " non si può rinumerare.");
+        };
+        if (vecchio.numero < 1 || vecchio.numero > maxConcorsi || vecchio.anno < core::PRIMO_ANNO_AMMESSO ||
+            vecchio.anno > core::ULTIMO_ANNO_AMMESSO)
+            return fuori();
+        if (vecchio.anno > annoPrecedente) {
             contatore = 0;
-            annoPrecedente = anno;
+            annoPrecedente = vecchio.anno;
         }
         // A run of one year longer than the highest contest would be renumbered past it: a count the next
-        // renumbering refuses, and past 999 a text longer than the record, which would shift every later
-        // record. The renumbering stops there, as it does on a contest out of its limits.
-        if (++contatore > std::min(maxConcorsi, 999)) return Rinumerazione::ValoreFuoriLimiti;
-        const std::string nuovo =
-            core::allineaDestra(std::to_string(contatore), 3) + '/' + std::to_string(anno);
-        concorsi.replace(inizio, core::BYTE_RECORD_CONCORSO, nuovo);
+        // renumbering refuses, and past 999 a number that does not fit its three characters. The
+        // renumbering stops there, as it does on a contest out of its limits.
+        if (++contatore > std::min(maxConcorsi, 999)) return fuori();
+        concorsi.replace(inizio, byte, core::recordConcorso(contatore, vecchio.anno));
     }
-    return Rinumerazione::Riuscita;
+    return core::riuscito();
 }
 
-bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
-                              const core::Guasto& guasto) {
-    if (n < 1 || !recordValido(estrazione)) return false;
-    struct Scritto {
-        int fd;
-        off_t lunghezza;
-        std::string vecchio;
-        off_t posizione;
-    };
-    std::vector<Scritto> scritti;
-    bool riuscito = true;
-    for (int f : FILE_ARCHIVIO) {
-        const int fd = ::open(percorso(stato, f).c_str(), O_RDWR | O_CREAT, 0644);
-        if (fd < 0) {
-            riuscito = false;
-            break;
+core::Esito<void> Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
+                                           const core::Guasto& guasto) {
+    if (auto valido = recordValido(estrazione); !valido) return valido;
+    return aggiorna(stato, false, guasto, [&](core::Archivio& archivio) {
+        if (n == archivio.estrazioni() + 1) {
+            archivio.accoda(record(estrazione));
+            return core::riuscito();
         }
-        const std::string nuovo = record(estrazione, f);
-        const off_t posizione = static_cast<off_t>(n - 1) * static_cast<off_t>(nuovo.size());
-        Scritto scritto{fd, ::lseek(fd, 0, SEEK_END), std::string(nuovo.size(), '\0'), posizione};
-        const ssize_t letti = ::pread(fd, scritto.vecchio.data(), scritto.vecchio.size(), posizione);
-        scritto.vecchio.resize(letti > 0 ? static_cast<std::size_t>(letti) : 0);
-        scritti.push_back(scritto);
-        if ((guasto && guasto("scrivi:" + stato.Nome_Ruota[static_cast<std::size_t>(f)])) ||
-            ::pwrite(fd, nuovo.data(), nuovo.size(), posizione) != static_cast<ssize_t>(nuovo.size()) ||
-            ::fsync(fd) != 0) {
-            riuscito = false;
-            break;
-        }
-    }
-    if (!riuscito) {
-        // Every file goes back to its old record and length.
-        for (const auto& scritto : scritti) {
-            if (!scritto.vecchio.empty())
-                (void)::pwrite(scritto.fd, scritto.vecchio.data(), scritto.vecchio.size(), scritto.posizione);
-            (void)::ftruncate(scritto.fd, scritto.lunghezza);
-            ::fsync(scritto.fd);
-        }
-    }
-    for (const auto& scritto : scritti)
-        ::close(scritto.fd);
-    return riuscito;
+        return archivio.sostituisci(n, record(estrazione)) ? core::riuscito() : fuoriArchivio(n);
+    });
 }
 
-bool Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
-                                         Rinumerazione& rinumerazione, const core::Guasto& guasto) {
-    rinumerazione = Rinumerazione::Riuscita;
-    auto contenuti = leggiArchivio(stato);
-    if (!contenuti || !recordValido(estrazione) || n < 1 || n > estrazioniInArchivio(*contenuti))
-        return false;
-    for (int f : FILE_ARCHIVIO) {
-        auto& contenuto = (*contenuti)[static_cast<std::size_t>(f)];
-        const std::string nuovo = record(estrazione, f);
-        contenuto.insert(std::min(contenuto.size(), static_cast<std::size_t>(n - 1) * nuovo.size()), nuovo);
-    }
-    // A renumbering stopped half-way would leave an archive that is neither the old one nor the new.
-    rinumerazione = rinumeraConcorsi((*contenuti)[core::FILE_CONCORSO], stato.Max_Concorsi_Anno);
-    return rinumerazione == Rinumerazione::Riuscita && sostituisci(stato, *contenuti, guasto);
+core::Esito<void> Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
+                                                      const NuovaEstrazione& estrazione,
+                                                      const core::Guasto& guasto) {
+    if (auto valido = recordValido(estrazione); !valido) return valido;
+    return aggiorna(stato, true, guasto, [&](core::Archivio& archivio) {
+        return archivio.inserisci(n, record(estrazione)) ? core::riuscito() : fuoriArchivio(n);
+    });
 }
 
-bool Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n, Rinumerazione& rinumerazione,
-                                        const core::Guasto& guasto) {
-    rinumerazione = Rinumerazione::Riuscita;
-    auto contenuti = leggiArchivio(stato);
-    if (!contenuti || n < 1 || n > estrazioniInArchivio(*contenuti)) return false;
-    for (int f : FILE_ARCHIVIO) {
-        auto& contenuto = (*contenuti)[static_cast<std::size_t>(f)];
-        const auto dimensione = static_cast<std::size_t>(core::FileArchivio::byteRecord(f));
-        const std::size_t inizio = static_cast<std::size_t>(n - 1) * dimensione;
-        if (inizio < contenuto.size()) contenuto.erase(inizio, dimensione);
-    }
-    rinumerazione = rinumeraConcorsi((*contenuti)[core::FILE_CONCORSO], stato.Max_Concorsi_Anno);
-    return rinumerazione == Rinumerazione::Riuscita && sostituisci(stato, *contenuti, guasto);
+core::Esito<void> Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
+                                                     const core::Guasto& guasto) {
+    return aggiorna(stato, true, guasto, [&](core::Archivio& archivio) {
+        return archivio.elimina(n) ? core::riuscito() : fuoriArchivio(n);
+    });
 }
 
 } // namespace maintenance

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "core/Esito.h"
 #include "core/FileSicuro.h"
 #include "core/Stato.h"
 
 #include <array>
 #include <string>
+
+namespace core {
+class Archivio;
+}
 
 namespace maintenance {
 
@@ -16,56 +21,45 @@ struct NuovaEstrazione {
     std::array<int, 51> numeri{};
 };
 
-/** How a renumbering of the contests ended. */
-enum class Rinumerazione {
-    Riuscita,
-    LunghezzaErrata,  ///< CONCORSO is not a whole number of 8-byte records: nothing changed
-    ValoreFuoriLimiti ///< a record with a contest outside 1..maximum or a year outside 1871..2500, or one
-                      ///< that a year's run would renumber past the maximum (or past 999): the records before
-                      ///< it are renumbered
-};
-
-/** The record of an interrupted replacement of the archive files, in RUOTE/. */
-std::filesystem::path registroArchivio(const core::Stato& stato);
-
 /**
- * Finishes or undoes a replacement of the archive files that a crash interrupted, so that the archive
- * loads as it was before the operation or as it is after it, never mixed. Returns true when there was
- * something to finish or undo.
+ * The first archive file, in the order of core::FILE_ARCHIVIO, whose length is not that of the draws BARI
+ * holds whole (its length / 5, rounded down); 0 when the twelve files agree, an empty archive included.
  */
-bool completaAggiornamentoInterrotto(const core::Stato& stato);
+int primoFileDiscordante(const core::Archivio& archivio);
 
 /**
  * Renumbers, in a CONCORSO content, the contests of each run of draws of one year 1, 2, 3, ... in
  * archive order; a year lower than or equal to the one before continues its count. Year fields stay
- * as they are. Stops at the first record whose contest is outside 1..maxConcorsi or whose year is
- * outside 1871..2500, or whose new number would pass maxConcorsi or 999 (a year with more draws than
- * that), leaving the records before it renumbered. The content's length never changes.
+ * as they are. Fails (ArchivioIncoerente) when the content is not a whole number of 8-byte records,
+ * changing nothing; and also (ArchivioIncoerente) at the first record whose contest is outside
+ * 1..maxConcorsi or whose year is outside 1871..2500, or whose new number would pass maxConcorsi or 999
+ * (a year with more draws than that), leaving the records before it renumbered. The content's length
+ * never changes.
  */
-Rinumerazione rinumeraConcorsi(std::string& concorsi, int maxConcorsi);
+core::Esito<void> rinumeraConcorsi(std::string& concorsi, int maxConcorsi);
+
+// The changes of the archive of RUOTE/. Each reads the twelve files whole (core::Archivio), changes them
+// in memory and writes them back as one set (core::Archivio::scrivi): after any failure the archive is the
+// old set or, past the set's point of no return, the new one, never a mix. Each fails, writing nothing,
+// when RUOTE/ is missing or a file cannot be read (FileIllegibile), when the files disagree on the number
+// of draws (ArchivioIncoerente), for a draw number outside the range it takes or a date or contest record
+// of the wrong size (DatoNonValido); and (FileNonScrivibile) when the set is not written whole. `guasto`
+// (tests) makes a named step of the set commit fail.
+
+/** Writes draw n (1..draws) in place of the old one, or appends it with n = draws + 1; no renumbering. */
+core::Esito<void> Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
+                                           const core::Guasto& guasto = {});
 
 /**
- * Writes draw n in place in the twelve files (n = draws + 1 appends it). Returns false when a write
- * fails; the files then keep their old records and lengths.
+ * Inserts a draw as record n (1..draws), moving the later draws up by one, then renumbers the contests
+ * (rinumeraConcorsi, with Max_Concorsi_Anno); a renumbering that fails writes nothing and is the failure.
  */
-bool Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
-                              const core::Guasto& guasto = {});
+core::Esito<void> Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
+                                                      const NuovaEstrazione& estrazione,
+                                                      const core::Guasto& guasto = {});
 
-/**
- * Inserts a draw as record n (1..draws), moving the later draws up by one, then renumbers the contests;
- * the twelve files are replaced as one set. Returns false, with the archive untouched, when the files
- * cannot be read, the renumbering fails
- * (`rinumerazione` tells how it went) or the set is not replaced; a failure after the set's point of no
- * return is finished by completaAggiornamentoInterrotto.
- */
-bool Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
-                                         Rinumerazione& rinumerazione, const core::Guasto& guasto = {});
-
-/**
- * Deletes record n (1..draws) from the twelve files and renumbers the contests, as one set; failures as
- * for Registrazione_Intramezzo_Estrazione.
- */
-bool Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n, Rinumerazione& rinumerazione,
-                                        const core::Guasto& guasto = {});
+/** Deletes record n (1..draws) and renumbers the contests, as Registrazione_Intramezzo_Estrazione does. */
+core::Esito<void> Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
+                                                     const core::Guasto& guasto = {});
 
 } // namespace maintenance

@@ -1,79 +1,89 @@
 #include "Backup.h"
 
 #include "Aggiornamento.h"
-#include "core/FileArchivio.h"
+#include "core/Archivio.h"
+#include "core/Campi.h"
 #include "core/FileSicuro.h"
 #include "core/Impostazioni.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <system_error>
 
 namespace maintenance {
 
 namespace {
 
-constexpr int FILE_ARCHIVIO[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO};
-constexpr int CAMPO_ATTIVO = 50;
-constexpr int CAMPO_SOGLIA = 51;
-constexpr int CAMPO_CONTEGGIO = 53;
-
-const std::string& nomeFile(const core::Stato& stato, int f) {
-    return stato.Nome_Ruota[static_cast<std::size_t>(f)];
+std::string nome(int f) {
+    return std::string(core::nomeFile(f));
 }
 
 std::string prefisso(const core::Stato& stato) {
     return stato.Cartella_Ruote + "_backup_";
 }
 
-bool completa(const core::Stato& stato, const std::filesystem::path& cartella) {
+bool completa(const std::filesystem::path& cartella) {
     std::error_code errore;
-    for (int f : FILE_ARCHIVIO)
-        if (!std::filesystem::is_regular_file(cartella / nomeFile(stato, f), errore)) return false;
+    for (int f : core::FILE_ARCHIVIO)
+        if (!std::filesystem::is_regular_file(cartella / core::nomeFile(f), errore)) return false;
     return true;
 }
 
-int entro(int valore, int minimo, int massimo, int altrimenti) {
-    return valore < minimo || valore > massimo ? altrimenti : valore;
+/** The archive of RUOTE read whole for a copy; the message names the first file missing or not read whole. */
+core::Esito<core::Archivio> leggiPerCopia(const std::filesystem::path& ruote) {
+    const auto illeggibile = [](int f) {
+        return core::Esito<core::Archivio>(core::Codice::FileIllegibile,
+                                           "impossibile leggere il file " + nome(f));
+    };
+    for (int f : core::FILE_ARCHIVIO)
+        if (!core::File_Esistente(ruote / core::nomeFile(f))) return illeggibile(f);
+    auto archivio = core::Archivio::leggi(ruote);
+    if (!archivio)
+        return core::Esito<core::Archivio>(core::Codice::FileIllegibile,
+                                           "impossibile leggere i file dell' archivio");
+    // A file longer than the archive reader takes (only a damaged one is) would be copied cut short.
+    for (int f : core::FILE_ARCHIVIO)
+        if (archivio->lunghezza(f) > static_cast<long long>(archivio->byte(f).size())) return illeggibile(f);
+    return archivio;
 }
 
 } // namespace
 
-std::optional<std::filesystem::path> Backup_Archivio(const core::Stato& stato, const std::tm& quando,
-                                                     std::string& errore) {
-    char nome[32];
-    std::snprintf(nome, sizeof nome, "%04d%02d%02d_%02d%02d%02d", quando.tm_year + 1900, quando.tm_mon + 1,
+core::Esito<CopiaArchivio> Backup_Archivio(const core::Stato& stato, const std::tm& quando) {
+    char data[32];
+    std::snprintf(data, sizeof data, "%04d%02d%02d_%02d%02d%02d", quando.tm_year + 1900, quando.tm_mon + 1,
                   quando.tm_mday, quando.tm_hour, quando.tm_min, quando.tm_sec);
-    const auto base = stato.Cartella_Programma / (prefisso(stato) + nome);
+    const auto base = stato.Cartella_Programma / (prefisso(stato) + data);
     auto cartella = base;
     std::error_code ec;
     for (int n = 2; std::filesystem::exists(cartella, ec); ++n)
         cartella = base.string() + "_" + std::to_string(n);
-    if (!std::filesystem::create_directory(cartella, ec)) {
-        errore = "impossibile creare la cartella " + cartella.string();
-        return std::nullopt;
+    if (!std::filesystem::create_directory(cartella, ec))
+        return {core::Codice::FileNonScrivibile, "impossibile creare la cartella " + cartella.string()};
+    const auto archivio = leggiPerCopia(stato.cartellaRuote());
+    if (!archivio) {
+        std::filesystem::remove_all(cartella, ec);
+        return archivio.errore();
     }
-    for (int f : FILE_ARCHIVIO) {
-        const auto contenuto = core::leggiFileIntero(stato.cartellaRuote() / nomeFile(stato, f));
-        if (!contenuto || !core::scriviFileSicuro(cartella / nomeFile(stato, f), *contenuto)) {
-            errore = (contenuto ? "impossibile scrivere il file " : "impossibile leggere il file ") +
-                     nomeFile(stato, f);
+    for (int f : core::FILE_ARCHIVIO)
+        if (!core::scriviFileSicuro(cartella / core::nomeFile(f), archivio->byte(f))) {
             std::filesystem::remove_all(cartella, ec);
-            return std::nullopt;
+            return {core::Codice::FileNonScrivibile, "impossibile scrivere il file " + nome(f)};
         }
-    }
-    errore.clear();
-    if (!core::Scrivi_Impostazione(stato, CAMPO_CONTEGGIO, "0"))
-        errore = "impossibile azzerare nel file ImpoBin il conteggio delle estrazioni inserite dall' "
-                 "ultimo backup";
-    return cartella;
+    CopiaArchivio copia{cartella, core::riuscito()};
+    if (!core::scriviCampo(stato, core::campi::ESTRAZIONI_DOPO_BACKUP, 0))
+        copia.azzeramento = {core::Codice::FileNonScrivibile,
+                             "impossibile azzerare nel file ImpoBin il conteggio delle estrazioni inserite "
+                             "dall' ultimo backup"};
+    return copia;
 }
 
 std::vector<std::filesystem::path> cartelleBackup(const core::Stato& stato) {
     std::vector<std::filesystem::path> cartelle;
     std::error_code ec;
     for (const auto& voce : std::filesystem::directory_iterator(stato.Cartella_Programma, ec)) {
-        const auto nome = voce.path().filename().string();
-        if (voce.is_directory(ec) && nome.starts_with(prefisso(stato)) && completa(stato, voce.path()))
+        const auto nomeCartella = voce.path().filename().string();
+        if (voce.is_directory(ec) && nomeCartella.starts_with(prefisso(stato)) && completa(voce.path()))
             cartelle.push_back(voce.path());
     }
     // The names hold the date and time, so their order is the order in time; "_2" sorts after the first.
@@ -82,50 +92,36 @@ std::vector<std::filesystem::path> cartelleBackup(const core::Stato& stato) {
     return cartelle;
 }
 
-bool ripristinaBackup(const core::Stato& stato, const std::filesystem::path& cartella, std::string& errore) {
-    std::vector<core::FileNuovo> file;
-    std::size_t estrazioni = 0;
-    for (int f : FILE_ARCHIVIO) {
-        auto contenuto = core::leggiFileIntero(cartella / nomeFile(stato, f));
-        if (!contenuto) {
-            errore = "manca il file " + nomeFile(stato, f) + " nella cartella " + cartella.string();
-            return false;
-        }
-        const std::size_t lunghezza = f == core::FILE_DATA       ? core::BYTE_RECORD_DATA
-                                      : f == core::FILE_CONCORSO ? core::BYTE_RECORD_CONCORSO
-                                                                 : core::BYTE_RECORD_RUOTA;
-        if (f == 1) estrazioni = contenuto->size() / lunghezza;
-        if (contenuto->size() % lunghezza != 0 || contenuto->size() / lunghezza != estrazioni) {
-            errore = "il file " + nomeFile(stato, f) +
-                     " della copia non ha lo stesso numero di estrazioni di BARI";
-            return false;
-        }
-        file.push_back({stato.cartellaRuote() / nomeFile(stato, f), std::move(*contenuto)});
+core::Esito<void> ripristinaBackup(const core::Stato& stato, const std::filesystem::path& cartella) {
+    const auto copia = core::Archivio::leggi(cartella);
+    const int discordante = copia ? primoFileDiscordante(*copia) : 0;
+    for (int f : core::FILE_ARCHIVIO) {
+        if (!core::File_Esistente(cartella / core::nomeFile(f)))
+            return {core::Codice::FileIllegibile,
+                    "manca il file " + nome(f) + " nella cartella " + cartella.string()};
+        if (f == discordante)
+            return {core::Codice::ArchivioIncoerente,
+                    "il file " + nome(f) + " della copia non ha lo stesso numero di estrazioni di BARI"};
     }
-    std::error_code ec;
-    std::filesystem::create_directories(stato.cartellaRuote(), ec);
-    if (!core::sostituisciInsieme(file, registroArchivio(stato))) {
-        errore = "impossibile sostituire i file dell' archivio";
-        return false;
-    }
-    return true;
+    if (!copia) return {core::Codice::FileIllegibile, "impossibile leggere i file della copia"};
+    if (!copia->scrivi(stato.cartellaRuote()))
+        return {core::Codice::FileNonScrivibile, "impossibile sostituire i file dell' archivio"};
+    return core::riuscito();
 }
 
 AvvisoBackup Leggi_Backup_Messaggio(const core::Stato& stato) {
     AvvisoBackup avviso;
-    avviso.Avviso_Backup_Attivo = entro(core::Leggi_Numero_Impostazione(stato, CAMPO_ATTIVO), 0, 1, 0);
-    avviso.Soglia_Avviso_Backup = entro(core::Leggi_Numero_Impostazione(stato, CAMPO_SOGLIA), 1, 100, 1);
-    avviso.Estrazioni_Dopo_Backup =
-        entro(core::Leggi_Numero_Impostazione(stato, CAMPO_CONTEGGIO), 0, stato.Max_Estrazioni_Archivio, 0);
+    avviso.Avviso_Backup_Attivo = core::valoreCampo(stato, core::campi::AVVISO_BACKUP);
+    avviso.Soglia_Avviso_Backup = core::valoreCampo(stato, core::campi::SOGLIA_AVVISO_BACKUP);
+    avviso.Estrazioni_Dopo_Backup = core::valoreCampo(stato, core::campi::ESTRAZIONI_DOPO_BACKUP);
     return avviso;
 }
 
 ControlloBackup Controllo_Backup_Messaggio(const core::Stato& stato) {
     auto avviso = Leggi_Backup_Messaggio(stato);
     ++avviso.Estrazioni_Dopo_Backup;
-    ControlloBackup esito;
-    esito.conteggioScritto =
-        core::Scrivi_Impostazione(stato, CAMPO_CONTEGGIO, std::to_string(avviso.Estrazioni_Dopo_Backup));
+    ControlloBackup esito{std::nullopt, core::scriviCampo(stato, core::campi::ESTRAZIONI_DOPO_BACKUP,
+                                                          avviso.Estrazioni_Dopo_Backup)};
     if (avviso.Avviso_Backup_Attivo != 0 && avviso.Estrazioni_Dopo_Backup >= avviso.Soglia_Avviso_Backup)
         esito.avviso = "Sono state inserite " + std::to_string(avviso.Estrazioni_Dopo_Backup) +
                        " estrazioni dall' ultimo Backup" + ", l' avviso programmato e' stato impostato su " +

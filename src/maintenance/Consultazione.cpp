@@ -1,14 +1,14 @@
 #include "Consultazione.h"
 
+#include "Aggiornamento.h"
+#include "core/Archivio.h"
 #include "core/Testo.h"
+
+#include <system_error>
 
 namespace maintenance {
 
 namespace {
-
-std::string parte(const std::string& testo, std::size_t inizio, std::size_t quanti) {
-    return inizio < testo.size() ? testo.substr(inizio, quanti) : std::string();
-}
 
 /** The numeric value of a box, or `vuoto` when the box is empty after trimming. */
 int valore(const std::string& testo, int vuoto) {
@@ -17,63 +17,51 @@ int valore(const std::string& testo, int vuoto) {
 
 } // namespace
 
-std::array<int, 6> DecompressioneEstrazione(std::string_view record) {
-    std::array<int, 6> numeri{};
-    for (std::size_t i = 0; i < 5; ++i) {
-        const int codice = i < record.size() ? static_cast<unsigned char>(record[i]) : 140;
-        numeri[i + 1] = codice >= 50 && codice <= 140 ? 140 - codice : -1;
-    }
-    return numeri;
-}
-
-StatoArchivio Dati_Iniziali_Aggiornamento(core::FileArchivio& file, int maxEstrazioni, int& estrazioni) {
-    file.Chiudi_File_Archivio();
-    file.Apri_File_Ruote();
-    file.Apri_File_Date();
-    file.Apri_File_Concorsi();
-    const long long lunghezza = std::max(0LL, file.lunghezza(1));
-    estrazioni = 0;
-    if (lunghezza % core::BYTE_RECORD_RUOTA != 0) return StatoArchivio::LunghezzaErrata;
-    if (lunghezza / core::BYTE_RECORD_RUOTA > maxEstrazioni) return StatoArchivio::Troppo;
+ArchivioAperto Dati_Iniziali_Aggiornamento(const std::filesystem::path& cartella, int maxEstrazioni) {
+    std::error_code errore;
+    auto letto = core::Archivio::leggi(cartella);
+    if (!letto || !std::filesystem::is_directory(cartella, errore))
+        return {std::make_shared<const core::Archivio>(), StatoArchivio::LunghezzaErrata, 0};
+    auto archivio = std::make_shared<const core::Archivio>(std::move(*letto));
     // A file that holds more or fewer records than BARI: a draw written at the end would land at a
-    // different record in each file, and in a short one after a hole of zero bytes.
-    const long long quante = lunghezza / core::BYTE_RECORD_RUOTA;
-    for (int f : {2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO})
-        if (file.lunghezza(f) != quante * core::FileArchivio::byteRecord(f))
-            return StatoArchivio::LunghezzaErrata;
-    estrazioni = static_cast<int>(quante);
-    return StatoArchivio::Sano;
+    // different record in each file.
+    const int discordante = primoFileDiscordante(*archivio);
+    if (discordante == 1) return {archivio, StatoArchivio::LunghezzaErrata, 0};
+    if (archivio->estrazioni() > maxEstrazioni) return {archivio, StatoArchivio::Troppo, 0};
+    if (discordante != 0) return {archivio, StatoArchivio::LunghezzaErrata, 0};
+    const int estrazioni = archivio->estrazioni();
+    return {std::move(archivio), StatoArchivio::Sano, estrazioni};
 }
 
-CampiEstrazione Mostra_Estrazione(core::FileArchivio& file, int v) {
+CampiEstrazione Mostra_Estrazione(const core::Archivio& archivio, int v) {
     CampiEstrazione campi;
-    if (!file.aperto(1)) file.Apri_File_Ruote();
     for (int w = 1; w <= 10; ++w) {
-        std::uint8_t record[core::BYTE_RECORD_RUOTA];
-        std::fill(std::begin(record), std::end(record), std::uint8_t{140});
-        if (v >= 1) file.leggiRecord(w, v, 1, record);
-        const auto numeri =
-            DecompressioneEstrazione(std::string_view(reinterpret_cast<const char*>(record), 5));
-        for (std::size_t i = 1; i <= 5; ++i)
-            if (numeri[i] >= 0)
-                campi.estratti[static_cast<std::size_t>(5 * w - 5) + i] = std::to_string(numeri[i]);
+        const std::uint8_t* record = archivio.ruota(w, v);
+        if (!record) record = core::RECORD_NULLO.data();
+        for (std::size_t i = 0; i < core::RECORD_NULLO.size(); ++i)
+            if (const int n = core::decodificaNumero(record[i]); n >= 0)
+                campi.estratti[static_cast<std::size_t>(5 * w - 4) + i] = std::to_string(n);
     }
-    const std::string data = file.Leggi_Data_Archivio(v);
-    campi.giorno = parte(data, 0, 2);
-    campi.mese = parte(data, 3, 2);
-    campi.anno = parte(data, 6, 4);
-    const std::string concorso = file.Leggi_Concorso_Archivio(v);
-    campi.concorso = parte(concorso, 0, 3);
-    campi.annoConcorso = parte(concorso, 4, 4);
+    const std::string data = archivio.Leggi_Data_Archivio(v);
+    const auto [giorno, mese, anno] = core::campiRecordData(data);
+    campi.giorno = giorno;
+    campi.mese = mese;
+    campi.anno = anno;
+    const std::string concorso = archivio.Leggi_Concorso_Archivio(v);
+    const auto [numero, annoConcorso] = core::campiRecordConcorso(concorso);
+    campi.concorso = numero;
+    campi.annoConcorso = annoConcorso;
     return campi;
 }
 
-std::array<std::string, 7> Mostra_Dati_Generali(core::FileArchivio& file, int m, int v) {
-    return {
-        std::to_string(m),           "estr. 1 - " + file.Leggi_Concorso_Archivio(1),
-        file.Leggi_Data_Archivio(1), "estr. " + std::to_string(m) + " - " + file.Leggi_Concorso_Archivio(m),
-        file.Leggi_Data_Archivio(m), "estr. " + std::to_string(v) + " - " + file.Leggi_Concorso_Archivio(v),
-        file.Leggi_Data_Archivio(v)};
+std::array<std::string, 7> Mostra_Dati_Generali(const core::Archivio& archivio, int m, int v) {
+    return {std::to_string(m),
+            "estr. 1 - " + archivio.Leggi_Concorso_Archivio(1),
+            archivio.Leggi_Data_Archivio(1),
+            "estr. " + std::to_string(m) + " - " + archivio.Leggi_Concorso_Archivio(m),
+            archivio.Leggi_Data_Archivio(m),
+            "estr. " + std::to_string(v) + " - " + archivio.Leggi_Concorso_Archivio(v),
+            archivio.Leggi_Data_Archivio(v)};
 }
 
 std::array<int, 56> copiaEstrazione(const CampiEstrazione& campi) {

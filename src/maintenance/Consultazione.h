@@ -1,10 +1,15 @@
 #pragma once
 
-#include "core/FileArchivio.h"
-
 #include <array>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+namespace core {
+class Archivio;
+}
 
 namespace maintenance {
 
@@ -15,12 +20,6 @@ struct CampiEstrazione {
     std::string concorso, annoConcorso;   ///< txt_Concorso, lbl_Anno_Concorso
 };
 
-/**
- * The five numbers of a 5-byte wheel record: element i = 140 - code of character i (0 for a null
- * draw); a byte outside 50..140, found only in a damaged file, reads as -1 (no number).
- */
-std::array<int, 6> DecompressioneEstrazione(std::string_view record);
-
 /** The state of the archive files as the window opens them. */
 enum class StatoArchivio {
     Sano,
@@ -30,23 +29,36 @@ enum class StatoArchivio {
 };
 
 /**
- * Checks BARI's length and that the other eleven files hold as many records; `estrazioni` receives the
- * number of draws (length / 5), 0 unless the archive is sound.
+ * The archive as the window opens it, read whole once and browsed from memory. It is held by pointer so
+ * that the window's header need not know the archive's class.
  */
-StatoArchivio Dati_Iniziali_Aggiornamento(core::FileArchivio& file, int maxEstrazioni, int& estrazioni);
+struct ArchivioAperto {
+    /** The files as read (no draw when they cannot be read); never null. */
+    std::shared_ptr<const core::Archivio> archivio;
+    StatoArchivio stato = StatoArchivio::Sano;
+    int estrazioni = 0; ///< draws (BARI's length / 5), 0 unless the archive is sound
+};
 
 /**
- * Draw v (1-based) of the files as the window shows it: each box the decimal number of its position
- * (empty for a damaged byte), the day and month as characters 1-2 and 4-5 of the date record and the
- * year as 7-10, the contest as characters 1-3 of the contest record and its year as 5-8.
+ * Reads the archive of the RUOTE folder `cartella` (core::Archivio::leggi) and checks it: BARI's length,
+ * then the limit, then that the other eleven files hold as many records. A missing folder, or a file that
+ * cannot be read, makes the archive LunghezzaErrata.
  */
-CampiEstrazione Mostra_Estrazione(core::FileArchivio& file, int v);
+ArchivioAperto Dati_Iniziali_Aggiornamento(const std::filesystem::path& cartella, int maxEstrazioni);
+
+/**
+ * Draw v (1-based) as the window shows it: each box the decimal number of its position (empty for a
+ * damaged byte; 0 for a null wheel or a draw the archive lacks), the day and month as characters 1-2 and
+ * 4-5 of the date record and the year as 7-10, the contest as characters 1-3 of the contest record and
+ * its year as 5-8.
+ */
+CampiEstrazione Mostra_Estrazione(const core::Archivio& archivio, int v);
 
 /**
  * The information panel's lines 0..6 for m draws with draw v shown: m; "estr. 1 - " + contest 1;
  * date 1; "estr. m - " + contest m; date m; "estr. v - " + contest v; date v.
  */
-std::array<std::string, 7> Mostra_Dati_Generali(core::FileArchivio& file, int m, int v);
+std::array<std::string, 7> Mostra_Dati_Generali(const core::Archivio& archivio, int m, int v);
 
 /**
  * The copy buffer of a shown draw: [1..50] the numbers (-1 for a box empty after trimming), [51..55]

@@ -1,7 +1,5 @@
 #include "Convalida.h"
 
-#include "core/FileArchivio.h"
-#include "core/Lotto.h"
 #include "core/Testo.h"
 
 #include <algorithm>
@@ -19,25 +17,22 @@ std::string Stringhetta(std::string_view testo, char tasto, int minimo, int mass
 std::string Controllo_Sintassi_Data(std::string_view giorno, std::string_view mese, std::string_view anno) {
     const int d = core::valoreNumerico(giorno), m = core::valoreNumerico(mese),
               y = core::valoreNumerico(anno);
-    if (d < 1 || d > 31 || m < 1 || m > 12 || y < 1871 || y > 2500) return {};
+    if (d < 1 || d > 31 || m < 1 || m > 12 || y < core::PRIMO_ANNO_AMMESSO || y > core::ULTIMO_ANNO_AMMESSO)
+        return {};
     // The record holds the values as numbers: the texts' stray characters never reach the archive.
-    return core::allineaDestra(std::to_string(d), 2) + '/' + core::allineaDestra(std::to_string(m), 2) + '/' +
-           std::to_string(y);
+    return core::Data{y, m, d}.record();
 }
 
 std::string Controllo_Sintassi_Concorso(std::string_view concorso, std::string_view anno, int maxConcorsi) {
     const int c = core::valoreNumerico(concorso), y = core::valoreNumerico(anno);
-    if (c < 1 || c > maxConcorsi || c > 999 || y < 1871 || y > 2500) return {};
-    return core::allineaDestra(std::to_string(c), 3) + '/' + std::to_string(y);
+    if (c < 1 || c > maxConcorsi || c > 999 || y < core::PRIMO_ANNO_AMMESSO || y > core::ULTIMO_ANNO_AMMESSO)
+        return {};
+    return core::recordConcorso(c, y);
 }
 
-std::optional<Data> leggiData(std::string_view record) {
-    if (record.size() < std::size_t(core::BYTE_RECORD_DATA)) return std::nullopt;
-    const Data data{core::valoreNumerico(record.substr(6, 4)), core::valoreNumerico(record.substr(3, 2)),
-                    core::valoreNumerico(record.substr(0, 2))};
-    if (data.anno < 1871 || data.anno > 2500 || data.giorno < 1 ||
-        data.giorno > core::giorniDelMese(data.anno, data.mese))
-        return std::nullopt;
+std::optional<core::Data> leggiData(std::string_view record) {
+    const core::Data data = core::Data::daRecord(record);
+    if (!data.valida()) return std::nullopt;
     return data;
 }
 
@@ -50,15 +45,11 @@ const char* const MESI[] = {"gennaio", "febbraio", "marzo",     "aprile",  "magg
                             "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
 const char* const POSTI[] = {"primo", "secondo", "terzo", "quarto", "quinto"};
 
-std::string testo(const Data& data) {
-    return std::to_string(data.giorno) + '/' + std::to_string(data.mese) + '/' + std::to_string(data.anno);
-}
-
 std::optional<Rifiuto> controllaData(const CampiEstrazione& campi, const LimitiEstrazione& limiti,
                                      std::string& record) {
     record = Controllo_Sintassi_Data(campi.giorno, campi.mese, campi.anno);
-    const Data data{core::valoreNumerico(campi.anno), core::valoreNumerico(campi.mese),
-                    core::valoreNumerico(campi.giorno)};
+    const core::Data data{core::valoreNumerico(campi.anno), core::valoreNumerico(campi.mese),
+                          core::valoreNumerico(campi.giorno)};
     if (record.empty()) {
         const int casella = data.giorno < 1 || data.giorno > 31 ? CASELLA_GIORNO
                             : data.mese < 1 || data.mese > 12   ? CASELLA_MESE
@@ -69,16 +60,16 @@ std::optional<Rifiuto> controllaData(const CampiEstrazione& campi, const LimitiE
         return Rifiuto{ERRORE_DATA + ' ' + perche, CASELLA_GIORNO};
     };
     if (!leggiData(record))
-        return rifiuto("Il " + testo(data) + " non esiste: " + MESI[data.mese - 1] + ' ' +
+        return rifiuto("Il " + data.testo() + " non esiste: " + MESI[data.mese - 1] + ' ' +
                        std::to_string(data.anno) + " ha " +
                        std::to_string(core::giorniDelMese(data.anno, data.mese)) + " giorni.");
     if (data > limiti.oggi)
-        return rifiuto("Il " + testo(data) + " e' una data futura: oggi e' il " + testo(limiti.oggi) + '.');
+        return rifiuto("Il " + data.testo() + " e' una data futura: oggi e' il " + limiti.oggi.testo() + '.');
     if (const auto prima = leggiData(limiti.dataPrecedente); limiti.precedente > 0 && prima && data <= *prima)
-        return rifiuto("La data deve essere successiva al " + testo(*prima) + ", data dell' estrazione " +
+        return rifiuto("La data deve essere successiva al " + prima->testo() + ", data dell' estrazione " +
                        std::to_string(limiti.precedente) + '.');
     if (const auto dopo = leggiData(limiti.dataSuccessiva); limiti.successiva > 0 && dopo && data >= *dopo)
-        return rifiuto("La data deve essere precedente al " + testo(*dopo) + ", data dell' estrazione " +
+        return rifiuto("La data deve essere precedente al " + dopo->testo() + ", data dell' estrazione " +
                        std::to_string(limiti.successiva) + '.');
     return std::nullopt;
 }

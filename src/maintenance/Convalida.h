@@ -2,9 +2,9 @@
 
 #include "Aggiornamento.h"
 #include "Consultazione.h"
+#include "core/Formato.h"
 
 #include <array>
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,17 +30,11 @@ std::string Controllo_Sintassi_Data(std::string_view giorno, std::string_view me
  * outside 1..maxConcorsi or the year outside 1871..2500. */
 std::string Controllo_Sintassi_Concorso(std::string_view concorso, std::string_view anno, int maxConcorsi);
 
-/** A day of the calendar; dates compare in time order. */
-struct Data {
-    int anno = 0, mese = 0, giorno = 0;
-    auto operator<=>(const Data&) const = default;
-};
-
 /**
  * The date of a date record " 5/ 3/2003" (day in characters 1-2, month 4-5, year 7-10); nothing when
  * the record is not a day of the calendar from 1871 to 2500.
  */
-std::optional<Data> leggiData(std::string_view record);
+std::optional<core::Data> leggiData(std::string_view record);
 
 /** The boxes a refusal points at besides the number boxes 1..50 (0: no box). */
 inline constexpr int CASELLA_GIORNO = 51, CASELLA_MESE = 52, CASELLA_ANNO = 53, CASELLA_CONCORSO = 54;
@@ -55,7 +49,7 @@ struct Rifiuto {
 struct LimitiEstrazione {
     int maxEstrazioni = 0;      ///< the highest draw number
     int maxConcorsi = 0;        ///< the highest contest of a year
-    Data oggi;                  ///< no draw is dated after today
+    core::Data oggi;            ///< no draw is dated after today
     int precedente = 0;         ///< the draw the typed one must follow (0: none) ...
     std::string dataPrecedente; ///< ... and its date record
     int successiva = 0;         ///< the draw the typed one must precede (0: none) ...

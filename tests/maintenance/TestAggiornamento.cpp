@@ -1,11 +1,12 @@
 #include "ArchivioDiProva.h"
+#include "core/Archivio.h"
 #include "maintenance/Aggiornamento.h"
 
 #include <QTest>
 
-using maintenance::Rinumerazione;
-
 namespace {
+
+enum Operazione { Nuova, Vecchia, Inserisci, Elimina };
 
 maintenance::NuovaEstrazione nuova(const prova::Estrazione& e) {
     maintenance::NuovaEstrazione n{
@@ -14,6 +15,18 @@ maintenance::NuovaEstrazione nuova(const prova::Estrazione& e) {
         for (int i = 0; i < 5; ++i)
             n.numeri[static_cast<std::size_t>(5 * w + i + 1)] = e.ruote[std::size_t(w)][std::size_t(i)];
     return n;
+}
+
+core::Esito<void> esegui(int operazione, const core::Stato& stato, int n, const prova::Estrazione& estrazione,
+                         const core::Guasto& guasto = {}) {
+    switch (operazione) {
+    case Inserisci:
+        return maintenance::Registrazione_Intramezzo_Estrazione(stato, n, nuova(estrazione), guasto);
+    case Elimina:
+        return maintenance::Eliminazione_Intramezzo_Estrazione(stato, n, guasto);
+    default:
+        return maintenance::Registrazione_Estrazione(stato, n, nuova(estrazione), guasto);
+    }
 }
 
 /** Draws of 2002 (contests 1..3) and 2003 (contests 1..3). */
@@ -31,49 +44,44 @@ class TestAggiornamento : public QObject {
 private slots:
     void rinumerazione_data();
     void rinumerazione();
-    void inserimentoEdEliminazione_data();
-    void inserimentoEdEliminazione();
+    void leQuattroOperazioni_data();
+    void leQuattroOperazioni();
     void unGuastoInOgniPassoLasciaLArchivioIntero_data();
     void unGuastoInOgniPassoLasciaLArchivioIntero();
-    void scritturaSulPostoSenzaMezzeMisure_data();
-    void scritturaSulPostoSenzaMezzeMisure();
 };
 
 void TestAggiornamento::rinumerazione_data() {
     QTest::addColumn<QString>("prima");
     QTest::addColumn<QString>("dopo");
-    QTest::addColumn<int>("esito");
+    QTest::addColumn<bool>("riuscita");
     QTest::addRow("anni-in-ordine") << "  7/2003  9/2003 12/2003  3/2004"
-                                    << "  1/2003  2/2003  3/2003  1/2004" << int(Rinumerazione::Riuscita);
+                                    << "  1/2003  2/2003  3/2003  1/2004" << true;
     QTest::addRow("anno-minore-continua") << "  1/2002  5/2003  1/2002"
-                                          << "  1/2002  1/2003  2/2002" << int(Rinumerazione::Riuscita);
-    QTest::addRow("oltre-cento") << QString("  1/2024").repeated(105) << QString()
-                                 << int(Rinumerazione::Riuscita);
-    QTest::addRow("concorso-zero-si-ferma")
-        << "  4/2003  0/2003  9/2003"
-        << "  1/2003  0/2003  9/2003" << int(Rinumerazione::ValoreFuoriLimiti);
+                                          << "  1/2002  1/2003  2/2002" << true;
+    QTest::addRow("oltre-cento") << QString("  1/2024").repeated(105) << QString() << true;
+    QTest::addRow("concorso-zero-si-ferma") << "  4/2003  0/2003  9/2003"
+                                            << "  1/2003  0/2003  9/2003" << false;
     QTest::addRow("anno-fuori-limiti") << "  4/1870"
-                                       << "  4/1870" << int(Rinumerazione::ValoreFuoriLimiti);
+                                       << "  4/1870" << false;
     QTest::addRow("lunghezza-errata") << "  4/2003  5/200"
-                                      << "  4/2003  5/200" << int(Rinumerazione::LunghezzaErrata);
+                                      << "  4/2003  5/200" << false;
     // A year with more draws than the highest contest stops at the first draw past it, the file's length
     // kept; past 999 the new number would not fit its three characters whatever the limit.
     QString numerati;
     for (int c = 1; c <= 260; ++c)
         numerati += QStringLiteral("%1/2024").arg(c, 3);
-    QTest::addRow("anno-oltre-il-massimo") << QString("  1/2024").repeated(261) << numerati + "  1/2024"
-                                           << int(Rinumerazione::ValoreFuoriLimiti);
-    QTest::addRow("anno-oltre-999") << QString("  1/2024").repeated(1000) << QString()
-                                    << int(Rinumerazione::ValoreFuoriLimiti);
+    QTest::addRow("anno-oltre-il-massimo")
+        << QString("  1/2024").repeated(261) << numerati + "  1/2024" << false;
+    QTest::addRow("anno-oltre-999") << QString("  1/2024").repeated(1000) << QString() << false;
 }
 
 void TestAggiornamento::rinumerazione() {
     QFETCH(QString, prima);
     QFETCH(QString, dopo);
-    QFETCH(int, esito);
+    QFETCH(bool, riuscita);
     std::string concorsi = prima.toStdString();
     const bool oltre999 = prima.size() == 8000;
-    QCOMPARE(int(maintenance::rinumeraConcorsi(concorsi, oltre999 ? 5000 : 260)), esito);
+    QCOMPARE(maintenance::rinumeraConcorsi(concorsi, oltre999 ? 5000 : 260).riuscito(), riuscita);
     if (oltre999) {
         QCOMPARE(concorsi.size(), std::size_t(8000));
         QCOMPARE(concorsi.substr(8 * 998), std::string("999/2024  1/2024"));
@@ -85,51 +93,53 @@ void TestAggiornamento::rinumerazione() {
     }
 }
 
-void TestAggiornamento::inserimentoEdEliminazione_data() {
-    QTest::addColumn<bool>("inserisci");
+void TestAggiornamento::leQuattroOperazioni_data() {
+    QTest::addColumn<int>("operazione");
     QTest::addColumn<int>("n");
-    QTest::addRow("inserisci-prima-della-prima") << true << 1;
-    QTest::addRow("inserisci-prima-dell-ultima") << true << 6;
-    QTest::addRow("inserisci-fra-il-2003") << true << 5;
-    QTest::addRow("elimina-la-prima") << false << 1;
-    QTest::addRow("elimina-l-ultima") << false << 6;
+    QTest::addRow("aggiunge") << int(Nuova) << 7;
+    QTest::addRow("sovrascrive") << int(Vecchia) << 2;
+    QTest::addRow("inserisci-prima-della-prima") << int(Inserisci) << 1;
+    QTest::addRow("inserisci-prima-dell-ultima") << int(Inserisci) << 6;
+    QTest::addRow("inserisci-fra-il-2003") << int(Inserisci) << 5;
+    QTest::addRow("elimina-la-prima") << int(Elimina) << 1;
+    QTest::addRow("elimina-l-ultima") << int(Elimina) << 6;
 }
 
-void TestAggiornamento::inserimentoEdEliminazione() {
-    QFETCH(bool, inserisci);
+void TestAggiornamento::leQuattroOperazioni() {
+    QFETCH(int, operazione);
     QFETCH(int, n);
     prova::CartellaDiProva cartella;
     auto estrazioni = seiEstrazioni();
     cartella.scriviArchivio(estrazioni);
     auto stato = cartella.stato();
     stato.Max_Concorsi_Anno = 260;
-    Rinumerazione rinumerazione{};
-    const auto inserita = prova::estrazione(20, 6, 2003, 99, 42); // contest 99: the renumbering fixes it
-    if (inserisci) {
-        QVERIFY(maintenance::Registrazione_Intramezzo_Estrazione(stato, n, nuova(inserita), rinumerazione));
-        estrazioni.insert(estrazioni.begin() + (n - 1), inserita);
-    } else {
-        QVERIFY(maintenance::Eliminazione_Intramezzo_Estrazione(stato, n, rinumerazione));
+    const auto scritta = prova::estrazione(20, 6, 2003, 99, 42, {2, 4}); // contest 99: renumbered if moved
+    QVERIFY(esegui(operazione, stato, n, scritta));
+    if (operazione == Elimina)
         estrazioni.erase(estrazioni.begin() + (n - 1));
-    }
-    QCOMPARE(int(rinumerazione), int(Rinumerazione::Riuscita));
-    // Expected: the same draws, contests numbered 1, 2, 3 ... from each draw whose year is higher than
-    // every year before it (a 2003 inserted before the 2002 draws makes them continue its count).
+    else if (operazione == Inserisci)
+        estrazioni.insert(estrazioni.begin() + (n - 1), scritta);
+    else if (n > int(estrazioni.size()))
+        estrazioni.push_back(scritta);
+    else
+        estrazioni[std::size_t(n - 1)] = scritta; // stored as typed: no renumbering
+    // Expected after a move: the same draws, contests numbered 1, 2, 3 ... from each draw whose year is
+    // higher than every year before it (a 2003 inserted before the 2002 draws makes them continue its count).
     int ultimoAnno = -1, contatore = 0;
     for (auto& e : estrazioni) {
         if (e.anno > ultimoAnno) {
             ultimoAnno = e.anno;
             contatore = 0;
         }
-        e.concorso = ++contatore;
+        if (operazione == Inserisci || operazione == Elimina) e.concorso = ++contatore;
     }
     QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
-    QVERIFY(!std::filesystem::exists(maintenance::registroArchivio(stato)));
+    QVERIFY(!std::filesystem::exists(core::registroArchivio(cartella.ruote())));
 }
 
 void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero_data() {
     QTest::addColumn<QString>("passo");
-    QTest::addColumn<bool>("nuovo"); // after the failure and the next start, the archive is the new one
+    QTest::addColumn<bool>("nuovo"); // after the failure, the archive is the new one
     for (const char* nome : prova::FILE_ARCHIVIO)
         QTest::addRow("scrivi-%s", nome) << QStringLiteral("scrivi:%1").arg(nome) << false;
     QTest::addRow("registro") << "registro" << false;
@@ -143,7 +153,8 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero_data() {
 void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
     QFETCH(QString, passo);
     QFETCH(bool, nuovo);
-    for (bool inserisci : {true, false}) {
+    for (int operazione : {Nuova, Vecchia, Inserisci, Elimina}) {
+        if (passo.isEmpty() && (operazione == Nuova || operazione == Vecchia)) continue; // no renumbering
         prova::CartellaDiProva cartella;
         auto estrazioni = seiEstrazioni();
         if (passo.isEmpty()) estrazioni.back().concorso = 0;
@@ -151,63 +162,26 @@ void TestAggiornamento::unGuastoInOgniPassoLasciaLArchivioIntero() {
         auto stato = cartella.stato();
         stato.Max_Concorsi_Anno = 260;
         const auto prima = prova::fotografia(cartella);
-        const auto guasto = [&](const std::string& p) { return p == passo.toStdString(); };
-        Rinumerazione rinumerazione{};
-        const bool riuscito =
-            inserisci ? maintenance::Registrazione_Intramezzo_Estrazione(
-                            stato, 3, nuova(prova::estrazione(1, 1, 2002, 1, 9)), rinumerazione, guasto)
-                      : maintenance::Eliminazione_Intramezzo_Estrazione(stato, 3, rinumerazione, guasto);
-        QVERIFY(!riuscito);
-        QCOMPARE(rinumerazione == Rinumerazione::Riuscita, !passo.isEmpty());
-        // The next start finishes or undoes the operation before the archive is read.
-        maintenance::completaAggiornamentoInterrotto(stato);
+        const auto esito =
+            esegui(operazione, stato, operazione == Nuova ? 7 : 3, prova::estrazione(1, 1, 2002, 1, 9),
+                   [&](const std::string& p) { return p == passo.toStdString(); });
+        QVERIFY(!esito);
+        QCOMPARE(esito.codice(),
+                 passo.isEmpty() ? core::Codice::ArchivioIncoerente : core::Codice::FileNonScrivibile);
+        // A failure past the point of no return is finished at once: nothing is left for the next start.
+        QVERIFY(!core::completaAggiornamentoInterrotto(cartella.ruote()));
         const auto dopo = prova::fotografia(cartella);
         if (nuovo) {
             QVERIFY(dopo != prima);
             QCOMPARE(dopo[0].size() / 5, dopo[11].size() / 8); // all twelve files moved together
-            QCOMPARE(dopo[0].size() / 5, inserisci ? std::size_t(7) : std::size_t(5));
+            QCOMPARE(dopo[0].size() / 5, std::size_t(operazione == Elimina   ? 5
+                                                     : operazione == Vecchia ? 6
+                                                                             : 7));
             QCOMPARE(dopo[10].size() / 10, dopo[0].size() / 5);
         } else {
             QCOMPARE(dopo, prima);
         }
-        for (const auto& voce : std::filesystem::directory_iterator(cartella.ruote()))
-            QVERIFY2(voce.path().extension() != ".transazione", voce.path().c_str());
-        QVERIFY(!std::filesystem::exists(maintenance::registroArchivio(stato)));
     }
-}
-
-void TestAggiornamento::scritturaSulPostoSenzaMezzeMisure_data() {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("passo");
-    QTest::addRow("aggiunge") << 7 << QString();
-    QTest::addRow("sovrascrive") << 2 << QString();
-    QTest::addRow("aggiunge-guasto-su-DATA") << 7 << "scrivi:DATA";
-    QTest::addRow("sovrascrive-guasto-su-VENEZIA") << 2 << "scrivi:VENEZIA";
-}
-
-void TestAggiornamento::scritturaSulPostoSenzaMezzeMisure() {
-    QFETCH(int, n);
-    QFETCH(QString, passo);
-    prova::CartellaDiProva cartella;
-    auto estrazioni = seiEstrazioni();
-    cartella.scriviArchivio(estrazioni);
-    const auto stato = cartella.stato();
-    const auto prima = prova::fotografia(cartella);
-    const auto scritta = prova::estrazione(30, 12, 2003, 4, 77, {2, 4});
-    const bool riuscito =
-        maintenance::Registrazione_Estrazione(stato, n, nuova(scritta), [&](const std::string& p) {
-            return !passo.isEmpty() && p == passo.toStdString();
-        });
-    QCOMPARE(riuscito, passo.isEmpty());
-    if (!riuscito) {
-        QCOMPARE(prova::fotografia(cartella), prima); // every file back to its old record and length
-        return;
-    }
-    if (n > int(estrazioni.size()))
-        estrazioni.push_back(scritta);
-    else
-        estrazioni[std::size_t(n - 1)] = scritta; // stored as typed: no renumbering
-    QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
 }
 
 QTEST_APPLESS_MAIN(TestAggiornamento)

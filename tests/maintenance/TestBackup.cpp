@@ -33,21 +33,21 @@ void TestBackup::copiaERipristino() {
     cartella.scriviArchivio(prima);
     const auto stato = cartella.stato();
     core::Scrivi_Impostazione(stato, 53, "7");
-    std::string errore;
-    const auto vecchia = maintenance::Backup_Archivio(stato, momento(5, 10), errore);
-    const auto nuova = maintenance::Backup_Archivio(stato, momento(6, 9), errore);
-    const auto stessoIstante = maintenance::Backup_Archivio(stato, momento(6, 9), errore);
-    QVERIFY(vecchia && nuova && stessoIstante);
-    QCOMPARE(QString::fromStdString(vecchia->filename().string()),
+    const auto vecchia = maintenance::Backup_Archivio(stato, momento(5, 10));
+    const auto nuova = maintenance::Backup_Archivio(stato, momento(6, 9));
+    const auto stessoIstante = maintenance::Backup_Archivio(stato, momento(6, 9));
+    QVERIFY(vecchia && nuova && stessoIstante && stessoIstante->azzeramento);
+    QCOMPARE(QString::fromStdString(vecchia->cartella.filename().string()),
              QStringLiteral("RUOTE_backup_20261205_100000"));
-    QCOMPARE(QString::fromStdString(stessoIstante->filename().string()),
+    QCOMPARE(QString::fromStdString(stessoIstante->cartella.filename().string()),
              QStringLiteral("RUOTE_backup_20261206_090000_2"));
     QCOMPARE(core::Leggi_Numero_Impostazione(stato, 53), 0);
-    QCOMPARE(maintenance::cartelleBackup(stato), (std::vector{*stessoIstante, *nuova, *vecchia}));
+    QCOMPARE(maintenance::cartelleBackup(stato),
+             (std::vector{stessoIstante->cartella, nuova->cartella, vecchia->cartella}));
 
     const auto bari = cartella.leggiFile("RUOTE/BARI");
     cartella.scriviArchivio({prova::estrazione(1, 1, 2020, 1, 9)});
-    QVERIFY(maintenance::ripristinaBackup(stato, *nuova, errore));
+    QVERIFY(maintenance::ripristinaBackup(stato, nuova->cartella));
     QCOMPARE(cartella.leggiFile("RUOTE/BARI"), bari);
     QCOMPARE(cartella.leggiFile("RUOTE/CONCORSO"),
              prova::testoConcorso(1, 2002) + prova::testoConcorso(2, 2002));
@@ -57,16 +57,15 @@ void TestBackup::ripristinoRifiutaUnaCopiaIncompleta() {
     prova::CartellaDiProva cartella;
     cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1)});
     const auto stato = cartella.stato();
-    std::string errore;
-    const auto copia = maintenance::Backup_Archivio(stato, momento(5, 10), errore);
+    const auto copia = maintenance::Backup_Archivio(stato, momento(5, 10));
     QVERIFY(copia);
-    std::filesystem::remove(*copia / "ROMA");
-    const auto data = *copia / "DATA";
+    std::filesystem::remove(copia->cartella / "ROMA");
     cartella.scriviArchivio({prova::estrazione(1, 1, 2020, 1, 9)});
     const auto dopo = cartella.leggiFile("RUOTE/BARI");
     QVERIFY(maintenance::cartelleBackup(stato).empty());
-    QVERIFY(!maintenance::ripristinaBackup(stato, *copia, errore));
-    QVERIFY(errore.find("ROMA") != std::string::npos);
+    const auto ripristino = maintenance::ripristinaBackup(stato, copia->cartella);
+    QVERIFY(!ripristino);
+    QVERIFY(ripristino.messaggio().find("ROMA") != std::string::npos);
     QCOMPARE(cartella.leggiFile("RUOTE/BARI"), dopo);
 }
 

@@ -1,4 +1,5 @@
 #include "ArchivioDiProva.h"
+#include "core/Archivio.h"
 #include "maintenance/Consultazione.h"
 
 #include <QTest>
@@ -6,21 +7,6 @@
 class TestConsultazione : public QObject {
     Q_OBJECT
 private slots:
-    void decodificaDiUnRecord_data() {
-        QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<QList<int>>("numeri");
-        QTest::addRow("estremi") << QByteArray("\x8b\x32\x8b\x8b\x8b") << QList<int>{1, 90, 1, 1, 1};
-        QTest::addRow("nulla") << QByteArray(5, char(140)) << QList<int>{0, 0, 0, 0, 0};
-        QTest::addRow("byte-guasti") << QByteArray("\x31\x8d\x20\x8b\xff") << QList<int>{-1, -1, -1, 1, -1};
-        QTest::addRow("record-corto") << QByteArray("\x8b") << QList<int>{1, 0, 0, 0, 0};
-    }
-    void decodificaDiUnRecord() {
-        QFETCH(QByteArray, record);
-        const auto numeri = maintenance::DecompressioneEstrazione(
-            std::string_view(record.constData(), std::size_t(record.size())));
-        QTEST((QList<int>{numeri[1], numeri[2], numeri[3], numeri[4], numeri[5]}), "numeri");
-    }
-
     void archivioAllApertura_data() {
         QTest::addColumn<int>("lunghezzaBari");
         QTest::addColumn<QString>("corto"); // a file one byte short of the draws of BARI
@@ -40,18 +26,17 @@ private slots:
         QFETCH(QString, corto);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, core::FILE_DATA, core::FILE_CONCORSO}) {
+        for (int f : core::FILE_ARCHIVIO) {
             const auto& nome = stato.Nome_Ruota[std::size_t(f)];
-            const auto byte = std::size_t(lunghezzaBari / 5 * core::FileArchivio::byteRecord(f) +
-                                          (f == 1 ? lunghezzaBari % 5 : 0));
+            const auto byte =
+                std::size_t(lunghezzaBari / 5 * core::byteRecord(f) + (f == 1 ? lunghezzaBari % 5 : 0));
             cartella.scriviFile("RUOTE/" + nome,
                                 std::string(byte - (corto.toStdString() == nome ? 1 : 0), char(140)));
         }
-        core::FileArchivio file(stato);
-        int estrazioni = -1;
-        QTEST(int(maintenance::Dati_Iniziali_Aggiornamento(file, stato.Max_Estrazioni_Archivio, estrazioni)),
-              "esito");
-        QTEST(estrazioni, "estrazioni");
+        const auto aperto =
+            maintenance::Dati_Iniziali_Aggiornamento(cartella.ruote(), stato.Max_Estrazioni_Archivio);
+        QTEST(int(aperto.stato), "esito");
+        QTEST(aperto.estrazioni, "estrazioni");
     }
 
     void mostraEstrazioneEDatiGenerali() {
@@ -59,8 +44,8 @@ private slots:
         cartella.scriviArchivio(
             {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(12, 10, 2003, 104, 2, {2})});
         auto stato = cartella.stato();
-        core::FileArchivio file(stato);
-        const auto campi = maintenance::Mostra_Estrazione(file, 2);
+        const auto archivio = *core::Archivio::leggi(cartella.ruote());
+        const auto campi = maintenance::Mostra_Estrazione(archivio, 2);
         QCOMPARE(campi.giorno, std::string("12"));
         QCOMPARE(campi.mese, std::string("10"));
         QCOMPARE(campi.concorso, std::string("104"));
@@ -68,7 +53,7 @@ private slots:
         QCOMPARE(campi.estratti[6], std::string("0"));
         QCOMPARE(QString::fromStdString(campi.estratti[1]),
                  QString::number(prova::estrazione(12, 10, 2003, 104, 2).ruote[0][0]));
-        const auto righe = maintenance::Mostra_Dati_Generali(file, 2, 1);
+        const auto righe = maintenance::Mostra_Dati_Generali(archivio, 2, 1);
         QCOMPARE(righe,
                  (std::array<std::string, 7>{"2", "estr. 1 -   1/2002", " 5/ 6/2002", "estr. 2 - 104/2003",
                                              "12/10/2003", "estr. 1 -   1/2002", " 5/ 6/2002"}));

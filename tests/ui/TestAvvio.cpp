@@ -108,8 +108,7 @@ private slots:
             std::tm quando{};
             quando.tm_year = 126;
             quando.tm_mday = 1;
-            std::string errore;
-            QVERIFY(maintenance::Backup_Archivio(stato, quando, errore));
+            QVERIFY(maintenance::Backup_Archivio(stato, quando));
             std::filesystem::remove_all(cartella.ruote());
             if (estrazioni == 1) stato.Max_Estrazioni_Archivio = 1;
         }

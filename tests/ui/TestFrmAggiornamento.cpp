@@ -319,6 +319,8 @@ private slots:
         for (std::size_t i = 0; i < file.size(); ++i)
             QCOMPARE((long long)(file[i].size() / (i < 10 ? 5 : i == 10 ? 10 : 8)), estrazioni);
         QCOMPARE(testo(f, "lb_Info_0"), QString::number(estrazioni));
+        QCOMPARE(a.stato.Archivio_Modificato,
+                 estrazioni != 3); // the views learn of every change, failed or not
     }
 
     void trascinareLaBarraMostraLEstrazioneUnaVolta() {

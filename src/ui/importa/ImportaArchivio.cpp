@@ -75,14 +75,16 @@ bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto) 
         modo = scelta == 0 ? importa::Modo::Sostituisci : importa::Modo::Aggiungi;
     }
 
-    importa::EsitoImportazione esito;
-    {
+    const auto esito = [&] {
         Occupato occupato;
-        esito = importa::importaInArchivio(stato, lettura, modo, adesso());
+        return importa::importaEstrazioni(stato, lettura, modo, adesso());
+    }();
+    if (!esito) {
+        prompt::informa(genitore, titolo, QString::fromStdString(esito.messaggio()), prompt::Tipo::Avviso);
+        return false;
     }
-    prompt::informa(genitore, titolo, QString::fromStdString(esito.messaggio),
-                    esito.riuscito ? prompt::Tipo::Informazione : prompt::Tipo::Avviso);
-    return esito.riuscito && esito.scritte > 0;
+    prompt::informa(genitore, titolo, QString::fromStdString(esito->messaggio));
+    return esito->scritte > 0;
 }
 
 bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
@@ -100,11 +102,10 @@ bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
          QStringLiteral("Annulla")});
     if (scelta == 1) return importaArchivio(stato, genitore, true);
     if (scelta != 0) return false;
-    std::string errore;
-    if (!maintenance::ripristinaBackup(stato, copie.front(), errore)) {
+    if (const auto ripristino = maintenance::ripristinaBackup(stato, copie.front()); !ripristino) {
         prompt::informa(genitore, titoloProgramma(),
                         QStringLiteral("Ripristino non riuscito: %1. L'archivio non è stato modificato.")
-                            .arg(QString::fromStdString(errore)),
+                            .arg(QString::fromStdString(ripristino.messaggio())),
                         prompt::Tipo::Avviso);
         return false;
     }

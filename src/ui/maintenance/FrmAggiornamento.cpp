@@ -1,10 +1,8 @@
 #include "FrmAggiornamento.h"
 
-#include "core/Impostazioni.h"
-#include "core/Testo.h"
-#include "maintenance/Aggiornamento.h"
+#include "core/Archivio.h"
+#include "core/Campi.h"
 #include "maintenance/Backup.h"
-#include "maintenance/Convalida.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
@@ -38,8 +36,6 @@ namespace ui {
 namespace {
 
 const QString ERRORE_INSERIMENTO = QStringLiteral("ERRORE INSERIMENTO DATI");
-const QString FALLITA_REGISTRAZIONE =
-    QStringLiteral("ATTENZIONE: impossibile Registrare l' estrazione inserita, problemi di File!");
 
 QString q(const std::string& testo) {
     return testoArchivio(testo);
@@ -60,11 +56,11 @@ QLineEdit* casella(QWidget* genitore, const QString& nome, int larghezza) {
 } // namespace
 
 frmAggiornamento::frmAggiornamento(core::Stato& stato, QWidget* genitore)
-    : QDialog(genitore), m_stato(stato), m_file(stato) {
+    : QDialog(genitore), m_stato(stato) {
     setObjectName(QStringLiteral("frmAggiornamento"));
     setWindowTitle(QStringLiteral("Aggiornamento Archivio estrazioni."));
     setModal(true);
-    if (m_stato.Max_Concorsi_Anno < 1) m_stato.Max_Concorsi_Anno = 260;
+    if (m_stato.Max_Concorsi_Anno < 1) m_stato.Max_Concorsi_Anno = core::campi::MAX_CONCORSI_ANNO.predefinito;
     costruisci();
     vscEstrazioni->setPageStep(m_stato.Max_Concorsi_Anno);
     leggiAvvisoBackup();
@@ -399,10 +395,14 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     backup->addWidget(txtSogliaBackup, 2, 1);
     backup->addWidget(new QLabel(QStringLiteral("estrazioni"), fmeBackup), 2, 2);
     connect(cmdBackup, &QPushButton::clicked, this, &frmAggiornamento::cmdBackup_Click);
-    connect(chkAvvisoBackup, &QCheckBox::toggled, this,
-            [this](bool si) { scriviImpostazione(this, m_stato, 50, si ? "1" : "0"); });
-    connect(txtSogliaBackup, &QSpinBox::valueChanged, this,
-            [this](int soglia) { scriviImpostazione(this, m_stato, 51, std::to_string(soglia)); });
+    connect(chkAvvisoBackup, &QCheckBox::toggled, this, [this](bool si) {
+        if (!core::scriviCampo(m_stato, core::campi::AVVISO_BACKUP, si ? 1 : 0))
+            avvisaImpostazioniNonScritte(this);
+    });
+    connect(txtSogliaBackup, &QSpinBox::valueChanged, this, [this](int soglia) {
+        if (!core::scriviCampo(m_stato, core::campi::SOGLIA_AVVISO_BACKUP, soglia))
+            avvisaImpostazioniNonScritte(this);
+    });
     m_pilaServizi->addWidget(fmeBackup);
     m_pilaServizi->addWidget(fmeStampa);
     pannelli->addWidget(m_pilaServizi);
@@ -419,7 +419,6 @@ void frmAggiornamento::done(int risultato) {
     QDialog::done(risultato);
     if (Archivio_Toccato) {
         Archivio_Toccato = false;
-        m_file.Chiudi_File_Archivio();
         emit archivioCambiato();
     }
 }
@@ -444,9 +443,10 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == lblConcorso) {
         // The hint of the last contest in the archive shows while the pointer is over "CONCORSO:".
         if (evento->type() == QEvent::Enter) {
-            lblUltimoConcorso->setText(QStringLiteral("( ultimo inserito: ") +
-                                       q(m_file.Leggi_Concorso_Archivio(vscEstrazioni->maximum())) +
-                                       QStringLiteral(" )"));
+            lblUltimoConcorso->setText(
+                QStringLiteral("( ultimo inserito: ") +
+                q(m_archivio.archivio->Leggi_Concorso_Archivio(m_archivio.estrazioni)) +
+                QStringLiteral(" )"));
             lblUltimoConcorso->show();
         } else if (evento->type() == QEvent::Leave) {
             lblUltimoConcorso->hide();
@@ -499,7 +499,7 @@ void frmAggiornamento::tastoData(QLineEdit* c, int, const QString& testo) {
         testo.size() == 1 && testo.at(0).unicode() < 128 ? char(testo.at(0).unicode()) : '\0';
     const int massimo = c == txt_Giorno      ? 31
                         : c == txt_Mese      ? 12
-                        : c == txt_Anno_Data ? 2500
+                        : c == txt_Anno_Data ? core::ULTIMO_ANNO_AMMESSO
                                              : m_stato.Max_Concorsi_Anno;
     c->setText(q(maintenance::Stringhetta(s(c->text()), carattere, 1, massimo)));
     if (c == txt_Anno_Data) lbl_Anno_Concorso->setText(txt_Anno_Data->text());
@@ -534,14 +534,22 @@ void frmAggiornamento::impostaCampi(const maintenance::CampiEstrazione& c) {
 }
 
 void frmAggiornamento::Cancella_Estrazioni() {
-    lblNumeroEstrazione->clear();
+    numeroEstrazione(0);
     impostaCampi({});
 }
 
+void frmAggiornamento::numeroEstrazione(int n) {
+    m_numero = n;
+    if (n > 0)
+        lblNumeroEstrazione->setText(QString::number(n));
+    else
+        lblNumeroEstrazione->clear();
+}
+
 void frmAggiornamento::mostraEstrazione(int v) {
-    impostaCampi(maintenance::Mostra_Estrazione(m_file, v));
-    lblNumeroEstrazione->setText(QString::number(v));
-    const auto righe = maintenance::Mostra_Dati_Generali(m_file, vscEstrazioni->maximum(), v);
+    impostaCampi(maintenance::Mostra_Estrazione(*m_archivio.archivio, v));
+    numeroEstrazione(v);
+    const auto righe = maintenance::Mostra_Dati_Generali(*m_archivio.archivio, m_archivio.estrazioni, v);
     for (std::size_t i = 0; i < righe.size(); ++i)
         lb_Info[i]->setText(q(righe[i]));
 }
@@ -553,11 +561,11 @@ void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
     }
     Modalita_Inserimento = false;
     m_modo = Modo::Sfoglia;
-    int estrazioni = 0;
-    m_statoArchivio =
-        maintenance::Dati_Iniziali_Aggiornamento(m_file, m_stato.Max_Estrazioni_Archivio, estrazioni);
+    m_archivio =
+        maintenance::Dati_Iniziali_Aggiornamento(m_stato.cartellaRuote(), m_stato.Max_Estrazioni_Archivio);
+    const int estrazioni = m_archivio.estrazioni;
     // A damaged archive is never written: no mode that writes is offered.
-    const bool sano = m_statoArchivio == maintenance::StatoArchivio::Sano;
+    const bool sano = m_archivio.stato == maintenance::StatoArchivio::Sano;
     for (QAction* voce : m_vociScrittura)
         voce->setEnabled(sano);
     for (int i : {0, 2, 3, 4})
@@ -566,7 +574,7 @@ void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
          {optNuovaEstrazione, optModificaVecchiaEstrazione, optIntramezzo, optElimina})
         opzione->setEnabled(sano);
     cmd_Registra_Estrazione->setEnabled(sano);
-    if (!sano) avvisaDanno();
+    if (!sano) mostra(maintenance::avvisoDanno(m_archivio.stato));
     {
         const QSignalBlocker blocco(vscEstrazioni);
         vscEstrazioni->setRange(estrazioni > 0 ? 1 : 0, estrazioni);
@@ -582,25 +590,37 @@ void frmAggiornamento::Dati_Iniziali_Aggiornamento() {
     Sfoglia_Estrazioni_Aggiornamento();
 }
 
-void frmAggiornamento::avvisaDanno() {
-    prompt::informa(
-        this, titoloProgramma(),
-        m_statoArchivio == maintenance::StatoArchivio::Troppo
-            ? QStringLiteral(
-                  "Troppe estrazioni inserite nell'archivio. L' archivio puo' contenere sino a 32000 "
-                  "estrazioni, il limite e' stato raggiunto. Eliminare le estrazioni precedenti per "
-                  "poterne immettere di nuove!")
-            : QStringLiteral(
-                  "ATTENZIONE: rilevati errori nell' archivio estrazioni; eseguire il Check dell' archivio!"),
-        prompt::Tipo::Avviso);
+void frmAggiornamento::mostra(const maintenance::Avviso& avviso) {
+    prompt::informa(this, avviso.titolo.empty() ? titoloProgramma() : QString::fromStdString(avviso.titolo),
+                    QString::fromStdString(avviso.testo),
+                    avviso.attenzione ? prompt::Tipo::Avviso : prompt::Tipo::Informazione);
+}
+
+bool frmAggiornamento::rifiuta(Modo modo) {
+    const auto rifiuto = maintenance::rifiutoModo(modo, m_archivio, m_stato.Max_Estrazioni_Archivio);
+    if (!rifiuto) return false;
+    if (rifiuto->vuoto) {
+        opzioneDelModo(modo)->setChecked(true);
+        mostra(rifiuto->avviso);
+        Dati_Iniziali_Aggiornamento();
+    } else {
+        segnaOpzioneDelModo();
+        mostra(rifiuto->avviso);
+    }
+    return true;
+}
+
+QRadioButton* frmAggiornamento::opzioneDelModo(Modo modo) const {
+    return modo == Modo::Nuova        ? optNuovaEstrazione
+           : modo == Modo::Vecchia    ? optModificaVecchiaEstrazione
+           : modo == Modo::Intramezzo ? optIntramezzo
+           : modo == Modo::Elimina    ? optElimina
+                                      : nullptr;
 }
 
 void frmAggiornamento::segnaOpzioneDelModo() {
     // A click on a refused option has already ticked it: the option of the running mode is ticked again.
-    if (m_modo == Modo::Nuova) optNuovaEstrazione->setChecked(true);
-    if (m_modo == Modo::Vecchia) optModificaVecchiaEstrazione->setChecked(true);
-    if (m_modo == Modo::Intramezzo) optIntramezzo->setChecked(true);
-    if (m_modo == Modo::Elimina) optElimina->setChecked(true);
+    if (QRadioButton* opzione = opzioneDelModo(m_modo)) opzione->setChecked(true);
 }
 
 void frmAggiornamento::Sfoglia_Estrazioni_Aggiornamento() {
@@ -624,20 +644,7 @@ void frmAggiornamento::sfogliaDaMenu() {
     Dati_Iniziali_Aggiornamento();
 }
 
-void frmAggiornamento::limiteRaggiunto() {
-    prompt::informa(
-        this, titoloProgramma(),
-        QStringLiteral(
-            "Limite di estrazioni registrabili raggiunto. Impossibile aggiornare ulteriormente l' Archivio."),
-        prompt::Tipo::Avviso);
-}
-
 void frmAggiornamento::Modifica_Archivio() {
-    if (vscEstrazioni->maximum() > m_stato.Max_Estrazioni_Archivio - 1) {
-        // One more draw would pass the archive's capacity.
-        limiteRaggiunto();
-        return;
-    }
     Cancella_Estrazioni();
     m_pila->setCurrentWidget(fmeRegistrazione);
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
@@ -645,17 +652,13 @@ void frmAggiornamento::Modifica_Archivio() {
 }
 
 void frmAggiornamento::entraNuovaEstrazione() {
-    if (m_statoArchivio != maintenance::StatoArchivio::Sano) {
-        segnaOpzioneDelModo();
-        return avvisaDanno();
-    }
+    if (rifiuta(Modo::Nuova)) return;
     Modifica_Archivio();
-    if (vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) return segnaOpzioneDelModo();
     optNuovaEstrazione->setChecked(true);
     Cancella_Estrazioni();
     vscEstrazioni->setEnabled(false);
     fmeEstrazioneCompleta->setTitle(QStringLiteral(" Inserimento NUOVA ESTRAZIONE"));
-    lblNumeroEstrazione->setText(QString::number(vscEstrazioni->maximum() + 1));
+    numeroEstrazione(maintenance::estrazioneDelModo(Modo::Nuova, m_archivio, m_numero));
     lb_Info[5]->setText(QStringLiteral("NUOVA ESTRAZIONE"));
     lb_Info[6]->clear();
     cmd_Registra_Estrazione->setText(QStringLiteral("Registra Estrazione"));
@@ -672,25 +675,8 @@ void frmAggiornamento::entraModo(Modo modo) {
     if (modo == Modo::Nuova) return entraNuovaEstrazione();
     if (modo == Modo::Sfoglia) return sfogliaDaMenu();
     cmdDatiNuova->hide();
-    if (m_statoArchivio != maintenance::StatoArchivio::Sano) {
-        segnaOpzioneDelModo();
-        return avvisaDanno();
-    }
-    // A full archive takes no further draw; its draws may still be corrected or deleted.
-    if (modo == Modo::Intramezzo && vscEstrazioni->maximum() >= m_stato.Max_Estrazioni_Archivio) {
-        segnaOpzioneDelModo();
-        return limiteRaggiunto();
-    }
-    QRadioButton* opzione = modo == Modo::Vecchia      ? optModificaVecchiaEstrazione
-                            : modo == Modo::Intramezzo ? optIntramezzo
-                                                       : optElimina;
-    opzione->setChecked(true);
-    if (vscEstrazioni->maximum() < 1) {
-        // Nothing to change in an empty archive: new-draw mode is the only way in.
-        prompt::informa(this, titoloProgramma(), QStringLiteral("L' archivio non contiene estrazioni."),
-                        prompt::Tipo::Avviso);
-        return Dati_Iniziali_Aggiornamento();
-    }
+    if (rifiuta(modo)) return;
+    opzioneDelModo(modo)->setChecked(true);
     cmdDati->hide();
     Cancella_Estrazioni();
     m_pila->setCurrentWidget(fmeRegistrazione);
@@ -715,34 +701,15 @@ void frmAggiornamento::entraModo(Modo modo) {
     txt_Giorno->setFocus();
 }
 
-maintenance::LimitiEstrazione frmAggiornamento::limiti(int n) {
-    const QDate oggi = m_oggi.isValid() ? m_oggi : QDate::currentDate();
-    maintenance::LimitiEstrazione limiti;
-    limiti.maxEstrazioni = m_stato.Max_Estrazioni_Archivio;
-    limiti.maxConcorsi = m_stato.Max_Concorsi_Anno;
-    limiti.oggi = {oggi.year(), oggi.month(), oggi.day()};
-    // The neighbours whose dates bound the typed one: a new draw follows the last; an inserted one falls
-    // between the draw before n and draw n; a corrected one between the draws around it.
-    const int m = vscEstrazioni->maximum();
-    const int prima = m_modo == Modo::Nuova ? m : n - 1;
-    const int dopo = m_modo == Modo::Nuova ? 0 : m_modo == Modo::Intramezzo ? n : n + 1;
-    if (prima >= 1 && prima <= m) {
-        limiti.precedente = prima;
-        limiti.dataPrecedente = m_file.Leggi_Data_Archivio(prima);
-    }
-    if (dopo >= 1 && dopo <= m) {
-        limiti.successiva = dopo;
-        limiti.dataSuccessiva = m_file.Leggi_Data_Archivio(dopo);
-    }
-    return limiti;
-}
-
 void frmAggiornamento::cmd_Registra_Estrazione_Click() {
-    if (!Modalita_Inserimento || m_statoArchivio != maintenance::StatoArchivio::Sano) return;
-    const int n = core::valoreNumerico(s(lblNumeroEstrazione->text()));
+    if (!Modalita_Inserimento || m_archivio.stato != maintenance::StatoArchivio::Sano) return;
+    const int n = maintenance::estrazioneDelModo(m_modo, m_archivio, m_numero);
     maintenance::NuovaEstrazione estrazione;
     if (m_modo != Modo::Elimina) {
-        const auto esito = maintenance::Controllo_Estrazione(campi(), n, limiti(n), m_stato.Nome_Ruota);
+        const QDate oggi = m_oggi.isValid() ? m_oggi : QDate::currentDate();
+        const auto limiti = maintenance::limitiDelModo(m_modo, m_archivio, n,
+                                                       {oggi.year(), oggi.month(), oggi.day()}, m_stato);
+        const auto esito = maintenance::Controllo_Estrazione(campi(), n, limiti, m_stato.Nome_Ruota);
         if (const auto* rifiuto = std::get_if<maintenance::Rifiuto>(&esito)) {
             // The boxes stay as typed, the focus on the first wrong one.
             prompt::informa(this, ERRORE_INSERIMENTO, q(rifiuto->messaggio), prompt::Tipo::Avviso);
@@ -763,101 +730,19 @@ void frmAggiornamento::cmd_Registra_Estrazione_Click() {
     esegui(estrazione, n);
 }
 
-bool frmAggiornamento::esegui(const maintenance::NuovaEstrazione& estrazione, int n) {
-    const QString conferma = QStringLiteral("n° estrazione = %1, CONTINUARE?").arg(n);
-    if (m_modo == Modo::Intramezzo &&
-        !prompt::chiedi(this, QStringLiteral(" CONFERMA OPERAZIONE"),
-                        QStringLiteral("ATTENZIONE: si sta per INSERIRE una nuova estrazione all' interno "
-                                       "dell' archivio estrazioni.") +
-                            conferma))
-        return false;
-    if (m_modo == Modo::Elimina &&
-        !prompt::chiedi(
-            this, QStringLiteral(" CONFERMA OPERAZIONE"),
-            QStringLiteral(
-                "ATTENZIONE: si sta per ELIMINARE una estrazione all' interno dell' archivio estrazioni.") +
-                conferma))
-        return false;
-
-    maintenance::Rinumerazione rinumerazione = maintenance::Rinumerazione::Riuscita;
+void frmAggiornamento::esegui(const maintenance::NuovaEstrazione& estrazione, int n) {
+    if (const auto domanda = maintenance::domandaDelModo(m_modo, n);
+        domanda && !prompt::chiedi(this, QString::fromStdString(domanda->titolo),
+                                   QString::fromStdString(domanda->testo)))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_file.Chiudi_File_Archivio();
-    bool riuscita = false;
-    switch (m_modo) {
-    case Modo::Nuova:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, vscEstrazioni->maximum() + 1, estrazione,
-                                                         m_guasto);
-        break;
-    case Modo::Vecchia:
-        riuscita = maintenance::Registrazione_Estrazione(m_stato, n, estrazione, m_guasto);
-        break;
-    case Modo::Intramezzo:
-        prgAggiornamento->setValue(0);
-        riuscita =
-            maintenance::Registrazione_Intramezzo_Estrazione(m_stato, n, estrazione, rinumerazione, m_guasto);
-        break;
-    case Modo::Elimina:
-        prgAggiornamento->setValue(0);
-        riuscita = maintenance::Eliminazione_Intramezzo_Estrazione(m_stato, n, rinumerazione, m_guasto);
-        break;
-    case Modo::Sfoglia:
-        break;
-    }
-    // A set replacement that failed past its point of no return is finished now, so that the archive
-    // browsed next is one whole set; the views of the draws learn that the files may have changed.
-    if (!riuscita && maintenance::completaAggiornamentoInterrotto(m_stato))
-        m_stato.Archivio_Modificato = true;
-    if (riuscita && (m_modo == Modo::Intramezzo || m_modo == Modo::Elimina)) prgAggiornamento->setValue(100);
-    QApplication::restoreOverrideCursor();
     prgAggiornamento->setValue(0);
-
-    if (rinumerazione != maintenance::Rinumerazione::Riuscita)
-        prompt::informa(
-            this, QStringLiteral("RISCRITTURA DEI CONCORSI"),
-            QStringLiteral(
-                "ATTENZIONE: e' occorso un errore nella riscrittura della numerazione dei concorsi. "
-                "Si consiglia di eseguire il Check dell' archivio."),
-            prompt::Tipo::Avviso);
-    const int indice = m_modo == Modo::Nuova        ? 1
-                       : m_modo == Modo::Vecchia    ? 2
-                       : m_modo == Modo::Intramezzo ? 3
-                                                    : 4;
-    static const char* const titoliRiuscita[] = {
-        "", "INSERIMENTO Nuova Estrazione", "MODIFICA Vecchia Estrazione",
-        "Inserimento INTRAMEZZO Estrazione", "ELIMINA Vecchia Estrazione"};
-    if (riuscita) {
-        m_stato.Archivio_Modificato = true;
-        ++m_stato.Contatori_Modifiche[std::size_t(indice)];
-        prompt::informa(this, QString::fromLatin1(titoliRiuscita[indice]),
-                        m_modo == Modo::Elimina ? QStringLiteral("ELIMINAZIONE effettuata con successo!")
-                                                : QStringLiteral("Registrazione effettuata con successo!"));
-    } else {
-        prompt::informa(
-            this,
-            m_modo == Modo::Nuova ? QStringLiteral("Inserimento NUOVA ESTRAZIONE")
-                                  : QStringLiteral("Modifica VECCHIA ESTRAZIONE"),
-            m_modo == Modo::Elimina
-                ? QStringLiteral(
-                      "ATTENZIONE: impossibile ELIMINARE l' estrazione inserita, problemi di File!")
-                : FALLITA_REGISTRAZIONE,
-            prompt::Tipo::Avviso);
-    }
-    if (riuscita && m_modo == Modo::Nuova) {
-        const auto controllo = maintenance::Controllo_Backup_Messaggio(m_stato);
-        if (!controllo.conteggioScritto)
-            prompt::informa(
-                this, titoloProgramma(),
-                QStringLiteral("ATTENZIONE: impossibile registrare nel file ImpoBin il numero delle "
-                               "estrazioni inserite dall' ultimo backup: l' avviso programmato "
-                               "di backup non ne terra' conto."),
-                prompt::Tipo::Avviso);
-        if (controllo.avviso)
-            prompt::informa(this, QStringLiteral("AVVISO PROGRAMMATO DI BACKUP ARCHIVIO"),
-                            q(*controllo.avviso));
-        leggiAvvisoBackup();
-    }
+    const auto esito = maintenance::eseguiOperazione(m_stato, m_archivio, m_modo, n, estrazione, m_guasto);
+    QApplication::restoreOverrideCursor();
+    for (const auto& avviso : esito.avvisi)
+        mostra(avviso);
+    leggiAvvisoBackup();
     Dati_Iniziali_Aggiornamento();
-    return riuscita;
 }
 
 void frmAggiornamento::cmdStampaEstrazione_Click() {
@@ -866,8 +751,8 @@ void frmAggiornamento::cmdStampaEstrazione_Click() {
         return;
     Stampa stampa;
     if (stampa.Imposta_Stampante(this, 1)) {
-        const auto righe =
-            maintenance::righeStampaEstrazione(campi(), m_stato.Nome_Ruota, s(lblNumeroEstrazione->text()));
+        const auto righe = maintenance::righeStampaEstrazione(campi(), m_stato.Nome_Ruota,
+                                                              m_numero > 0 ? std::to_string(m_numero) : "");
         for (std::size_t i = 0; i < righe.size(); ++i)
             stampa.riga(QString::fromStdString(righe[i]), i == 1);
         stampa.fine();
@@ -910,28 +795,24 @@ void frmAggiornamento::cmdBackup_Click() {
     const std::time_t adesso = std::time(nullptr);
     std::tm quando{};
     localtime_r(&adesso, &quando);
-    std::string errore;
-    m_file.Chiudi_File_Archivio();
-    const auto cartella = maintenance::Backup_Archivio(m_stato, quando, errore);
-    m_file.Apri_File_Ruote();
-    m_file.Apri_File_Date();
-    m_file.Apri_File_Concorsi();
-    if (cartella && errore.empty())
-        prompt::informa(this, QStringLiteral("Backup Archivio"),
-                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1")
-                            .arg(QString::fromStdString(cartella->string())));
-    else if (cartella)
-        // The copy is whole, but the reminder would go on counting from the previous backup.
-        prompt::informa(this, QStringLiteral("Backup Archivio"),
-                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1\nATTENZIONE: %2.")
-                            .arg(QString::fromStdString(cartella->string()), QString::fromStdString(errore)),
-                        prompt::Tipo::Avviso);
-    else
+    const auto copia = maintenance::Backup_Archivio(m_stato, quando);
+    if (!copia)
         prompt::informa(
             this, QStringLiteral("Backup Archivio"),
             QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non e' stato modificato.")
-                .arg(QString::fromStdString(errore)),
+                .arg(QString::fromStdString(copia.messaggio())),
             prompt::Tipo::Avviso);
+    else if (!copia->azzeramento)
+        // The copy is whole, but the reminder would go on counting from the previous backup.
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1\nATTENZIONE: %2.")
+                            .arg(QString::fromStdString(copia->cartella.string()),
+                                 QString::fromStdString(copia->azzeramento.messaggio())),
+                        prompt::Tipo::Avviso);
+    else
+        prompt::informa(this, QStringLiteral("Backup Archivio"),
+                        QStringLiteral("Backup dell' archivio eseguito nella cartella:\n%1")
+                            .arg(QString::fromStdString(copia->cartella.string())));
     leggiAvvisoBackup();
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/FileArchivio.h"
 #include "core/FileSicuro.h"
 #include "core/Stato.h"
 #include "maintenance/Consultazione.h"
 #include "maintenance/Convalida.h"
+#include "maintenance/Modi.h"
 
 #include <QDate>
 #include <QDialog>
@@ -28,9 +28,11 @@ class QToolButton;
 namespace ui {
 
 /**
- * "Aggiornamento Archivio estrazioni.": browses the archive files draw by draw and changes them —
- * a new draw at the end, an old draw corrected in place, a draw inserted before another, a draw
- * deleted. It reads and writes the files directly; the draws in memory are reloaded when the window
+ * "Aggiornamento Archivio estrazioni.": browses the archive draw by draw and changes it — a new draw
+ * at the end, an old draw corrected in place, a draw inserted before another, a draw deleted. It browses
+ * the archive as read when it opens and after each operation (maintenance::Dati_Iniziali_Aggiornamento),
+ * and leaves the operations, their questions and their messages to maintenance/Modi.h; the draws in
+ * memory are reloaded when the window
  * closes after a change (the signal archivioCambiato); it closes only through "Chiudi" or the frame's
  * close control, never on Esc. It also copies the archive to a dated backup
  * folder, reminds the user of backups, prints the shown draw and reports the changes of this run.
@@ -40,9 +42,9 @@ class frmAggiornamento : public QDialog {
 public:
     explicit frmAggiornamento(core::Stato& stato, QWidget* genitore = nullptr);
 
-    enum class Modo { Sfoglia, Nuova, Vecchia, Intramezzo, Elimina };
+    using Modo = maintenance::Modo;
 
-    /** Browse mode: reopens the files, sets up the scroll bar and shows the last draw. */
+    /** Browse mode: reads the archive again, sets up the scroll bar and shows the last draw. */
     void Dati_Iniziali_Aggiornamento();
     /** Enters new-draw mode (option, toolbar 0, menu); refused over a damaged or a full archive. */
     void entraNuovaEstrazione();
@@ -97,21 +99,23 @@ private:
     void mostraReport();
     /** Opens the print panel in the backup panel's place, or closes it. */
     void mostraStampa(bool si);
-    void limiteRaggiunto();
-    /** Tells why a damaged archive is neither browsed nor changed. */
-    void avvisaDanno();
+    /** Shows a box of the maintenance logic. */
+    void mostra(const maintenance::Avviso& avviso);
+    /** Refuses a mode that cannot be entered; true when it was refused. */
+    bool rifiuta(Modo modo);
     void segnaOpzioneDelModo();
-    bool esegui(const maintenance::NuovaEstrazione& estrazione, int n);
-    /** What the draw typed as number n is checked against. */
-    maintenance::LimitiEstrazione limiti(int n);
+    QRadioButton* opzioneDelModo(Modo modo) const;
+    void esegui(const maintenance::NuovaEstrazione& estrazione, int n);
+    /** Shows draw number n in lblNumeroEstrazione (0: none). */
+    void numeroEstrazione(int n);
     void leggiAvvisoBackup();
 
     core::Stato& m_stato;
-    core::FileArchivio m_file;
+    maintenance::ArchivioAperto m_archivio;
     core::Guasto m_guasto;
     QDate m_oggi;
     Modo m_modo = Modo::Sfoglia;
-    maintenance::StatoArchivio m_statoArchivio = maintenance::StatoArchivio::Sano;
+    int m_numero = 0; ///< the draw number lblNumeroEstrazione shows, 0 when empty
     std::array<QAction*, 4> m_vociScrittura{};
     std::array<int, 51> Estratti_Da_Registrare{};
     std::array<int, 56> Memoria_Estrazione{};
