@@ -3,6 +3,8 @@
 #include "Impostazioni.h"
 #include "Testo.h"
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -18,7 +20,8 @@ Esito<void> scritto(bool fatto, int numero) {
 LetturaCampo leggiCampo(const Stato& stato, const Campo& campo) {
     const LetturaCampo predefinito{campo.predefinito, StatoCampo::Vuoto};
     if (!File_Esistente(stato.fileImpostazioni())) return predefinito;
-    const std::string_view testo = senzaSpazi(Leggi_Impostazione(stato, campo.numero));
+    const std::string slot = Leggi_Impostazione(stato, campo.numero);
+    const std::string_view testo = senzaSpazi(slot);
     if (testo.empty()) return predefinito;
     const int valore = valoreNumerico(testo);
     if (valore < campo.minimo || valore > campo.massimo) return {campo.predefinito, StatoCampo::NonValido};
@@ -36,6 +39,37 @@ std::string leggiTesto(const Stato& stato, const CampoTesto& campo) {
 
 Esito<void> scriviTesto(const Stato& stato, const CampoTesto& campo, std::string_view testo) {
     return scritto(Scrivi_Impostazione(stato, campo.numero, testo), campo.numero);
+}
+
+Esito<std::vector<int>> leggiTabella(const Stato& stato, std::span<const Campo> campi) {
+    std::vector<int> valori;
+    for (const Campo& campo : campi) {
+        const LetturaCampo letto = leggiCampo(stato, campo);
+        if (letto.stato == StatoCampo::NonValido)
+            return Errore{Codice::DatoNonValido, "L' impostazione " + std::to_string(campo.numero) +
+                                                     " del file ImpoBin contiene un valore non valido."};
+        valori.push_back(letto.valore);
+    }
+    return valori;
+}
+
+std::vector<int> predefiniti(std::span<const Campo> campi) {
+    std::vector<int> valori;
+    for (const Campo& campo : campi)
+        valori.push_back(campo.predefinito);
+    return valori;
+}
+
+Esito<void> completaTabella(const Stato& stato, std::span<const Campo> campi) {
+    std::vector<StatoCampo> stati;
+    for (const Campo& campo : campi)
+        stati.push_back(leggiCampo(stato, campo).stato);
+    const bool danneggiata = std::find(stati.begin(), stati.end(), StatoCampo::NonValido) != stati.end();
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        if (!danneggiata && stati[i] != StatoCampo::Vuoto) continue;
+        if (auto scritto = scriviCampo(stato, campi[i], campi[i].predefinito); !scritto) return scritto;
+    }
+    return riuscito();
 }
 
 } // namespace core
