@@ -1,6 +1,7 @@
 #include "Programma.h"
 
 #include "Prompt.h"
+#include "core/Campi.h"
 #include "core/Impostazioni.h"
 
 #include <QGuiApplication>
@@ -86,6 +87,15 @@ void impostaGrigliaFissa(QTableWidget* griglia) {
     griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     griglia->verticalHeader()->setMinimumSectionSize(1);
     griglia->verticalHeader()->setDefaultSectionSize(QFontMetrics(griglia->font()).height() + 2);
+}
+
+void scriviImpostazione(QWidget* finestra, const core::Stato& stato, const core::Campo& campo, int valore) {
+    if (!core::scriviCampo(stato, campo, valore)) avvisaImpostazioniNonScritte(finestra);
+}
+
+void scriviImpostazione(QWidget* finestra, const core::Stato& stato, const core::CampoTesto& campo,
+                        std::string_view testo) {
+    if (!core::scriviTesto(stato, campo, testo)) avvisaImpostazioniNonScritte(finestra);
 }
 
 bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo) {
