@@ -72,7 +72,8 @@ core::EsitoCampi caricaGiornataAppartenenza(core::Stato& stato);
  * stood on, 1 when below): one whole year per move, whatever the distance. A move back lands on the
  * first draw of the nearest earlier year with draws (draw 1 when there is none); a move forward on the
  * first draw of the nearest later year with draws or, from the last year, on the first draw of its own
- * year (`ricordata` itself when that year lies outside the year tables). No move gives `valore`.
+ * year (`ricordata` itself when that year lies outside the year tables). No move gives `valore`. Like
+ * the two routines below, it finds the year with annoEstrazione, which sets Estrazione_Corrente.
  */
 int passoAnnuale(core::Stato& stato, int ricordata, int valore);
 
@@ -85,8 +86,8 @@ int massimoCicli(core::Stato& stato, int d);
 
 /**
  * "Inizio annuale" and the cycles bar: cycles work on whole years, so while they are above 0 the box
- * is ticked by force; back at 0 it returns to the state it had when they last moved from one value to
- * another (the forced tick itself after two values above 0).
+ * is ticked by force; back at 0 it returns to the state it had before the bar last moved to a value
+ * above 0 (the forced tick itself when it last moved between two such values).
  */
 class InizioAnnuale {
 public:
