@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     const auto danni = core::caricaEstrazioni(stato, aperto.archivio, d, u - d + 1);
     VERIFICA(stato.Estrazioni_Caricate == u - d + 1);
     VERIFICA(!danni || (!danni->finestra.empty() && !danni->riga.empty()));
-    stakes::Leggi_Pagamenti_Poste(stato);
+    if (!stakes::Leggi_Pagamenti_Poste(stato)) (void)stakes::completaPagamenti(stato);
 
     // Every loaded record now reads as a real draw or a null one, never as a stray byte.
     core::LOTTO lotto(stato);
@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         }
 
     // The period window and its application.
-    selection::caricaGiornataAppartenenza(stato);
+    if (!selection::leggiGiornataAppartenenza(stato)) (void)selection::completaGiornataAppartenenza(stato);
     for (int anno : {stato.Primo_Anno, stato.Ultimo_Anno}) {
         (void)selection::inizioAnnoPrecedente(stato, anno);
         (void)selection::inizioAnnoSuccessivo(stato, anno);

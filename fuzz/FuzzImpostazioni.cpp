@@ -86,13 +86,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
              avviso.Estrazioni_Dopo_Backup <= stato.Max_Estrazioni_Archivio);
     (void)maintenance::Controllo_Backup_Messaggio(stato);
 
-    selection::caricaGiornataAppartenenza(stato);
+    // A table stored whole after its reading reads again without a complaint.
+    (void)selection::leggiGiornataAppartenenza(stato);
     for (int k = 1; k <= 7; ++k) {
         const int giornata = stato.Giornata_Appartenenza[static_cast<std::size_t>(k)];
         VERIFICA(giornata >= 1 && giornata <= 7);
     }
+    if (selection::completaGiornataAppartenenza(stato)) VERIFICA(selection::leggiGiornataAppartenenza(stato));
 
-    stakes::Leggi_Pagamenti_Poste(stato);
+    (void)stakes::Leggi_Pagamenti_Poste(stato);
+    if (stakes::completaPagamenti(stato)) VERIFICA(stakes::Leggi_Pagamenti_Poste(stato));
     VERIFICA(stato.Moneta_Utilizzata == stakes::EURO || stato.Moneta_Utilizzata == stakes::LIRE);
     VERIFICA(stato.Percentuale_Trattenuta > 0 && stato.Percentuale_Trattenuta <= 100 &&
              stato.Quota_Estratto > 0);

@@ -3,6 +3,8 @@
 #include "Impostazioni.h"
 #include "Testo.h"
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -37,6 +39,37 @@ std::string leggiTesto(const Stato& stato, const CampoTesto& campo) {
 
 Esito<void> scriviTesto(const Stato& stato, const CampoTesto& campo, std::string_view testo) {
     return scritto(Scrivi_Impostazione(stato, campo.numero, testo), campo.numero);
+}
+
+Esito<std::vector<int>> leggiTabella(const Stato& stato, std::span<const Campo> campi) {
+    std::vector<int> valori;
+    for (const Campo& campo : campi) {
+        const LetturaCampo letto = leggiCampo(stato, campo);
+        if (letto.stato == StatoCampo::NonValido)
+            return Errore{Codice::DatoNonValido, "L' impostazione " + std::to_string(campo.numero) +
+                                                     " del file ImpoBin contiene un valore non valido."};
+        valori.push_back(letto.valore);
+    }
+    return valori;
+}
+
+std::vector<int> predefiniti(std::span<const Campo> campi) {
+    std::vector<int> valori;
+    for (const Campo& campo : campi)
+        valori.push_back(campo.predefinito);
+    return valori;
+}
+
+Esito<void> completaTabella(const Stato& stato, std::span<const Campo> campi) {
+    std::vector<StatoCampo> stati;
+    for (const Campo& campo : campi)
+        stati.push_back(leggiCampo(stato, campo).stato);
+    const bool danneggiata = std::find(stati.begin(), stati.end(), StatoCampo::NonValido) != stati.end();
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        if (!danneggiata && stati[i] != StatoCampo::Vuoto) continue;
+        if (auto scritto = scriviCampo(stato, campi[i], campi[i].predefinito); !scritto) return scritto;
+    }
+    return riuscito();
 }
 
 } // namespace core

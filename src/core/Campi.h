@@ -4,8 +4,11 @@
 #include "Stato.h"
 
 #include <array>
+#include <climits>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /**
  * The table of the settings fields of ImpoBin: every field the program reads or writes is named here
@@ -47,22 +50,24 @@ inline constexpr std::array<Campo, 7> GIORNATA_APPARTENENZA{{{13, 1, 7, 6},
                                                              {17, 1, 7, 3},
                                                              {18, 1, 7, 6},
                                                              {19, 1, 7, 6}}};
-inline constexpr Campo SUPERAMENTO_LIMITI{21, 0, 1, 0}; ///< "Superamento limiti scroll Bar"
-inline constexpr CampoTesto RUOTE_SELEZIONATE{23};      ///< ten characters, "1" for a selected wheel
+/** "Superamento limiti scroll Bar": ticked by any value of 1 or more, as the period window reads it. */
+inline constexpr Campo SUPERAMENTO_LIMITI{21, 0, INT_MAX, 0};
+inline constexpr CampoTesto RUOTE_SELEZIONATE{23}; ///< ten characters, "1" for a selected wheel
 
 // The maintenance window's backup reminder.
 inline constexpr Campo AVVISO_BACKUP{50, 0, 1, 0};
 inline constexpr Campo SOGLIA_AVVISO_BACKUP{51, 1, 100, 1};
 inline constexpr Campo ESTRAZIONI_DOPO_BACKUP{53, 0, 32000, 0};
 
-// The payout table (see stakes/Poste.h for the stored forms).
-inline constexpr Campo QUOTA_ESTRATTO{64, 1, 99999, 1123};
-inline constexpr std::array<Campo, 4> QUOTE_PREMI{{{65, 1, 999999999, 250},       // Ambo
-                                                   {66, 1, 999999999, 4500},      // Terno
-                                                   {67, 1, 999999999, 120000},    // Quaterna
-                                                   {68, 1, 999999999, 6000000}}}; // Cinquina
-inline constexpr Campo TRATTENUTA{69, 1, 1000, 80};                               ///< tenths of a percent
-inline constexpr Campo MONETA{70, 0, 1, 0};                                       ///< 0 Euro, 1 Lire
+// The payout table (see stakes/Poste.h for the stored forms): any positive payout is accepted.
+inline constexpr Campo QUOTA_ESTRATTO{64, 1, INT_MAX, 1123};
+inline constexpr std::array<Campo, 4> QUOTE_PREMI{{{65, 1, INT_MAX, 250},       // Ambo
+                                                   {66, 1, INT_MAX, 4500},      // Terno
+                                                   {67, 1, INT_MAX, 120000},    // Quaterna
+                                                   {68, 1, INT_MAX, 6000000}}}; // Cinquina
+/** Tenths of a percent; more than the whole winnings withheld can only come from a damaged file. */
+inline constexpr Campo TRATTENUTA{69, 1, 1000, 80};
+inline constexpr Campo MONETA{70, 0, 1, 0}; ///< 0 Euro, 1 Lire
 
 // The search windows' options: hover highlighting, status bar, general and single-wheel grid colour.
 inline constexpr std::array<Campo, 4> OPZIONI_NUMERI{
@@ -110,5 +115,22 @@ std::string leggiTesto(const Stato& stato, const CampoTesto& campo);
 
 /** Stores a text (at most 20 characters) in a text field; fails as scriviCampo does. */
 Esito<void> scriviTesto(const Stato& stato, const CampoTesto& campo, std::string_view testo);
+
+/**
+ * Reads a table kept in a group of fields (the day table, the payouts): each field's value, the
+ * fallback of a blank one. Fails (DatoNonValido) when a field holds a value outside its range: the
+ * whole table is then suspect, and its reader takes every fallback (predefiniti). Writes nothing.
+ */
+Esito<std::vector<int>> leggiTabella(const Stato& stato, std::span<const Campo> campi);
+
+/** The fallbacks of a group of fields, in order. */
+std::vector<int> predefiniti(std::span<const Campo> campi);
+
+/**
+ * Stores in the fields of a table the fallbacks its reading took: in every field when one holds a
+ * value outside its range, otherwise in the blank ones, in order; a table read whole from the file
+ * writes nothing. Stops at the first field that cannot be written, failing as scriviCampo does.
+ */
+Esito<void> completaTabella(const Stato& stato, std::span<const Campo> campi);
 
 } // namespace core

@@ -43,10 +43,4 @@ int Leggi_Numero_Impostazione(const Stato& stato, int k);
  */
 bool Campo_Vuoto(const Stato& stato, int k);
 
-/** What the reader of a group of fields found and did: the caller tells the user. */
-struct EsitoCampi {
-    bool danneggiati = false; ///< a field held a value that cannot be used: every default took its place
-    bool registrati = true;   ///< false when the defaults could not be written back to the file
-};
-
 } // namespace core

@@ -1,6 +1,6 @@
 #include "Periodo.h"
 
-#include "core/Impostazioni.h"
+#include "core/Campi.h"
 #include "core/Lotto.h"
 
 #include <algorithm>
@@ -99,27 +99,36 @@ void applicaCicli(core::Stato& stato, int primo, int cicli, const Avanzamento& a
     stato.Totale_Cicli = cicli;
 }
 
-core::EsitoCampi caricaGiornataAppartenenza(core::Stato& stato) {
-    static constexpr std::array<int, 8> predefiniti{0, 6, 6, 3, 3, 3, 6, 6};
-    auto& tabella = stato.Giornata_Appartenenza;
-    std::array<bool, 8> vuoti{};
-    bool danneggiati = false;
-    for (std::size_t k = 1; k <= 7; ++k) {
-        const int campo = 12 + static_cast<int>(k);
-        vuoti[k] = core::Campo_Vuoto(stato, campo);
-        const int giorno = vuoti[k] ? predefiniti[k] : core::Leggi_Numero_Impostazione(stato, campo);
-        danneggiati |= giorno < 1 || giorno > 7;
-        tabella[k] = giorno;
-    }
-    // A field never written takes its default quietly; one that holds no weekday brings back the
-    // whole default table, which the caller reports.
-    if (danneggiati) tabella = predefiniti;
-    core::EsitoCampi esito{danneggiati, true};
-    for (std::size_t k = 1; k <= 7 && esito.registrati; ++k)
-        if (danneggiati || vuoti[k])
-            esito.registrati =
-                core::Scrivi_Impostazione(stato, 12 + static_cast<int>(k), " " + std::to_string(tabella[k]));
-    return esito;
+core::Esito<void> leggiGiornataAppartenenza(core::Stato& stato) {
+    const auto& campi = core::campi::GIORNATA_APPARTENENZA;
+    const auto letti = core::leggiTabella(stato, campi);
+    const auto valori = letti ? *letti : core::predefiniti(campi);
+    for (std::size_t k = 1; k <= campi.size(); ++k)
+        stato.Giornata_Appartenenza[k] = valori[k - 1];
+    if (!letti) return {core::Codice::DatoNonValido, std::string(MESSAGGIO_GIORNI_DEFAULT)};
+    return core::riuscito();
+}
+
+core::Esito<void> completaGiornataAppartenenza(const core::Stato& stato) {
+    return core::completaTabella(stato, core::campi::GIORNATA_APPARTENENZA);
+}
+
+int passoAnnuale(core::Stato& stato, int ricordata, int valore) {
+    const int partenza = std::max(ricordata, 1);
+    const int anno = annoEstrazione(stato, partenza);
+    if (partenza > valore) return inizioAnnoPrecedente(stato, anno);
+    if (partenza == valore) return valore;
+    if (const int successivo = inizioAnnoSuccessivo(stato, anno); successivo >= 1) return successivo;
+    const int inizio = stato.Prima_Estrazione_Anno(anno);
+    return inizio >= 1 ? inizio : partenza;
+}
+
+int inizioAnnoEstrazione(core::Stato& stato, int d) {
+    return stato.Prima_Estrazione_Anno(annoEstrazione(stato, d));
+}
+
+int massimoCicli(core::Stato& stato, int d) {
+    return stato.Ultimo_Anno - annoEstrazione(stato, d) + 1;
 }
 
 } // namespace selection

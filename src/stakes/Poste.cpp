@@ -2,7 +2,7 @@
 
 #include "Combinazioni.h"
 #include "Formato.h"
-#include "core/Impostazioni.h"
+#include "core/Campi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,8 +29,14 @@ int campoDaQuotaEstratto(double quota) {
 
 namespace {
 
-/** Puts the values of fields 64..70, in their stored form, in the state's payout table. */
-void mettiPagamenti(core::Stato& stato, const std::array<int, CAMPI_DEFAULT.size()>& campi) {
+/** The payout table's fields in their order. */
+constexpr std::array<core::Campo, 7> CAMPI_POSTE{core::campi::QUOTA_ESTRATTO, core::campi::QUOTE_PREMI[0],
+                                                 core::campi::QUOTE_PREMI[1], core::campi::QUOTE_PREMI[2],
+                                                 core::campi::QUOTE_PREMI[3], core::campi::TRATTENUTA,
+                                                 core::campi::MONETA};
+
+/** Puts the values of the payout fields, in their stored form, in the state's payout table. */
+void mettiPagamenti(core::Stato& stato, const std::vector<int>& campi) {
     stato.Quota_Estratto = quotaEstrattoDaCampo(campi[0]);
     for (int k = AMBO; k <= CINQUINA; ++k)
         stato.Quote_Premi[static_cast<std::size_t>(k)] = campi[static_cast<std::size_t>(k - 1)];
@@ -41,57 +47,37 @@ void mettiPagamenti(core::Stato& stato, const std::array<int, CAMPI_DEFAULT.size
 } // namespace
 
 void Pagamenti_Default(core::Stato& stato) {
-    mettiPagamenti(stato, CAMPI_DEFAULT);
+    mettiPagamenti(stato, core::predefiniti(CAMPI_POSTE));
 }
 
-core::EsitoCampi Leggi_Pagamenti_Poste(core::Stato& stato) {
-    // Fields 64..70 in order; a blank one stands for its default.
-    std::array<int, CAMPI_DEFAULT.size()> valori{};
-    std::array<bool, CAMPI_DEFAULT.size()> vuoti{};
-    bool danneggiati = false;
-    for (std::size_t i = 0; i < valori.size(); ++i) {
-        const int campo = CAMPO_QUOTA_ESTRATTO + static_cast<int>(i);
-        vuoti[i] = core::Campo_Vuoto(stato, campo);
-        if (vuoti[i]) {
-            valori[i] = CAMPI_DEFAULT[i];
-            continue;
-        }
-        const int v = core::Leggi_Numero_Impostazione(stato, campo);
-        // More than the whole winnings withheld can only come from a damaged file: every winning
-        // would show negative.
-        if (campo == CAMPO_MONETA)
-            danneggiati |= v != EURO && v != LIRE;
-        else
-            danneggiati |= v < 1 || (campo == CAMPO_TRATTENUTA && v > TRATTENUTA_MASSIMA);
-        valori[i] = v;
-    }
-    if (danneggiati) {
+core::Esito<void> Leggi_Pagamenti_Poste(core::Stato& stato) {
+    const auto letti = core::leggiTabella(stato, CAMPI_POSTE);
+    if (!letti) {
         Pagamenti_Default(stato);
-        return {true, Registra_Pagamenti(stato)};
+        return {core::Codice::DatoNonValido, std::string(MESSAGGIO_POSTE_DEFAULT)};
     }
-    mettiPagamenti(stato, valori);
-    // Only the blank fields are written: the values the user stored stay as they were written.
-    core::EsitoCampi esito;
-    for (std::size_t i = 0; i < valori.size() && esito.registrati; ++i)
-        if (vuoti[i])
-            esito.registrati = core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO + static_cast<int>(i),
-                                                         std::to_string(CAMPI_DEFAULT[i]));
-    return esito;
+    mettiPagamenti(stato, *letti);
+    return core::riuscito();
 }
 
-bool Registra_Pagamenti(const core::Stato& stato) {
+core::Esito<void> completaPagamenti(const core::Stato& stato) {
+    return core::completaTabella(stato, CAMPI_POSTE);
+}
+
+core::Esito<void> Registra_Pagamenti(const core::Stato& stato) {
+    const std::array<int, CAMPI_POSTE.size()> valori{campoDaQuotaEstratto(stato.Quota_Estratto),
+                                                     stato.Quote_Premi[AMBO],
+                                                     stato.Quote_Premi[TERNO],
+                                                     stato.Quote_Premi[QUATERNA],
+                                                     stato.Quote_Premi[CINQUINA],
+                                                     arrotonda(stato.Percentuale_Trattenuta * 10),
+                                                     stato.Moneta_Utilizzata};
     // Stops at the first field that cannot be written, so that one failure does not leave a table
     // of old and new values mixed any further.
-    if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO,
-                                   std::to_string(campoDaQuotaEstratto(stato.Quota_Estratto))))
-        return false;
-    for (int k = AMBO; k <= CINQUINA; ++k)
-        if (!core::Scrivi_Impostazione(stato, CAMPO_QUOTA_ESTRATTO + k - 1,
-                                       std::to_string(stato.Quote_Premi[static_cast<std::size_t>(k)])))
-            return false;
-    return core::Scrivi_Impostazione(stato, CAMPO_TRATTENUTA,
-                                     std::to_string(arrotonda(stato.Percentuale_Trattenuta * 10))) &&
-           core::Scrivi_Impostazione(stato, CAMPO_MONETA, std::to_string(stato.Moneta_Utilizzata));
+    for (std::size_t i = 0; i < valori.size(); ++i)
+        if (!core::scriviCampo(stato, CAMPI_POSTE[i], valori[i]))
+            return {core::Codice::FileNonScrivibile, std::string(MESSAGGIO_POSTE_NON_REGISTRATE)};
+    return core::riuscito();
 }
 
 double quotaSorte(const core::Stato& stato, int k) {

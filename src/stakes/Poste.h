@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Esito.h"
 #include "core/Impostazioni.h"
 #include "core/Stato.h"
 
@@ -11,52 +12,54 @@
 namespace stakes {
 
 /**
- * Settings fields of the payout table, each a decimal integer: 64 Quota_Estratto (see
- * quotaEstrattoDaCampo), 65..68 Quote_Premi(2..5), 69 Percentuale_Trattenuta × 10, 70 Moneta_Utilizzata.
- */
-inline constexpr int CAMPO_QUOTA_ESTRATTO = 64;
-inline constexpr int CAMPO_TRATTENUTA = 69;
-inline constexpr int CAMPO_MONETA = 70;
-/** Highest withholding field 69 may hold: 1000 tenths, the whole winnings. */
-inline constexpr int TRATTENUTA_MASSIMA = 1000;
-/**
- * Today's single-wheel payouts as fields 64..70 store them: Estratto 11.23, Ambo 250, Terno 4500,
- * Quaterna 120000, Cinquina 6000000, 8 % withheld, Euro.
- */
-inline constexpr std::array<int, 7> CAMPI_DEFAULT{1123, 250, 4500, 120000, 6000000, 80, 0};
-
-/**
- * Quota_Estratto from the value of field 64: 500 or more are hundredths (1123 = 11.23), less are
+ * The payout table is kept in settings fields (core::campi::QUOTA_ESTRATTO .. MONETA), each a decimal
+ * integer: Quota_Estratto (see quotaEstrattoDaCampo), Quote_Premi(2..5), Percentuale_Trattenuta × 10,
+ * Moneta_Utilizzata. Their fallbacks are today's single-wheel payouts: Estratto 11.23, Ambo 250, Terno
+ * 4500, Quaterna 120000, Cinquina 6000000, 8 % withheld, Euro.
+ *
+ * Quota_Estratto from the value of its field: 500 or more are hundredths (1123 = 11.23), less are
  * tenths (113 = 11.3), so that every value the editor used to store in tenths (50..200, that is
  * 5.0..20.0) reads as before.
  */
 double quotaEstrattoDaCampo(int valore);
-/** The value field 64 stores for a Quota_Estratto: hundredths, or tenths below 5 (hundredths < 500). */
+/** The value Quota_Estratto's field stores: hundredths, or tenths below 5 (hundredths < 500). */
 int campoDaQuotaEstratto(double quota);
 
 /** The message shown when the stored payout table cannot be used and the defaults take its place. */
 inline constexpr std::string_view MESSAGGIO_POSTE_DEFAULT =
     "Impossibile reperire informazioni sui pagamenti delle poste, verranno utilizzati i dati di default.";
 
-/** Puts the default payout table (CAMPI_DEFAULT) in the state. */
+/** What the stakes window says when the payout table cannot be stored. */
+inline constexpr std::string_view MESSAGGIO_POSTE_NON_REGISTRATE =
+    "Impossibile registrare i valori delle poste nel file delle impostazioni.\n"
+    "I nuovi valori sono applicati ma non verranno conservati.";
+
+/** Puts the default payout table (the fields' fallbacks) in the state. */
 void Pagamenti_Default(core::Stato& stato);
 
 /**
- * Fills the payout table of the state from settings fields 64..70. Each of fields 64..69 must hold at
- * least 1, field 69 at most TRATTENUTA_MASSIMA, and field 70 0 or 1. A blank field (never written, as
- * at a first start, or no settings file) takes its default quietly; when any field holds a value that
- * fails, the defaults replace every value and the result says `danneggiati` (the caller then shows
- * MESSAGGIO_POSTE_DEFAULT). In both cases the table in use is written back to fields 64..70, and
- * `registrati` says whether that write succeeded.
+ * Fills the payout table of the state from its settings fields. Each field but the currency must hold
+ * at least 1, the withholding at most 1000 tenths (the whole winnings), the currency 0 or 1. A blank
+ * field (never written, as at a first start, or no settings file) takes its default quietly; when any
+ * field holds a value that fails, the defaults replace every value and the result fails
+ * (DatoNonValido, MESSAGGIO_POSTE_DEFAULT). Writes nothing: completaPagamenti stores the defaults put
+ * in place.
  */
-core::EsitoCampi Leggi_Pagamenti_Poste(core::Stato& stato);
+core::Esito<void> Leggi_Pagamenti_Poste(core::Stato& stato);
 
 /**
- * Writes the payout table of the state to fields 64..70 (field 64 as campoDaQuotaEstratto, field 69
- * rounded to the nearest integer), in that order. Returns false at the first field that could not be
- * written, writing no further field.
+ * Stores the defaults that Leggi_Pagamenti_Poste put in place: the blank fields, or all of them after a
+ * damaged one; the values the user stored stay as they were written. Fails (FileNonScrivibile) at the
+ * first field that cannot be written.
  */
-bool Registra_Pagamenti(const core::Stato& stato);
+core::Esito<void> completaPagamenti(const core::Stato& stato);
+
+/**
+ * Writes the payout table of the state to its fields (Quota_Estratto as campoDaQuotaEstratto, the
+ * withholding rounded to the nearest integer), in order. Fails (FileNonScrivibile,
+ * MESSAGGIO_POSTE_NON_REGISTRATE) at the first field that could not be written, writing no further one.
+ */
+core::Esito<void> Registra_Pagamenti(const core::Stato& stato);
 
 /** Q_k: how many times the stake sorte k pays, Quota_Estratto for 1, Quote_Premi(k) for 2..5; 0 otherwise. */
 double quotaSorte(const core::Stato& stato, int k);
@@ -84,7 +87,7 @@ inline constexpr std::array<BarraPosta, NUMERO_BARRE_POSTE> BARRE_POSTE{{{1, 300
                                                                          {1000, 10000, 100},
                                                                          {1000, 20000, 1000},
                                                                          {5000, 100000, 1000}}};
-/** The positions "Default" gives the six bars: the payouts of CAMPI_DEFAULT. */
+/** The positions "Default" gives the six bars: the payouts the fields fall back to. */
 inline constexpr std::array<int, NUMERO_BARRE_POSTE> BARRE_DEFAULT{80, 1123, 250, 4500, 12000, 60000};
 
 /** The bar positions that show the state's payout table, each rounded and clamped to its bar's range. */

@@ -194,7 +194,7 @@ void LeggiEstrazioni::Scrivi_Label() {
 
 void LeggiEstrazioni::chkUltimaArchivio_Click() {
     const bool spuntata = chkUltimaArchivio->isChecked();
-    scriviImpostazione(this, m_stato, core::campi::ULTIMA_ARCHIVIO.numero, spuntata ? "1" : "0");
+    scriviImpostazione(this, m_stato, core::campi::ULTIMA_ARCHIVIO, spuntata ? 1 : 0);
     if (!core::caricabile(m_stato, m_archivio) && !ripristinoDiEmergenza()) {
         prompt::informa(this, titoloProgramma(), QStringLiteral("PROGRAMMA TERMINATO"));
         m_programmaTerminato = true;
@@ -303,13 +303,10 @@ bool Carica_Archivio(core::Stato& stato, QWidget* genitore) {
     if (finestra.programmaTerminato()) return false;
     finestra.exec();
     if (!finestra.caricato()) return false;
-    const auto poste = stakes::Leggi_Pagamenti_Poste(stato);
-    if (poste.danneggiati)
-        prompt::informa(genitore, titoloProgramma(),
-                        QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
-                                          static_cast<qsizetype>(stakes::MESSAGGIO_POSTE_DEFAULT.size())));
+    if (const auto poste = stakes::Leggi_Pagamenti_Poste(stato); !poste)
+        prompt::informa(genitore, titoloProgramma(), QString::fromStdString(poste.messaggio()));
     // Said at most once per load, together with the loading window's own settings.
-    if (!poste.registrati) avvisaImpostazioniNonScritte(&finestra);
+    if (!stakes::completaPagamenti(stato)) avvisaImpostazioniNonScritte(&finestra);
     return true;
 }
 

@@ -8,7 +8,7 @@
 #include "LeggiEstrazioni.h"
 #include "Programma.h"
 #include "Prompt.h"
-#include "core/Impostazioni.h"
+#include "core/Campi.h"
 #include "importa/ImportaArchivio.h"
 #include "maintenance/FrmAggiornamento.h"
 #include "selection/FrmPeriodo.h"
@@ -275,8 +275,7 @@ void PRINCIPIO::aggiornaInformazioni() {
 void PRINCIPIO::ToolBar_Visiblile() {
     // A field never written (a first start: the loading window has just created the file) shows the
     // toolbar; only a stored "0" hides it.
-    const int valore = core::Campo_Vuoto(m_stato, 100) ? 1 : core::Leggi_Numero_Impostazione(m_stato, 100);
-    m_stato.Toolbar_Visibile = valore >= 0 && valore <= 1 ? valore : 1;
+    m_stato.Toolbar_Visibile = core::valoreCampo(m_stato, core::campi::TOOLBAR);
     mnuOpzioniToolbar->setChecked(m_stato.Toolbar_Visibile == 1);
     if (m_stato.Toolbar_Visibile == 1)
         Mostra_Toolbar();
@@ -309,7 +308,7 @@ void PRINCIPIO::mnuOpzioniToolbar_Click() {
         m_stato.Toolbar_Visibile = 0;
         Non_Mostra_Toolbar();
     }
-    scriviImpostazione(this, m_stato, 100, m_stato.Toolbar_Visibile == 1 ? "1" : "0");
+    scriviImpostazione(this, m_stato, core::campi::TOOLBAR, m_stato.Toolbar_Visibile);
 }
 
 void PRINCIPIO::closeEvent(QCloseEvent* evento) {

@@ -61,7 +61,7 @@ public:
     /** The period window, once created. */
     frmPeriodo* finestraPeriodo() const;
 
-    /** Applies the toolbar setting of field 100. */
+    /** Applies the stored toolbar setting (core::campi::TOOLBAR). */
     void ToolBar_Visiblile();
     void Mostra_Toolbar();
     void Non_Mostra_Toolbar();

@@ -1,6 +1,7 @@
 #include "Programma.h"
 
 #include "Prompt.h"
+#include "core/Campi.h"
 #include "core/Impostazioni.h"
 
 #include <QGuiApplication>
@@ -88,10 +89,13 @@ void impostaGrigliaFissa(QTableWidget* griglia) {
     griglia->verticalHeader()->setDefaultSectionSize(QFontMetrics(griglia->font()).height() + 2);
 }
 
-bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo) {
-    if (core::Scrivi_Impostazione(stato, campo, testo)) return true;
-    avvisaImpostazioniNonScritte(finestra);
-    return false;
+void scriviImpostazione(QWidget* finestra, const core::Stato& stato, const core::Campo& campo, int valore) {
+    if (!core::scriviCampo(stato, campo, valore)) avvisaImpostazioniNonScritte(finestra);
+}
+
+void scriviImpostazione(QWidget* finestra, const core::Stato& stato, const core::CampoTesto& campo,
+                        std::string_view testo) {
+    if (!core::scriviTesto(stato, campo, testo)) avvisaImpostazioniNonScritte(finestra);
 }
 
 void avvisaImpostazioniNonScritte(QWidget* finestra) {

@@ -7,7 +7,9 @@
 
 namespace core {
 struct Stato;
-}
+struct Campo;
+struct CampoTesto;
+} // namespace core
 
 class QLabel;
 class QPushButton;
@@ -43,12 +45,14 @@ void unValorePerMossa(QScrollBar* barra, QLabel* etichetta = nullptr);
 void impostaGrigliaFissa(QTableWidget* griglia);
 
 /**
- * Stores settings field `campo` as core::Scrivi_Impostazione does. When the write fails, the window
- * says so once (the first failure of its life; later ones pass silently, so that a read-only settings
- * file never floods the user with boxes). Returns whether the field was written.
+ * Stores a value in a settings field (core::scriviCampo). When the write fails, the window says so once
+ * (the first failure of its life; later ones pass silently, so that a read-only settings file never
+ * floods the user with boxes).
  */
-bool scriviImpostazione(QWidget* finestra, const core::Stato& stato, int campo, std::string_view testo);
-
+void scriviImpostazione(QWidget* finestra, const core::Stato& stato, const core::Campo& campo, int valore);
+/** Stores a text in a text field (core::scriviTesto), saying a failure once as above. */
+void scriviImpostazione(QWidget* finestra, const core::Stato& stato, const core::CampoTesto& campo,
+                        std::string_view testo);
 /** Says that the settings file could not be written, once per window as scriviImpostazione does. */
 void avvisaImpostazioniNonScritte(QWidget* finestra);
 

@@ -170,9 +170,8 @@ private slots:
                 QVERIFY(core::Scrivi_Impostazione(stato, 13 + i, valore));
             }
         }
-        const auto esito = selection::caricaGiornataAppartenenza(stato);
-        QCOMPARE(esito.danneggiati, danneggiati);
-        QCOMPARE(esito.registrati, registrati);
+        QCOMPARE(!selection::leggiGiornataAppartenenza(stato).riuscito(), danneggiati);
+        QCOMPARE(selection::completaGiornataAppartenenza(stato).riuscito(), registrati);
         QCOMPARE(lista(stato.Giornata_Appartenenza).mid(1), cifre(dopo));
         if (!registrati) return;
         // Each field holds its value now, the other fields kept; the next load is silent and writes nothing.
@@ -181,7 +180,8 @@ private slots:
         if (campi != QStringLiteral("-")) QCOMPARE(core::Leggi_Numero_Impostazione(stato, 21), 1);
         const std::string file = cartella.leggiFile("ImpoBin");
         stato.Giornata_Appartenenza.fill(0);
-        QVERIFY(!selection::caricaGiornataAppartenenza(stato).danneggiati);
+        QVERIFY(selection::leggiGiornataAppartenenza(stato).riuscito());
+        QVERIFY(selection::completaGiornataAppartenenza(stato).riuscito());
         QCOMPARE(lista(stato.Giornata_Appartenenza).mid(1), cifre(dopo));
         QCOMPARE(cartella.leggiFile("ImpoBin"), file);
     }

@@ -60,9 +60,8 @@ private slots:
                     core::Scrivi_Impostazione(stato, k, (k == campo ? testo : VALIDI[k - 64]).toStdString()));
         stato.Quote_Premi[5] = 7; // a value the reading must replace either way
 
-        const auto esito = stakes::Leggi_Pagamenti_Poste(stato);
-        QCOMPARE(esito.danneggiati, dopo == "!");
-        QVERIFY(esito.registrati);
+        QCOMPARE(!stakes::Leggi_Pagamenti_Poste(stato).riuscito(), dopo == "!");
+        QVERIFY(stakes::completaPagamenti(stato).riuscito());
         // A damaged field brings back every default, also the values read before it; a blank one its own.
         QStringList tabella = campo < 0 || dopo == "!" ? DEFAULT : VALIDI;
         if (campo > 0 && dopo != "!") tabella[campo - 64] = dopo;

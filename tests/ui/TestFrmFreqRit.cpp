@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
@@ -104,9 +105,12 @@ private slots:
         QCOMPARE(testo(finestra, "lblRuoteRicerca"), QStringLiteral("PALERMO"));
         QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("NUMERICO"));
         QVERIFY(celle(finestra.mfgRicerca(7)).first().startsWith(QStringLiteral("1;")));
-        finestra.cmdRuotaMeno_Click(); // back to FIRENZE, still by frequency
+        finestra.cmdRuotaMeno_Click(); // back to FIRENZE, still by frequency; the menu shows its key
         QCOMPARE(testo(finestra, "lblOrdinamento"), QStringLiteral("FREQUENZA"));
         QCOMPARE(celle(finestra.mfgRicerca(3)), ordinate);
+        finestra.findChild<QPushButton*>("cmdOrdinamento")->click();
+        QVERIFY(finestra.findChild<QLabel*>("lblMnu_1")->font().bold());
+        QVERIFY(!finestra.findChild<QLabel*>("lblMnu_0")->font().bold());
 
         // The export writes the grid on show, in its order.
         const QString percorso = QString::fromStdString((banco.cartella.percorso() / "uscita.csv").string());

@@ -395,13 +395,10 @@ QWidget* frmAggiornamento::costruisciPannelli() {
     backup->addWidget(txtSogliaBackup, 2, 1);
     backup->addWidget(new QLabel(QStringLiteral("estrazioni"), fmeBackup), 2, 2);
     connect(cmdBackup, &QPushButton::clicked, this, &frmAggiornamento::cmdBackup_Click);
-    connect(chkAvvisoBackup, &QCheckBox::toggled, this, [this](bool si) {
-        if (!core::scriviCampo(m_stato, core::campi::AVVISO_BACKUP, si ? 1 : 0))
-            avvisaImpostazioniNonScritte(this);
-    });
+    connect(chkAvvisoBackup, &QCheckBox::toggled, this,
+            [this](bool si) { scriviImpostazione(this, m_stato, core::campi::AVVISO_BACKUP, si ? 1 : 0); });
     connect(txtSogliaBackup, &QSpinBox::valueChanged, this, [this](int soglia) {
-        if (!core::scriviCampo(m_stato, core::campi::SOGLIA_AVVISO_BACKUP, soglia))
-            avvisaImpostazioniNonScritte(this);
+        scriviImpostazione(this, m_stato, core::campi::SOGLIA_AVVISO_BACKUP, soglia);
     });
     m_pilaServizi->addWidget(fmeBackup);
     m_pilaServizi->addWidget(fmeStampa);

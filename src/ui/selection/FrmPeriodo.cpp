@@ -1,7 +1,6 @@
 #include "FrmPeriodo.h"
 
-#include "core/Impostazioni.h"
-#include "selection/Periodo.h"
+#include "core/Campi.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
@@ -177,22 +176,15 @@ void frmPeriodo::costruisci() {
     connect(cmdChiudi, &QPushButton::clicked, this, &frmPeriodo::cmdChiudi_Click);
 }
 
-int frmPeriodo::anno(int d) {
-    return selection::annoEstrazione(m_stato, d);
-}
-
 void frmPeriodo::START_Periodo() {
     lblTotaleEstrazioniCaricate->setText(
         QStringLiteral("Totale estrazioni caricate = %1").arg(m_stato.Estrazioni_Caricate));
-    const auto giorni = selection::caricaGiornataAppartenenza(m_stato);
-    if (giorni.danneggiati)
-        prompt::informa(
-            this, QStringLiteral("ERRORE LETTURA  - ") + titoloProgramma(),
-            QStringLiteral("Errore nella lettura dei Giorni di appartenenza. I giorni cadenti in ME, GI, VE "
-                           "saranno contati come appartenenti alle estrazioni di MERCOLEDI, i restanti come "
-                           "appartenenti al SABATO"),
-            prompt::Tipo::Avviso);
-    if (!giorni.registrati) avvisaImpostazioniNonScritte(this);
+    const auto giorni = selection::leggiGiornataAppartenenza(m_stato);
+    const auto registrati = selection::completaGiornataAppartenenza(m_stato);
+    if (!giorni)
+        prompt::informa(this, QStringLiteral("ERRORE LETTURA  - ") + titoloProgramma(),
+                        QString::fromStdString(giorni.messaggio()), prompt::Tipo::Avviso);
+    if (!registrati) avvisaImpostazioniNonScritte(this);
     RESET_Periodo_FRAZIONATO_Ciclico();
     if (m_stato.Periodo_Da_Applicare) {
         cmdApplicaPeriodoFrazionato_Click();
@@ -243,14 +235,14 @@ void frmPeriodo::mostraEstrazione(int d, QLabel* data, QLabel* concorso, QLabel*
     indice->setText(QString::number(d));
 }
 
-void frmPeriodo::impostaMassimoCicli(int massimo) {
+void frmPeriodo::impostaMassimoCicli(int d) {
     // A lower maximum also lowers the value, and the cycles bar's action runs.
-    hscCicliFrazionato->setMaximum(std::max(massimo, 0));
+    hscCicliFrazionato->setMaximum(std::max(selection::massimoCicli(m_stato, d), 0));
 }
 
 void frmPeriodo::RESET_Periodo_FRAZIONATO_Ciclico() {
     const int caricate = std::max(m_stato.Estrazioni_Caricate, 1);
-    chkLimitScrollbar->setChecked(core::Leggi_Numero_Impostazione(m_stato, 21) >= 1);
+    chkLimitScrollbar->setChecked(core::valoreCampo(m_stato, core::campi::SUPERAMENTO_LIMITI) >= 1);
     chkInizioAnnualeFrazionato->setChecked(false);
     hscDalFrazionato->setRange(1, caricate);
     // With cycles above 0 "Inizio annuale" stays ticked, and a move from a later year would land on
@@ -259,41 +251,27 @@ void frmPeriodo::RESET_Periodo_FRAZIONATO_Ciclico() {
     hscDalFrazionato->setValue(1);
     hscAlFrazionato->setRange(1, caricate);
     hscAlFrazionato->setValue(caricate);
-    m_inizioAnnualeRicordato = true;
+    m_inizioAnnuale.azzera();
     hscCicliFrazionato->setRange(0, std::max(m_stato.Numero_Anni, 0));
     imposta(hscCicliFrazionato, 0, [this] { hscCicliFrazionato_Change(); });
     chkInizioAnnualeFrazionato->setChecked(true);
 }
 
 void frmPeriodo::chkInizioAnnualeFrazionato_Click() {
-    if (hscCicliFrazionato->value() >= 1 && !chkInizioAnnualeFrazionato->isChecked())
-        chkInizioAnnualeFrazionato->setChecked(true); // cycles always work on whole years
+    chkInizioAnnualeFrazionato->setChecked(selection::InizioAnnuale::cliccato(
+        hscCicliFrazionato->value(), chkInizioAnnualeFrazionato->isChecked()));
     if (chkInizioAnnualeFrazionato->isChecked()) {
-        const int inizio = m_stato.Prima_Estrazione_Anno(anno(hscDalFrazionato->value()));
-        if (inizio < 1) return; // a draw whose year lies outside the year tables stays where it is
+        const int inizio = selection::inizioAnnoEstrazione(m_stato, hscDalFrazionato->value());
+        if (inizio < 1) return;
         m_primaRicordata = inizio;
         hscDalFrazionato->setValue(inizio);
     }
 }
 
 void frmPeriodo::hscDalFrazionato_Change() {
-    if (chkInizioAnnualeFrazionato->isChecked()) {
-        const int P = std::max(m_primaRicordata, 1);
-        const int Y = anno(P);
-        const int valore = hscDalFrazionato->value();
-        if (P > valore) {
-            hscDalFrazionato->setValue(selection::inizioAnnoPrecedente(m_stato, Y));
-        } else if (P < valore) {
-            const int successivo = selection::inizioAnnoSuccessivo(m_stato, Y);
-            if (successivo < 1) {
-                const int inizio = m_stato.Prima_Estrazione_Anno(Y);
-                hscDalFrazionato->setValue(inizio >= 1 ? inizio : P);
-            } else {
-                hscDalFrazionato->setValue(successivo);
-                m_primaRicordata = successivo;
-            }
-        }
-    }
+    if (chkInizioAnnualeFrazionato->isChecked())
+        hscDalFrazionato->setValue(
+            selection::passoAnnuale(m_stato, m_primaRicordata, hscDalFrazionato->value()));
 
     if (hscAlFrazionato->isEnabled()) {
         lblSelezionateFrazionato->setText(
@@ -310,9 +288,9 @@ void frmPeriodo::hscDalFrazionato_Change() {
     mostraEstrazione(prima, lblDataDalFrazionato, lblConcorsoDalFrazionato, lblEstrazioneDalFrazionato);
 
     if (hscCicliFrazionato->value() > 0) {
-        const int Y = anno(prima);
-        impostaMassimoCicli(m_stato.Ultimo_Anno - Y + 1);
-        const int fine = selection::fineCicli(m_stato, Y, hscCicliFrazionato->value());
+        impostaMassimoCicli(prima);
+        const int fine = selection::fineCicli(m_stato, selection::annoEstrazione(m_stato, prima),
+                                              hscCicliFrazionato->value());
         mostraEstrazione(fine, lblDataAlFrazionato, lblConcorsoAlFrazionato, lblEstrazioneAlFrazionato);
         lblSelezionateFrazionato->setText(fine >= 1 ? QString::number(fine - prima + 1)
                                                     : QStringLiteral("0"));
@@ -320,7 +298,7 @@ void frmPeriodo::hscDalFrazionato_Change() {
     }
 
     m_primaRicordata = hscDalFrazionato->value();
-    impostaMassimoCicli(m_stato.Ultimo_Anno - anno(m_primaRicordata) + 1);
+    impostaMassimoCicli(m_primaRicordata);
 }
 
 void frmPeriodo::hscAlFrazionato_Change() {
@@ -340,13 +318,12 @@ void frmPeriodo::hscAlFrazionato_Change() {
 
 void frmPeriodo::hscCicliFrazionato_Change() {
     const int C = hscCicliFrazionato->value();
+    chkInizioAnnualeFrazionato->setChecked(
+        m_inizioAnnuale.cicliCambiati(C, chkInizioAnnualeFrazionato->isChecked()));
     if (C == 0) {
-        chkInizioAnnualeFrazionato->setChecked(m_inizioAnnualeRicordato);
         hscAlFrazionato->setEnabled(true);
         hscAlFrazionato_Change();
     } else {
-        m_inizioAnnualeRicordato = chkInizioAnnualeFrazionato->isChecked();
-        chkInizioAnnualeFrazionato->setChecked(true);
         hscAlFrazionato->setEnabled(false);
         lblDataAlFrazionato->clear();
         lblConcorsoAlFrazionato->clear();
@@ -360,7 +337,8 @@ void frmPeriodo::hscCicliFrazionato_Change() {
 }
 
 void frmPeriodo::chkLimitScrollbar_Click() {
-    scriviImpostazione(this, m_stato, 21, chkLimitScrollbar->isChecked() ? "1" : "0");
+    scriviImpostazione(this, m_stato, core::campi::SUPERAMENTO_LIMITI,
+                       chkLimitScrollbar->isChecked() ? 1 : 0);
 }
 
 void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Stato.h"
+#include "selection/Periodo.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -51,13 +52,12 @@ private:
     void cmdResetFrazionato_Click();
     void cmdChiudi_Click();
     void mostraEstrazione(int d, QLabel* data, QLabel* concorso, QLabel* indice);
-    void impostaMassimoCicli(int massimo);
-    int anno(int d);
+    void impostaMassimoCicli(int d);
 
     core::Stato& m_stato;
     QPointer<QWidget> m_attesa;
-    int m_primaRicordata = 0;             ///< the first bar's draw before its latest move
-    bool m_inizioAnnualeRicordato = true; ///< "Inizio annuale" as it was before the cycles left 0
+    int m_primaRicordata = 0; ///< the first bar's draw before its latest move
+    selection::InizioAnnuale m_inizioAnnuale;
 
     QScrollBar* hscDalFrazionato = nullptr;
     QScrollBar* hscAlFrazionato = nullptr;

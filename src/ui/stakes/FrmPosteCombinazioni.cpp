@@ -275,10 +275,10 @@ void frmPosteCombinazioni::closeEvent(QCloseEvent* evento) {
 // ---- The payout editor and grid ----
 
 void frmPosteCombinazioni::Imposta_Quote() {
-    const auto esito = stakes::Leggi_Pagamenti_Poste(m_stato);
-    if (esito.danneggiati)
-        prompt::informa(this, titoloProgramma(), testo(std::string(stakes::MESSAGGIO_POSTE_DEFAULT)));
-    if (!esito.registrati) avvisaImpostazioniNonScritte(this);
+    const auto letti = stakes::Leggi_Pagamenti_Poste(m_stato);
+    const auto registrati = stakes::completaPagamenti(m_stato);
+    if (!letti) prompt::informa(this, titoloProgramma(), testo(letti.messaggio()));
+    if (!registrati) avvisaImpostazioniNonScritte(this);
     mostraBarre();
     Scrivi_Moneta_Trattenuta();
 }
@@ -332,12 +332,8 @@ void frmPosteCombinazioni::cmdRegistra_Click() {
 
 void frmPosteCombinazioni::Registra_Poste() {
     applica();
-    if (!stakes::Registra_Pagamenti(m_stato))
-        prompt::informa(
-            this, titoloProgramma(),
-            QStringLiteral("Impossibile registrare i valori delle poste nel file delle impostazioni.\n"
-                           "I nuovi valori sono applicati ma non verranno conservati."),
-            prompt::Tipo::Avviso);
+    if (const auto registrati = stakes::Registra_Pagamenti(m_stato); !registrati)
+        prompt::informa(this, titoloProgramma(), testo(registrati.messaggio()), prompt::Tipo::Avviso);
     Scrivi_Moneta_Trattenuta();
 }
 

@@ -1,7 +1,6 @@
 #include "FinestraRicerca.h"
 
 #include "core/FileSicuro.h"
-#include "core/Impostazioni.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Principio.h"
@@ -35,13 +34,13 @@ const QColor COLORE_GRIGLIA(0, 255, 255);
 /** Captions of the ordering menu's entries; there is no entry 2. */
 const char* const VOCI_MENU[] = {"Numerico", "Frequenza", "", "Ritardo Attuale", "Ritardo Massimo", "", "",
                                  "",         "",          ""};
-/** The key each entry of the ordering menu sets. */
+/** The key each entry of the ordering menu sets; 0 for the empty entries, which are not offered. */
 constexpr int CRITERIO_VOCE[] = {1, 2, 0, 3, 4, 0, 0, 0, 0, 0};
 
 } // namespace
 
-FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi,
-                                 const QString& argomentoGuida)
+FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale,
+                                 const std::array<core::Campo, 4>& campi, const QString& argomentoGuida)
     : QWidget(nullptr, Qt::Window), m_stato(stato), m_principale(principale), m_campi(campi),
       m_argomentoGuida(argomentoGuida) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -93,7 +92,8 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     lblRuoteRicerca = etichettaValore(fmePrincipale, "lblRuoteRicerca", 150);
     lblRuoteRicerca->setFont(grassetto);
     lblRuoteRicerca->setAlignment(Qt::AlignCenter);
-    lblOrdinamento = new QLabel(QStringLiteral("NUMERICO"), fmePrincipale);
+    lblOrdinamento = new QLabel(fmePrincipale);
+    mostraCriterio(stats::NUMERICO);
     lblOrdinamento->setObjectName(QStringLiteral("lblOrdinamento"));
     lblOrdinamento->setMinimumWidth(130);
     lblOrdinamento->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -253,16 +253,15 @@ QFrame* FinestraRicerca::costruisciOpzioni() {
 void FinestraRicerca::Settaggio_Iniziale_Form() {
     m_risultatiDisponibili = false;
     // A value other than 0 or 1 counts as 0.
-    const auto opzione = [this](int campo) { return core::Leggi_Numero_Impostazione(m_stato, campo) == 1; };
-    const std::pair<QCheckBox*, int> caselle[] = {{chkSfioramentoSensori, m_campi.sensori},
-                                                  {chkStatusBar, m_campi.barraStato},
-                                                  {chk_ColoreGrigliaGenerale, m_campi.coloreGenerale},
-                                                  {chk_ColoreGrigliaSingola, m_campi.coloreSingola}};
-    for (const auto& [casella, campo] : caselle) {
-        casella->setChecked(opzione(campo));
+    const std::array<QCheckBox*, 4> caselle{chkSfioramentoSensori, chkStatusBar, chk_ColoreGrigliaGenerale,
+                                            chk_ColoreGrigliaSingola};
+    for (std::size_t i = 0; i < caselle.size(); ++i) {
+        QCheckBox* casella = caselle[i];
+        const core::Campo& campo = m_campi[i];
+        casella->setChecked(core::valoreCampo(m_stato, campo) == 1);
         // The boxes write their fields only when the user changes them.
-        connect(casella, &QCheckBox::toggled, this, [this, casella = casella, campo = campo] {
-            scriviImpostazione(this, m_stato, campo, casella->isChecked() ? "1" : "0");
+        connect(casella, &QCheckBox::toggled, this, [this, casella, campo] {
+            scriviImpostazione(this, m_stato, campo, casella->isChecked() ? 1 : 0);
             m_sensoriAttivi = chkSfioramentoSensori->isChecked();
             applicaColori();
         });
@@ -287,16 +286,19 @@ void FinestraRicerca::MOSTRA_RUOTA_RICERCA() {
 }
 
 void FinestraRicerca::Settaggio_Menu_Ordinamento() {
-    const QString corrente = lblOrdinamento->text().trimmed().toUpper();
     int scelta = -1;
     for (int i = 0; i < 10; ++i) {
         QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
         if (!voce) continue;
-        const QString testo = voce->text().trimmed();
-        voce->setVisible(!testo.isEmpty());
-        if (!testo.isEmpty() && testo.toUpper() == corrente) scelta = i;
+        voce->setVisible(CRITERIO_VOCE[i] > 0);
+        if (CRITERIO_VOCE[i] == m_criterioMostrato) scelta = i;
     }
     evidenziaVoce(scelta);
+}
+
+void FinestraRicerca::mostraCriterio(int criterio) {
+    m_criterioMostrato = criterio;
+    lblOrdinamento->setText(QString::fromStdString(stats::nomeCriterio(criterio)));
 }
 
 void FinestraRicerca::evidenziaVoce(int indice) {
@@ -386,8 +388,7 @@ void FinestraRicerca::Imposta_Status_Bar() {
 
 void FinestraRicerca::mostraPosizione() {
     lblRuoteRicerca->setText(QString::fromStdString(m_navigazione.didascalia()));
-    lblOrdinamento->setText(
-        QString::fromStdString(stats::nomeCriterio(m_navigazione.criterio(m_navigazione.ruotaMostrata()))));
+    mostraCriterio(m_navigazione.criterio(m_navigazione.ruotaMostrata()));
     lblOrdine->setText(QStringLiteral("Crescente"));
     MOSTRA_RUOTA_RICERCA();
 }
@@ -410,7 +411,7 @@ void FinestraRicerca::ordina(int criterio) {
     if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RITARDO_MASSIMO) return;
     const int c = m_navigazione.ruotaMostrata();
     m_navigazione.impostaCriterio(c, criterio);
-    lblOrdinamento->setText(QString::fromStdString(stats::nomeCriterio(criterio)));
+    mostraCriterio(criterio);
     fmeOrdinamento->hide();
     ordinaColonna(c, criterio);
     MOSTRA_RUOTA_RICERCA();

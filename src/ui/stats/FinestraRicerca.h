@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Campi.h"
 #include "core/Stato.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaNumeri.h"
@@ -19,11 +20,6 @@ class QStackedWidget;
 class QStatusBar;
 
 namespace ui {
-
-/** The settings fields in which a search window keeps its four options. */
-struct CampiOpzioni {
-    int sensori, barraStato, coloreGenerale, coloreSingola;
-};
 
 /**
  * What the number and pair windows share: "AVVIO" with its question and refusals, the progress bar,
@@ -48,8 +44,11 @@ public:
     bool Risultati_Disponibili() const { return m_risultatiDisponibili; }
 
 protected:
-    /** `argomentoGuida`: the help topic that "Guida" opens. */
-    FinestraRicerca(core::Stato& stato, QWidget* principale, CampiOpzioni campi,
+    /**
+     * `campi`: the settings fields of its four options (hover highlighting, status bar, general and
+     * single-wheel grid colour); `argomentoGuida`: the help topic that "Guida" opens.
+     */
+    FinestraRicerca(core::Stato& stato, QWidget* principale, const std::array<core::Campo, 4>& campi,
                     const QString& argomentoGuida);
     /** Builds the window around the eleven result pages (index = column). */
     void costruisci(const std::array<QWidget*, 11>& pagine);
@@ -89,6 +88,7 @@ private:
     QFrame* costruisciOpzioni();
     void Settaggio_Iniziale_Form();
     void Settaggio_Menu_Ordinamento();
+    void mostraCriterio(int criterio);
     void Imposta_Status_Bar();
     void evidenziaVoce(int indice);
     void applicaColori();
@@ -96,7 +96,8 @@ private:
     void portaPrincipaleInPrimoPiano();
 
     QPointer<QWidget> m_principale;
-    CampiOpzioni m_campi;
+    std::array<core::Campo, 4> m_campi;
+    int m_criterioMostrato = stats::NUMERICO; ///< the key that lblOrdinamento shows
     QString m_argomentoGuida;
     bool m_sensoriAttivi = false;
     bool m_centrata = false;

@@ -44,7 +44,7 @@ QString chiaro(const char16_t* codici, std::size_t quanti) {
 } // namespace
 
 frmFREQRITAMBO::frmFREQRITAMBO(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, {73, 74, 92, 93}, QStringLiteral("freq_rit_ambi.htm")) {
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_AMBI, QStringLiteral("freq_rit_ambi.htm")) {
     setObjectName(QStringLiteral("frmFREQRITAMBO"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI AMBI"));
     setFocusPolicy(Qt::StrongFocus); // the window itself takes the keys when no control has the focus

@@ -25,7 +25,8 @@ std::array<int, 91> ordineNumerico() {
 } // namespace
 
 frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, {71, 72, 90, 91}, QStringLiteral("freq_rit_90_numeri.htm")) {
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_NUMERI,
+                      QStringLiteral("freq_rit_90_numeri.htm")) {
     setObjectName(QStringLiteral("frmFREQRITESTRATTI"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI 90 NUMERI"));
     std::array<QWidget*, 11> pagine{};
