@@ -3,22 +3,11 @@
 #include "ui/Programma.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
-    QApplication::setApplicationName(ui::titoloProgramma());
-    QApplication::setApplicationVersion(ui::versioneProgramma());
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-
-    // Qt's own Italian texts for the standard buttons ("Sì", "No", "Annulla").
-    QTranslator traduzioneQt;
-    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzioneQt);
+    ui::preparaApplicazione();
 
     // The program folder is the executable's own: RUOTE/ and ImpoBin live beside it.
     core::Stato stato(QApplication::applicationDirPath().toStdString());

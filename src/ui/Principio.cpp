@@ -128,10 +128,11 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
 
     m_attesa = new frmAttesa;
 
-    // A narrow strip across the top of the screen.
+    // A narrow strip across the top of the screen, with room for a window manager's frame on a screen
+    // of 800 pixels.
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
         const QRect area = schermo->availableGeometry();
-        const int larghezza = std::min(area.width(), 800);
+        const int larghezza = std::min(area.width() - 20, 800);
         move(area.x() + (area.width() - larghezza) / 2, area.y());
         resize(larghezza, height());
     }

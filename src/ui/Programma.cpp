@@ -4,13 +4,17 @@
 #include "core/Campi.h"
 #include "core/Impostazioni.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QWidget>
 
 namespace ui {
@@ -21,6 +25,17 @@ QString titoloProgramma() {
 
 QString versioneProgramma() {
     return QStringLiteral(QUINTARO_VERSIONE);
+}
+
+void preparaApplicazione() {
+    QApplication::setApplicationName(titoloProgramma());
+    QApplication::setApplicationVersion(versioneProgramma());
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // The translator lives as long as the program.
+    static QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzioneQt);
 }
 
 void centraSulloSchermo(QWidget* finestra) {

@@ -24,6 +24,11 @@ namespace ui {
 QString titoloProgramma();
 /** major.minor.revision. */
 QString versioneProgramma();
+/**
+ * Sets up the running application as the program shows itself: its name and version, the Italian
+ * locale, and Qt's own Italian texts for the standard buttons ("Sì", "No", "Annulla").
+ */
+void preparaApplicazione();
 /** Places a top-level window in the middle of its screen. */
 void centraSulloSchermo(QWidget* finestra);
 /** Moves a top-level window that has grown past its screen's edges back inside them. */
