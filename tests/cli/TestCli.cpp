@@ -108,7 +108,7 @@ void TestCli::errori_data() {
     QTest::addColumn<int>("codice");
     QTest::addColumn<QString>("messaggio");
     QTest::addRow("nessun-comando") << QStringList{} << 2 << "manca il comando";
-    QTest::addRow("comando-sconosciuto") << QStringList{"terni"} << 2 << "comando sconosciuto";
+    QTest::addRow("comando-sconosciuto") << QStringList{"quaterne"} << 2 << "comando sconosciuto";
     QTest::addRow("senza-cartella") << QStringList{"numeri"} << 2 << "manca --cartella";
     QTest::addRow("ruota-sconosciuta")
         << QStringList{"numeri", "--cartella", "@", "--ruote", "BA,XX"} << 2 << "'XX'";
@@ -118,6 +118,11 @@ void TestCli::errori_data() {
     QTest::addRow("entrambi-i-periodi") << QStringList{"numeri", "--cartella", "@",    "--dal",   "1", "--al",
                                                        "2",      "--anno",     "2001", "--cicli", "1"}
                                         << 2 << "non entrambi";
+    QTest::addRow("primi-zero") << QStringList{"terni", "--cartella", "@", "--primi", "0"} << 2 << "almeno 1";
+    QTest::addRow("ordina-sconosciuto") << QStringList{"terni", "--cartella", "@", "--ordina", "ritardo"} << 2
+                                        << "chiave di --ordina sconosciuta: ritardo";
+    QTest::addRow("primi-negli-ambi")
+        << QStringList{"ambi", "--cartella", "@", "--primi", "5"} << 2 << "solo per il comando terni";
     QTest::addRow("oltre-l-archivio")
         << QStringList{"numeri", "--cartella", "@", "--dal", "1", "--al", "13"} << 2 << "fra 1 e 12";
     QTest::addRow("anno-assente") << QStringList{"numeri", "--cartella", "@", "--anno",
