@@ -14,6 +14,7 @@
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
+#include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAction>
@@ -29,9 +30,9 @@ using prova::ScriptPrompt;
 
 namespace {
 
-enum Finestra { Lettura, Principale, Ruote, Periodo, Numeri, Ambi, Aggiornamento, Sfoglia, Poste };
+enum Finestra { Lettura, Principale, Ruote, Periodo, Numeri, Ambi, Aggiornamento, Sfoglia, Poste, Terni };
 const char* const NOMI_FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",
-                                     "ambi",    "aggiornamento", "sfoglia", "poste"};
+                                     "ambi",    "aggiornamento", "sfoglia", "poste",   "terni"};
 
 enum Danno {
     LunghezzeDiverse,
@@ -76,6 +77,7 @@ QStringList messaggiAttesi(int finestra, int danno) {
         return danno == ImpoCartella ? QStringList{nonScritte} : QStringList{};
     case Numeri:
     case Ambi:
+    case Terni:
         // The saved wheels cannot be read: nothing is selected until the user chooses. The options that
         // cannot be stored are said once.
         if (danno == ImpoCartella) return {"Selezionare almeno una Ruota!", "Impossibile registrare"};
@@ -213,7 +215,7 @@ private slots:
     void finestraSopravvive_data() {
         QTest::addColumn<int>("finestra");
         QTest::addColumn<int>("danno");
-        for (int f = Lettura; f <= Poste; ++f)
+        for (int f = Lettura; f <= Terni; ++f)
             for (int d = LunghezzeDiverse; d <= ImpoCartella; ++d)
                 QTest::addRow("%s/%s", NOMI_FINESTRE[f], NOMI_DANNI[d]) << f << d;
     }
@@ -276,12 +278,15 @@ private slots:
             break;
         }
         case Numeri:
-        case Ambi: {
+        case Ambi:
+        case Terni: {
             std::unique_ptr<ui::FinestraRicerca> f;
             if (finestra == Numeri)
                 f = std::make_unique<ui::frmFREQRITESTRATTI>(s);
-            else
+            else if (finestra == Ambi)
                 f = std::make_unique<ui::frmFREQRITAMBO>(s);
+            else
+                f = std::make_unique<ui::frmFREQRITTERNI>(s);
             f->cmdAVVIO_Click();
             if (s.Ruota_Selezionata[0] == 0) {
                 core::selezioneDaTesto(s, "1111111111");

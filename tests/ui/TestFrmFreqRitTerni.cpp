@@ -62,6 +62,8 @@ private slots:
         QCOMPARE(riga(9, r)[1], QString::fromStdString(stats::Etichetta_Terno(cercato)));
         QCOMPARE(finestra.mfgFreqRitTerni(9)->item(r, 2)->background().color(), QColor(255, 255, 128));
         QCOMPARE(finestra.mfgFreqRitTerni(9)->item(r == 1 ? 2 : 1, 2)->background().style(), Qt::NoBrush);
+        if (qEnvironmentVariableIsSet("QUINTARO_SCATTI")) // the window, for a person to look at
+            finestra.grab().save(qEnvironmentVariable("QUINTARO_SCATTI") + "/terni.png");
         finestra.txtVaiA(9)->setText(QStringLiteral("7 7 45"));
         finestra.cmdVaiA_Click(9);
         QVERIFY(script.testi().last().startsWith(QStringLiteral("Indicare un terno")));
