@@ -14,7 +14,6 @@
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
-#include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAction>
@@ -30,9 +29,9 @@ using prova::ScriptPrompt;
 
 namespace {
 
-enum Finestra { Lettura, Principale, Ruote, Periodo, Numeri, Ambi, Aggiornamento, Sfoglia, Poste, Terni };
+enum Finestra { Lettura, Principale, Ruote, Periodo, Numeri, Ambi, Aggiornamento, Sfoglia, Poste };
 const char* const NOMI_FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",
-                                     "ambi",    "aggiornamento", "sfoglia", "poste",   "terni"};
+                                     "ambi",    "aggiornamento", "sfoglia", "poste"};
 
 enum Danno {
     LunghezzeDiverse,
@@ -77,7 +76,6 @@ QStringList messaggiAttesi(int finestra, int danno) {
         return danno == ImpoCartella ? QStringList{nonScritte} : QStringList{};
     case Numeri:
     case Ambi:
-    case Terni:
         // The saved wheels cannot be read: nothing is selected until the user chooses. The options that
         // cannot be stored are said once.
         if (danno == ImpoCartella) return {"Selezionare almeno una Ruota!", "Impossibile registrare"};
@@ -215,7 +213,7 @@ private slots:
     void finestraSopravvive_data() {
         QTest::addColumn<int>("finestra");
         QTest::addColumn<int>("danno");
-        for (int f = Lettura; f <= Terni; ++f)
+        for (int f = Lettura; f <= Poste; ++f)
             for (int d = LunghezzeDiverse; d <= ImpoCartella; ++d)
                 QTest::addRow("%s/%s", NOMI_FINESTRE[f], NOMI_DANNI[d]) << f << d;
     }
@@ -278,15 +276,12 @@ private slots:
             break;
         }
         case Numeri:
-        case Ambi:
-        case Terni: {
+        case Ambi: {
             std::unique_ptr<ui::FinestraRicerca> f;
             if (finestra == Numeri)
                 f = std::make_unique<ui::frmFREQRITESTRATTI>(s);
-            else if (finestra == Ambi)
-                f = std::make_unique<ui::frmFREQRITAMBO>(s);
             else
-                f = std::make_unique<ui::frmFREQRITTERNI>(s);
+                f = std::make_unique<ui::frmFREQRITAMBO>(s);
             f->cmdAVVIO_Click();
             if (s.Ruota_Selezionata[0] == 0) {
                 core::selezioneDaTesto(s, "1111111111");
