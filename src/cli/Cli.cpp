@@ -5,8 +5,10 @@
 #include "core/Stato.h"
 #include "importa/Importazione.h"
 #include "selection/Periodo.h"
+#include "stats/Navigazione.h"
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
+#include "stats/RicercaTerni.h"
 
 #include <array>
 #include <charconv>
@@ -20,10 +22,13 @@ namespace cli {
 namespace {
 
 const char* const USO =
-    "Uso: quintaro-cli numeri|ambi --cartella DIR [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]\n"
+    "Uso: quintaro-cli numeri|ambi|terni --cartella DIR [--ruote ELENCO] [--dal N --al M | --anno A --cicli "
+    "C]\n"
+    "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n"
     "     quintaro-cli importa --cartella DIR [--aggiungi] FILE\n"
     "  numeri           frequenze e ritardi dei 90 numeri\n"
     "  ambi             frequenze e ritardi dei 4005 ambi\n"
+    "  terni            frequenze e ritardi dei 117480 terni\n"
     "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo "
     "gzip):\n"
     "                   lo sostituisce, dopo averne fatto una copia, oppure con --aggiungi vi aggiunge solo\n"
@@ -32,14 +37,24 @@ const char* const USO =
     "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE "
     "(predefinito)\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
-    "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n";
+    "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n"
+    "  --ordina CHIAVE  (terni) righe di ogni colonna in ordine decrescente della chiave, a parità in "
+    "ordine\n"
+    "                   di terno\n"
+    "  --primi K        (terni) solo le prime K righe di ogni colonna\n";
 
 struct Opzioni {
     std::string comando;
     std::filesystem::path cartella;
     std::string ruote = "TUTTE";
-    std::optional<int> dal, al, anno, cicli;
+    std::optional<int> dal, al, anno, cicli, primi;
+    std::string ordina;
 };
+
+/** The ordering keys of --ordina. */
+const std::map<std::string, int> CHIAVI_ORDINE = {{"frequenza", stats::FREQUENZA},
+                                                  {"ritardo_attuale", stats::RITARDO_ATTUALE},
+                                                  {"ritardo_massimo", stats::RITARDO_MASSIMO}};
 
 std::optional<int> intero(const std::string& testo) {
     int valore = 0;
@@ -59,12 +74,13 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
     if (argomenti.empty()) return uso("manca il comando.");
     Opzioni opzioni;
     opzioni.comando = argomenti[0];
-    if (opzioni.comando != "numeri" && opzioni.comando != "ambi")
+    if (opzioni.comando != "numeri" && opzioni.comando != "ambi" && opzioni.comando != "terni")
         return uso("comando sconosciuto: " + opzioni.comando + ".");
     std::map<std::string, std::optional<int>*> numeriche = {{"--dal", &opzioni.dal},
                                                             {"--al", &opzioni.al},
                                                             {"--anno", &opzioni.anno},
-                                                            {"--cicli", &opzioni.cicli}};
+                                                            {"--cicli", &opzioni.cicli},
+                                                            {"--primi", &opzioni.primi}};
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& nome = argomenti[i];
         if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
@@ -73,6 +89,11 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
             opzioni.cartella = valore;
         } else if (nome == "--ruote") {
             opzioni.ruote = valore;
+        } else if (nome == "--ordina") {
+            if (!CHIAVI_ORDINE.contains(valore))
+                return uso("chiave di --ordina sconosciuta: " + valore +
+                           " (frequenza, ritardo_attuale o ritardo_massimo).");
+            opzioni.ordina = valore;
         } else if (auto trovata = numeriche.find(nome); trovata != numeriche.end()) {
             *trovata->second = intero(valore);
             if (!*trovata->second) return uso("valore non numerico per " + nome + ": " + valore + ".");
@@ -84,6 +105,9 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
     if (opzioni.dal.has_value() != opzioni.al.has_value()) return uso("--dal e --al vanno indicati insieme.");
     if (opzioni.anno.has_value() != opzioni.cicli.has_value())
         return uso("--anno e --cicli vanno indicati insieme.");
+    if ((opzioni.primi || !opzioni.ordina.empty()) && opzioni.comando != "terni")
+        return uso("--ordina e --primi valgono solo per il comando terni.");
+    if (opzioni.primi && *opzioni.primi < 1) return uso("--primi deve essere almeno 1.");
     if (opzioni.dal && opzioni.anno)
         return uso(
             "indicare un periodo frazionato (--dal/--al) oppure a cicli (--anno/--cicli), non entrambi.");
@@ -177,6 +201,32 @@ void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati,
     uscita << testo;
 }
 
+/**
+ * The triples' rows: of each column in enumeration order, or descending by the key of --ordina; only the
+ * first --primi of each. Written out a megabyte at a time, as the whole text runs to tens of megabytes.
+ */
+void scriviTerni(const core::Stato& stato, const stats::RisultatiTerni& risultati, const Opzioni& opzioni,
+                 std::ostream& uscita) {
+    std::string testo = "colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo\n";
+    const int quante = std::min(opzioni.primi.value_or(stats::NUMERO_TERNI), stats::NUMERO_TERNI);
+    const auto chiave = CHIAVI_ORDINE.find(opzioni.ordina);
+    for (int c : colonne(stato)) {
+        std::vector<int> ordine;
+        if (chiave != CHIAVI_ORDINE.end()) ordine = stats::Ordine_Terni(risultati, c, chiave->second, true);
+        for (int p = 1; p <= quante; ++p) {
+            const int k = ordine.empty() ? p : ordine[static_cast<std::size_t>(p)];
+            const stats::Terno t = stats::ternoInPosizione(k);
+            riga(testo, {c, t.a, t.b, t.c, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k),
+                         risultati.ritardoMassimo(c, k)});
+            if (testo.size() >= (std::size_t{1} << 20)) {
+                uscita << testo;
+                testo.clear();
+            }
+        }
+    }
+    uscita << testo;
+}
+
 /** The arguments of the import command. */
 struct Importazione {
     std::filesystem::path cartella, file;
@@ -265,7 +315,11 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
         errori << "quintaro-cli: " << periodo.messaggio() << '\n' << USO;
         return ESITO_USO;
     }
-    if (opzioni.comando == "ambi") {
+    if (opzioni.comando == "terni") {
+        stats::RisultatiTerni risultati;
+        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(stato, risultati);
+        scriviTerni(stato, risultati, opzioni, uscita);
+    } else if (opzioni.comando == "ambi") {
         stats::RisultatiAmbi risultati;
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, risultati);
         scriviAmbi(stato, risultati, uscita);

@@ -16,7 +16,8 @@ inline constexpr int ESITO_USO = 2; ///< bad arguments
  * Runs the command-line companion on its arguments (without the program name), writing the results
  * to `uscita` and messages to `errori`. Returns the exit code.
  *
- *   numeri|ambi --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
+ *   numeri|ambi|terni --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
+ *   terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]
  *   importa --cartella DIR [--aggiungi] FILE
  *
  * `importa` prints the report of FILE; it returns ESITO_ARCHIVIO when the file is refused or the

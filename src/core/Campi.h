@@ -74,12 +74,14 @@ inline constexpr std::array<Campo, 4> OPZIONI_NUMERI{
     {{71, 0, 1, 0}, {72, 0, 1, 0}, {90, 0, 1, 0}, {91, 0, 1, 0}}};
 inline constexpr std::array<Campo, 4> OPZIONI_AMBI{
     {{73, 0, 1, 0}, {74, 0, 1, 0}, {92, 0, 1, 0}, {93, 0, 1, 0}}};
+inline constexpr std::array<Campo, 4> OPZIONI_TERNI{
+    {{75, 0, 1, 0}, {76, 0, 1, 0}, {94, 0, 1, 0}, {95, 0, 1, 0}}};
 
 // Start-up and the main window.
 inline constexpr Campo PUNTATORE_GRIGLIE{86, 0, 1, 0};
 inline constexpr Campo TOOLBAR{100, 0, 1, 1};
 
-// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..49, 52, 54..63, 75..85, 87..89, 94..99, 101..110.
+// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..49, 52, 54..63, 77..85, 87..89, 96..99, 101..110.
 
 } // namespace campi
 

@@ -5,13 +5,12 @@
 
 namespace stats {
 
-bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito) {
-    esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
-    esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
+bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito, int massimoChiavi) {
+    esito.Chiavi_Ordinate.assign(static_cast<std::size_t>(massimoChiavi) + 1, 0);
+    esito.Permutazione_Ordinata.assign(static_cast<std::size_t>(massimoChiavi) + 1, 0);
     if (chiavi.empty()) return false;
     const long long quante = chiavi[0];
-    if (quante < 1 || quante > MASSIMO_CHIAVI || quante >= static_cast<long long>(chiavi.size()))
-        return false;
+    if (quante < 1 || quante > massimoChiavi || quante >= static_cast<long long>(chiavi.size())) return false;
     const int n = static_cast<int>(quante);
     std::vector<int> posizioni(static_cast<std::size_t>(n));
     std::iota(posizioni.begin(), posizioni.end(), 1);

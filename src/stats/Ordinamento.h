@@ -10,14 +10,16 @@ struct Ordinamento {
     std::vector<int> Permutazione_Ordinata; ///< for each sorted position, the input position of its key
 };
 
-/** Most keys a sort takes: the 4005 pairs. */
+/** Most keys a sort takes unless told otherwise: the 4005 pairs. */
 inline constexpr int MASSIMO_CHIAVI = 4005;
 
 /**
  * Stable ascending sort of chiavi[1..N], N = chiavi[0]: equal keys keep the order of their positions
  * (equal frequencies list by increasing number). Keys may be any non-negative value the result tables
- * hold. Returns false, with both outputs cleared, when N is below 1 or above 4005.
+ * hold. Both outputs hold `massimoChiavi` + 1 elements. Returns false, with both outputs cleared, when N
+ * is below 1 or above `massimoChiavi`.
  */
-bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito);
+bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito,
+                   int massimoChiavi = MASSIMO_CHIAVI);
 
 } // namespace stats

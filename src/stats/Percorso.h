@@ -16,15 +16,19 @@ namespace stats {
  * counted so far on wheel w and on column 0 and the record's five numbers in drawing order.
  * `avanzamento` hears the progress per cycle (several cycles) or when the percentage moves (one
  * cycle). Returns the draws counted per column.
+ * With `soloRuota` (1..10) only that wheel is walked, when selected: its records are handed over and
+ * only its column and column 0 are counted. A search whose tables outgrow the processor's cache walks
+ * one wheel at a time.
  */
 template <class F>
 std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const Avanzamento& avanzamento,
-                                                F&& suRecord) {
+                                                F&& suRecord, int soloRuota = 0) {
     std::array<int, NUMERO_COLONNE> contate{};
     int ruote[core::NUMERO_RUOTE];
     int quanteRuote = 0;
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
-        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1) ruote[quanteRuote++] = w;
+        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1 && (soloRuota == 0 || w == soloRuota))
+            ruote[quanteRuote++] = w;
 
     const auto& selezionata = stato.Estrazione_Selezionata;
     const int ultimaCaricata =

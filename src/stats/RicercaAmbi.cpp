@@ -107,11 +107,12 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(const core::Stato& stato, Risulta
     return true;
 }
 
-bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esito) {
-    if (chiavi.empty() || chiavi[0] < 1 || chiavi[0] > MASSIMO_CHIAVI ||
+bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esito, int massimoChiavi) {
+    const auto posti = static_cast<std::size_t>(massimoChiavi) + 1;
+    if (chiavi.empty() || chiavi[0] < 1 || chiavi[0] > massimoChiavi ||
         chiavi[0] >= static_cast<long long>(chiavi.size())) {
-        esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
-        esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
+        esito.Chiavi_Ordinate.assign(posti, 0);
+        esito.Permutazione_Ordinata.assign(posti, 0);
         return false;
     }
     const int n = static_cast<int>(chiavi[0]);
@@ -121,11 +122,11 @@ bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esi
         massimoChiave = std::max(massimoChiave, chiavi[static_cast<std::size_t>(i)]);
     }
     // Counting pays while the key range stays near the number of keys; wider ranges sort by comparison.
-    if (minimo < 0 || massimoChiave - minimo > 4LL * MASSIMO_CHIAVI + 65536)
-        return Ordina_Numeri(chiavi, esito);
+    if (minimo < 0 || massimoChiave - minimo > 4LL * massimoChiavi + 65536)
+        return Ordina_Numeri(chiavi, esito, massimoChiavi);
 
-    esito.Chiavi_Ordinate.assign(MASSIMO_CHIAVI + 1, 0);
-    esito.Permutazione_Ordinata.assign(MASSIMO_CHIAVI + 1, 0);
+    esito.Chiavi_Ordinate.assign(posti, 0);
+    esito.Permutazione_Ordinata.assign(posti, 0);
     std::vector<int> inizio(static_cast<std::size_t>(massimoChiave - minimo) + 2, 0);
     for (int i = 1; i <= n; ++i)
         ++inizio[static_cast<std::size_t>(chiavi[static_cast<std::size_t>(i)] - minimo) + 1];

@@ -55,9 +55,11 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(const core::Stato& stato, Risulta
  * Stable ascending sort of chiavi[1..N], N = chiavi[0], by counting the keys: the same order as
  * Ordina_Numeri (equal keys keep the order of their positions) in time linear in N and the key range.
  * Keys of any non-negative size are ordered correctly (a key range too wide to count falls back to a
- * stable comparison sort). Returns false, with both outputs cleared, when N is below 1 or above 4005.
+ * stable comparison sort). Both outputs hold `massimoChiavi` + 1 elements (the 117,480 triples sort
+ * here too). Returns false, with both outputs cleared, when N is below 1 or above `massimoChiavi`.
  */
-bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esito);
+bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esito,
+                          int massimoChiavi = MASSIMO_CHIAVI);
 
 /**
  * The display order of a pairs column: element 0 = 4005, element p = the enumeration position of the

@@ -16,6 +16,7 @@
 #include "stakes/FrmPosteCombinazioni.h"
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
+#include "stats/FrmFreqRitTerni.h"
 #include "viewer/FrmVisionaDieciRuote.h"
 
 #include <QCloseEvent>
@@ -70,6 +71,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaNumeri);
     connect(voce(mnuRicerche, "mnuFREQ_RIT_AMBI", QStringLiteral("Frequenze e Ritardi AMBI")),
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaAmbi);
+    connect(voce(mnuRicerche, "mnuFREQ_RIT_TERNI", QStringLiteral("Frequenze e Ritardi TERNI")),
+            &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
@@ -142,6 +145,7 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
 PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaNumeri;
     delete m_ricercaAmbi;
+    delete m_ricercaTerni;
     delete m_sfoglia;
     delete m_attesa;
 }
@@ -203,6 +207,11 @@ void PRINCIPIO::mostraRicercaNumeri() {
 void PRINCIPIO::mostraRicercaAmbi() {
     if (!m_ricercaAmbi) m_ricercaAmbi = new frmFREQRITAMBO(m_stato, this);
     inPrimoPiano(m_ricercaAmbi);
+}
+
+void PRINCIPIO::mostraRicercaTerni() {
+    if (!m_ricercaTerni) m_ricercaTerni = new frmFREQRITTERNI(m_stato, this);
+    inPrimoPiano(m_ricercaTerni);
 }
 
 void PRINCIPIO::mostraSfogliaArchivio() {
@@ -320,6 +329,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         m_attesa->close();
         if (m_ricercaNumeri) m_ricercaNumeri->close();
         if (m_ricercaAmbi) m_ricercaAmbi->close();
+        if (m_ricercaTerni) m_ricercaTerni->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
         if (FinestraGuida* guida = finestraGuida()) guida->close();

@@ -15,6 +15,7 @@ namespace ui {
 
 class frmAttesa;
 class frmFREQRITAMBO;
+class frmFREQRITTERNI;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
@@ -44,6 +45,8 @@ public:
     void mostraRicercaNumeri();
     /** Shows the pair-search window, opening it when it is not open. */
     void mostraRicercaAmbi();
+    /** Shows the triple-search window, opening it when it is not open. */
+    void mostraRicercaTerni();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
     void mostraAggiornamento();
     /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due
@@ -90,6 +93,7 @@ private:
     QPointer<frmPeriodo> m_periodo;
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
+    QPointer<frmFREQRITTERNI> m_ricercaTerni;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
     QPointer<frmPosteCombinazioni> m_poste;

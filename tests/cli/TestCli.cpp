@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include <cstdio>
 #include <sstream>
 
 namespace {
@@ -44,6 +45,7 @@ private slots:
     void scriveLeColonneScelteInOrdine();
     void periodoFrazionatoEACicliComeLaFinestra();
     void ambiInOrdineDiEnumerazione();
+    void terniTuttiEPoiIPrimi();
     void errori_data();
     void errori();
     void importaEAggiorna();
@@ -103,12 +105,37 @@ void TestCli::ambiInOrdineDiEnumerazione() {
     QCOMPARE(coppie, 12LL * 10); // ten pairs in each of the twelve draws
 }
 
+void TestCli::terniTuttiEPoiIPrimi() {
+    prova::CartellaDiProva cartella;
+    scriviTreAnni(cartella);
+    const std::vector<std::string> comando{"terni", "--cartella", cartella.percorso().string(), "--ruote",
+                                           "TO"};
+    const auto righe = esegui(comando).righe();
+    QCOMPARE(righe.size(), std::size_t(1 + 2 * 117480));
+    QCOMPARE(righe[0], std::string("colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo"));
+    QCOMPARE(righe[117481].substr(0, 8), std::string("9,1,2,3,"));
+    // --primi K: the first K rows of each column, stably ordered by the key, largest first.
+    auto conPrimi = comando;
+    conPrimi.insert(conPrimi.end(), {"--ordina", "frequenza", "--primi", "150"});
+    const auto primi = esegui(conPrimi).righe();
+    QCOMPARE(primi.size(), std::size_t(1 + 2 * 150));
+    for (std::size_t c = 0; c < 2; ++c) {
+        std::vector<std::pair<int, std::string>> attese; // minus the frequency, the row
+        for (std::size_t i = 1 + c * 117480, frequenza = 0; i <= (c + 1) * 117480; ++i)
+            if (std::sscanf(righe[i].c_str(), "%*d,%*d,%*d,%*d,%zu", &frequenza) == 1)
+                attese.emplace_back(-int(frequenza), righe[i]);
+        std::stable_sort(attese.begin(), attese.end(), [](auto& x, auto& y) { return x.first < y.first; });
+        for (std::size_t p = 0; p < 150; ++p)
+            QCOMPARE(primi[1 + c * 150 + p], attese[p].second);
+    }
+}
+
 void TestCli::errori_data() {
     QTest::addColumn<QStringList>("argomenti");
     QTest::addColumn<int>("codice");
     QTest::addColumn<QString>("messaggio");
     QTest::addRow("nessun-comando") << QStringList{} << 2 << "manca il comando";
-    QTest::addRow("comando-sconosciuto") << QStringList{"terni"} << 2 << "comando sconosciuto";
+    QTest::addRow("comando-sconosciuto") << QStringList{"quaterne"} << 2 << "comando sconosciuto";
     QTest::addRow("senza-cartella") << QStringList{"numeri"} << 2 << "manca --cartella";
     QTest::addRow("ruota-sconosciuta")
         << QStringList{"numeri", "--cartella", "@", "--ruote", "BA,XX"} << 2 << "'XX'";
@@ -118,6 +145,9 @@ void TestCli::errori_data() {
     QTest::addRow("entrambi-i-periodi") << QStringList{"numeri", "--cartella", "@",    "--dal",   "1", "--al",
                                                        "2",      "--anno",     "2001", "--cicli", "1"}
                                         << 2 << "non entrambi";
+    QTest::addRow("primi-zero") << QStringList{"terni", "--cartella", "@", "--primi", "0"} << 2 << "almeno 1";
+    QTest::addRow("primi-negli-ambi")
+        << QStringList{"ambi", "--cartella", "@", "--primi", "5"} << 2 << "solo per il comando terni";
     QTest::addRow("oltre-l-archivio")
         << QStringList{"numeri", "--cartella", "@", "--dal", "1", "--al", "13"} << 2 << "fra 1 e 12";
     QTest::addRow("anno-assente") << QStringList{"numeri", "--cartella", "@", "--anno",

@@ -8,6 +8,7 @@
 #include "selection/Periodo.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
+#include "ui/stats/FrmFreqRitTerni.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -154,6 +155,7 @@ private slots:
         QTest::addColumn<QString>("griglia");
         QTest::addRow("numeri") << "mfgRicerca_0";
         QTest::addRow("ambi") << "mfgFreqRitAmbi_0";
+        QTest::addRow("terni") << "mfgFreqRitTerni_0";
     }
     void apertaInteraAlCentro() {
         QFETCH(QString, griglia);
@@ -161,8 +163,10 @@ private slots:
         std::unique_ptr<QWidget> finestra;
         if (griglia.startsWith(QStringLiteral("mfgRicerca")))
             finestra = std::make_unique<ui::frmFREQRITESTRATTI>(banco.stato);
-        else
+        else if (griglia.startsWith(QStringLiteral("mfgFreqRitAmbi")))
             finestra = std::make_unique<ui::frmFREQRITAMBO>(banco.stato);
+        else
+            finestra = std::make_unique<ui::frmFREQRITTERNI>(banco.stato);
         finestra->show();
         QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
         if (qEnvironmentVariableIsSet("QUINTARO_SCATTI")) // the screen, for a person to look at

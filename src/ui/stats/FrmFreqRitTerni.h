@@ -1,0 +1,52 @@
+#pragma once
+
+#include "FinestraRicerca.h"
+#include "stats/RicercaTerni.h"
+
+#include <array>
+#include <vector>
+
+class QLineEdit;
+class QScrollBar;
+class QTableWidget;
+
+namespace ui {
+
+/**
+ * "Frequenze e Ritardi Terni": the pair window's twin for the 117,480 triples. Each column shows a page
+ * of 25 triples at a time, moved with its own scroll bar, and keeps its page and key until the next
+ * search; the "Vai a" box beside the grid brings a typed triple into view and marks its row.
+ */
+class frmFREQRITTERNI : public FinestraRicerca {
+    Q_OBJECT
+public:
+    explicit frmFREQRITTERNI(core::Stato& stato, QWidget* principale = nullptr);
+
+    const stats::RisultatiTerni& risultati() const { return m_risultati; }
+    QTableWidget* mfgFreqRitTerni(int c) const { return m_griglie[static_cast<std::size_t>(c)]; }
+    QScrollBar* vscFrTerni(int c) const { return m_barre[static_cast<std::size_t>(c)]; }
+    QLineEdit* txtVaiA(int c) const { return m_vaiA[static_cast<std::size_t>(c)]; }
+    /** "Vai": shows the triple typed in column c's box on the page and marks it. */
+    void cmdVaiA_Click(int colonna);
+
+protected:
+    bool eseguiRicerca(const stats::Avanzamento& avanzamento) override;
+    void concludiRicerca(bool completa) override;
+    void ordinaColonna(int colonna, int criterio) override;
+    std::string testoCsv(int colonna) const override;
+    QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi_terni"); }
+    void coloraGriglia(int colonna, const QColor& colore) override;
+
+private:
+    QWidget* costruisciPagina(int colonna);
+    void SCRIVI_DATI_RICERCA(int colonna);
+
+    stats::RisultatiTerni m_risultati;
+    std::array<std::vector<int>, 11> m_ordine;
+    std::array<int, 11> m_segnato{}; ///< the position of the triple "Vai a" marked, 0 for none
+    std::array<QTableWidget*, 11> m_griglie{};
+    std::array<QScrollBar*, 11> m_barre{};
+    std::array<QLineEdit*, 11> m_vaiA{};
+};
+
+} // namespace ui
