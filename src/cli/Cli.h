@@ -17,6 +17,7 @@ inline constexpr int ESITO_USO = 2; ///< bad arguments
  * to `uscita` and messages to `errori`. Returns the exit code.
  *
  *   numeri|ambi --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
+ *   storia --cartella DIR --numero N [--secondo M] [--ruote LIST] [period as above]
  *   importa --cartella DIR [--aggiungi] FILE
  *
  * `importa` prints the report of FILE; it returns ESITO_ARCHIVIO when the file is refused or the
