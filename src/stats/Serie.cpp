@@ -60,11 +60,12 @@ std::string_view testoDi(const std::vector<std::string>& testi, int d) {
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
                                        int colonna) {
     if (auto possibile = ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
-    // posto[n]: 1 + the place of n in the combination, 0 for the other numbers.
-    std::array<std::uint8_t, 91> posto{};
+    // bit[n]: the bit of n's place in the combination, 0 for the other numbers.
+    std::array<unsigned, 91> bit{};
     const int quanti = combinazione.quanti();
     for (int i = 0; i < quanti; ++i)
-        posto[static_cast<std::size_t>(combinazione.numero(i))] = static_cast<std::uint8_t>(i + 1);
+        bit[static_cast<std::size_t>(combinazione.numero(i))] = 1U << i;
+    const unsigned tutti = (1U << quanti) - 1;
 
     SerieRitardi serie;
     serie.punti.reserve(static_cast<std::size_t>(std::max(stato.Totale_Estrazioni_Selezionate, 0)));
@@ -73,13 +74,20 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
         stato, {},
         [&](int w, int, int, const int* numeri) {
             if (colonna != 0 && w != colonna) return;
-            // As the searches count: every way of picking the combination's numbers among the five.
-            std::array<int, MASSIMO_NUMERI_COMBINAZIONE + 1> volte{};
-            for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
-                ++volte[posto[static_cast<std::size_t>(numeri[i])]];
+            const unsigned visti =
+                bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
+                bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
+                bit[static_cast<std::size_t>(numeri[4])];
+            if (visti != tutti) return;
+            // As the searches count: every way of picking the combination's numbers among the five (one,
+            // unless a damaged record repeats a number).
             int modi = 1;
-            for (int i = 1; i <= quanti; ++i)
-                modi *= volte[static_cast<std::size_t>(i)];
+            for (int i = 0; i < quanti; ++i) {
+                const unsigned b = 1U << i;
+                modi *= static_cast<int>(std::count_if(numeri, numeri + core::NUMERI_PER_RECORD, [&](int n) {
+                    return bit[static_cast<std::size_t>(n)] == b;
+                }));
+            }
             usciteEstrazione += modi;
         },
         [&](int d, int contata) {
