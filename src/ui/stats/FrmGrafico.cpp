@@ -59,6 +59,14 @@ QString testoData(const core::Data& data) {
     return giorno.isValid() ? giorno.toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("—");
 }
 
+/**
+ * Noon (UTC) of a day, in milliseconds since the epoch: the same day on the axis in every time zone, and
+ * reckoned without asking the system for the zone's rules, which costs a file lookup per date.
+ */
+qint64 mezzogiorno(const QDate& giorno) {
+    return (giorno.toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * UN_GIORNO + UN_GIORNO / 2;
+}
+
 /** A small round marker for the exits, painted straight onto the chart rather than one item per point. */
 QImage marcatoreUscita() {
     QImage immagine(9, 9, QImage::Format_ARGB32_Premultiplied);
@@ -131,12 +139,11 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
     setWindowTitle(QStringLiteral("Grafico %1 — %2").arg(m_nome, m_colonna));
 
     // The time of each draw; a date the archive holds blank, or out of order, takes the time before it.
-    qint64 istante = QDateTime(QDate(1871, 1, 1), QTime(12, 0)).toMSecsSinceEpoch();
+    qint64 istante = mezzogiorno(QDate(1871, 1, 1));
     m_istanti.reserve(m_serie.punti.size());
     for (const auto& punto : m_serie.punti) {
         const QDate giorno(punto.data.anno, punto.data.mese, punto.data.giorno);
-        if (giorno.isValid())
-            istante = std::max(istante, QDateTime(giorno, QTime(12, 0)).toMSecsSinceEpoch());
+        if (giorno.isValid()) istante = std::max(istante, mezzogiorno(giorno));
         m_istanti.push_back(istante);
     }
     m_primo = m_istanti.empty() ? istante : m_istanti.front();
