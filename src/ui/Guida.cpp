@@ -52,7 +52,8 @@ QStringList argomentiGuida() {
             QStringLiteral("freq_rit_ambi.htm"),
             QStringLiteral("sfoglia_archivio.htm"),
             QStringLiteral("aggiornamento_estrazione.htm"),
-            QStringLiteral("poste_combinazioni.htm")};
+            QStringLiteral("poste_combinazioni.htm"),
+            QStringLiteral("grafico.htm")};
 }
 
 FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) {

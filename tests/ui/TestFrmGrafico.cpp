@@ -3,6 +3,7 @@
 // image saved at the size asked and the chart printed on one page.
 #include "ArchivioAnni.h"
 #include "ScriptPrompt.h"
+#include "ui/Guida.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmGrafico.h"
@@ -14,8 +15,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QtCharts/QBarSet>
 
@@ -57,7 +58,8 @@ private slots:
         const QString frequenza = griglia->item(ambi ? riga : riga / 4 * 4 + 1, ambi ? 2 : colonna)->text();
         const QPoint centro = griglia->visualItemRect(griglia->item(riga, colonna)).center();
         if (doppioClic) {
-            QTest::mousePress(griglia->viewport(), Qt::LeftButton, {}, centro); // as a mouse does, before its double click
+            QTest::mousePress(griglia->viewport(), Qt::LeftButton, {},
+                              centro); // as a mouse does, before its double click
             QTest::mouseDClick(griglia->viewport(), Qt::LeftButton, {}, centro);
         } else {
             QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {}, centro);
@@ -68,7 +70,9 @@ private slots:
         const QString nome = ambi ? QStringLiteral("dell'ambo %1").arg(QString(numero).remove(' '))
                                   : QStringLiteral("del numero ") + numero;
         QCOMPARE(grafico->windowTitle(), QStringLiteral("Grafico %1 — FIRENZE").arg(nome));
-        QVERIFY2(grafico->findChild<QLabel*>("lblRiepilogo")->text().contains(" frequenza <b>" + frequenza + "</b>"),
+        QVERIFY2(grafico->findChild<QLabel*>("lblRiepilogo")
+                     ->text()
+                     .contains(" frequenza <b>" + frequenza + "</b>"),
                  qPrintable(frequenza));
         QList<int> evidenziate;
         for (const QString& n : numero.split(" - "))
@@ -85,9 +89,10 @@ private slots:
             for (int tab : {0, 1}) {
                 grafico->findChild<QTabWidget*>()->setCurrentIndex(tab);
                 QTest::qWait(50);
-                grafico->grab().save(QStringLiteral("%1/grafico_%2_%3.png")
-                                         .arg(qEnvironmentVariable("QUINTARO_SCATTI"), QTest::currentDataTag())
-                                         .arg(tab));
+                grafico->grab().save(
+                    QStringLiteral("%1/grafico_%2_%3.png")
+                        .arg(qEnvironmentVariable("QUINTARO_SCATTI"), QTest::currentDataTag())
+                        .arg(tab));
             }
         grafico->close();
         script.aggiungi({true}); // a cell that holds no number
@@ -106,6 +111,8 @@ private slots:
         const auto [da, a] = grafico.intervalloMostrato();
         QVERIFY(da > primo && a < ultimo && std::abs((a - da) - (ultimo - primo) / 2) < 1000);
         grafico.findChild<QPushButton*>("cmdRipristina")->click();
+        grafico.findChild<QPushButton*>("cmdGuida")->click();
+        QCOMPARE(ui::finestraGuida()->pagina().fileName(), QStringLiteral("grafico.htm"));
         QCOMPARE(grafico.intervalloMostrato(), std::make_pair(primo, ultimo));
         const auto serie = *stats::serieRitardi(banco.stato, *settanta, 0);
         const auto& punto = serie.punti[9]; // the draw of 3 Nov 2001, shown until the next one
@@ -133,13 +140,15 @@ private slots:
         QCOMPARE(grafico->windowTitle(), QStringLiteral("Grafico dell'ambo 3-17 — PALERMO"));
         QTemporaryDir cartella;
         auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString& proposto) {
-            return proposto.endsWith(QStringLiteral("grafico_3_17.png")) ? cartella.filePath(file) : QString();
+            return proposto.endsWith(QStringLiteral("grafico_3_17.png")) ? cartella.filePath(file)
+                                                                         : QString();
         });
         ScriptPrompt script({true});
         script.scelte({scelta});
         grafico->cmdSalvaImmagine_Click();
         ui::prompt::installaGestoreFile(precedente);
-        const QSize attesa = scelta == 0 ? grafico->findChild<QWidget*>("vistaRitardo")->size() : QSize(1600, 900);
+        const QSize attesa =
+            scelta == 0 ? grafico->findChild<QWidget*>("vistaRitardo")->size() : QSize(1600, 900);
         const QString percorso = cartella.filePath(file.endsWith(".svg") ? file : "grafico.png");
         QCOMPARE(script.testi().last(), "Immagine salvata in " + percorso + ".");
         QImage immagine(percorso);

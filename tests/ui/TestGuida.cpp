@@ -45,7 +45,8 @@ const QList<std::pair<QString, QString>> ARGOMENTI{
     {"freq_rit_ambi.htm", "Frequenze e ritardi degli ambi"},
     {"sfoglia_archivio.htm", "Sfoglia archivio"},
     {"aggiornamento_estrazione.htm", "Aggiornamento dell' archivio estrazioni"},
-    {"poste_combinazioni.htm", "Poste e combinazioni"}};
+    {"poste_combinazioni.htm", "Poste e combinazioni"},
+    {"grafico.htm", "Il grafico di un numero o di un ambo"}};
 
 QString titolo(const QString& file) {
     for (const auto& [nome, titolo] : ARGOMENTI)
