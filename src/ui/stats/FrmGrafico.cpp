@@ -15,6 +15,7 @@
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -42,6 +43,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace ui {
 
@@ -81,11 +83,16 @@ QImage marcatoreUscita() {
 
 } // namespace
 
-/** The time chart's view: the mouse wheel zooms the time axis, moving the mouse tells the draw under it. */
+/**
+ * The time chart's view: the mouse wheel zooms the time axis, dragging moves it, moving the mouse tells
+ * the draw under it; the keys + and - zoom, the arrows move, Home shows the whole period.
+ */
 class VistaTempo : public QChartView {
 public:
     using QChartView::QChartView;
     std::function<void(double fattore, qint64 centro)> suZoom;
+    std::function<void(double frazione)> suSposta;
+    std::function<void()> suRipristina;
     std::function<void(qint64 istante, const QPoint& globale)> suPassaggio;
     std::function<void()> suPrimoDisegno;
 
@@ -97,16 +104,58 @@ protected:
         suZoom(passi > 0 ? 0.8 : 1.25, centro);
         evento->accept();
     }
+    void mousePressEvent(QMouseEvent* evento) override {
+        if (evento->button() == Qt::LeftButton && chart()->plotArea().contains(evento->position())) {
+            m_presa = evento->position().x();
+            viewport()->setCursor(Qt::ClosedHandCursor);
+        }
+        QChartView::mousePressEvent(evento);
+    }
+    void mouseReleaseEvent(QMouseEvent* evento) override {
+        m_presa.reset();
+        viewport()->unsetCursor();
+        QChartView::mouseReleaseEvent(evento);
+    }
     void mouseMoveEvent(QMouseEvent* evento) override {
-        if (chart()->plotArea().contains(evento->position()))
+        if (m_presa && chart()->plotArea().width() > 0) {
+            // The period follows the mouse: dragging to the right shows earlier draws.
+            suSposta((*m_presa - evento->position().x()) / chart()->plotArea().width());
+            m_presa = evento->position().x();
+        } else if (chart()->plotArea().contains(evento->position())) {
             suPassaggio(static_cast<qint64>(chart()->mapToValue(evento->position()).x()),
                         evento->globalPosition().toPoint());
+        }
         QChartView::mouseMoveEvent(evento);
+    }
+    void keyPressEvent(QKeyEvent* evento) override {
+        const auto centro = static_cast<qint64>(chart()->mapToValue(chart()->plotArea().center()).x());
+        switch (evento->key()) {
+        case Qt::Key_Plus:
+            suZoom(0.8, centro);
+            break;
+        case Qt::Key_Minus:
+            suZoom(1.25, centro);
+            break;
+        case Qt::Key_Left:
+            suSposta(-0.1);
+            break;
+        case Qt::Key_Right:
+            suSposta(0.1);
+            break;
+        case Qt::Key_Home:
+            suRipristina();
+            break;
+        default:
+            QChartView::keyPressEvent(evento);
+        }
     }
     void paintEvent(QPaintEvent* evento) override {
         QChartView::paintEvent(evento);
         if (suPrimoDisegno) std::exchange(suPrimoDisegno, nullptr)();
     }
+
+private:
+    std::optional<qreal> m_presa; ///< where the left button holds the chart
 };
 
 FrmGrafico* FrmGrafico::apri(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
@@ -174,16 +223,21 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
     vistaRitardo->setObjectName(QStringLiteral("vistaRitardo"));
     vistaRitardo->setRenderHint(QPainter::Antialiasing);
     vistaRitardo->setMouseTracking(true);
+    vistaRitardo->setFocusPolicy(Qt::StrongFocus);
+    vistaRitardo->setFocus();
     vistaRitardo->suZoom = [this](double fattore, qint64 centro) { zoom(fattore, centro); };
+    vistaRitardo->suSposta = [this](double frazione) { sposta(frazione); };
+    vistaRitardo->suRipristina = [this] { cmdRipristina_Click(); };
     vistaRitardo->suPassaggio = [this](qint64 istante, const QPoint& globale) {
         const QString testo = testoPunto(istante);
         lblPunto->setText(testo);
         QToolTip::showText(globale, testo, vistaRitardo);
     };
     vistaRitardo->suPrimoDisegno = [this] { emit primoDisegno(); };
-    lblPunto = new QLabel(QStringLiteral("Passare il mouse sul grafico per leggere data, concorso e ritardo; "
-                                         "la rotellina ingrandisce il periodo."),
-                          paginaTempo);
+    lblPunto = new QLabel(
+        QStringLiteral("Passare il mouse sul grafico per leggere data, concorso e ritardo; "
+                       "la rotellina (o + e -) ingrandisce, trascinare (o le frecce) sposta il periodo."),
+        paginaTempo);
     lblPunto->setObjectName(QStringLiteral("lblPunto"));
     tempo->addWidget(vistaRitardo, 1);
     tempo->addWidget(lblPunto);
@@ -408,6 +462,20 @@ void FrmGrafico::zoom(double fattore, qint64 centro) {
     qint64 inizio = centro - static_cast<qint64>(quota * static_cast<double>(larghezza));
     inizio = std::clamp(inizio, m_primo, std::max(m_primo, m_ultimo - larghezza));
     mostraIntervallo(inizio, std::min(inizio + larghezza, m_ultimo));
+}
+
+void FrmGrafico::sposta(double frazione) {
+    const auto [da, a] = intervalloMostrato();
+    const qint64 inizio = std::clamp(da + static_cast<qint64>(frazione * static_cast<double>(a - da)),
+                                     m_primo, std::max(m_primo, m_ultimo - (a - da)));
+    if (inizio != da) mostraIntervallo(inizio, inizio + (a - da));
+}
+
+void FrmGrafico::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(evento);
 }
 
 void FrmGrafico::cmdRipristina_Click() {

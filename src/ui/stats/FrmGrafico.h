@@ -58,11 +58,17 @@ public:
     std::pair<qint64, qint64> intervalloMostrato() const;
     /** Zooms the time axis by `fattore` (below 1 closer) around the time `centro`, within the period. */
     void zoom(double fattore, qint64 centro);
+    /** Moves the time axis by `frazione` of the range shown (below 0 back in time), within the period. */
+    void sposta(double frazione);
     /** The text that hovering shows for the draw shown at time `istante`. */
     QString testoPunto(qint64 istante) const;
 
     /** Renders the chart on show at `dimensione` pixels (a 1600x900 layout is not a stretched 800x450). */
     void disegna(QPainter& pittore, const QSize& dimensione) const;
+
+protected:
+    /** Esc closes the window. */
+    void keyPressEvent(QKeyEvent* evento) override;
 
 signals:
     /** The time chart has been painted for the first time. */
