@@ -131,8 +131,8 @@ std::vector<int> frmFREQRITESTRATTI::numeriDellaCella(int colonna, int riga, int
     if (colonna < 0 || colonna > core::NUMERO_RUOTE || riga < 0 || riga >= RIGHE || colonnaGriglia < 1 ||
         colonnaGriglia >= COLONNE)
         return {};
-    const auto posizione = static_cast<std::size_t>(riga / 4 * 15 + colonnaGriglia);
-    return {m_ordine[static_cast<std::size_t>(colonna)][posizione]};
+    const int posizione = riga / 4 * 15 + colonnaGriglia;
+    return {m_ordine[static_cast<std::size_t>(colonna)][static_cast<std::size_t>(posizione)]};
 }
 
 std::string frmFREQRITESTRATTI::testoCsv(int colonna) const {

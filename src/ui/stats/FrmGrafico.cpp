@@ -383,7 +383,7 @@ void FrmGrafico::mostraValoriBarre() {
     const double media = stats::media(valori);
     m_media->setName(QStringLiteral("Media: %1").arg(QLocale(QLocale::Italian).toString(media, 'f', 1)));
     m_media->replace(QList<QPointF>{{-0.5, media}, {89.5, media}});
-    m_asseBarre->setRange(0, massimo + massimo / 12 + 1);
+    m_asseBarre->setRange(0, massimo * 13 / 12.0 + 1); // room above the highest bar
     m_asseBarre->applyNiceNumbers();
     m_asseBarre->setTitleText(cosa);
     QString evidenziati;
@@ -408,9 +408,9 @@ std::pair<qint64, qint64> FrmGrafico::intervalloMostrato() const {
 void FrmGrafico::mostraIntervallo(qint64 da, qint64 a) {
     m_asseDate->setRange(QDateTime::fromMSecsSinceEpoch(da), QDateTime::fromMSecsSinceEpoch(a));
     const qint64 giorni = (a - da) / UN_GIORNO;
-    m_asseDate->setFormat(giorni > 4 * 365 ? QStringLiteral("yyyy")
-                          : giorni > 120   ? QStringLiteral("MM/yyyy")
-                                           : QStringLiteral("dd/MM/yy"));
+    m_asseDate->setFormat(giorni > 4LL * 365 ? QStringLiteral("yyyy")
+                          : giorni > 120     ? QStringLiteral("MM/yyyy")
+                                             : QStringLiteral("dd/MM/yy"));
 
     // A step line: each draw's delay holds until the next draw. The range is cut into as many slices
     // as an image is wide at most; the draws of a slice fall on one pixel column, so the slice is drawn
