@@ -69,6 +69,15 @@ qint64 mezzogiorno(const QDate& giorno) {
     return (giorno.toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * UN_GIORNO + UN_GIORNO / 2;
 }
 
+/** A chart that fills its view: at 800x600 every pixel goes to the plot. */
+QChart* nuovoGrafico() {
+    auto* grafico = new QChart;
+    grafico->layout()->setContentsMargins(0, 0, 0, 0);
+    grafico->setBackgroundRoundness(0);
+    grafico->legend()->setAlignment(Qt::AlignBottom);
+    return grafico;
+}
+
 /** A small round marker for the exits, painted straight onto the chart rather than one item per point. */
 QImage marcatoreUscita() {
     QImage immagine(9, 9, QImage::Format_ARGB32_Premultiplied);
@@ -239,6 +248,7 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
                        "la rotellina (o + e -) ingrandisce, trascinare (o le frecce) sposta il periodo."),
         paginaTempo);
     lblPunto->setObjectName(QStringLiteral("lblPunto"));
+    lblPunto->setWordWrap(true);
     tempo->addWidget(vistaRitardo, 1);
     tempo->addWidget(lblPunto);
     tabGrafici->addTab(paginaTempo, QStringLiteral("Ritardo nel tempo"));
@@ -291,9 +301,8 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
 }
 
 QChart* FrmGrafico::costruisciGraficoRitardo() {
-    auto* grafico = new QChart;
+    auto* grafico = nuovoGrafico();
     grafico->setTitle(QStringLiteral("Ritardo %1 — %2").arg(m_nome, m_colonna));
-    grafico->legend()->setAlignment(Qt::AlignBottom);
 
     int picco = m_serie.ritardoMassimo;
     for (const auto& punto : m_serie.punti)
@@ -320,8 +329,19 @@ QChart* FrmGrafico::costruisciGraficoRitardo() {
     auto* asseRitardo = new QValueAxis;
     asseRitardo->setTitleText(QStringLiteral("Ritardo (estrazioni)"));
     asseRitardo->setLabelFormat(QStringLiteral("%d"));
-    asseRitardo->setRange(0, std::max(picco + picco / 12 + 1, 5));
-    asseRitardo->applyNiceNumbers();
+    // Ticks every 1, 2, 5, 10, 20 ... draws from 0; the axis starts a little below 0, so that the marks
+    // of the exits are drawn whole.
+    const int alto = std::max(picco + picco / 12 + 1, 5);
+    int passo = 50000;
+    for (int p : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000})
+        if (alto / p <= 8) {
+            passo = p;
+            break;
+        }
+    asseRitardo->setTickType(QValueAxis::TicksDynamic);
+    asseRitardo->setTickAnchor(0);
+    asseRitardo->setTickInterval(passo);
+    asseRitardo->setRange(-alto / 30.0, (alto + passo - 1) / passo * passo);
     grafico->addAxis(m_asseDate, Qt::AlignBottom);
     grafico->addAxis(asseRitardo, Qt::AlignLeft);
     for (QAbstractSeries* serie : grafico->series()) {
@@ -333,8 +353,7 @@ QChart* FrmGrafico::costruisciGraficoRitardo() {
 }
 
 QChart* FrmGrafico::costruisciGraficoNumeri() {
-    auto* grafico = new QChart;
-    grafico->legend()->setAlignment(Qt::AlignBottom);
+    auto* grafico = nuovoGrafico();
     m_barre = new QBarSet(QString());
     m_barre->setColor(QColor(0x8f, 0xb4, 0xe3));
     m_barre->setBorderColor(QColor(0x5a, 0x7f, 0xb0));
