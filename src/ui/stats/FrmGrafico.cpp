@@ -341,7 +341,8 @@ QChart* FrmGrafico::costruisciGraficoRitardo() {
     asseRitardo->setTickType(QValueAxis::TicksDynamic);
     asseRitardo->setTickAnchor(0);
     asseRitardo->setTickInterval(passo);
-    asseRitardo->setRange(-alto / 30.0, (alto + passo - 1) / passo * passo);
+    const int cima = (alto + passo - 1) / passo * passo; // the first tick at or above the highest point
+    asseRitardo->setRange(-alto / 30.0, cima);
     grafico->addAxis(m_asseDate, Qt::AlignBottom);
     grafico->addAxis(asseRitardo, Qt::AlignLeft);
     for (QAbstractSeries* serie : grafico->series()) {
