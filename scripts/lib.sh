@@ -8,12 +8,14 @@ QUINTARO_BUILD="$QUINTARO_ROOT/build"
 # Debian 12 packages: Qt 6 (Widgets, PrintSupport, Test, Italian translations), the toolchain,
 # a font (without one every glyph is an empty box), a virtual X server, pdftotext for the print tests,
 # Google Benchmark for bench/ and zlib, which inflates the zip and gzip draws files that the import
-# reads. For the checks of scripts/test: clang with its runtime libraries (libclang-rt-14-dev holds
+# reads. Qt Charts draws the chart window; its CMake package needs Qt OpenGL's, which Debian's
+# qt6-charts-dev does not bring, and Qt SVG writes the charts as SVG images. For the checks of scripts/test: clang with its runtime libraries (libclang-rt-14-dev holds
 # libFuzzer and clang's sanitizers; apt only recommends it, so it is named here) and clang-tidy.
 QUINTARO_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     cmake ninja-build g++
     fonts-dejavu-core xvfb xauth poppler-utils libbenchmark-dev zlib1g-dev
+    qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
     clang libclang-rt-14-dev clang-tidy clang-format
 )
 

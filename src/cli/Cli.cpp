@@ -9,9 +9,11 @@
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
 #include "stats/RicercaTerni.h"
+#include "stats/Serie.h"
 
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <map>
@@ -25,10 +27,13 @@ const char* const USO =
     "Uso: quintaro-cli numeri|ambi|terni --cartella DIR [--ruote ELENCO] [--dal N --al M | --anno A --cicli "
     "C]\n"
     "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n"
+    "     quintaro-cli storia --cartella DIR --numero N [--secondo M] [--ruote ELENCO] [periodo]\n"
     "     quintaro-cli importa --cartella DIR [--aggiungi] FILE\n"
     "  numeri           frequenze e ritardi dei 90 numeri\n"
     "  ambi             frequenze e ritardi dei 4005 ambi\n"
     "  terni            frequenze e ritardi dei 117480 terni\n"
+    "  storia           il ritardo del numero N (o dell'ambo N-M) dopo ogni estrazione del periodo, sulle\n"
+    "                   ruote incrociate (o sulla sola ruota indicata)\n"
     "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo "
     "gzip):\n"
     "                   lo sostituisce, dopo averne fatto una copia, oppure con --aggiungi vi aggiunge solo\n"
@@ -41,7 +46,8 @@ const char* const USO =
     "  --ordina CHIAVE  (terni) righe di ogni colonna in ordine decrescente della chiave, a parità in "
     "ordine\n"
     "                   di terno\n"
-    "  --primi K        (terni) solo le prime K righe di ogni colonna\n";
+    "  --primi K        (terni) solo le prime K righe di ogni colonna\n"
+    "  --numero N --secondo M  per storia: il numero (1-90) e, per un ambo, il secondo numero\n";
 
 struct Opzioni {
     std::string comando;
@@ -49,6 +55,7 @@ struct Opzioni {
     std::string ruote = "TUTTE";
     std::optional<int> dal, al, anno, cicli, primi;
     std::string ordina;
+    std::optional<int> numero, secondo; ///< storia: the number, and the pair's second number
 };
 
 /** The ordering keys of --ordina. */
@@ -74,13 +81,18 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
     if (argomenti.empty()) return uso("manca il comando.");
     Opzioni opzioni;
     opzioni.comando = argomenti[0];
-    if (opzioni.comando != "numeri" && opzioni.comando != "ambi" && opzioni.comando != "terni")
+    if (opzioni.comando != "numeri" && opzioni.comando != "ambi" && opzioni.comando != "terni" &&
+        opzioni.comando != "storia")
         return uso("comando sconosciuto: " + opzioni.comando + ".");
     std::map<std::string, std::optional<int>*> numeriche = {{"--dal", &opzioni.dal},
                                                             {"--al", &opzioni.al},
                                                             {"--anno", &opzioni.anno},
                                                             {"--cicli", &opzioni.cicli},
                                                             {"--primi", &opzioni.primi}};
+    if (opzioni.comando == "storia") {
+        numeriche["--numero"] = &opzioni.numero;
+        numeriche["--secondo"] = &opzioni.secondo;
+    }
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& nome = argomenti[i];
         if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
@@ -102,6 +114,7 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
         }
     }
     if (opzioni.cartella.empty()) return uso("manca --cartella.");
+    if (opzioni.comando == "storia" && !opzioni.numero) return uso("manca --numero.");
     if (opzioni.dal.has_value() != opzioni.al.has_value()) return uso("--dal e --al vanno indicati insieme.");
     if (opzioni.anno.has_value() != opzioni.cicli.has_value())
         return uso("--anno e --cicli vanno indicati insieme.");
@@ -227,6 +240,23 @@ void scriviTerni(const core::Stato& stato, const stats::RisultatiTerni& risultat
     uscita << testo;
 }
 
+/**
+ * The storia command: the delay of the number (or pair) after every counted draw, on column 0 of the
+ * selected wheels, which is the wheel itself when one alone is selected.
+ */
+void scriviStoria(const stats::SerieRitardi& serie, std::ostream& uscita) {
+    std::string testo = "estrazione,data,concorso,ritardo\n";
+    testo.reserve(testo.size() + serie.punti.size() * 32);
+    char campo[96];
+    for (const auto& punto : serie.punti) {
+        std::snprintf(campo, sizeof campo, "%d,%02d/%02d/%04d,%d/%d,%d\n", punto.estrazione,
+                      punto.data.giorno, punto.data.mese, punto.data.anno, punto.concorso.numero,
+                      punto.concorso.anno, punto.ritardo);
+        testo += campo;
+    }
+    uscita << testo;
+}
+
 /** The arguments of the import command. */
 struct Importazione {
     std::filesystem::path cartella, file;
@@ -319,6 +349,20 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
         stats::RisultatiTerni risultati;
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(stato, risultati);
         scriviTerni(stato, risultati, opzioni, uscita);
+    } else if (opzioni.comando == "storia") {
+        std::vector<int> numeri{*opzioni.numero};
+        if (opzioni.secondo) numeri.push_back(*opzioni.secondo);
+        const auto combinazione = stats::Combinazione::da(numeri);
+        if (!combinazione) {
+            errori << "quintaro-cli: " << combinazione.messaggio() << '\n' << USO;
+            return ESITO_USO;
+        }
+        const auto serie = stats::serieRitardi(stato, *combinazione, 0);
+        if (!serie) {
+            errori << "quintaro-cli: " << serie.messaggio() << '\n';
+            return ESITO_ARCHIVIO;
+        }
+        scriviStoria(*serie, uscita);
     } else if (opzioni.comando == "ambi") {
         stats::RisultatiAmbi risultati;
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, risultati);

@@ -18,6 +18,7 @@ inline constexpr int ESITO_USO = 2; ///< bad arguments
  *
  *   numeri|ambi|terni --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
  *   terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]
+ *   storia --cartella DIR --numero N [--secondo M] [--ruote LIST] [period as above]
  *   importa --cartella DIR [--aggiungi] FILE
  *
  * `importa` prints the report of FILE; it returns ESITO_ARCHIVIO when the file is refused or the

@@ -61,7 +61,34 @@ std::string Data::record() const {
     return testo;
 }
 
+namespace {
+
+/**
+ * The value of the field record[inizio, inizio + quanti) when it is blanks followed by digits, the way
+ * the program writes it; -1 for any other field, which valoreNumerico then reads. Dates and contests
+ * are read once per draw by every series, so their usual shape takes no detour.
+ */
+int campoSemplice(std::string_view record, std::size_t inizio, std::size_t quanti) {
+    int valore = 0;
+    bool cifre = false;
+    for (std::size_t i = inizio; i < inizio + quanti && i < record.size(); ++i) {
+        const char c = record[i];
+        if (c >= '0' && c <= '9') {
+            valore = valore * 10 + (c - '0');
+            cifre = true;
+        } else if (c != ' ' || cifre) {
+            return -1;
+        }
+    }
+    return valore;
+}
+
+} // namespace
+
 Data Data::daRecord(std::string_view record) {
+    const int giorno = campoSemplice(record, 0, 2), mese = campoSemplice(record, 3, 2),
+              anno = campoSemplice(record, 6, 4);
+    if ((giorno | mese | anno) >= 0) return Data{anno, mese, giorno};
     const auto parte = [&](std::size_t inizio, std::size_t quanti) {
         return inizio < record.size() ? valoreNumerico(record.substr(inizio, quanti)) : 0;
     };
@@ -75,6 +102,8 @@ std::string recordConcorso(int numero, int anno) {
 }
 
 Concorso Concorso::daRecord(std::string_view record) {
+    const int numero = campoSemplice(record, 0, 3), anno = campoSemplice(record, 4, 4);
+    if ((numero | anno) >= 0) return Concorso{numero, anno};
     const auto parte = [&](std::size_t inizio, std::size_t quanti) {
         return inizio < record.size() ? valoreNumerico(record.substr(inizio, quanti)) : 0;
     };

@@ -9,20 +9,27 @@
 
 namespace stats {
 
+/** The walk's default end-of-draw hook: nothing to do. */
+struct SenzaFineEstrazione {
+    void operator()(int, int) const {}
+};
+
 /**
  * Walks the search period as both searches do: cycle by cycle, the selected draws in ascending order,
  * as one sequence. Every selected draw counts on every selected wheel, a null record too, and once on
  * column 0; for each real record `suRecord(w, contateW, contate0, numeri)` is called with the draws
  * counted so far on wheel w and on column 0 and the record's five numbers in drawing order.
  * `avanzamento` hears the progress per cycle (several cycles) or when the percentage moves (one
- * cycle). Returns the draws counted per column.
+ * cycle). After the wheels of each counted draw, `fineEstrazione(d, contate0)` hears the draw's index
+ * d in the loaded draws and the draws counted so far on column 0, also for a draw whose every selected
+ * wheel is null. Returns the draws counted per column.
  * With `soloRuota` (1..10) only that wheel is walked, when selected: its records are handed over and
  * only its column and column 0 are counted. A search whose tables outgrow the processor's cache walks
  * one wheel at a time.
  */
-template <class F>
+template <class F, class G = SenzaFineEstrazione>
 std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const Avanzamento& avanzamento,
-                                                F&& suRecord, int soloRuota = 0) {
+                                                F&& suRecord, int soloRuota = 0, G&& fineEstrazione = {}) {
     std::array<int, NUMERO_COLONNE> contate{};
     int ruote[core::NUMERO_RUOTE];
     int quanteRuote = 0;
@@ -54,6 +61,7 @@ std::array<int, NUMERO_COLONNE> percorriPeriodo(const core::Stato& stato, const 
                 if (core::decodificaRuota(stato.Archivio_Estrazioni.record(w, d), numeri))
                     suRecord(w, contateW, contate0, numeri);
             }
+            fineEstrazione(d, contate0);
         }
     }
     return contate;

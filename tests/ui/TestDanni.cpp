@@ -14,6 +14,7 @@
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
+#include "ui/stats/FrmGrafico.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAction>
@@ -288,6 +289,8 @@ private slots:
                 f->cmdAVVIO_Click();
             }
             QCOMPARE(f->Stato_Ricerca(), 3);
+            f->apriGrafico(0, 1, 1); // the chart of the first cell, over the damaged draws
+            delete f->findChild<ui::FrmGrafico*>();
             for (int volta = 0; volta < 3; ++volta)
                 figlio<QCheckBox>(*f, "chkStatusBar")->click();
             break;

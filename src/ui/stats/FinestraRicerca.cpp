@@ -8,6 +8,7 @@
 #include "ui/Prompt.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
+#include "ui/stats/FrmGrafico.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -70,13 +72,18 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     prgRicerca->setObjectName(QStringLiteral("prgRicerca"));
     prgRicerca->setRange(0, 100);
     prgRicerca->setTextVisible(false);
-    prgRicerca->setMaximumWidth(100);
+    prgRicerca->setMaximumWidth(80);
     lblPrb = new QLabel(fmePrincipale);
     lblPrb->setObjectName(QStringLiteral("lblPrb"));
     lblPrb->setMinimumWidth(36);
+    auto* cmdGrafico =
+        pulsante(fmePrincipale, "cmdGrafico", QStringLiteral("Grafico"),
+                 QStringLiteral("Il grafico del numero o dell'ambo scelto con un clic nella griglia "
+                                "(anche con un doppio clic)"));
     riga1->addWidget(cmdAVVIO);
     riga1->addWidget(cmdRuote);
     riga1->addWidget(cmdPeriodo);
+    riga1->addWidget(cmdGrafico);
     riga1->addWidget(lblRicerca, 1);
     riga1->addWidget(prgRicerca);
     riga1->addWidget(lblPrb);
@@ -156,6 +163,17 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     connect(cmdRuotaPiu, &QPushButton::clicked, this, &FinestraRicerca::cmdRuotaPiu_Click);
     connect(cmdRuotaMeno, &QPushButton::clicked, this, &FinestraRicerca::cmdRuotaMeno_Click);
     connect(cmdEsporta, &QPushButton::clicked, this, &FinestraRicerca::cmdEsporta_Click);
+    connect(cmdGrafico, &QPushButton::clicked, this, &FinestraRicerca::cmdGrafico_Click);
+    m_cellaScelta.fill({-1, -1});
+    for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
+        QTableWidget* griglia = grigliaGrafico(c);
+        if (!griglia) continue;
+        connect(griglia, &QTableWidget::cellClicked, this, [this, c](int riga, int colonnaGriglia) {
+            m_cellaScelta[static_cast<std::size_t>(c)] = {riga, colonnaGriglia};
+        });
+        connect(griglia, &QTableWidget::cellDoubleClicked, this,
+                [this, c](int riga, int colonnaGriglia) { apriGrafico(c, riga, colonnaGriglia); });
+    }
     connect(cmdOrdinamento, &QPushButton::clicked, this, [this] {
         fmeOpzioniRicerche->hide();
         if (m_risultatiDisponibili && fmeOrdinamento->isHidden()) {
@@ -199,9 +217,10 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
         close();
     });
     // Moving over the other controls hides the pop-up frames.
-    for (QWidget* sensibile : std::initializer_list<QWidget*>{
-             m_pila, cmdOrdinamento, cmdOpzioniRicerche, cmdAVVIO, cmdPeriodo, cmdPrincipale, cmdRuotaMeno,
-             cmdRuotaPiu, cmdRuote, lblOrdinamento, lblOrdine, lblRicerca, lblRuoteRicerca, prgRicerca})
+    for (QWidget* sensibile :
+         std::initializer_list<QWidget*>{m_pila, cmdOrdinamento, cmdOpzioniRicerche, cmdAVVIO, cmdGrafico,
+                                         cmdPeriodo, cmdPrincipale, cmdRuotaMeno, cmdRuotaPiu, cmdRuote,
+                                         lblOrdinamento, lblOrdine, lblRicerca, lblRuoteRicerca, prgRicerca})
         sensibile->installEventFilter(this);
     Settaggio_Iniziale_Form();
 }
@@ -444,6 +463,30 @@ void FinestraRicerca::cmdEsporta_Click() {
     prompt::informa(this, titoloProgramma(),
                     QStringLiteral("Dati della griglia %1 esportati in %2.")
                         .arg(colonna, QDir::toNativeSeparators(percorso)));
+}
+
+void FinestraRicerca::cmdGrafico_Click() {
+    const int c = m_navigazione.ruotaMostrata();
+    const auto [riga, colonnaGriglia] = m_cellaScelta[static_cast<std::size_t>(c)];
+    apriGrafico(c, riga, colonnaGriglia);
+}
+
+void FinestraRicerca::apriGrafico(int colonna, int riga, int colonnaGriglia) {
+    nascondiPopup();
+    if (!m_risultatiDisponibili) {
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("Nessun grafico: eseguire prima una ricerca."));
+        return;
+    }
+    const auto combinazione = stats::Combinazione::da(numeriDellaCella(colonna, riga, colonnaGriglia));
+    if (!combinazione) {
+        prompt::informa(
+            this, titoloProgramma(),
+            QStringLiteral("Scegliere con un clic, nella griglia mostrata, la casella del numero o "
+                           "dell'ambo di cui vedere il grafico."));
+        return;
+    }
+    FrmGrafico::apri(m_stato, *combinazione, colonna, this);
 }
 
 void FinestraRicerca::portaPrincipaleInPrimoPiano() {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -18,6 +19,7 @@ class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QStatusBar;
+class QTableWidget;
 
 namespace ui {
 
@@ -38,6 +40,11 @@ public:
     void ordina(int criterio);
     /** Writes the shown column, in its shown order, to a CSV file chosen by the user. */
     void cmdEsporta_Click();
+    /** "Grafico": opens the chart of the number or pair of the cell last clicked in the shown grid. */
+    void cmdGrafico_Click();
+    /** Opens the chart of the number or pair of cell (riga, colonnaGriglia) of column c's grid, as its double
+     * click does. */
+    void apriGrafico(int colonna, int riga, int colonnaGriglia);
 
     /** 0 pressed, 1 refused, 2 running or found nothing, 3 completed. */
     int Stato_Ricerca() const { return m_statoRicerca; }
@@ -65,6 +72,12 @@ protected:
     virtual QString prefissoFile() const = 0;
     /** Sets the background of the grid of column c. */
     virtual void coloraGriglia(int colonna, const QColor& colore) = 0;
+    /** The grid of column c whose cells open a chart; null when the window has none. */
+    virtual QTableWidget* grigliaGrafico(int /*colonna*/) const { return nullptr; }
+    /** The numbers that cell (riga, colonnaGriglia) of column c's grid shows; empty for a cell of none. */
+    virtual std::vector<int> numeriDellaCella(int /*colonna*/, int /*riga*/, int /*colonnaGriglia*/) const {
+        return {};
+    }
 
     /** Shows the grid of the column of the current position, with its caption and key. */
     void mostraPosizione();
@@ -119,6 +132,7 @@ private:
     QStatusBar* sbrRicerca = nullptr;
     std::array<QLabel*, 5> m_pannelli{};
     QLabel* pctPubblicitaRicerche = nullptr;
+    std::array<std::pair<int, int>, 11> m_cellaScelta{}; ///< per column, the grid cell last clicked
 };
 
 } // namespace ui

@@ -169,6 +169,16 @@ void frmFREQRITAMBO::ordinaColonna(int colonna, int criterio) {
     impostaRicerca(QStringLiteral("Ricerca eseguita."));
 }
 
+std::vector<int> frmFREQRITAMBO::numeriDellaCella(int colonna, int riga, int) const {
+    // Row 0 is the heading; row r shows the pair at display position (bar's value) + r - 1.
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE || riga < 1 || riga > RIGHE_DATI) return {};
+    const auto& ordine = m_ordine[static_cast<std::size_t>(colonna)];
+    const int posizione = vscFrAmbi(colonna)->value() + riga - 1;
+    if (ordine.empty() || posizione > ordine[0] || posizione >= static_cast<int>(ordine.size())) return {};
+    const auto [a, b] = stats::amboInPosizione(ordine[static_cast<std::size_t>(posizione)]);
+    return {a, b};
+}
+
 std::string frmFREQRITAMBO::testoCsv(int colonna) const {
     return stats::csvAmbi(m_risultati, colonna, m_ordine[static_cast<std::size_t>(colonna)]);
 }

@@ -37,6 +37,8 @@ protected:
     std::string testoCsv(int colonna) const override;
     QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi_ambi"); }
     void coloraGriglia(int colonna, const QColor& colore) override;
+    QTableWidget* grigliaGrafico(int colonna) const override { return mfgFreqRitAmbi(colonna); }
+    std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:

@@ -126,6 +126,15 @@ void frmFREQRITESTRATTI::ordinaColonna(int colonna, int criterio) {
     SCRIVI_DATI_RICERCA();
 }
 
+std::vector<int> frmFREQRITESTRATTI::numeriDellaCella(int colonna, int riga, int colonnaGriglia) const {
+    // Each band of four rows shows 15 numbers; column 0 holds the captions.
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE || riga < 0 || riga >= RIGHE || colonnaGriglia < 1 ||
+        colonnaGriglia >= COLONNE)
+        return {};
+    const int posizione = riga / 4 * 15 + colonnaGriglia;
+    return {m_ordine[static_cast<std::size_t>(colonna)][static_cast<std::size_t>(posizione)]};
+}
+
 std::string frmFREQRITESTRATTI::testoCsv(int colonna) const {
     return stats::csvNumeri(m_risultati, colonna, m_ordine[static_cast<std::size_t>(colonna)]);
 }

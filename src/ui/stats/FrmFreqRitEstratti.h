@@ -30,6 +30,8 @@ protected:
     std::string testoCsv(int colonna) const override;
     QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi"); }
     void coloraGriglia(int colonna, const QColor& colore) override;
+    QTableWidget* grigliaGrafico(int colonna) const override { return mfgRicerca(colonna); }
+    std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
 
 private:
     void Imposta_mfg_Ricerca(QTableWidget* griglia);

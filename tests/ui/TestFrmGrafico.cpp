@@ -1,0 +1,147 @@
+// The chart window: opened from the number and pair windows on the cell chosen, with its title, its
+// figures and the bars of the column; the time axis zoomed and reset, the draw under the mouse, the
+// image saved at the size asked and the chart printed on one page.
+#include "ArchivioAnni.h"
+#include "ScriptPrompt.h"
+#include "ui/stats/FrmFreqRitAmbo.h"
+#include "ui/stats/FrmFreqRitEstratti.h"
+#include "ui/stats/FrmGrafico.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QtCharts/QBarSet>
+
+#include <memory>
+
+using prova::ScriptPrompt;
+
+class TestFrmGrafico : public QObject {
+    Q_OBJECT
+private slots:
+    void siApreSullaCellaScelta_data() {
+        QTest::addColumn<bool>("ambi");
+        QTest::addColumn<bool>("doppioClic"); // otherwise a click, then "Grafico"
+        QTest::addColumn<int>("riga");
+        QTest::addRow("numeri-doppio-clic") << false << true << 6;
+        QTest::addRow("numeri-pulsante") << false << false << 21;
+        QTest::addRow("ambi-doppio-clic") << true << true << 4;
+    }
+    void siApreSullaCellaScelta() {
+        QFETCH(bool, ambi);
+        QFETCH(bool, doppioClic);
+        QFETCH(int, riga);
+        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO
+        std::unique_ptr<ui::FinestraRicerca> finestra(
+            ambi ? static_cast<ui::FinestraRicerca*>(new ui::frmFREQRITAMBO(banco.stato))
+                 : new ui::frmFREQRITESTRATTI(banco.stato));
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+        ScriptPrompt script({true});
+        finestra->cmdAVVIO_Click();
+        finestra->cmdRuotaPiu_Click(); // FIRENZE
+        finestra->ordina(3);           // by current delay: the cell shows another number than its place
+        auto* griglia = finestra->findChild<QTableWidget*>(ambi ? "mfgFreqRitAmbi_3" : "mfgRicerca_3");
+        // What the user reads in the chosen cell's column: the number (or pair) and its frequency.
+        const int colonna = ambi ? 1 : 5, primaRiga = ambi ? riga : riga / 4 * 4;
+        const QString numero = griglia->item(primaRiga, colonna)->text().simplified();
+        const QString frequenza = griglia->item(ambi ? riga : primaRiga + 1, ambi ? 2 : colonna)->text();
+        const QPoint centro = griglia->visualItemRect(griglia->item(riga, colonna)).center();
+        if (doppioClic) {
+            QTest::mousePress(griglia->viewport(), Qt::LeftButton, {}, centro); // as a mouse does before it
+            QTest::mouseDClick(griglia->viewport(), Qt::LeftButton, {}, centro);
+        } else {
+            QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {}, centro);
+            finestra->findChild<QPushButton*>("cmdGrafico")->click();
+        }
+        auto* grafico = finestra->findChild<ui::FrmGrafico*>();
+        QVERIFY(grafico);
+        QCOMPARE(grafico->windowTitle(),
+                 QStringLiteral("Grafico %1 — FIRENZE")
+                     .arg(ambi ? "dell'ambo " + QString(numero).remove(' ') : "del numero " + numero));
+        const QString riepilogo = grafico->findChild<QLabel*>("lblRiepilogo")->text();
+        QVERIFY(riepilogo.contains(" frequenza <b>" + frequenza + "</b>"));
+        QList<int> evidenziate, selezionate = grafico->barreNumeri()->selectedBars();
+        for (const QString& n : numero.split(" - "))
+            evidenziate << n.toInt() - 1;
+        std::sort(selezionate.begin(), selezionate.end());
+        QCOMPARE(selezionate, evidenziate);
+        grafico->findChild<QRadioButton*>("optRitardoAttuale")->setChecked(true);
+        if (!ambi) // the bars show the current delays of the grid's column
+            QCOMPARE(QString::number(grafico->barreNumeri()->at(numero.toInt() - 1)),
+                     griglia->item(primaRiga + 2, colonna)->text());
+        // The bars of a pair, the line of a number, for a person to look at.
+        grafico->findChild<QTabWidget*>()->setCurrentIndex(ambi);
+        if (qEnvironmentVariableIsSet("QUINTARO_SCATTI"))
+            grafico->grab().save(qEnvironmentVariable("QUINTARO_SCATTI") + "/grafico_" +
+                                 QTest::currentDataTag() + ".png");
+    }
+
+    void zoomImmagineEStampa_data() {
+        QTest::addColumn<int>("scelta"); // 0 the window's size, 1 1600 x 900
+        QTest::addColumn<QString>("file");
+        QTest::addRow("png-finestra") << 0 << "grafico.png";
+        QTest::addRow("png-grande") << 1 << "grafico";
+        QTest::addRow("svg-grande") << 1 << "grafico.svg";
+    }
+    void zoomImmagineEStampa() {
+        QFETCH(int, scelta);
+        QFETCH(QString, file);
+        prova::BancoRicerca banco(30, "0010001000");
+        const auto ambo = *stats::Combinazione::da({3, 17});
+        std::unique_ptr<ui::FrmGrafico> grafico(ui::FrmGrafico::apri(banco.stato, ambo, 7, nullptr));
+        QVERIFY(QTest::qWaitForWindowExposed(grafico.get()));
+
+        const auto [primo, ultimo] = grafico->intervalloMostrato();
+        grafico->zoom(0.5, (primo + ultimo) / 2);
+        const auto [da, a] = grafico->intervalloMostrato();
+        QVERIFY(da > primo && a < ultimo && std::abs((a - da) - (ultimo - primo) / 2) < 1000);
+        grafico->sposta(-0.75); // back to the first draw, as wide as before
+        QCOMPARE(grafico->intervalloMostrato(), std::make_pair(primo, primo + (a - da)));
+        grafico->findChild<QPushButton*>("cmdRipristina")->click();
+        QCOMPARE(grafico->intervalloMostrato(), std::make_pair(primo, ultimo));
+        const auto punto = stats::serieRitardi(banco.stato, ambo, 7)->punti[9]; // 3 Nov 2001, until 6 Dec
+        QCOMPARE(
+            grafico->testoPunto(QDateTime(QDate(2001, 11, 5), QTime(20, 0)).toMSecsSinceEpoch()),
+            QStringLiteral("Estrazione del 03/11/2001, concorso 10/2001: ritardo %1").arg(punto.ritardo));
+
+        QTemporaryDir cartella;
+        auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString& proposto) {
+            return proposto.endsWith(QStringLiteral("grafico_3_17.png")) ? cartella.filePath(file)
+                                                                         : QString();
+        });
+        ScriptPrompt script({true});
+        script.scelte({scelta});
+        grafico->cmdSalvaImmagine_Click();
+        ui::prompt::installaGestoreFile(precedente);
+        const QString percorso = cartella.filePath(file.endsWith(".svg") ? file : "grafico.png");
+        QCOMPARE(script.testi().last(), "Immagine salvata in " + percorso + ".");
+        const QImage immagine(percorso);
+        QCOMPARE(immagine.size(),
+                 scelta == 0 ? grafico->findChild<QWidget*>("vistaRitardo")->size() : QSize(1600, 900));
+
+        if (scelta != 0) return;
+        const QString pdf = cartella.filePath(QStringLiteral("grafico.pdf"));
+        const auto stampante = ui::prompt::installaGestoreStampante([&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        grafico->findChild<QPushButton*>("cmdStampa")->click();
+        ui::prompt::installaGestoreStampante(stampante);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        if (!pdftotext.waitForFinished()) QSKIP("pdftotext non disponibile");
+        const QString testo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QCOMPARE(testo.count(QLatin1Char('\f')), 1); // one page
+        QVERIFY2(testo.contains(QStringLiteral("Ritardo dell'ambo 3-17 — PALERMO")), qPrintable(testo));
+    }
+};
+
+QTEST_MAIN(TestFrmGrafico)
+#include "TestFrmGrafico.moc"
