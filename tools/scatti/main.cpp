@@ -25,6 +25,8 @@
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
+#include "ui/stats/FrmFreqRitTerni.h"
+#include "ui/stats/FrmGrafico.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAbstractButton>
@@ -174,6 +176,17 @@ int main(int argc, char* argv[]) {
         scatta(&numeri, QStringLiteral("08-numeri"), cartella, [&] { numeri.cmdAVVIO_Click(); });
         ui::frmFREQRITAMBO ambi(stato, &principale);
         scatta(&ambi, QStringLiteral("09-ambi"), cartella, [&] { ambi.cmdAVVIO_Click(); });
+        ui::frmFREQRITTERNI terni(stato, &principale);
+        scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
+        for (const auto& [nome, numeri] :
+             {std::pair{QStringLiteral("09-grafico-numero"), std::vector<int>{7}},
+              std::pair{QStringLiteral("09-grafico-terno"), std::vector<int>{7, 45, 89}}}) {
+            const auto combinazione = stats::Combinazione::da(numeri);
+            if (auto* grafico = ui::FrmGrafico::apri(stato, *combinazione, 0, &principale)) {
+                scatta(grafico, nome, cartella);
+                grafico->close();
+            }
+        }
     }
     {
         ui::frmAggiornamento aggiornamento(stato, &principale);

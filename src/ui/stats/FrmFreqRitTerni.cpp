@@ -202,6 +202,16 @@ void frmFREQRITTERNI::cmdVaiA_Click(int colonna) {
         barra->setValue(std::min(p, MASSIMO_BARRA));
 }
 
+std::vector<int> frmFREQRITTERNI::numeriDellaCella(int colonna, int riga, int) const {
+    // Row 0 is the heading; row r shows the triple at display position (bar's value) + r - 1.
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE || riga < 1 || riga > RIGHE_DATI) return {};
+    const auto& ordine = m_ordine[static_cast<std::size_t>(colonna)];
+    const int posizione = vscFrTerni(colonna)->value() + riga - 1;
+    if (ordine.empty() || posizione > ordine[0] || posizione >= static_cast<int>(ordine.size())) return {};
+    const stats::Terno terno = stats::ternoInPosizione(ordine[static_cast<std::size_t>(posizione)]);
+    return {terno.a, terno.b, terno.c};
+}
+
 std::string frmFREQRITTERNI::testoCsv(int colonna) const {
     return stats::csvTerni(m_risultati, colonna, m_ordine[static_cast<std::size_t>(colonna)]);
 }

@@ -36,6 +36,8 @@ protected:
     std::string testoCsv(int colonna) const override;
     QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi_terni"); }
     void coloraGriglia(int colonna, const QColor& colore) override;
+    QTableWidget* grigliaGrafico(int colonna) const override { return mfgFreqRitTerni(colonna); }
+    std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
 
 private:
     QWidget* costruisciPagina(int colonna);
