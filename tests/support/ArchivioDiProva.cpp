@@ -1,7 +1,10 @@
 #include "ArchivioDiProva.h"
 
-#include "core/Lotto.h"
+#include "core/Caricamento.h"
 
+#include <QtGlobal>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,16 +26,19 @@ std::string testoConcorso(int concorso, int anno) {
 
 Estrazione estrazione(int giorno, int mese, int anno, int concorso, int variante, std::vector<int> nulle) {
     Estrazione e{giorno, mese, anno, concorso, {}};
-    for (int w = 1; w <= 10; ++w) {
-        bool nulla = false;
-        for (int n : nulle)
-            nulla = nulla || n == w;
-        if (nulla) continue;
-        for (int i = 0; i < 5; ++i)
-            e.ruote[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(i)] =
-                (variante * 7 + w * 11 + i * 17) % 90 + 1;
-    }
+    for (int w = 1; w <= 10; ++w)
+        for (int i = 0; i < 5 && std::find(nulle.begin(), nulle.end(), w) == nulle.end(); ++i)
+            e.ruote[std::size_t(w - 1)][std::size_t(i)] = (variante * 7 + w * 11 + i * 17) % 90 + 1;
     return e;
+}
+
+std::vector<Estrazione> perAnni(const std::vector<int>& perAnno, int primoAnno) {
+    std::vector<Estrazione> estrazioni;
+    for (std::size_t i = 0; i < perAnno.size(); ++i)
+        for (int n = 1; n <= perAnno[i]; ++n)
+            estrazioni.push_back(
+                estrazione(1 + (n * 3) % 28, 1 + n % 12, primoAnno + int(i), n, int(estrazioni.size())));
+    return estrazioni;
 }
 
 std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
@@ -48,6 +54,18 @@ std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
             testo += riga;
         }
     return testo;
+}
+
+std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni) {
+    std::vector<std::string> file(12);
+    for (const auto& e : estrazioni) {
+        for (std::size_t w = 0; w < 10; ++w)
+            for (int n : e.ruote[w])
+                file[w].push_back(static_cast<char>(140 - n));
+        file[10] += testoData(e.giorno, e.mese, e.anno);
+        file[11] += testoConcorso(e.concorso, e.anno);
+    }
+    return file;
 }
 
 CartellaDiProva::CartellaDiProva() {
@@ -72,34 +90,20 @@ std::string CartellaDiProva::leggiFile(const std::filesystem::path& relativo) co
 }
 
 void CartellaDiProva::scriviArchivio(const std::vector<Estrazione>& estrazioni) const {
-    core::Stato nomi;
-    core::Imposta_Tabelle_Globali(nomi);
-    std::array<std::string, 14> file;
-    for (const auto& e : estrazioni) {
-        for (int w = 1; w <= 10; ++w) {
-            int numeri[6] = {5};
-            for (int i = 0; i < 5; ++i)
-                numeri[i + 1] = e.ruote[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(i)];
-            file[static_cast<std::size_t>(w)] += core::Comprimi_Estrazione(numeri, 5);
-        }
-        file[12] += testoData(e.giorno, e.mese, e.anno);
-        file[13] += testoConcorso(e.concorso, e.anno);
-    }
-    for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13})
-        scriviFile(std::filesystem::path("RUOTE") / nomi.Nome_Ruota[static_cast<std::size_t>(f)],
-                   file[static_cast<std::size_t>(f)]);
+    const auto file = attesi(estrazioni);
+    for (std::size_t f = 0; f < file.size(); ++f)
+        scriviFile(std::filesystem::path("RUOTE") / FILE_ARCHIVIO[f], file[f]);
+}
+
+void CartellaDiProva::carica(core::Stato& stato, const std::vector<Estrazione>& estrazioni) const {
+    scriviArchivio(estrazioni);
+    if (!core::caricaArchivio(stato)) qFatal("archivio di prova non caricato");
 }
 
 core::Stato CartellaDiProva::stato() const {
     core::Stato s(percorso());
     core::Imposta_Tabelle_Globali(s);
     return s;
-}
-
-std::filesystem::path cartellaDatiReali() {
-    const char* cartella = std::getenv("QUINTARO_SHARED_DATA");
-    if (!cartella || !std::filesystem::is_directory(cartella)) return {};
-    return cartella;
 }
 
 std::vector<std::string> fotografia(const CartellaDiProva& cartella) {
@@ -109,10 +113,10 @@ std::vector<std::string> fotografia(const CartellaDiProva& cartella) {
     return file;
 }
 
-std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni) {
-    CartellaDiProva altrove;
-    altrove.scriviArchivio(estrazioni);
-    return fotografia(altrove);
+std::filesystem::path cartellaDatiReali() {
+    const char* cartella = std::getenv("QUINTARO_SHARED_DATA");
+    if (!cartella || !std::filesystem::is_directory(cartella)) return {};
+    return cartella;
 }
 
 } // namespace prova
