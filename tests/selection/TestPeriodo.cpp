@@ -85,7 +85,7 @@ private slots:
         QFETCH(QString, limitiCicli);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
+        cartella.carica(stato, prova::perAnni(std::vector<int>(perAnno.begin(), perAnno.end())));
         selection::applicaCicli(stato, 1, stato.Numero_Anni); // an earlier period to replace
         if (cicli > 0)
             selection::applicaCicli(stato, da, cicli);
@@ -130,7 +130,7 @@ private slots:
         QFETCH(QList<int>, percentuali);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
+        cartella.carica(stato, prova::perAnni(std::vector<int>(perAnno.begin(), perAnno.end())));
         QList<int> sentite;
         const auto ascolta = [&](int percentuale) { sentite << percentuale; };
         if (cicli > 0)

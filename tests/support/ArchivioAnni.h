@@ -8,12 +8,6 @@
 
 namespace prova {
 
-// Writes the archive of these years (see perAnni) and loads it into `stato`.
-inline void caricaAnni(const CartellaDiProva& cartella, core::Stato& stato, const std::vector<int>& perAnno,
-                       int primoAnno = 2001) {
-    cartella.carica(stato, perAnni(perAnno, primoAnno));
-}
-
 // `quante` draws of 2001 loaded, the wheels of `ruote` ("0010001000") selected, the whole period applied.
 struct BancoRicerca {
     BancoRicerca(int quante, const char* ruote) {
