@@ -2,10 +2,9 @@
 
 #include "core/Caricamento.h"
 
-#include <QtGlobal>
+#include <QString>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -13,15 +12,11 @@
 namespace prova {
 
 std::string testoData(int giorno, int mese, int anno) {
-    char testo[16];
-    std::snprintf(testo, sizeof testo, "%2d/%2d/%04d", giorno, mese, anno);
-    return testo;
+    return QString::asprintf("%2d/%2d/%04d", giorno, mese, anno).toStdString();
 }
 
 std::string testoConcorso(int concorso, int anno) {
-    char testo[16];
-    std::snprintf(testo, sizeof testo, "%3d/%04d", concorso, anno);
-    return testo;
+    return QString::asprintf("%3d/%04d", concorso, anno).toStdString();
 }
 
 Estrazione estrazione(int giorno, int mese, int anno, int concorso, int variante, std::vector<int> nulle) {
@@ -43,17 +38,13 @@ std::vector<Estrazione> perAnni(const std::vector<int>& perAnno, int primoAnno) 
 
 std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
     static const char* const codici[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE"};
-    std::string testo;
-    char riga[64];
+    QString testo;
     for (const auto& e : estrazioni)
-        for (std::size_t w = 0; w < 10; ++w) {
-            const auto& n = e.ruote[w];
-            if (n[0] == 0) continue;
-            std::snprintf(riga, sizeof riga, "%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese,
-                          e.giorno, codici[w], n[0], n[1], n[2], n[3], n[4]);
-            testo += riga;
-        }
-    return testo;
+        for (std::size_t w = 0; w < 10; ++w)
+            if (const auto& n = e.ruote[w]; n[0] != 0)
+                testo += QString::asprintf("%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese,
+                                           e.giorno, codici[w], n[0], n[1], n[2], n[3], n[4]);
+    return testo.toStdString();
 }
 
 std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni) {
