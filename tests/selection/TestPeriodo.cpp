@@ -1,5 +1,6 @@
-// The search period as "Applica" builds it, the progress percentage and the day-membership table.
-#include "ArchivioAnni.h"
+// The search period as "Applica" builds it; the year steps of the period window's bars and its progress
+// percentage; the day-membership table.
+#include "ArchivioDiProva.h"
 #include "core/Impostazioni.h"
 #include "selection/Periodo.h"
 
@@ -7,85 +8,49 @@
 
 namespace {
 
+using Anni = std::vector<int>;
 /** 2001 draws 1-4, 2002 5-7, 2003 8-9, 2004 10-12. */
-const QList<int> ANNI{4, 3, 2, 3};
+const Anni ANNI{4, 3, 2, 3};
 /** 2001 draws 1-4, 2002 5-7, 2003 none, 2004 8-9, 2005 10-12. */
-const QList<int> ANNI_CON_VUOTO{4, 3, 0, 2, 3};
-
-template <class V> QList<int> lista(const V& valori) {
-    return QList<int>(valori.begin(), valori.end());
-}
-
-/** One digit per entry: "6633366" for {6, 6, 3, 3, 3, 6, 6}. */
-QList<int> cifre(const QString& testo) {
-    QList<int> valori;
-    for (QChar c : testo)
-        valori << c.digitValue();
-    return valori;
-}
+const Anni ANNI_CON_VUOTO{4, 3, 0, 2, 3};
 
 } // namespace
 
 class TestPeriodo : public QObject {
     Q_OBJECT
-private slots:
-    void percentuale_data() {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("atteso");
-        QTest::addRow("un-terzo-per-difetto") << 1 << 4 << 2 << 33;
-        QTest::addRow("due-terzi-per-difetto") << 0 << 3 << 2 << 66;
-        QTest::addRow("ultima-posizione") << 17 << 3000 << 3000 << 100;
-        QTest::addRow("prima-posizione") << 5 << 90 << 5 << 1;
-        QTest::addRow("limiti-uguali") << 2004 << 2004 << 2004 << 1;
-        QTest::addRow("limiti-rovesciati") << 10 << 3 << 7 << 1;
-    }
-    void percentuale() {
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(int, x);
-        QFETCH(int, atteso);
-        QCOMPARE(selection::Percentuale_Avanzamento(a, b, x), atteso);
+
+    prova::CartellaDiProva m_cartella;
+    core::Stato m_stato = m_cartella.stato();
+
+    core::Stato& carica(const Anni& perAnno) {
+        m_cartella.carica(m_stato, prova::perAnni(perAnno));
+        return m_stato;
     }
 
+private slots:
     void applica_data() {
-        QTest::addColumn<QList<int>>("perAnno");
+        QTest::addColumn<Anni>("perAnno");
         QTest::addColumn<int>("cicli"); // 0: the plain range da..a
         QTest::addColumn<int>("da");
         QTest::addColumn<int>("a");
-        QTest::addColumn<QString>("cicloDiOgnuna"); // one digit per loaded draw, 0 when outside the period
-        QTest::addColumn<QString>("limitiCicli");
-        QTest::addRow("intervallo-intero") << ANNI << 0 << 1 << 12 << "111111111111"
-                                           << "1-12";
-        QTest::addRow("intervallo-di-una") << ANNI_CON_VUOTO << 0 << 7 << 7 << "000000100000"
-                                           << "7-7";
-        QTest::addRow("intervallo-sull-anno-vuoto") << ANNI_CON_VUOTO << 0 << 6 << 8 << "000001110000"
-                                                    << "6-8";
-        QTest::addRow("intervallo-sull-ultima") << ANNI << 0 << 12 << 12 << "000000000001"
-                                                << "12-12";
+        // One digit per loaded draw, its cycle (0 when outside the period), then each cycle's first and last.
+        QTest::addColumn<QString>("cicli_limiti");
+        QTest::addRow("intervallo-intero") << ANNI << 0 << 1 << 12 << "111111111111 1-12";
+        QTest::addRow("intervallo-sull-anno-vuoto") << ANNI_CON_VUOTO << 0 << 6 << 8 << "000001110000 6-8";
+        QTest::addRow("intervallo-sull-ultima") << ANNI << 0 << 12 << 12 << "000000000001 12-12";
         // Cycle 1 starts with the year of the first draw, wherever that draw lies in it.
-        QTest::addRow("due-anni-da-meta-anno") << ANNI << 2 << 3 << 0 << "111122200000"
-                                               << "1-4 5-7";
-        QTest::addRow("ultimo-anno-da-fine-anno") << ANNI << 1 << 12 << 0 << "000000000111"
-                                                  << "10-12";
-        QTest::addRow("tutti-gli-anni") << ANNI << 4 << 1 << 0 << "111122233444"
-                                        << "1-4 5-7 8-9 10-12";
-        QTest::addRow("anno-vuoto-in-mezzo") << ANNI_CON_VUOTO << 3 << 6 << 0 << "000011133000"
-                                             << "5-7 0-0 8-9";
-        QTest::addRow("anno-vuoto-alla-fine") << ANNI_CON_VUOTO << 2 << 5 << 0 << "000011100000"
-                                              << "5-7 0-0";
+        QTest::addRow("due-anni-da-meta-anno") << ANNI << 2 << 3 << 0 << "111122200000 1-4 5-7";
+        QTest::addRow("ultimo-anno-da-fine-anno") << ANNI << 1 << 12 << 0 << "000000000111 10-12";
+        QTest::addRow("anno-vuoto-in-mezzo") << ANNI_CON_VUOTO << 3 << 6 << 0 << "000011133000 5-7 0-0 8-9";
+        QTest::addRow("anno-vuoto-alla-fine") << ANNI_CON_VUOTO << 2 << 5 << 0 << "000011100000 5-7 0-0";
     }
     void applica() {
-        QFETCH(QList<int>, perAnno);
+        QFETCH(Anni, perAnno);
         QFETCH(int, cicli);
         QFETCH(int, da);
         QFETCH(int, a);
-        QFETCH(QString, cicloDiOgnuna);
-        QFETCH(QString, limitiCicli);
-        prova::CartellaDiProva cartella;
-        auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
+        QFETCH(QString, cicli_limiti);
+        auto& stato = carica(perAnno);
         selection::applicaCicli(stato, 1, stato.Numero_Anni); // an earlier period to replace
         if (cicli > 0)
             selection::applicaCicli(stato, da, cicli);
@@ -93,51 +58,39 @@ private slots:
             selection::applicaFrazionato(stato, da, a);
 
         // Every table runs over 0..Estrazioni_Caricate, entry 0 unused; the list is ascending, then zeros.
-        const QList<int> ciclo = QList<int>{0} + cifre(cicloDiOgnuna);
-        QList<int> selezionata, elenco;
-        for (int d = 0; d < ciclo.size(); ++d) {
-            selezionata << (ciclo[d] > 0 ? -1 : 0);
-            if (ciclo[d] > 0) elenco << d;
+        QString trovato;
+        QList<int> elenco{0};
+        for (std::size_t d = 1; d < stato.Ciclo_Estrazione.size(); ++d) {
+            trovato += QString::number(stato.Ciclo_Estrazione[d]);
+            QCOMPARE(stato.Estrazione_Selezionata[d], stato.Ciclo_Estrazione[d] > 0 ? -1 : 0);
+            if (stato.Ciclo_Estrazione[d] > 0) elenco << int(d);
         }
-        const int quante = int(elenco.size());
-        elenco.prepend(0);
-        elenco.resize(ciclo.size());
-        QCOMPARE(lista(stato.Ciclo_Estrazione), ciclo);
-        QCOMPARE(lista(stato.Estrazione_Selezionata), selezionata);
-        QCOMPARE(lista(stato.Elenco_Estrazioni_Selezionate), elenco);
-        QCOMPARE(stato.Totale_Estrazioni_Selezionate, quante);
-        QStringList limiti;
-        for (std::size_t c = 1; c < stato.Inizio_Ciclo.size() && c < stato.Fine_Ciclo.size(); ++c)
-            limiti << QStringLiteral("%1-%2").arg(stato.Inizio_Ciclo[c]).arg(stato.Fine_Ciclo[c]);
-        QCOMPARE(limiti.join(QLatin1Char(' ')), limitiCicli);
-        QCOMPARE(stato.Totale_Cicli, int(limiti.size()));
-        QCOMPARE(stato.Inizio_Ciclo.size(), stato.Fine_Ciclo.size());
+        QCOMPARE(stato.Totale_Estrazioni_Selezionate, int(elenco.size()) - 1);
+        elenco.resize(qsizetype(stato.Ciclo_Estrazione.size()));
+        QCOMPARE(QList<int>(stato.Elenco_Estrazioni_Selezionate.begin(),
+                            stato.Elenco_Estrazioni_Selezionate.end()),
+                 elenco);
+        for (std::size_t c = 1; c <= std::size_t(stato.Totale_Cicli); ++c)
+            trovato += QStringLiteral(" %1-%2").arg(stato.Inizio_Ciclo.at(c)).arg(stato.Fine_Ciclo.at(c));
+        QCOMPARE(trovato, cicli_limiti);
     }
 
-    void avanzamento_data() {
-        QTest::addColumn<QList<int>>("perAnno");
-        QTest::addColumn<int>("cicli"); // 0: the whole archive as one range
-        QTest::addColumn<QList<int>>("percentuali");
-        QTest::addRow("cinque-anni-uno-per-anno") << ANNI_CON_VUOTO << 5 << QList<int>{1, 25, 50, 75, 100};
-        QTest::addRow("un-solo-anno") << ANNI << 1 << QList<int>{1};
-        // Percentuale_Avanzamento(1, 250, 100) and (1, 250, 200).
-        QTest::addRow("intervallo-ogni-cento") << QList<int>{150, 100} << 0 << QList<int>{39, 79};
-        QTest::addRow("intervallo-sotto-cento") << QList<int>{99} << 0 << QList<int>{};
-    }
-    void avanzamento() {
-        QFETCH(QList<int>, perAnno);
-        QFETCH(int, cicli);
-        QFETCH(QList<int>, percentuali);
-        prova::CartellaDiProva cartella;
-        auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
-        QList<int> sentite;
-        const auto ascolta = [&](int percentuale) { sentite << percentuale; };
-        if (cicli > 0)
-            selection::applicaCicli(stato, 1, cicli, ascolta);
-        else
-            selection::applicaFrazionato(stato, 1, stato.Estrazioni_Caricate, ascolta);
-        QCOMPARE(sentite, percentuali);
+    void passiDegliAnni() {
+        auto& stato = carica(ANNI_CON_VUOTO);
+        // "Inizio annuale" moves the first bar a whole year at a time, over the year without draws; from the
+        // last year forward it goes to that year's first draw, from the first year back to draw 1.
+        QCOMPARE(QList<int>({selection::passoAnnuale(stato, 8, 7), selection::passoAnnuale(stato, 8, 9),
+                             selection::passoAnnuale(stato, 10, 11), selection::passoAnnuale(stato, 3, 2)}),
+                 QList<int>({5, 10, 10, 1}));
+        // Cycles end with the last draw of their last year that has draws.
+        QCOMPARE(QList<int>({selection::fineCicli(stato, 2002, 2), selection::fineCicli(stato, 2004, 2),
+                             selection::massimoCicli(stato, 5)}),
+                 QList<int>({7, 12, 4}));
+        // The progress of the application, rounded down: 100 / (3 / 1), 100 / (249 / 99).
+        QCOMPARE(QList<int>({selection::Percentuale_Avanzamento(1, 4, 2),
+                             selection::Percentuale_Avanzamento(1, 250, 100),
+                             selection::Percentuale_Avanzamento(5, 5, 5)}),
+                 QList<int>({33, 39, 1}));
     }
 
     void giornataAppartenenza_data() {
@@ -147,11 +100,9 @@ private slots:
         QTest::addColumn<bool>("registrati");
         QTest::addColumn<QString>("dopo"); // the table, Monday..Sunday, and what fields 13..19 then hold
         QTest::addRow("file-mancante") << "-" << false << true << "6633366";
-        QTest::addRow("campi-mai-scritti") << "" << false << true << "6633366";
         QTest::addRow("un-campo-vuoto-prende-il-suo-default") << "1_34567" << false << true << "1634567";
         QTest::addRow("un-campo-a-zero") << "3330366" << true << true << "6633366";
         QTest::addRow("un-campo-a-otto") << "3333368" << true << true << "6633366";
-        QTest::addRow("valori-validi") << "1234567" << false << true << "1234567";
         QTest::addRow("file-illeggibile") << "!" << false << false << "6633366";
     }
     void giornataAppartenenza() {
@@ -161,28 +112,24 @@ private slots:
         QFETCH(QString, dopo);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        if (campi == QStringLiteral("!"))
-            std::filesystem::create_symlink("ImpoBin", stato.fileImpostazioni());
-        if (campi != QStringLiteral("-") && campi != QStringLiteral("!")) {
-            QVERIFY(core::Scrivi_Impostazione(stato, 21, "1")); // the file exists in every other row
-            for (int i = 0; i < campi.size(); ++i) {
-                const std::string valore = campi[i] == '_' ? std::string() : campi.mid(i, 1).toStdString();
-                QVERIFY(core::Scrivi_Impostazione(stato, 13 + i, valore));
-            }
-        }
+        if (campi == "!") std::filesystem::create_symlink("ImpoBin", stato.fileImpostazioni());
+        for (int i = 0; i < campi.size() && campi.size() > 1; ++i)
+            QVERIFY(core::Scrivi_Impostazione(stato, 13 + i,
+                                              campi[i] == '_' ? "" : campi.mid(i, 1).toStdString()));
         QCOMPARE(!selection::leggiGiornataAppartenenza(stato).riuscito(), danneggiati);
         QCOMPARE(selection::completaGiornataAppartenenza(stato).riuscito(), registrati);
-        QCOMPARE(lista(stato.Giornata_Appartenenza).mid(1), cifre(dopo));
+        QString tabella, campiDopo;
+        for (int k = 1; k <= 7; ++k) {
+            tabella += QString::number(stato.Giornata_Appartenenza[std::size_t(k)]);
+            campiDopo += QString::number(core::Leggi_Numero_Impostazione(stato, 12 + k));
+        }
+        QCOMPARE(tabella, dopo);
         if (!registrati) return;
-        // Each field holds its value now, the other fields kept; the next load is silent and writes nothing.
-        for (int k = 1; k <= 7; ++k)
-            QCOMPARE(core::Leggi_Numero_Impostazione(stato, 12 + k), dopo[k - 1].digitValue());
-        if (campi != QStringLiteral("-")) QCOMPARE(core::Leggi_Numero_Impostazione(stato, 21), 1);
+        // Each field holds its value now; the next load is silent and writes nothing.
+        QCOMPARE(campiDopo, dopo);
         const std::string file = cartella.leggiFile("ImpoBin");
-        stato.Giornata_Appartenenza.fill(0);
-        QVERIFY(selection::leggiGiornataAppartenenza(stato).riuscito());
-        QVERIFY(selection::completaGiornataAppartenenza(stato).riuscito());
-        QCOMPARE(lista(stato.Giornata_Appartenenza).mid(1), cifre(dopo));
+        QVERIFY(selection::leggiGiornataAppartenenza(stato) &&
+                selection::completaGiornataAppartenenza(stato));
         QCOMPARE(cartella.leggiFile("ImpoBin"), file);
     }
 };

@@ -1,8 +1,10 @@
 #include "ArchivioDiProva.h"
 
-#include "core/Lotto.h"
+#include "core/Caricamento.h"
 
-#include <cstdio>
+#include <QString>
+
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -10,44 +12,51 @@
 namespace prova {
 
 std::string testoData(int giorno, int mese, int anno) {
-    char testo[16];
-    std::snprintf(testo, sizeof testo, "%2d/%2d/%04d", giorno, mese, anno);
-    return testo;
+    return QString::asprintf("%2d/%2d/%04d", giorno, mese, anno).toStdString();
 }
 
 std::string testoConcorso(int concorso, int anno) {
-    char testo[16];
-    std::snprintf(testo, sizeof testo, "%3d/%04d", concorso, anno);
-    return testo;
+    return QString::asprintf("%3d/%04d", concorso, anno).toStdString();
 }
 
 Estrazione estrazione(int giorno, int mese, int anno, int concorso, int variante, std::vector<int> nulle) {
     Estrazione e{giorno, mese, anno, concorso, {}};
-    for (int w = 1; w <= 10; ++w) {
-        bool nulla = false;
-        for (int n : nulle)
-            nulla = nulla || n == w;
-        if (nulla) continue;
-        for (int i = 0; i < 5; ++i)
-            e.ruote[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(i)] =
-                (variante * 7 + w * 11 + i * 17) % 90 + 1;
-    }
+    for (int w = 1; w <= 10; ++w)
+        for (int i = 0; i < 5 && std::find(nulle.begin(), nulle.end(), w) == nulle.end(); ++i)
+            e.ruote[std::size_t(w - 1)][std::size_t(i)] = (variante * 7 + w * 11 + i * 17) % 90 + 1;
     return e;
+}
+
+std::vector<Estrazione> perAnni(const std::vector<int>& perAnno, int primoAnno) {
+    std::vector<Estrazione> estrazioni;
+    for (std::size_t i = 0; i < perAnno.size(); ++i)
+        for (int n = 1; n <= perAnno[i]; ++n)
+            estrazioni.push_back(
+                estrazione(1 + (n * 3) % 28, 1 + n % 12, primoAnno + int(i), n, int(estrazioni.size())));
+    return estrazioni;
 }
 
 std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
     static const char* const codici[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE"};
-    std::string testo;
-    char riga[64];
+    QString testo;
     for (const auto& e : estrazioni)
-        for (std::size_t w = 0; w < 10; ++w) {
-            const auto& n = e.ruote[w];
-            if (n[0] == 0) continue;
-            std::snprintf(riga, sizeof riga, "%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese,
-                          e.giorno, codici[w], n[0], n[1], n[2], n[3], n[4]);
-            testo += riga;
-        }
-    return testo;
+        for (std::size_t w = 0; w < 10; ++w)
+            if (const auto& n = e.ruote[w]; n[0] != 0)
+                testo += QString::asprintf("%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese,
+                                           e.giorno, codici[w], n[0], n[1], n[2], n[3], n[4]);
+    return testo.toStdString();
+}
+
+std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni) {
+    std::vector<std::string> file(12);
+    for (const auto& e : estrazioni) {
+        for (std::size_t w = 0; w < 10; ++w)
+            for (int n : e.ruote[w])
+                file[w].push_back(static_cast<char>(140 - n));
+        file[10] += testoData(e.giorno, e.mese, e.anno);
+        file[11] += testoConcorso(e.concorso, e.anno);
+    }
+    return file;
 }
 
 CartellaDiProva::CartellaDiProva() {
@@ -72,34 +81,20 @@ std::string CartellaDiProva::leggiFile(const std::filesystem::path& relativo) co
 }
 
 void CartellaDiProva::scriviArchivio(const std::vector<Estrazione>& estrazioni) const {
-    core::Stato nomi;
-    core::Imposta_Tabelle_Globali(nomi);
-    std::array<std::string, 14> file;
-    for (const auto& e : estrazioni) {
-        for (int w = 1; w <= 10; ++w) {
-            int numeri[6] = {5};
-            for (int i = 0; i < 5; ++i)
-                numeri[i + 1] = e.ruote[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(i)];
-            file[static_cast<std::size_t>(w)] += core::Comprimi_Estrazione(numeri, 5);
-        }
-        file[12] += testoData(e.giorno, e.mese, e.anno);
-        file[13] += testoConcorso(e.concorso, e.anno);
-    }
-    for (int f : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13})
-        scriviFile(std::filesystem::path("RUOTE") / nomi.Nome_Ruota[static_cast<std::size_t>(f)],
-                   file[static_cast<std::size_t>(f)]);
+    const auto file = attesi(estrazioni);
+    for (std::size_t f = 0; f < file.size(); ++f)
+        scriviFile(std::filesystem::path("RUOTE") / FILE_ARCHIVIO[f], file[f]);
+}
+
+void CartellaDiProva::carica(core::Stato& stato, const std::vector<Estrazione>& estrazioni) const {
+    scriviArchivio(estrazioni);
+    if (!core::caricaArchivio(stato)) qFatal("archivio di prova non caricato");
 }
 
 core::Stato CartellaDiProva::stato() const {
     core::Stato s(percorso());
     core::Imposta_Tabelle_Globali(s);
     return s;
-}
-
-std::filesystem::path cartellaDatiReali() {
-    const char* cartella = std::getenv("QUINTARO_SHARED_DATA");
-    if (!cartella || !std::filesystem::is_directory(cartella)) return {};
-    return cartella;
 }
 
 std::vector<std::string> fotografia(const CartellaDiProva& cartella) {
@@ -109,10 +104,10 @@ std::vector<std::string> fotografia(const CartellaDiProva& cartella) {
     return file;
 }
 
-std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni) {
-    CartellaDiProva altrove;
-    altrove.scriviArchivio(estrazioni);
-    return fotografia(altrove);
+std::filesystem::path cartellaDatiReali() {
+    const char* cartella = std::getenv("QUINTARO_SHARED_DATA");
+    if (!cartella || !std::filesystem::is_directory(cartella)) return {};
+    return cartella;
 }
 
 } // namespace prova

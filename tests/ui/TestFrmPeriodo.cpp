@@ -38,7 +38,7 @@ const QMap<QString, QString> PULSANTI{
  */
 struct Banco {
     explicit Banco(const QList<int>& perAnno = ANNI, const char* campo21 = "0", bool giorni = true) {
-        prova::caricaAnni(cartella, stato, std::vector<int>(perAnno.begin(), perAnno.end()));
+        cartella.carica(stato, prova::perAnni(std::vector<int>(perAnno.begin(), perAnno.end())));
         for (int k = 1; k <= 7 && giorni; ++k)
             core::Scrivi_Impostazione(stato, 12 + k, k <= 2 || k >= 6 ? "6" : "3");
         if (campo21) core::Scrivi_Impostazione(stato, 21, campo21);

@@ -62,7 +62,7 @@ private slots:
         QFETCH(int, puntatore);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, {3, 3}); // six draws, 2001 and 2002
+        cartella.carica(stato, prova::perAnni({3, 3})); // six draws, 2001 and 2002
         stato.Puntatore_Griglie = puntatore;
         stato.Estrazioni_Predefinite_Variate = true;
         ui::frmVisionaDieciRuote finestra(stato);
@@ -103,7 +103,7 @@ private slots:
         QFETCH(bool, daManutenzione);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, {6});
+        cartella.carica(stato, prova::perAnni({6}));
         QWidget principale;
         principale.show();
         auto* finestra = new ui::frmVisionaDieciRuote(stato, &principale); // deletes itself when closed
@@ -114,7 +114,7 @@ private slots:
 
         // The archive is reloaded with two more draws while the viewer is behind the main window.
         attiva(principale);
-        prova::caricaAnni(cartella, stato, {8});
+        cartella.carica(stato, prova::perAnni({8}));
         (daManutenzione ? stato.Archivio_Modificato : stato.Estrazioni_Predefinite_Variate) = true;
         attiva(*finestra);
         QCOMPARE(script.testi(),
@@ -134,7 +134,7 @@ private slots:
     void apertaDalMenuUnaVolta() {
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, {4});
+        cartella.carica(stato, prova::perAnni({4}));
         ui::PRINCIPIO principale(stato);
         figlio<QAction>(principale, "mnuRicercheSfoglia")->trigger();
         figlio<QAction>(principale, "mnuRicercheSfoglia")->trigger();

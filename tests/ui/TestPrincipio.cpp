@@ -98,7 +98,7 @@ private slots:
         QFETCH(QString, finestra);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        prova::caricaAnni(cartella, stato, {4, 3, 2, 3});
+        cartella.carica(stato, prova::perAnni({4, 3, 2, 3}));
         for (int k = 13; k <= 19; ++k)
             core::Scrivi_Impostazione(stato, k, k <= 14 || k >= 18 ? "6" : "3");
         stato.Periodo_Da_Applicare = true;

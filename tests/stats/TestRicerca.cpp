@@ -1,0 +1,194 @@
+// The number and pair searches against a plain count of the same draws, their orderings, the pairs'
+// enumeration, the navigation among the result columns and the CSV export.
+#include "ArchivioDiProva.h"
+#include "selection/Periodo.h"
+#include "stats/Esportazione.h"
+#include "stats/Navigazione.h"
+#include "stats/RicercaAmbi.h"
+#include "stats/RicercaNumeri.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <bitset>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using Interi = QList<int>;
+
+// Sixty draws, fifteen a year from 2001, whose wheels take five of a few numbers, so that numbers and
+// pairs come out again and again; wheel d % 10 + 1 of every seventh draw d is null.
+std::vector<prova::Estrazione> estrazioni() {
+    std::mt19937 casuale(7);
+    std::vector<prova::Estrazione> tutte;
+    for (int d = 1; d <= 60; ++d) {
+        auto e = prova::estrazione(1 + d % 28, 1 + d / 28, 2001 + (d - 1) / 15, 1 + (d - 1) % 15, 0,
+                                   {d % 7 == 0 ? d % 10 + 1 : 0});
+        for (auto& ruota : e.ruote) {
+            std::array<int, 11> urna{1, 2, 3, 4, 5, 6, 7, 8, 45, 89, 90};
+            std::shuffle(urna.begin(), urna.end(), casuale);
+            if (ruota[0] != 0) std::copy_n(urna.begin(), 5, ruota.begin());
+        }
+        tutte.push_back(e);
+    }
+    return tutte;
+}
+
+// Frequency, current delay and maximum delay by their plain definitions, from how often something came
+// out in each counted draw: a first appearance in the k-th draw is a delay of k, and the absence still
+// open at the end is the current delay.
+Interi valori(const std::vector<int>& uscite) {
+    int frequenza = 0, massimo = 0, ultima = 0;
+    for (int k = 1; k <= int(uscite.size()); ++k)
+        if (uscite[std::size_t(k - 1)] > 0) {
+            frequenza += uscite[std::size_t(k - 1)];
+            massimo = std::max(massimo, k - ultima);
+            ultima = k;
+        }
+    return {frequenza, int(uscite.size()) - ultima, massimo};
+}
+
+// Positions 1..n in ascending order of their keys, equal keys in position order; element 0 holds n.
+template <class Chiave> std::vector<int> ordinate(int n, Chiave chiave) {
+    std::vector<int> ordine(std::size_t(n) + 1, n);
+    std::iota(ordine.begin() + 1, ordine.end(), 1);
+    std::stable_sort(ordine.begin() + 1, ordine.end(), [&](int x, int y) { return chiave(x) < chiave(y); });
+    return ordine;
+}
+
+} // namespace
+
+class TestRicerca : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ricercheComeUnConteggioSemplice_data() {
+        QTest::addColumn<QString>("ruote"); // ten ticks, "1" for a selected wheel
+        QTest::addColumn<int>("da");
+        QTest::addColumn<int>("a"); // 0: `cicli` years from the year of draw `da`
+        QTest::addColumn<int>("cicli");
+        QTest::addColumn<Interi>("fuori"); // draws left out of the period by hand
+        QTest::addRow("due-ruote-ogni-estrazione") << "1000000100" << 1 << 60 << 0 << Interi{};
+        QTest::addRow("una-ruota-con-un-buco") << "0000000010" << 5 << 50 << 0 << Interi{20, 21, 22, 23};
+        QTest::addRow("tutte-a-cicli") << "1111111111" << 20 << 0 << 3 << Interi{};
+    }
+
+    void ricercheComeUnConteggioSemplice() {
+        QFETCH(QString, ruote);
+        QFETCH(int, da);
+        QFETCH(int, a);
+        QFETCH(int, cicli);
+        QFETCH(Interi, fuori);
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        const auto tutte = estrazioni();
+        cartella.carica(stato, tutte);
+        QVERIFY(core::selezioneDaTesto(stato, ruote.toStdString()));
+        if (cicli > 0)
+            selection::applicaCicli(stato, da, cicli);
+        else
+            selection::applicaFrazionato(stato, da, a);
+        for (int d : fuori)
+            stato.Estrazione_Selezionata[std::size_t(d)] = 0;
+        stats::RisultatiNumeri numeri;
+        stats::RisultatiAmbi ambi;
+        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri));
+        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, ambi));
+
+        // The numbers of each selected wheel in each counted draw; a null wheel has none.
+        std::vector<std::array<std::bitset<91>, 11>> contate;
+        for (int d = 1; d <= stato.Estrazioni_Caricate; ++d) {
+            if (stato.Estrazione_Selezionata[std::size_t(d)] != -1) continue;
+            contate.emplace_back();
+            for (int w = 1; w <= 10; ++w)
+                for (int n : tutte[std::size_t(d - 1)].ruote[std::size_t(w - 1)])
+                    if (ruote[w - 1] == '1') contate.back()[std::size_t(w)].set(std::size_t(n));
+        }
+        // Column c, the number x (y == 0) or the pair x-y: column 0 counts a draw once and adds the wheels'
+        // appearances; a wheel not selected counts nothing.
+        const auto attesi = [&](int c, int x, int y) {
+            std::vector<int> uscite;
+            for (const auto& estratti : contate) {
+                int volte = 0;
+                for (int w = c == 0 ? 1 : c; w <= (c == 0 ? 10 : c); ++w)
+                    volte += estratti[std::size_t(w)][std::size_t(x)] &&
+                             (y == 0 || estratti[std::size_t(w)][std::size_t(y)]);
+                if (c == 0 || ruote[c - 1] == '1') uscite.push_back(volte);
+            }
+            return valori(uscite);
+        };
+        const auto numero = [&](int c, std::size_t n) {
+            return Interi{numeri.Frequenza_Numero[std::size_t(c)][n],
+                          numeri.Ritardo_Attuale_Numero[std::size_t(c)][n],
+                          numeri.Ritardo_Massimo_Numero[std::size_t(c)][n]};
+        };
+        const auto ambo = [&](int c, int k) {
+            return Interi{ambi.frequenza(c, k), ambi.ritardoAttuale(c, k), ambi.ritardoMassimo(c, k)};
+        };
+        QString diverso;
+        for (int c = 0; c <= 10; ++c)
+            for (int x = 1; x <= 90; ++x)
+                for (int y = x; y <= 90 && diverso.isEmpty(); ++y)
+                    if ((y == x ? numero(c, std::size_t(x)) : ambo(c, stats::posizioneAmbo(x, y))) !=
+                        attesi(c, x, y == x ? 0 : y))
+                        diverso = QStringLiteral("colonna %1, %2-%3").arg(c).arg(x).arg(y);
+        QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+
+        // Each ordering of column 0 lists by ascending key (frequency, current or maximum delay: criteria 2,
+        // 3, 4), equal keys in number or enumeration order.
+        for (int criterio : {stats::FREQUENZA, stats::RITARDO_ATTUALE, stats::RITARDO_MASSIMO}) {
+            const auto ordine = stats::ordinePosizioni(numeri, 0, criterio);
+            QVERIFY(std::vector<int>(ordine.begin(), ordine.end()) ==
+                    ordinate(90, [&](int n) { return numero(0, std::size_t(n))[criterio - 2]; }));
+            QVERIFY(stats::Ordine_Ambi(ambi, 0, criterio) ==
+                    ordinate(stats::NUMERO_AMBI, [&](int k) { return ambo(0, k)[criterio - 2]; }));
+        }
+        // The export of a column: a header, then one CRLF row per number in the order given.
+        const auto csv = stats::csvNumeri(numeri, 0, stats::ordinePosizioni(numeri, 0, stats::NUMERICO));
+        QVERIFY(csv.starts_with("\xEF\xBB\xBFNumero;Frequenza;Ritardo attuale;Ritardo massimo\r\n1;"));
+        QCOMPARE(std::count(csv.begin(), csv.end(), '\r'), 91);
+        QVERIFY(csv.ends_with(std::to_string(numeri.Ritardo_Massimo_Numero[0][90]) + "\r\n"));
+    }
+    void ambiInOrdineDiEnumerazioneConLeEtichette() {
+        for (int a = 1, k = 1; a <= 89; ++a)
+            for (int b = a + 1; b <= 90; ++b, ++k)
+                QVERIFY(stats::posizioneAmbo(a, b) == k && stats::amboInPosizione(k) == std::make_pair(a, b));
+        QCOMPARE(stats::Etichetta_Ambo(7, 45), std::string(" 7 -  45"));
+    }
+
+    void ordinamentoDiChiaviLontaneOSbagliate() {
+        // Keys too far apart to be counted are sorted by comparison, stably too; a count outside 1..4005
+        // sorts nothing.
+        stats::Ordinamento esito;
+        QVERIFY(stats::Ordina_Numeri_Veloce({3, 5000000, 7, 5000000}, esito));
+        QCOMPARE(QList<int>(&esito.Permutazione_Ordinata[0], &esito.Permutazione_Ordinata[4]),
+                 Interi({3, 2, 1, 3}));
+        QVERIFY(!stats::Ordina_Numeri_Veloce({0}, esito) &&
+                !stats::Ordina_Numeri(std::vector<long long>(4007, 4006), esito));
+    }
+
+    void navigazioneFraLeColonne() {
+        core::Stato stato;
+        core::Imposta_Tabelle_Globali(stato);
+        QVERIFY(core::selezioneDaTesto(stato, "0010001000")); // FIRENZE and PALERMO
+        stats::Navigazione nav;
+        nav.imposta(stato);
+        nav.ricomincia();
+        nav.impostaCriterio(7, stats::FREQUENZA);
+        QStringList viste;
+        for (int passo : {1, 1, 1, 1, -1, -1}) {
+            const int colonna = passo > 0 ? nav.avanti() : nav.indietro();
+            viste << QString::fromStdString(std::to_string(colonna) + ' ' + nav.didascalia() + ' ' +
+                                            stats::nomeCriterio(nav.criterio(colonna)));
+        }
+        QCOMPARE(viste, QStringList({"0 FI PA  NUMERICO", "3 FIRENZE NUMERICO", "7 PALERMO FREQUENZA",
+                                     "0 FI PA  NUMERICO", "7 PALERMO FREQUENZA", "3 FIRENZE NUMERICO"}));
+        nav.imposta(stato); // a new search puts every key back to number order
+        QCOMPARE(nav.criterio(7), int(stats::NUMERICO));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRicerca)
+#include "TestRicerca.moc"
