@@ -32,13 +32,15 @@ public:
     /** Every box shown so far, in order. */
     const QList<ui::prompt::Richiesta>& mostrati() const { return m_mostrati; }
     /** The texts of the boxes shown so far. */
-    QStringList testi() const;
+    QStringList testi() const { return elenca(&ui::prompt::Richiesta::testo); }
     /** The captions of the boxes shown so far. */
-    QStringList titoli() const;
+    QStringList titoli() const { return elenca(&ui::prompt::Richiesta::titolo); }
     /** Answers not yet used. */
     int rimaste() const { return static_cast<int>(m_risposte.size() + m_scelte.size()); }
 
 private:
+    QStringList elenca(QString ui::prompt::Richiesta::*campo) const;
+
     QList<bool> m_risposte;
     QList<int> m_scelte;
     QList<ui::prompt::Richiesta> m_mostrati;

@@ -1,8 +1,7 @@
-// The start-up window: its captions, how it ends the program, and "OK" leading through the load,
-// the wheels and the period to the main window.
+// The start-up window: its captions, how it ends the program, the restore or import of a missing archive
+// at the first start, and "OK" leading through the load, the wheels and the period to the main window.
 #include "ArchivioDiProva.h"
-#include "FinestraModale.h"
-#include "ScriptPrompt.h"
+#include "Finestre.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
@@ -11,11 +10,7 @@
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 class TestAvvio : public QObject {
     Q_OBJECT
@@ -25,13 +20,13 @@ private slots:
         QTest::addColumn<QList<bool>>("risposte");
         QTest::addColumn<QStringList>("messaggi");
         QTest::addColumn<int>("fine");
-        const QString chiudere = QStringLiteral("Chiudere l' applicazione Quintaro");
+        const QStringList chiudere{"Chiudere l' applicazione Quintaro"};
         const QStringList emergenza{"ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero "
                                     "contenere le estrazioni, senza di essi sarà impossibile continuare."
                                     "\n\nSi desidera effettuare il RIPRISTINO dei Dati?",
                                     "PROGRAMMA TERMINATO"};
-        QTest::addRow("chiudi-si") << "cmdChiudi" << QList<bool>{true} << QStringList{chiudere} << 1;
-        QTest::addRow("chiudi-no") << "cmdChiudi" << QList<bool>{false} << QStringList{chiudere} << 0;
+        QTest::addRow("chiudi-si") << "cmdChiudi" << QList<bool>{true} << chiudere << 1;
+        QTest::addRow("chiudi-no") << "cmdChiudi" << QList<bool>{false} << chiudere << 0;
         QTest::addRow("cornice-senza-domande") << "cornice" << QList<bool>{} << QStringList{} << 1;
         QTest::addRow("ok-su-archivio-vuoto") << "cmdOK" << QList<bool>{true, true} << emergenza << 1;
         QTest::addRow("ok-senza-RUOTE") << "cmdOK senza RUOTE" << QList<bool>{false, true} << emergenza << 1;
@@ -39,30 +34,22 @@ private slots:
     void terminaIlProgramma() {
         QFETCH(QString, azione);
         QFETCH(QList<bool>, risposte);
-        QFETCH(QStringList, messaggi);
-        QFETCH(int, fine);
         prova::CartellaDiProva cartella; // RUOTE/ without files
         if (azione.endsWith(QStringLiteral(" senza RUOTE"))) std::filesystem::remove_all(cartella.ruote());
         auto stato = cartella.stato();
         ui::LogoIniziale logo(stato);
-        QCOMPARE(logo.windowTitle(), QStringLiteral("Quintaro Versione " QUINTARO_VERSIONE));
-        QCOMPARE(logo.findChild<QLabel*>("lblTitolo")->text(),
-                 QStringLiteral("Quintaro   " QUINTARO_VERSIONE));
+        QCOMPARE(logo.windowTitle() + '|' + prova::testo(logo, "lblTitolo"),
+                 QStringLiteral("Quintaro Versione " QUINTARO_VERSIONE "|Quintaro   " QUINTARO_VERSIONE));
         logo.show();
         QSignalSpy terminato(&logo, &ui::LogoIniziale::programmaTerminato);
         prova::ScriptPrompt script(risposte);
-        // Yes to the emergency question opens the file chooser: cancelled here.
-        const auto precedente =
-            ui::prompt::installaGestoreFile([](const QString&, const QString&) { return QString(); });
-        if (azione == QStringLiteral("cornice"))
-            logo.close();
-        else
-            QTest::mouseClick(logo.findChild<QPushButton*>(azione.section(' ', 0, 0)), Qt::LeftButton);
-        QCOMPARE(script.testi(), messaggi);
+        prova::FileScelto annullato({}); // Yes to the emergency question opens the file chooser
+        azione == QStringLiteral("cornice") ? void(logo.close())
+                                            : prova::clic(logo, azione.section(' ', 0, 0));
+        QTEST(script.testi(), "messaggi");
         if (!risposte.isEmpty()) QVERIFY(script.mostrati().at(0).siNo);
-        QCOMPARE(terminato.size(), fine);
+        QTEST(int(terminato.size()), "fine");
         QVERIFY(!logo.finestraPrincipale());
-        ui::prompt::installaGestoreFile(precedente);
     }
 
     void ripristinoAlPrimoAvvio_data() {
@@ -73,9 +60,10 @@ private slots:
         QTest::addColumn<int>("estrazioni"); // the draws then loaded; 0 when the program ends
         QTest::addColumn<QString>("ultimo"); // the last message
         const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
+        const QString creato =
+            QStringLiteral("L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.");
         QTest::addRow("importa-un-file")
-            << false << "buono" << QList<bool>{true, true} << QList<int>{0} << 3
-            << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+            << false << "buono" << QList<bool>{true, true} << QList<int>{0} << 3 << creato;
         QTest::addRow("importazione-annullata")
             << false << "buono" << QList<bool>{true, true} << QList<int>{1} << 0 << fine;
         QTest::addRow("file-rifiutato")
@@ -90,8 +78,7 @@ private slots:
                "programma può gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà "
                "modificato.";
         QTest::addRow("copia-ma-importa")
-            << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3
-            << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+            << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3 << creato;
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
@@ -99,7 +86,6 @@ private slots:
         QFETCH(QList<bool>, risposte);
         QFETCH(QList<int>, scelte);
         QFETCH(int, estrazioni);
-        QFETCH(QString, ultimo);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         if (copia) {
@@ -118,21 +104,19 @@ private slots:
         cartella.scriviFile("storico.txt", file == QStringLiteral("buono") ? prova::testoStorico(tre)
                                                                            : "2001/03/01\tBA\t1\n");
         const QString percorso = QString::fromStdString((cartella.percorso() / "storico.txt").string());
-        const auto precedente = ui::prompt::installaGestoreFile(
-            [&](const QString&, const QString&) { return file.isEmpty() ? QString() : percorso; });
         prova::ScriptPrompt script(risposte);
         script.scelte(scelte);
+        prova::FileScelto scelto(file.isEmpty() ? QString() : percorso);
         ui::LeggiEstrazioni finestra(stato);
-        ui::prompt::installaGestoreFile(precedente);
         QCOMPARE(script.rimaste(), 0);
-        QCOMPARE(script.testi().last(), ultimo);
+        QTEST(script.testi().last(), "ultimo");
         QCOMPARE(finestra.programmaTerminato(), estrazioni == 0);
         if (file == QStringLiteral("rifiutato"))
             QVERIFY(script.mostrati().at(1).dettagli.contains(
                 QStringLiteral("riga 1: la riga non è nel formato atteso")));
         if (estrazioni == 0) return;
         // The opening went on with the new archive: the whole of it is chosen and loads.
-        QCOMPARE(finestra.findChild<QLabel*>("lblIntervallo2")->text(), QString::number(estrazioni));
+        QCOMPARE(prova::testo(finestra, "lblIntervallo2"), QString::number(estrazioni));
         finestra.cmdSkip_Click();
         QCOMPARE(stato.Estrazioni_Caricate, estrazioni);
     }
@@ -154,10 +138,11 @@ private slots:
         // At the first start the payout table and the day-membership table take their defaults quietly.
         prova::ScriptPrompt script;
         prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
-        prova::QuandoModale<ui::frm_Ruote> ruote([](ui::frm_Ruote* f) {
-            QVERIFY(f->ck_Ruota(1)->isChecked() && f->ck_Ruota(10)->isChecked());
-            QVERIFY(!f->ck_Ruota(2)->isChecked());
-            QTest::mouseClick(f->findChild<QPushButton*>("cmd_Ok"), Qt::LeftButton);
+        QString ruoteSpuntate;
+        prova::QuandoModale<ui::frm_Ruote> ruote([&](ui::frm_Ruote* f) {
+            for (int w = 1; w <= 10; ++w)
+                ruoteSpuntate += f->ck_Ruota(w)->isChecked() ? '1' : '0';
+            prova::clic(*f, "cmd_Ok");
         });
         bool attesaVisibile = false;
         int selezionateAllApertura = 0;
@@ -165,20 +150,20 @@ private slots:
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->objectName() == QStringLiteral("frmAttesa")) attesaVisibile |= w->isVisible();
             selezionateAllApertura = stato.Totale_Estrazioni_Selezionate;
-            QTest::mouseClick(f->findChild<QPushButton*>("cmdToolbarPeriodo_10"), Qt::LeftButton);
+            prova::clic(*f, "cmdToolbarPeriodo_10");
         });
-        QTest::mouseClick(logo.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        prova::clic(logo, "cmdOK");
 
         QVERIFY(carica.eseguita() && ruote.eseguita() && periodo.eseguita());
+        QCOMPARE(ruoteSpuntate, QStringLiteral("1000000001"));
         QVERIFY(!attesaVisibile);            // the first application closed the wait window
         QCOMPARE(selezionateAllApertura, 5); // the default period, applied before the window shows
         QCOMPARE(script.testi(), QStringList{});
         QCOMPARE(terminato.size(), 0);
         ui::PRINCIPIO* principale = logo.finestraPrincipale();
         QVERIFY(principale && principale->isVisible() && !logo.isVisible());
-        const QString archivio = principale->findChild<QLabel*>("lblArchivioCaricato")->text();
-        QVERIFY2(archivio.contains(QStringLiteral("5 estrazioni")), qPrintable(archivio));
-        QVERIFY(principale->findChild<QWidget*>("Frame1")->isHidden()); // field 100 read at the end
+        QVERIFY(prova::testo(*principale, "lblArchivioCaricato").contains(QStringLiteral("5 estrazioni")));
+        QVERIFY(prova::controllo(*principale, "Frame1")->isHidden()); // field 100 read at the end
     }
 };
 

@@ -1,34 +1,17 @@
 // The main window: the toolbar and its setting, the commands that open the wheel and period windows,
-// and the close question.
+// the import of an archive from its menu, and the close question.
 #include "ArchivioAnni.h"
-#include "ArchivioDiProva.h"
-#include "FinestraModale.h"
-#include "ScriptPrompt.h"
+#include "Finestre.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/selection/FrmPeriodo.h"
 
-#include <QAction>
 #include <QDialog>
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
-#include <QToolButton>
-
-using prova::ScriptPrompt;
 
 namespace {
-
-template <class T> T* figlio(QObject& genitore, const QString& nome) {
-    auto* trovato = genitore.findChild<T*>(nome);
-    if (!trovato) qFatal("oggetto %s non trovato", qPrintable(nome));
-    return trovato;
-}
 
 QString letto100(const core::Stato& stato) {
     return QString::fromStdString(core::Leggi_Impostazione(stato, 100)).trimmed();
@@ -53,45 +36,33 @@ private slots:
         QFETCH(bool, mostrata);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        if (campo100 != QStringLiteral("-")) {
-            QVERIFY(core::Scrivi_Impostazione(stato, 21, "0"));
-            if (!campo100.isEmpty()) QVERIFY(core::Scrivi_Impostazione(stato, 100, campo100.toStdString()));
-        }
+        if (campo100 != QStringLiteral("-")) QVERIFY(core::Scrivi_Impostazione(stato, 21, "0"));
+        if (!campo100.isEmpty() && campo100 != QStringLiteral("-"))
+            QVERIFY(core::Scrivi_Impostazione(stato, 100, campo100.toStdString()));
         ui::PRINCIPIO principale(stato);
         principale.ToolBar_Visiblile();
-        auto* frame = figlio<QFrame>(principale, "Frame1");
-        auto* voce = figlio<QAction>(principale, "mnuOpzioniToolbar");
+        auto* frame = prova::controllo(principale, "Frame1");
+        auto* voce = prova::controllo<QAction>(principale, "mnuOpzioniToolbar");
         const int altezza = principale.height();
-        QStringList suggerimenti;
-        for (auto* pulsante : frame->findChildren<QToolButton*>())
-            suggerimenti << pulsante->objectName() + QLatin1Char('=') + pulsante->toolTip();
-        QCOMPARE(suggerimenti,
-                 (QStringList{"cmdMenuBar_0=Aggiornamento nuova estrazione", "cmdMenuBar_1=Ruote",
-                              "cmdMenuBar_2=Selezione del Periodo", "cmdMenuBar_11=Guida di Quintaro"}));
         QCOMPARE(frame->isHidden(), !mostrata);
         QCOMPARE(voce->isChecked(), mostrata);
 
-        voce->trigger();
+        voce->trigger(); // the window shrinks or grows with the toolbar; the choice is stored
         QCOMPARE(frame->isHidden(), mostrata);
         QCOMPARE(principale.height() < altezza, mostrata);
         QCOMPARE(letto100(stato), mostrata ? "0" : "1");
         voce->trigger();
         QCOMPARE(principale.height(), altezza);
-        QCOMPARE(frame->isHidden(), !mostrata);
         QCOMPARE(letto100(stato), mostrata ? "1" : "0");
     }
 
     void comandiApronoLeFinestre_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("finestra");
-        QTest::addRow("menu-ruote") << "mnuImpostazioniModificaRuote"
-                                    << "frm_Ruote";
-        QTest::addRow("pulsante-ruote") << "cmdMenuBar_1"
-                                        << "frm_Ruote";
-        QTest::addRow("menu-periodo") << "mnuImpostazionModificaPeriodo"
-                                      << "frmPeriodo";
-        QTest::addRow("pulsante-periodo") << "cmdMenuBar_2"
-                                          << "frmPeriodo";
+        QTest::addRow("menu-ruote") << "mnuImpostazioniModificaRuote" << QString("frm_Ruote");
+        QTest::addRow("pulsante-ruote") << "cmdMenuBar_1" << QString("frm_Ruote");
+        QTest::addRow("menu-periodo") << "mnuImpostazionModificaPeriodo" << QString("frmPeriodo");
+        QTest::addRow("pulsante-periodo") << "cmdMenuBar_2" << QString("frmPeriodo");
     }
     void comandiApronoLeFinestre() {
         QFETCH(QString, comando);
@@ -99,19 +70,10 @@ private slots:
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         prova::caricaAnni(cartella, stato, {4, 3, 2, 3});
-        for (int k = 13; k <= 19; ++k)
-            core::Scrivi_Impostazione(stato, k, k <= 14 || k >= 18 ? "6" : "3");
         stato.Periodo_Da_Applicare = true;
-        ScriptPrompt script;
+        prova::ScriptPrompt script;
         ui::PRINCIPIO principale(stato);
         principale.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principale));
-        const auto aziona = [&](const QString& nome) {
-            if (auto* voce = principale.findChild<QAction*>(nome))
-                voce->trigger();
-            else
-                QTest::mouseClick(figlio<QToolButton>(principale, nome), Qt::LeftButton);
-        };
         // Twice: the period window is created once and keeps where its first bar was left.
         QList<int> dalVisto;
         for (int volta = 0; volta < 2; ++volta) {
@@ -121,13 +83,13 @@ private slots:
                 if (auto* dal = f->findChild<QScrollBar*>("hscDalFrazionato")) {
                     dalVisto << dal->value();
                     dal->setValue(5);
-                    QTest::mouseClick(figlio<QPushButton>(*f, "cmdToolbarPeriodo_10"), Qt::LeftButton);
+                    prova::clic(*f, "cmdToolbarPeriodo_10");
                 } else {
-                    QTest::mouseClick(figlio<QPushButton>(*f, "cmdTutte"), Qt::LeftButton);
-                    QTest::mouseClick(figlio<QPushButton>(*f, "cmd_Ok"), Qt::LeftButton);
+                    prova::clic(*f, "cmdTutte");
+                    prova::clic(*f, "cmd_Ok");
                 }
             });
-            aziona(comando);
+            prova::clic(principale, comando);
             QVERIFY(aperta.eseguita());
         }
         if (finestra == QStringLiteral("frm_Ruote"))
@@ -136,8 +98,8 @@ private slots:
             QCOMPARE(dalVisto, (QList<int>{1, 5}));
         // The period button follows its menu entry's state.
         principale.scartaPeriodo();
-        figlio<QAction>(principale, "mnuImpostazionModificaPeriodo")->setEnabled(false);
-        aziona(QStringLiteral("cmdMenuBar_2"));
+        prova::controllo<QAction>(principale, "mnuImpostazionModificaPeriodo")->setEnabled(false);
+        prova::clic(principale, "cmdMenuBar_2");
         QVERIFY(!principale.finestraPeriodo());
     }
 
@@ -153,15 +115,11 @@ private slots:
         QFETCH(bool, risposta);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        ScriptPrompt script({risposta});
+        prova::ScriptPrompt script({risposta});
         ui::PRINCIPIO principale(stato);
         principale.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principale));
         QSignalSpy fine(&principale, &ui::PRINCIPIO::programmaTerminato);
-        if (dalMenu)
-            figlio<QAction>(principale, "mnuArchivioChiudi")->trigger();
-        else
-            principale.close();
+        dalMenu ? prova::clic(principale, "mnuArchivioChiudi") : void(principale.close());
         QCOMPARE(script.testi(), QStringList{QStringLiteral("Chiudere l' applicazione Quintaro ?")});
         QVERIFY(script.mostrati().at(0).siNo);
         QCOMPARE(principale.isVisible(), !risposta);
@@ -169,8 +127,8 @@ private slots:
     }
 
     void importaArchivioDalMenu_data() {
-        QTest::addColumn<QString>(
-            "file"); // the draws of the file, of 1..5 March 2001 ("x": another number on 2 March), or none
+        QTest::addColumn<QString>("file"); // the draws of the file, of 1..5 March 2001 ("x": another number
+                                           // on 2 March), or none
         QTest::addColumn<QList<int>>("scelte");
         QTest::addColumn<int>("caricate");   // the draws loaded afterwards
         QTest::addColumn<QString>("ultimo"); // the last message
@@ -180,8 +138,8 @@ private slots:
                                      << "L'archivio precedente è stato copiato nella cartella RUOTE_backup_";
         QTest::addRow("aggiungi-discorde")
             << "1-5x" << QList<int>{1} << 3 << "non concordano su 1 estrazione";
-        QTest::addRow("annulla") << "1-5" << QList<int>{2} << 3 << "";
-        QTest::addRow("nessun-file") << "" << QList<int>{} << 3 << "";
+        QTest::addRow("annulla") << "1-5" << QList<int>{2} << 3 << QString();
+        QTest::addRow("nessun-file") << "" << QList<int>{} << 3 << QString();
     }
     void importaArchivioDalMenu() {
         QFETCH(QString, file);
@@ -199,28 +157,22 @@ private slots:
         if (file.endsWith('x')) estrazioni[1].ruote[0][0] = 90;
         cartella.scriviFile("storico.txt",
                             prova::testoStorico({estrazioni.begin() + primo, estrazioni.end()}));
-        QString titoloScelta;
-        const auto precedente = ui::prompt::installaGestoreFile([&](const QString& titolo, const QString&) {
-            titoloScelta = titolo;
-            return file.isEmpty() ? QString()
-                                  : QString::fromStdString((cartella.percorso() / "storico.txt").string());
-        });
+        prova::FileScelto scelto(
+            file.isEmpty() ? QString()
+                           : QString::fromStdString((cartella.percorso() / "storico.txt").string()));
         // The outcome, then the loading window (payouts written for the first time) and the period window.
-        ScriptPrompt script({true, true, true, true});
+        prova::ScriptPrompt script({true, true, true, true});
         script.scelte(scelte);
         ui::PRINCIPIO principale(stato);
         principale.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principale));
         prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
-        prova::QuandoModale<ui::frmPeriodo> periodo([](ui::frmPeriodo* f) {
-            QTest::mouseClick(f->findChild<QPushButton*>("cmdToolbarPeriodo_10"), Qt::LeftButton);
-        });
-        figlio<QAction>(principale, "mnuArchivioImporta")->trigger();
-        ui::prompt::installaGestoreFile(precedente);
+        prova::QuandoModale<ui::frmPeriodo> periodo(
+            [](ui::frmPeriodo* f) { prova::clic(*f, "cmdToolbarPeriodo_10"); });
+        prova::clic(principale, "mnuArchivioImporta");
 
-        QCOMPARE(titoloScelta, QStringLiteral("Importa archivio"));
+        QCOMPARE(scelto.titoli, QStringList{QStringLiteral("Importa archivio")});
         const bool ricaricato =
-            ultimo.startsWith(QStringLiteral("Sono")) || ultimo.startsWith(QStringLiteral("L'archivio"));
+            ultimo.startsWith(QStringLiteral("Sono")) || ultimo.startsWith(QStringLiteral("L'"));
         QCOMPARE(carica.eseguita(), ricaricato);
         QCOMPARE(periodo.eseguita(), ricaricato);
         if (!scelte.isEmpty())
@@ -234,8 +186,7 @@ private slots:
         QCOMPARE(stato.Archivio_Modificato, ricaricato);
         QCOMPARE(maintenance::cartelleBackup(stato).size(),
                  std::size_t(QTest::currentDataTag() == QByteArray("sostituisci")));
-        QVERIFY(figlio<QLabel>(principale, "lblArchivioCaricato")
-                    ->text()
+        QVERIFY(prova::testo(principale, "lblArchivioCaricato")
                     .contains(QStringLiteral("%1 estrazioni").arg(caricate)));
     }
 };
