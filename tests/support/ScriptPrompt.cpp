@@ -6,7 +6,7 @@ namespace prova {
 
 namespace {
 
-/** The next answer of a script; without one, `imprevista`, after failing the test unless `tollerata`. */
+// The next answer of a script; without one, `imprevista`, after failing the test unless `tollerata`.
 template <class T>
 T prossima(QList<T>& script, const ui::prompt::Richiesta& richiesta, T imprevista, bool tollerata) {
     if (!script.isEmpty()) return script.takeFirst();

@@ -26,7 +26,7 @@ const char* const DANNI[] = {"lunghezze-diverse",     "byte-fuori-50-140",     "
                              "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
                              "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
 
-/** The messages (beginnings of their texts) a window shows over a damage, questions left out, in order. */
+// The messages (beginnings of their texts) a window shows over a damage, questions left out, in order.
 QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     const QString nonScritte = QStringLiteral("Impossibile registrare le impostazioni nel file ImpoBin");
     const bool impo = danno.startsWith(QStringLiteral("impobin")), cartella = danno == "impobin-cartella";
@@ -55,7 +55,7 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     return {};
 }
 
-/** Replaces bytes of a file of the folder from `posizione` on. */
+// Replaces bytes of a file of the folder from `posizione` on.
 void sostituisci(const prova::CartellaDiProva& c, const char* file, std::size_t posizione,
                  const std::string& byte) {
     std::string contenuto = c.leggiFile(file);
@@ -63,11 +63,8 @@ void sostituisci(const prova::CartellaDiProva& c, const char* file, std::size_t 
     c.scriviFile(file, contenuto);
 }
 
-/**
- * A program folder with 40 draws (2003 and 2004, contests 1..20 each) and sound settings, then the
- * damage. carica() loads it as the program does and applies the whole period, as the main window's
- * opening does.
- */
+// A program folder with 40 draws (2003 and 2004, contests 1..20 each) and sound settings, then the damage.
+// carica() loads it as the program does and applies the whole period, as the main window's opening does.
 struct Banco {
     explicit Banco(const QString& danno) {
         std::vector<prova::Estrazione> estrazioni;
@@ -122,7 +119,7 @@ struct Banco {
         }
     }
 
-    /** Carica_Archivio with "OK" pressed in the loading window. */
+    // Carica_Archivio with "OK" pressed in the loading window.
     bool carica() {
         prova::QuandoModale<ui::LeggiEstrazioni> ok([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
         const bool caricato = ui::Carica_Archivio(stato);
@@ -134,7 +131,7 @@ struct Banco {
     core::Stato stato = cartella.stato();
 };
 
-/** The texts of the boxes shown that were not questions. */
+// The texts of the boxes shown that were not questions.
 QStringList avvisi(const prova::ScriptPrompt& script) {
     QStringList testi;
     for (const auto& richiesta : script.mostrati())

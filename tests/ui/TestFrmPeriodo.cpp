@@ -5,7 +5,6 @@
 #include "core/Impostazioni.h"
 #include "ui/selection/FrmPeriodo.h"
 
-#include <QProgressBar>
 #include <QRegularExpression>
 
 namespace {
@@ -15,17 +14,15 @@ const QString DOMANDA_RESET =
     QStringLiteral("Le impostazioni di selezione verranno portate a quella di default, ma il Periodo "
                    "Selezionato non verrà Applicato, continuare?");
 
-/** The boxes and buttons that the actions of esegui() click. */
+// The boxes and buttons that the actions of esegui() click.
 const QMap<QString, QString> PULSANTI{
     {"annuale", "chkInizioAnnualeFrazionato"}, {"limite", "chkLimitScrollbar"},
     {"conferma", "chkConfermaApplica"},        {"applica", "cmdApplicaPeriodoFrazionato"},
     {"reset", "cmdResetFrazionato"},           {"chiudi", "cmdToolbarPeriodo_10"}};
 
-/**
- * A loaded archive, by default 2001 draws 1-4, 2002 5-7, 2003 8-9, 2004 10-12 ("vuoto": 2003 without
- * draws, 2004 8-9, 2005 10-12), a valid day-membership table unless `giorni` is false, and field 21
- * (not written when null); apri() opens the window, shown; esegui() acts on it as the user does.
- */
+// A loaded archive, by default 2001 draws 1-4, 2002 5-7, 2003 8-9, 2004 10-12 ("vuoto": 2003 without draws,
+// 2004 8-9, 2005 10-12), a valid day-membership table unless `giorni` is false, and field 21 (not written
+// when null); apri() opens the window, shown; esegui() acts on it as the user does.
 struct Banco {
     explicit Banco(bool vuoto = false, const char* campo21 = "0", bool giorni = true) {
         prova::caricaAnni(cartella, stato,
@@ -39,7 +36,7 @@ struct Banco {
         finestra->show();
     }
     QString testo(const char* nome) const { return prova::testo(*finestra, nome); }
-    /** "dal", "al" or "cicli". */
+    // "dal", "al" or "cicli".
     QScrollBar* barra(const QString& nome) const {
         return prova::controllo<QScrollBar>(*finestra,
                                             "hsc" + nome.left(1).toUpper() + nome.mid(1) + "Frazionato");
@@ -48,8 +45,8 @@ struct Banco {
         return prova::controllo<QCheckBox>(*finestra, PULSANTI.value(nome))->isChecked();
     }
 
-    /** Space-separated actions: "dal=6" moves a bar; "dal~3,8" drags its thumb over 3 and 8 and lets it
-     * go there, as the mouse does; "annuale" clicks; "reset-si" clicks and answers Yes. */
+    // Space-separated actions: "dal=6" moves a bar; "dal~3,8" drags its thumb over 3 and 8 and lets it go
+    // there, as the mouse does; "annuale" clicks; "reset-si" clicks and answers Yes.
     void esegui(const QString& azioni) {
         for (const QString& azione : azioni.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString nome = azione.section(QRegularExpression("[=~-]"), 0, 0);
@@ -70,7 +67,7 @@ struct Banco {
             }
         }
     }
-    /** The controls as the user reads them: "dal-al sel N cicli C/max", then the ticked boxes. */
+    // The controls as the user reads them: "dal-al sel N cicli C/max", then the ticked boxes.
     QString controlli() const {
         QString letti = QStringLiteral("%1-%2 sel %3 cicli %4/%5")
                             .arg(testo("lblEstrazioneDalFrazionato"), testo("lblEstrazioneAlFrazionato"),
@@ -82,7 +79,7 @@ struct Banco {
         if (spuntata("limite")) letti += QStringLiteral(" limite");
         return letti;
     }
-    /** The applied period: each cycle's first-last draws, then the number of selected draws. */
+    // The applied period: each cycle's first-last draws, then the number of selected draws.
     QString periodo() const {
         QStringList cicli;
         for (std::size_t c = 1; c <= std::size_t(stato.Totale_Cicli); ++c)
@@ -169,16 +166,13 @@ private slots:
         const auto dal = std::size_t(b.barra("dal")->value());
         QCOMPARE(b.testo("lblDataDalFrazionato").toStdString(), b.stato.Data_Estrazione[dal]);
         QCOMPARE(core::Leggi_Numero_Impostazione(b.stato, 21) >= 1, b.spuntata("limite"));
-        QCOMPARE(prova::controllo<QProgressBar>(*b.finestra, "prgSelPeriodo")->value(), 0);
-        QVERIFY(b.finestra->isVisible());
     }
 
     void chiudi_data() {
         QTest::addColumn<bool>("applicato");
         QTest::addColumn<bool>("cornice");
         QTest::addRow("periodo-vuoto") << false << false;
-        QTest::addRow("periodo-vuoto-dalla-cornice") << false << true;
-        QTest::addRow("periodo-applicato") << true << false;
+        QTest::addRow("periodo-applicato-dalla-cornice") << true << true;
     }
     void chiudi() {
         QFETCH(bool, applicato);
