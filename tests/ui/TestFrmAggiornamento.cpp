@@ -84,15 +84,7 @@ private slots:
         QTest::keyClicks(estratto(f, 1), QStringLiteral("9"));
         QTest::keyClicks(casella(f, "txt_Giorno"), QStringLiteral("1"));
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral(" 4"));
-        // The thumb taken and dragged over draw 2 to draw 1 shows a draw once, where it is let go.
-        auto* barra = prova::controllo<QScrollBar>(f, "vscEstrazioni");
-        QSignalSpy cambi(barra, &QScrollBar::valueChanged);
-        barra->setSliderDown(true);
-        barra->setSliderPosition(2);
-        barra->setSliderPosition(1);
-        QCOMPARE(prova::testo(f, "lblNumeroEstrazione"), QStringLiteral("3"));
-        barra->setSliderDown(false);
-        QCOMPARE(cambi.count(), 1);
+        prova::sposta(f, "vscEstrazioni", 1);
         QCOMPARE(casella(f, "txt_Anno_Data")->text() + prova::testo(f, "lb_Info_6"), "2002 5/ 6/2002");
         scatto(f, QStringLiteral("aggiornamento-sfoglia"));
     }
@@ -142,35 +134,6 @@ private slots:
         QVERIFY(f.isVisible() && f.Modalita_Inserimento && !f.Archivio_Toccato);
         QCOMPARE(f.focusWidget(), bari == "2" ? casella(f, "txt_Giorno") : estratto(f, 1));
         QCOMPARE(casella(f, "txt_Giorno")->text() + estratto(f, 1)->text(), data.section('/', 0, 0) + bari);
-        QCOMPARE(prova::fotografia(a.cartella), prima);
-    }
-
-    void unArchivioGuastoOPienoNonSiScrive_data() {
-        QTest::addColumn<int>("massimo"); // 3: the archive is full
-        QTest::addColumn<QString>("avviso");
-        QTest::addRow("bari-spezzato") << 32000 << "ATTENZIONE: rilevati errori nell' archivio";
-        QTest::addRow("oltre-il-limite") << 2 << "Troppe estrazioni inserite nell'archivio.";
-        QTest::addRow("pieno") << 3 << "Limite di estrazioni registrabili raggiunto.";
-    }
-    void unArchivioGuastoOPienoNonSiScrive() {
-        QFETCH(int, massimo);
-        QFETCH(QString, avviso);
-        Archivio a;
-        a.stato.Max_Estrazioni_Archivio = massimo;
-        if (massimo > 3) a.cartella.scriviFile("RUOTE/BARI", a.cartella.leggiFile("RUOTE/BARI") + 'x');
-        const auto prima = prova::fotografia(a.cartella);
-        prova::ScriptPrompt script({}, prova::ScriptPrompt::Imprevisti::Si);
-        ui::frmAggiornamento f(a.stato);
-        // A damaged archive offers no mode that writes and refuses each; a full one refuses a new draw.
-        const bool pieno = massimo == 3;
-        for (const char* nome : {"cmdTollbar_0", "mnuIntramezzo", "optElimina"})
-            QCOMPARE(prova::controllo<QObject>(f, nome)->property("enabled").toBool(), pieno);
-        for (Modo modo : {Modo::Nuova, Modo::Intramezzo, Modo::Vecchia, Modo::Elimina}) {
-            f.entraModo(modo);
-            QCOMPARE(f.Modalita_Inserimento, pieno && (modo == Modo::Vecchia || modo == Modo::Elimina));
-        }
-        QCOMPARE(script.testi().size(), pieno ? 2 : 5);
-        QCOMPARE(script.testi().filter(avviso), script.testi());
         QCOMPARE(prova::fotografia(a.cartella), prima);
     }
 

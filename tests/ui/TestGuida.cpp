@@ -1,6 +1,6 @@
 // The help: every topic is a UTF-8 page with a title, every link between pages lands on a page and anchor
 // that exist; each window's help button shows its page in the one help window, usable over a modal window
-// and outliving it; the help window's index and history; the links to the author.
+// and outliving it; the links to the author.
 #include "ArchivioAnni.h"
 #include "Finestre.h"
 #include "ui/Collegamenti.h"
@@ -15,7 +15,6 @@
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QFile>
-#include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -118,30 +117,6 @@ private slots:
         aperta.reset(); // the window that asked for it goes; the help stays, on its page
         QVERIFY(guida && ui::finestraGuida() == guida);
         QCOMPARE(guida->pagina().fileName(), file);
-    }
-
-    void indiceECronologia() {
-        prova::SenzaGuida senzaGuida;
-        QWidget prima, seconda;
-        ui::mostraGuida(&prima, QStringLiteral("qtindex.htm"));
-        ui::FinestraGuida* guida = ui::finestraGuida();
-        QVERIFY(guida);
-        auto* indice = prova::controllo<QListWidget>(*guida, "lstArgomenti");
-        for (int r = 0; r < indice->count(); ++r) // the index lists every topic by its title
-            QCOMPARE(indice->item(r)->text(), titolo(ui::argomentiGuida().value(r)));
-        ui::mostraGuida(&seconda, QStringLiteral("selezione_ruote.htm"));
-        QCOMPARE(ui::finestraGuida(), guida); // one window for every caller
-        QCOMPARE(indice->currentItem()->text(), titolo("selezione_ruote.htm"));
-        prova::clic(*guida, "cmdIndietro");
-        QCOMPARE(guida->titoloPagina(), titolo("qtindex.htm"));
-        prova::clic(*guida, "cmdAvanti");
-        QCOMPARE(guida->titoloPagina(), titolo("selezione_ruote.htm"));
-        indice->setCurrentRow(7);
-        QCOMPARE(guida->pagina().fileName(), QStringLiteral("sfoglia_archivio.htm"));
-        prova::clic(*guida, "cmdIndice");
-        QCOMPARE(guida->pagina().fileName(), QStringLiteral("qtindex.htm"));
-        ui::mostraGuida(&seconda, QStringLiteral("manca.htm"));
-        QCOMPARE(guida->titoloPagina(), QStringLiteral("Argomento non disponibile"));
     }
 
     void collegamenti_data() {

@@ -1,5 +1,5 @@
-// The loading window: the window chosen by its two bars, what "OK" records, the load with its
-// progress, and the messages about a damaged or uneven archive (a missing one: TestAvvio).
+// The loading window: the window chosen by its two bars, what "OK" records, the load with its progress
+// (a damaged archive: TestDanni; a missing one: TestAvvio).
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
 #include "core/Impostazioni.h"
@@ -113,33 +113,6 @@ private slots:
         QCOMPARE(QString::fromStdString(b.stato.Data_Estrazione[1]), data(prima - 1));
         core::LOTTO(b.stato).LeggiESTRAZIONE(4, quante);
         QCOMPARE(b.stato.Numeri_Estratti[1], estrazione(ultima - 1).ruote[3][0]);
-    }
-
-    void archivioDifettosoSegnalatoSenzaRiscrivere() {
-        Banco b(20);
-        const std::string date = b.cartella.leggiFile("RUOTE/DATA").substr(0, 180);
-        b.cartella.scriviFile("RUOTE/DATA", date);
-        b.cartella.scriviFile("RUOTE/NAPOLI", b.cartella.leggiFile("RUOTE/NAPOLI") + "xyz");
-        std::string firenze = b.cartella.leggiFile("RUOTE/FIRENZE");
-        firenze[5 * 4 + 2] = static_cast<char>(200); // draw 5, third number
-        b.cartella.scriviFile("RUOTE/FIRENZE", firenze);
-        std::string roma = b.cartella.leggiFile("RUOTE/ROMA");
-        roma[5 * 8] = static_cast<char>(10); // draw 9, first number
-        b.cartella.scriviFile("RUOTE/ROMA", roma);
-        prova::ScriptPrompt script({true, true});
-        ui::LeggiEstrazioni f(b.stato);
-        QCOMPARE(script.mostrati().size(), 1); // the uneven files, at the opening
-        f.cmdSkip_Click();                     // the damaged records, after the load
-        const QStringList messaggi = script.testi();
-        QCOMPARE(messaggi.size(), 2);
-        QVERIFY(!messaggi[0].contains(QStringLiteral("BARI: ")));
-        for (const char* parte : {"DATA: 180 byte (18 estrazioni intere)", "NAPOLI: 103 byte"})
-            QVERIFY2(messaggi[0].contains(QString::fromUtf8(parte)), qPrintable(messaggi[0]));
-        for (const QString& parte :
-             {QStringLiteral("2 registrazioni"), QStringLiteral("FIRENZE dell'estrazione n° 5"), data(4)})
-            QVERIFY2(messaggi[1].contains(parte), qPrintable(messaggi[1]));
-        QCOMPARE(b.stato.Estrazioni_Caricate, 20);
-        QCOMPARE(b.cartella.leggiFile("RUOTE/FIRENZE") + b.cartella.leggiFile("RUOTE/DATA"), firenze + date);
     }
 };
 
