@@ -10,12 +10,9 @@
 
 namespace prova {
 
-/**
- * Acts on a modal window of type T as soon as it is the active modal widget: a 10 ms timer looks for
- * it, so this works however the code under test pumps events before exec(). Set it up before the
- * call that opens the window. After `attesaMs` without such a window it gives up; the test's own
- * timeout then reports the hang.
- */
+// Acts on a modal window of type T as soon as it is the active modal widget: a 10 ms timer looks for it, so
+// this works however the code under test pumps events before exec(). Set it up before the call that opens the
+// window. After `attesaMs` without such a window it gives up; the test's own timeout then reports the hang.
 template <class T> class QuandoModale {
 public:
     explicit QuandoModale(std::function<void(T*)> azione, int attesaMs = 10000)
@@ -33,7 +30,7 @@ public:
         });
         m_timer.start();
     }
-    /** True once the window was found and the action ran. */
+    // True once the window was found and the action ran.
     bool eseguita() const { return m_eseguita; }
 
 private:

@@ -4,29 +4,32 @@
 
 namespace prova {
 
+namespace {
+
+// The next answer of a script; without one, `imprevista`, after failing the test unless `tollerata`.
+template <class T>
+T prossima(QList<T>& script, const ui::prompt::Richiesta& richiesta, T imprevista, bool tollerata) {
+    if (!script.isEmpty()) return script.takeFirst();
+    if (!tollerata)
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("Messaggio non previsto: [%1] %2").arg(richiesta.titolo, richiesta.testo)),
+            __FILE__, __LINE__);
+    return imprevista;
+}
+
+} // namespace
+
 ScriptPrompt::ScriptPrompt(QList<bool> risposte, Imprevisti imprevisti) : m_risposte(std::move(risposte)) {
-    m_precedente =
-        ui::prompt::installaGestore([this, imprevisti](QWidget*, const ui::prompt::Richiesta& richiesta) {
-            m_mostrati.append(richiesta);
-            if (m_risposte.isEmpty()) {
-                if (imprevisti == Imprevisti::Si) return true;
-                const QByteArray messaggio =
-                    "Messaggio non previsto: [" + richiesta.titolo.toUtf8() + "] " + richiesta.testo.toUtf8();
-                QTest::qFail(messaggio.constData(), __FILE__, __LINE__);
-                return false;
-            }
-            return m_risposte.takeFirst();
-        });
+    const bool si = imprevisti == Imprevisti::Si;
+    m_precedente = ui::prompt::installaGestore([this, si](QWidget*, const ui::prompt::Richiesta& richiesta) {
+        m_mostrati.append(richiesta);
+        return prossima(m_risposte, richiesta, si, si);
+    });
     m_sceltaPrecedente =
         ui::prompt::installaGestoreScelta([this](QWidget*, const ui::prompt::Richiesta& richiesta) {
             m_mostrati.append(richiesta);
-            if (m_scelte.isEmpty()) {
-                const QByteArray messaggio =
-                    "Scelta non prevista: [" + richiesta.titolo.toUtf8() + "] " + richiesta.testo.toUtf8();
-                QTest::qFail(messaggio.constData(), __FILE__, __LINE__);
-                return -1;
-            }
-            return m_scelte.takeFirst();
+            return prossima(m_scelte, richiesta, -1, false);
         });
 }
 
@@ -35,18 +38,11 @@ ScriptPrompt::~ScriptPrompt() {
     ui::prompt::installaGestoreScelta(std::move(m_sceltaPrecedente));
 }
 
-QStringList ScriptPrompt::testi() const {
+QStringList ScriptPrompt::elenca(QString ui::prompt::Richiesta::*campo) const {
     QStringList testi;
     for (const auto& richiesta : m_mostrati)
-        testi << richiesta.testo;
+        testi << richiesta.*campo;
     return testi;
-}
-
-QStringList ScriptPrompt::titoli() const {
-    QStringList titoli;
-    for (const auto& richiesta : m_mostrati)
-        titoli << richiesta.titolo;
-    return titoli;
 }
 
 } // namespace prova

@@ -1,8 +1,7 @@
-// The start-up window: its captions, how it ends the program, and "OK" leading through the load,
-// the wheels and the period to the main window.
+// The start-up window: its captions, how it ends the program, the restore or import of a missing archive
+// at the first start, and "OK" leading through the load, the wheels and the period to the main window.
 #include "ArchivioDiProva.h"
-#include "FinestraModale.h"
-#include "ScriptPrompt.h"
+#include "Finestre.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
@@ -11,95 +10,73 @@
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 class TestAvvio : public QObject {
     Q_OBJECT
 private slots:
     void terminaIlProgramma_data() {
         QTest::addColumn<QString>("azione"); // a button, or "cornice" for the frame's close control
-        QTest::addColumn<QList<bool>>("risposte");
+        QTest::addColumn<bool>("risposta");  // to the one question asked, if any
         QTest::addColumn<QStringList>("messaggi");
-        QTest::addColumn<int>("fine");
-        const QString chiudere = QStringLiteral("Chiudere l' applicazione Quintaro");
-        const QStringList emergenza{"ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero "
-                                    "contenere le estrazioni, senza di essi sarà impossibile continuare."
-                                    "\n\nSi desidera effettuare il RIPRISTINO dei Dati?",
-                                    "PROGRAMMA TERMINATO"};
-        QTest::addRow("chiudi-si") << "cmdChiudi" << QList<bool>{true} << QStringList{chiudere} << 1;
-        QTest::addRow("chiudi-no") << "cmdChiudi" << QList<bool>{false} << QStringList{chiudere} << 0;
-        QTest::addRow("cornice-senza-domande") << "cornice" << QList<bool>{} << QStringList{} << 1;
-        QTest::addRow("ok-su-archivio-vuoto") << "cmdOK" << QList<bool>{true, true} << emergenza << 1;
-        QTest::addRow("ok-senza-RUOTE") << "cmdOK senza RUOTE" << QList<bool>{false, true} << emergenza << 1;
+        QTest::addRow("chiudi-si") << "cmdChiudi" << true << QStringList{"Chiudere l' applicazione Quintaro"};
+        QTest::addRow("chiudi-no") << "cmdChiudi" << false
+                                   << QStringList{"Chiudere l' applicazione Quintaro"};
+        QTest::addRow("cornice-senza-domande") << "cornice" << true << QStringList{};
+        QTest::addRow("ok-senza-archivio-ne-ripristino")
+            << "cmdOK" << false
+            << QStringList{
+                   "ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere le "
+                   "estrazioni, senza di essi sarà impossibile continuare.\n\nSi desidera effettuare il "
+                   "RIPRISTINO dei Dati?",
+                   "PROGRAMMA TERMINATO"};
     }
     void terminaIlProgramma() {
         QFETCH(QString, azione);
-        QFETCH(QList<bool>, risposte);
+        QFETCH(bool, risposta);
         QFETCH(QStringList, messaggi);
-        QFETCH(int, fine);
-        prova::CartellaDiProva cartella; // RUOTE/ without files
-        if (azione.endsWith(QStringLiteral(" senza RUOTE"))) std::filesystem::remove_all(cartella.ruote());
+        prova::CartellaDiProva cartella;
+        std::filesystem::remove_all(cartella.ruote());
         auto stato = cartella.stato();
         ui::LogoIniziale logo(stato);
-        QCOMPARE(logo.windowTitle(), QStringLiteral("Quintaro Versione " QUINTARO_VERSIONE));
-        QCOMPARE(logo.findChild<QLabel*>("lblTitolo")->text(),
-                 QStringLiteral("Quintaro   " QUINTARO_VERSIONE));
+        QCOMPARE(logo.windowTitle() + '|' + prova::testo(logo, "lblTitolo"),
+                 QStringLiteral("Quintaro Versione " QUINTARO_VERSIONE "|Quintaro   " QUINTARO_VERSIONE));
         logo.show();
         QSignalSpy terminato(&logo, &ui::LogoIniziale::programmaTerminato);
-        prova::ScriptPrompt script(risposte);
-        // Yes to the emergency question opens the file chooser: cancelled here.
-        const auto precedente =
-            ui::prompt::installaGestoreFile([](const QString&, const QString&) { return QString(); });
-        if (azione == QStringLiteral("cornice"))
-            logo.close();
-        else
-            QTest::mouseClick(logo.findChild<QPushButton*>(azione.section(' ', 0, 0)), Qt::LeftButton);
+        prova::ScriptPrompt script({risposta, true});
+        azione == "cornice" ? void(logo.close()) : prova::clic(logo, azione);
         QCOMPARE(script.testi(), messaggi);
-        if (!risposte.isEmpty()) QVERIFY(script.mostrati().at(0).siNo);
-        QCOMPARE(terminato.size(), fine);
+        QCOMPARE(terminato.size(), risposta || azione != "cmdChiudi" ? 1 : 0);
         QVERIFY(!logo.finestraPrincipale());
-        ui::prompt::installaGestoreFile(precedente);
     }
 
     void ripristinoAlPrimoAvvio_data() {
         QTest::addColumn<bool>("copia");   // a backup folder of two draws beside RUOTE
         QTest::addColumn<QString>("file"); // what the chooser gives: a good file, a refused one, or nothing
-        QTest::addColumn<QList<bool>>("risposte");
         QTest::addColumn<QList<int>>("scelte");
         QTest::addColumn<int>("estrazioni"); // the draws then loaded; 0 when the program ends
         QTest::addColumn<QString>("ultimo"); // the last message
         const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
-        QTest::addRow("importa-un-file")
-            << false << "buono" << QList<bool>{true, true} << QList<int>{0} << 3
-            << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
-        QTest::addRow("importazione-annullata")
-            << false << "buono" << QList<bool>{true, true} << QList<int>{1} << 0 << fine;
-        QTest::addRow("file-rifiutato")
-            << false << "rifiutato" << QList<bool>{true, true} << QList<int>{0} << 0 << fine;
-        QTest::addRow("no") << false << "" << QList<bool>{false, true} << QList<int>{} << 0 << fine;
-        QTest::addRow("ripristina-la-copia")
-            << true << "" << QList<bool>{true, true} << QList<int>{0} << 2
-            << "L'archivio è stato ripristinato dalla copia RUOTE_backup_20260101_000000.";
+        const QString creato =
+            QStringLiteral("L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.");
+        QTest::addRow("importa-un-file") << false << "buono" << QList<int>{0} << 3 << creato;
+        QTest::addRow("importazione-annullata") << false << "buono" << QList<int>{1} << 0 << fine;
+        QTest::addRow("file-rifiutato") << false << "rifiutato" << QList<int>{0} << 0 << fine;
+        QTest::addRow("ripristina-la-copia") << true << "" << QList<int>{0} << 2
+                                             << "L'archivio è stato ripristinato dalla copia "
+                                                "RUOTE_backup_20260101_000000.";
         QTest::addRow("copia-oltre-il-limite") // the program manages 1 draw here
-            << true << "" << QList<bool>{true, true, true} << QList<int>{0} << 1
+            << true << "" << QList<int>{0} << 1
             << "ATTENZIONE: il file BARI dell'archivio corrisponde a 2 estrazioni, più delle 1 che il "
-               "programma può gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà "
-               "modificato.";
-        QTest::addRow("copia-ma-importa")
-            << true << "buono" << QList<bool>{true, true} << QList<int>{1, 0} << 3
-            << "L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.";
+               "programma può "
+               "gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà modificato.";
+        QTest::addRow("copia-ma-importa") << true << "buono" << QList<int>{1, 0} << 3 << creato;
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
         QFETCH(QString, file);
-        QFETCH(QList<bool>, risposte);
         QFETCH(QList<int>, scelte);
         QFETCH(int, estrazioni);
-        QFETCH(QString, ultimo);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         if (copia) {
@@ -115,24 +92,22 @@ private slots:
         std::vector<prova::Estrazione> tre;
         for (int i = 0; i < 3; ++i)
             tre.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
-        cartella.scriviFile("storico.txt", file == QStringLiteral("buono") ? prova::testoStorico(tre)
-                                                                           : "2001/03/01\tBA\t1\n");
-        const QString percorso = QString::fromStdString((cartella.percorso() / "storico.txt").string());
-        const auto precedente = ui::prompt::installaGestoreFile(
-            [&](const QString&, const QString&) { return file.isEmpty() ? QString() : percorso; });
-        prova::ScriptPrompt script(risposte);
+        cartella.scriviFile("storico.txt",
+                            file == "buono" ? prova::testoStorico(tre) : "2001/03/01\tBA\t1\n");
+        // Yes to the emergency question, OK to its outcome (and to the limit's warning).
+        prova::ScriptPrompt script(QList<bool>(estrazioni == 1 ? 3 : 2, true));
         script.scelte(scelte);
+        prova::FileScelto scelto(
+            file.isEmpty() ? QString()
+                           : QString::fromStdString((cartella.percorso() / "storico.txt").string()));
         ui::LeggiEstrazioni finestra(stato);
-        ui::prompt::installaGestoreFile(precedente);
         QCOMPARE(script.rimaste(), 0);
-        QCOMPARE(script.testi().last(), ultimo);
+        QTEST(script.testi().last(), "ultimo");
         QCOMPARE(finestra.programmaTerminato(), estrazioni == 0);
-        if (file == QStringLiteral("rifiutato"))
-            QVERIFY(script.mostrati().at(1).dettagli.contains(
-                QStringLiteral("riga 1: la riga non è nel formato atteso")));
+        if (file == "rifiutato")
+            QVERIFY(script.mostrati().at(1).dettagli.contains("riga 1: la riga non è nel formato atteso"));
         if (estrazioni == 0) return;
         // The opening went on with the new archive: the whole of it is chosen and loads.
-        QCOMPARE(finestra.findChild<QLabel*>("lblIntervallo2")->text(), QString::number(estrazioni));
         finestra.cmdSkip_Click();
         QCOMPARE(stato.Estrazioni_Caricate, estrazioni);
     }
@@ -140,9 +115,8 @@ private slots:
     void okCaricaLArchivioEApreLaFinestraPrincipale() {
         prova::CartellaDiProva cartella;
         std::vector<prova::Estrazione> estrazioni;
-        const int anni[] = {2001, 2001, 2002, 2003, 2003};
         for (int i = 0; i < 5; ++i)
-            estrazioni.push_back(prova::estrazione(3 + i, 2, anni[i], 1 + i, i));
+            estrazioni.push_back(prova::estrazione(3 + i, 2, 2001 + (i + 1) / 2, 1 + i, i));
         cartella.scriviArchivio(estrazioni);
         auto stato = cartella.stato();
         QVERIFY(core::Scrivi_Impostazione(stato, 23, "1000000001")); // BARI and VENEZIA
@@ -154,31 +128,29 @@ private slots:
         // At the first start the payout table and the day-membership table take their defaults quietly.
         prova::ScriptPrompt script;
         prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
-        prova::QuandoModale<ui::frm_Ruote> ruote([](ui::frm_Ruote* f) {
-            QVERIFY(f->ck_Ruota(1)->isChecked() && f->ck_Ruota(10)->isChecked());
-            QVERIFY(!f->ck_Ruota(2)->isChecked());
-            QTest::mouseClick(f->findChild<QPushButton*>("cmd_Ok"), Qt::LeftButton);
+        QString ruoteSpuntate;
+        prova::QuandoModale<ui::frm_Ruote> ruote([&](ui::frm_Ruote* f) {
+            for (int w = 1; w <= 10; ++w)
+                ruoteSpuntate += f->ck_Ruota(w)->isChecked() ? '1' : '0';
+            prova::clic(*f, "cmd_Ok");
         });
-        bool attesaVisibile = false;
-        int selezionateAllApertura = 0;
+        QString allApertura; // of the period window: the wait window, the draws selected
         prova::QuandoModale<ui::frmPeriodo> periodo([&](ui::frmPeriodo* f) {
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QStringLiteral("frmAttesa")) attesaVisibile |= w->isVisible();
-            selezionateAllApertura = stato.Totale_Estrazioni_Selezionate;
-            QTest::mouseClick(f->findChild<QPushButton*>("cmdToolbarPeriodo_10"), Qt::LeftButton);
+                if (w->objectName() == "frmAttesa" && w->isVisible()) allApertura += "attesa ";
+            allApertura += QString::number(stato.Totale_Estrazioni_Selezionate);
+            prova::clic(*f, "cmdToolbarPeriodo_10");
         });
-        QTest::mouseClick(logo.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        prova::clic(logo, "cmdOK");
 
         QVERIFY(carica.eseguita() && ruote.eseguita() && periodo.eseguita());
-        QVERIFY(!attesaVisibile);            // the first application closed the wait window
-        QCOMPARE(selezionateAllApertura, 5); // the default period, applied before the window shows
-        QCOMPARE(script.testi(), QStringList{});
-        QCOMPARE(terminato.size(), 0);
+        QCOMPARE(ruoteSpuntate, QStringLiteral("1000000001"));
+        QCOMPARE(allApertura, "5"); // the default period applied, the wait window closed by it
+        QCOMPARE(script.testi().size() + terminato.size(), 0);
         ui::PRINCIPIO* principale = logo.finestraPrincipale();
         QVERIFY(principale && principale->isVisible() && !logo.isVisible());
-        const QString archivio = principale->findChild<QLabel*>("lblArchivioCaricato")->text();
-        QVERIFY2(archivio.contains(QStringLiteral("5 estrazioni")), qPrintable(archivio));
-        QVERIFY(principale->findChild<QWidget*>("Frame1")->isHidden()); // field 100 read at the end
+        QVERIFY(prova::testo(*principale, "lblArchivioCaricato").contains(QStringLiteral("5 estrazioni")));
+        QVERIFY(prova::controllo(*principale, "Frame1")->isHidden()); // field 100 read at the end
     }
 };
 

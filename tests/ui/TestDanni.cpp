@@ -1,8 +1,7 @@
 // Every window over a damaged archive and over a damaged settings file: it opens, does its main work,
 // shows the fallback values or a clear message, and the program goes on. One row per window and damage.
 #include "ArchivioDiProva.h"
-#include "FinestraModale.h"
-#include "ScriptPrompt.h"
+#include "Finestre.h"
 #include "core/Impostazioni.h"
 #include "selection/Periodo.h"
 #include "stakes/Poste.h"
@@ -17,85 +16,47 @@
 #include "ui/stats/FrmGrafico.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTableWidget>
-#include <QTest>
-
-using prova::ScriptPrompt;
+using prova::controllo;
+using prova::testo;
 
 namespace {
 
-enum Finestra { Lettura, Principale, Ruote, Periodo, Numeri, Ambi, Aggiornamento, Sfoglia, Poste };
-const char* const NOMI_FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",
-                                     "ambi",    "aggiornamento", "sfoglia", "poste"};
+const char* const FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",
+                                "ambi",    "aggiornamento", "sfoglia", "poste"};
+const char* const DANNI[] = {"lunghezze-diverse",     "byte-fuori-50-140",     "date-concorsi-non-numerici",
+                             "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
+                             "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
 
-enum Danno {
-    LunghezzeDiverse,
-    ByteFuoriLimiti,
-    TestiNonNumerici,
-    ConcorsiFuoriLimiti,
-    BariSpezzato,
-    ImpoSpazzatura,
-    ImpoTroncato,
-    ImpoNumeriEnormi,
-    ImpoCartella
-};
-const char* const NOMI_DANNI[] = {
-    "lunghezze-diverse",     "byte-fuori-50-140",     "date-concorsi-non-numerici",
-    "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
-    "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
-
-bool danniImpostazioni(int danno) {
-    return danno >= ImpoSpazzatura;
-}
-
-/** The messages (beginnings of their texts) a window shows over a damage, questions left out, in order. */
-QStringList messaggiAttesi(int finestra, int danno) {
-    const QString poste = QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
-                                            qsizetype(stakes::MESSAGGIO_POSTE_DEFAULT.size()));
+// The messages (beginnings of their texts) a window shows over a damage, questions left out, in order.
+QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     const QString nonScritte = QStringLiteral("Impossibile registrare le impostazioni nel file ImpoBin");
-    switch (finestra) {
-    case Lettura:
-        if (danno == LunghezzeDiverse || danno == BariSpezzato)
-            return {"ATTENZIONE: i file dell'archivio non sono coerenti"};
-        if (danno == ByteFuoriLimiti)
+    const bool impo = danno.startsWith(QStringLiteral("impobin")), cartella = danno == "impobin-cartella";
+    // A settings file whose fields cannot be read at all: the stored tables give way to the defaults.
+    const bool illeggibile = danno == "impobin-spazzatura" || danno == "impobin-numeri-enormi";
+    const bool discordi = danno == "lunghezze-diverse" || danno == "bari-spezzato";
+    if (finestra == "lettura") {
+        if (discordi) return {"ATTENZIONE: i file dell'archivio non sono coerenti"};
+        if (danno == "byte-fuori-50-140")
             return {"ATTENZIONE: 3 registrazioni di ruota contengono valori non validi"};
-        if (danno == ImpoSpazzatura || danno == ImpoNumeriEnormi) return {poste};
-        if (danno == ImpoCartella) return {nonScritte};
-        return {};
-    case Periodo:
-        if (danno == ImpoSpazzatura || danno == ImpoNumeriEnormi)
-            return {"Errore nella lettura dei Giorni di appartenenza"};
-        if (danno == ImpoCartella) return {nonScritte};
-        return {};
-    case Principale:
-        return danno == ImpoCartella ? QStringList{nonScritte} : QStringList{};
-    case Numeri:
-    case Ambi:
-        // The saved wheels cannot be read: nothing is selected until the user chooses. The options that
-        // cannot be stored are said once.
-        if (danno == ImpoCartella) return {"Selezionare almeno una Ruota!", "Impossibile registrare"};
-        if (danniImpostazioni(danno)) return {"Selezionare almeno una Ruota!"};
-        return {};
-    case Aggiornamento:
-        if (danno == BariSpezzato || danno == LunghezzeDiverse)
-            return {"ATTENZIONE: rilevati errori nell' archivio estrazioni"};
-        return {};
-    case Poste:
-        // The payouts read at the load were written back, unless the settings cannot be written at all.
-        if (danno == ImpoCartella) return {nonScritte};
-        return {};
-    default:
-        return {};
+        if (illeggibile)
+            return {QString::fromUtf8(stakes::MESSAGGIO_POSTE_DEFAULT.data(),
+                                      qsizetype(stakes::MESSAGGIO_POSTE_DEFAULT.size()))};
     }
+    if (finestra == "periodo" && illeggibile) return {"Errore nella lettura dei Giorni di appartenenza"};
+    // The saved wheels cannot be read: nothing is selected until the user chooses; the options that
+    // cannot be stored are said once.
+    if ((finestra == "numeri" || finestra == "ambi") && impo)
+        return cartella ? QStringList{"Selezionare almeno una Ruota!", "Impossibile registrare"}
+                        : QStringList{"Selezionare almeno una Ruota!"};
+    if (finestra == "aggiornamento" && discordi)
+        return {"ATTENZIONE: rilevati errori nell' archivio estrazioni"};
+    // The payouts read at the load were written back, unless the settings cannot be written at all.
+    if (cartella && finestra != "ruote" && finestra != "sfoglia" && finestra != "aggiornamento")
+        return {nonScritte};
+    return {};
 }
 
-/** Replaces bytes of a file of the folder from `posizione` on. */
+// Replaces bytes of a file of the folder from `posizione` on.
 void sostituisci(const prova::CartellaDiProva& c, const char* file, std::size_t posizione,
                  const std::string& byte) {
     std::string contenuto = c.leggiFile(file);
@@ -103,13 +64,10 @@ void sostituisci(const prova::CartellaDiProva& c, const char* file, std::size_t 
     c.scriviFile(file, contenuto);
 }
 
-/**
- * A program folder with 40 draws (2003 and 2004, contests 1..20 each) and sound settings, then the
- * damage. carica() loads it as the program does and applies the whole period, as the main window's
- * opening does.
- */
+// A program folder with 40 draws (2003 and 2004, contests 1..20 each) and sound settings, then the damage.
+// carica() loads it as the program does and applies the whole period, as the main window's opening does.
 struct Banco {
-    explicit Banco(int danno) {
+    explicit Banco(const QString& danno) {
         std::vector<prova::Estrazione> estrazioni;
         for (int i = 0; i < 40; ++i)
             estrazioni.push_back(prova::estrazione(1 + i % 28, 1 + i % 20 / 2, 2003 + i / 20, 1 + i % 20, i));
@@ -121,62 +79,48 @@ struct Banco {
             {69, "30"},  {70, "0"},   {71, "1"},   {86, "1"},          {100, "1"}};
         for (const auto& [k, testo] : campi)
             core::Scrivi_Impostazione(stato, k, testo);
-        danneggia(danno);
-    }
-
-    void danneggia(int danno) {
-        switch (danno) {
-        case LunghezzeDiverse:
-            cartella.scriviFile("RUOTE/ROMA", cartella.leggiFile("RUOTE/ROMA").substr(0, 37));
-            cartella.scriviFile("RUOTE/DATA", cartella.leggiFile("RUOTE/DATA") + "123");
-            cartella.scriviFile("RUOTE/CONCORSO", cartella.leggiFile("RUOTE/CONCORSO").substr(0, 39 * 8));
-            break;
-        case ByteFuoriLimiti:
-            sostituisci(cartella, "RUOTE/FIRENZE", 5 * 2 + 1, "\xc8");
-            sostituisci(cartella, "RUOTE/MILANO", 5 * 9, std::string(1, '\0'));
-            sostituisci(cartella, "RUOTE/BARI", 5 * 39 + 4, "1"); // 49
-            break;
-        case TestiNonNumerici:
-            sostituisci(cartella, "RUOTE/DATA", 0, std::string("\xff\0\x01 /\xfe/\x80\x81\x82\x83", 10));
-            sostituisci(cartella, "RUOTE/DATA", 40, "xx/yy/zzzz");
-            sostituisci(cartella, "RUOTE/CONCORSO", 8, "abc/defg");
-            sostituisci(cartella, "RUOTE/CONCORSO", 39 * 8, "   /    ");
-            break;
-        case ConcorsiFuoriLimiti:
-            sostituisci(cartella, "RUOTE/CONCORSO", 0, "999/9999");
-            sostituisci(cartella, "RUOTE/CONCORSO", 19 * 8, "  0/   0");
-            sostituisci(cartella, "RUOTE/CONCORSO", 20 * 8, "-12/1870");
-            break;
-        case BariSpezzato:
-            cartella.scriviFile("RUOTE/BARI", cartella.leggiFile("RUOTE/BARI") + "\x80\x80\x80");
-            break;
-        case ImpoSpazzatura: {
+        const auto& c = cartella;
+        if (danno == "lunghezze-diverse") {
+            c.scriviFile("RUOTE/ROMA", c.leggiFile("RUOTE/ROMA").substr(0, 37));
+            c.scriviFile("RUOTE/DATA", c.leggiFile("RUOTE/DATA") + "123");
+            c.scriviFile("RUOTE/CONCORSO", c.leggiFile("RUOTE/CONCORSO").substr(0, 39 * 8));
+        } else if (danno == "byte-fuori-50-140") {
+            sostituisci(c, "RUOTE/FIRENZE", 5 * 2 + 1, "\xc8");
+            sostituisci(c, "RUOTE/MILANO", 5 * 9, std::string(1, '\0'));
+            sostituisci(c, "RUOTE/BARI", 5 * 39 + 4, "1"); // 49
+        } else if (danno == "date-concorsi-non-numerici") {
+            sostituisci(c, "RUOTE/DATA", 0, std::string("\xff\0\x01 /\xfe/\x80\x81\x82\x83", 10));
+            sostituisci(c, "RUOTE/DATA", 40, "xx/yy/zzzz");
+            sostituisci(c, "RUOTE/CONCORSO", 8, "abc/defg");
+            sostituisci(c, "RUOTE/CONCORSO", 39 * 8, "   /    ");
+        } else if (danno == "concorsi-fuori-limiti") {
+            sostituisci(c, "RUOTE/CONCORSO", 0, "999/9999");
+            sostituisci(c, "RUOTE/CONCORSO", 19 * 8, "  0/   0");
+            sostituisci(c, "RUOTE/CONCORSO", 20 * 8, "-12/1870");
+        } else if (danno == "bari-spezzato") {
+            c.scriviFile("RUOTE/BARI", c.leggiFile("RUOTE/BARI") + "\x80\x80\x80");
+        } else if (danno == "impobin-spazzatura") {
             // Any byte but those of a number, so that every field reads as a text without a value.
             std::string byte(2200, '\0');
             unsigned x = 12345;
-            for (char& c : byte) {
+            for (char& b : byte) {
                 x = x * 1103515245U + 12345U;
-                c = static_cast<char>(x >> 16);
-                if ((c >= '0' && c <= '9') || c == ' ' || c == '+' || c == '-') c = 'x';
+                b = static_cast<char>(x >> 16);
+                if ((b >= '0' && b <= '9') || b == ' ' || b == '+' || b == '-') b = 'x';
             }
-            cartella.scriviFile("ImpoBin", byte);
-            break;
-        }
-        case ImpoTroncato:
-            cartella.scriviFile("ImpoBin", cartella.leggiFile("ImpoBin").substr(0, 250));
-            break;
-        case ImpoNumeriEnormi:
+            c.scriviFile("ImpoBin", byte);
+        } else if (danno == "impobin-troncato") {
+            c.scriviFile("ImpoBin", c.leggiFile("ImpoBin").substr(0, 250));
+        } else if (danno == "impobin-numeri-enormi") {
             for (int k = 1; k <= core::NUMERO_CAMPI; ++k)
                 core::Scrivi_Impostazione(stato, k, k % 2 ? "99999999999999999" : "-2147483649");
-            break;
-        case ImpoCartella:
-            std::filesystem::remove(cartella.percorso() / "ImpoBin");
-            std::filesystem::create_directory(cartella.percorso() / "ImpoBin");
-            break;
+        } else if (danno == "impobin-cartella") {
+            std::filesystem::remove(c.percorso() / "ImpoBin");
+            std::filesystem::create_directory(c.percorso() / "ImpoBin");
         }
     }
 
-    /** Carica_Archivio with "OK" pressed in the loading window. */
+    // Carica_Archivio with "OK" pressed in the loading window.
     bool carica() {
         prova::QuandoModale<ui::LeggiEstrazioni> ok([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
         const bool caricato = ui::Carica_Archivio(stato);
@@ -188,18 +132,8 @@ struct Banco {
     core::Stato stato = cartella.stato();
 };
 
-template <class T = QLabel> T* figlio(QObject& genitore, const QString& nome) {
-    auto* trovato = genitore.findChild<T*>(nome);
-    if (!trovato) qFatal("controllo %s non trovato", qPrintable(nome));
-    return trovato;
-}
-
-QString testo(QObject& f, const char* nome) {
-    return figlio(f, QString::fromLatin1(nome))->text();
-}
-
-/** The texts of the boxes shown that were not questions. */
-QStringList avvisi(const ScriptPrompt& script) {
+// The texts of the boxes shown that were not questions.
+QStringList avvisi(const prova::ScriptPrompt& script) {
     QStringList testi;
     for (const auto& richiesta : script.mostrati())
         if (!richiesta.siNo) testi << richiesta.testo;
@@ -212,31 +146,31 @@ class TestDanni : public QObject {
     Q_OBJECT
 private slots:
     void finestraSopravvive_data() {
-        QTest::addColumn<int>("finestra");
-        QTest::addColumn<int>("danno");
-        for (int f = Lettura; f <= Poste; ++f)
-            for (int d = LunghezzeDiverse; d <= ImpoCartella; ++d)
-                QTest::addRow("%s/%s", NOMI_FINESTRE[f], NOMI_DANNI[d]) << f << d;
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<QString>("danno");
+        for (const char* finestra : FINESTRE)
+            for (const char* danno : DANNI)
+                QTest::addRow("%s/%s", finestra, danno) << QString(finestra) << QString(danno);
     }
 
     void finestraSopravvive() {
-        QFETCH(int, finestra);
-        QFETCH(int, danno);
+        QFETCH(QString, finestra);
+        QFETCH(QString, danno);
         Banco b(danno);
         auto& s = b.stato;
-        std::optional<ScriptPrompt> script(std::in_place, QList<bool>{}, ScriptPrompt::Imprevisti::Si);
+        const bool impo = danno.startsWith(QStringLiteral("impobin"));
+        std::optional<prova::ScriptPrompt> script(std::in_place, QList<bool>{},
+                                                  prova::ScriptPrompt::Imprevisti::Si);
         QVERIFY(b.carica());
-        QCOMPARE(s.Estrazioni_Caricate, danno == BariSpezzato ? 41 : 40);
+        QCOMPARE(s.Estrazioni_Caricate, danno == "bari-spezzato" ? 41 : 40);
         QVERIFY(s.Max_Concorsi_Anno >= 108 && s.Max_Concorsi_Anno <= 999);
-        if (finestra != Lettura) script.emplace(QList<bool>{}, ScriptPrompt::Imprevisti::Si);
+        if (finestra != "lettura") script.emplace(QList<bool>{}, prova::ScriptPrompt::Imprevisti::Si);
 
-        switch (finestra) {
-        case Lettura:
+        if (finestra == "lettura") {
             // The payout table is in use, the stored one or the defaults.
             QVERIFY(s.Percentuale_Trattenuta > 0 && s.Percentuale_Trattenuta <= 100 && s.Quota_Estratto > 0);
-            if (danniImpostazioni(danno)) QCOMPARE(s.Quote_Premi[5], 6000000);
-            break;
-        case Principale: {
+            if (impo) QCOMPARE(s.Quote_Premi[5], 6000000);
+        } else if (finestra == "principale") {
             ui::PRINCIPIO f(s);
             f.ToolBar_Visiblile();
             QVERIFY(testo(f, "lblArchivioCaricato")
@@ -244,42 +178,33 @@ private slots:
                             QStringLiteral("Archivio: %1 estrazioni caricate").arg(s.Estrazioni_Caricate)));
             // Field 100 holding anything but 0 shows the toolbar, a missing file or a field past the
             // file's end too; a text without a value reads as 0.
-            QCOMPARE(s.Toolbar_Visibile, danno == ImpoSpazzatura ? 0 : 1);
-            QCOMPARE(figlio<QFrame>(f, "Frame1")->isHidden(), s.Toolbar_Visibile == 0);
-            figlio<QAction>(f, "mnuOpzioniToolbar")->trigger();
-            break;
-        }
-        case Ruote: {
+            QCOMPARE(s.Toolbar_Visibile, danno == "impobin-spazzatura" ? 0 : 1);
+            QCOMPARE(controllo(f, "Frame1")->isHidden(), s.Toolbar_Visibile == 0);
+            prova::clic(f, "mnuOpzioniToolbar");
+        } else if (finestra == "ruote") {
             ui::frm_Ruote f(s);
-            QCOMPARE(testo(f, "lblNumeroRuote"),
-                     QStringLiteral("Ruote Selezionate:  %1").arg(danniImpostazioni(danno) ? 0 : 3));
-            QTest::mouseClick(figlio<QPushButton>(f, "cmdTutte"), Qt::LeftButton);
-            QTest::mouseClick(figlio<QPushButton>(f, "cmd_Ok"), Qt::LeftButton);
+            QCOMPARE(testo(f, "lblNumeroRuote"), QStringLiteral("Ruote Selezionate:  %1").arg(impo ? 0 : 3));
+            prova::clic(f, "cmdTutte");
+            prova::clic(f, "cmd_Ok");
             QCOMPARE(f.result(), int(QDialog::Accepted));
             QCOMPARE(s.Ruota_Selezionata[0], 10);
-            break;
-        }
-        case Periodo: {
+        } else if (finestra == "periodo") {
             s.Periodo_Da_Applicare = true;
             ui::frmPeriodo f(s);
             QCOMPARE(s.Totale_Estrazioni_Selezionate, s.Estrazioni_Caricate);
             for (int volta = 0; volta < 3; ++volta)
-                figlio<QCheckBox>(f, "chkLimitScrollbar")->click();
-            for (int k = 1; k <= 7; ++k)
-                QVERIFY(s.Giornata_Appartenenza[std::size_t(k)] >= 1 &&
-                        s.Giornata_Appartenenza[std::size_t(k)] <= 7);
-            // The most cycles the bar offers, applied.
-            auto* cicli = figlio<QScrollBar>(f, "hscCicliFrazionato");
+                controllo<QCheckBox>(f, "chkLimitScrollbar")->click();
+            for (std::size_t k = 1; k <= 7; ++k)
+                QVERIFY(s.Giornata_Appartenenza[k] >= 1 && s.Giornata_Appartenenza[k] <= 7);
+            auto* cicli =
+                controllo<QScrollBar>(f, "hscCicliFrazionato"); // the most cycles it offers, applied
             cicli->setValue(cicli->maximum());
             f.cmdApplicaPeriodoFrazionato_Click();
             QVERIFY(s.Totale_Estrazioni_Selezionate >= 0 &&
                     s.Totale_Estrazioni_Selezionate <= s.Estrazioni_Caricate);
-            break;
-        }
-        case Numeri:
-        case Ambi: {
+        } else if (finestra == "numeri" || finestra == "ambi") {
             std::unique_ptr<ui::FinestraRicerca> f;
-            if (finestra == Numeri)
+            if (finestra == "numeri")
                 f = std::make_unique<ui::frmFREQRITESTRATTI>(s);
             else
                 f = std::make_unique<ui::frmFREQRITAMBO>(s);
@@ -292,45 +217,37 @@ private slots:
             f->apriGrafico(0, 1, 1); // the chart of the first cell, over the damaged draws
             delete f->findChild<ui::FrmGrafico*>();
             for (int volta = 0; volta < 3; ++volta)
-                figlio<QCheckBox>(*f, "chkStatusBar")->click();
-            break;
-        }
-        case Aggiornamento: {
+                controllo<QCheckBox>(*f, "chkStatusBar")->click();
+        } else if (finestra == "aggiornamento") {
             ui::frmAggiornamento f(s);
-            auto* barra = figlio<QScrollBar>(f, "vscEstrazioni");
+            auto* barra = controllo<QScrollBar>(f, "vscEstrazioni");
             if (messaggiAttesi(finestra, danno).isEmpty()) {
                 // The files are browsed from the last draw to the first; a byte outside 50..140 shows no
                 // number.
                 QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("40"));
-                QCOMPARE(figlio<QLineEdit>(f, "txtEstratto_5")->text().isEmpty(), danno == ByteFuoriLimiti);
+                QCOMPARE(controllo<QLineEdit>(f, "txtEstratto_5")->text().isEmpty(),
+                         danno == "byte-fuori-50-140");
                 barra->setValue(barra->minimum());
                 QCOMPARE(testo(f, "lblNumeroEstrazione"), QStringLiteral("1"));
             } else {
-                // Files that disagree are not offered for browsing, nor for changes.
-                QVERIFY(!barra->isEnabled());
+                QVERIFY(
+                    !barra->isEnabled()); // files that disagree are not offered for browsing, nor for changes
             }
             f.reject();
-            break;
-        }
-        case Sfoglia: {
+        } else if (finestra == "sfoglia") {
             ui::frmVisionaDieciRuote f(s);
             f.show();
-            auto* barra = figlio<QScrollBar>(f, "hscEstrazioni");
+            auto* barra = controllo<QScrollBar>(f, "hscEstrazioni");
             QCOMPARE(barra->maximum(), s.Estrazioni_Caricate);
-            QVERIFY(figlio<QScrollBar>(f, "hscLarge")->maximum() <= 999);
+            QVERIFY(controllo<QScrollBar>(f, "hscLarge")->maximum() <= 999);
             barra->setValue(barra->minimum());
-            auto* griglia = figlio<QTableWidget>(f, "mfgSpecifici_1");
-            QCOMPARE(griglia->item(2, 0)->text(), QStringLiteral("1"));
+            QCOMPARE(prova::cella(f, "mfgSpecifici_1", 2, 0), QStringLiteral("1"));
             f.close();
-            break;
-        }
-        case Poste: {
+        } else if (finestra == "poste") {
             ui::frmPosteCombinazioni f(s);
-            figlio<QScrollBar>(f, "hscPuntata_2")->setValue(500);
+            prova::sposta(f, "hscPuntata_2", 500);
             QVERIFY2(!testo(f, "lblRiscossione").contains(QLatin1Char('-')),
                      qPrintable(testo(f, "lblRiscossione")));
-            break;
-        }
         }
 
         const QStringList mostrati = avvisi(*script);

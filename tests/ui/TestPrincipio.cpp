@@ -1,40 +1,15 @@
 // The main window: the toolbar and its setting, the commands that open the wheel and period windows,
-// and the close question.
+// the import of an archive from its menu, and the close question.
 #include "ArchivioAnni.h"
-#include "ArchivioDiProva.h"
-#include "FinestraModale.h"
-#include "ScriptPrompt.h"
+#include "Finestre.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/selection/FrmPeriodo.h"
 
-#include <QAction>
 #include <QDialog>
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
-#include <QToolButton>
-
-using prova::ScriptPrompt;
-
-namespace {
-
-template <class T> T* figlio(QObject& genitore, const QString& nome) {
-    auto* trovato = genitore.findChild<T*>(nome);
-    if (!trovato) qFatal("oggetto %s non trovato", qPrintable(nome));
-    return trovato;
-}
-
-QString letto100(const core::Stato& stato) {
-    return QString::fromStdString(core::Leggi_Impostazione(stato, 100)).trimmed();
-}
-
-} // namespace
 
 class TestPrincipio : public QObject {
     Q_OBJECT
@@ -53,45 +28,30 @@ private slots:
         QFETCH(bool, mostrata);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        if (campo100 != QStringLiteral("-")) {
-            QVERIFY(core::Scrivi_Impostazione(stato, 21, "0"));
-            if (!campo100.isEmpty()) QVERIFY(core::Scrivi_Impostazione(stato, 100, campo100.toStdString()));
-        }
+        if (campo100 != "-") QVERIFY(core::Scrivi_Impostazione(stato, 21, "0"));
+        if (campo100 != "-" && !campo100.isEmpty())
+            core::Scrivi_Impostazione(stato, 100, campo100.toStdString());
         ui::PRINCIPIO principale(stato);
         principale.ToolBar_Visiblile();
-        auto* frame = figlio<QFrame>(principale, "Frame1");
-        auto* voce = figlio<QAction>(principale, "mnuOpzioniToolbar");
+        auto* toolbar = prova::controllo(principale, "Frame1");
         const int altezza = principale.height();
-        QStringList suggerimenti;
-        for (auto* pulsante : frame->findChildren<QToolButton*>())
-            suggerimenti << pulsante->objectName() + QLatin1Char('=') + pulsante->toolTip();
-        QCOMPARE(suggerimenti,
-                 (QStringList{"cmdMenuBar_0=Aggiornamento nuova estrazione", "cmdMenuBar_1=Ruote",
-                              "cmdMenuBar_2=Selezione del Periodo", "cmdMenuBar_11=Guida di Quintaro"}));
-        QCOMPARE(frame->isHidden(), !mostrata);
-        QCOMPARE(voce->isChecked(), mostrata);
-
-        voce->trigger();
-        QCOMPARE(frame->isHidden(), mostrata);
-        QCOMPARE(principale.height() < altezza, mostrata);
-        QCOMPARE(letto100(stato), mostrata ? "0" : "1");
-        voce->trigger();
-        QCOMPARE(principale.height(), altezza);
-        QCOMPARE(frame->isHidden(), !mostrata);
-        QCOMPARE(letto100(stato), mostrata ? "1" : "0");
+        QCOMPARE(toolbar->isHidden(), !mostrata);
+        QCOMPARE(prova::controllo<QAction>(principale, "mnuOpzioniToolbar")->isChecked(), mostrata);
+        for (bool volta : {true, false}) { // the window shrinks or grows with it; the choice is stored
+            prova::clic(principale, "mnuOpzioniToolbar");
+            QCOMPARE(toolbar->isHidden(), mostrata == volta);
+            QCOMPARE(principale.height() < altezza, mostrata && volta);
+            QCOMPARE(core::Leggi_Numero_Impostazione(stato, 100), int(mostrata != volta));
+        }
     }
 
     void comandiApronoLeFinestre_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("finestra");
-        QTest::addRow("menu-ruote") << "mnuImpostazioniModificaRuote"
-                                    << "frm_Ruote";
-        QTest::addRow("pulsante-ruote") << "cmdMenuBar_1"
-                                        << "frm_Ruote";
-        QTest::addRow("menu-periodo") << "mnuImpostazionModificaPeriodo"
-                                      << "frmPeriodo";
-        QTest::addRow("pulsante-periodo") << "cmdMenuBar_2"
-                                          << "frmPeriodo";
+        QTest::addRow("menu-ruote") << "mnuImpostazioniModificaRuote" << QString("frm_Ruote");
+        QTest::addRow("pulsante-ruote") << "cmdMenuBar_1" << QString("frm_Ruote");
+        QTest::addRow("menu-periodo") << "mnuImpostazionModificaPeriodo" << QString("frmPeriodo");
+        QTest::addRow("pulsante-periodo") << "cmdMenuBar_2" << QString("frmPeriodo");
     }
     void comandiApronoLeFinestre() {
         QFETCH(QString, comando);
@@ -99,93 +59,65 @@ private slots:
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         cartella.carica(stato, prova::perAnni({4, 3, 2, 3}));
-        for (int k = 13; k <= 19; ++k)
-            core::Scrivi_Impostazione(stato, k, k <= 14 || k >= 18 ? "6" : "3");
         stato.Periodo_Da_Applicare = true;
-        ScriptPrompt script;
+        prova::ScriptPrompt script;
         ui::PRINCIPIO principale(stato);
         principale.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principale));
-        const auto aziona = [&](const QString& nome) {
-            if (auto* voce = principale.findChild<QAction*>(nome))
-                voce->trigger();
-            else
-                QTest::mouseClick(figlio<QToolButton>(principale, nome), Qt::LeftButton);
-        };
-        // Twice: the period window is created once and keeps where its first bar was left.
-        QList<int> dalVisto;
+        // Twice: the wheel window confirms all the wheels; the period window is created once and keeps
+        // where its first bar was left.
+        QStringList visto;
         for (int volta = 0; volta < 2; ++volta) {
             prova::QuandoModale<QDialog> aperta([&](QDialog* f) {
-                QCOMPARE(f->objectName(), finestra);
-                QCOMPARE(f->parentWidget(), &principale);
+                visto << f->objectName() + (f->parentWidget() == &principale ? "" : " senza genitore");
                 if (auto* dal = f->findChild<QScrollBar*>("hscDalFrazionato")) {
-                    dalVisto << dal->value();
+                    visto << QString::number(dal->value());
                     dal->setValue(5);
-                    QTest::mouseClick(figlio<QPushButton>(*f, "cmdToolbarPeriodo_10"), Qt::LeftButton);
-                } else {
-                    QTest::mouseClick(figlio<QPushButton>(*f, "cmdTutte"), Qt::LeftButton);
-                    QTest::mouseClick(figlio<QPushButton>(*f, "cmd_Ok"), Qt::LeftButton);
+                    return prova::clic(*f, "cmdToolbarPeriodo_10");
                 }
+                prova::clic(*f, "cmdTutte");
+                prova::clic(*f, "cmd_Ok");
             });
-            aziona(comando);
-            QVERIFY(aperta.eseguita());
+            prova::clic(principale, comando);
         }
-        if (finestra == QStringLiteral("frm_Ruote"))
-            QCOMPARE(stato.Elenco_Ruote_Selezionate[0], 10);
-        else
-            QCOMPARE(dalVisto, (QList<int>{1, 5}));
+        QCOMPARE(visto.join(' '),
+                 finestra == "frmPeriodo" ? "frmPeriodo 1 frmPeriodo 5" : "frm_Ruote frm_Ruote");
+        if (finestra == "frm_Ruote") QCOMPARE(stato.Elenco_Ruote_Selezionate[0], 10);
         // The period button follows its menu entry's state.
         principale.scartaPeriodo();
-        figlio<QAction>(principale, "mnuImpostazionModificaPeriodo")->setEnabled(false);
-        aziona(QStringLiteral("cmdMenuBar_2"));
+        prova::controllo<QAction>(principale, "mnuImpostazionModificaPeriodo")->setEnabled(false);
+        prova::clic(principale, "cmdMenuBar_2");
         QVERIFY(!principale.finestraPeriodo());
     }
 
-    void domandaDiChiusura_data() {
-        QTest::addColumn<bool>("dalMenu");
-        QTest::addColumn<bool>("risposta");
-        QTest::addRow("chiudi-no") << true << false;
-        QTest::addRow("cornice-no") << false << false;
-        QTest::addRow("chiudi-si") << true << true;
-    }
     void domandaDiChiusura() {
-        QFETCH(bool, dalMenu);
-        QFETCH(bool, risposta);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        ScriptPrompt script({risposta});
+        prova::ScriptPrompt script({false, true});
         ui::PRINCIPIO principale(stato);
         principale.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principale));
         QSignalSpy fine(&principale, &ui::PRINCIPIO::programmaTerminato);
-        if (dalMenu)
-            figlio<QAction>(principale, "mnuArchivioChiudi")->trigger();
-        else
-            principale.close();
-        QCOMPARE(script.testi(), QStringList{QStringLiteral("Chiudere l' applicazione Quintaro ?")});
-        QVERIFY(script.mostrati().at(0).siNo);
-        QCOMPARE(principale.isVisible(), !risposta);
-        QCOMPARE(fine.size(), risposta ? 1 : 0);
+        principale.close(); // by the frame, No: the window stays
+        QVERIFY(principale.isVisible() && fine.isEmpty());
+        prova::clic(principale, "mnuArchivioChiudi"); // by the menu, Yes: the program ends
+        QCOMPARE(script.testi(), QStringList(2, QStringLiteral("Chiudere l' applicazione Quintaro ?")));
+        QVERIFY(!principale.isVisible() && fine.size() == 1);
     }
 
     void importaArchivioDalMenu_data() {
-        QTest::addColumn<QString>(
-            "file"); // the draws of the file, of 1..5 March 2001 ("x": another number on 2 March), or none
-        QTest::addColumn<QList<int>>("scelte");
-        QTest::addColumn<int>("caricate");   // the draws loaded afterwards
-        QTest::addColumn<QString>("ultimo"); // the last message
-        QTest::addRow("aggiungi") << "1-5" << QList<int>{1} << 5
+        QTest::addColumn<int>("scelta");     // the button pressed: Sostituisci, Aggiungi, Annulla
+        QTest::addColumn<int>("primo");      // the file holds the draws of this day of March 2001 to the 5th
+        QTest::addColumn<int>("caricate");   // the draws loaded afterwards; 3 before
+        QTest::addColumn<QString>("ultimo"); // the last message; empty when nothing is reloaded
+        QTest::addRow("aggiungi") << 1 << 1 << 5
                                   << "Sono state aggiunte 2 estrazioni, dal 4/3/2001 al 5/3/2001";
-        QTest::addRow("sostituisci") << "3-5" << QList<int>{0} << 3
-                                     << "L'archivio precedente è stato copiato nella cartella RUOTE_backup_";
+        QTest::addRow("sostituisci") << 0 << 3 << 3 << "L'archivio precedente è stato copiato nella cartella";
         QTest::addRow("aggiungi-discorde")
-            << "1-5x" << QList<int>{1} << 3 << "non concordano su 1 estrazione";
-        QTest::addRow("annulla") << "1-5" << QList<int>{2} << 3 << "";
-        QTest::addRow("nessun-file") << "" << QList<int>{} << 3 << "";
+            << 1 << 2 << 3 << "non concordano su 1 estrazione"; // 2 March differs
+        QTest::addRow("annulla") << 2 << 1 << 3 << QString();
     }
     void importaArchivioDalMenu() {
-        QFETCH(QString, file);
-        QFETCH(QList<int>, scelte);
+        QFETCH(int, scelta);
+        QFETCH(int, primo);
         QFETCH(int, caricate);
         QFETCH(QString, ultimo);
         prova::CartellaDiProva cartella;
@@ -195,48 +127,33 @@ private slots:
             estrazioni.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
         cartella.scriviArchivio({estrazioni.begin(), estrazioni.begin() + 3});
         QVERIFY(core::caricaArchivio(stato));
-        const int primo = file.isEmpty() ? 0 : file.left(1).toInt() - 1;
-        if (file.endsWith('x')) estrazioni[1].ruote[0][0] = 90;
+        if (primo == 2) estrazioni[1].ruote[0][0] = 90;
         cartella.scriviFile("storico.txt",
-                            prova::testoStorico({estrazioni.begin() + primo, estrazioni.end()}));
-        QString titoloScelta;
-        const auto precedente = ui::prompt::installaGestoreFile([&](const QString& titolo, const QString&) {
-            titoloScelta = titolo;
-            return file.isEmpty() ? QString()
-                                  : QString::fromStdString((cartella.percorso() / "storico.txt").string());
-        });
+                            prova::testoStorico({estrazioni.begin() + primo - 1, estrazioni.end()}));
+        prova::FileScelto scelto(QString::fromStdString((cartella.percorso() / "storico.txt").string()));
         // The outcome, then the loading window (payouts written for the first time) and the period window.
-        ScriptPrompt script({true, true, true, true});
-        script.scelte(scelte);
+        prova::ScriptPrompt script({true, true, true, true});
+        script.scelte({scelta});
         ui::PRINCIPIO principale(stato);
         principale.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principale));
         prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
-        prova::QuandoModale<ui::frmPeriodo> periodo([](ui::frmPeriodo* f) {
-            QTest::mouseClick(f->findChild<QPushButton*>("cmdToolbarPeriodo_10"), Qt::LeftButton);
-        });
-        figlio<QAction>(principale, "mnuArchivioImporta")->trigger();
-        ui::prompt::installaGestoreFile(precedente);
+        prova::QuandoModale<ui::frmPeriodo> periodo(
+            [](ui::frmPeriodo* f) { prova::clic(*f, "cmdToolbarPeriodo_10"); });
+        prova::clic(principale, "mnuArchivioImporta");
 
-        QCOMPARE(titoloScelta, QStringLiteral("Importa archivio"));
-        const bool ricaricato =
-            ultimo.startsWith(QStringLiteral("Sono")) || ultimo.startsWith(QStringLiteral("L'archivio"));
-        QCOMPARE(carica.eseguita(), ricaricato);
-        QCOMPARE(periodo.eseguita(), ricaricato);
-        if (!scelte.isEmpty())
-            QCOMPARE(
-                script.mostrati().at(0).pulsanti,
-                (QStringList{"Sostituisci l'archivio", "Aggiungi solo le estrazioni successive", "Annulla"}));
+        QCOMPARE(scelto.titoli, QStringList{QStringLiteral("Importa archivio")});
+        QCOMPARE(
+            script.mostrati().at(0).pulsanti,
+            (QStringList{"Sostituisci l'archivio", "Aggiungi solo le estrazioni successive", "Annulla"}));
         if (!ultimo.isEmpty())
             QVERIFY2(script.testi().at(1).contains(ultimo), qPrintable(script.testi().at(1)));
+        const bool ricaricato = ultimo.startsWith("Sono") || ultimo.startsWith("L'");
+        QCOMPARE(carica.eseguita() + periodo.eseguita(), 2 * ricaricato);
         QCOMPARE(stato.Estrazioni_Caricate, caricate);
         QCOMPARE(stato.Totale_Estrazioni_Selezionate, ricaricato ? caricate : 0); // the period applied afresh
-        QCOMPARE(stato.Archivio_Modificato, ricaricato);
-        QCOMPARE(maintenance::cartelleBackup(stato).size(),
-                 std::size_t(QTest::currentDataTag() == QByteArray("sostituisci")));
-        QVERIFY(figlio<QLabel>(principale, "lblArchivioCaricato")
-                    ->text()
-                    .contains(QStringLiteral("%1 estrazioni").arg(caricate)));
+        QCOMPARE(maintenance::cartelleBackup(stato).size(), std::size_t(scelta == 0));
+        QVERIFY(prova::testo(principale, "lblArchivioCaricato")
+                    .contains(QString::number(caricate) + " estrazioni"));
     }
 };
 

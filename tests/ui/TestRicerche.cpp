@@ -1,0 +1,245 @@
+// The number and pair search windows: when AVVIO runs no search; the grids, the wheel browsing with each
+// wheel's own order and page, the ordering menu; the CSV export and its failure; the option boxes with
+// their settings fields; the opening at 800x600, centred, the whole grid in sight.
+#include "ArchivioAnni.h"
+#include "Finestre.h"
+#include "core/Impostazioni.h"
+#include "ui/stats/FrmFreqRitAmbo.h"
+#include "ui/stats/FrmFreqRitEstratti.h"
+#include "ui/stats/FrmFreqRitTerni.h"
+
+#include <QFile>
+#include <QScreen>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// The number grid's 90 cells in display order (six bands of 15), each "number;frequency;delay;max delay".
+QStringList celle(const QWidget& finestra, int colonna) {
+    QStringList celle;
+    for (int p = 0; p < 90; ++p) {
+        QStringList valori;
+        for (int r = 0; r < 4; ++r)
+            valori << prova::cella(finestra, QStringLiteral("mfgRicerca_%1").arg(colonna), 4 * (p / 15) + r,
+                                   p % 15 + 1);
+        celle << valori.join(QLatin1Char(';'));
+    }
+    return celle;
+}
+
+// The rows of a CSV file written by an export, after the UTF-8 mark that lets spreadsheets read accents.
+QStringList righeCsv(const QString& percorso) {
+    QFile file(percorso);
+    const QByteArray byte = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return byte.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(byte.mid(3)).split("\r\n", Qt::SkipEmptyParts)
+                                           : QStringList();
+}
+
+// A search window over 30 draws, FIRENZE and PALERMO selected.
+std::unique_ptr<ui::FinestraRicerca> finestra(bool ambi, core::Stato& stato) {
+    if (ambi) return std::make_unique<ui::frmFREQRITAMBO>(stato);
+    return std::make_unique<ui::frmFREQRITESTRATTI>(stato);
+}
+
+} // namespace
+
+class TestRicerche : public QObject {
+    Q_OBJECT
+private slots:
+    void avvioSenzaRicerca_data() {
+        QTest::addColumn<QString>("manca"); // what the search lacks
+        QTest::addColumn<QString>("messaggio");
+        QTest::addRow("risposta-no") << ""
+                                     << "Avviare una nuova ricerca?";
+        QTest::addRow("senza-ruote") << "ruote"
+                                     << "Selezionare almeno una Ruota!";
+        QTest::addRow("senza-periodo") << "periodo"
+                                       << "Selezionare un Periodo di ricerca!";
+    }
+    void avvioSenzaRicerca() {
+        QFETCH(QString, manca);
+        prova::BancoRicerca banco(30, "0010001000");
+        if (manca == "ruote") core::impostaSelezioneRuote(banco.stato, {});
+        if (manca == "periodo") banco.stato.Totale_Estrazioni_Selezionate = 0;
+        ui::frmFREQRITESTRATTI f(banco.stato);
+        prova::ScriptPrompt script({!manca.isEmpty(), true});
+        f.cmdAVVIO_Click();
+        QTEST(script.testi().last(), "messaggio");
+        f.cmdRuotaPiu_Click(); // nothing to browse
+        QCOMPARE(prova::testo(f, "lblRicerca") + prova::testo(f, "lblRuoteRicerca"),
+                 "Nessuna Ricerca effettuata.");
+    }
+
+    void numeriNavigazioneOrdineEdEsportazione() {
+        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO
+        ui::frmFREQRITESTRATTI f(banco.stato);
+        prova::ScriptPrompt script({true});
+        f.cmdAVVIO_Click();
+        QCOMPARE(prova::testo(f, "lblRicerca") + prova::testo(f, "lblRuoteRicerca"),
+                 "Ricerca eseguita.FI PA ");
+        const auto& r = f.risultati();
+        for (std::size_t c : {0, 3, 7}) // the wheels together, FIRENZE, PALERMO; number 20 in 20th place
+            QCOMPARE(celle(f, int(c)).at(19), QStringLiteral("20;%1;%2;%3")
+                                                  .arg(r.Frequenza_Numero[c][20])
+                                                  .arg(r.Ritardo_Attuale_Numero[c][20])
+                                                  .arg(r.Ritardo_Massimo_Numero[c][20]));
+        f.cmdRuotaPiu_Click();
+        QCOMPARE(prova::testo(f, "lblRuoteRicerca"), QStringLiteral("FIRENZE"));
+
+        // The ordering menu's "Ritardo Attuale": the same cells by current delay, ties by number.
+        const QStringList numerico = celle(f, 3);
+        prova::clic(f, "cmdOrdinamento");
+        QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
+        QStringList ordinate = numerico;
+        std::stable_sort(ordinate.begin(), ordinate.end(), [](const QString& a, const QString& b) {
+            return a.section(';', 2, 2).toInt() < b.section(';', 2, 2).toInt();
+        });
+        QCOMPARE(celle(f, 3), ordinate);
+        f.cmdRuotaPiu_Click(); // PALERMO keeps number order
+        QCOMPARE(prova::testo(f, "lblRuoteRicerca") + prova::testo(f, "lblOrdinamento"), "PALERMONUMERICO");
+        f.cmdRuotaMeno_Click(); // back to FIRENZE, still by delay; the menu shows its key
+        QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RITARDO ATTUALE"));
+        prova::clic(f, "cmdOrdinamento");
+        QVERIFY(prova::controllo<QLabel>(f, "lblMnu_3")->font().bold());
+
+        // The export writes the grid on show, in its order.
+        const QString percorso = QString::fromStdString((banco.cartella.percorso() / "uscita.csv").string());
+        prova::FileScelto file(percorso);
+        script.aggiungi({true});
+        f.cmdEsporta_Click();
+        QVERIFY(file.proposti.value(0).endsWith(QStringLiteral("frequenze_ritardi_firenze.csv")));
+        QCOMPARE(righeCsv(percorso),
+                 QStringList{"Numero;Frequenza;Ritardo attuale;Ritardo massimo"} + ordinate);
+
+        // The disk fills up after 100 bytes of a new export: the file exported before stays whole.
+        const std::string esportato = banco.cartella.leggiFile("uscita.csv");
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit pieno{100, limite.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &pieno);
+        script.aggiungi({true});
+        f.cmdEsporta_Click();
+        setrlimit(RLIMIT_FSIZE, &limite);
+        QVERIFY(script.testi().last().startsWith(QStringLiteral("Impossibile scrivere il file ") + percorso));
+        QCOMPARE(banco.cartella.leggiFile("uscita.csv"), esportato);
+
+        script.aggiungi({true}); // a new search puts every grid back in number order
+        f.cmdAVVIO_Click();
+        QCOMPARE(celle(f, 3), numerico);
+    }
+
+    void ambiPagineOrdineEdEsportazione() {
+        prova::BancoRicerca banco(40, "0000000011"); // TORINO and VENEZIA
+        ui::frmFREQRITAMBO f(banco.stato);
+        prova::ScriptPrompt script({true, true});
+        f.cmdAVVIO_Click();
+        const auto riga = [&](int c, int r) {
+            QStringList testi;
+            for (int k = 0; k < 4; ++k)
+                testi << prova::cella(f, QStringLiteral("mfgFreqRitAmbi_%1").arg(c), r, k);
+            return testi;
+        };
+        const auto& risultati = f.risultati();
+        QCOMPARE(riga(0, 1).mid(0, 3),
+                 (QStringList{"1", " 1 -  2", QString::number(risultati.frequenza(0, 1))}));
+        QVERIFY(riga(3, 1).at(1).isEmpty()); // a wheel not searched
+        QCOMPARE(f.vscFrAmbi(0)->maximum(), 3981);
+        f.vscFrAmbi(0)->setValue(3981); // the last page
+        const QStringList ultima = riga(0, 25);
+        QCOMPARE(ultima.at(0) + ultima.at(1) + ';' + ultima.at(3),
+                 "4005 89 -  90;" + QString::number(risultati.ritardoAttuale(0, 4005)));
+
+        // Each wheel keeps its own page and order; ordering goes back to the first page.
+        f.cmdRuotaPiu_Click(); // TORINO
+        f.vscFrAmbi(9)->setValue(200);
+        f.cmdRuotaPiu_Click(); // VENEZIA
+        f.vscFrAmbi(10)->setValue(50);
+        f.ordina(2);
+        QCOMPARE(f.vscFrAmbi(10)->value(), 1);
+        for (int r = 1; r < 25; ++r)
+            QVERIFY(riga(10, r).at(2).toInt() <= riga(10, r + 1).at(2).toInt());
+        QCOMPARE(riga(10, 1).at(1), QStringLiteral(" 1 -  2")); // never drawn here: the first of the ties
+        f.cmdRuotaMeno_Click();                                 // back to TORINO
+        QCOMPARE(prova::testo(f, "lblOrdinamento") + ' ' + riga(9, 1).at(0), "NUMERICO 200");
+
+        // The export follows the grid: position 1 is the pair on the grid's first row.
+        const QString percorso = QString::fromStdString((banco.cartella.percorso() / "ambi.csv").string());
+        prova::FileScelto file(percorso);
+        f.ordina(3);
+        f.cmdEsporta_Click();
+        const QStringList righe = righeCsv(percorso);
+        QCOMPARE(righe.size(), 4006);
+        QCOMPARE(righe.value(0), QStringLiteral("Posizione;Ambo;Frequenza;Ritardo attuale;Ritardo massimo"));
+        const QStringList prima = riga(9, 1);
+        QCOMPARE(righe.value(1).section(';', 0, 3),
+                 "1;" + QString(prima.at(1)).remove(' ') + ';' + prima.at(2) + ';' + prima.at(3));
+    }
+
+    void apertaInteraAlCentro_data() {
+        QTest::addColumn<QString>("griglia");
+        QTest::addRow("numeri") << "mfgRicerca_0";
+        QTest::addRow("ambi") << "mfgFreqRitAmbi_0";
+        QTest::addRow("terni") << "mfgFreqRitTerni_0";
+    }
+    void apertaInteraAlCentro() {
+        QFETCH(QString, griglia);
+        prova::BancoRicerca banco(30, "0010001000");
+        std::unique_ptr<ui::FinestraRicerca> f;
+        if (griglia.startsWith("mfgFreqRitTerni"))
+            f = std::make_unique<ui::frmFREQRITTERNI>(banco.stato);
+        else
+            f = finestra(griglia.startsWith("mfgFreqRitAmbi"), banco.stato);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        if (qEnvironmentVariableIsSet("QUINTARO_SCATTI")) // the screen, for a person to look at
+            f->screen()->grabWindow(0).save(qEnvironmentVariable("QUINTARO_SCATTI") + "/" + griglia + ".png");
+        auto* tabella = prova::controllo<QTableWidget>(*f, griglia);
+        QCOMPARE(tabella->visibleRegion().boundingRect(), tabella->rect()); // no column cut off
+        const QRect cornice = f->frameGeometry();
+        QVERIFY(cornice.width() <= 800 && cornice.height() <= 600);
+        QVERIFY((cornice.center() - f->screen()->availableGeometry().center()).manhattanLength() <= 2);
+    }
+
+    void opzioniNelleImpostazioni_data() {
+        QTest::addColumn<bool>("ambi");
+        QTest::addColumn<int>(
+            "campo"); // the field of "Colore Griglia ruote incrociate"; "2" there reads as 0
+        QTest::addColumn<QString>("valore");
+        QTest::addRow("numeri") << false << 90 << "2";
+        QTest::addRow("ambi") << true << 92 << "1";
+    }
+    void opzioniNelleImpostazioni() {
+        QFETCH(bool, ambi);
+        QFETCH(int, campo);
+        QFETCH(QString, valore);
+        prova::BancoRicerca banco(30, "0010001000");
+        QVERIFY(core::Scrivi_Impostazione(banco.stato, campo, valore.toStdString()));
+        const bool spuntata = valore == "1";
+        {
+            const auto f = finestra(ambi, banco.stato);
+            auto* box = prova::controllo<QCheckBox>(*f, "chk_ColoreGrigliaGenerale");
+            QCOMPARE(box->isChecked(), spuntata);
+            box->setChecked(!spuntata); // grid 0 takes the colour, the wheels' grids keep theirs
+            const QString griglia =
+                ambi ? QStringLiteral("mfgFreqRitAmbi_%1") : QStringLiteral("mfgRicerca_%1");
+            const auto colore = [&](int c) {
+                return prova::controllo<QTableWidget>(*f, griglia.arg(c))->palette().base().color();
+            };
+            QCOMPARE(colore(0), spuntata ? QColor(Qt::white) : QColor(0, 255, 255));
+            QCOMPARE(colore(4), QColor(Qt::white));
+            prova::controllo<QCheckBox>(*f, "chkStatusBar")->setChecked(true);
+        }
+        // Each box in its own field, each window in its own fields: the other window's are not touched.
+        QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, campo), spuntata ? 0 : 1);
+        QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, ambi ? 74 : 72), 1);
+        QVERIFY(core::Leggi_Impostazione(banco.stato, ambi ? 90 : 92).find_first_not_of(' ') ==
+                std::string::npos);
+    }
+};
+
+QTEST_MAIN(TestRicerche)
+#include "TestRicerche.moc"
