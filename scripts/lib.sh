@@ -45,16 +45,18 @@ quintaro_install_packages() {
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Configures build/ (with any further cmake arguments given) and builds everything.
-# shellcheck disable=SC2120 # scripts/test passes arguments, scripts/run none
+# Configures build/ (with any further cmake arguments given) and builds everything, or only the
+# targets named in QUINTARO_TARGETS.
 quintaro_build() {
     cmake -S "$QUINTARO_ROOT" -B "$QUINTARO_BUILD" -G Ninja "$@"
-    cmake --build "$QUINTARO_BUILD"
+    local targets=()
+    [[ -n "${QUINTARO_TARGETS:-}" ]] && read -ra targets <<<"$QUINTARO_TARGETS"
+    cmake --build "$QUINTARO_BUILD" ${targets[@]+--target "${targets[@]}"}
 }
 
-# Everything scripts/run does before starting the program.
+# Everything scripts/run does before starting the program: the packages, then the program and the
+# command line only (the tests and benchmarks are scripts/test's).
 quintaro_prepare() {
     quintaro_install_packages
-    # shellcheck disable=SC2119 # the plain build, without the arguments of scripts/test
-    quintaro_build
+    QUINTARO_TARGETS="quintaro quintaro-cli" quintaro_build
 }
