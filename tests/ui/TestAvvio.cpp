@@ -7,6 +7,7 @@
 #include "ui/LeggiEstrazioni.h"
 #include "ui/LogoIniziale.h"
 #include "ui/Principio.h"
+#include "ui/importa/ImportaArchivio.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 
@@ -53,28 +54,36 @@ private slots:
     void ripristinoAlPrimoAvvio_data() {
         QTest::addColumn<bool>("copia");   // a backup folder of two draws beside RUOTE
         QTest::addColumn<QString>("file"); // what the chooser gives: a good file, a refused one, or nothing
+        QTest::addColumn<bool>("storico"); // the program ships an official history (the good file)
         QTest::addColumn<QList<int>>("scelte");
         QTest::addColumn<int>("estrazioni"); // the draws then loaded; 0 when the program ends
         QTest::addColumn<QString>("ultimo"); // the last message
         const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
         const QString creato =
             QStringLiteral("L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.");
-        QTest::addRow("importa-un-file") << false << "buono" << QList<int>{0} << 3 << creato;
-        QTest::addRow("importazione-annullata") << false << "buono" << QList<int>{1} << 0 << fine;
-        QTest::addRow("file-rifiutato") << false << "rifiutato" << QList<int>{0} << 0 << fine;
-        QTest::addRow("ripristina-la-copia") << true << "" << QList<int>{0} << 2
+        QTest::addRow("importa-un-file") << false << "buono" << false << QList<int>{0} << 3 << creato;
+        QTest::addRow("importazione-annullata") << false << "buono" << false << QList<int>{1} << 0 << fine;
+        QTest::addRow("file-rifiutato") << false << "rifiutato" << false << QList<int>{0} << 0 << fine;
+        QTest::addRow("ripristina-la-copia") << true << "" << false << QList<int>{0} << 2
                                              << "L'archivio è stato ripristinato dalla copia "
                                                 "RUOTE_backup_20260101_000000.";
         QTest::addRow("copia-oltre-il-limite") // the program manages 1 draw here
-            << true << "" << QList<int>{0} << 1
+            << true << "" << false << QList<int>{0} << 1
             << "ATTENZIONE: il file BARI dell'archivio corrisponde a 2 estrazioni, più delle 1 che il "
                "programma può "
                "gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà modificato.";
-        QTest::addRow("copia-ma-importa") << true << "buono" << QList<int>{1, 0} << 3 << creato;
+        QTest::addRow("copia-ma-importa") << true << "buono" << false << QList<int>{1, 0} << 3 << creato;
+        // The shipped history comes first, its report and question as an import's.
+        QTest::addRow("archivio-ufficiale") << false << "" << true << QList<int>{0, 0} << 3 << creato;
+        QTest::addRow("ufficiale-ma-copia") << true << "" << true << QList<int>{1} << 2
+                                            << "L'archivio è stato ripristinato dalla copia "
+                                               "RUOTE_backup_20260101_000000.";
+        QTest::addRow("ufficiale-ma-file") << false << "buono" << true << QList<int>{1, 0} << 3 << creato;
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
         QFETCH(QString, file);
+        QFETCH(bool, storico);
         QFETCH(QList<int>, scelte);
         QFETCH(int, estrazioni);
         prova::CartellaDiProva cartella;
@@ -93,13 +102,13 @@ private slots:
         for (int i = 0; i < 3; ++i)
             tre.push_back(prova::estrazione(1 + i, 3, 2001, 1 + i, i));
         cartella.scriviFile("storico.txt",
-                            file == "buono" ? prova::testoStorico(tre) : "2001/03/01\tBA\t1\n");
+                            file == "rifiutato" ? "2001/03/01\tBA\t1\n" : prova::testoStorico(tre));
+        const QString percorso = QString::fromStdString((cartella.percorso() / "storico.txt").string());
+        prova::Sostituto<QString> incluso(ui::installaStoricoIncluso, storico ? percorso : QString());
         // Yes to the emergency question, OK to its outcome (and to the limit's warning).
         prova::ScriptPrompt script(QList<bool>(estrazioni == 1 ? 3 : 2, true));
         script.scelte(scelte);
-        prova::FileScelto scelto(
-            file.isEmpty() ? QString()
-                           : QString::fromStdString((cartella.percorso() / "storico.txt").string()));
+        prova::FileScelto scelto(file.isEmpty() ? QString() : percorso);
         ui::LeggiEstrazioni finestra(stato);
         QCOMPARE(script.rimaste(), 0);
         QTEST(script.testi().last(), "ultimo");

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 
 #include <ctime>
+#include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -28,14 +30,42 @@ std::tm adesso() {
     return quando;
 }
 
+std::optional<QString>& storicoInstallato() {
+    static std::optional<QString> percorso;
+    return percorso;
+}
+
+bool importaFile(core::Stato& stato, QWidget* genitore, bool archivioVuoto, const QString& nome);
+
 } // namespace
 
+QString storicoIncluso() {
+    auto& percorso = storicoInstallato();
+    if (!percorso) {
+        const QString accanto = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/../share/quintaro/storico.txt.gz"));
+        percorso = QFileInfo::exists(accanto) ? accanto : QString();
+    }
+    return *percorso;
+}
+
+QString installaStoricoIncluso(QString percorso) {
+    QString precedente = storicoIncluso();
+    storicoInstallato() = std::move(percorso);
+    return precedente;
+}
+
 bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto) {
-    const QString titolo = titoloProgramma();
     const QString nome = prompt::scegliFileDaAprire(
         genitore, QStringLiteral("Importa archivio"), QDir::homePath(),
         QStringLiteral("Archivio delle estrazioni (*.txt *.zip *.gz);;Tutti i file (*)"));
-    if (nome.isEmpty()) return false;
+    return !nome.isEmpty() && importaFile(stato, genitore, archivioVuoto, nome);
+}
+
+namespace {
+
+bool importaFile(core::Stato& stato, QWidget* genitore, bool archivioVuoto, const QString& nome) {
+    const QString titolo = titoloProgramma();
     const QString breve = QFileInfo(nome).fileName();
 
     importa::Lettura lettura;
@@ -87,21 +117,42 @@ bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto) 
     return esito->scritte > 0;
 }
 
+} // namespace
+
 bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
     const auto copie = maintenance::cartelleBackup(stato);
-    if (copie.empty()) return importaArchivio(stato, genitore, true);
-    const QString copia = QString::fromStdString(copie.front().filename().string());
-    const int scelta = prompt::scegli(
-        genitore, titoloProgramma(),
-        QStringLiteral(
-            "La copia più recente dell'archivio è nella cartella %1. Ripristinarla, oppure importare un file "
-            "di estrazioni?")
-            .arg(copia),
-        {},
-        {QStringLiteral("Ripristina la copia"), QStringLiteral("Importa un file"),
-         QStringLiteral("Annulla")});
-    if (scelta == 1) return importaArchivio(stato, genitore, true);
-    if (scelta != 0) return false;
+    const QString storico = storicoIncluso();
+    if (copie.empty() && storico.isEmpty()) return importaArchivio(stato, genitore, true);
+    const QString copia =
+        copie.empty() ? QString() : QString::fromStdString(copie.front().filename().string());
+    // The ways offered, in the order of their buttons: the official history first, then the copy.
+    enum class Via { Storico, Copia, File };
+    std::vector<Via> vie;
+    QStringList pulsanti;
+    QString domanda;
+    if (!storico.isEmpty()) {
+        vie.push_back(Via::Storico);
+        pulsanti << QStringLiteral("Importa l'archivio ufficiale");
+        domanda = QStringLiteral("Il programma comprende l'archivio ufficiale delle estrazioni del Lotto "
+                                 "dal 1939. Importarlo, ");
+    }
+    if (!copia.isEmpty()) {
+        vie.push_back(Via::Copia);
+        pulsanti << QStringLiteral("Ripristina la copia");
+        domanda +=
+            domanda.isEmpty()
+                ? QStringLiteral("La copia più recente dell'archivio è nella cartella %1. Ripristinarla, ")
+                      .arg(copia)
+                : QStringLiteral("ripristinare la copia più recente dell'archivio (cartella %1), ")
+                      .arg(copia);
+    }
+    vie.push_back(Via::File);
+    pulsanti << QStringLiteral("Importa un file") << QStringLiteral("Annulla");
+    domanda += QStringLiteral("oppure importare un file di estrazioni?");
+    const int scelta = prompt::scegli(genitore, titoloProgramma(), domanda, {}, pulsanti);
+    if (scelta < 0 || scelta >= int(vie.size())) return false;
+    if (vie[std::size_t(scelta)] == Via::Storico) return importaFile(stato, genitore, true, storico);
+    if (vie[std::size_t(scelta)] == Via::File) return importaArchivio(stato, genitore, true);
     if (const auto ripristino = maintenance::ripristinaBackup(stato, copie.front()); !ripristino) {
         prompt::informa(genitore, titoloProgramma(),
                         QStringLiteral("Ripristino non riuscito: %1. L'archivio non è stato modificato.")

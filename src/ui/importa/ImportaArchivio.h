@@ -2,6 +2,7 @@
 
 #include "core/Stato.h"
 
+class QString;
 class QWidget;
 
 namespace ui {
@@ -16,8 +17,18 @@ namespace ui {
 bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto = false);
 
 /**
- * The restore that the emergency at start offers: the newest backup folder beside RUOTE when there is
- * one, or the import of a draws file. Returns true when the archive files were written.
+ * The official history of the draws shipped with the program, share/quintaro/storico.txt.gz beside the
+ * executable's folder (the build folder and an installed tree alike), or an empty text when it is not
+ * there. installaStoricoIncluso puts another file (or none, with an empty text) in its place and returns
+ * the one it replaces.
+ */
+QString storicoIncluso();
+QString installaStoricoIncluso(QString percorso);
+
+/**
+ * The restore that the emergency at start offers: the import of the official history shipped with the
+ * program (storicoIncluso) when it is there, the newest backup folder beside RUOTE when there is one, or
+ * the import of a draws file. Returns true when the archive files were written.
  */
 bool ripristinoDati(core::Stato& stato, QWidget* genitore);
 
