@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -78,7 +79,8 @@ void BM_ImportazioneCompleta(benchmark::State& stato) {
         fs::temp_directory_path() / ("quintaro-bench-importa-" + std::to_string(::getpid()));
     fs::create_directories(cartella);
     const fs::path file = cartella / "storico.txt.gz";
-    core::scriviFileSicuro(file, fileUfficiale());
+    if (!core::scriviFileSicuro(file, fileUfficiale()))
+        throw std::runtime_error("impossibile scrivere " + file.string());
     core::Stato archivio(cartella);
     core::Imposta_Tabelle_Globali(archivio);
     const std::tm quando{};

@@ -17,7 +17,7 @@ std::optional<std::string> leggiFileIntero(const std::filesystem::path& percorso
  * to a temporary file beside it, flushed to disk, then renamed over the old file. Returns false, with
  * the old file untouched, when any step fails.
  */
-bool scriviFileSicuro(const std::filesystem::path& percorso, std::string_view contenuto);
+[[nodiscard]] bool scriviFileSicuro(const std::filesystem::path& percorso, std::string_view contenuto);
 
 /** A file of a set and its new content. */
 struct FileNuovo {
@@ -41,7 +41,7 @@ using Guasto = std::function<bool(const std::string& passo)>;
  * (the old files are untouched) and also when a failure came after the point of no return (the next
  * completaSostituzioneInterrotta finishes the job). `guasto` (tests) makes a named step fail.
  */
-bool sostituisciInsieme(const std::vector<FileNuovo>& file, const std::filesystem::path& registro,
+[[nodiscard]] bool sostituisciInsieme(const std::vector<FileNuovo>& file, const std::filesystem::path& registro,
                         const Guasto& guasto = {});
 
 /**

@@ -31,7 +31,7 @@ std::string Leggi_Impostazione(const Stato& stato, int k);
  * The file is rewritten beside the old one and renamed over it, so a failed write leaves the old
  * settings whole.
  */
-bool Scrivi_Impostazione(const Stato& stato, int k, std::string_view testo);
+[[nodiscard]] bool Scrivi_Impostazione(const Stato& stato, int k, std::string_view testo);
 
 /** Numeric value of the trimmed field k, as its readers take it: -1 for a missing file, 0 for a blank. */
 int Leggi_Numero_Impostazione(const Stato& stato, int k);

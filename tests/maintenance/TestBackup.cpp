@@ -32,7 +32,7 @@ private slots:
         cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
         const auto stato = cartella.stato();
         const auto prima = prova::fotografia(cartella);
-        core::Scrivi_Impostazione(stato, 53, "7");
+        QVERIFY(core::Scrivi_Impostazione(stato, 53, "7"));
         const auto vecchia = maintenance::Backup_Archivio(stato, momento(5, 10));
         const auto nuova = maintenance::Backup_Archivio(stato, momento(6, 9));
         const auto stessoIstante = maintenance::Backup_Archivio(stato, momento(6, 9));
@@ -69,7 +69,7 @@ private slots:
         const auto stato = cartella.stato();
         QStringList valori = campi.split(QLatin1Char(' '));
         for (int campo : {50, 51, 53})
-            core::Scrivi_Impostazione(stato, campo, valori.takeFirst().toStdString());
+            QVERIFY(core::Scrivi_Impostazione(stato, campo, valori.takeFirst().toStdString()));
         const auto testo = maintenance::Controllo_Backup_Messaggio(stato).avviso;
         QTEST(core::Leggi_Numero_Impostazione(stato, 53), "dopo");
         QTEST(testo.has_value(), "mostrato");

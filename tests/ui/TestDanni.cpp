@@ -78,7 +78,7 @@ struct Banco {
             {53, "2"},   {64, "113"}, {65, "250"}, {66, "4250"},       {67, "80000"}, {68, "1000000"},
             {69, "30"},  {70, "0"},   {71, "1"},   {86, "1"},          {100, "1"}};
         for (const auto& [k, testo] : campi)
-            core::Scrivi_Impostazione(stato, k, testo);
+            QVERIFY(core::Scrivi_Impostazione(stato, k, testo));
         const auto& c = cartella;
         if (danno == "lunghezze-diverse") {
             c.scriviFile("RUOTE/ROMA", c.leggiFile("RUOTE/ROMA").substr(0, 37));
@@ -113,7 +113,7 @@ struct Banco {
             c.scriviFile("ImpoBin", c.leggiFile("ImpoBin").substr(0, 250));
         } else if (danno == "impobin-numeri-enormi") {
             for (int k = 1; k <= core::NUMERO_CAMPI; ++k)
-                core::Scrivi_Impostazione(stato, k, k % 2 ? "99999999999999999" : "-2147483649");
+                QVERIFY(core::Scrivi_Impostazione(stato, k, k % 2 ? "99999999999999999" : "-2147483649"));
         } else if (danno == "impobin-cartella") {
             std::filesystem::remove(c.percorso() / "ImpoBin");
             std::filesystem::create_directory(c.percorso() / "ImpoBin");

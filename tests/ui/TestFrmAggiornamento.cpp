@@ -139,8 +139,8 @@ private slots:
 
     void nuovaEstrazioneConCopiaEIncolla() {
         Archivio a;
-        core::Scrivi_Impostazione(a.stato, 50, "1");
-        core::Scrivi_Impostazione(a.stato, 51, "1");
+        QVERIFY(core::Scrivi_Impostazione(a.stato, 50, "1"));
+        QVERIFY(core::Scrivi_Impostazione(a.stato, 51, "1"));
         ui::frmAggiornamento f(a.stato);
         QSignalSpy cambiato(&f, &ui::frmAggiornamento::archivioCambiato);
         prova::sposta(f, "vscEstrazioni", 2);
@@ -236,7 +236,7 @@ private slots:
     void reportBackupEAvviso() {
         Archivio a;
         a.stato.Contatori_Modifiche = {0, 2, 0, 1, 0};
-        core::Scrivi_Impostazione(a.stato, 53, "9");
+        QVERIFY(core::Scrivi_Impostazione(a.stato, 53, "9"));
         ui::frmAggiornamento f(a.stato);
         prova::ScriptPrompt script({true, true});
         prova::clic(f, "cmdTollbar_5");

@@ -33,8 +33,8 @@ struct Banco {
         cartella.carica(
             stato, prova::perAnni(vuoto ? std::vector<int>{4, 3, 0, 2, 3} : std::vector<int>{4, 3, 2, 3}));
         for (int k = 1; k <= 7 && giorni; ++k)
-            core::Scrivi_Impostazione(stato, 12 + k, k <= 2 || k >= 6 ? "6" : "3");
-        if (campo21) core::Scrivi_Impostazione(stato, 21, campo21);
+            QVERIFY(core::Scrivi_Impostazione(stato, 12 + k, k <= 2 || k >= 6 ? "6" : "3"));
+        if (campo21) QVERIFY(core::Scrivi_Impostazione(stato, 21, campo21));
     }
     void apri(QWidget* attesa = nullptr) {
         finestra = std::make_unique<ui::frmPeriodo>(stato, nullptr, attesa);

@@ -18,7 +18,7 @@ const QStringList PRIMA{"100", "300", "4250", "80000", "1000000", "25", "0"};
 struct Banco {
     explicit Banco(const QStringList& valori = {}) {
         for (int k = 64; k < 64 + valori.size(); ++k)
-            core::Scrivi_Impostazione(stato, k, valori[k - 64].toStdString());
+            QVERIFY(core::Scrivi_Impostazione(stato, k, valori[k - 64].toStdString()));
     }
     // Fields 64..70 as stored.
     QStringList campi() const {

@@ -30,7 +30,7 @@ private slots:
         auto stato = cartella.stato();
         if (campo100 != "-") QVERIFY(core::Scrivi_Impostazione(stato, 21, "0"));
         if (campo100 != "-" && !campo100.isEmpty())
-            core::Scrivi_Impostazione(stato, 100, campo100.toStdString());
+            QVERIFY(core::Scrivi_Impostazione(stato, 100, campo100.toStdString()));
         ui::PRINCIPIO principale(stato);
         principale.ToolBar_Visiblile();
         auto* toolbar = prova::controllo(principale, "Frame1");
