@@ -132,7 +132,7 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     lblPeriodoRicerca = new QLabel(fmePrincipale);
     lblPeriodoRicerca->setObjectName(QStringLiteral("lblPeriodoRicerca"));
     lblPeriodoRicerca->setWordWrap(true);
-    lblPeriodoRicerca->setTextFormat(Qt::RichText);
+    lblPeriodoRicerca->setTextFormat(Qt::PlainText);
     principale->addWidget(lblPeriodoRicerca);
 
     m_pila = new QStackedWidget(fmePrincipale);
@@ -434,15 +434,14 @@ void FinestraRicerca::aggiornaPeriodoRicerca() {
         lblPeriodoRicerca->clear();
         return;
     }
-    const QString periodo =
-        QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato)).toHtmlEscaped();
-    if (selection::periodoAttuale(m_stato) == m_periodoCercato)
-        lblPeriodoRicerca->setText(periodo);
-    else
-        lblPeriodoRicerca->setText(
-            QStringLiteral("<span style=\"color:#b00000; font-weight:bold\">Periodo cambiato: premere AVVIO "
-                           "per aggiornare</span><br>I risultati mostrati sono del ") +
-            periodo.mid(0, 1).toLower() + periodo.mid(1));
+    const QString periodo = QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato));
+    const bool cambiato = !(selection::periodoAttuale(m_stato) == m_periodoCercato);
+    lblPeriodoRicerca->setStyleSheet(cambiato ? QStringLiteral("color: #b00000; font-weight: bold;")
+                                              : QString());
+    lblPeriodoRicerca->setText(cambiato ? QStringLiteral("Periodo cambiato: premere AVVIO per aggiornare\n"
+                                                         "I risultati mostrati sono del ") +
+                                              periodo.mid(0, 1).toLower() + periodo.mid(1)
+                                        : periodo);
 }
 
 void FinestraRicerca::Imposta_Status_Bar() {
