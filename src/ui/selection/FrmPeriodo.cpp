@@ -160,7 +160,7 @@ void frmPeriodo::costruisci() {
     pulsanti->addWidget(guida);
     pulsanti->addWidget(cmdChiudi);
     principale->addLayout(pulsanti);
-    setMinimumWidth(620);
+    setMinimumWidth(std::max(620, principale->minimumSize().width())); // the quick periods' row whole
 
     connect(guida, &QPushButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("selezione_periodo.htm")); });
@@ -189,6 +189,7 @@ void frmPeriodo::costruisciRapidi(QBoxLayout* principale) {
         tasto->setObjectName(QString::fromLatin1(nome));
         tasto->setToolTip(aiuto);
         tasto->setAutoDefault(false);
+        tasto->setMinimumWidth(tasto->sizeHint().width()); // the row widens the window, never cuts a text
         riga->addWidget(tasto);
         connect(tasto, &QPushButton::clicked, this,
                 [this, intervallo] { applicaRapido(intervallo(m_stato)); });
