@@ -77,11 +77,16 @@ inline constexpr std::array<Campo, 4> OPZIONI_AMBI{
 inline constexpr std::array<Campo, 4> OPZIONI_TERNI{
     {{75, 0, 1, 0}, {76, 0, 1, 0}, {94, 0, 1, 0}, {95, 0, 1, 0}}};
 
+/** The search windows' order of the keys: 0 "Crescente", 1 "Decrescente" (numbers, pairs, triples). */
+inline constexpr Campo DECRESCENTE_NUMERI{77, 0, 1, 0};
+inline constexpr Campo DECRESCENTE_AMBI{78, 0, 1, 0};
+inline constexpr Campo DECRESCENTE_TERNI{79, 0, 1, 0};
+
 // Start-up and the main window.
 inline constexpr Campo PUNTATORE_GRIGLIE{86, 0, 1, 0};
 inline constexpr Campo TOOLBAR{100, 0, 1, 1};
 
-// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..49, 52, 54..63, 77..85, 87..89, 96..99, 101..110.
+// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..49, 52, 54..63, 80..85, 87..89, 96..99, 101..110.
 
 } // namespace campi
 

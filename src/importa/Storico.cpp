@@ -15,6 +15,8 @@ namespace {
 constexpr int RUOTA_NAZIONALE = 11;
 constexpr std::uintmax_t MASSIMO_FILE = std::uintmax_t{256} << 20;
 constexpr std::size_t RIGHE_NEL_RESOCONTO = 50;
+/** Refused lines listed at the top of the report, before the description of the file. */
+constexpr std::size_t RIGHE_IN_TESTA = 10;
 constexpr std::size_t PERIODI_NEL_RESOCONTO = 40;
 
 /** A checked line of one wheel: the date as yyyymmdd, its line number, the wheel 1..10 and the numbers. */
@@ -262,7 +264,21 @@ Lettura leggiFileStorico(const std::filesystem::path& percorso) {
 std::string resoconto(const Lettura& lettura) {
     std::string testo;
     const auto riga = [&](const std::string& r) { testo += r + '\n'; };
+    const auto rifiutate = [&](std::size_t da, std::size_t a) {
+        for (std::size_t i = da; i < lettura.rifiutate.size() && i < a; ++i)
+            riga("  riga " + std::to_string(lettura.rifiutate[i].riga) + ": " + lettura.rifiutate[i].motivo);
+    };
+    // The verdict first: why the file cannot be imported is the first thing read.
     if (!lettura.errore.empty()) riga("ERRORE: " + lettura.errore + ".");
+    if (lettura.righeRifiutate > 0) {
+        riga("Righe rifiutate: " + std::to_string(lettura.righeRifiutate) +
+             ", il file non può essere importato" +
+             (lettura.righeRifiutate > RIGHE_IN_TESTA ? "; le prime " + std::to_string(RIGHE_IN_TESTA) + ":"
+                                                      : ":"));
+        rifiutate(0, RIGHE_IN_TESTA);
+    } else if (lettura.errore.empty()) {
+        riga("Righe rifiutate: nessuna.");
+    }
     riga("Formato del file: " + lettura.formato + ".");
     riga("Righe lette: " + std::to_string(lettura.righe) +
          (lettura.righeNazionale ? ", delle quali " + std::to_string(lettura.righeNazionale) +
@@ -325,9 +341,10 @@ std::string resoconto(const Lettura& lettura) {
         riga("  in tutto: " + totale);
     }
 
-    riga("Righe rifiutate: " + std::to_string(lettura.righeRifiutate));
-    for (std::size_t i = 0; i < lettura.rifiutate.size() && i < RIGHE_NEL_RESOCONTO; ++i)
-        riga("  riga " + std::to_string(lettura.rifiutate[i].riga) + ": " + lettura.rifiutate[i].motivo);
+    if (lettura.righeRifiutate > RIGHE_IN_TESTA) {
+        riga("Altre righe rifiutate:");
+        rifiutate(RIGHE_IN_TESTA, RIGHE_NEL_RESOCONTO);
+    }
     if (lettura.righeRifiutate > RIGHE_NEL_RESOCONTO)
         riga("  ... e altre " + std::to_string(lettura.righeRifiutate - RIGHE_NEL_RESOCONTO) +
              " righe rifiutate");

@@ -70,9 +70,10 @@ Lettura leggiStorico(std::string_view byte);
 Lettura leggiFileStorico(const std::filesystem::path& percorso);
 
 /**
- * The report of a reading, in Italian: lines read, draws and their first and last date, the split
- * draws joined, the periods with wheels not drawn and the count per wheel, and the refused lines with
- * their numbers and reasons (the first 50).
+ * The report of a reading, in Italian, its verdict first: the error that makes the whole file unusable,
+ * the count of refused lines and the first ten with their numbers and reasons (or that none was
+ * refused); then lines read, draws and their first and last date, the split draws joined, the periods
+ * with wheels not drawn and the count per wheel; last the further refused lines (up to the 50th).
  */
 std::string resoconto(const Lettura& lettura);
 

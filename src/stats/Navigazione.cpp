@@ -30,6 +30,7 @@ void Navigazione::imposta(const core::Stato& stato) {
     }
     m_numeroPosizioni = quante;
     m_criterio.fill(NUMERICO);
+    m_decrescente.fill(false);
 }
 
 int Navigazione::mostra() {

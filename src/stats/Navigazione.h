@@ -17,8 +17,8 @@ std::string nomeCriterio(int criterio);
 /**
  * Which result column a search window shows and in which order, shared by the number and pair
  * windows. Position 0 is the selected wheels together, captioned with their short names; positions
- * 1..count are the selected wheels in wheel order. Each column keeps its own ordering key until the
- * next search puts every key back to number order.
+ * 1..count are the selected wheels in wheel order. Each column keeps its own ordering key and
+ * direction until the next search puts every column back to ascending number order.
  */
 class Navigazione {
 public:
@@ -43,6 +43,11 @@ public:
     void impostaCriterio(int colonna, int criterio) {
         m_criterio[static_cast<std::size_t>(colonna)] = criterio;
     }
+    /** Whether column c is shown in descending order of its key. */
+    bool decrescente(int colonna) const { return m_decrescente[static_cast<std::size_t>(colonna)]; }
+    void impostaDecrescente(int colonna, bool decrescente) {
+        m_decrescente[static_cast<std::size_t>(colonna)] = decrescente;
+    }
 
 private:
     int mostra();
@@ -52,6 +57,7 @@ private:
     std::array<std::string, 11> m_didascalia;
     std::array<int, 11> m_ruotaPosizione{};
     std::array<int, 11> m_criterio{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    std::array<bool, 11> m_decrescente{};
 };
 
 } // namespace stats

@@ -27,4 +27,17 @@ bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito, int
     return true;
 }
 
+void chiaviDecrescenti(std::vector<long long>& chiavi) {
+    if (chiavi.size() < 2) return;
+    const auto fine = chiavi.begin() +
+                      static_cast<std::ptrdiff_t>(
+                          std::clamp<long long>(chiavi[0], 0, static_cast<long long>(chiavi.size()) - 1)) +
+                      1;
+    if (fine == chiavi.begin() + 1) return;
+    // Descending by the key is ascending by its distance from the largest; the sort keeps ties in order.
+    const long long massimo = *std::max_element(chiavi.begin() + 1, fine);
+    for (auto it = chiavi.begin() + 1; it != fine; ++it)
+        *it = massimo - *it;
+}
+
 } // namespace stats

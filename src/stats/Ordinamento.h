@@ -22,4 +22,11 @@ inline constexpr int MASSIMO_CHIAVI = 4005;
 bool Ordina_Numeri(const std::vector<long long>& chiavi, Ordinamento& esito,
                    int massimoChiavi = MASSIMO_CHIAVI);
 
+/**
+ * Turns keys chiavi[1..N], N = chiavi[0], into keys whose ascending order is the descending order of the
+ * originals: a stable ascending sort of the result lists the largest key first, equal keys still in the
+ * order of their positions (equal frequencies by increasing number). Does nothing to an empty table.
+ */
+void chiaviDecrescenti(std::vector<long long>& chiavi);
+
 } // namespace stats

@@ -143,11 +143,12 @@ bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esi
     return true;
 }
 
-std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int criterio) {
+std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int criterio, bool discendente) {
     std::vector<int> ordine(NUMERO_AMBI + 1);
     ordine[0] = NUMERO_AMBI;
     if (criterio < FREQUENZA || criterio > RITARDO_MASSIMO) {
         std::iota(ordine.begin() + 1, ordine.end(), 1);
+        if (discendente) std::reverse(ordine.begin() + 1, ordine.end());
         return ordine;
     }
     std::vector<long long> chiavi(NUMERO_AMBI + 1);
@@ -157,6 +158,7 @@ std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int cr
                                               : criterio == RITARDO_ATTUALE
                                                   ? risultati.ritardoAttuale(colonna, k)
                                                   : risultati.ritardoMassimo(colonna, k);
+    if (discendente) chiaviDecrescenti(chiavi);
     Ordinamento esito;
     Ordina_Numeri_Veloce(chiavi, esito);
     for (int p = 1; p <= NUMERO_AMBI; ++p)

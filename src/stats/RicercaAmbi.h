@@ -63,9 +63,12 @@ bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esi
 
 /**
  * The display order of a pairs column: element 0 = 4005, element p = the enumeration position of the
- * pair shown at position p; by enumeration for NUMERICO, otherwise ascending by the key.
+ * pair shown at position p; by enumeration for NUMERICO, otherwise by the key, ascending or, with
+ * `discendente`, descending (NUMERICO then lists the enumeration backwards); equal keys always keep
+ * enumeration order.
  */
-std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int criterio);
+std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int criterio,
+                             bool discendente = false);
 
 /**
  * The results of one pairs column as CSV for Italian spreadsheets (UTF-8 with a byte order mark, ";",

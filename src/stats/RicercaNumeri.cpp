@@ -44,7 +44,8 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
     return true;
 }
 
-std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonna, int criterio) {
+std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonna, int criterio,
+                                    bool discendente) {
     const auto c = static_cast<std::size_t>(colonna);
     std::vector<long long> chiavi(91);
     chiavi[0] = 90;
@@ -64,6 +65,7 @@ std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonn
             break;
         }
     }
+    if (discendente) chiaviDecrescenti(chiavi);
     Ordinamento esito;
     Ordina_Numeri(chiavi, esito);
     std::array<int, 91> ordine{};

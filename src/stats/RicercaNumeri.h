@@ -38,8 +38,10 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
 
 /**
  * The display order of a column: element 0 = 90, element p (1..90) = the number shown at position p,
- * ascending by the key (number, frequency, current delay or maximum delay), ties by increasing number.
+ * ascending by the key (number, frequency, current delay or maximum delay) or, with `discendente`,
+ * descending; ties always by increasing number.
  */
-std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonna, int criterio);
+std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonna, int criterio,
+                                    bool discendente = false);
 
 } // namespace stats

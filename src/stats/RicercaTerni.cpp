@@ -240,6 +240,7 @@ std::vector<int> Ordine_Terni(const RisultatiTerni& risultati, int colonna, int 
     std::vector<int> ordine(NUMERO_TERNI + 1);
     if (criterio < FREQUENZA || criterio > RITARDO_MASSIMO) {
         std::iota(ordine.begin() + 1, ordine.end(), 1);
+        if (discendente) std::reverse(ordine.begin() + 1, ordine.end());
         ordine[0] = NUMERO_TERNI;
         return ordine;
     }
@@ -250,12 +251,7 @@ std::vector<int> Ordine_Terni(const RisultatiTerni& risultati, int colonna, int 
                                               : criterio == RITARDO_ATTUALE
                                                   ? risultati.ritardoAttuale(colonna, k)
                                                   : risultati.ritardoMassimo(colonna, k);
-    if (discendente) {
-        // Descending by the key is ascending by its distance from the largest; the sort keeps ties in order.
-        const long long massimo = *std::max_element(chiavi.begin() + 1, chiavi.end());
-        for (auto it = chiavi.begin() + 1; it != chiavi.end(); ++it)
-            *it = massimo - *it;
-    }
+    if (discendente) chiaviDecrescenti(chiavi);
     Ordinamento esito;
     Ordina_Numeri_Veloce(chiavi, esito, NUMERO_TERNI);
     return std::move(esito.Permutazione_Ordinata);

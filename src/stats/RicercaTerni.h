@@ -99,7 +99,8 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(const core::Stato& stato, Risult
 /**
  * The display order of a triples column: element 0 = 117480, element p = the enumeration position of
  * the triple shown at position p. By enumeration for NUMERICO; otherwise by the key, ascending or, with
- * `discendente`, descending; equal keys always keep enumeration order.
+ * `discendente`, descending (NUMERICO then lists the enumeration backwards); equal keys always keep
+ * enumeration order.
  */
 std::vector<int> Ordine_Terni(const RisultatiTerni& risultati, int colonna, int criterio,
                               bool discendente = false);

@@ -123,7 +123,8 @@ private slots:
         QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
         // A refused file changes nothing.
         importa("2001/03/09\tBA\t1\t2\t3\t4\t5\n2001/03/09\tCA\t1\t2\t3\t4\n", false, 1,
-                "Righe rifiutate: 1\n  riga 2: la riga non è nel formato atteso");
+                "Righe rifiutate: 1, il file non può essere importato:\n  riga 2: la riga non è nel formato "
+                "atteso");
         QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
     }
     void numeriSulFileUfficiale_data() {

@@ -61,6 +61,8 @@ private slots:
         QCOMPARE(lettura.righeRifiutate, std::size_t(1));
         const QString letto = QString::fromStdString(importa::resoconto(lettura));
         QVERIFY2(letto.contains("riga 11: " + motivo), qPrintable(letto));
+        QVERIFY2(letto.indexOf("riga 11: ") < letto.indexOf("Formato del file"),
+                 qPrintable(letto)); // verdict first
         for (Modo modo : {Modo::Sostituisci, Modo::Aggiungi})
             QVERIFY(!importa::importaEstrazioni(cartella.stato(), lettura, modo, MOMENTO));
         QCOMPARE(prova::fotografia(cartella), prima);

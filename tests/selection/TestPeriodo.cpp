@@ -1,8 +1,9 @@
-// The search period as "Applica" builds it; the year steps of the period window's bars and its progress
-// percentage; the day-membership table.
+// The search period as "Applica" builds it; the quick periods and the description of a period; the year steps
+// of the period window's bars and its progress percentage; the day-membership table.
 #include "ArchivioDiProva.h"
 #include "core/Impostazioni.h"
 #include "selection/Periodo.h"
+#include "selection/Riepilogo.h"
 
 #include <QTest>
 
@@ -73,6 +74,50 @@ private slots:
         for (std::size_t c = 1; c <= std::size_t(stato.Totale_Cicli); ++c)
             trovato += QStringLiteral(" %1-%2").arg(stato.Inizio_Ciclo.at(c)).arg(stato.Fine_Ciclo.at(c));
         QCOMPARE(trovato, cicli_limiti);
+    }
+
+    void periodiRapidi_data() {
+        QTest::addColumn<QString>("scelta"); // "ultime N", "dal N", "corrente" or "tutto"
+        QTest::addColumn<bool>("nulle");     // the last two draws without BARI
+        QTest::addColumn<QString>("intervallo");
+        QTest::addRow("ultime-3") << "ultime 3" << false << "10-12";
+        QTest::addRow("ultime-3-con-ruote-nulle") << "ultime 3" << true << "10-12";
+        QTest::addRow("ultime-piu-dell-archivio") << "ultime 500" << false << "1-12";
+        QTest::addRow("anno-in-corso") << "corrente" << true << "10-12";
+        QTest::addRow("dal-anno-vuoto") << "dal 2003" << false << "8-12";
+        QTest::addRow("dal-anno-prima-dell-archivio") << "dal 1990" << false << "1-12";
+        QTest::addRow("dal-anno-dopo-l-archivio") << "dal 2030" << false << "0-0";
+        QTest::addRow("tutto") << "tutto" << false << "1-12";
+    }
+    void periodiRapidi() {
+        QFETCH(QString, scelta);
+        QFETCH(bool, nulle);
+        QFETCH(QString, intervallo);
+        auto tutte = prova::perAnni(ANNI_CON_VUOTO);
+        if (nulle) tutte[10].ruote[0] = tutte[11].ruote[0] = {};
+        m_cartella.carica(m_stato, tutte);
+        const int n = scelta.section(' ', 1).toInt();
+        const auto trovato = scelta.startsWith("ultime") ? selection::ultimeEstrazioni(m_stato, n)
+                             : scelta.startsWith("dal")  ? selection::dalAnno(m_stato, n)
+                             : scelta == "corrente"      ? selection::annoInCorso(m_stato)
+                                                         : selection::tuttoArchivio(m_stato);
+        QCOMPARE(QStringLiteral("%1-%2").arg(trovato.prima).arg(trovato.ultima), intervallo);
+    }
+    void descrizioneDelPeriodo() {
+        auto& stato = carica(ANNI_CON_VUOTO);
+        QVERIFY(core::selezioneDaTesto(stato, "1010000000"));
+        selection::applicaFrazionato(stato, 8, 12);
+        const auto cercato = selection::periodoAttuale(stato);
+        QCOMPARE(selection::testoPeriodo(stato, cercato),
+                 std::string("Periodo: dal 4/2/2004 al 10/4/2005 (5 estrazioni) \u2014 Ruote: BA FI"));
+        // Another wheel or another period is no longer the period searched.
+        QVERIFY(core::selezioneDaTesto(stato, "1000000000"));
+        QVERIFY(!(selection::periodoAttuale(stato) == cercato));
+        QVERIFY(core::selezioneDaTesto(stato, "1010000000"));
+        selection::applicaFrazionato(stato, 7, 11);
+        QVERIFY(!(selection::periodoAttuale(stato) == cercato));
+        QCOMPARE(selection::conMigliaia(7354) + " " + selection::conMigliaia(1234567),
+                 std::string("7.354 1.234.567"));
     }
 
     void passiDegliAnni() {

@@ -50,11 +50,13 @@ Interi valori(const std::vector<int>& uscite) {
     return {frequenza, int(uscite.size()) - ultima, massimo};
 }
 
-// Positions 1..n in ascending order of their keys, equal keys in position order; element 0 holds n.
-template <class Chiave> std::vector<int> ordinate(int n, Chiave chiave) {
+// Positions 1..n in ascending (or descending) order of their keys, equal keys in position order; element 0
+// holds n.
+template <class Chiave> std::vector<int> ordinate(int n, Chiave chiave, bool giu = false) {
     std::vector<int> ordine(std::size_t(n) + 1, n);
     std::iota(ordine.begin() + 1, ordine.end(), 1);
-    std::stable_sort(ordine.begin() + 1, ordine.end(), [&](int x, int y) { return chiave(x) < chiave(y); });
+    std::stable_sort(ordine.begin() + 1, ordine.end(),
+                     [&](int x, int y) { return giu ? chiave(x) > chiave(y) : chiave(x) < chiave(y); });
     return ordine;
 }
 
@@ -136,15 +138,22 @@ private slots:
                         diverso = QStringLiteral("colonna %1, %2-%3").arg(c).arg(x).arg(y);
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
 
-        // Each ordering of column 0 lists by ascending key (frequency, current or maximum delay: criteria 2,
-        // 3, 4), equal keys in number or enumeration order.
-        for (int criterio : {stats::FREQUENZA, stats::RITARDO_ATTUALE, stats::RITARDO_MASSIMO}) {
-            const auto ordine = stats::ordinePosizioni(numeri, 0, criterio);
-            QVERIFY(std::vector<int>(ordine.begin(), ordine.end()) ==
-                    ordinate(90, [&](int n) { return numero(0, std::size_t(n))[criterio - 2]; }));
-            QVERIFY(stats::Ordine_Ambi(ambi, 0, criterio) ==
-                    ordinate(stats::NUMERO_AMBI, [&](int k) { return ambo(0, k)[criterio - 2]; }));
-        }
+        // Each ordering of column 0 lists by ascending or descending key (number, frequency, current or
+        // maximum delay: criteria 1..4), equal keys in number or enumeration order.
+        for (int criterio = stats::NUMERICO; criterio <= stats::RITARDO_MASSIMO; ++criterio)
+            for (bool giu : {false, true}) {
+                const auto ordine = stats::ordinePosizioni(numeri, 0, criterio, giu);
+                QVERIFY(
+                    std::vector<int>(ordine.begin(), ordine.end()) ==
+                    ordinate(
+                        90,
+                        [&](int n) { return criterio == 1 ? n : numero(0, std::size_t(n))[criterio - 2]; },
+                        giu));
+                QVERIFY(stats::Ordine_Ambi(ambi, 0, criterio, giu) ==
+                        ordinate(
+                            stats::NUMERO_AMBI,
+                            [&](int k) { return criterio == 1 ? k : ambo(0, k)[criterio - 2]; }, giu));
+            }
         // The export of a column: a header, then one CRLF row per number in the order given.
         const auto csv = stats::csvNumeri(numeri, 0, stats::ordinePosizioni(numeri, 0, stats::NUMERICO));
         QVERIFY(csv.starts_with("\xEF\xBB\xBFNumero;Frequenza;Ritardo attuale;Ritardo massimo\r\n1;"));

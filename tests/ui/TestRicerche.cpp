@@ -1,15 +1,18 @@
 // The number and pair search windows: when AVVIO runs no search; the grids, the wheel browsing with each
 // wheel's own order and page, the ordering menu; the CSV export and its failure; the option boxes with
-// their settings fields; the opening at 800x600, centred, the whole grid in sight.
+// their settings fields; the opening at 800x600, centred, the whole grid in sight; the descending order, the
+// mouse wheel over the grid and the searched period in sight when a quick period changes it.
 #include "ArchivioAnni.h"
 #include "Finestre.h"
 #include "core/Impostazioni.h"
+#include "ui/selection/FrmPeriodo.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 
 #include <QFile>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <csignal>
@@ -177,6 +180,40 @@ private slots:
         const QStringList prima = riga(9, 1);
         QCOMPARE(righe.value(1).section(';', 0, 3),
                  "1;" + QString(prima.at(1)).remove(' ') + ';' + prima.at(2) + ';' + prima.at(3));
+    }
+
+    void decrescenteRotellaEPeriodoCambiato() {
+        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO
+        ui::frmPeriodo periodo(banco.stato);
+        ui::frmFREQRITAMBO f(banco.stato);
+        prova::ScriptPrompt script({true});
+        f.cmdAVVIO_Click();
+        QCOMPARE(prova::testo(f, "lblPeriodoRicerca"),
+                 QStringLiteral("Periodo: dal 4/2/2001 al 7/7/2001 (30 estrazioni) — Ruote: FI PA"));
+        // "Decrescente", then "Ritardo Attuale": the longest delays first, kept for the next window.
+        prova::clic(f, "cmdOrdinamento");
+        QTest::mouseClick(prova::controllo(f, "lblMnu_7"), Qt::LeftButton);
+        prova::clic(f, "cmdOrdinamento");
+        QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
+        const auto ritardo = [&](int r) { return prova::cella(f, "mfgFreqRitAmbi_0", r, 3).toInt(); };
+        QVERIFY(ritardo(1) == 30 && ritardo(1) >= ritardo(25));
+        QCOMPARE(prova::testo(f, "lblOrdine") +
+                     QString::number(core::valoreCampo(banco.stato, core::campi::DECRESCENTE_AMBI)),
+                 "Decrescente1");
+        // Two notches of the wheel down over the grid: six rows further.
+        auto* griglia = prova::controllo<QTableWidget>(f, "mfgFreqRitAmbi_0");
+        QWheelEvent rotella({10, 10}, {10, 10}, {}, {0, -240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(griglia->viewport(), &rotella);
+        QCOMPARE(f.vscFrAmbi(0)->value(), 7);
+        // A quick period applies at once; the results say they belong to the period before.
+        prova::clic(periodo, "cmdUltime18");
+        QCOMPARE(banco.stato.Totale_Estrazioni_Selezionate, 18);
+        QVERIFY(prova::testo(f, "lblPeriodoRicerca")
+                    .startsWith("Periodo cambiato: premere AVVIO per aggiornare"));
+        script.aggiungi({true});
+        f.cmdAVVIO_Click();
+        QCOMPARE(prova::testo(f, "lblPeriodoRicerca"),
+                 QStringLiteral("Periodo: dal 12/2/2001 al 7/7/2001 (18 estrazioni) — Ruote: FI PA"));
     }
 
     void apertaInteraAlCentro_data() {

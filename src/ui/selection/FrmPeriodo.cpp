@@ -1,5 +1,6 @@
 #include "FrmPeriodo.h"
 
+#include "AvvisoPeriodo.h"
 #include "core/Campi.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
@@ -12,10 +13,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -96,6 +99,7 @@ void frmPeriodo::costruisci() {
     hscCicliFrazionato = barraOrizzontale(periodo, "hscCicliFrazionato");
     griglia->addWidget(hscCicliFrazionato, riga++, 0, 1, 6);
     principale->addWidget(periodo);
+    costruisciRapidi(principale);
 
     auto* opzioni = new QHBoxLayout;
     chkInizioAnnualeFrazionato =
@@ -156,7 +160,7 @@ void frmPeriodo::costruisci() {
     pulsanti->addWidget(guida);
     pulsanti->addWidget(cmdChiudi);
     principale->addLayout(pulsanti);
-    setMinimumWidth(620);
+    setMinimumWidth(std::max(620, principale->minimumSize().width())); // the quick periods' row whole
 
     connect(guida, &QPushButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("selezione_periodo.htm")); });
@@ -174,6 +178,45 @@ void frmPeriodo::costruisci() {
             &frmPeriodo::cmdApplicaPeriodoFrazionato_Click);
     connect(cmdResetFrazionato, &QPushButton::clicked, this, &frmPeriodo::cmdResetFrazionato_Click);
     connect(cmdChiudi, &QPushButton::clicked, this, &frmPeriodo::cmdChiudi_Click);
+}
+
+void frmPeriodo::costruisciRapidi(QBoxLayout* principale) {
+    auto* rapidi = new QGroupBox(QStringLiteral("Periodi rapidi (impostano le barre e applicano)"), this);
+    auto* riga = new QHBoxLayout(rapidi);
+    riga->setSpacing(4);
+    const auto scelta = [&](const char* nome, const QString& testo, const QString& aiuto, auto intervallo) {
+        auto* tasto = new QPushButton(testo, rapidi);
+        tasto->setObjectName(QString::fromLatin1(nome));
+        tasto->setToolTip(aiuto);
+        tasto->setAutoDefault(false);
+        tasto->setMinimumWidth(tasto->sizeHint().width()); // the row widens the window, never cuts a text
+        riga->addWidget(tasto);
+        connect(tasto, &QPushButton::clicked, this,
+                [this, intervallo] { applicaRapido(intervallo(m_stato)); });
+    };
+    for (const int quante : {18, 100, 500})
+        scelta(QStringLiteral("cmdUltime%1").arg(quante).toLatin1().constData(),
+               QStringLiteral("Ultime %1").arg(quante), QStringLiteral("Le ultime %1 estrazioni").arg(quante),
+               [quante](const core::Stato& stato) { return selection::ultimeEstrazioni(stato, quante); });
+    scelta("cmdAnnoInCorso", QStringLiteral("Anno in corso"),
+           QStringLiteral("Le estrazioni dell'ultimo anno dell'archivio"), selection::annoInCorso);
+    scelta("cmdTuttoArchivio", QStringLiteral("Tutto l'archivio"),
+           QStringLiteral("Tutte le estrazioni caricate"), selection::tuttoArchivio);
+    riga->addSpacing(6);
+    riga->addWidget(new QLabel(QStringLiteral("Dal anno"), rapidi));
+    spnDalAnno = new QSpinBox(rapidi);
+    spnDalAnno->setObjectName(QStringLiteral("spnDalAnno"));
+    spnDalAnno->setToolTip(
+        QStringLiteral("Dalla prima estrazione dell'anno scritto all'ultima (Invio applica)"));
+    spnDalAnno->installEventFilter(this);
+    riga->addWidget(spnDalAnno);
+    auto* vai = new QPushButton(QStringLiteral("Vai"), rapidi);
+    vai->setObjectName(QStringLiteral("cmdDalAnno"));
+    vai->setAutoDefault(false);
+    riga->addWidget(vai);
+    connect(vai, &QPushButton::clicked, this,
+            [this] { applicaRapido(selection::dalAnno(m_stato, spnDalAnno->value())); });
+    principale->addWidget(rapidi);
 }
 
 void frmPeriodo::START_Periodo() {
@@ -244,6 +287,8 @@ void frmPeriodo::RESET_Periodo_FRAZIONATO_Ciclico() {
     const int caricate = std::max(m_stato.Estrazioni_Caricate, 1);
     chkLimitScrollbar->setChecked(core::valoreCampo(m_stato, core::campi::SUPERAMENTO_LIMITI) >= 1);
     chkInizioAnnualeFrazionato->setChecked(false);
+    spnDalAnno->setRange(m_stato.Primo_Anno, std::max(m_stato.Ultimo_Anno, m_stato.Primo_Anno));
+    spnDalAnno->setValue(spnDalAnno->maximum());
     hscDalFrazionato->setRange(1, caricate);
     // With cycles above 0 "Inizio annuale" stays ticked, and a move from a later year would land on
     // the year before it, not on draw 1: the bar is taken there directly.
@@ -341,10 +386,31 @@ void frmPeriodo::chkLimitScrollbar_Click() {
                        chkLimitScrollbar->isChecked() ? 1 : 0);
 }
 
+void frmPeriodo::applicaRapido(const selection::Intervallo& intervallo) {
+    if (intervallo.prima < 1 || intervallo.ultima < intervallo.prima) {
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("Nessuna estrazione nell'archivio per questa scelta: il periodo non "
+                                       "è cambiato."));
+        return;
+    }
+    // Cycles work on whole years and "Inizio annuale" moves the first bar a year at a time: both are
+    // put aside. The first bar goes to draw 1 before the last bar moves, so that neither pushes the other.
+    imposta(hscCicliFrazionato, 0, [this] { hscCicliFrazionato_Change(); });
+    chkInizioAnnualeFrazionato->setChecked(false);
+    imposta(hscDalFrazionato, 1, [this] { hscDalFrazionato_Change(); });
+    imposta(hscAlFrazionato, intervallo.ultima, [this] { hscAlFrazionato_Change(); });
+    imposta(hscDalFrazionato, intervallo.prima, [this] { hscDalFrazionato_Change(); });
+    applicaBarre(false);
+}
+
 void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {
+    applicaBarre(true);
+}
+
+void frmPeriodo::applicaBarre(bool conferma) {
     if (m_stato.Periodo_Da_Applicare) {
         repaint();
-    } else if (chkConfermaApplica->isChecked()) {
+    } else if (conferma && chkConfermaApplica->isChecked()) {
         if (!prompt::chiedi(this, QStringLiteral("CONFERMA OPERAZIONE"),
                             QStringLiteral("Applicare il nuovo periodo con le impostazioni selezionate?")))
             return;
@@ -364,6 +430,20 @@ void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {
     prgSelPeriodo->setValue(prgSelPeriodo->minimum());
     if (cicli == 0 && m_attesa) m_attesa->close();
     QApplication::restoreOverrideCursor();
+    AvvisoPeriodo::istanza().annuncia();
+}
+
+bool frmPeriodo::eventFilter(QObject* oggetto, QEvent* evento) {
+    // Enter in the year box applies its year, instead of pressing "Chiudi".
+    if (oggetto == spnDalAnno && evento->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+            spnDalAnno->interpretText();
+            applicaRapido(selection::dalAnno(m_stato, spnDalAnno->value()));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(oggetto, evento);
 }
 
 void frmPeriodo::cmdResetFrazionato_Click() {

@@ -2,17 +2,20 @@
 
 #include "core/Stato.h"
 #include "selection/Periodo.h"
+#include "selection/Riepilogo.h"
 
 #include <QDialog>
 #include <QPointer>
 
 #include <array>
 
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
+class QSpinBox;
 
 namespace ui {
 
@@ -34,11 +37,18 @@ public:
     void RESET_Periodo_FRAZIONATO_Ciclico();
     /** Shows the confirmed wheel selection in the read-only boxes and labels. */
     void Imposta_Ruote_Periodo();
+    /**
+     * A quick choice ("Ultime 18", "Anno in corso", "Dal anno"...): puts the two bars on its first and last
+     * draw, as the user would move them (cycles back to 0, "Inizio annuale" off), and applies the period
+     * without asking. Says so, changing nothing, when the choice finds no draw.
+     */
+    void applicaRapido(const selection::Intervallo& intervallo);
 
 protected:
     void showEvent(QShowEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void reject() override;
 
 private:
@@ -53,6 +63,8 @@ private:
     void cmdChiudi_Click();
     void mostraEstrazione(int d, QLabel* data, QLabel* concorso, QLabel* indice);
     void impostaMassimoCicli(int d);
+    void applicaBarre(bool conferma);
+    void costruisciRapidi(QBoxLayout* principale);
 
     core::Stato& m_stato;
     QPointer<QWidget> m_attesa;
@@ -83,6 +95,7 @@ private:
     QLabel* lblNumeroRuote = nullptr;
     QLabel* lblRuote = nullptr;
     QProgressBar* prgSelPeriodo = nullptr;
+    QSpinBox* spnDalAnno = nullptr;
 };
 
 } // namespace ui

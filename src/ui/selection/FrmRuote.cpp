@@ -1,5 +1,6 @@
 #include "FrmRuote.h"
 
+#include "AvvisoPeriodo.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
@@ -129,6 +130,7 @@ void frm_Ruote::cmd_Ok_Click() {
         return;
     }
     selection::Imposta_Ruote(m_stato, spuntate);
+    AvvisoPeriodo::istanza().annuncia();
     accept();
 }
 

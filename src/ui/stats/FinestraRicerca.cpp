@@ -6,6 +6,7 @@
 #include "ui/Principio.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/selection/AvvisoPeriodo.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 #include "ui/stats/FrmGrafico.h"
@@ -23,28 +24,37 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace ui {
 
 namespace {
 
 const QColor COLORE_GRIGLIA(0, 255, 255);
-/** Captions of the ordering menu's entries; there is no entry 2. */
-const char* const VOCI_MENU[] = {"Numerico", "Frequenza", "", "Ritardo Attuale", "Ritardo Massimo", "", "",
-                                 "",         "",          ""};
+/** Captions of the ordering menu's entries: the keys, then the two orders; there is no entry 2. */
+const char* const VOCI_MENU[] = {
+    "Numerico",    "Frequenza", "", "Ritardo Attuale", "Ritardo Massimo", "", "Crescente",
+    "Decrescente", "",          ""};
+constexpr int VOCE_CRESCENTE = 6;
+constexpr int VOCE_DECRESCENTE = 7;
+
 /** The key each entry of the ordering menu sets; 0 for the empty entries, which are not offered. */
 constexpr int CRITERIO_VOCE[] = {1, 2, 0, 3, 4, 0, 0, 0, 0, 0};
+/** A wheel step over a paged grid moves it by three rows, as over a list. */
+constexpr int RIGHE_PER_SCATTO = 3;
 
 } // namespace
 
 FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale,
-                                 const std::array<core::Campo, 4>& campi, const QString& argomentoGuida)
+                                 const std::array<core::Campo, 4>& campi, const core::Campo& decrescente,
+                                 const QString& argomentoGuida)
     : QWidget(nullptr, Qt::Window), m_stato(stato), m_principale(principale), m_campi(campi),
-      m_argomentoGuida(argomentoGuida) {
+      m_campoDecrescente(decrescente), m_argomentoGuida(argomentoGuida) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -119,6 +129,12 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
     riga2->addWidget(cmdOpzioniRicerche);
     principale->addLayout(riga2);
 
+    lblPeriodoRicerca = new QLabel(fmePrincipale);
+    lblPeriodoRicerca->setObjectName(QStringLiteral("lblPeriodoRicerca"));
+    lblPeriodoRicerca->setWordWrap(true);
+    lblPeriodoRicerca->setTextFormat(Qt::PlainText);
+    principale->addWidget(lblPeriodoRicerca);
+
     m_pila = new QStackedWidget(fmePrincipale);
     for (QWidget* pagina : pagine)
         m_pila->addWidget(pagina);
@@ -173,7 +189,10 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
         });
         connect(griglia, &QTableWidget::cellDoubleClicked, this,
                 [this, c](int riga, int colonnaGriglia) { apriGrafico(c, riga, colonnaGriglia); });
+        if (barraGriglia(c)) griglia->viewport()->installEventFilter(this);
     }
+    connect(&AvvisoPeriodo::istanza(), &AvvisoPeriodo::cambiato, this,
+            &FinestraRicerca::aggiornaPeriodoRicerca);
     connect(cmdOrdinamento, &QPushButton::clicked, this, [this] {
         fmeOpzioniRicerche->hide();
         if (m_risultatiDisponibili && fmeOrdinamento->isHidden()) {
@@ -287,6 +306,7 @@ void FinestraRicerca::Settaggio_Iniziale_Form() {
     }
     m_sensoriAttivi = chkSfioramentoSensori->isChecked();
     applicaColori();
+    m_decrescente = core::valoreCampo(m_stato, m_campoDecrescente) == 1;
     Settaggio_Menu_Ordinamento();
     m_pila->setCurrentIndex(0);
     lblRuoteRicerca->clear();
@@ -309,7 +329,7 @@ void FinestraRicerca::Settaggio_Menu_Ordinamento() {
     for (int i = 0; i < 10; ++i) {
         QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
         if (!voce) continue;
-        voce->setVisible(CRITERIO_VOCE[i] > 0);
+        voce->setVisible(CRITERIO_VOCE[i] > 0 || i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE);
         if (CRITERIO_VOCE[i] == m_criterioMostrato) scelta = i;
     }
     evidenziaVoce(scelta);
@@ -320,15 +340,25 @@ void FinestraRicerca::mostraCriterio(int criterio) {
     lblOrdinamento->setText(QString::fromStdString(stats::nomeCriterio(criterio)));
 }
 
+void FinestraRicerca::mostraOrdine(bool decrescente) {
+    lblOrdine->setText(decrescente ? QStringLiteral("Decrescente") : QStringLiteral("Crescente"));
+}
+
 void FinestraRicerca::evidenziaVoce(int indice) {
+    // The entry under the mouse among the keys, and the window's order among the two orders.
+    const bool ordine = indice == VOCE_CRESCENTE || indice == VOCE_DECRESCENTE;
+    const int ordineScelto = m_decrescente ? VOCE_DECRESCENTE : VOCE_CRESCENTE;
     for (int i = 0; i < 10; ++i) {
         QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
         if (!voce) continue;
+        const bool evidenziata = i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE
+                                     ? i == (ordine ? indice : ordineScelto)
+                                     : i == indice;
         QFont carattere = voce->font();
-        carattere.setBold(i == indice);
+        carattere.setBold(evidenziata);
         voce->setFont(carattere);
         QPalette colori = voce->palette();
-        colori.setColor(QPalette::WindowText, i == indice ? QColor(255, 255, 0) : QColor(Qt::white));
+        colori.setColor(QPalette::WindowText, evidenziata ? QColor(255, 255, 0) : QColor(Qt::white));
         voce->setPalette(colori);
     }
 }
@@ -382,6 +412,7 @@ void FinestraRicerca::cmdAVVIO_Click() {
             this, titoloProgramma(),
             QStringLiteral("Impossibile eseguire una ricerca senza aver selezionato delle Estrazioni"));
     m_sigleRuote = QString::fromStdString(selection::sigleRuoteSelezionate(m_stato));
+    m_periodoCercato = selection::periodoAttuale(m_stato);
 
     concludiRicerca(completa);
     if (completa) {
@@ -395,6 +426,22 @@ void FinestraRicerca::cmdAVVIO_Click() {
     pctPubblicitaRicerche->setVisible(!barra);
     if (barra) Imposta_Status_Bar();
     if (completa) impostaRicerca(QStringLiteral("Ricerca eseguita."));
+    aggiornaPeriodoRicerca();
+}
+
+void FinestraRicerca::aggiornaPeriodoRicerca() {
+    if (!m_risultatiDisponibili) {
+        lblPeriodoRicerca->clear();
+        return;
+    }
+    const QString periodo = QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato));
+    const bool cambiato = !(selection::periodoAttuale(m_stato) == m_periodoCercato);
+    lblPeriodoRicerca->setStyleSheet(cambiato ? QStringLiteral("color: #b00000; font-weight: bold;")
+                                              : QString());
+    lblPeriodoRicerca->setText(cambiato ? QStringLiteral("Periodo cambiato: premere AVVIO per aggiornare\n"
+                                                         "I risultati mostrati sono del ") +
+                                              periodo.mid(0, 1).toLower() + periodo.mid(1)
+                                        : periodo);
 }
 
 void FinestraRicerca::Imposta_Status_Bar() {
@@ -408,7 +455,7 @@ void FinestraRicerca::Imposta_Status_Bar() {
 void FinestraRicerca::mostraPosizione() {
     lblRuoteRicerca->setText(QString::fromStdString(m_navigazione.didascalia()));
     mostraCriterio(m_navigazione.criterio(m_navigazione.ruotaMostrata()));
-    lblOrdine->setText(QStringLiteral("Crescente"));
+    mostraOrdine(m_navigazione.decrescente(m_navigazione.ruotaMostrata()));
     MOSTRA_RUOTA_RICERCA();
 }
 
@@ -430,10 +477,22 @@ void FinestraRicerca::ordina(int criterio) {
     if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RITARDO_MASSIMO) return;
     const int c = m_navigazione.ruotaMostrata();
     m_navigazione.impostaCriterio(c, criterio);
+    m_navigazione.impostaDecrescente(c, m_decrescente);
     mostraCriterio(criterio);
+    mostraOrdine(m_decrescente);
     fmeOrdinamento->hide();
-    ordinaColonna(c, criterio);
+    ordinaColonna(c, criterio, m_decrescente);
     MOSTRA_RUOTA_RICERCA();
+}
+
+void FinestraRicerca::ordinaDecrescente(bool decrescente) {
+    if (decrescente != m_decrescente)
+        scriviImpostazione(this, m_stato, m_campoDecrescente, decrescente ? 1 : 0);
+    m_decrescente = decrescente;
+    if (m_risultatiDisponibili)
+        ordina(m_navigazione.criterio(m_navigazione.ruotaMostrata()));
+    else
+        Settaggio_Menu_Ordinamento();
 }
 
 void FinestraRicerca::cmdEsporta_Click() {
@@ -507,6 +566,12 @@ void FinestraRicerca::showEvent(QShowEvent* evento) {
     }
 }
 
+void FinestraRicerca::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    // Back in front after the period or the archive changed elsewhere: the notice is brought up to date.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow()) aggiornaPeriodoRicerca();
+}
+
 void FinestraRicerca::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_Escape) {
         portaPrincipaleInPrimoPiano();
@@ -516,6 +581,19 @@ void FinestraRicerca::keyPressEvent(QKeyEvent* evento) {
 }
 
 bool FinestraRicerca::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Wheel) {
+        for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
+            QTableWidget* griglia = grigliaGrafico(c);
+            QScrollBar* barra = barraGriglia(c);
+            if (!griglia || !barra || oggetto != griglia->viewport()) continue;
+            // Whole notches move three rows each; a touchpad's small steps add up until they make one.
+            m_rotellaAccumulata += static_cast<QWheelEvent*>(evento)->angleDelta().y();
+            const int scatti = m_rotellaAccumulata / 120;
+            m_rotellaAccumulata %= 120;
+            if (scatti != 0) barra->setValue(barra->value() - scatti * RIGHE_PER_SCATTO);
+            return true;
+        }
+    }
     if (evento->type() == QEvent::Enter) {
         if (m_sensoriAttivi && (oggetto == cmdOrdinamento || oggetto == cmdOpzioniRicerche)) {
             static_cast<QPushButton*>(oggetto)->click();
@@ -531,7 +609,11 @@ bool FinestraRicerca::eventFilter(QObject* oggetto, QEvent* evento) {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
         for (int i = 0; i < 10; ++i) {
             if (oggetto != lblMnu[static_cast<std::size_t>(i)]) continue;
-            if (mouse->button() == Qt::LeftButton && CRITERIO_VOCE[i] > 0) ordina(CRITERIO_VOCE[i]);
+            if (mouse->button() != Qt::LeftButton) return true;
+            if (CRITERIO_VOCE[i] > 0)
+                ordina(CRITERIO_VOCE[i]);
+            else if (i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE)
+                ordinaDecrescente(i == VOCE_DECRESCENTE);
             return true;
         }
     }

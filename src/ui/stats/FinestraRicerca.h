@@ -2,6 +2,7 @@
 
 #include "core/Campi.h"
 #include "core/Stato.h"
+#include "selection/Riepilogo.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaNumeri.h"
 
@@ -16,6 +17,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QProgressBar;
+class QScrollBar;
 class QPushButton;
 class QStackedWidget;
 class QStatusBar;
@@ -36,8 +38,14 @@ public:
     void cmdAVVIO_Click();
     void cmdRuotaPiu_Click();
     void cmdRuotaMeno_Click();
-    /** Orders the shown column by a key (1 number .. 4 maximum delay), as the ordering menu does. */
+    /** Orders the shown column by a key (1 number .. 4 maximum delay), as the ordering menu does, in the
+     * window's order ("Crescente" or "Decrescente"). */
     void ordina(int criterio);
+    /** "Crescente" / "Decrescente" of the ordering menu: keeps the choice and orders the shown column
+     * again by its key. */
+    void ordinaDecrescente(bool decrescente);
+    /** Shows under the buttons the period and wheels of the results, and whether they have changed since. */
+    void aggiornaPeriodoRicerca();
     /** Writes the shown column, in its shown order, to a CSV file chosen by the user. */
     void cmdEsporta_Click();
     /** "Grafico": opens the chart of the number or pair of the cell last clicked in the shown grid. */
@@ -53,10 +61,11 @@ public:
 protected:
     /**
      * `campi`: the settings fields of its four options (hover highlighting, status bar, general and
-     * single-wheel grid colour); `argomentoGuida`: the help topic that "Guida" opens.
+     * single-wheel grid colour); `decrescente`: the field keeping the order of the keys;
+     * `argomentoGuida`: the help topic that "Guida" opens.
      */
     FinestraRicerca(core::Stato& stato, QWidget* principale, const std::array<core::Campo, 4>& campi,
-                    const QString& argomentoGuida);
+                    const core::Campo& decrescente, const QString& argomentoGuida);
     /** Builds the window around the eleven result pages (index = column). */
     void costruisci(const std::array<QWidget*, 11>& pagine);
 
@@ -64,8 +73,8 @@ protected:
     virtual bool eseguiRicerca(const stats::Avanzamento& avanzamento) = 0;
     /** After the search: writes the grids of the selected columns and column 0. */
     virtual void concludiRicerca(bool completa) = 0;
-    /** Orders column c by the key and rewrites its grid. */
-    virtual void ordinaColonna(int colonna, int criterio) = 0;
+    /** Orders column c by the key, descending with `decrescente`, and rewrites its grid. */
+    virtual void ordinaColonna(int colonna, int criterio, bool decrescente) = 0;
     /** The shown column's results as CSV text. */
     virtual std::string testoCsv(int colonna) const = 0;
     /** The proposed file name for the export, without folder ("frequenze_ritardi"). */
@@ -74,6 +83,8 @@ protected:
     virtual void coloraGriglia(int colonna, const QColor& colore) = 0;
     /** The grid of column c whose cells open a chart; null when the window has none. */
     virtual QTableWidget* grigliaGrafico(int /*colonna*/) const { return nullptr; }
+    /** The bar that pages column c's grid, which the mouse wheel over the grid moves; null when none. */
+    virtual QScrollBar* barraGriglia(int /*colonna*/) const { return nullptr; }
     /** The numbers that cell (riga, colonnaGriglia) of column c's grid shows; empty for a cell of none. */
     virtual std::vector<int> numeriDellaCella(int /*colonna*/, int /*riga*/, int /*colonnaGriglia*/) const {
         return {};
@@ -85,6 +96,7 @@ protected:
     void nascondiPopup();
     void impostaRicerca(const QString& testo);
     void showEvent(QShowEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
@@ -102,6 +114,7 @@ private:
     void Settaggio_Iniziale_Form();
     void Settaggio_Menu_Ordinamento();
     void mostraCriterio(int criterio);
+    void mostraOrdine(bool decrescente);
     void Imposta_Status_Bar();
     void evidenziaVoce(int indice);
     void applicaColori();
@@ -110,16 +123,21 @@ private:
 
     QPointer<QWidget> m_principale;
     std::array<core::Campo, 4> m_campi;
-    int m_criterioMostrato = stats::NUMERICO; ///< the key that lblOrdinamento shows
+    core::Campo m_campoDecrescente;
+    bool m_decrescente = false; ///< the window's order of the keys, kept in m_campoDecrescente
+    selection::PeriodoCercato m_periodoCercato; ///< what the shown results were computed on
+    int m_criterioMostrato = stats::NUMERICO;   ///< the key that lblOrdinamento shows
     QString m_argomentoGuida;
     bool m_sensoriAttivi = false;
     bool m_centrata = false;
+    int m_rotellaAccumulata = 0; ///< the wheel's turn over a grid not yet made into rows
     QString m_sigleRuote;
     QProgressBar* prgRicerca = nullptr;
     QLabel* lblPrb = nullptr;
     QStackedWidget* m_pila = nullptr;
     QLabel* lblRuoteRicerca = nullptr;
     QLabel* lblOrdine = nullptr;
+    QLabel* lblPeriodoRicerca = nullptr;
     QPushButton* cmdOrdinamento = nullptr;
     QPushButton* cmdOpzioniRicerche = nullptr;
     QFrame* fmeOrdinamento = nullptr;

@@ -44,7 +44,8 @@ QString chiaro(const char16_t* codici, std::size_t quanti) {
 } // namespace
 
 frmFREQRITAMBO::frmFREQRITAMBO(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, core::campi::OPZIONI_AMBI, QStringLiteral("freq_rit_ambi.htm")) {
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_AMBI, core::campi::DECRESCENTE_AMBI,
+                      QStringLiteral("freq_rit_ambi.htm")) {
     setObjectName(QStringLiteral("frmFREQRITAMBO"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI AMBI"));
     setFocusPolicy(Qt::StrongFocus); // the window itself takes the keys when no control has the focus
@@ -124,6 +125,7 @@ void frmFREQRITAMBO::concludiRicerca(bool) {
         SCRIVI_DATI_RICERCA(c); // columns not searched are emptied
     for (int c : colonne) {
         m_navigazione.impostaCriterio(c, stats::NUMERICO);
+        m_navigazione.impostaDecrescente(c, false);
         Imposta_TestoAmbo_4005(c);
         SCRIVI_DATI_RICERCA(c);
     }
@@ -158,13 +160,14 @@ void frmFREQRITAMBO::SCRIVI_DATI_RICERCA(int colonna) {
     griglia->setUpdatesEnabled(true);
 }
 
-void frmFREQRITAMBO::ordinaColonna(int colonna, int criterio) {
+void frmFREQRITAMBO::ordinaColonna(int colonna, int criterio, bool decrescente) {
     impostaRicerca(QStringLiteral("Ordinamento ") + QString::fromStdString(stats::nomeCriterio(criterio)));
     {
         const QSignalBlocker blocco(vscFrAmbi(colonna));
         vscFrAmbi(colonna)->setValue(1);
     }
-    m_ordine[static_cast<std::size_t>(colonna)] = stats::Ordine_Ambi(m_risultati, colonna, criterio);
+    m_ordine[static_cast<std::size_t>(colonna)] =
+        stats::Ordine_Ambi(m_risultati, colonna, criterio, decrescente);
     SCRIVI_DATI_RICERCA(colonna);
     impostaRicerca(QStringLiteral("Ricerca eseguita."));
 }

@@ -25,7 +25,7 @@ std::array<int, 91> ordineNumerico() {
 } // namespace
 
 frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, core::campi::OPZIONI_NUMERI,
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_NUMERI, core::campi::DECRESCENTE_NUMERI,
                       QStringLiteral("freq_rit_90_numeri.htm")) {
     setObjectName(QStringLiteral("frmFREQRITESTRATTI"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI 90 NUMERI"));
@@ -119,10 +119,11 @@ void frmFREQRITESTRATTI::SCRIVI_DATI_RICERCA() {
     }
 }
 
-void frmFREQRITESTRATTI::ordinaColonna(int colonna, int criterio) {
+void frmFREQRITESTRATTI::ordinaColonna(int colonna, int criterio, bool decrescente) {
     m_daScrivere.fill(false);
     m_daScrivere[static_cast<std::size_t>(colonna)] = true;
-    m_ordine[static_cast<std::size_t>(colonna)] = stats::ordinePosizioni(m_risultati, colonna, criterio);
+    m_ordine[static_cast<std::size_t>(colonna)] =
+        stats::ordinePosizioni(m_risultati, colonna, criterio, decrescente);
     SCRIVI_DATI_RICERCA();
 }
 

@@ -26,7 +26,7 @@ public:
 protected:
     bool eseguiRicerca(const stats::Avanzamento& avanzamento) override;
     void concludiRicerca(bool completa) override;
-    void ordinaColonna(int colonna, int criterio) override;
+    void ordinaColonna(int colonna, int criterio, bool decrescente) override;
     std::string testoCsv(int colonna) const override;
     QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi"); }
     void coloraGriglia(int colonna, const QColor& colore) override;

@@ -27,7 +27,8 @@ const QColor COLORE_SEGNATO(255, 255, 128);
 } // namespace
 
 frmFREQRITTERNI::frmFREQRITTERNI(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, core::campi::OPZIONI_TERNI, QStringLiteral("freq_rit_terni.htm")) {
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_TERNI, core::campi::DECRESCENTE_TERNI,
+                      QStringLiteral("freq_rit_terni.htm")) {
     setObjectName(QStringLiteral("frmFREQRITTERNI"));
     setWindowTitle(QStringLiteral("Frequenze e Ritardi Terni"));
     std::array<QWidget*, 11> pagine{};
@@ -129,6 +130,7 @@ void frmFREQRITTERNI::concludiRicerca(bool) {
         const bool cercata = c == 0 || m_stato.Ruota_Selezionata[static_cast<std::size_t>(c)] == -1;
         if (cercata) {
             m_navigazione.impostaCriterio(c, stats::NUMERICO);
+            m_navigazione.impostaDecrescente(c, false);
             m_ordine[static_cast<std::size_t>(c)] = stats::Ordine_Terni(m_risultati, c, stats::NUMERICO);
         }
         const QSignalBlocker blocco(vscFrTerni(c));
@@ -165,13 +167,14 @@ void frmFREQRITTERNI::SCRIVI_DATI_RICERCA(int colonna) {
     griglia->setUpdatesEnabled(true);
 }
 
-void frmFREQRITTERNI::ordinaColonna(int colonna, int criterio) {
+void frmFREQRITTERNI::ordinaColonna(int colonna, int criterio, bool decrescente) {
     impostaRicerca(QStringLiteral("Ordinamento ") + QString::fromStdString(stats::nomeCriterio(criterio)));
     {
         const QSignalBlocker blocco(vscFrTerni(colonna));
         vscFrTerni(colonna)->setValue(1);
     }
-    m_ordine[static_cast<std::size_t>(colonna)] = stats::Ordine_Terni(m_risultati, colonna, criterio);
+    m_ordine[static_cast<std::size_t>(colonna)] =
+        stats::Ordine_Terni(m_risultati, colonna, criterio, decrescente);
     SCRIVI_DATI_RICERCA(colonna);
     impostaRicerca(QStringLiteral("Ricerca eseguita."));
 }

@@ -32,11 +32,12 @@ public:
 protected:
     bool eseguiRicerca(const stats::Avanzamento& avanzamento) override;
     void concludiRicerca(bool completa) override;
-    void ordinaColonna(int colonna, int criterio) override;
+    void ordinaColonna(int colonna, int criterio, bool decrescente) override;
     std::string testoCsv(int colonna) const override;
     QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi_terni"); }
     void coloraGriglia(int colonna, const QColor& colore) override;
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgFreqRitTerni(colonna); }
+    QScrollBar* barraGriglia(int colonna) const override { return vscFrTerni(colonna); }
     std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
 
 private:

@@ -1,0 +1,10 @@
+#include "AvvisoPeriodo.h"
+
+namespace ui {
+
+AvvisoPeriodo& AvvisoPeriodo::istanza() {
+    static AvvisoPeriodo avviso;
+    return avviso;
+}
+
+} // namespace ui
