@@ -67,7 +67,8 @@ private slots:
             suggerimenti << pulsante->objectName() + QLatin1Char('=') + pulsante->toolTip();
         QCOMPARE(suggerimenti,
                  (QStringList{"cmdMenuBar_0=Aggiornamento nuova estrazione", "cmdMenuBar_1=Ruote",
-                              "cmdMenuBar_2=Selezione del Periodo", "cmdMenuBar_11=Guida di Quintaro"}));
+                              "cmdMenuBar_2=Selezione del Periodo", "cmdMenuBar_3=Aggiorna da Internet",
+                              "cmdMenuBar_11=Guida di Quintaro"}));
         QCOMPARE(frame->isHidden(), !mostrata);
         QCOMPARE(voce->isChecked(), mostrata);
 
