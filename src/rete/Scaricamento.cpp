@@ -15,6 +15,11 @@ namespace rete {
 
 namespace {
 
+int& attesa() {
+    static int millisecondi = ATTESA_PREDEFINITA_MS;
+    return millisecondi;
+}
+
 std::string numero(qint64 n) {
     return std::to_string(n);
 }
@@ -68,6 +73,10 @@ std::string causaErrore(QNetworkReply::NetworkError errore, qint64 ricevuti, qin
 
 } // namespace
 
+int sostituisciAttesa(int millisecondi) {
+    return std::exchange(attesa(), millisecondi);
+}
+
 std::string quantita(qint64 byte) {
     constexpr qint64 MEGA = qint64{1} << 20;
     if (byte < MEGA) return numero((byte + 1023) / 1024) + " kB";
@@ -88,7 +97,7 @@ std::string controllaIndirizzo(std::string_view indirizzo) {
 
 Scaricamento::Scaricamento(std::vector<std::string> indirizzi, Controllo controllo, QObject* genitore)
     : QObject(genitore), m_indirizzi(std::move(indirizzi)), m_controllo(std::move(controllo)),
-      m_rete(new QNetworkAccessManager(this)) {
+      m_attesa(attesa()), m_rete(new QNetworkAccessManager(this)) {
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     m_silenzio.setSingleShot(true);
     connect(&m_silenzio, &QTimer::timeout, this, [this] {
@@ -234,7 +243,7 @@ void Scaricamento::concludi(core::Esito<Scaricato> esito) {
 }
 
 core::Esito<Scaricato> scarica(const std::vector<std::string>& indirizzi, const Controllo& controllo,
-                               const Avanzamento& avanzamento, int attesaMs) {
+                               const Avanzamento& avanzamento) {
     // The network runs in an event loop, which needs an application object: the command line has none.
     static int argc = 1;
     static char nome[] = "quintaro-cli";
@@ -243,7 +252,6 @@ core::Esito<Scaricato> scarica(const std::vector<std::string>& indirizzi, const 
     if (!QCoreApplication::instance()) propria.emplace(argc, argv);
 
     Scaricamento scaricamento(indirizzi, controllo);
-    scaricamento.impostaAttesa(attesaMs);
     if (avanzamento)
         QObject::connect(&scaricamento, &Scaricamento::progresso, [&](qint64 ricevuti, qint64 totale) {
             avanzamento(ricevuti, totale, scaricamento.indirizzoInCorso());

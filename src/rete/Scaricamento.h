@@ -25,6 +25,12 @@ namespace rete {
 inline constexpr qint64 MASSIMO_BYTE = qint64{64} << 20;
 /** How long an address may stay silent (no byte received) before it is given up, in milliseconds. */
 inline constexpr int ATTESA_PREDEFINITA_MS = 30000;
+
+/**
+ * Replaces the waiting time of the downloads started from now on (the tests shorten it); returns the
+ * previous one.
+ */
+int sostituisciAttesa(int millisecondi);
 /** The redirects followed for one address; a redirect from https to http is never followed. */
 inline constexpr int MASSIMO_REINDIRIZZAMENTI = 5;
 
@@ -65,9 +71,6 @@ public:
                           QObject* genitore = nullptr);
     ~Scaricamento() override;
 
-    /** The waiting time of every address, in milliseconds (ATTESA_PREDEFINITA_MS unless set); before avvia().
-     */
-    void impostaAttesa(int millisecondi) { m_attesa = millisecondi; }
     /** Starts with the first address; concluso() may come before it returns when no address is valid. */
     void avvia();
     /** Stops the download: the answer in progress is dropped and concluso() reports Annullato. */
@@ -97,7 +100,7 @@ private:
 
     std::vector<std::string> m_indirizzi;
     Controllo m_controllo;
-    int m_attesa = ATTESA_PREDEFINITA_MS;
+    int m_attesa;
     QNetworkAccessManager* m_rete = nullptr;
     QNetworkReply* m_risposta = nullptr;
     QTimer m_silenzio;
@@ -119,6 +122,6 @@ using Avanzamento = std::function<void(qint64 ricevuti, qint64 totale, const std
  * the QCoreApplication that the network needs when there is none.
  */
 core::Esito<Scaricato> scarica(const std::vector<std::string>& indirizzi, const Controllo& controllo,
-                               const Avanzamento& avanzamento = {}, int attesaMs = ATTESA_PREDEFINITA_MS);
+                               const Avanzamento& avanzamento = {});
 
 } // namespace rete

@@ -18,6 +18,11 @@ ServerDiProva::ServerDiProva() {
 }
 
 QString ServerDiProva::indirizzo(const QByteArray& percorso) const {
+    if (percorso == "chiuso") {
+        QTcpServer libero;
+        libero.listen(QHostAddress::LocalHost);
+        return QStringLiteral("http://127.0.0.1:%1/storico.zip").arg(libero.serverPort());
+    }
     return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()) + QString::fromLatin1(percorso);
 }
 
@@ -28,9 +33,7 @@ void ServerDiProva::rispondi(QTcpSocket* connessione) {
     if (!richiesta.contains("\r\n\r\n") || connessione->property("servita").toBool()) return;
     connessione->setProperty("servita", true);
     const QByteArray percorso = richiesta.split(' ').value(1);
-    ++m_richieste[percorso];
-    const Risposta risposta =
-        m_risposte.value(percorso, Risposta{404, "non trovato", {}, Risposta::Modo::Intera});
+    const Risposta risposta = m_risposte.value(percorso, Risposta{404, "non trovato"});
     if (risposta.modo == Risposta::Modo::Muta) return;
     QByteArray testo =
         "HTTP/1.1 " + QByteArray::number(risposta.stato) + " Esito\r\nContent-Length: " +
@@ -57,14 +60,6 @@ QByteArray zip(const QByteArray& nome, const QByteArray& testo) {
     const QByteArray centrale = le(0x02014b50, 4) + le(20, 2) + comune + le(0, 14) + nome;
     return locale + centrale + le(0x06054b50, 4) + le(0, 4) + le(1, 2) + le(1, 2) + le(centrale.size(), 4) +
            le(locale.size(), 4) + le(0, 2);
-}
-
-QString indirizzoChiuso() {
-    QTcpServer libero;
-    libero.listen(QHostAddress::LocalHost);
-    const quint16 porta = libero.serverPort();
-    libero.close();
-    return QStringLiteral("http://127.0.0.1:%1/storico.zip").arg(porta);
 }
 
 } // namespace prova

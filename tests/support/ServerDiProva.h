@@ -33,22 +33,18 @@ struct Risposta {
 class ServerDiProva {
 public:
     ServerDiProva();
-    void imposta(const QByteArray& percorso, Risposta risposta) { m_risposte.insert(percorso, risposta); }
-    /** "http://127.0.0.1:PORT" + percorso. */
+    void imposta(const QByteArray& percorso, const Risposta& risposta) {
+        m_risposte.insert(percorso, risposta);
+    }
+    /** "http://127.0.0.1:PORT" + percorso; "chiuso" gives an address where nothing listens. */
     QString indirizzo(const QByteArray& percorso) const;
-    /** How many requests asked for the path. */
-    int richieste(const QByteArray& percorso) const { return m_richieste.value(percorso); }
 
 private:
     void rispondi(QTcpSocket* connessione);
 
     QTcpServer m_server;
     QHash<QByteArray, Risposta> m_risposte;
-    QHash<QByteArray, int> m_richieste;
 };
-
-/** An address on 127.0.0.1 where nothing listens: a connection to it is refused. */
-QString indirizzoChiuso();
 
 /** A zip holding one stored entry. */
 QByteArray zip(const QByteArray& nome, const QByteArray& testo);
