@@ -53,7 +53,8 @@ QStringList argomentiGuida() {
             QStringLiteral("sfoglia_archivio.htm"),
             QStringLiteral("aggiornamento_estrazione.htm"),
             QStringLiteral("poste_combinazioni.htm"),
-            QStringLiteral("freq_rit_terni.htm")};
+            QStringLiteral("freq_rit_terni.htm"),
+            QStringLiteral("aggiorna_da_internet.htm")};
 }
 
 FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) {

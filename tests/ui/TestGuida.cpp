@@ -46,7 +46,8 @@ const QList<std::pair<QString, QString>> ARGOMENTI{
     {"sfoglia_archivio.htm", "Sfoglia archivio"},
     {"aggiornamento_estrazione.htm", "Aggiornamento dell' archivio estrazioni"},
     {"poste_combinazioni.htm", "Poste e combinazioni"},
-    {"freq_rit_terni.htm", "Frequenze e ritardi dei terni"}};
+    {"freq_rit_terni.htm", "Frequenze e ritardi dei terni"},
+    {"aggiorna_da_internet.htm", "Aggiorna da Internet"}};
 
 QString titolo(const QString& file) {
     for (const auto& [nome, titolo] : ARGOMENTI)

@@ -2,6 +2,7 @@
 
 #include "core/Campi.h"
 #include "rete/Scaricamento.h"
+#include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "ui/rete/AggiornaDaInternet.h"
@@ -46,8 +47,10 @@ frmOpzioniAggiornamento::frmOpzioniAggiornamento(const core::Stato& stato, QWidg
 
     auto* cmdOK = pulsante(this, "cmdOK", QStringLiteral("OK"));
     auto* cmdAnnulla = pulsante(this, "cmdAnnulla", QStringLiteral("Annulla"));
+    auto* cmdHelp = pulsante(this, "cmdHelp", QStringLiteral("Guida"));
     cmdOK->setDefault(true);
     auto* riga = new QHBoxLayout;
+    riga->addWidget(cmdHelp);
     riga->addStretch(1);
     riga->addWidget(cmdOK);
     riga->addWidget(cmdAnnulla);
@@ -62,6 +65,8 @@ frmOpzioniAggiornamento::frmOpzioniAggiornamento(const core::Stato& stato, QWidg
 
     connect(cmdOK, &QPushButton::clicked, this, &frmOpzioniAggiornamento::cmdOK_Click);
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { mostraGuida(this, QStringLiteral("aggiorna_da_internet.htm")); });
 }
 
 void frmOpzioniAggiornamento::cmdOK_Click() {
