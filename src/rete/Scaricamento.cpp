@@ -142,7 +142,7 @@ void Scaricamento::prossimo() {
     m_annunciati = -1;
     emit nuovoIndirizzo(QString::fromStdString(m_inCorso));
     if (std::string causa = controllaIndirizzo(m_inCorso); !causa.empty()) {
-        fallito(std::move(causa));
+        fallito(causa);
         return;
     }
     QNetworkRequest richiesta(QUrl(QString::fromStdString(m_inCorso)));
@@ -224,14 +224,14 @@ void Scaricamento::rispostaFinita() {
     m_corpo.clear();
     if (m_controllo) {
         if (std::string causa = m_controllo(byte); !causa.empty()) {
-            fallito(std::move(causa));
+            fallito(causa);
             return;
         }
     }
     concludi(Scaricato{m_inCorso, std::move(byte)});
 }
 
-void Scaricamento::fallito(std::string causa) {
+void Scaricamento::fallito(const std::string& causa) {
     m_falliti.push_back(m_inCorso + ": " + causa);
     m_corpo.clear();
     prossimo();

@@ -95,7 +95,7 @@ private:
     void datiArrivati();
     void rispostaFinita();
     void interrompi(std::string causa);
-    void fallito(std::string causa);
+    void fallito(const std::string& causa);
     void concludi(core::Esito<Scaricato> esito);
 
     std::vector<std::string> m_indirizzi;
