@@ -210,12 +210,6 @@ void Scaricamento::rispostaFinita() {
         fallito(causaErrore(errore, m_corpo.size(), annunciati));
         return;
     }
-    // A body sent compressed is inflated on arrival, so only a plain one is compared with its length.
-    if (annunciati >= 0 && !risposta->hasRawHeader("Content-Encoding") && m_corpo.size() != annunciati) {
-        fallito("scaricamento interrotto: ricevuti " + numero(m_corpo.size()) + " byte su " +
-                numero(annunciati));
-        return;
-    }
     if (m_corpo.size() > MASSIMO_BYTE) {
         fallito("il file supera i 64 MiB");
         return;
