@@ -15,8 +15,6 @@
 
 #include <sstream>
 
-using prova::Risposta;
-
 namespace {
 
 /** Six made-up weekly draws from 10 December 2003 to 14 January 2004; the second one changed with `altra`. */
@@ -61,7 +59,7 @@ private slots:
         QTest::addColumn<QStringList>(
             "argomenti"); // after --cartella; a path after --url is one of the server
         QTest::addColumn<int>("codice");
-        QTest::addColumn<QString>("atteso"); // the end of the output, or a part of the errors
+        QTest::addColumn<QString>("atteso"); // the end of the output, or parts of the errors split by '*'
         const QString aggiunte = "aggiunte 2 estrazioni";
         QTest::addRow("ufficiale") << true << QStringList{"--url", "/manca", "--url", "/intero.zip"} << 0
                                    << " estrazioni";
@@ -82,15 +80,13 @@ private slots:
                                  << "/testo.txt: il file ricevuto non è un archivio zip";
         QTest::addRow("zip-senza-estrazioni") << false << QStringList{"--url", "/altro.zip"} << 1
                                               << "/altro.zip: il file zip non contiene storico.txt";
-        QTest::addRow("troppi-rimandi")
-            << false << QStringList{"--url", "/giro"} << 1 << "/giro: più di 5 reindirizzamenti";
-        QTest::addRow("404-poi-rifiutato")
-            << false << QStringList{"--url", "/manca", "--url", "chiuso"} << 1
-            << "/manca: il server ha risposto con il codice 404 (file non trovato)\nhttp://127.0.0.1:";
+        QTest::addRow("404-poi-rifiutato") << false << QStringList{"--url", "/manca", "--url", "chiuso"} << 1
+                                           << "/manca: il server ha risposto con il codice 404 (file non "
+                                              "trovato)\nhttp://127.0.0.1:*/storico.zip: "
+                                              "connessione rifiutata\nL'archivio non è stato modificato.";
         QTest::addRow("discorde")
             << false << QStringList{"--url", "/discorde.zip"} << 1
             << "la prima: l'estrazione del 17/12/2003 ha numeri diversi sulle ruote BARI";
-        QTest::addRow("senza-valore") << false << QStringList{"--url"} << 2 << "manca il valore di --url.";
     }
     void aggiornaDallaRigaDiComando() {
         QFETCH(bool, ufficiale);
@@ -101,17 +97,18 @@ private slots:
                          intero = prova::zip("dati/STORICO.TXT", testo);
         if (testo.isEmpty()) QSKIP("lotto_storico_igt_1939-2026.txt.gz non c'è (QUINTARO_SHARED_DATA)");
         prova::ServerDiProva server;
-        server.imposta("/taglio.zip",
-                       {200, prova::zip("storico.txt", finoA(testo, ufficiale ? "2020" : "2004"))});
-        server.imposta("/intero.zip", {200, intero});
-        server.imposta("/rimando", {302, {}, "/intero.zip"});
-        server.imposta("/giro", {302, {}, "/giro"});
-        server.imposta("/muto", {200, intero, {}, Risposta::Modo::Muta});
-        server.imposta("/troncato.zip", {200, intero, {}, Risposta::Modo::Troncata});
-        server.imposta("/enorme.zip", {200, "x", {}, Risposta::Modo::Intera, (qint64{64} << 20) + 1});
-        server.imposta("/testo.txt", {200, testo});
-        server.imposta("/altro.zip", {200, prova::zip("leggimi.md", testo)});
-        server.imposta("/discorde.zip", {200, prova::zip("storico.txt", inventato(true))});
+        server.imposta(
+            "/taglio.zip",
+            prova::http(200, prova::zip("storico.txt", finoA(testo, ufficiale ? "2020" : "2004"))));
+        server.imposta("/intero.zip", prova::http(200, intero));
+        server.imposta("/rimando", prova::http(302, {}, "Location: /intero.zip\r\n"));
+        server.imposta("/giro", prova::http(302, {}, "Location: /giro\r\n"));
+        server.imposta("/muto", {}, prova::Invio::Muto);
+        server.imposta("/troncato.zip", prova::http(200, intero), prova::Invio::Troncato);
+        server.imposta("/enorme.zip", prova::http(200, "x", {}, (qint64{64} << 20) + 1));
+        server.imposta("/testo.txt", prova::http(200, testo));
+        server.imposta("/altro.zip", prova::http(200, prova::zip("leggimi.md", testo)));
+        server.imposta("/discorde.zip", prova::http(200, prova::zip("storico.txt", inventato(true))));
         prova::CartellaDiProva cartella;
         const auto stato = cartella.stato();
         // The user's own address, after a longer one whose end must not stay; one too long is refused.
@@ -130,7 +127,9 @@ private slots:
             std::ostringstream uscita, errori;
             QCOMPARE(cli::esegui(a, uscita, errori), codice);
             const QString testo = QString::fromStdString(codice == 0 ? uscita.str() : errori.str());
-            QVERIFY2(codice == 0 ? testo.endsWith(atteso + '\n') : testo.contains(atteso), qPrintable(testo));
+            for (const QString& parte : atteso.split('*')) // the parts of a failure, in any order
+                QVERIFY2(codice == 0 ? testo.endsWith(parte + '\n') : testo.contains(parte),
+                         qPrintable(testo));
         };
         // A first import into the empty folder, then the row's update.
         esegui({"--url", "/taglio.zip"}, 0, "");
@@ -147,7 +146,6 @@ private slots:
         const auto t = [](int a, int m, int g, int ora) { return QDateTime(QDate(a, m, g), QTime(ora, 59)); };
         QTest::addRow("sabato-alle-20-59") << t(2024, 3, 16, 20) << QDate(2024, 3, 15);
         QTest::addRow("sabato-alle-21-59") << t(2024, 3, 16, 21) << QDate(2024, 3, 16);
-        QTest::addRow("mercoledi") << t(2024, 3, 20, 10) << QDate(2024, 3, 19);
         QTest::addRow("venerdi-senza-estrazione") << t(2023, 6, 30, 22) << QDate(2023, 6, 29);
         QTest::addRow("primo-venerdi-con-estrazione") << t(2023, 7, 7, 21) << QDate(2023, 7, 7);
         QTest::addRow("capodanno") << t(2024, 1, 1, 9) << QDate(2023, 12, 30);

@@ -28,22 +28,21 @@ QString ServerDiProva::indirizzo(const QByteArray& percorso) const {
 
 void ServerDiProva::rispondi(QTcpSocket* connessione) {
     // The request is whole once its headers end; its first line names the path.
-    QByteArray richiesta = connessione->property("richiesta").toByteArray() + connessione->readAll();
+    const QByteArray richiesta = connessione->property("richiesta").toByteArray() + connessione->readAll();
     connessione->setProperty("richiesta", richiesta);
     if (!richiesta.contains("\r\n\r\n") || connessione->property("servita").toBool()) return;
     connessione->setProperty("servita", true);
-    const QByteArray percorso = richiesta.split(' ').value(1);
-    const Risposta risposta = m_risposte.value(percorso, Risposta{404, "non trovato"});
-    if (risposta.modo == Risposta::Modo::Muta) return;
-    QByteArray testo =
-        "HTTP/1.1 " + QByteArray::number(risposta.stato) + " Esito\r\nContent-Length: " +
-        QByteArray::number(risposta.annunciata >= 0 ? risposta.annunciata : risposta.corpo.size()) +
-        "\r\nConnection: close\r\n";
-    if (!risposta.posizione.isEmpty()) testo += "Location: " + risposta.posizione + "\r\n";
-    testo += "\r\n";
-    const bool meta = risposta.modo == Risposta::Modo::Troncata || risposta.modo == Risposta::Modo::Ferma;
-    connessione->write(testo + (meta ? risposta.corpo.left(risposta.corpo.size() / 2) : risposta.corpo));
-    if (risposta.modo != Risposta::Modo::Ferma) connessione->disconnectFromHost();
+    const auto [risposta, invio] =
+        m_risposte.value(richiesta.split(' ').value(1), {http(404, "non trovato"), Invio::Intero});
+    if (invio == Invio::Muto) return;
+    connessione->write(invio == Invio::Intero ? risposta : risposta.left(risposta.size() / 2));
+    if (invio != Invio::Fermo) connessione->disconnectFromHost();
+}
+
+QByteArray http(int stato, const QByteArray& corpo, const QByteArray& intestazioni, qint64 lunghezza) {
+    return "HTTP/1.1 " + QByteArray::number(stato) + " Esito\r\nConnection: close\r\nContent-Length: " +
+           QByteArray::number(lunghezza >= 0 ? lunghezza : corpo.size()) + "\r\n" + intestazioni + "\r\n" +
+           corpo;
 }
 
 QByteArray zip(const QByteArray& nome, const QByteArray& testo) {

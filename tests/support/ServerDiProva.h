@@ -5,26 +5,22 @@
 #include <QString>
 #include <QTcpServer>
 
+#include <utility>
+
 namespace prova {
 
-/** What the test server answers to one path. */
-struct Risposta {
-    enum class Modo {
-        Intera,   ///< status, headers and the whole body, then the connection is closed
-        Troncata, ///< the length of the whole body, then only its first half, then the connection is closed
-        Ferma,    ///< as Troncata, but the connection stays open
-        Muta      ///< reads the request and never answers
-    };
-    Risposta(int stato = 200, QByteArray corpo = {}, QByteArray posizione = {}, Modo modo = Modo::Intera,
-             qint64 annunciata = -1)
-        : stato(stato), corpo(std::move(corpo)), posizione(std::move(posizione)), modo(modo),
-          annunciata(annunciata) {}
-    int stato;
-    QByteArray corpo;
-    QByteArray posizione; ///< the Location header (a redirect), when not empty
-    Modo modo;
-    qint64 annunciata; ///< the Content-Length sent, when not the body's length
+/** How the test server sends an answer. */
+enum class Invio {
+    Intero,   ///< all of it, then the connection is closed
+    Troncato, ///< its first half, then the connection is closed
+    Fermo,    ///< its first half, and the connection stays open
+    Muto      ///< nothing: the request is read and never answered
 };
+
+/** An HTTP/1.1 answer: the status, Content-Length (the body's unless `lunghezza` >= 0), the header lines
+ * `intestazioni` (each ending with "\r\n"), the body. */
+QByteArray http(int stato, const QByteArray& corpo, const QByteArray& intestazioni = {},
+                qint64 lunghezza = -1);
 
 /**
  * A tiny HTTP/1.1 server on 127.0.0.1 (a free port) that answers GET requests from a table of paths,
@@ -33,8 +29,8 @@ struct Risposta {
 class ServerDiProva {
 public:
     ServerDiProva();
-    void imposta(const QByteArray& percorso, const Risposta& risposta) {
-        m_risposte.insert(percorso, risposta);
+    void imposta(const QByteArray& percorso, const QByteArray& risposta, Invio invio = Invio::Intero) {
+        m_risposte.insert(percorso, {risposta, invio});
     }
     /** "http://127.0.0.1:PORT" + percorso; "chiuso" gives an address where nothing listens. */
     QString indirizzo(const QByteArray& percorso) const;
@@ -43,7 +39,7 @@ private:
     void rispondi(QTcpSocket* connessione);
 
     QTcpServer m_server;
-    QHash<QByteArray, Risposta> m_risposte;
+    QHash<QByteArray, std::pair<QByteArray, Invio>> m_risposte;
 };
 
 /** A zip holding one stored entry. */
