@@ -55,7 +55,7 @@ std::string causaErrore(QNetworkReply::NetworkError errore, qint64 ricevuti, qin
         return "nessuna risposta dal server";
     case QNetworkReply::SslHandshakeFailedError:
         return "la connessione sicura (TLS) non è riuscita: il certificato del server non è valido o non è "
-               "riconosciuto";
+               "riconosciuto, oppure il server non usa TLS";
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
         return "la rete non è disponibile";
