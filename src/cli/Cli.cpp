@@ -3,7 +3,9 @@
 #include "core/Caricamento.h"
 #include "core/Esito.h"
 #include "core/Stato.h"
+#include "importa/DaInternet.h"
 #include "importa/Importazione.h"
+#include "rete/Scaricamento.h"
 #include "selection/Periodo.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaAmbi.h"
@@ -16,8 +18,10 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <iostream>
 #include <map>
 #include <optional>
+#include <unistd.h>
 
 namespace cli {
 
@@ -29,6 +33,7 @@ const char* const USO =
     "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n"
     "     quintaro-cli storia --cartella DIR --numero N [--secondo M] [--ruote ELENCO] [periodo]\n"
     "     quintaro-cli importa --cartella DIR [--aggiungi] FILE\n"
+    "     quintaro-cli aggiorna --cartella DIR [--url INDIRIZZO]...\n"
     "  numeri           frequenze e ritardi dei 90 numeri\n"
     "  ambi             frequenze e ritardi dei 4005 ambi\n"
     "  terni            frequenze e ritardi dei 117480 terni\n"
@@ -38,6 +43,9 @@ const char* const USO =
     "gzip):\n"
     "                   lo sostituisce, dopo averne fatto una copia, oppure con --aggiungi vi aggiunge solo\n"
     "                   le estrazioni successive all'ultima\n"
+    "  aggiorna         scarica il file delle estrazioni dal sito del gestore e aggiunge all'archivio\n"
+    "                   le estrazioni successive all'ultima; --url (anche più volte) sostituisce gli\n"
+    "                   indirizzi predefiniti, provati nell'ordine dato\n"
     "  --cartella DIR   cartella del programma, che contiene RUOTE/\n"
     "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE "
     "(predefinito)\n"
@@ -319,10 +327,87 @@ int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscit
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 
+/** The arguments of the update command: the folder and the addresses given with --url. */
+struct Aggiornamento {
+    std::filesystem::path cartella;
+    std::vector<std::string> indirizzi;
+};
+
+core::Esito<Aggiornamento> leggiAggiornamento(const std::vector<std::string>& argomenti) {
+    Aggiornamento richiesta;
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        const std::string& nome = argomenti[i];
+        if (nome != "--cartella" && nome != "--url")
+            return uso("opzione sconosciuta per aggiorna: " + nome + ".");
+        if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
+        if (nome == "--cartella")
+            richiesta.cartella = argomenti[++i];
+        else
+            richiesta.indirizzi.push_back(argomenti[++i]);
+    }
+    if (richiesta.cartella.empty()) return uso("manca --cartella.");
+    return richiesta;
+}
+
+/**
+ * The update command: downloads the draws file, prints its report and appends the new draws (all of
+ * them into an empty folder). Progress goes to standard error when that is a terminal.
+ */
+int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    const auto richiesta = leggiAggiornamento(argomenti);
+    if (!richiesta) {
+        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << USO;
+        return ESITO_USO;
+    }
+    if (!std::filesystem::is_directory(richiesta->cartella)) {
+        errori << "quintaro-cli: la cartella " << richiesta->cartella.string() << " non esiste.\n";
+        return ESITO_ARCHIVIO;
+    }
+    core::Stato stato(richiesta->cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    const auto indirizzi =
+        richiesta->indirizzi.empty() ? importa::indirizziAggiornamento(stato) : richiesta->indirizzi;
+    rete::Avanzamento avanzamento;
+    bool scritto = false;
+    if (&errori == &std::cerr && ::isatty(STDERR_FILENO) == 1)
+        avanzamento = [&](qint64 ricevuti, qint64 totale, const std::string& indirizzo) {
+            errori << "\rScaricamento da " << indirizzo << ": " << rete::quantita(ricevuti)
+                   << (totale > 0 ? " di " + rete::quantita(totale) : std::string()) << "   " << std::flush;
+            scritto = true;
+        };
+    const auto scaricato = rete::scarica(indirizzi, importa::controllaFileScaricato, avanzamento);
+    if (scritto) errori << '\n';
+    if (!scaricato) {
+        errori << "quintaro-cli: " << scaricato.messaggio() << "\nL'archivio non è stato modificato.\n";
+        return ESITO_ARCHIVIO;
+    }
+    const auto lettura = importa::leggiStorico(scaricato->byte);
+    uscita << "File scaricato da " << scaricato->indirizzo << '\n' << importa::resoconto(lettura);
+    if (!lettura.valida()) {
+        errori << "quintaro-cli: il file scaricato da " << scaricato->indirizzo
+               << " non può essere importato; l'archivio non è stato modificato.\n";
+        return ESITO_ARCHIVIO;
+    }
+    const std::time_t adesso = std::time(nullptr);
+    std::tm quando{};
+    localtime_r(&adesso, &quando);
+    const auto esito = importa::importaEstrazioni(stato, lettura, importa::Modo::Aggiungi, quando);
+    if (!esito) {
+        errori << "quintaro-cli: " << esito.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    uscita << esito->messaggio << '\n'
+           << (esito->scritte > 0 ? "aggiunte " + std::to_string(esito->scritte) + " estrazioni"
+                                  : std::string("archivio già aggiornato"))
+           << '\n';
+    return uscita ? ESITO_OK : ESITO_ARCHIVIO;
+}
+
 } // namespace
 
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
+    if (!argomenti.empty() && argomenti[0] == "aggiorna") return eseguiAggiorna(argomenti, uscita, errori);
     const auto lette = leggiOpzioni(argomenti);
     const auto spuntate =
         lette ? leggiRuote(lette->ruote) : core::Esito<std::array<bool, 11>>(lette.errore());

@@ -8,8 +8,8 @@ namespace cli {
 
 /** Exit codes of the command-line companion. */
 inline constexpr int ESITO_OK = 0;
-inline constexpr int ESITO_ARCHIVIO =
-    1;                              ///< the archive cannot be read or holds no draw, or an import was refused
+/** The archive cannot be read or holds no draw, an import was refused, or a download failed. */
+inline constexpr int ESITO_ARCHIVIO = 1;
 inline constexpr int ESITO_USO = 2; ///< bad arguments
 
 /**
@@ -20,9 +20,13 @@ inline constexpr int ESITO_USO = 2; ///< bad arguments
  *   terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]
  *   storia --cartella DIR --numero N [--secondo M] [--ruote LIST] [period as above]
  *   importa --cartella DIR [--aggiungi] FILE
+ *   aggiorna --cartella DIR [--url URL]...
  *
  * `importa` prints the report of FILE; it returns ESITO_ARCHIVIO when the file is refused or the
- * archive cannot be written (nothing is then changed).
+ * archive cannot be written (nothing is then changed). `aggiorna` downloads the draws file from the
+ * addresses of the settings (or those of --url, in order), prints its report and appends its new draws;
+ * it returns ESITO_ARCHIVIO, changing nothing, when no address gives the file, the file is refused or
+ * disagrees with the archive.
  */
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori);
 

@@ -41,6 +41,32 @@ Esito<void> scriviTesto(const Stato& stato, const CampoTesto& campo, std::string
     return scritto(Scrivi_Impostazione(stato, campo.numero, testo), campo.numero);
 }
 
+std::string leggiTestoLungo(const Stato& stato, const CampoTestoLungo& campo) {
+    std::string testo;
+    if (!File_Esistente(stato.fileImpostazioni())) return testo;
+    for (int k = campo.primo; k < campo.primo + campo.campi; ++k) {
+        const std::string pezzo = leggiTesto(stato, CampoTesto{k});
+        if (pezzo.empty()) break;
+        testo += pezzo;
+    }
+    return testo;
+}
+
+Esito<void> scriviTestoLungo(const Stato& stato, const CampoTestoLungo& campo, std::string_view testo) {
+    if (testo.size() > campo.massimo())
+        return {Codice::DatoNonValido,
+                "Il testo supera i " + std::to_string(campo.massimo()) + " caratteri."};
+    if (std::any_of(testo.begin(), testo.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
+        return {Codice::DatoNonValido, "Il testo non può contenere spazi."};
+    for (int i = 0; i < campo.campi; ++i) {
+        const std::size_t da = static_cast<std::size_t>(i) * BYTE_TESTO_CAMPO;
+        const std::string_view pezzo =
+            da < testo.size() ? testo.substr(da, BYTE_TESTO_CAMPO) : std::string_view();
+        if (auto scritto = scriviTesto(stato, CampoTesto{campo.primo + i}, pezzo); !scritto) return scritto;
+    }
+    return riuscito();
+}
+
 Esito<std::vector<int>> leggiTabella(const Stato& stato, std::span<const Campo> campi) {
     std::vector<int> valori;
     for (const Campo& campo : campi) {

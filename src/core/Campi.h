@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Esito.h"
+#include "Impostazioni.h"
 #include "Stato.h"
 
 #include <array>
@@ -29,6 +30,17 @@ struct Campo {
 /** A field holding a text (trimmed, at most 19 characters). */
 struct CampoTesto {
     int numero = 0;
+};
+
+/**
+ * A text longer than a slot, kept over `campi` consecutive fields from `primo`: the text, which holds no
+ * blank, is cut in pieces of BYTE_TESTO_CAMPO characters written in order; its reading joins the fields
+ * up to the first blank one. So it holds at most campi * BYTE_TESTO_CAMPO characters.
+ */
+struct CampoTestoLungo {
+    int primo = 0;
+    int campi = 0;
+    constexpr std::size_t massimo() const { return static_cast<std::size_t>(campi) * BYTE_TESTO_CAMPO; }
 };
 
 namespace campi {
@@ -86,7 +98,14 @@ inline constexpr Campo DECRESCENTE_TERNI{79, 0, 1, 0};
 inline constexpr Campo PUNTATORE_GRIGLIE{86, 0, 1, 0};
 inline constexpr Campo TOOLBAR{100, 0, 1, 1};
 
-// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..49, 52, 54..63, 80..85, 87..89, 96..99, 101..110.
+// Updating the archive from the Internet.
+/** The user's own address of the draws file, tried before the operator's: 190 characters in fields 36..45. */
+inline constexpr CampoTestoLungo INDIRIZZO_AGGIORNAMENTO{36, 10};
+/** "Controlla aggiornamenti all'avvio". */
+inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
+
+// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99,
+// 101..110.
 
 } // namespace campi
 
@@ -122,6 +141,16 @@ std::string leggiTesto(const Stato& stato, const CampoTesto& campo);
 
 /** Stores a text (at most 20 characters) in a text field; fails as scriviCampo does. */
 Esito<void> scriviTesto(const Stato& stato, const CampoTesto& campo, std::string_view testo);
+
+/** The text of a long field: its fields joined up to the first blank one; empty when it was never written. */
+std::string leggiTestoLungo(const Stato& stato, const CampoTestoLungo& campo);
+
+/**
+ * Stores a text in a long field, blanking the fields it does not need (an empty text clears them all).
+ * Fails (DatoNonValido), writing nothing, for a text longer than campo.massimo() or holding a blank; and
+ * as scriviCampo does, at the first field that cannot be written.
+ */
+Esito<void> scriviTestoLungo(const Stato& stato, const CampoTestoLungo& campo, std::string_view testo);
 
 /**
  * Reads a table kept in a group of fields (the day table, the payouts): each field's value, the

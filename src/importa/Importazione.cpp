@@ -98,7 +98,8 @@ Esito sostituisci(const core::Stato& stato, const Lettura& lettura, const std::t
     return fatto;
 }
 
-Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Guasto& guasto) {
+/** The addition; with `scrivere` false it stops before the writing, counting what it would append. */
+Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Guasto& guasto, bool scrivere) {
     auto letto = core::Archivio::leggi(stato.cartellaRuote());
     if (!letto) return rifiutata(letto.codice(), letto.messaggio());
     core::Archivio& archivio = *letto;
@@ -188,6 +189,14 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
     const std::size_t totale = estrazioni + file.size() - nuove;
     if (totale > static_cast<std::size_t>(stato.Max_Estrazioni_Archivio))
         return rifiutata(core::Codice::ArchivioPieno, troppe(stato, totale));
+    if (!scrivere) {
+        fatto.scritte = static_cast<int>(file.size() - nuove);
+        fatto.messaggio = "Il file contiene " + std::to_string(fatto.scritte) +
+                          (fatto.scritte == 1 ? " estrazione nuova, del " : " estrazioni nuove, dal ") +
+                          file[nuove].data.testo() +
+                          (fatto.scritte == 1 ? "." : " al " + file.back().data.testo() + ".");
+        return fatto;
+    }
     accoda(archivio, file, nuove, ultimo);
     if (!archivio.scrivi(stato.cartellaRuote(), guasto))
         return Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA);
@@ -215,7 +224,14 @@ core::Esito<Importazione> importaEstrazioni(const core::Stato& stato, const Lett
             return rifiutata(core::Codice::ArchivioPieno, troppe(stato, lettura.estrazioni.size()));
         return sostituisci(stato, lettura, quando, guasto);
     }
-    return aggiungi(stato, lettura, guasto);
+    return aggiungi(stato, lettura, guasto, true);
+}
+
+core::Esito<Importazione> provaAggiunta(const core::Stato& stato, const Lettura& lettura) {
+    if (!lettura.valida())
+        return rifiutata(core::Codice::DatoNonValido,
+                         "Il file non può essere importato: ci sono errori (vedere il resoconto).");
+    return aggiungi(stato, lettura, {}, false);
 }
 
 } // namespace importa

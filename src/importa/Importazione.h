@@ -46,4 +46,12 @@ struct Importazione {
 core::Esito<Importazione> importaEstrazioni(const core::Stato& stato, const Lettura& lettura, Modo modo,
                                             const std::tm& quando, const core::Guasto& guasto = {});
 
+/**
+ * Checks an addition as importaEstrazioni(Modo::Aggiungi) does, writing nothing: on success `scritte`
+ * counts the draws it would append (0 when the archive is up to date, and `messaggio` then says so),
+ * `messaggio` says which they are, and `inComune` and `precedenti` are as the addition would find them.
+ * Fails as importaEstrazioni does before its writing.
+ */
+core::Esito<Importazione> provaAggiunta(const core::Stato& stato, const Lettura& lettura);
+
 } // namespace importa

@@ -54,7 +54,8 @@ QStringList argomentiGuida() {
             QStringLiteral("aggiornamento_estrazione.htm"),
             QStringLiteral("poste_combinazioni.htm"),
             QStringLiteral("freq_rit_terni.htm"),
-            QStringLiteral("grafico.htm")};
+            QStringLiteral("grafico.htm"),
+            QStringLiteral("aggiorna_da_internet.htm")};
 }
 
 FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) {

@@ -39,6 +39,31 @@ QIcon iconaAggiornamento() {
     });
 }
 
+QIcon iconaInternet() {
+    return disegna([](QPainter& p) {
+        const QColor blu(0x0b, 0x3d, 0x91);
+        p.setPen(QPen(blu, 1.5));
+        p.setBrush(QColor(0xd8, 0xe6, 0xfa));
+        p.drawEllipse(QPointF(13, 13), 11, 11);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(13, 13), 5, 11);
+        p.drawLine(QPointF(2, 13), QPointF(24, 13));
+        p.drawLine(QPointF(13, 2), QPointF(13, 24));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1e, 0x8c, 0x2e));
+        QPainterPath freccia;
+        freccia.moveTo(22, 16);
+        freccia.lineTo(28, 16);
+        freccia.lineTo(28, 23);
+        freccia.lineTo(31, 23);
+        freccia.lineTo(25, 30);
+        freccia.lineTo(19, 23);
+        freccia.lineTo(22, 23);
+        freccia.closeSubpath();
+        p.drawPath(freccia);
+    });
+}
+
 QIcon iconaRuote() {
     return disegna([](QPainter& p) {
         p.setPen(QPen(QColor(0x0b, 0x3d, 0x91), 2.5));

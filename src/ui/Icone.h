@@ -11,6 +11,8 @@ QIcon iconaAggiornamento();
 QIcon iconaRuote();
 QIcon iconaPeriodo();
 QIcon iconaGuida();
+/** A globe with an arrow coming down: the update from the Internet. */
+QIcon iconaInternet();
 
 /** The custom pointer of the number grids (a magnifying lens, hot spot at its centre). */
 QCursor puntatoreGriglie();

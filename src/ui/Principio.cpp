@@ -11,6 +11,8 @@
 #include "core/Campi.h"
 #include "importa/ImportaArchivio.h"
 #include "maintenance/FrmAggiornamento.h"
+#include "rete/AggiornaDaInternet.h"
+#include "rete/FrmOpzioniAggiornamento.h"
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stakes/FrmPosteCombinazioni.h"
@@ -52,6 +54,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
         &QAction::triggered, this, &PRINCIPIO::mostraAggiornamento);
     connect(voce(mnuArchivio, "mnuArchivioImporta", QStringLiteral("Importa archivio…")), &QAction::triggered,
             this, &PRINCIPIO::importaArchivio);
+    connect(voce(mnuArchivio, "mnuArchivioAggiornaInternet", QStringLiteral("Aggiorna da Internet…")),
+            &QAction::triggered, this, &PRINCIPIO::aggiornaDaInternet);
     separatore(mnuArchivio, "mnuArchivioSeparatore3");
     connect(voce(mnuArchivio, "mnuArchivioChiudi", QStringLiteral("CHIUDI")), &QAction::triggered, this,
             &QWidget::close);
@@ -77,6 +81,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
             &QAction::triggered, this, &PRINCIPIO::mostraPosteCombinazioni);
+    connect(voce(mnuOPZIONI, "mnuOpzioniAggiornamento", QStringLiteral("Aggiornamento da Internet…")),
+            &QAction::triggered, this, &PRINCIPIO::mostraOpzioniAggiornamento);
     separatore(mnuOPZIONI, "mnuSepaOpzioni");
     mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
     mnuOpzioniToolbar->setCheckable(true);
@@ -117,6 +123,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             [this] {
                 if (mnuImpostazionModificaPeriodo->isEnabled()) mostraPeriodo();
             });
+    connect(pulsante(3, iconaInternet(), QStringLiteral("Aggiorna da Internet")), &QToolButton::clicked, this,
+            &PRINCIPIO::aggiornaDaInternet);
     connect(pulsante(11, iconaGuida(), QStringLiteral("Guida di ") + titoloProgramma()),
             &QToolButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("finestra_principale.htm")); });
@@ -187,6 +195,7 @@ void PRINCIPIO::apertura() {
     m_stato.Periodo_Da_Applicare = true;
     mostraPeriodo();
     ToolBar_Visiblile();
+    controllaAggiornamenti();
 }
 
 void PRINCIPIO::mostraRuote() {
@@ -256,7 +265,23 @@ void PRINCIPIO::archivioCambiato() {
 }
 
 void PRINCIPIO::importaArchivio() {
-    if (!ui::importaArchivio(m_stato, this)) return;
+    if (ui::importaArchivio(m_stato, this)) dopoImportazione();
+}
+
+void PRINCIPIO::aggiornaDaInternet() {
+    if (ui::aggiornaDaInternet(m_stato, this)) dopoImportazione();
+}
+
+rete::Scaricamento* PRINCIPIO::controllaAggiornamenti() {
+    return controllaAggiornamentiAllAvvio(m_stato, this, [this] { dopoImportazione(); });
+}
+
+void PRINCIPIO::mostraOpzioniAggiornamento() {
+    frmOpzioniAggiornamento opzioni(m_stato, this);
+    opzioni.exec();
+}
+
+void PRINCIPIO::dopoImportazione() {
     m_stato.Archivio_Modificato = true;
     archivioCambiato();
     if (m_stato.Periodo_Da_Applicare && !m_terminato) mostraPeriodo();

@@ -11,6 +11,10 @@ class QLabel;
 class QMenu;
 class QToolButton;
 
+namespace rete {
+class Scaricamento;
+}
+
 namespace ui {
 
 class frmAttesa;
@@ -59,6 +63,14 @@ public:
     /** "Importa archivio…": imports a draws file into the archive, then reloads it and shows the period
      * window. */
     void importaArchivio();
+    /** "Aggiorna da Internet…": downloads the draws file and adds its new draws, then reloads the archive and
+     * shows the period window. */
+    void aggiornaDaInternet();
+    /** The check at start-up (option "Controlla aggiornamenti all'avvio"): started in the background at the
+     * end of apertura(); returns its download, nullptr when none is due. */
+    rete::Scaricamento* controllaAggiornamenti();
+    /** Shows the options of the update from the Internet. */
+    void mostraOpzioniAggiornamento();
     /** Discards the period window, so that its next opening starts afresh (after the archive changes). */
     void scartaPeriodo();
     /** The period window, once created. */
@@ -83,6 +95,7 @@ private:
     QToolButton* pulsante(int indice, const QIcon& icona, const QString& suggerimento);
     void mnuOpzioniToolbar_Click();
     void adattaAltezza();
+    void dopoImportazione();
 
     core::Stato& m_stato;
     QFrame* Frame1 = nullptr;

@@ -1,6 +1,5 @@
 #include "ImportaArchivio.h"
 
-#include "importa/Importazione.h"
 #include "maintenance/Backup.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
@@ -55,6 +54,28 @@ QString installaStoricoIncluso(QString percorso) {
     return precedente;
 }
 
+void fileRifiutato(QWidget* genitore, const QString& origine, const importa::Lettura& lettura) {
+    prompt::scegli(genitore, titoloProgramma(),
+                   QStringLiteral("Il file %1 non può essere importato: l'archivio non è stato modificato.")
+                       .arg(origine),
+                   QString::fromStdString(importa::resoconto(lettura)), {QStringLiteral("OK")});
+}
+
+bool scriviEstrazioni(core::Stato& stato, QWidget* genitore, const importa::Lettura& lettura,
+                      importa::Modo modo) {
+    const auto esito = [&] {
+        Occupato occupato;
+        return importa::importaEstrazioni(stato, lettura, modo, adesso());
+    }();
+    if (!esito) {
+        prompt::informa(genitore, titoloProgramma(), QString::fromStdString(esito.messaggio()),
+                        prompt::Tipo::Avviso);
+        return false;
+    }
+    prompt::informa(genitore, titoloProgramma(), QString::fromStdString(esito->messaggio));
+    return esito->scritte > 0;
+}
+
 bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto) {
     const QString nome = prompt::scegliFileDaAprire(
         genitore, QStringLiteral("Importa archivio"), QDir::homePath(),
@@ -73,15 +94,11 @@ bool importaFile(core::Stato& stato, QWidget* genitore, bool archivioVuoto, cons
         Occupato occupato;
         lettura = importa::leggiFileStorico(nome.toStdString());
     }
-    const QString resoconto = QString::fromStdString(importa::resoconto(lettura));
     if (!lettura.valida()) {
-        prompt::scegli(
-            genitore, titolo,
-            QStringLiteral("Il file %1 non può essere importato: l'archivio non è stato modificato.")
-                .arg(breve),
-            resoconto, {QStringLiteral("OK")});
+        fileRifiutato(genitore, breve, lettura);
         return false;
     }
+    const QString resoconto = QString::fromStdString(importa::resoconto(lettura));
 
     importa::Modo modo = importa::Modo::Sostituisci;
     const QString domanda = QStringLiteral("Il file %1 è stato letto e controllato per intero.").arg(breve);
@@ -104,17 +121,7 @@ bool importaFile(core::Stato& stato, QWidget* genitore, bool archivioVuoto, cons
         if (scelta != 0 && scelta != 1) return false;
         modo = scelta == 0 ? importa::Modo::Sostituisci : importa::Modo::Aggiungi;
     }
-
-    const auto esito = [&] {
-        Occupato occupato;
-        return importa::importaEstrazioni(stato, lettura, modo, adesso());
-    }();
-    if (!esito) {
-        prompt::informa(genitore, titolo, QString::fromStdString(esito.messaggio()), prompt::Tipo::Avviso);
-        return false;
-    }
-    prompt::informa(genitore, titolo, QString::fromStdString(esito->messaggio));
-    return esito->scritte > 0;
+    return scriviEstrazioni(stato, genitore, lettura, modo);
 }
 
 } // namespace

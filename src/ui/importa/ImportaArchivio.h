@@ -1,11 +1,23 @@
 #pragma once
 
 #include "core/Stato.h"
+#include "importa/Importazione.h"
 
 class QString;
 class QWidget;
 
 namespace ui {
+
+/** Says that the draws file read from `origine` (a file name or an address) cannot be imported, with its
+ * report. */
+void fileRifiutato(QWidget* genitore, const QString& origine, const importa::Lettura& lettura);
+
+/**
+ * Writes a valid reading into the archive (importa::importaEstrazioni) with the busy pointer, then says how
+ * it ended. Returns true when the archive files were written.
+ */
+bool scriviEstrazioni(core::Stato& stato, QWidget* genitore, const importa::Lettura& lettura,
+                      importa::Modo modo);
 
 /**
  * "Importa archivio…": asks for a draws file (storico.txt, storico.zip or a gzip text), reads and
