@@ -314,11 +314,8 @@ int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscit
                << " non può essere importato; l'archivio non è stato modificato.\n";
         return ESITO_ARCHIVIO;
     }
-    const std::time_t adesso = std::time(nullptr);
-    std::tm quando{};
-    localtime_r(&adesso, &quando);
     const auto esito = importa::importaEstrazioni(
-        stato, lettura, aggiungi ? importa::Modo::Aggiungi : importa::Modo::Sostituisci, quando);
+        stato, lettura, aggiungi ? importa::Modo::Aggiungi : importa::Modo::Sostituisci, core::oraLocale());
     if (!esito) {
         errori << "quintaro-cli: " << esito.messaggio() << '\n';
         return ESITO_ARCHIVIO;
@@ -388,10 +385,7 @@ int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& usci
                << " non può essere importato; l'archivio non è stato modificato.\n";
         return ESITO_ARCHIVIO;
     }
-    const std::time_t adesso = std::time(nullptr);
-    std::tm quando{};
-    localtime_r(&adesso, &quando);
-    const auto esito = importa::importaEstrazioni(stato, lettura, importa::Modo::Aggiungi, quando);
+    const auto esito = importa::importaEstrazioni(stato, lettura, importa::Modo::Aggiungi, core::oraLocale());
     if (!esito) {
         errori << "quintaro-cli: " << esito.messaggio() << '\n';
         return ESITO_ARCHIVIO;

@@ -126,4 +126,11 @@ std::array<std::string_view, 2> campiRecordConcorso(std::string_view record) {
     return {campo(record, 0, 3), campo(record, 4, 4)};
 }
 
+std::tm oraLocale() {
+    const std::time_t ora = std::time(nullptr);
+    std::tm quando{};
+    localtime_r(&ora, &quando);
+    return quando;
+}
+
 } // namespace core

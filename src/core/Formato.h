@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -150,5 +151,8 @@ std::array<std::string_view, 3> campiRecordData(std::string_view record);
 
 /** The fields of a CONCORSO record as stored: contest (characters 1-3) and year (5-8), cut as above. */
 std::array<std::string_view, 2> campiRecordConcorso(std::string_view record);
+
+/** The local time now: the date and time stamped on backups and imports, and "today" for the draw days. */
+std::tm oraLocale();
 
 } // namespace core

@@ -62,12 +62,14 @@ core::Data ultimaGiornataDisponibile(const std::tm& adesso) {
     return data;
 }
 
-bool archivioInRitardo(const core::Stato& stato, const std::tm& adesso) {
+core::Data ultimaDataArchivio(const core::Stato& stato) {
     const auto archivio = core::Archivio::leggi(stato.cartellaRuote());
-    if (!archivio) return true;
-    const int estrazioni = archivio->estrazioni();
-    const core::Data ultima =
-        estrazioni > 0 ? core::Data::daRecord(archivio->Leggi_Data_Archivio(estrazioni)) : core::Data{};
+    if (!archivio || archivio->estrazioni() < 1) return {};
+    return core::Data::daRecord(archivio->Leggi_Data_Archivio(archivio->estrazioni()));
+}
+
+bool archivioInRitardo(const core::Stato& stato, const std::tm& adesso) {
+    const core::Data ultima = ultimaDataArchivio(stato);
     return !ultima.valida() || ultima < ultimaGiornataDisponibile(adesso);
 }
 

@@ -38,6 +38,9 @@ std::string controllaFileScaricato(std::string_view byte);
  */
 core::Data ultimaGiornataDisponibile(const std::tm& adesso);
 
+/** The date of the last draw of the archive on disk; an invalid date when it has none or cannot be read. */
+core::Data ultimaDataArchivio(const core::Stato& stato);
+
 /**
  * True when the archive of `stato` lacks a draw day whose results are out at `adesso`: its last draw is
  * older than ultimaGiornataDisponibile, or it holds no draw with a valid date.

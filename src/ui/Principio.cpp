@@ -9,6 +9,7 @@
 #include "Programma.h"
 #include "Prompt.h"
 #include "core/Campi.h"
+#include "importa/DaInternet.h"
 #include "importa/ImportaArchivio.h"
 #include "maintenance/FrmAggiornamento.h"
 #include "rete/AggiornaDaInternet.h"
@@ -133,6 +134,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     m_informazioni = new QLabel(Frame1);
     m_informazioni->setObjectName(QStringLiteral("lblArchivioCaricato"));
     m_informazioni->setIndent(12);
+    m_informazioni->setTextFormat(Qt::RichText);
+    connect(m_informazioni, &QLabel::linkActivated, this, &PRINCIPIO::aggiornaDaInternet);
     barra->addWidget(m_informazioni, 1);
     setCentralWidget(Frame1);
     aggiornaInformazioni();
@@ -300,11 +303,18 @@ void PRINCIPIO::aggiornaInformazioni() {
     const auto testo = [](const std::vector<std::string>& tabella, int d) {
         return testoArchivio(tabella[static_cast<std::size_t>(d)]).trimmed();
     };
-    m_informazioni->setText(QStringLiteral("Archivio: %1 estrazioni caricate, dal %2 al %3 (concorso %4)")
-                                .arg(caricate)
-                                .arg(testo(m_stato.Data_Estrazione, 1),
-                                     testo(m_stato.Data_Estrazione, caricate),
-                                     testo(m_stato.Concorso_Estrazione, caricate)));
+    QString riga = QStringLiteral("Archivio: %1 estrazioni caricate, dal %2 al %3 (concorso %4)")
+                       .arg(caricate)
+                       .arg(testo(m_stato.Data_Estrazione, 1), testo(m_stato.Data_Estrazione, caricate),
+                            testo(m_stato.Concorso_Estrazione, caricate));
+    // The second line: the archive's last draw on disk, and the update when a draw day has passed since.
+    const core::Data ultima = importa::ultimaDataArchivio(m_stato);
+    if (ultima.valida())
+        riga += QStringLiteral("<br>Ultima estrazione in archivio: %1")
+                    .arg(QString::fromStdString(ultima.testo()));
+    if (!ultima.valida() || ultima < importa::ultimaGiornataDisponibile(core::oraLocale()))
+        riga += QStringLiteral(" — non aggiornato: <a href=\"aggiorna\">Aggiorna da Internet…</a>");
+    m_informazioni->setText(riga);
 }
 
 void PRINCIPIO::ToolBar_Visiblile() {

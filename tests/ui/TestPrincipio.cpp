@@ -89,6 +89,32 @@ private slots:
         QVERIFY(!principale.finestraPeriodo());
     }
 
+    void rigaDellArchivio_data() {
+        QTest::addColumn<int>("anno"); // of the archive's last draw, 5 March
+        QTest::addColumn<bool>("aggiorna");
+        QTest::addRow("fermo-al-2001") << 2001 << true;
+        QTest::addRow("oltre-oggi") << 2400 << false;
+    }
+    void rigaDellArchivio() {
+        QFETCH(int, anno);
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        // Three draws loaded, a fourth on disk since: the line tells the archive's last one too.
+        std::vector<prova::Estrazione> estrazioni{prova::estrazione(1, 3, 2001, 1),
+                                                  prova::estrazione(2, 3, 2001, 2),
+                                                  prova::estrazione(3, 3, 2001, 3)};
+        cartella.carica(stato, estrazioni);
+        estrazioni.push_back(prova::estrazione(5, 3, anno, 1));
+        cartella.scriviArchivio(estrazioni);
+        ui::PRINCIPIO principale(stato);
+        const QString riga = prova::testo(principale, "lblArchivioCaricato");
+        QVERIFY2(riga.contains(QStringLiteral("3 estrazioni caricate, dal 1/ 3/2001 al 3/ 3/2001")),
+                 qPrintable(riga));
+        QVERIFY2(riga.contains(QStringLiteral("Ultima estrazione in archivio: 5/3/%1").arg(anno)),
+                 qPrintable(riga));
+        QTEST(riga.contains(QStringLiteral("Aggiorna da Internet")), "aggiorna");
+    }
+
     void domandaDiChiusura() {
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();

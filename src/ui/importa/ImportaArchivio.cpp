@@ -22,13 +22,6 @@ struct Occupato {
     ~Occupato() { QApplication::restoreOverrideCursor(); }
 };
 
-std::tm adesso() {
-    const std::time_t ora = std::time(nullptr);
-    std::tm quando{};
-    localtime_r(&ora, &quando);
-    return quando;
-}
-
 std::optional<QString>& storicoInstallato() {
     static std::optional<QString> percorso;
     return percorso;
@@ -65,7 +58,7 @@ bool scriviEstrazioni(core::Stato& stato, QWidget* genitore, const importa::Lett
                       importa::Modo modo) {
     const auto esito = [&] {
         Occupato occupato;
-        return importa::importaEstrazioni(stato, lettura, modo, adesso());
+        return importa::importaEstrazioni(stato, lettura, modo, core::oraLocale());
     }();
     if (!esito) {
         prompt::informa(genitore, titoloProgramma(), QString::fromStdString(esito.messaggio()),

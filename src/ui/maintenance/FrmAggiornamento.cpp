@@ -789,10 +789,7 @@ void frmAggiornamento::leggiAvvisoBackup() {
 }
 
 void frmAggiornamento::cmdBackup_Click() {
-    const std::time_t adesso = std::time(nullptr);
-    std::tm quando{};
-    localtime_r(&adesso, &quando);
-    const auto copia = maintenance::Backup_Archivio(m_stato, quando);
+    const auto copia = maintenance::Backup_Archivio(m_stato, core::oraLocale());
     if (!copia)
         prompt::informa(
             this, QStringLiteral("Backup Archivio"),

@@ -178,11 +178,8 @@ bool aggiornaDaInternet(core::Stato& stato, QWidget* genitore) {
 
 rete::Scaricamento* controllaAggiornamentiAllAvvio(core::Stato& stato, QWidget* genitore,
                                                    std::function<void()> dopoAggiunta) {
-    const std::time_t ora = std::time(nullptr);
-    std::tm adesso{};
-    localtime_r(&ora, &adesso);
     if (core::valoreCampo(stato, core::campi::CONTROLLO_ALL_AVVIO) != 1 ||
-        !importa::archivioInRitardo(stato, adesso))
+        !importa::archivioInRitardo(stato, core::oraLocale()))
         return nullptr;
     auto* controllo = new ControlloAllAvvio(stato, genitore, std::move(dopoAggiunta));
     return controllo->scaricamento();
