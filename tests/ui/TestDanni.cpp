@@ -8,11 +8,13 @@
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/maintenance/FrmAggiornamento.h"
+#include "ui/rete/FrmOpzioniAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
+#include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
@@ -21,8 +23,8 @@ using prova::testo;
 
 namespace {
 
-const char* const FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",
-                                "ambi",    "aggiornamento", "sfoglia", "poste"};
+const char* const FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",          "ambi",
+                                "terni",   "aggiornamento", "sfoglia", "poste",   "opzioni-internet"};
 const char* const DANNI[] = {"lunghezze-diverse",     "byte-fuori-50-140",     "date-concorsi-non-numerici",
                              "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
                              "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
@@ -45,13 +47,14 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     if (finestra == "periodo" && illeggibile) return {"Errore nella lettura dei Giorni di appartenenza"};
     // The saved wheels cannot be read: nothing is selected until the user chooses; the options that
     // cannot be stored are said once.
-    if ((finestra == "numeri" || finestra == "ambi") && impo)
+    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni") && impo)
         return cartella ? QStringList{"Selezionare almeno una Ruota!", "Impossibile registrare"}
                         : QStringList{"Selezionare almeno una Ruota!"};
     if (finestra == "aggiornamento" && discordi)
         return {"ATTENZIONE: rilevati errori nell' archivio estrazioni"};
     // The payouts read at the load were written back, unless the settings cannot be written at all.
-    if (cartella && finestra != "ruote" && finestra != "sfoglia" && finestra != "aggiornamento")
+    if (cartella && finestra != "ruote" && finestra != "sfoglia" && finestra != "aggiornamento" &&
+        finestra != "opzioni-internet")
         return {nonScritte};
     return {};
 }
@@ -202,12 +205,14 @@ private slots:
             f.cmdApplicaPeriodoFrazionato_Click();
             QVERIFY(s.Totale_Estrazioni_Selezionate >= 0 &&
                     s.Totale_Estrazioni_Selezionate <= s.Estrazioni_Caricate);
-        } else if (finestra == "numeri" || finestra == "ambi") {
+        } else if (finestra == "numeri" || finestra == "ambi" || finestra == "terni") {
             std::unique_ptr<ui::FinestraRicerca> f;
             if (finestra == "numeri")
                 f = std::make_unique<ui::frmFREQRITESTRATTI>(s);
-            else
+            else if (finestra == "ambi")
                 f = std::make_unique<ui::frmFREQRITAMBO>(s);
+            else
+                f = std::make_unique<ui::frmFREQRITTERNI>(s);
             f->cmdAVVIO_Click();
             if (s.Ruota_Selezionata[0] == 0) {
                 core::selezioneDaTesto(s, "1111111111");
@@ -243,6 +248,12 @@ private slots:
             barra->setValue(barra->minimum());
             QCOMPARE(prova::cella(f, "mfgSpecifici_1", 2, 0), QStringLiteral("1"));
             f.close();
+        } else if (finestra == "opzioni-internet") {
+            // The address and the option read from whatever the settings hold.
+            ui::frmOpzioniAggiornamento f(s);
+            f.show();
+            QVERIFY(controllo<QLineEdit>(f, "txtIndirizzo")->text().size() <= 190);
+            f.reject();
         } else if (finestra == "poste") {
             ui::frmPosteCombinazioni f(s);
             prova::sposta(f, "hscPuntata_2", 500);

@@ -9,6 +9,8 @@
 #include "core/Caricamento.h"
 #include "core/Stato.h"
 #include "demo/Demo.h"
+#include "importa/DaInternet.h"
+#include "rete/Scaricamento.h"
 #include "selection/Periodo.h"
 #include "stakes/Poste.h"
 #include "ui/FrmAttesa.h"
@@ -20,6 +22,8 @@
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "ui/maintenance/FrmAggiornamento.h"
+#include "ui/rete/AggiornaDaInternet.h"
+#include "ui/rete/FrmOpzioniAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
@@ -40,6 +44,7 @@
 #include <QTextStream>
 #include <QWindow>
 
+#include <algorithm>
 #include <functional>
 #include <iostream>
 
@@ -63,9 +68,10 @@ void controllaTesti(QWidget* finestra, const QString& nome) {
         int larghezza = 0;
         if (auto* etichetta = qobject_cast<QLabel*>(figlio); etichetta && !etichetta->wordWrap()) {
             testo = etichetta->text();
-            if (testo.contains(QLatin1Char('<'))) continue; // rich text: measured by its layout
-            larghezza = etichetta->fontMetrics().horizontalAdvance(testo) + 2 * etichetta->margin() +
-                        etichetta->indent();
+            if (testo.contains(QLatin1Char('<'))) continue;            // rich text: measured by its layout
+            for (const QString& riga : testo.split(QLatin1Char('\n'))) // a text of lines: its widest
+                larghezza = std::max(larghezza, etichetta->fontMetrics().horizontalAdvance(riga));
+            larghezza += 2 * etichetta->margin() + etichetta->indent();
         } else if (auto* pulsante = qobject_cast<QAbstractButton*>(figlio)) {
             // The text and the least room a button's frame needs around it.
             testo = pulsante->text();
@@ -208,6 +214,17 @@ int main(int argc, char* argv[]) {
     {
         ui::frmInformazioni informazioni(&principale);
         scatta(&informazioni, QStringLiteral("14-informazioni"), cartella);
+    }
+    {
+        // The download's progress as it shows half-way through the official file; nothing is asked.
+        rete::Scaricamento scaricamento({std::string(importa::INDIRIZZI_OPERATORE[0])});
+        ui::frmScaricamento progresso(scaricamento, &principale);
+        scatta(&progresso, QStringLiteral("16-scaricamento"), cartella, [&] {
+            emit scaricamento.nuovoIndirizzo(QString::fromUtf8(importa::INDIRIZZI_OPERATORE[0].data()));
+            emit scaricamento.progresso(342000, 684006);
+        });
+        ui::frmOpzioniAggiornamento opzioni(stato, &principale);
+        scatta(&opzioni, QStringLiteral("17-opzioni-aggiornamento"), cartella);
     }
     ui::mostraGuida(&principale, QStringLiteral("freq_rit_90_numeri.htm"));
     if (ui::FinestraGuida* guida = ui::finestraGuida()) scatta(guida, QStringLiteral("15-guida"), cartella);

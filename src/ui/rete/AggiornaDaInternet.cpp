@@ -115,6 +115,7 @@ frmScaricamento::frmScaricamento(rete::Scaricamento& scaricamento, QWidget* geni
     lblIndirizzo->setObjectName(QStringLiteral("lblIndirizzo"));
     lblIndirizzo->setWordWrap(true);
     lblIndirizzo->setMinimumWidth(440);
+    lblIndirizzo->setMinimumHeight(2 * lblIndirizzo->fontMetrics().lineSpacing()); // a long address wraps
     prbScaricamento = new QProgressBar(this);
     prbScaricamento->setObjectName(QStringLiteral("prbScaricamento"));
     prbScaricamento->setRange(0, 0);
@@ -133,6 +134,7 @@ frmScaricamento::frmScaricamento(rete::Scaricamento& scaricamento, QWidget* geni
 
     connect(&scaricamento, &rete::Scaricamento::nuovoIndirizzo, this, [this](const QString& indirizzo) {
         lblIndirizzo->setText(QStringLiteral("Scaricamento del file delle estrazioni da %1").arg(indirizzo));
+        adjustSize();
         prbScaricamento->setRange(0, 0);
         lblRicevuti->setText(QStringLiteral("In attesa di risposta…"));
     });
