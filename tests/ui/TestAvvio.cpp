@@ -8,6 +8,7 @@
 #include "ui/LogoIniziale.h"
 #include "ui/Principio.h"
 #include "ui/importa/ImportaArchivio.h"
+#include "ui/rete/AggiornaDaInternet.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 
@@ -61,24 +62,27 @@ private slots:
         const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
         const QString creato =
             QStringLiteral("L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.");
-        QTest::addRow("importa-un-file") << false << "buono" << false << QList<int>{0} << 3 << creato;
-        QTest::addRow("importazione-annullata") << false << "buono" << false << QList<int>{1} << 0 << fine;
-        QTest::addRow("file-rifiutato") << false << "rifiutato" << false << QList<int>{0} << 0 << fine;
-        QTest::addRow("ripristina-la-copia") << true << "" << false << QList<int>{0} << 2
+        // The buttons: [Archivio ufficiale,] Da Internet, [Ripristina la copia,] Importa un file, Annulla.
+        QTest::addRow("importa-un-file") << false << "buono" << false << QList<int>{1, 0} << 3 << creato;
+        QTest::addRow("importazione-annullata") << false << "buono" << false << QList<int>{1, 1} << 0 << fine;
+        QTest::addRow("file-rifiutato") << false << "rifiutato" << false << QList<int>{1, 0} << 0 << fine;
+        QTest::addRow("ripristina-la-copia") << true << "" << false << QList<int>{1} << 2
                                              << "L'archivio è stato ripristinato dalla copia "
                                                 "RUOTE_backup_20260101_000000.";
         QTest::addRow("copia-oltre-il-limite") // the program manages 1 draw here
-            << true << "" << false << QList<int>{0} << 1
+            << true << "" << false << QList<int>{1} << 1
             << "ATTENZIONE: il file BARI dell'archivio corrisponde a 2 estrazioni, più delle 1 che il "
                "programma può "
                "gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà modificato.";
-        QTest::addRow("copia-ma-importa") << true << "buono" << false << QList<int>{1, 0} << 3 << creato;
+        QTest::addRow("copia-ma-importa") << true << "buono" << false << QList<int>{2, 0} << 3 << creato;
         // The shipped history comes first, its report and question as an import's.
         QTest::addRow("archivio-ufficiale") << false << "" << true << QList<int>{0, 0} << 3 << creato;
-        QTest::addRow("ufficiale-ma-copia") << true << "" << true << QList<int>{1} << 2
+        QTest::addRow("ufficiale-ma-copia") << true << "" << true << QList<int>{2} << 2
                                             << "L'archivio è stato ripristinato dalla copia "
                                                "RUOTE_backup_20260101_000000.";
-        QTest::addRow("ufficiale-ma-file") << false << "buono" << true << QList<int>{1, 0} << 3 << creato;
+        QTest::addRow("ufficiale-ma-file") << false << "buono" << true << QList<int>{2, 0} << 3 << creato;
+        // The download from an address that refuses: its message, then the end.
+        QTest::addRow("da-internet-rifiutato") << false << "" << true << QList<int>{1} << 0 << fine;
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
@@ -105,16 +109,22 @@ private slots:
                             file == "rifiutato" ? "2001/03/01\tBA\t1\n" : prova::testoStorico(tre));
         const QString percorso = QString::fromStdString((cartella.percorso() / "storico.txt").string());
         prova::Sostituto<QString> incluso(ui::installaStoricoIncluso, storico ? percorso : QString());
-        // Yes to the emergency question, OK to its outcome (and to the limit's warning).
-        prova::ScriptPrompt script(QList<bool>(estrazioni == 1 ? 3 : 2, true));
+        // Yes to the emergency question, OK to its outcome (and to the limit's or the download's warning).
+        const bool internet = QByteArray(QTest::currentDataTag()).startsWith("da-internet");
+        const std::vector<std::string> rifiuta{"http://127.0.0.1:1/storico.zip"};
+        prova::Sostituto<std::vector<std::string>> indirizzi(ui::sostituisciIndirizziPredefiniti, rifiuta);
+        prova::ScriptPrompt script(QList<bool>(estrazioni == 1 || internet ? 3 : 2, true));
         script.scelte(scelte);
         prova::FileScelto scelto(file.isEmpty() ? QString() : percorso);
         ui::LeggiEstrazioni finestra(stato);
         QCOMPARE(script.rimaste(), 0);
         QTEST(script.testi().last(), "ultimo");
         QCOMPARE(finestra.programmaTerminato(), estrazioni == 0);
+        if (internet)
+            QVERIFY2(script.testi().at(2).contains("http://127.0.0.1:1/storico.zip"),
+                     qPrintable(script.testi().at(2)));
         if (file == "rifiutato")
-            QVERIFY(script.mostrati().at(1).dettagli.contains("riga 1: la riga non è nel formato atteso"));
+            QVERIFY(script.mostrati().at(2).dettagli.contains("riga 1: la riga non è nel formato atteso"));
         if (estrazioni == 0) return;
         // The opening went on with the new archive: the whole of it is chosen and loads.
         finestra.cmdSkip_Click();

@@ -3,6 +3,7 @@
 #include "maintenance/Backup.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/rete/AggiornaDaInternet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -122,37 +123,43 @@ bool importaFile(core::Stato& stato, QWidget* genitore, bool archivioVuoto, cons
 bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
     const auto copie = maintenance::cartelleBackup(stato);
     const QString storico = storicoIncluso();
-    if (copie.empty() && storico.isEmpty()) return importaArchivio(stato, genitore, true);
     const QString copia =
         copie.empty() ? QString() : QString::fromStdString(copie.front().filename().string());
-    // The ways offered, in the order of their buttons: the official history first, then the copy.
-    enum class Via { Storico, Copia, File };
+    // The ways offered, in the order of their buttons: the official history shipped with the program,
+    // the same from the operator's website, the newest copy, a file of the user's.
+    enum class Via { Storico, Internet, Copia, File };
     std::vector<Via> vie;
     QStringList pulsanti;
-    QString domanda;
+    QString domanda = QStringLiteral("Come ricostruire l'archivio?\n");
     if (!storico.isEmpty()) {
         vie.push_back(Via::Storico);
-        pulsanti << QStringLiteral("Importa l'archivio ufficiale");
-        domanda = QStringLiteral("Il programma comprende l'archivio ufficiale delle estrazioni del Lotto "
-                                 "dal 1939. Importarlo, ");
+        pulsanti << QStringLiteral("Archivio ufficiale");
+        domanda += QStringLiteral("\n• Archivio ufficiale: le estrazioni dal 1939 fornite con il programma;");
     }
+    vie.push_back(Via::Internet);
+    pulsanti << QStringLiteral("Da Internet");
+    domanda += QStringLiteral("\n• Da Internet: l'archivio ufficiale scaricato dal sito del gestore;");
     if (!copia.isEmpty()) {
         vie.push_back(Via::Copia);
         pulsanti << QStringLiteral("Ripristina la copia");
         domanda +=
-            domanda.isEmpty()
-                ? QStringLiteral("La copia più recente dell'archivio è nella cartella %1. Ripristinarla, ")
-                      .arg(copia)
-                : QStringLiteral("ripristinare la copia più recente dell'archivio (cartella %1), ")
-                      .arg(copia);
+            QStringLiteral("\n• Ripristina la copia: la copia più recente, nella cartella %1;").arg(copia);
     }
     vie.push_back(Via::File);
     pulsanti << QStringLiteral("Importa un file") << QStringLiteral("Annulla");
-    domanda += QStringLiteral("oppure importare un file di estrazioni?");
+    domanda += QStringLiteral("\n• Importa un file: un file di estrazioni scelto sul computer.");
     const int scelta = prompt::scegli(genitore, titoloProgramma(), domanda, {}, pulsanti);
     if (scelta < 0 || scelta >= int(vie.size())) return false;
-    if (vie[std::size_t(scelta)] == Via::Storico) return importaFile(stato, genitore, true, storico);
-    if (vie[std::size_t(scelta)] == Via::File) return importaArchivio(stato, genitore, true);
+    switch (vie[std::size_t(scelta)]) {
+    case Via::Storico:
+        return importaFile(stato, genitore, true, storico);
+    case Via::Internet:
+        return aggiornaDaInternet(stato, genitore);
+    case Via::File:
+        return importaArchivio(stato, genitore, true);
+    case Via::Copia:
+        break;
+    }
     if (const auto ripristino = maintenance::ripristinaBackup(stato, copie.front()); !ripristino) {
         prompt::informa(genitore, titoloProgramma(),
                         QStringLiteral("Ripristino non riuscito: %1. L'archivio non è stato modificato.")

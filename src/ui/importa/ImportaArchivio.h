@@ -38,9 +38,10 @@ QString storicoIncluso();
 QString installaStoricoIncluso(QString percorso);
 
 /**
- * The restore that the emergency at start offers: the import of the official history shipped with the
- * program (storicoIncluso) when it is there, the newest backup folder beside RUOTE when there is one, or
- * the import of a draws file. Returns true when the archive files were written.
+ * The restore that the emergency at start offers, one button each: the import of the official history
+ * shipped with the program (storicoIncluso) when it is there, the update from the Internet (into an
+ * empty folder: the whole file), the newest backup folder beside RUOTE when there is one, or the import
+ * of a draws file. Returns true when the archive files were written.
  */
 bool ripristinoDati(core::Stato& stato, QWidget* genitore);
 
