@@ -105,6 +105,25 @@ private slots:
         QVERIFY2(QString::fromStdString(esito.errori).contains(messaggio), esito.errori.c_str());
     }
 
+    void aiutoEVersione_data() {
+        QTest::addColumn<QString>("argomenti");
+        QTest::addColumn<QString>("inizio"); // of standard output
+        QTest::addRow("aiuto") << "--help"
+                               << "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR]";
+        QTest::addRow("aiuto-di-un-comando") << "importa --help"
+                                             << "Uso: quintaro-cli";
+        QTest::addRow("versione") << "--version"
+                                  << "quintaro-cli " QUINTARO_VERSIONE "\n";
+    }
+    void aiutoEVersione() {
+        QFETCH(QString, argomenti);
+        QFETCH(QString, inizio);
+        const auto esito = esegui(argomenti.split(' '));
+        QCOMPARE(esito.codice, 0);
+        QVERIFY2(QString::fromStdString(esito.uscita).startsWith(inizio) && esito.errori.empty(),
+                 esito.uscita.c_str());
+    }
+
     void importaEAggiunge() {
         prova::CartellaDiProva cartella;
         std::filesystem::remove_all(cartella.ruote()); // a new program folder
