@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -79,6 +80,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication applicazione(argc, argv);
     ui::preparaApplicazione();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icona/quintaro.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.quintaro.Quintaro"));
 
     // Qt has taken its own options (-platform, -style...) out of the arguments.
     std::filesystem::path indicata;
