@@ -38,8 +38,7 @@ const char* const USO =
  */
 class MisuraAvvio : public QObject {
 public:
-    explicit MisuraAvvio(ui::LogoIniziale& logo) : m_logo(logo) {
-        m_tempo.start();
+    MisuraAvvio(ui::LogoIniziale& logo, QElapsedTimer tempo) : m_logo(logo), m_tempo(tempo) {
         // The main window opens the wheel selection over itself before "OK" returns: its first paint is
         // watched on the whole application.
         QApplication::instance()->installEventFilter(this);
@@ -66,6 +65,8 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QElapsedTimer tempo;
+    tempo.start();
     // --help and --version answer without a display.
     for (int i = 1; i < argc; ++i) {
         const std::string_view argomento = argv[i];
@@ -115,6 +116,6 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     logo.show();
     std::optional<MisuraAvvio> misura;
-    if (qEnvironmentVariableIsSet("QUINTARO_TEMPO_AVVIO")) misura.emplace(logo);
+    if (qEnvironmentVariableIsSet("QUINTARO_TEMPO_AVVIO")) misura.emplace(logo, tempo);
     return QApplication::exec();
 }
