@@ -105,23 +105,15 @@ private slots:
         QVERIFY2(QString::fromStdString(esito.errori).contains(messaggio), esito.errori.c_str());
     }
 
-    void aiutoEVersione_data() {
-        QTest::addColumn<QString>("argomenti");
-        QTest::addColumn<QString>("inizio"); // of standard output
-        QTest::addRow("aiuto") << "--help"
-                               << "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR]";
-        QTest::addRow("aiuto-di-un-comando") << "importa --help"
-                                             << "Uso: quintaro-cli";
-        QTest::addRow("versione") << "--version"
-                                  << "quintaro-cli " QUINTARO_VERSIONE "\n";
-    }
     void aiutoEVersione() {
-        QFETCH(QString, argomenti);
-        QFETCH(QString, inizio);
-        const auto esito = esegui(argomenti.split(' '));
-        QCOMPARE(esito.codice, 0);
-        QVERIFY2(QString::fromStdString(esito.uscita).startsWith(inizio) && esito.errori.empty(),
-                 esito.uscita.c_str());
+        for (const auto& [argomenti, inizio] :
+             {std::pair{"--help", "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR]"},
+              {"importa --help", "Uso: quintaro-cli"},
+              {"--version", "quintaro-cli " QUINTARO_VERSIONE "\n"}}) {
+            const auto esito = esegui(QString(argomenti).split(' '));
+            QVERIFY2(esito.codice == 0 && esito.errori.empty() && esito.uscita.starts_with(inizio),
+                     argomenti);
+        }
     }
 
     void importaEAggiunge() {

@@ -3,7 +3,6 @@
 #include "ArchivioDiProva.h"
 #include "core/Cartella.h"
 
-#include <QCoreApplication>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -16,64 +15,46 @@ class TestCartella : public QObject {
 
 private slots:
     void sceglieLaCartella_data() {
-        QTest::addColumn<bool>("indicata");      // --cartella given
-        QTest::addColumn<QString>("eseguibile"); // scrivibile, sola-lettura or installazione
-        QTest::addColumn<QString>("attesa");     // indicata, eseguibile or utente
-        QTest::addRow("scrivibile") << false << "scrivibile"
-                                    << "eseguibile";
-        QTest::addRow("sola-lettura") << false << "sola-lettura"
-                                      << "utente";
-        QTest::addRow("installazione") << false << "installazione"
-                                       << "utente";
-        QTest::addRow("indicata-scrivibile") << true << "scrivibile"
-                                             << "indicata";
-        QTest::addRow("indicata-sola-lettura") << true << "sola-lettura"
-                                               << "indicata";
+        QTest::addColumn<QString>("caso"); // --cartella given or not, the executable's folder, the choice
+        for (const char* caso : {"-/scrivibile/eseguibile", "-/sola-lettura/utente", "-/installazione/utente",
+                                 "altra/scrivibile/altra", "altra/sola-lettura/altra"})
+            QTest::newRow(caso) << caso;
     }
     void sceglieLaCartella() {
-        QFETCH(bool, indicata);
-        QFETCH(QString, eseguibile);
-        QFETCH(QString, attesa);
+        QFETCH(QString, caso);
+        const QString indicata = caso.section('/', 0, 0), eseguibile = caso.section('/', 1, 1);
         const prova::CartellaDiProva prova;
         const fs::path altra = prova.percorso() / "altra", utente = prova.percorso() / "xdg" / "Quintaro";
         const fs::path cartella =
             eseguibile == "installazione" ? core::cartellaInstallazione() : prova.percorso();
-        if (eseguibile == "sola-lettura") {
-            if (geteuid() == 0 && !indicata) QSKIP("root scrive anche nelle cartelle di sola lettura");
-            fs::permissions(cartella, fs::perms::owner_write, fs::perm_options::remove);
-        }
+        const bool solaLettura = eseguibile == "sola-lettura";
+        if (solaLettura && geteuid() == 0 && indicata == "-") QSKIP("root scrive anche in sola lettura");
+        if (solaLettura) fs::permissions(cartella, fs::perms::owner_write, fs::perm_options::remove);
+        const bool portatile = core::cartellaPortatile(cartella);
+        if (solaLettura) fs::permissions(cartella, fs::perms::owner_write, fs::perm_options::add);
         const auto scelta =
-            core::sceltaCartella(indicata ? altra : fs::path(), cartella, core::cartellaPortatile(cartella),
-                                 core::cartellaDatiUtente((prova.percorso() / "xdg").c_str(), nullptr));
-        if (eseguibile == "sola-lettura")
-            fs::permissions(cartella, fs::perms::owner_write, fs::perm_options::add);
-        const fs::path atteso = attesa == "indicata" ? altra : attesa == "utente" ? utente : cartella;
+            core::sceltaCartella(indicata == "-" ? fs::path() : altra, cartella, portatile,
+                                 core::cartellaDatiUtente(utente.parent_path().c_str(), nullptr));
+        const QString attesa = caso.section('/', 2, 2);
+        const fs::path atteso = attesa == "altra" ? altra : attesa == "utente" ? utente : cartella;
         QCOMPARE(QString::fromStdString(scelta.percorso.string()), QString::fromStdString(atteso.string()));
         // The user's folder is created at the first start; a folder named on the command line never is.
         QVERIFY(core::preparaCartella(scelta));
-        QCOMPARE(fs::is_directory(scelta.percorso), attesa != "indicata");
+        QCOMPARE(fs::is_directory(scelta.percorso), attesa != "altra");
     }
 
-    void datiUtenteComeQt_data() {
-        QTest::addColumn<QByteArray>("xdg"); // null: unset
-        QTest::addColumn<QByteArray>("home");
-        QTest::addRow("casa") << QByteArray() << QByteArray("/home/anna");
-        QTest::addRow("xdg") << QByteArray("/dati/xdg/") << QByteArray("/home/anna");
-        QTest::addRow("xdg-vuota") << QByteArray("") << QByteArray("/home/anna/");
-        QTest::addRow("senza-casa") << QByteArray() << QByteArray();
-    }
     void datiUtenteComeQt() {
-        QFETCH(QByteArray, xdg);
-        QFETCH(QByteArray, home);
-        const QByteArray vecchiaCasa = qgetenv("HOME"), vecchiaXdg = qgetenv("XDG_DATA_HOME");
-        xdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", xdg);
-        qputenv("HOME", home);
         QCoreApplication::setApplicationName("Quintaro");
-        const QString qt = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        qputenv("HOME", vecchiaCasa);
-        vecchiaXdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", vecchiaXdg);
-        QCOMPARE(QString::fromStdString(core::cartellaDatiUtente(xdg.constData(), home.constData()).string()),
-                 QString::fromStdString(fs::path(qt.toStdString()).lexically_normal().string()));
+        const char* const casi[][2] = {
+            {nullptr, "/home/anna"}, {"/dati/xdg/", "/home/anna"}, {"", "/home/anna/"}, {nullptr, ""}};
+        for (const auto& [xdg, home] : casi) {
+            xdg ? qputenv("XDG_DATA_HOME", xdg) : qunsetenv("XDG_DATA_HOME");
+            qputenv("HOME", home);
+            const fs::path qt =
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+            QCOMPARE(QString::fromStdString(core::cartellaDatiUtente(xdg, home).string()),
+                     QString::fromStdString(qt.lexically_normal().string()));
+        }
     }
 };
 
