@@ -10,13 +10,17 @@ QUINTARO_BUILD="$QUINTARO_ROOT/build"
 # Google Benchmark for bench/ and zlib, which inflates the zip and gzip draws files that the import
 # reads. Qt Charts draws the chart window; its CMake package needs Qt OpenGL's, which Debian's
 # qt6-charts-dev does not bring, and Qt SVG writes the charts as SVG images. For the checks of scripts/test: clang with its runtime libraries (libclang-rt-14-dev holds
-# libFuzzer and clang's sanitizers; apt only recommends it, so it is named here) and clang-tidy.
+# libFuzzer and clang's sanitizers; apt only recommends it, so it is named here) and clang-tidy. For the
+# Debian package (scripts/package and the package step of scripts/test): dpkg-dev, whose dpkg-shlibdeps
+# gives CPack the package's dependencies; lintian, which checks the package; desktop-file-utils and
+# appstream, whose desktop-file-validate and appstreamcli check the menu entry and the metainfo file.
 QUINTARO_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     cmake ninja-build g++
     fonts-dejavu-core xvfb xauth poppler-utils libbenchmark-dev zlib1g-dev
     qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
     clang libclang-rt-14-dev clang-tidy clang-format
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 quintaro_install_packages() {

@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "core/Caricamento.h"
+#include "core/Cartella.h"
 #include "core/Esito.h"
 #include "core/Stato.h"
 #include "importa/DaInternet.h"
@@ -13,6 +14,7 @@
 #include "stats/RicercaTerni.h"
 #include "stats/Serie.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -28,12 +30,13 @@ namespace cli {
 namespace {
 
 const char* const USO =
-    "Uso: quintaro-cli numeri|ambi|terni --cartella DIR [--ruote ELENCO] [--dal N --al M | --anno A --cicli "
-    "C]\n"
+    "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A "
+    "--cicli C]\n"
     "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n"
-    "     quintaro-cli storia --cartella DIR --numero N [--secondo M] [--ruote ELENCO] [periodo]\n"
-    "     quintaro-cli importa --cartella DIR [--aggiungi] FILE\n"
-    "     quintaro-cli aggiorna --cartella DIR [--url INDIRIZZO]...\n"
+    "     quintaro-cli storia [--cartella DIR] --numero N [--secondo M] [--ruote ELENCO] [periodo]\n"
+    "     quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n"
+    "     quintaro-cli aggiorna [--cartella DIR] [--url INDIRIZZO]...\n"
+    "     quintaro-cli [COMANDO] --help | --version\n"
     "  numeri           frequenze e ritardi dei 90 numeri\n"
     "  ambi             frequenze e ritardi dei 4005 ambi\n"
     "  terni            frequenze e ritardi dei 117480 terni\n"
@@ -46,7 +49,9 @@ const char* const USO =
     "  aggiorna         scarica il file delle estrazioni dal sito del gestore e aggiunge all'archivio\n"
     "                   le estrazioni successive all'ultima; --url (anche più volte) sostituisce gli\n"
     "                   indirizzi predefiniti, provati nell'ordine dato\n"
-    "  --cartella DIR   cartella del programma, che contiene RUOTE/\n"
+    "  --cartella DIR   cartella del programma, che contiene RUOTE/; senza l'opzione, quella del programma:\n"
+    "                   la cartella dell'eseguibile quando vi si può scrivere, altrimenti la cartella dei\n"
+    "                   dati dell'utente, $XDG_DATA_HOME/Quintaro o ~/.local/share/Quintaro\n"
     "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE "
     "(predefinito)\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
@@ -55,7 +60,8 @@ const char* const USO =
     "ordine\n"
     "                   di terno\n"
     "  --primi K        (terni) solo le prime K righe di ogni colonna\n"
-    "  --numero N --secondo M  per storia: il numero (1-90) e, per un ambo, il secondo numero\n";
+    "  --numero N --secondo M  per storia: il numero (1-90) e, per un ambo, il secondo numero\n"
+    "  --help           stampa questo aiuto ed esce; --version stampa il nome e la versione\n";
 
 struct Opzioni {
     std::string comando;
@@ -77,6 +83,13 @@ std::optional<int> intero(const std::string& testo) {
     const auto [punto, errore] = std::from_chars(testo.data(), fine, valore);
     if (errore != std::errc() || punto != fine) return std::nullopt;
     return valore;
+}
+
+/** The program folder when --cartella is not given, by the program's own rule. */
+core::CartellaProgramma cartellaPredefinita() {
+    const auto eseguibile = core::cartellaEseguibile();
+    return core::sceltaCartella({}, eseguibile, core::cartellaPortatile(eseguibile),
+                                core::cartellaDatiUtente());
 }
 
 /** A wrong use of the command line: its text. */
@@ -121,7 +134,7 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
             return uso("opzione sconosciuta: " + nome + ".");
         }
     }
-    if (opzioni.cartella.empty()) return uso("manca --cartella.");
+    if (opzioni.cartella.empty()) opzioni.cartella = cartellaPredefinita().percorso;
     if (opzioni.comando == "storia" && !opzioni.numero) return uso("manca --numero.");
     if (opzioni.dal.has_value() != opzioni.al.has_value()) return uso("--dal e --al vanno indicati insieme.");
     if (opzioni.anno.has_value() != opzioni.cicli.has_value())
@@ -288,23 +301,38 @@ core::Esito<Importazione> leggiImportazione(const std::vector<std::string>& argo
             richiesta.file = argomento;
         }
     }
-    if (richiesta.cartella.empty()) return uso("manca --cartella.");
     if (richiesta.file.empty()) return uso("manca il file da importare.");
     return richiesta;
 }
 
+/**
+ * The folder that importa and aggiorna write into: `cartella` as given, or without --cartella the
+ * program's own, the user's data folder made when it is the one (as the program makes it at its first
+ * start). False, with the reason on `errori`, when it cannot be made or does not exist.
+ */
+bool cartellaDiScrittura(std::filesystem::path& cartella, std::ostream& errori) {
+    if (cartella.empty()) {
+        const auto scelta = cartellaPredefinita();
+        if (const auto pronta = core::preparaCartella(scelta); !pronta) {
+            errori << "quintaro-cli: " << pronta.messaggio() << '\n';
+            return false;
+        }
+        cartella = scelta.percorso;
+    }
+    if (std::filesystem::is_directory(cartella)) return true;
+    errori << "quintaro-cli: la cartella " << cartella.string() << " non esiste.\n";
+    return false;
+}
+
 /** The import command: reads and checks FILE, prints the report, then writes the archive. */
 int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
-    const auto richiesta = leggiImportazione(argomenti);
+    auto richiesta = leggiImportazione(argomenti);
     if (!richiesta) {
         errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << USO;
         return ESITO_USO;
     }
+    if (!cartellaDiScrittura(richiesta->cartella, errori)) return ESITO_ARCHIVIO;
     const auto& [cartella, file, aggiungi] = *richiesta;
-    if (!std::filesystem::is_directory(cartella)) {
-        errori << "quintaro-cli: la cartella " << cartella.string() << " non esiste.\n";
-        return ESITO_ARCHIVIO;
-    }
     core::Stato stato(cartella);
     core::Imposta_Tabelle_Globali(stato);
     const auto lettura = importa::leggiFileStorico(file);
@@ -342,7 +370,6 @@ core::Esito<Aggiornamento> leggiAggiornamento(const std::vector<std::string>& ar
         else
             richiesta.indirizzi.push_back(argomenti[++i]);
     }
-    if (richiesta.cartella.empty()) return uso("manca --cartella.");
     return richiesta;
 }
 
@@ -351,15 +378,12 @@ core::Esito<Aggiornamento> leggiAggiornamento(const std::vector<std::string>& ar
  * them into an empty folder). Progress goes to standard error when that is a terminal.
  */
 int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
-    const auto richiesta = leggiAggiornamento(argomenti);
+    auto richiesta = leggiAggiornamento(argomenti);
     if (!richiesta) {
         errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << USO;
         return ESITO_USO;
     }
-    if (!std::filesystem::is_directory(richiesta->cartella)) {
-        errori << "quintaro-cli: la cartella " << richiesta->cartella.string() << " non esiste.\n";
-        return ESITO_ARCHIVIO;
-    }
+    if (!cartellaDiScrittura(richiesta->cartella, errori)) return ESITO_ARCHIVIO;
     core::Stato stato(richiesta->cartella);
     core::Imposta_Tabelle_Globali(stato);
     const auto indirizzi =
@@ -400,6 +424,14 @@ int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& usci
 } // namespace
 
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    if (argomenti.size() == 1 && argomenti[0] == "--version") {
+        uscita << "quintaro-cli " << QUINTARO_VERSIONE << '\n';
+        return ESITO_OK;
+    }
+    if (std::ranges::find(argomenti, "--help") != argomenti.end()) {
+        uscita << USO;
+        return ESITO_OK;
+    }
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "aggiorna") return eseguiAggiorna(argomenti, uscita, errori);
     const auto lette = leggiOpzioni(argomenti);

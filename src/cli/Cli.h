@@ -16,11 +16,15 @@ inline constexpr int ESITO_USO = 2; ///< bad arguments
  * Runs the command-line companion on its arguments (without the program name), writing the results
  * to `uscita` and messages to `errori`. Returns the exit code.
  *
- *   numeri|ambi|terni --cartella DIR [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
+ *   numeri|ambi|terni [--cartella DIR] [--ruote LIST] [--dal N --al M | --anno Y --cicli C]
  *   terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]
- *   storia --cartella DIR --numero N [--secondo M] [--ruote LIST] [period as above]
- *   importa --cartella DIR [--aggiungi] FILE
- *   aggiorna --cartella DIR [--url URL]...
+ *   storia [--cartella DIR] --numero N [--secondo M] [--ruote LIST] [period as above]
+ *   importa [--cartella DIR] [--aggiungi] FILE
+ *   aggiorna [--cartella DIR] [--url URL]...
+ *   [COMMAND] --help | --version (the usage, or the name and version, on `uscita`; exit 0)
+ *
+ * Without --cartella the program folder is the program's own (core::sceltaCartella); `importa` creates
+ * the user's data folder when that is the one.
  *
  * `importa` prints the report of FILE; it returns ESITO_ARCHIVIO when the file is refused or the
  * archive cannot be written (nothing is then changed). `aggiorna` downloads the draws file from the

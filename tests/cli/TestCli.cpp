@@ -105,6 +105,17 @@ private slots:
         QVERIFY2(QString::fromStdString(esito.errori).contains(messaggio), esito.errori.c_str());
     }
 
+    void aiutoEVersione() {
+        for (const auto& [argomenti, inizio] :
+             {std::pair{"--help", "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR]"},
+              {"importa --help", "Uso: quintaro-cli"},
+              {"--version", "quintaro-cli " QUINTARO_VERSIONE "\n"}}) {
+            const auto esito = esegui(QString(argomenti).split(' '));
+            QVERIFY2(esito.codice == 0 && esito.errori.empty() && esito.uscita.starts_with(inizio),
+                     argomenti);
+        }
+    }
+
     void importaEAggiunge() {
         prova::CartellaDiProva cartella;
         std::filesystem::remove_all(cartella.ruote()); // a new program folder
