@@ -41,8 +41,8 @@ using Guasto = std::function<bool(const std::string& passo)>;
  * (the old files are untouched) and also when a failure came after the point of no return (the next
  * completaSostituzioneInterrotta finishes the job). `guasto` (tests) makes a named step fail.
  */
-[[nodiscard]] bool sostituisciInsieme(const std::vector<FileNuovo>& file, const std::filesystem::path& registro,
-                        const Guasto& guasto = {});
+[[nodiscard]] bool sostituisciInsieme(const std::vector<FileNuovo>& file,
+                                      const std::filesystem::path& registro, const Guasto& guasto = {});
 
 /**
  * Finishes or undoes a set replacement that a crash interrupted: with the record present every new
