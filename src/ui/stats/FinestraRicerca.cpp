@@ -316,7 +316,11 @@ void FinestraRicerca::applicaColori() {
     for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
         const bool colorata =
             c == 0 ? chk_ColoreGrigliaGenerale->isChecked() : chk_ColoreGrigliaSingola->isChecked();
-        coloraGriglia(c, colorata ? COLORE_GRIGLIA : QColor(Qt::white));
+        if (QTableWidget* griglia = grigliaGrafico(c)) {
+            QPalette colori = griglia->palette();
+            colori.setColor(QPalette::Base, colorata ? COLORE_GRIGLIA : QColor(Qt::white));
+            griglia->setPalette(colori);
+        }
     }
 }
 

@@ -79,10 +79,8 @@ protected:
     virtual std::string testoCsv(int colonna) const = 0;
     /** The proposed file name for the export, without folder ("frequenze_ritardi"). */
     virtual QString prefissoFile() const = 0;
-    /** Sets the background of the grid of column c. */
-    virtual void coloraGriglia(int colonna, const QColor& colore) = 0;
-    /** The grid of column c whose cells open a chart; null when the window has none. */
-    virtual QTableWidget* grigliaGrafico(int /*colonna*/) const { return nullptr; }
+    /** The grid of column c (its cells open a chart). */
+    virtual QTableWidget* grigliaGrafico(int colonna) const = 0;
     /** The bar that pages column c's grid, which the mouse wheel over the grid moves; null when none. */
     virtual QScrollBar* barraGriglia(int /*colonna*/) const { return nullptr; }
     /** The numbers that cell (riga, colonnaGriglia) of column c's grid shows; empty for a cell of none. */

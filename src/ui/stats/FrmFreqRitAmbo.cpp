@@ -99,13 +99,6 @@ QWidget* frmFREQRITAMBO::costruisciPagina(int colonna) {
     return pagina;
 }
 
-void frmFREQRITAMBO::coloraGriglia(int colonna, const QColor& colore) {
-    QTableWidget* griglia = mfgFreqRitAmbi(colonna);
-    QPalette colori = griglia->palette();
-    colori.setColor(QPalette::Base, colore);
-    griglia->setPalette(colori);
-}
-
 bool frmFREQRITAMBO::eseguiRicerca(const stats::Avanzamento& avanzamento) {
     return stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(m_stato, m_risultati, avanzamento);
 }

@@ -41,13 +41,6 @@ frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
     costruisci(pagine);
 }
 
-void frmFREQRITESTRATTI::coloraGriglia(int colonna, const QColor& colore) {
-    QTableWidget* griglia = mfgRicerca(colonna);
-    QPalette colori = griglia->palette();
-    colori.setColor(QPalette::Base, colore);
-    griglia->setPalette(colori);
-}
-
 void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
     impostaGrigliaFissa(griglia);
     const QFontMetrics metrica(griglia->font());

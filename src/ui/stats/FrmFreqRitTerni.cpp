@@ -107,13 +107,6 @@ QWidget* frmFREQRITTERNI::costruisciPagina(int colonna) {
     return pagina;
 }
 
-void frmFREQRITTERNI::coloraGriglia(int colonna, const QColor& colore) {
-    QTableWidget* griglia = mfgFreqRitTerni(colonna);
-    QPalette colori = griglia->palette();
-    colori.setColor(QPalette::Base, colore);
-    griglia->setPalette(colori);
-}
-
 bool frmFREQRITTERNI::eseguiRicerca(const stats::Avanzamento& avanzamento) {
     return stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(m_stato, m_risultati, avanzamento);
 }
