@@ -300,13 +300,17 @@ void PRINCIPIO::aggiornaInformazioni() {
         m_informazioni->setText(QStringLiteral("Nessuna estrazione caricata."));
         return;
     }
+    // The line is rich text: a record's bytes are shown escaped, a valid date as every window writes it.
     const auto testo = [](const std::vector<std::string>& tabella, int d) {
-        return testoArchivio(tabella[static_cast<std::size_t>(d)]).trimmed();
+        return testoArchivio(tabella[static_cast<std::size_t>(d)]).trimmed().toHtmlEscaped();
+    };
+    const auto data = [&](int d) {
+        const core::Data letta = core::Data::daRecord(m_stato.Data_Estrazione[static_cast<std::size_t>(d)]);
+        return letta.valida() ? QString::fromStdString(letta.testo()) : testo(m_stato.Data_Estrazione, d);
     };
     QString riga = QStringLiteral("Archivio: %1 estrazioni caricate, dal %2 al %3 (concorso %4)")
                        .arg(caricate)
-                       .arg(testo(m_stato.Data_Estrazione, 1), testo(m_stato.Data_Estrazione, caricate),
-                            testo(m_stato.Concorso_Estrazione, caricate));
+                       .arg(data(1), data(caricate), testo(m_stato.Concorso_Estrazione, caricate));
     // The second line: the archive's last draw on disk, and the update when a draw day has passed since.
     const core::Data ultima = importa::ultimaDataArchivio(m_stato);
     if (ultima.valida())

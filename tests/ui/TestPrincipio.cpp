@@ -108,7 +108,7 @@ private slots:
         cartella.scriviArchivio(estrazioni);
         ui::PRINCIPIO principale(stato);
         const QString riga = prova::testo(principale, "lblArchivioCaricato");
-        QVERIFY2(riga.contains(QStringLiteral("3 estrazioni caricate, dal 1/ 3/2001 al 3/ 3/2001")),
+        QVERIFY2(riga.contains(QStringLiteral("3 estrazioni caricate, dal 1/3/2001 al 3/3/2001")),
                  qPrintable(riga));
         QVERIFY2(riga.contains(QStringLiteral("Ultima estrazione in archivio: 5/3/%1").arg(anno)),
                  qPrintable(riga));
