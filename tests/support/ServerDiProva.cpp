@@ -49,7 +49,7 @@ QByteArray zip(const QByteArray& nome, const QByteArray& testo) {
     const auto le = [](qint64 v, int byte) {
         QByteArray b;
         for (int i = 0; i < byte; ++i)
-            b += static_cast<char>(v >> (8 * i) & 0xFF);
+            b += static_cast<char>(i < 8 ? v >> (8 * i) & 0xFF : 0); // a field wider than v: zeros
         return b;
     };
     const auto crc = crc32(0, reinterpret_cast<const Bytef*>(testo.data()), static_cast<uInt>(testo.size()));
