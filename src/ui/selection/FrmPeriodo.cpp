@@ -183,7 +183,7 @@ void frmPeriodo::costruisci() {
 void frmPeriodo::costruisciRapidi(QBoxLayout* principale) {
     auto* rapidi = new QGroupBox(QStringLiteral("Periodi rapidi (impostano le barre e applicano)"), this);
     auto* riga = new QHBoxLayout(rapidi);
-    riga->setSpacing(4);
+    riga->setSpacing(6);
     const auto scelta = [&](const char* nome, const QString& testo, const QString& aiuto, auto intervallo) {
         auto* tasto = new QPushButton(testo, rapidi);
         tasto->setObjectName(QString::fromLatin1(nome));
@@ -202,7 +202,7 @@ void frmPeriodo::costruisciRapidi(QBoxLayout* principale) {
            QStringLiteral("Le estrazioni dell'ultimo anno dell'archivio"), selection::annoInCorso);
     scelta("cmdTuttoArchivio", QStringLiteral("Tutto l'archivio"),
            QStringLiteral("Tutte le estrazioni caricate"), selection::tuttoArchivio);
-    riga->addSpacing(6);
+    riga->addSpacing(10);
     riga->addWidget(new QLabel(QStringLiteral("Dal anno"), rapidi));
     spnDalAnno = new QSpinBox(rapidi);
     spnDalAnno->setObjectName(QStringLiteral("spnDalAnno"));
@@ -213,7 +213,9 @@ void frmPeriodo::costruisciRapidi(QBoxLayout* principale) {
     auto* vai = new QPushButton(QStringLiteral("Vai"), rapidi);
     vai->setObjectName(QStringLiteral("cmdDalAnno"));
     vai->setAutoDefault(false);
+    vai->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     riga->addWidget(vai);
+    riga->addStretch(1);
     connect(vai, &QPushButton::clicked, this,
             [this] { applicaRapido(selection::dalAnno(m_stato, spnDalAnno->value())); });
     principale->addWidget(rapidi);
