@@ -144,26 +144,7 @@ bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esi
 }
 
 std::vector<int> Ordine_Ambi(const RisultatiAmbi& risultati, int colonna, int criterio, bool discendente) {
-    std::vector<int> ordine(NUMERO_AMBI + 1);
-    ordine[0] = NUMERO_AMBI;
-    if (criterio < FREQUENZA || criterio > RITARDO_MASSIMO) {
-        std::iota(ordine.begin() + 1, ordine.end(), 1);
-        if (discendente) std::reverse(ordine.begin() + 1, ordine.end());
-        return ordine;
-    }
-    std::vector<long long> chiavi(NUMERO_AMBI + 1);
-    chiavi[0] = NUMERO_AMBI;
-    for (int k = 1; k <= NUMERO_AMBI; ++k)
-        chiavi[static_cast<std::size_t>(k)] = criterio == FREQUENZA ? risultati.frequenza(colonna, k)
-                                              : criterio == RITARDO_ATTUALE
-                                                  ? risultati.ritardoAttuale(colonna, k)
-                                                  : risultati.ritardoMassimo(colonna, k);
-    if (discendente) chiaviDecrescenti(chiavi);
-    Ordinamento esito;
-    Ordina_Numeri_Veloce(chiavi, esito);
-    for (int p = 1; p <= NUMERO_AMBI; ++p)
-        ordine[static_cast<std::size_t>(p)] = esito.Permutazione_Ordinata[static_cast<std::size_t>(p)];
-    return ordine;
+    return ordineColonna(risultati, colonna, NUMERO_AMBI, criterio, discendente);
 }
 
 std::string csvAmbi(const RisultatiAmbi& risultati, int colonna, const std::vector<int>& ordine) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Navigazione.h"
 #include "Ordinamento.h"
 #include "RicercaNumeri.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -60,6 +63,35 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(const core::Stato& stato, Risulta
  */
 bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esito,
                           int massimoChiavi = MASSIMO_CHIAVI);
+
+/**
+ * The display order of one column of `quanti` combinations (pairs or triples): element 0 = quanti,
+ * element p = the enumeration position shown at position p; by enumeration for NUMERICO, otherwise by the
+ * key, ascending or, with `discendente`, descending (NUMERICO then lists the enumeration backwards);
+ * equal keys always keep enumeration order.
+ */
+template <class Risultati>
+std::vector<int> ordineColonna(const Risultati& risultati, int colonna, int quanti, int criterio,
+                               bool discendente) {
+    if (criterio < FREQUENZA || criterio > RITARDO_MASSIMO) {
+        std::vector<int> ordine(static_cast<std::size_t>(quanti) + 1);
+        std::iota(ordine.begin() + 1, ordine.end(), 1);
+        if (discendente) std::reverse(ordine.begin() + 1, ordine.end());
+        ordine[0] = quanti;
+        return ordine;
+    }
+    std::vector<long long> chiavi(static_cast<std::size_t>(quanti) + 1);
+    chiavi[0] = quanti;
+    for (int k = 1; k <= quanti; ++k)
+        chiavi[static_cast<std::size_t>(k)] = criterio == FREQUENZA ? risultati.frequenza(colonna, k)
+                                              : criterio == RITARDO_ATTUALE
+                                                  ? risultati.ritardoAttuale(colonna, k)
+                                                  : risultati.ritardoMassimo(colonna, k);
+    if (discendente) chiaviDecrescenti(chiavi);
+    Ordinamento esito;
+    Ordina_Numeri_Veloce(chiavi, esito, quanti);
+    return std::move(esito.Permutazione_Ordinata);
+}
 
 /**
  * The display order of a pairs column: element 0 = 4005, element p = the enumeration position of the

@@ -237,24 +237,7 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(const core::Stato& stato, Risult
 }
 
 std::vector<int> Ordine_Terni(const RisultatiTerni& risultati, int colonna, int criterio, bool discendente) {
-    std::vector<int> ordine(NUMERO_TERNI + 1);
-    if (criterio < FREQUENZA || criterio > RITARDO_MASSIMO) {
-        std::iota(ordine.begin() + 1, ordine.end(), 1);
-        if (discendente) std::reverse(ordine.begin() + 1, ordine.end());
-        ordine[0] = NUMERO_TERNI;
-        return ordine;
-    }
-    std::vector<long long> chiavi(NUMERO_TERNI + 1);
-    chiavi[0] = NUMERO_TERNI;
-    for (int k = 1; k <= NUMERO_TERNI; ++k)
-        chiavi[static_cast<std::size_t>(k)] = criterio == FREQUENZA ? risultati.frequenza(colonna, k)
-                                              : criterio == RITARDO_ATTUALE
-                                                  ? risultati.ritardoAttuale(colonna, k)
-                                                  : risultati.ritardoMassimo(colonna, k);
-    if (discendente) chiaviDecrescenti(chiavi);
-    Ordinamento esito;
-    Ordina_Numeri_Veloce(chiavi, esito, NUMERO_TERNI);
-    return std::move(esito.Permutazione_Ordinata);
+    return ordineColonna(risultati, colonna, NUMERO_TERNI, criterio, discendente);
 }
 
 std::string csvTerni(const RisultatiTerni& risultati, int colonna, const std::vector<int>& ordine) {
