@@ -46,7 +46,23 @@ bool completaAggiornamentoInterrotto(const std::filesystem::path& cartella) {
     return completaSostituzioneInterrotta(registroArchivio(cartella));
 }
 
+FirmaArchivio firmaArchivio(const std::filesystem::path& cartella) {
+    FirmaArchivio firma;
+    std::size_t i = 0;
+    for (int f : FILE_ARCHIVIO) {
+        std::error_code errore;
+        const auto percorso = cartella / nomeFile(f);
+        const auto byte = std::filesystem::file_size(percorso, errore);
+        firma.valori[i++] = errore ? -1 : static_cast<long long>(byte);
+        const auto quando = std::filesystem::last_write_time(percorso, errore);
+        firma.valori[i++] = errore ? -1 : static_cast<long long>(quando.time_since_epoch().count());
+    }
+    return firma;
+}
+
 Esito<Archivio> Archivio::leggi(const std::filesystem::path& cartella, Illeggibili illeggibili) {
+    const auto blocco = Blocco::prendiPerLeggere(cartellaDelBlocco(cartella));
+    if (!blocco) return blocco.errore();
     Archivio archivio;
     archivio.m_ripristinato = completaAggiornamentoInterrotto(cartella);
     for (int f : FILE_ARCHIVIO) {
@@ -65,6 +81,7 @@ Esito<Archivio> Archivio::leggi(const std::filesystem::path& cartella, Illeggibi
         }
         if (lunghezza > static_cast<long long>(byte.size())) archivio.m_parziale = true;
     }
+    archivio.m_firma = firmaArchivio(cartella);
     return archivio;
 }
 
@@ -206,6 +223,8 @@ Esito<void> Archivio::scrivi(const std::filesystem::path& cartella, const Guasto
                 "L' archivio contiene file danneggiati troppo lunghi: non può essere riscritto."};
     std::error_code errore;
     std::filesystem::create_directories(cartella, errore);
+    const auto blocco = Blocco::prendi(cartellaDelBlocco(cartella));
+    if (!blocco) return blocco.errore();
     std::vector<FileNuovo> file;
     file.reserve(FILE_ARCHIVIO.size());
     for (int f : FILE_ARCHIVIO)

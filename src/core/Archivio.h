@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Blocco.h"
 #include "Esito.h"
 #include "FileSicuro.h"
 #include "Formato.h"
@@ -43,6 +44,9 @@ struct Verifica {
     bool coerente() const { return discordanti.empty() && !troppe; }
 };
 
+/** The signature of the archive files of `cartella` now. */
+FirmaArchivio firmaArchivio(const std::filesystem::path& cartella);
+
 /**
  * The archive of a RUOTE folder, its twelve files read whole into memory: the one reader and writer of the
  * archive files. It is read with leggi(), checked with verifica(), read record by record, changed in memory
@@ -63,7 +67,9 @@ public:
 
     /**
      * Reads the twelve files of `cartella` (a RUOTE folder), after finishing or undoing a replacement that
-     * a crash interrupted there (see completaAggiornamentoInterrotto; ripristinato() then tells). A missing
+     * a crash interrupted there (see completaAggiornamentoInterrotto; ripristinato() then tells), holding the
+     * lock of the program folder throughout (core::Blocco), so that it never reads half of another process's
+     * write; it fails as Blocco::prendiPerLeggere does when that process keeps the lock. A missing
      * file reads as empty. Of a file longer than ESTRAZIONI_LEGGIBILI records (only a damaged file is)
      * only that many records are read, and its length is kept. Fails (FileIllegibile) when a file exists
      * and cannot be read, unless `illeggibili` says to read it as empty.
@@ -81,6 +87,12 @@ public:
     long long lunghezza(int f) const { return m_lunghezza[indice(f)]; }
     /** True when leggi() found an interrupted replacement and finished or undid it. */
     bool ripristinato() const { return m_ripristinato; }
+    /** The signature of the files when leggi() read them. */
+    const FirmaArchivio& firma() const { return m_firma; }
+    /** The same files as `altro` (lengths and bytes): the same archive. */
+    bool stessiFile(const Archivio& altro) const {
+        return m_lunghezza == altro.m_lunghezza && m_file == altro.m_file;
+    }
 
     /**
      * Checks the lengths of the twelve files against the draws counted on BARI, the limit of
@@ -113,8 +125,9 @@ public:
      * crash at any point, the folder holds the old files or the new ones once completaAggiornamentoInterrotto
      * has run, never a mix (core::sostituisciInsieme). A failure after the point of no return is finished at
      * once, so the folder then holds the new set. Fails (FileNonScrivibile) when the set was not written
-     * whole, and (ArchivioIncoerente) for an archive of which leggi() read only a part. `guasto` (tests)
-     * makes a named step fail.
+     * whole, and (ArchivioIncoerente) for an archive of which leggi() read only a part. The lock of the
+     * program folder is taken for the write (Blocco::prendi, whose failures it returns); an operation that
+     * read the archive it changes takes it before the reading. `guasto` (tests) makes a named step fail.
      */
     Esito<void> scrivi(const std::filesystem::path& cartella, const Guasto& guasto = {}) const;
 
@@ -125,6 +138,7 @@ private:
     void aggiornaLunghezze();
     std::array<std::string, 12> m_file;
     std::array<long long, 12> m_lunghezza{};
+    FirmaArchivio m_firma;
     bool m_ripristinato = false;
     bool m_parziale = false;
     bool m_illeggibile = false;

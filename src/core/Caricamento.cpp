@@ -112,7 +112,10 @@ ArchivioAperto apriArchivio(Stato& stato) {
     aperto.cartella = std::filesystem::is_directory(cartella, errore);
     // Read so, the reading cannot fail: a file that cannot be read is one more file of the wrong length.
     auto letto = Archivio::leggi(cartella, Archivio::Illeggibili::Vuoti);
-    if (letto) aperto.archivio = std::move(*letto);
+    if (letto)
+        aperto.archivio = std::move(*letto);
+    else
+        aperto.inUso = letto.errore();
     aperto.verifica = aperto.archivio.verifica(stato.Max_Estrazioni_Archivio);
     const int contate = aperto.verifica.estrazioni;
     stato.Estrazioni_In_Archivio = std::min(contate, stato.Max_Estrazioni_Archivio);
@@ -125,6 +128,7 @@ ArchivioAperto apriArchivio(Stato& stato) {
 
 Esito<void> caricabile(const Stato& stato, const ArchivioAperto& aperto) {
     const std::string cartella = stato.cartellaRuote().string();
+    if (aperto.inUso) return *aperto.inUso;
     if (!aperto.cartella) return {Codice::DatoNonValido, "la cartella " + cartella + " non esiste."};
     if (stato.Estrazioni_In_Archivio < 1)
         return {Codice::DatoNonValido, "l'archivio in " + cartella + " non contiene estrazioni."};
@@ -181,6 +185,7 @@ EsitoCaricamento START_Memorizzazione_Estrazioni(Stato& stato, const Archivio& a
 std::optional<Avviso> caricaEstrazioni(Stato& stato, const Archivio& archivio, int primo, int quante,
                                        const std::function<void(int)>& avanzamento) {
     const auto esito = START_Memorizzazione_Estrazioni(stato, archivio, primo, quante, avanzamento);
+    stato.Firma_Archivio_Caricato = archivio.firma();
     Inizializza_Dati_Archivio(stato);
     if (esito.recordDanneggiati == 0) return std::nullopt;
     return avvisoDanni(stato, esito, primoLeggibile(primo));

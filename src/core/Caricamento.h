@@ -39,6 +39,7 @@ struct ArchivioAperto {
     std::optional<Avviso> ripristino;  ///< an interrupted update was finished or undone
     std::optional<Avviso> limite;      ///< BARI holds more draws than the program manages
     std::optional<Avviso> discordanza; ///< files whose length disagrees with the draws BARI holds
+    std::optional<Errore> inUso;       ///< the archive could not be read: another process kept its lock
     /** The warnings in the order they are given. */
     std::vector<Avviso> avvisi() const;
 };
@@ -53,7 +54,8 @@ ArchivioAperto apriArchivio(Stato& stato);
 
 /**
  * Whether the archive opened has a draw to load. Fails (DatoNonValido), with the command line's text,
- * without the RUOTE folder or with no draw on BARI: the loading window then offers the emergency restore.
+ * without the RUOTE folder or with no draw on BARI: the loading window then offers the emergency restore;
+ * and with the reading's failure (ArchivioInUso, Annullato) when another process kept the archive's lock.
  */
 Esito<void> caricabile(const Stato& stato, const ArchivioAperto& aperto);
 

@@ -17,6 +17,8 @@ enum class Codice {
     Discordanza,        ///< two sources of draws disagree
     Rete,               ///< a download failed
     Annullato,          ///< the user stopped the operation
+    ArchivioInUso,      ///< another process holds the archive's lock (nothing was changed)
+    ArchivioCambiato,   ///< the archive on disk is no longer the one an operation was prepared on
 };
 
 /** A failure: its kind and the Italian message that the window shows or the command line prints. */

@@ -13,6 +13,16 @@
  */
 namespace core {
 
+/**
+ * What the archive files of a RUOTE folder look like from outside: the length and the time of the last
+ * change of each (-1 for a missing file). Another process's write changes it; comparing two tells whether
+ * the archive changed on disk since the first was taken, without reading it.
+ */
+struct FirmaArchivio {
+    std::array<long long, 24> valori{};
+    bool operator==(const FirmaArchivio&) const = default;
+};
+
 // ---- Wheel records: five bytes, byte i = 140 - (i-th number), 140 for a wheel not drawn.
 
 /** The byte that stands for "no number": a null record holds five of them. */

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Formato.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -134,6 +136,9 @@ struct Stato {
     int Toolbar_Visibile = 1;
     bool Estrazioni_Predefinite_Variate = false;
     bool Archivio_Modificato = false;
+    /** The archive files as they were when the loaded draws were read from them: a different signature on
+     * disk means another program changed the archive since. */
+    FirmaArchivio Firma_Archivio_Caricato;
     /** Operations on the archive files in this run: 1 draws added, 2 modified, 3 inserted, 4 deleted. */
     std::array<int, 5> Contatori_Modifiche{};
     std::array<int, 8> Giornata_Appartenenza{};

@@ -1,5 +1,6 @@
 #include "Demo.h"
 
+#include "core/Blocco.h"
 #include "core/FileSicuro.h"
 #include "core/Stato.h"
 
@@ -125,6 +126,9 @@ Esito scriviArchivioDemo(const std::filesystem::path& cartella, const ArchivioDe
     const auto percorso = [&](int f) { return ruote / core::nomeFile(f); };
 
     std::error_code errore;
+    fs::create_directories(cartella, errore);
+    const auto blocco = core::Blocco::prendi(cartella);
+    if (!blocco) return {EsitoScrittura::Errore, cartella / core::NOME_BLOCCO};
     const fs::path bari = percorso(1);
     const fs::file_status stat = fs::status(bari, errore);
     if (errore && stat.type() != fs::file_type::not_found) return {EsitoScrittura::Errore, bari};

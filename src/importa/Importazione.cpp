@@ -1,6 +1,7 @@
 #include "Importazione.h"
 
 #include "core/Archivio.h"
+#include "core/Blocco.h"
 #include "maintenance/Aggiornamento.h"
 #include "maintenance/Backup.h"
 
@@ -85,8 +86,10 @@ Esito sostituisci(const core::Stato& stato, const Lettura& lettura, const std::t
     }
     core::Archivio archivio;
     accoda(archivio, lettura.estrazioni, 0, {});
-    if (!archivio.scrivi(stato.cartellaRuote(), guasto))
-        return Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA);
+    if (const auto scritto = archivio.scrivi(stato.cartellaRuote(), guasto); !scritto)
+        return scritto.codice() == core::Codice::FileNonScrivibile
+                   ? Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA)
+                   : rifiutata(scritto.codice(), scritto.messaggio());
     fatto.scritte = static_cast<int>(lettura.estrazioni.size());
     fatto.messaggio =
         std::string(fatto.copia.empty() ? "L'archivio è stato creato: " : "L'archivio è stato sostituito: ") +
@@ -98,8 +101,12 @@ Esito sostituisci(const core::Stato& stato, const Lettura& lettura, const std::t
     return fatto;
 }
 
-/** The addition; with `scrivere` false it stops before the writing, counting what it would append. */
-Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Guasto& guasto, bool scrivere) {
+/**
+ * The addition; with `scrivere` false it stops before the writing, counting what it would append. With a
+ * `proposta` it writes only what the proposal said it would.
+ */
+Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Guasto& guasto, bool scrivere,
+               const Importazione* proposta) {
     auto letto = core::Archivio::leggi(stato.cartellaRuote());
     if (!letto) return rifiutata(letto.codice(), letto.messaggio());
     core::Archivio& archivio = *letto;
@@ -115,6 +122,7 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
         return rifiutata(core::Codice::ArchivioPieno, troppe(stato, estrazioni));
 
     Importazione fatto;
+    fatto.estrazioniArchivio = static_cast<int>(estrazioni);
     const auto& file = lettura.estrazioni;
     std::size_t nuove = 0; // the first draw of the file to append
     UltimoConcorso ultimo;
@@ -197,9 +205,20 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
                           (fatto.scritte == 1 ? "." : " al " + file.back().data.testo() + ".");
         return fatto;
     }
+    if (proposta && (proposta->estrazioniArchivio != fatto.estrazioniArchivio ||
+                     proposta->scritte != static_cast<int>(file.size() - nuove)))
+        return rifiutata(
+            core::Codice::ArchivioCambiato,
+            "L'archivio è stato modificato da un altro programma dopo il controllo del file: ora "
+            "ha " +
+                std::to_string(estrazioni) + " estrazioni invece di " +
+                std::to_string(proposta->estrazioniArchivio) +
+                ". Ripetere l'aggiornamento per vedere che cosa aggiungerebbe ora.");
     accoda(archivio, file, nuove, ultimo);
-    if (!archivio.scrivi(stato.cartellaRuote(), guasto))
-        return Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA);
+    if (const auto scritto = archivio.scrivi(stato.cartellaRuote(), guasto); !scritto)
+        return scritto.codice() == core::Codice::FileNonScrivibile
+                   ? Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA)
+                   : rifiutata(scritto.codice(), scritto.messaggio());
     fatto.scritte = static_cast<int>(file.size() - nuove);
     fatto.messaggio = "Sono state aggiunte " + std::to_string(fatto.scritte) + " estrazioni, dal " +
                       file[nuove].data.testo() + " al " + file.back().data.testo() +
@@ -214,24 +233,28 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
 } // namespace
 
 core::Esito<Importazione> importaEstrazioni(const core::Stato& stato, const Lettura& lettura, Modo modo,
-                                            const std::tm& quando, const core::Guasto& guasto) {
+                                            const std::tm& quando, const core::Guasto& guasto,
+                                            const Importazione* proposta) {
     if (!lettura.valida())
         return rifiutata(core::Codice::DatoNonValido,
                          "Il file non può essere importato: ci sono errori (vedere il resoconto).");
+    // One writer at a time, from the reading of the archive to the writing of the new one.
+    const auto blocco = core::Blocco::prendi(stato.Cartella_Programma);
+    if (!blocco) return rifiutata(blocco.codice(), blocco.messaggio());
     core::completaAggiornamentoInterrotto(stato.cartellaRuote());
     if (modo == Modo::Sostituisci) {
         if (lettura.estrazioni.size() > static_cast<std::size_t>(stato.Max_Estrazioni_Archivio))
             return rifiutata(core::Codice::ArchivioPieno, troppe(stato, lettura.estrazioni.size()));
         return sostituisci(stato, lettura, quando, guasto);
     }
-    return aggiungi(stato, lettura, guasto, true);
+    return aggiungi(stato, lettura, guasto, true, proposta);
 }
 
 core::Esito<Importazione> provaAggiunta(const core::Stato& stato, const Lettura& lettura) {
     if (!lettura.valida())
         return rifiutata(core::Codice::DatoNonValido,
                          "Il file non può essere importato: ci sono errori (vedere il resoconto).");
-    return aggiungi(stato, lettura, {}, false);
+    return aggiungi(stato, lettura, {}, false, nullptr);
 }
 
 } // namespace importa

@@ -23,6 +23,7 @@ struct Importazione {
     int scritte = 0;       ///< draws written by Sostituisci, appended by Aggiungi (0: nothing was written)
     int inComune = 0;      ///< Aggiungi: draws of the file found, equal, in the archive
     int precedenti = 0;    ///< Aggiungi: draws of the file older than the archive's first, left out
+    int estrazioniArchivio = 0; ///< Aggiungi: the draws the archive held when it was checked
     std::filesystem::path
         copia; ///< Sostituisci: the backup folder of the old archive, empty when it held nothing
 };
@@ -41,10 +42,15 @@ struct Importazione {
  * archive that would exceed Max_Estrazioni_Archivio (ArchivioPieno), an archive that cannot be read
  * (FileIllegibile) or whose files disagree (ArchivioIncoerente), a disagreement with the archive
  * (Discordanza) or a failed backup (FileNonScrivibile); and (FileNonScrivibile) when the set is not
- * written whole. Every failure's message ends by telling what became of the archive.
+ * written whole. The whole operation, from the reading of the archive to its writing, holds the lock of
+ * the program folder (core::Blocco), and fails as taking it does (ArchivioInUso, Annullato). Given the
+ * `proposta` of provaAggiunta that the user accepted, an addition fails (ArchivioCambiato), writing
+ * nothing, when the archive it reads under the lock would not receive the same draws. Every failure's
+ * message ends by telling what became of the archive.
  */
 core::Esito<Importazione> importaEstrazioni(const core::Stato& stato, const Lettura& lettura, Modo modo,
-                                            const std::tm& quando, const core::Guasto& guasto = {});
+                                            const std::tm& quando, const core::Guasto& guasto = {},
+                                            const Importazione* proposta = nullptr);
 
 /**
  * Checks an addition as importaEstrazioni(Modo::Aggiungi) does, writing nothing: on success `scritte`

@@ -42,14 +42,21 @@ core::Esito<void> fuoriArchivio(int n) {
  * twelve files as one set.
  */
 template <class Cambia>
-core::Esito<void> aggiorna(const core::Stato& stato, bool rinumera, const core::Guasto& guasto,
-                           Cambia cambia) {
+core::Esito<void> aggiorna(const core::Stato& stato, bool rinumera, const core::Archivio* atteso,
+                           const core::Guasto& guasto, Cambia cambia) {
     std::error_code errore;
     if (!std::filesystem::is_directory(stato.cartellaRuote(), errore))
         return {core::Codice::FileIllegibile,
                 "La cartella " + stato.cartellaRuote().string() + " non esiste."};
+    const auto blocco = core::Blocco::prendi(stato.Cartella_Programma);
+    if (!blocco) return blocco.errore();
     auto archivio = core::Archivio::leggi(stato.cartellaRuote());
     if (!archivio) return archivio.errore();
+    if (atteso && !archivio->stessiFile(*atteso))
+        return {core::Codice::ArchivioCambiato,
+                "L'archivio è stato modificato da un altro programma dopo l'apertura di questa finestra: "
+                "l'operazione non è stata eseguita, perché l'estrazione mostrata potrebbe non essere più "
+                "quella dell'archivio."};
     if (primoFileDiscordante(*archivio) != 0)
         return {core::Codice::ArchivioIncoerente,
                 "I file dell' archivio non contengono tutti lo stesso numero di estrazioni."};
@@ -101,9 +108,9 @@ core::Esito<void> rinumeraConcorsi(std::string& concorsi, int maxConcorsi) {
 }
 
 core::Esito<void> Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
-                                           const core::Guasto& guasto) {
+                                           const core::Guasto& guasto, const core::Archivio* atteso) {
     if (auto valido = recordValido(estrazione); !valido) return valido;
-    return aggiorna(stato, false, guasto, [&](core::Archivio& archivio) {
+    return aggiorna(stato, false, atteso, guasto, [&](core::Archivio& archivio) {
         if (n == archivio.estrazioni() + 1) {
             archivio.accoda(record(estrazione));
             return core::riuscito();
@@ -114,16 +121,18 @@ core::Esito<void> Registrazione_Estrazione(const core::Stato& stato, int n, cons
 
 core::Esito<void> Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
                                                       const NuovaEstrazione& estrazione,
-                                                      const core::Guasto& guasto) {
+                                                      const core::Guasto& guasto,
+                                                      const core::Archivio* atteso) {
     if (auto valido = recordValido(estrazione); !valido) return valido;
-    return aggiorna(stato, true, guasto, [&](core::Archivio& archivio) {
+    return aggiorna(stato, true, atteso, guasto, [&](core::Archivio& archivio) {
         return archivio.inserisci(n, record(estrazione)) ? core::riuscito() : fuoriArchivio(n);
     });
 }
 
 core::Esito<void> Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
-                                                     const core::Guasto& guasto) {
-    return aggiorna(stato, true, guasto, [&](core::Archivio& archivio) {
+                                                     const core::Guasto& guasto,
+                                                     const core::Archivio* atteso) {
+    return aggiorna(stato, true, atteso, guasto, [&](core::Archivio& archivio) {
         return archivio.elimina(n) ? core::riuscito() : fuoriArchivio(n);
     });
 }

@@ -44,11 +44,14 @@ core::Esito<void> rinumeraConcorsi(std::string& concorsi, int maxConcorsi);
 // when RUOTE/ is missing or a file cannot be read (FileIllegibile), when the files disagree on the number
 // of draws (ArchivioIncoerente), for a draw number outside the range it takes or a date or contest record
 // of the wrong size (DatoNonValido); and (FileNonScrivibile) when the set is not written whole. `guasto`
-// (tests) makes a named step of the set commit fail.
+// (tests) makes a named step of the set commit fail. Each holds the lock of the program folder from the
+// reading to the writing (core::Blocco), and fails as it does; given `atteso`, the archive the user was
+// shown, each fails (ArchivioCambiato), writing nothing, when the archive read is no longer that one.
 
 /** Writes draw n (1..draws) in place of the old one, or appends it with n = draws + 1; no renumbering. */
 core::Esito<void> Registrazione_Estrazione(const core::Stato& stato, int n, const NuovaEstrazione& estrazione,
-                                           const core::Guasto& guasto = {});
+                                           const core::Guasto& guasto = {},
+                                           const core::Archivio* atteso = nullptr);
 
 /**
  * Inserts a draw as record n (1..draws), moving the later draws up by one, then renumbers the contests
@@ -56,10 +59,12 @@ core::Esito<void> Registrazione_Estrazione(const core::Stato& stato, int n, cons
  */
 core::Esito<void> Registrazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
                                                       const NuovaEstrazione& estrazione,
-                                                      const core::Guasto& guasto = {});
+                                                      const core::Guasto& guasto = {},
+                                                      const core::Archivio* atteso = nullptr);
 
 /** Deletes record n (1..draws) and renumbers the contests, as Registrazione_Intramezzo_Estrazione does. */
 core::Esito<void> Eliminazione_Intramezzo_Estrazione(const core::Stato& stato, int n,
-                                                     const core::Guasto& guasto = {});
+                                                     const core::Guasto& guasto = {},
+                                                     const core::Archivio* atteso = nullptr);
 
 } // namespace maintenance

@@ -53,6 +53,8 @@ core::Esito<CopiaArchivio> Backup_Archivio(const core::Stato& stato, const std::
     char data[32];
     std::snprintf(data, sizeof data, "%04d%02d%02d_%02d%02d%02d", quando.tm_year + 1900, quando.tm_mon + 1,
                   quando.tm_mday, quando.tm_hour, quando.tm_min, quando.tm_sec);
+    const auto blocco = core::Blocco::prendi(stato.Cartella_Programma);
+    if (!blocco) return blocco.errore();
     const auto base = stato.Cartella_Programma / (prefisso(stato) + data);
     auto cartella = base;
     std::error_code ec;
@@ -93,6 +95,8 @@ std::vector<std::filesystem::path> cartelleBackup(const core::Stato& stato) {
 }
 
 core::Esito<void> ripristinaBackup(const core::Stato& stato, const std::filesystem::path& cartella) {
+    const auto blocco = core::Blocco::prendi(stato.Cartella_Programma);
+    if (!blocco) return blocco.errore();
     const auto copia = core::Archivio::leggi(cartella);
     const int discordante = copia ? primoFileDiscordante(*copia) : 0;
     for (int f : core::FILE_ARCHIVIO) {
@@ -104,8 +108,11 @@ core::Esito<void> ripristinaBackup(const core::Stato& stato, const std::filesyst
                     "il file " + nome(f) + " della copia non ha lo stesso numero di estrazioni di BARI"};
     }
     if (!copia) return {core::Codice::FileIllegibile, "impossibile leggere i file della copia"};
-    if (!copia->scrivi(stato.cartellaRuote()))
-        return {core::Codice::FileNonScrivibile, "impossibile sostituire i file dell' archivio"};
+    if (const auto scritto = copia->scrivi(stato.cartellaRuote()); !scritto)
+        return scritto.codice() == core::Codice::FileNonScrivibile
+                   ? core::Esito<void>(core::Codice::FileNonScrivibile,
+                                       "impossibile sostituire i file dell' archivio")
+                   : scritto;
     return core::riuscito();
 }
 

@@ -7,22 +7,16 @@ namespace maintenance {
 
 namespace {
 
-bool stessiFile(const core::Archivio& a, const core::Archivio& b) {
-    for (int f : core::FILE_ARCHIVIO)
-        if (a.lunghezza(f) != b.lunghezza(f) || a.byte(f) != b.byte(f)) return false;
-    return true;
-}
-
 core::Esito<void> esegui(const core::Stato& stato, Modo modo, int n, const NuovaEstrazione& estrazione,
-                         const core::Guasto& guasto) {
+                         const core::Guasto& guasto, const core::Archivio* atteso) {
     switch (modo) {
     case Modo::Nuova:
     case Modo::Vecchia:
-        return Registrazione_Estrazione(stato, n, estrazione, guasto);
+        return Registrazione_Estrazione(stato, n, estrazione, guasto, atteso);
     case Modo::Intramezzo:
-        return Registrazione_Intramezzo_Estrazione(stato, n, estrazione, guasto);
+        return Registrazione_Intramezzo_Estrazione(stato, n, estrazione, guasto, atteso);
     case Modo::Elimina:
-        return Eliminazione_Intramezzo_Estrazione(stato, n, guasto);
+        return Eliminazione_Intramezzo_Estrazione(stato, n, guasto, atteso);
     case Modo::Sfoglia:
         break;
     }
@@ -94,13 +88,23 @@ std::optional<Avviso> domandaDelModo(Modo modo, int n) {
 
 EsitoOperazione eseguiOperazione(core::Stato& stato, const ArchivioAperto& archivio, Modo modo, int n,
                                  const NuovaEstrazione& estrazione, const core::Guasto& guasto) {
-    const auto esito = esegui(stato, modo, n, estrazione, guasto);
+    const auto esito = esegui(stato, modo, n, estrazione, guasto, archivio.archivio.get());
     const bool rinumera = modo == Modo::Intramezzo || modo == Modo::Elimina;
     EsitoOperazione operazione{esito.riuscito(), {}};
+    // Nothing was written: what the user was looking at is not the archive any more, or another program
+    // is writing it.
+    if (esito.codice() == core::Codice::ArchivioCambiato || esito.codice() == core::Codice::ArchivioInUso ||
+        esito.codice() == core::Codice::Annullato) {
+        if (!esito.riuscito()) {
+            operazione.cambiato = esito.codice() == core::Codice::ArchivioCambiato;
+            operazione.avvisi.push_back({{}, esito.messaggio(), true});
+            return operazione;
+        }
+    }
     if (!esito) {
         // Past the set's point of no return the new set stands: the views of the draws must learn it.
         const auto dopo = core::Archivio::leggi(stato.cartellaRuote());
-        if (dopo && !stessiFile(*dopo, *archivio.archivio)) stato.Archivio_Modificato = true;
+        if (dopo && !dopo->stessiFile(*archivio.archivio)) stato.Archivio_Modificato = true;
         if (rinumera && esito.codice() == core::Codice::ArchivioIncoerente)
             operazione.avvisi.push_back(
                 {"RISCRITTURA DEI CONCORSI",

@@ -65,6 +65,9 @@ std::optional<Avviso> domandaDelModo(Modo modo, int n);
 struct EsitoOperazione {
     bool riuscita = false;
     std::vector<Avviso> avvisi;
+    /** The archive on disk is not the one the window showed (another program changed it): nothing was
+     * written, and the window must read it again before any operation. */
+    bool cambiato = false;
 };
 
 /**
@@ -73,7 +76,9 @@ struct EsitoOperazione {
  * Contatori_Modifiche (1 new, 2 corrected, 3 inserted, 4 deleted) and sets Archivio_Modificato; a new
  * draw also counts towards the backup reminder (Controllo_Backup_Messaggio), whose boxes follow. After a
  * failure nothing is counted; a failure past the set's point of no return leaves the archive changed,
- * which also sets Archivio_Modificato. `archivio` is the archive as the window opened it.
+ * which also sets Archivio_Modificato. `archivio` is the archive as the window opened it: when the archive on
+ * disk is no longer that one the operation is refused (`cambiato`, its one box says why); when another
+ * program keeps the archive's lock it is refused with that message.
  */
 EsitoOperazione eseguiOperazione(core::Stato& stato, const ArchivioAperto& archivio, Modo modo, int n,
                                  const NuovaEstrazione& estrazione, const core::Guasto& guasto = {});

@@ -135,6 +135,15 @@ void LeggiEstrazioni::costruisci() {
 void LeggiEstrazioni::apertura() {
     m_caricato = false;
     m_archivio = core::apriArchivio(m_stato);
+    // Another program writing the archive: nothing is lost, the user may try again or leave.
+    while (m_archivio.inUso) {
+        if (prompt::scegli(this, titoloProgramma(), QString::fromStdString(m_archivio.inUso->messaggio), {},
+                           {QStringLiteral("Riprova"), QStringLiteral("Esci")}) != 0) {
+            m_programmaTerminato = true;
+            return;
+        }
+        m_archivio = core::apriArchivio(m_stato);
+    }
     avvisa(m_archivio.ripristino);
     avvisa(m_archivio.limite);
     // Until the bars get their real range they must at least hold the archive's last draw.

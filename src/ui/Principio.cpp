@@ -8,6 +8,7 @@
 #include "LeggiEstrazioni.h"
 #include "Programma.h"
 #include "Prompt.h"
+#include "core/Archivio.h"
 #include "core/Campi.h"
 #include "importa/DaInternet.h"
 #include "importa/ImportaArchivio.h"
@@ -23,6 +24,8 @@
 #include "viewer/FrmVisionaDieciRuote.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -135,9 +138,21 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     m_informazioni->setObjectName(QStringLiteral("lblArchivioCaricato"));
     m_informazioni->setIndent(12);
     m_informazioni->setTextFormat(Qt::RichText);
-    connect(m_informazioni, &QLabel::linkActivated, this, &PRINCIPIO::aggiornaDaInternet);
+    connect(m_informazioni, &QLabel::linkActivated, this, [this](const QString& collegamento) {
+        if (collegamento == QLatin1String("ricarica"))
+            dopoImportazione();
+        else
+            aggiornaDaInternet();
+    });
     barra->addWidget(m_informazioni, 1);
     setCentralWidget(Frame1);
+    // Another program writing the archive (the command line run by a timer, a second copy of the program):
+    // the folder's watch tells at once, the return to the program covers a folder that cannot be watched.
+    m_sorveglianza = new QFileSystemWatcher(this);
+    connect(m_sorveglianza, &QFileSystemWatcher::directoryChanged, this, &PRINCIPIO::aggiornaInformazioni);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState stato) {
+        if (stato == Qt::ApplicationActive) aggiornaInformazioni();
+    });
     aggiornaInformazioni();
 
     m_attesa = new frmAttesa;
@@ -295,6 +310,8 @@ frmPeriodo* PRINCIPIO::finestraPeriodo() const {
 }
 
 void PRINCIPIO::aggiornaInformazioni() {
+    const QString ruote = QString::fromStdString(m_stato.cartellaRuote().string());
+    if (m_sorveglianza->directories().isEmpty() && QFileInfo(ruote).isDir()) m_sorveglianza->addPath(ruote);
     const int caricate = m_stato.Estrazioni_Caricate;
     if (caricate < 1) {
         m_informazioni->setText(QStringLiteral("Nessuna estrazione caricata."));
@@ -318,7 +335,11 @@ void PRINCIPIO::aggiornaInformazioni() {
                     .arg(QString::fromStdString(ultima.testo()));
     if (!ultima.valida() || ultima < importa::ultimaGiornataDisponibile(core::oraLocale()))
         riga += QStringLiteral(" — non aggiornato: <a href=\"aggiorna\">Aggiorna da Internet…</a>");
+    if (core::firmaArchivio(m_stato.cartellaRuote()) != m_stato.Firma_Archivio_Caricato)
+        riga += QStringLiteral("<br><b>L'archivio è stato modificato da un altro programma — <a "
+                               "href=\"ricarica\">Ricarica</a></b>");
     m_informazioni->setText(riga);
+    if (!Frame1->isHidden()) adattaAltezza();
 }
 
 void PRINCIPIO::ToolBar_Visiblile() {

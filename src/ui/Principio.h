@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class QAction;
+class QFileSystemWatcher;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -39,7 +40,8 @@ public:
     /** The opening at start-up: wheels, then the wait window and the period applied by itself, then the
      * toolbar. */
     void apertura();
-    /** Rewrites the line that describes the loaded archive. */
+    /** Rewrites the line that describes the loaded archive; when the archive on disk is no longer the one
+     * loaded (another program changed it) the line says so, with the link "Ricarica". */
     void aggiornaInformazioni();
     /** Shows the wheel window modally. */
     void mostraRuote();
@@ -100,6 +102,7 @@ private:
     core::Stato& m_stato;
     QFrame* Frame1 = nullptr;
     QLabel* m_informazioni = nullptr;
+    QFileSystemWatcher* m_sorveglianza = nullptr;
     QAction* mnuImpostazionModificaPeriodo = nullptr;
     QAction* mnuOpzioniToolbar = nullptr;
     frmAttesa* m_attesa = nullptr;

@@ -1,5 +1,6 @@
 #include "Programma.h"
 
+#include "AttesaArchivio.h"
 #include "Prompt.h"
 #include "core/Campi.h"
 #include "core/Impostazioni.h"
@@ -36,6 +37,7 @@ void preparaApplicazione() {
     if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzioneQt);
+    installaAttesaArchivio();
 }
 
 void centraSulloSchermo(QWidget* finestra) {

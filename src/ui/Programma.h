@@ -26,7 +26,8 @@ QString titoloProgramma();
 QString versioneProgramma();
 /**
  * Sets up the running application as the program shows itself: its name and version, the Italian
- * locale, and Qt's own Italian texts for the standard buttons ("Sì", "No", "Annulla").
+ * locale, Qt's own Italian texts for the standard buttons ("Sì", "No", "Annulla"), and the window shown
+ * while another program holds the archive (installaAttesaArchivio).
  */
 void preparaApplicazione();
 /** Places a top-level window in the middle of its screen. */

@@ -56,10 +56,10 @@ void fileRifiutato(QWidget* genitore, const QString& origine, const importa::Let
 }
 
 bool scriviEstrazioni(core::Stato& stato, QWidget* genitore, const importa::Lettura& lettura,
-                      importa::Modo modo) {
+                      importa::Modo modo, const importa::Importazione* proposta) {
     const auto esito = [&] {
         Occupato occupato;
-        return importa::importaEstrazioni(stato, lettura, modo, core::oraLocale());
+        return importa::importaEstrazioni(stato, lettura, modo, core::oraLocale(), {}, proposta);
     }();
     if (!esito) {
         prompt::informa(genitore, titoloProgramma(), QString::fromStdString(esito.messaggio()),

@@ -14,10 +14,11 @@ void fileRifiutato(QWidget* genitore, const QString& origine, const importa::Let
 
 /**
  * Writes a valid reading into the archive (importa::importaEstrazioni) with the busy pointer, then says how
- * it ended. Returns true when the archive files were written.
+ * it ended. `proposta`: the addition the user accepted, which is all that may be written. Returns true
+ * when the archive files were written.
  */
 bool scriviEstrazioni(core::Stato& stato, QWidget* genitore, const importa::Lettura& lettura,
-                      importa::Modo modo);
+                      importa::Modo modo, const importa::Importazione* proposta = nullptr);
 
 /**
  * "Importa archivio…": asks for a draws file (storico.txt, storico.zip or a gzip text), reads and

@@ -738,6 +738,16 @@ void frmAggiornamento::esegui(const maintenance::NuovaEstrazione& estrazione, in
     QApplication::restoreOverrideCursor();
     for (const auto& avviso : esito.avvisi)
         mostra(avviso);
+    if (esito.cambiato) {
+        // The typed draw stays in its boxes until the user chooses to read the archive again: every
+        // operation is refused on the archive the window holds.
+        if (!prompt::chiedi(
+                this, titoloProgramma(),
+                QStringLiteral("Rileggere l'archivio come è ora? La finestra torna a sfogliare le "
+                               "estrazioni; ciò che è stato digitato e non registrato si perde.")))
+            return;
+        m_stato.Archivio_Modificato = true;
+    }
     leggiAvvisoBackup();
     Dati_Iniziali_Aggiornamento();
 }

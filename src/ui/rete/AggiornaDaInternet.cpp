@@ -61,7 +61,7 @@ bool proponiAggiunta(core::Stato& stato, QWidget* genitore, const rete::Scaricat
     if (prompt::scegli(genitore, titolo, domanda, QString::fromStdString(importa::resoconto(lettura)),
                        {QStringLiteral("Aggiungi le estrazioni nuove"), QStringLiteral("Annulla")}) != 0)
         return false;
-    return scriviEstrazioni(stato, genitore, lettura, importa::Modo::Aggiungi);
+    return scriviEstrazioni(stato, genitore, lettura, importa::Modo::Aggiungi, &*prova);
 }
 
 /** The check at start-up: the download in the background, then the offer once no modal window is open. */
