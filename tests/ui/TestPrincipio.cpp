@@ -2,6 +2,7 @@
 // the import of an archive from its menu, and the close question.
 #include "ArchivioAnni.h"
 #include "Finestre.h"
+#include "core/Archivio.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
@@ -9,6 +10,7 @@
 #include "ui/selection/FrmPeriodo.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QSignalSpy>
 
 class TestPrincipio : public QObject {
@@ -104,15 +106,32 @@ private slots:
                                                   prova::estrazione(2, 3, 2001, 2),
                                                   prova::estrazione(3, 3, 2001, 3)};
         cartella.carica(stato, estrazioni);
-        estrazioni.push_back(prova::estrazione(5, 3, anno, 1));
-        cartella.scriviArchivio(estrazioni);
         ui::PRINCIPIO principale(stato);
+        QVERIFY(!prova::testo(principale, "lblArchivioCaricato").contains("altro programma"));
+        // Another program appends a draw, writing the set as every writer does.
+        estrazioni.push_back(prova::estrazione(5, 3, anno, 1));
+        prova::CartellaDiProva altra;
+        altra.scriviArchivio(estrazioni);
+        QVERIFY(core::Archivio::leggi(altra.ruote())->scrivi(cartella.ruote()));
+        QTRY_VERIFY(prova::testo(principale, "lblArchivioCaricato")
+                        .contains(QStringLiteral("L'archivio è stato modificato da un altro programma — <a "
+                                                 "href=\"ricarica\">Ricarica</a>")));
         const QString riga = prova::testo(principale, "lblArchivioCaricato");
         QVERIFY2(riga.contains(QStringLiteral("3 estrazioni caricate, dal 1/3/2001 al 3/3/2001")),
                  qPrintable(riga));
         QVERIFY2(riga.contains(QStringLiteral("Ultima estrazione in archivio: 5/3/%1").arg(anno)),
                  qPrintable(riga));
         QTEST(riga.contains(QStringLiteral("Aggiorna da Internet")), "aggiorna");
+
+        // Ricarica: the archive is loaded again as after an import, and the line is quiet.
+        prova::ScriptPrompt script({true, true, true, true});
+        prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
+        prova::QuandoModale<ui::frmPeriodo> periodo(
+            [](ui::frmPeriodo* f) { prova::clic(*f, "cmdToolbarPeriodo_10"); });
+        QMetaObject::invokeMethod(principale.findChild<QLabel*>("lblArchivioCaricato"), "linkActivated",
+                                  Q_ARG(QString, "ricarica"));
+        QCOMPARE(stato.Estrazioni_Caricate, 4);
+        QVERIFY(!prova::testo(principale, "lblArchivioCaricato").contains("altro programma"));
     }
 
     void domandaDiChiusura() {
