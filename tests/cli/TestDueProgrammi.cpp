@@ -42,20 +42,14 @@ public:
         QVERIFY(::read(pronto[0], &c, 1) == 1 && c == 'x');
         ::close(pronto[0]);
     }
-    ~Detentore() {
-        if (m_processo > 0) uccidi();
-    }
+    ~Detentore() { fine(SIGKILL); }
     pid_t processo() const { return m_processo; }
-    void rilascia() {
+    // Lets the lock go, or (SIGKILL) is killed holding it.
+    void fine(int segnale = 0) {
         if (m_processo <= 0) return;
-        [[maybe_unused]] auto scritto = ::write(m_via, "x", 1);
-        ::waitpid(m_processo, nullptr, 0);
-        m_processo = 0;
-    }
-    void uccidi() {
-        ::kill(m_processo, SIGKILL);
-        ::waitpid(m_processo, nullptr, 0);
-        m_processo = 0;
+        if (segnale == 0 && ::write(m_via, "x", 1) != 1) segnale = SIGKILL;
+        if (segnale != 0) ::kill(m_processo, segnale);
+        ::waitpid(std::exchange(m_processo, 0), nullptr, 0);
     }
 
 private:
@@ -65,17 +59,11 @@ private:
 
 // The wait of this process for the lock, for the time of a test.
 struct Attesa {
-    explicit Attesa(core::AttesaBlocco nuova) : precedente(core::impostaAttesaBlocco(std::move(nuova))) {}
+    Attesa(int ms, std::function<bool(const std::string&)> inAttesa = {})
+        : precedente(core::impostaAttesaBlocco({std::chrono::milliseconds(ms), std::move(inAttesa), {}})) {}
     ~Attesa() { core::impostaAttesaBlocco(precedente); }
     core::AttesaBlocco precedente;
 };
-
-core::AttesaBlocco attesaDi(int ms, std::function<bool(const std::string&)> inAttesa = {}) {
-    core::AttesaBlocco attesa;
-    attesa.limite = std::chrono::milliseconds(ms);
-    attesa.inAttesa = std::move(inAttesa);
-    return attesa;
-}
 
 // `quante` draws on consecutive days from 1/1/2001, 28 a month, numbered within each year; the numbers of
 // draw i depend on i + `variante`.
@@ -131,7 +119,7 @@ private slots:
         {
             // Held by another process: a short wait, then the refusal naming it, and nothing written.
             Detentore altro(cartella.percorso());
-            const Attesa breve(attesaDi(60));
+            const Attesa breve(60);
             QVERIFY(!scrivi(chi, stato, lettura));
             QCOMPARE(prova::fotografia(cartella), prima);
             QCOMPARE(cartella.leggiFile("ImpoBin"), impostazioni);
@@ -145,17 +133,17 @@ private slots:
 
             // The other process lets go while this one waits: the operation goes on.
             int attese = 0;
-            const Attesa lunga(attesaDi(10000, [&](const std::string&) {
-                if (attese++ == 2) altro.rilascia();
+            const Attesa lunga(10000, [&](const std::string&) {
+                if (attese++ == 2) altro.fine();
                 return true;
-            }));
+            });
             QVERIFY(scrivi(chi, stato, lettura));
             QVERIFY(attese > 2);
         }
         // A holder killed outright leaves its file, never its lock.
         Detentore morto(cartella.percorso());
-        morto.uccidi();
-        const Attesa nessuna(attesaDi(0));
+        morto.fine(SIGKILL);
+        const Attesa nessuna(0);
         QVERIFY(core::Blocco::prendi(cartella.percorso()).riuscito());
     }
 
