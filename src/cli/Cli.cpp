@@ -52,8 +52,10 @@ const char* const USO =
     "  --cartella DIR   cartella del programma, che contiene RUOTE/; senza l'opzione, quella del programma:\n"
     "                   la cartella dell'eseguibile quando vi si può scrivere, altrimenti la cartella dei\n"
     "                   dati dell'utente, $XDG_DATA_HOME/Quintaro o ~/.local/share/Quintaro\n"
-    "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE, oppure TUTTE "
-    "(predefinito)\n"
+    "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE e NZ (la Nazionale;\n"
+    "                   anche RM e RN, come nel file ufficiale), oppure TUTTE (predefinito: le dieci\n"
+    "                   ruote tradizionali); nel CSV la colonna 0 incrocia le ruote scelte, 1-10 sono le\n"
+    "                   ruote tradizionali, 11 la Nazionale\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
     "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n"
     "  --ordina CHIAVE  (terni) righe di ogni colonna in ordine decrescente della chiave, a parità in "
@@ -148,13 +150,15 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
     return opzioni;
 }
 
-/** The ticks (1..10) of the wheels named in the list. */
-core::Esito<std::array<bool, 11>> leggiRuote(const std::string& elenco) {
-    static const std::map<std::string, int> sigle = {{"BA", 1}, {"CA", 2}, {"FI", 3}, {"GE", 4}, {"MI", 5},
-                                                     {"NA", 6}, {"PA", 7}, {"RO", 8}, {"TO", 9}, {"VE", 10}};
-    std::array<bool, 11> spuntate{};
+/** The ticks (1..NUMERO_RUOTE) of the wheels named in the list; TUTTE the ten traditional wheels. */
+core::Esito<core::SpunteRuote> leggiRuote(const std::string& elenco) {
+    // The official file's codes are accepted too: RM for Roma, RN for the Nazionale.
+    static const std::map<std::string, int> sigle = {{"BA", 1},  {"CA", 2},  {"FI", 3}, {"GE", 4}, {"MI", 5},
+                                                     {"NA", 6},  {"PA", 7},  {"RO", 8}, {"RM", 8}, {"TO", 9},
+                                                     {"VE", 10}, {"NZ", 11}, {"RN", 11}};
+    core::SpunteRuote spuntate{};
     if (elenco == "TUTTE") {
-        spuntate.fill(true);
+        std::fill_n(spuntate.begin() + 1, core::RUOTE_TRADIZIONALI, true);
         return spuntate;
     }
     std::size_t inizio = 0;
@@ -226,7 +230,7 @@ void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risult
 
 void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati, std::ostream& uscita) {
     std::string testo = "colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo\n";
-    testo.reserve(testo.size() + std::size_t{11} * stats::NUMERO_AMBI * 24);
+    testo.reserve(testo.size() + std::size_t{stats::NUMERO_COLONNE} * stats::NUMERO_AMBI * 24);
     for (int c : colonne(stato))
         for (int a = 1, k = 1; a <= 89; ++a)
             for (int b = a + 1; b <= 90; ++b, ++k)
@@ -416,7 +420,10 @@ int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& usci
     }
     uscita << esito->messaggio << '\n'
            << (esito->scritte > 0 ? "aggiunte " + std::to_string(esito->scritte) + " estrazioni"
-                                  : std::string("archivio già aggiornato"))
+               : esito->nazionaliCompletate > 0
+                   ? "completata la Nazionale di " + std::to_string(esito->nazionaliCompletate) +
+                         " estrazioni"
+                   : std::string("archivio già aggiornato"))
            << '\n';
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
@@ -435,8 +442,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "aggiorna") return eseguiAggiorna(argomenti, uscita, errori);
     const auto lette = leggiOpzioni(argomenti);
-    const auto spuntate =
-        lette ? leggiRuote(lette->ruote) : core::Esito<std::array<bool, 11>>(lette.errore());
+    const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
     if (!spuntate) {
         errori << "quintaro-cli: " << spuntate.messaggio() << '\n' << USO;
         return ESITO_USO;

@@ -81,6 +81,21 @@ Esito<Archivio> Archivio::leggi(const std::filesystem::path& cartella, Illeggibi
         }
         if (lunghezza > static_cast<long long>(byte.size())) archivio.m_parziale = true;
     }
+    // An archive written before the Nazionale existed: a null record for every draw, as its next write
+    // will store them.
+    for (int f : FILE_ARCHIVIO) {
+        std::error_code errore;
+        if (!fileFacoltativo(f) || std::filesystem::symlink_status(cartella / nomeFile(f), errore).type() !=
+                                       std::filesystem::file_type::not_found)
+            continue;
+        const auto estrazioni =
+            std::min<std::size_t>(static_cast<std::size_t>(archivio.estrazioni()), ESTRAZIONI_LEGGIBILI);
+        auto& byte = archivio.m_file[indice(f)];
+        byte.clear();
+        for (std::size_t n = 0; n < estrazioni; ++n)
+            byte.append(reinterpret_cast<const char*>(RECORD_NULLO.data()), RECORD_NULLO.size());
+        archivio.m_lunghezza[indice(f)] = static_cast<long long>(byte.size());
+    }
     archivio.m_firma = firmaArchivio(cartella);
     return archivio;
 }
@@ -101,7 +116,7 @@ Verifica Archivio::verifica(int massimoEstrazioni) const {
             if (lunghezza(f) != attesi)
                 verifica.discordanti.push_back({f, lunghezza(f), lunghezza(f) / byteRecord(f)});
         }
-    for (int w = 1; w <= 10; ++w) {
+    for (int w = 1; w <= RUOTE_ARCHIVIO; ++w) {
         const std::string& byte = m_file[indice(w)];
         const auto* inizio = reinterpret_cast<const std::uint8_t*>(byte.data());
         for (std::size_t n = 0; n + BYTE_RECORD_RUOTA <= byte.size(); n += BYTE_RECORD_RUOTA) {
@@ -117,7 +132,7 @@ Verifica Archivio::verifica(int massimoEstrazioni) const {
 }
 
 const std::uint8_t* Archivio::ruota(int w, int n) const {
-    if (w < 1 || w > 10 || n < 1) return nullptr;
+    if (w < 1 || w > RUOTE_ARCHIVIO || n < 1) return nullptr;
     const std::string& byte = m_file[indice(w)];
     const std::size_t inizio = posizione(w, n);
     if (inizio + BYTE_RECORD_RUOTA > byte.size()) return nullptr;
@@ -144,7 +159,7 @@ std::string Archivio::Leggi_Concorso_Archivio(int n) const {
 
 RecordEstrazione Archivio::estrazione(int n) const {
     RecordEstrazione estrazione;
-    for (int w = 1; w <= 10; ++w)
+    for (int w = 1; w <= RUOTE_ARCHIVIO; ++w)
         if (const std::uint8_t* record = ruota(w, n))
             std::copy_n(record, BYTE_RECORD_RUOTA, estrazione.ruote[static_cast<std::size_t>(w - 1)].begin());
     estrazione.data = Leggi_Data_Archivio(n);

@@ -17,17 +17,19 @@ namespace core {
 /** The most records read of one archive file: past it a file can only be damaged. */
 inline constexpr int ESTRAZIONI_LEGGIBILI = 32768;
 
-/** A draw as the twelve files store it: the ten wheel records, the date and the contest record. */
+/** A draw as the files store it: the wheel records (the Nazionale's last), the date and the contest record.
+ */
 struct RecordEstrazione {
-    std::array<RecordRuota, 10> ruote{RECORD_NULLO, RECORD_NULLO, RECORD_NULLO, RECORD_NULLO, RECORD_NULLO,
-                                      RECORD_NULLO, RECORD_NULLO, RECORD_NULLO, RECORD_NULLO, RECORD_NULLO};
+    std::array<RecordRuota, RUOTE_ARCHIVIO> ruote{RECORD_NULLO, RECORD_NULLO, RECORD_NULLO, RECORD_NULLO,
+                                                  RECORD_NULLO, RECORD_NULLO, RECORD_NULLO, RECORD_NULLO,
+                                                  RECORD_NULLO, RECORD_NULLO, RECORD_NULLO};
     std::string data = std::string(BYTE_RECORD_DATA, ' ');         ///< " 5/ 3/2003"
     std::string concorso = std::string(BYTE_RECORD_CONCORSO, ' '); ///< "  7/2003"
 };
 
 /** A file of the archive whose length does not agree with the number of draws counted on BARI. */
 struct FileDiscordante {
-    int file = 0;             ///< 1..10, FILE_DATA, FILE_CONCORSO
+    int file = 0;             ///< 1..RUOTE_ARCHIVIO, FILE_DATA, FILE_CONCORSO
     long long byte = 0;       ///< its length, -1 for a file that could not be read
     long long estrazioni = 0; ///< the whole records it holds
 };
@@ -40,7 +42,7 @@ struct Verifica {
     int recordDanneggiati = 0;                ///< wheel records holding a byte outside 50..140
     int primoDanneggiato = 0;                 ///< the first draw holding one (1-based), 0 when none
     int ruotaPrimoDanneggiato = 0;            ///< its first damaged wheel
-    /** The twelve files hold the same number of whole records, within the limit: changes may be written. */
+    /** The archive files hold the same number of whole records, within the limit: changes may be written. */
     bool coerente() const { return discordanti.empty() && !troppe; }
 };
 
@@ -48,10 +50,11 @@ struct Verifica {
 FirmaArchivio firmaArchivio(const std::filesystem::path& cartella);
 
 /**
- * The archive of a RUOTE folder, its twelve files read whole into memory: the one reader and writer of the
+ * The archive of a RUOTE folder, its files read whole into memory: the one reader and writer of the
  * archive files. It is read with leggi(), checked with verifica(), read record by record, changed in memory
- * and written back with scrivi(), which replaces the twelve files as one set. Draws are numbered 1..n as
- * the records of the files.
+ * and written back with scrivi(), which replaces the thirteen files as one set. Draws are numbered 1..n as
+ * the records of the files. An archive without the Nazionale's file reads as if that file held a null
+ * record for every draw of BARI; scrivi() then writes it.
  */
 class Archivio {
 public:
@@ -66,7 +69,7 @@ public:
     Archivio() = default;
 
     /**
-     * Reads the twelve files of `cartella` (a RUOTE folder), after finishing or undoing a replacement that
+     * Reads the files of `cartella` (a RUOTE folder), after finishing or undoing a replacement that
      * a crash interrupted there (see completaAggiornamentoInterrotto; ripristinato() then tells), holding the
      * lock of the program folder throughout (core::Blocco), so that it never reads half of another process's
      * write; it fails as Blocco::prendiPerLeggere does when that process keeps the lock. A missing
@@ -79,7 +82,8 @@ public:
 
     /** Draws counted on BARI: its length divided by 5, rounded to the nearest integer. */
     int estrazioni() const;
-    /** The bytes of file f (1..10, FILE_DATA, FILE_CONCORSO) as read (at most ESTRAZIONI_LEGGIBILI records).
+    /** The bytes of file f (1..RUOTE_ARCHIVIO, FILE_DATA, FILE_CONCORSO) as read (at most
+     * ESTRAZIONI_LEGGIBILI records).
      */
     const std::string& byte(int f) const { return m_file[indice(f)]; }
     /** The length of file f on disk when it was read (or of its bytes since a change); -1 for a file that
@@ -95,12 +99,13 @@ public:
     }
 
     /**
-     * Checks the lengths of the twelve files against the draws counted on BARI, the limit of
+     * Checks the lengths of the files against the draws counted on BARI, the limit of
      * `massimoEstrazioni` draws, and every wheel record's bytes.
      */
     Verifica verifica(int massimoEstrazioni) const;
 
-    /** The five bytes of wheel w (1..10) in draw n; nullptr when the file has no whole record n. */
+    /** The five bytes of wheel w (1..RUOTE_ARCHIVIO) in draw n; nullptr when the file has no whole record n.
+     */
     const std::uint8_t* ruota(int w, int n) const;
     /** The date record of draw n (10 characters); blanks when DATA has no whole record n. */
     std::string Leggi_Data_Archivio(int n) const;
@@ -121,7 +126,7 @@ public:
     std::string& concorsi() { return m_file[indice(FILE_CONCORSO)]; }
 
     /**
-     * Writes the twelve files into `cartella` (created when missing) as one set: after a failure, or a
+     * Writes the thirteen files into `cartella` (created when missing) as one set: after a failure, or a
      * crash at any point, the folder holds the old files or the new ones once completaAggiornamentoInterrotto
      * has run, never a mix (core::sostituisciInsieme). A failure after the point of no return is finished at
      * once, so the folder then holds the new set. Fails (FileNonScrivibile) when the set was not written
@@ -132,12 +137,10 @@ public:
     Esito<void> scrivi(const std::filesystem::path& cartella, const Guasto& guasto = {}) const;
 
 private:
-    static std::size_t indice(int f) {
-        return f <= 10 ? static_cast<std::size_t>(f - 1) : static_cast<std::size_t>(f - 2);
-    }
+    static std::size_t indice(int f) { return static_cast<std::size_t>(f - 1); }
     void aggiornaLunghezze();
-    std::array<std::string, 12> m_file;
-    std::array<long long, 12> m_lunghezza{};
+    std::array<std::string, FILE_ARCHIVIO.size()> m_file;
+    std::array<long long, FILE_ARCHIVIO.size()> m_lunghezza{};
     FirmaArchivio m_firma;
     bool m_ripristinato = false;
     bool m_parziale = false;

@@ -64,7 +64,8 @@ inline constexpr std::array<Campo, 7> GIORNATA_APPARTENENZA{{{13, 1, 7, 6},
                                                              {19, 1, 7, 6}}};
 /** "Superamento limiti scroll Bar": ticked by any value of 1 or more, as the period window reads it. */
 inline constexpr Campo SUPERAMENTO_LIMITI{21, 0, INT_MAX, 0};
-inline constexpr CampoTesto RUOTE_SELEZIONATE{23}; ///< ten characters, "1" for a selected wheel
+inline constexpr CampoTesto RUOTE_SELEZIONATE{23};         ///< ten characters, "1" for a selected wheel
+inline constexpr Campo NAZIONALE_SELEZIONATA{24, 0, 1, 0}; ///< the Nazionale among the selected wheels
 
 // The maintenance window's backup reminder.
 inline constexpr Campo AVVISO_BACKUP{50, 0, 1, 0};
@@ -104,7 +105,7 @@ inline constexpr CampoTestoLungo INDIRIZZO_AGGIORNAMENTO{36, 10};
 /** "Controlla aggiornamenti all'avvio". */
 inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
 
-// Free numbers for new options: 4..9, 11, 12, 20, 22, 24..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99,
+// Free numbers for new options: 4..9, 11, 12, 20, 22, 25..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99,
 // 101..110.
 
 } // namespace campi

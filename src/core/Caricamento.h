@@ -46,7 +46,7 @@ struct ArchivioAperto {
 
 /**
  * The first step of a load: finishes or undoes an update of the RUOTE folder that a crash interrupted,
- * reads its twelve files (a file that exists and cannot be read reads as empty and is named among the
+ * reads its files (a file that exists and cannot be read reads as empty and is named among the
  * files of unequal lengths) and checks them. Sets Estrazioni_In_Archivio to the draws BARI holds, at most
  * Max_Estrazioni_Archivio, and Max_Concorsi_Anno from the settings. Writes nothing.
  */

@@ -11,7 +11,7 @@ namespace core {
 enum class Codice {
     FileIllegibile,     ///< a file exists and cannot be read
     FileNonScrivibile,  ///< a file cannot be written (nothing was changed)
-    ArchivioIncoerente, ///< the twelve archive files disagree on the number of draws, or a length is wrong
+    ArchivioIncoerente, ///< the archive files disagree on the number of draws, or a length is wrong
     ArchivioPieno,      ///< more draws than the archive may hold
     DatoNonValido,      ///< an input breaks a rule (a date, a number, an option)
     Discordanza,        ///< two sources of draws disagree

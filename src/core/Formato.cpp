@@ -20,10 +20,16 @@ RecordRuota codificaRuota(const std::array<int, NUMERI_PER_RECORD>& numeri) {
 }
 
 std::string_view nomeFile(int f) {
-    static constexpr std::string_view nomi[] = {"",        "BARI",   "CAGLIARI", "FIRENZE", "GENOVA",
-                                                "MILANO",  "NAPOLI", "PALERMO",  "ROMA",    "TORINO",
-                                                "VENEZIA", "",       "DATA",     "CONCORSO"};
+    static constexpr std::string_view nomi[] = {"",        "BARI",      "CAGLIARI", "FIRENZE", "GENOVA",
+                                                "MILANO",  "NAPOLI",    "PALERMO",  "ROMA",    "TORINO",
+                                                "VENEZIA", "NAZIONALE", "DATA",     "CONCORSO"};
     return f >= 0 && f <= FILE_CONCORSO ? nomi[f] : std::string_view();
+}
+
+std::string_view siglaRuota(int w) {
+    static constexpr std::string_view sigle[] = {"",   "BA", "CA", "FI", "GE", "MI",
+                                                 "NA", "PA", "RO", "TO", "VE", "NZ"};
+    return w >= 1 && w <= RUOTE_ARCHIVIO ? sigle[w] : std::string_view();
 }
 
 int giorniDelMese(int anno, int mese) {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 /**
- * The archive's record formats, in one place: the code of a number in a wheel record, the twelve files
+ * The archive's record formats, in one place: the code of a number in a wheel record, the archive files
  * with their record sizes, the date and contest records. Every reader and writer of the archive (loading,
  * the searches, maintenance, import, backup, the viewer) goes through these.
  */
@@ -19,7 +19,7 @@ namespace core {
  * the archive changed on disk since the first was taken, without reading it.
  */
 struct FirmaArchivio {
-    std::array<long long, 24> valori{};
+    std::array<long long, 26> valori{};
     bool operator==(const FirmaArchivio&) const = default;
 };
 
@@ -78,21 +78,32 @@ RecordRuota codificaRuota(const std::array<int, NUMERI_PER_RECORD>& numeri);
 inline constexpr RecordRuota RECORD_NULLO{CODICE_NULLO, CODICE_NULLO, CODICE_NULLO, CODICE_NULLO,
                                           CODICE_NULLO};
 
-// ---- The twelve files of RUOTE/, numbered as the names of Nome_Ruota: 1..10 the wheels, 12 DATA,
-// 13 CONCORSO. Record n (1-based) of every file describes draw n; there is no header.
+// ---- The files of RUOTE/, numbered as the names of Nome_Ruota: 1..10 the ten traditional wheels, 11 the
+// Nazionale, 12 DATA, 13 CONCORSO. Record n (1-based) of every file describes draw n; there is no header.
+// The Nazionale's file is optional: an archive written before it existed has none and reads as a
+// Nazionale never drawn (every record null); the next write of the set creates it.
 
 inline constexpr int BYTE_RECORD_RUOTA = 5;
 inline constexpr int BYTE_RECORD_DATA = 10;
 inline constexpr int BYTE_RECORD_CONCORSO = 8;
+inline constexpr int FILE_NAZIONALE = 11;
 inline constexpr int FILE_DATA = 12;
 inline constexpr int FILE_CONCORSO = 13;
+/** The wheels of the archive: the ten traditional ones, then the Nazionale. */
+inline constexpr int RUOTE_ARCHIVIO = 11;
 
-/** The twelve files in the order the program writes them: the wheels, DATA, CONCORSO. */
-inline constexpr std::array<int, 12> FILE_ARCHIVIO{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, FILE_DATA, FILE_CONCORSO};
+/** The thirteen files in the order the program writes them: the wheels, DATA, CONCORSO. */
+inline constexpr std::array<int, 13> FILE_ARCHIVIO{
+    1, 2, 3, 4, 5, 6, 7, 8, 9, 10, FILE_NAZIONALE, FILE_DATA, FILE_CONCORSO};
 
-/** True for the number of an archive file (1..10, 12, 13). */
+/** True for the number of an archive file (1..13). */
 constexpr bool fileArchivio(int f) {
-    return (f >= 1 && f <= 10) || f == FILE_DATA || f == FILE_CONCORSO;
+    return f >= 1 && f <= FILE_CONCORSO;
+}
+
+/** True for a file that an archive may lack (the Nazionale's): it then reads as null records. */
+constexpr bool fileFacoltativo(int f) {
+    return f == FILE_NAZIONALE;
 }
 
 /** Record size of file f. */
@@ -100,8 +111,11 @@ constexpr int byteRecord(int f) {
     return f == FILE_DATA ? BYTE_RECORD_DATA : f == FILE_CONCORSO ? BYTE_RECORD_CONCORSO : BYTE_RECORD_RUOTA;
 }
 
-/** The name of file f: "BARI" .. "VENEZIA", "DATA", "CONCORSO"; empty for another number. */
+/** The name of file f: "BARI" .. "VENEZIA", "NAZIONALE", "DATA", "CONCORSO"; empty for another number. */
 std::string_view nomeFile(int f);
+
+/** The short name of wheel w in the summaries: "BA" .. "VE", "NZ" for the Nazionale; empty for another w. */
+std::string_view siglaRuota(int w);
 
 /** The record of the interrupted replacement of the archive files, a file of RUOTE/. */
 inline constexpr std::string_view NOME_REGISTRO = "AGGIORNAMENTO.registro";

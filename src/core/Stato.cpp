@@ -20,12 +20,11 @@ void TabellaAnni::dimensiona(int primo, int ultimo) {
 Stato::Stato(std::filesystem::path cartella) : Cartella_Programma(std::move(cartella)) {}
 
 void Imposta_Tabelle_Globali(Stato& stato) {
-    // The wheels and the date and contest files are named as their archive files; 0 and 11 name the
-    // wheels together.
+    // The wheels and the date and contest files are named as their archive files; 0 names the wheels
+    // together.
     for (std::size_t f = 0; f < stato.Nome_Ruota.size(); ++f)
         stato.Nome_Ruota[f] = nomeFile(static_cast<int>(f));
     stato.Nome_Ruota[0] = "INCROCIATE";
-    stato.Nome_Ruota[11] = "TUTTE";
     stato.Nome_Giorno = {"", "Lunedì", "Martedì", "Mercoledì", "Giovedì", "Venerdì", "Sabato", "Domenica"};
     stato.Nome_Mese = {"",       "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
                        "Luglio", "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
@@ -35,7 +34,7 @@ void Imposta_Tabelle_Globali(Stato& stato) {
     stato.Max_Estrazioni_Archivio = 32000;
 }
 
-void impostaSelezioneRuote(Stato& stato, const std::array<bool, 11>& spuntate) {
+void impostaSelezioneRuote(Stato& stato, const SpunteRuote& spuntate) {
     stato.Ruota_Selezionata.fill(0);
     stato.Elenco_Ruote_Selezionate.fill(0);
     for (int w = 1; w <= NUMERO_RUOTE; ++w) {
@@ -47,18 +46,19 @@ void impostaSelezioneRuote(Stato& stato, const std::array<bool, 11>& spuntate) {
     }
 }
 
-bool selezioneDaTesto(Stato& stato, std::string_view testo) {
+bool selezioneDaTesto(Stato& stato, std::string_view testo, bool nazionale) {
     const std::string_view pulito = senzaSpazi(testo);
-    if (pulito.size() < NUMERO_RUOTE) return false;
-    bool qualcuna = false;
-    for (std::size_t i = 0; i < NUMERO_RUOTE; ++i) {
+    if (pulito.size() < RUOTE_TRADIZIONALI) return false;
+    bool qualcuna = nazionale;
+    for (std::size_t i = 0; i < RUOTE_TRADIZIONALI; ++i) {
         if (valoreNumerico(pulito.substr(i, 1)) > 1) return false;
         if (pulito[i] == '1') qualcuna = true;
     }
     if (!qualcuna) return false;
-    std::array<bool, 11> spuntate{};
-    for (int w = 1; w <= NUMERO_RUOTE; ++w)
+    SpunteRuote spuntate{};
+    for (int w = 1; w <= RUOTE_TRADIZIONALI; ++w)
         spuntate[static_cast<std::size_t>(w)] = pulito[static_cast<std::size_t>(w - 1)] == '1';
+    spuntate[RUOTA_NAZIONALE] = nazionale;
     impostaSelezioneRuote(stato, spuntate);
     return true;
 }
@@ -97,7 +97,14 @@ void Inizializza_Dati_Archivio(Stato& stato) {
         stato.Estrazioni_Anno.aggiungi(lotto.NumeroANNO(), 1);
     }
 
-    selezioneDaTesto(stato, leggiTesto(stato, campi::RUOTE_SELEZIONATE));
+    // The Nazionale counts from its first real record.
+    stato.Prima_Estrazione_Nazionale = 0;
+    for (int d = 1; d <= caricate && stato.Prima_Estrazione_Nazionale == 0; ++d)
+        if (stato.Archivio_Estrazioni.record(RUOTA_NAZIONALE, d)[0] != CODICE_NULLO)
+            stato.Prima_Estrazione_Nazionale = d;
+
+    selezioneDaTesto(stato, leggiTesto(stato, campi::RUOTE_SELEZIONATE),
+                     valoreCampo(stato, campi::NAZIONALE_SELEZIONATA) == 1);
 
     // The payout table is read by the stakes module right after this routine (see Carica_Archivio).
 

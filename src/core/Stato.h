@@ -10,18 +10,23 @@
 
 namespace core {
 
-/** Wheels 1 (BARI) .. 10 (VENEZIA); numbers 1..90; five numbers per wheel and draw. */
-inline constexpr int NUMERO_RUOTE = 10;
+/** Wheels 1 (BARI) .. 10 (VENEZIA), the traditional ten that "Tutte" means, and 11 the Nazionale; numbers
+ * 1..90; five numbers per wheel and draw. */
+inline constexpr int NUMERO_RUOTE = RUOTE_ARCHIVIO;
+inline constexpr int RUOTE_TRADIZIONALI = 10;
+inline constexpr int RUOTA_NAZIONALE = FILE_NAZIONALE;
+/** A tick per wheel, index 1..NUMERO_RUOTE (index 0 unused). */
+using SpunteRuote = std::array<bool, NUMERO_RUOTE + 1>;
 inline constexpr int NUMERI_PER_RUOTA = 5;
 inline constexpr int NUMERO_MASSIMO = 90;
-/** Bytes of the compressed record of one draw on all ten wheels. */
+/** Bytes of the compressed record of one draw on every wheel. */
 inline constexpr int BYTE_PER_ESTRAZIONE = NUMERO_RUOTE * NUMERI_PER_RUOTA;
 /** Spare places past the archive's draws that the in-memory archive keeps, never filled by a load. */
 inline constexpr int POSTI_DI_RISERVA = 200;
 
 /**
- * The in-memory archive: the compressed record of each wheel (1..10) and loaded draw (0..capacity),
- * kept draw by draw so that one draw's ten wheels lie side by side. Draw 0 and the places past the
+ * The in-memory archive: the compressed record of each wheel (1..NUMERO_RUOTE) and loaded draw
+ * (0..capacity), kept draw by draw so that one draw's wheels lie side by side. Draw 0 and the places past the
  * loaded draws hold null records (five bytes of 140).
  */
 class ArchivioEstrazioni {
@@ -30,7 +35,8 @@ public:
     void dimensiona(int capacita);
     /** Highest draw index the archive has room for. */
     int capacita() const { return m_capacita; }
-    /** The five bytes of wheel w (1..10) in draw d (0..capacita()). The caller keeps w and d in range. */
+    /** The five bytes of wheel w (1..NUMERO_RUOTE) in draw d (0..capacita()). The caller keeps w and d in
+     * range. */
     const std::uint8_t* record(int w, int d) const { return &m_byte[offset(w, d)]; }
     std::uint8_t* record(int w, int d) { return &m_byte[offset(w, d)]; }
 
@@ -116,8 +122,11 @@ struct Stato {
     TabellaAnni Estrazioni_Anno;
 
     // Wheel selection: element 0 of each is the count, 1..10 the flags (-1) or the listed wheels.
-    std::array<int, 11> Ruota_Selezionata{};
-    std::array<int, 11> Elenco_Ruote_Selezionate{};
+    std::array<int, NUMERO_RUOTE + 1> Ruota_Selezionata{};
+    std::array<int, NUMERO_RUOTE + 1> Elenco_Ruote_Selezionate{};
+    /** The first loaded draw with a real Nazionale record (the wheel did not exist before): the Nazionale
+     * counts from there; 0 when no loaded draw has one, and the Nazionale then counts no draw. */
+    int Prima_Estrazione_Nazionale = 0;
 
     // Search period: the draws a search covers, grouped in cycles. Estrazione_Selezionata,
     // Elenco_Estrazioni_Selezionate and Ciclo_Estrazione are indexed 0..Estrazioni_Caricate,
@@ -165,25 +174,26 @@ struct Stato {
 void Imposta_Tabelle_Globali(Stato& stato);
 
 /**
- * Derives from the loaded draws the year range and the year tables, restores the saved wheel
- * selection from settings field 23 and sets Puntatore_Griglie from field 86. Years are those of the
+ * Derives from the loaded draws the year range, the year tables and Prima_Estrazione_Nazionale, restores
+ * the saved wheel selection from settings field 23 (the Nazionale's tick from its own field) and sets
+ * Puntatore_Griglie from field 86. Years are those of the
  * contest texts. A draw whose year lies outside Primo_Anno..Ultimo_Anno (an archive out of year order
  * at its ends) is left out of the tables. Leaves Estrazione_Corrente at Estrazioni_Caricate.
  */
 void Inizializza_Dati_Archivio(Stato& stato);
 
 /**
- * Rebuilds the wheel selection from ten ticks (index 1..10, index 0 unused): Ruota_Selezionata gets -1
- * for each ticked wheel and the count in element 0; Elenco_Ruote_Selezionate lists the wheels in
- * ascending order after its count. Both are cleared first, so they always describe the same set.
+ * Rebuilds the wheel selection from the ticks (index 1..NUMERO_RUOTE, index 0 unused): Ruota_Selezionata gets
+ * -1 for each ticked wheel and the count in element 0; Elenco_Ruote_Selezionate lists the wheels in ascending
+ * order after its count. Both are cleared first, so they always describe the same set.
  */
-void impostaSelezioneRuote(Stato& stato, const std::array<bool, 11>& spuntate);
+void impostaSelezioneRuote(Stato& stato, const SpunteRuote& spuntate);
 
 /**
  * Rebuilds the wheel selection from a text of ten characters, "1" for a selected wheel, as settings
- * field 23 stores it. Returns false, leaving the selection unchanged, when the trimmed text is shorter
- * than ten characters, a character's value exceeds 1, or no wheel is selected.
+ * field 23 stores it, and the Nazionale's tick. Returns false, leaving the selection unchanged, when the
+ * trimmed text is shorter than ten characters, a character's value exceeds 1, or no wheel is selected.
  */
-bool selezioneDaTesto(Stato& stato, std::string_view testo);
+bool selezioneDaTesto(Stato& stato, std::string_view testo, bool nazionale = false);
 
 } // namespace core

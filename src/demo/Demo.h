@@ -12,7 +12,7 @@ namespace demo {
 inline constexpr core::Data PRIMA_ESTRAZIONE{1939, 1, 7};
 inline constexpr core::Data ULTIMO_GIORNO{2025, 12, 30};
 
-/** A demo archive in memory: its twelve files, and the dates of its first and last draw. */
+/** A demo archive in memory: its files, and the dates of its first and last draw. */
 struct ArchivioDemo {
     core::Archivio archivio;
     core::Data prima;
@@ -33,7 +33,7 @@ ArchivioDemo generaArchivioDemo();
 
 /** How writing the demo archive into a program folder ended. */
 enum class EsitoScrittura {
-    Scritto,          ///< the twelve files are in RUOTE/
+    Scritto,          ///< the archive files are in RUOTE/
     ArchivioPresente, ///< RUOTE/BARI holds data (or is not a file): nothing was written
     Errore,           ///< a folder or file could not be written; BARI was not written
 };

@@ -24,7 +24,7 @@ std::string nome(int f) {
     return std::string(core::nomeFile(f));
 }
 
-/** The record that the file of wheel w (1..10) stores for a draw. */
+/** The record that the file of wheel w (1..RUOTE_ARCHIVIO) stores for a draw. */
 core::RecordRuota record(const Estrazione& estrazione, int w) {
     const auto& numeri = estrazione.ruote[static_cast<std::size_t>(w - 1)];
     return core::codificaRuota({numeri[0], numeri[1], numeri[2], numeri[3], numeri[4]});
@@ -39,7 +39,7 @@ void accoda(core::Archivio& archivio, const std::vector<Estrazione>& estrazioni,
     for (std::size_t i = da; i < estrazioni.size(); ++i) {
         const Estrazione& estrazione = estrazioni[i];
         core::RecordEstrazione registrata;
-        for (int w = 1; w <= 10; ++w)
+        for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w)
             registrata.ruote[static_cast<std::size_t>(w - 1)] = record(estrazione, w);
         registrata.data = estrazione.data.record();
         if (estrazione.data.anno != ultimo.anno) ultimo = {estrazione.data.anno, 0};
@@ -126,6 +126,8 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
     const auto& file = lettura.estrazioni;
     std::size_t nuove = 0; // the first draw of the file to append
     UltimoConcorso ultimo;
+    // Draws of the archive (1-based) whose missing Nazionale the file gives.
+    std::vector<std::pair<int, core::RecordRuota>> completare;
     if (estrazioni > 0) {
         const auto dataArchivio = [&](std::size_t n) { return dataDellArchivio(archivio, n + 1); };
         const core::Data prima = dataArchivio(0), ultima = dataArchivio(estrazioni - 1);
@@ -161,10 +163,18 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
                 ++f;
             } else {
                 std::string ruote;
-                for (int w = 1; w <= 10; ++w) {
+                for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w) {
                     const auto atteso = record(file[f], w);
-                    if (!std::equal(atteso.begin(), atteso.end(), archivio.ruota(w, static_cast<int>(a + 1))))
-                        ruote += (ruote.empty() ? "" : ", ") + nome(w);
+                    const std::uint8_t* registrato = archivio.ruota(w, static_cast<int>(a + 1));
+                    if (std::equal(atteso.begin(), atteso.end(), registrato)) continue;
+                    // The Nazionale of an archive written before it existed is completed; a file without
+                    // it says nothing of the archive's.
+                    if (w == core::FILE_NAZIONALE && registrato[0] == core::CODICE_NULLO) {
+                        completare.emplace_back(static_cast<int>(a + 1), atteso);
+                        continue;
+                    }
+                    if (w == core::FILE_NAZIONALE && !file[f].presente(w)) continue;
+                    ruote += (ruote.empty() ? "" : ", ") + nome(w);
                 }
                 if (!ruote.empty())
                     differenza("l'estrazione del " + df.testo() + " ha numeri diversi sulle ruote " + ruote);
@@ -188,7 +198,8 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
         const auto concorso =
             core::Concorso::daRecord(archivio.Leggi_Concorso_Archivio(static_cast<int>(estrazioni)));
         ultimo = {concorso.anno, concorso.numero};
-        if (nuove == file.size()) {
+        fatto.nazionaliCompletate = static_cast<int>(completare.size());
+        if (nuove == file.size() && completare.empty()) {
             fatto.messaggio = "L'archivio è già aggiornato: il file non contiene estrazioni successive al " +
                               ultima.testo() + ". Nessun file è stato modificato.";
             return fatto;
@@ -197,16 +208,27 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
     const std::size_t totale = estrazioni + file.size() - nuove;
     if (totale > static_cast<std::size_t>(stato.Max_Estrazioni_Archivio))
         return rifiutata(core::Codice::ArchivioPieno, troppe(stato, totale));
+    const std::string completate = completare.empty()
+                                       ? std::string()
+                                       : " La ruota Nazionale " + std::string(scrivere ? "è stata" : "sarà") +
+                                             " completata in " + std::to_string(completare.size()) +
+                                             (completare.size() == 1 ? " estrazione" : " estrazioni") +
+                                             " dell'archivio che non la avevano.";
     if (!scrivere) {
         fatto.scritte = static_cast<int>(file.size() - nuove);
-        fatto.messaggio = "Il file contiene " + std::to_string(fatto.scritte) +
-                          (fatto.scritte == 1 ? " estrazione nuova, del " : " estrazioni nuove, dal ") +
-                          file[nuove].data.testo() +
-                          (fatto.scritte == 1 ? "." : " al " + file.back().data.testo() + ".");
+        fatto.messaggio =
+            fatto.scritte == 0
+                ? "Il file non contiene estrazioni nuove."
+                : "Il file contiene " + std::to_string(fatto.scritte) +
+                      (fatto.scritte == 1 ? " estrazione nuova, del " : " estrazioni nuove, dal ") +
+                      file[nuove].data.testo() +
+                      (fatto.scritte == 1 ? "." : " al " + file.back().data.testo() + ".");
+        fatto.messaggio += completate;
         return fatto;
     }
     if (proposta && (proposta->estrazioniArchivio != fatto.estrazioniArchivio ||
-                     proposta->scritte != static_cast<int>(file.size() - nuove)))
+                     proposta->scritte != static_cast<int>(file.size() - nuove) ||
+                     proposta->nazionaliCompletate != fatto.nazionaliCompletate))
         return rifiutata(
             core::Codice::ArchivioCambiato,
             "L'archivio è stato modificato da un altro programma dopo il controllo del file: ora "
@@ -214,15 +236,25 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
                 std::to_string(estrazioni) + " estrazioni invece di " +
                 std::to_string(proposta->estrazioniArchivio) +
                 ". Ripetere l'aggiornamento per vedere che cosa aggiungerebbe ora.");
+    for (const auto& [n, nazionale] : completare) {
+        auto estrazione = archivio.estrazione(n);
+        estrazione.ruote[core::FILE_NAZIONALE - 1] = nazionale;
+        if (!archivio.sostituisci(n, estrazione))
+            return rifiutata(core::Codice::ArchivioIncoerente,
+                             "L'estrazione " + std::to_string(n) + " non è nell'archivio.");
+    }
     accoda(archivio, file, nuove, ultimo);
     if (const auto scritto = archivio.scrivi(stato.cartellaRuote(), guasto); !scritto)
         return scritto.codice() == core::Codice::FileNonScrivibile
                    ? Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA)
                    : rifiutata(scritto.codice(), scritto.messaggio());
     fatto.scritte = static_cast<int>(file.size() - nuove);
-    fatto.messaggio = "Sono state aggiunte " + std::to_string(fatto.scritte) + " estrazioni, dal " +
-                      file[nuove].data.testo() + " al " + file.back().data.testo() +
-                      "; l'archivio ne contiene ora " + std::to_string(totale) + ".";
+    fatto.messaggio = fatto.scritte == 0
+                          ? "Nessuna estrazione nuova; l'archivio ne contiene " + std::to_string(totale) + "."
+                          : "Sono state aggiunte " + std::to_string(fatto.scritte) + " estrazioni, dal " +
+                                file[nuove].data.testo() + " al " + file.back().data.testo() +
+                                "; l'archivio ne contiene ora " + std::to_string(totale) + ".";
+    fatto.messaggio += completate;
     if (estrazioni > 0)
         fatto.messaggio += fatto.inComune > 0 ? " Le " + std::to_string(fatto.inComune) +
                                                     " estrazioni in comune con l'archivio concordano."

@@ -24,6 +24,11 @@ struct Importazione {
     int inComune = 0;      ///< Aggiungi: draws of the file found, equal, in the archive
     int precedenti = 0;    ///< Aggiungi: draws of the file older than the archive's first, left out
     int estrazioniArchivio = 0; ///< Aggiungi: the draws the archive held when it was checked
+    /** Aggiungi: draws of the archive without the Nazionale (written before it existed) to which the file
+     * gives it: they are completed with it. */
+    int nazionaliCompletate = 0;
+    /** True when the archive is (or would be) written: new draws, or Nazionale records completed. */
+    bool scrive() const { return scritte > 0 || nazionaliCompletate > 0; }
     std::filesystem::path
         copia; ///< Sostituisci: the backup folder of the old archive, empty when it held nothing
 };
@@ -33,11 +38,13 @@ struct Importazione {
  * any interrupted replacement. Each draw is stored with its wheels, its date record and a contest record
  * that counts 1, 2, 3, ... within each calendar year of the dates. Sostituisci copies a non-empty old
  * archive with maintenance::Backup_Archivio (named after `quando`) and then writes the file's draws.
- * Aggiungi reads the archive, requires its twelve files to agree on the number of draws and its last
+ * Aggiungi reads the archive, requires its files to agree on the number of draws and its last
  * date to be valid, and compares the draws that the file and the archive share (the dates both cover):
- * they must have the same dates and the same numbers on every wheel (contest numbers are not compared);
- * then it appends the file's later draws, their contests continuing the archive's last one. Nothing new
- * to append is a success that writes nothing. The twelve files are written as one set
+ * they must have the same dates and the same numbers on every wheel (contest numbers are not compared),
+ * except that a Nazionale the archive lacks (a null record) is completed from the file and one the file
+ * lacks is not compared; then it appends the file's later draws, their contests continuing the archive's
+ * last one. Nothing new
+ * to append is a success that writes nothing. The archive files are written as one set
  * (core::Archivio::scrivi). Fails, writing nothing, for a reading that is not valid (DatoNonValido), an
  * archive that would exceed Max_Estrazioni_Archivio (ArchivioPieno), an archive that cannot be read
  * (FileIllegibile) or whose files disagree (ArchivioIncoerente), a disagreement with the archive

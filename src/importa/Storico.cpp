@@ -12,7 +12,7 @@ namespace importa {
 
 namespace {
 
-constexpr int RUOTA_NAZIONALE = 11;
+constexpr int RUOTA_NAZIONALE = core::FILE_NAZIONALE;
 constexpr std::uintmax_t MASSIMO_FILE = std::uintmax_t{256} << 20;
 constexpr std::size_t RIGHE_NEL_RESOCONTO = 50;
 /** Refused lines listed at the top of the report, before the description of the file. */
@@ -27,7 +27,7 @@ struct Riga {
     std::array<std::uint8_t, 5> numeri;
 };
 
-/** The wheel's name, BARI..VENEZIA, of wheel w 1..10. */
+/** The wheel's name, BARI..VENEZIA, NAZIONALE, of wheel w 1..RUOTE_ARCHIVIO. */
 std::string nomeRuota(int w) {
     return std::string(core::nomeFile(w));
 }
@@ -128,9 +128,10 @@ void rifiuta(Lettura& lettura, std::size_t riga, std::string motivo) {
         lettura.rifiutate.push_back({riga, std::move(motivo)});
 }
 
-unsigned maschera(const Estrazione& estrazione) {
+/** Bit w set for each wheel w drawn: the ten traditional ones, and the Nazionale when asked. */
+unsigned maschera(const Estrazione& estrazione, bool nazionale = false) {
     unsigned m = 0;
-    for (int w = 1; w <= 10; ++w)
+    for (int w = 1; w <= (nazionale ? core::RUOTE_ARCHIVIO : RUOTA_NAZIONALE - 1); ++w)
         if (estrazione.presente(w)) m |= 1u << w;
     return m;
 }
@@ -153,6 +154,9 @@ void unisciDivise(Lettura& lettura) {
                 const int ruota = std::countr_zero(na > nb ? mb : ma);
                 unita.ruote[static_cast<std::size_t>(ruota - 1)] =
                     piccola.ruote[static_cast<std::size_t>(ruota - 1)];
+                // The Nazionale goes with either part.
+                if (!unita.presente(RUOTA_NAZIONALE))
+                    unita.ruote[RUOTA_NAZIONALE - 1] = piccola.ruote[RUOTA_NAZIONALE - 1];
                 lettura.unite.push_back({grande.data, piccola.data, ruota, std::max(na, nb)});
                 unite.push_back(unita);
                 ++i;
@@ -197,9 +201,8 @@ Lettura leggiStorico(std::string_view byte) {
         Riga riga{};
         if (auto motivo = leggiRiga(linea, numero, riga)) {
             rifiuta(lettura, numero, std::move(*motivo));
-        } else if (riga.ruota == RUOTA_NAZIONALE) {
-            ++lettura.righeNazionale;
         } else {
+            if (riga.ruota == RUOTA_NAZIONALE) ++lettura.righeNazionale;
             righe.push_back(riga);
         }
     }
@@ -209,7 +212,7 @@ Lettura leggiStorico(std::string_view byte) {
                         [](const Riga& a, const Riga& b) { return a.data < b.data; }))
         std::stable_sort(righe.begin(), righe.end(),
                          [](const Riga& a, const Riga& b) { return a.data < b.data; });
-    std::array<std::uint32_t, 11> vista{};
+    std::array<std::uint32_t, core::RUOTE_ARCHIVIO + 1> vista{};
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const Riga& riga = righe[i];
         if (i == 0 || righe[i - 1].data != riga.data) {
@@ -231,9 +234,12 @@ Lettura leggiStorico(std::string_view byte) {
     if (lettura.rifiutate.size() > MASSIMO_RIGHE_ELENCATE) lettura.rifiutate.resize(MASSIMO_RIGHE_ELENCATE);
 
     unisciDivise(lettura);
-    for (const auto& estrazione : lettura.estrazioni)
-        for (int w = 1; w <= 10; ++w)
+    bool nazionale = false; // the Nazionale is missing only after its first draw
+    for (const auto& estrazione : lettura.estrazioni) {
+        nazionale = nazionale || estrazione.presente(RUOTA_NAZIONALE);
+        for (int w = 1; w <= (nazionale ? RUOTA_NAZIONALE : core::FILE_NAZIONALE - 1); ++w)
             if (!estrazione.presente(w)) ++lettura.nulle[static_cast<std::size_t>(w)];
+    }
     if (lettura.estrazioni.empty() && lettura.righeRifiutate == 0)
         lettura.errore = "il file non contiene estrazioni";
     return lettura;
@@ -281,9 +287,9 @@ std::string resoconto(const Lettura& lettura) {
     }
     riga("Formato del file: " + lettura.formato + ".");
     riga("Righe lette: " + std::to_string(lettura.righe) +
-         (lettura.righeNazionale ? ", delle quali " + std::to_string(lettura.righeNazionale) +
-                                       " della ruota Nazionale (RN), che il programma non usa."
-                                 : "."));
+         (lettura.righeNazionale
+              ? ", delle quali " + std::to_string(lettura.righeNazionale) + " della ruota Nazionale (RN)."
+              : "."));
     const auto& tutte = lettura.estrazioni;
     if (tutte.empty()) {
         riga("Estrazioni: nessuna.");
@@ -300,21 +306,29 @@ std::string resoconto(const Lettura& lettura) {
     }
 
     // Periods: runs of consecutive draws that each lack some wheel.
+    // The wheels a draw should have: the ten, and the Nazionale from its first draw in the file.
+    std::vector<unsigned> attese(tutte.size());
+    for (std::size_t i = 0, nazionale = 0; i < tutte.size(); ++i) {
+        nazionale = nazionale || tutte[i].presente(RUOTA_NAZIONALE);
+        attese[i] = 0x7FEu | (nazionale ? 1u << RUOTA_NAZIONALE : 0u);
+    }
+    const auto completa = [&](std::size_t i) { return (maschera(tutte[i], true) & attese[i]) == attese[i]; };
     std::vector<std::string> periodi;
     for (std::size_t i = 0; i < tutte.size();) {
-        if (maschera(tutte[i]) == 0x7FE) {
+        if (completa(i)) {
             ++i;
             continue;
         }
         std::size_t fine = i;
-        std::array<int, 11> mancanti{};
-        while (fine < tutte.size() && maschera(tutte[fine]) != 0x7FE) {
-            for (int w = 1; w <= 10; ++w)
-                if (!tutte[fine].presente(w)) ++mancanti[static_cast<std::size_t>(w)];
+        std::array<int, core::RUOTE_ARCHIVIO + 1> mancanti{};
+        while (fine < tutte.size() && !completa(fine)) {
+            for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w)
+                if ((attese[fine] >> w & 1u) != 0 && !tutte[fine].presente(w))
+                    ++mancanti[static_cast<std::size_t>(w)];
             ++fine;
         }
         std::string elenco;
-        for (int w = 1; w <= 10; ++w) {
+        for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w) {
             const int n = mancanti[static_cast<std::size_t>(w)];
             if (n == 0) continue;
             elenco += (elenco.empty() ? "" : ", ") + nomeRuota(w) +
@@ -327,7 +341,11 @@ std::string resoconto(const Lettura& lettura) {
         i = fine;
     }
     if (periodi.empty() && !tutte.empty()) {
-        riga("Ruote non estratte: nessuna, ogni estrazione ha tutte le dieci ruote.");
+        riga(lettura.righeNazionale > 0
+                 ? "Ruote non estratte: nessuna, ogni estrazione ha tutte le dieci ruote e, dalla sua prima, "
+                   "la "
+                   "Nazionale."
+                 : "Ruote non estratte: nessuna, ogni estrazione ha tutte le dieci ruote.");
     } else if (!periodi.empty()) {
         riga("Ruote non estratte (registrate come estrazioni nulle):");
         for (std::size_t i = 0; i < periodi.size() && i < PERIODI_NEL_RESOCONTO; ++i)
@@ -335,7 +353,7 @@ std::string resoconto(const Lettura& lettura) {
         if (periodi.size() > PERIODI_NEL_RESOCONTO)
             riga("  ... e altri " + std::to_string(periodi.size() - PERIODI_NEL_RESOCONTO) + " periodi");
         std::string totale;
-        for (int w = 1; w <= 10; ++w)
+        for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w)
             if (const int n = lettura.nulle[static_cast<std::size_t>(w)])
                 totale += (totale.empty() ? "" : ", ") + nomeRuota(w) + " " + std::to_string(n);
         riga("  in tutto: " + totale);

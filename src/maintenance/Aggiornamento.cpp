@@ -11,7 +11,7 @@ namespace maintenance {
 
 namespace {
 
-/** The twelve records of a typed draw. */
+/** The records of a typed draw. */
 core::RecordEstrazione record(const NuovaEstrazione& estrazione) {
     core::RecordEstrazione record;
     for (std::size_t w = 0; w < record.ruote.size(); ++w) {
@@ -39,7 +39,7 @@ core::Esito<void> fuoriArchivio(int n) {
 
 /**
  * Reads the archive, applies `cambia` to it in memory, renumbers the contests when asked and writes the
- * twelve files as one set.
+ * archive files as one set.
  */
 template <class Cambia>
 core::Esito<void> aggiorna(const core::Stato& stato, bool rinumera, const core::Archivio* atteso,

@@ -13,17 +13,17 @@ class Archivio;
 
 namespace maintenance {
 
-/** A draw to write: the date and contest records as stored, and numbers 1..50 (wheel w owns 5w-4..5w; 0 = no
- * number). */
+/** A draw to write: the date and contest records as stored, and numbers 1..55 (wheel w owns 5w-4..5w, the
+ * Nazionale 51..55; 0 = no number). */
 struct NuovaEstrazione {
     std::string data;     ///< 10 characters, " 5/ 3/2003"
     std::string concorso; ///< 8 characters, "  7/2003"
-    std::array<int, 51> numeri{};
+    std::array<int, 5 * core::RUOTE_ARCHIVIO + 1> numeri{};
 };
 
 /**
  * The first archive file, in the order of core::FILE_ARCHIVIO, whose length is not that of the draws BARI
- * holds whole (its length / 5, rounded down); 0 when the twelve files agree, an empty archive included.
+ * holds whole (its length / 5, rounded down); 0 when the archive files agree, an empty archive included.
  */
 int primoFileDiscordante(const core::Archivio& archivio);
 
@@ -38,7 +38,7 @@ int primoFileDiscordante(const core::Archivio& archivio);
  */
 core::Esito<void> rinumeraConcorsi(std::string& concorsi, int maxConcorsi);
 
-// The changes of the archive of RUOTE/. Each reads the twelve files whole (core::Archivio), changes them
+// The changes of the archive of RUOTE/. Each reads the archive files whole (core::Archivio), changes them
 // in memory and writes them back as one set (core::Archivio::scrivi): after any failure the archive is the
 // old set or, past the set's point of no return, the new one, never a mix. Each fails, writing nothing,
 // when RUOTE/ is missing or a file cannot be read (FileIllegibile), when the files disagree on the number

@@ -24,8 +24,11 @@ std::string prefisso(const core::Stato& stato) {
 
 bool completa(const std::filesystem::path& cartella) {
     std::error_code errore;
+    // A copy made before the Nazionale existed is whole without its file.
     for (int f : core::FILE_ARCHIVIO)
-        if (!std::filesystem::is_regular_file(cartella / core::nomeFile(f), errore)) return false;
+        if (!core::fileFacoltativo(f) &&
+            !std::filesystem::is_regular_file(cartella / core::nomeFile(f), errore))
+            return false;
     return true;
 }
 
@@ -36,7 +39,8 @@ core::Esito<core::Archivio> leggiPerCopia(const std::filesystem::path& ruote) {
                                            "impossibile leggere il file " + nome(f));
     };
     for (int f : core::FILE_ARCHIVIO)
-        if (!core::File_Esistente(ruote / core::nomeFile(f))) return illeggibile(f);
+        if (!core::fileFacoltativo(f) && !core::File_Esistente(ruote / core::nomeFile(f)))
+            return illeggibile(f);
     auto archivio = core::Archivio::leggi(ruote);
     if (!archivio)
         return core::Esito<core::Archivio>(core::Codice::FileIllegibile,
@@ -100,7 +104,7 @@ core::Esito<void> ripristinaBackup(const core::Stato& stato, const std::filesyst
     const auto copia = core::Archivio::leggi(cartella);
     const int discordante = copia ? primoFileDiscordante(*copia) : 0;
     for (int f : core::FILE_ARCHIVIO) {
-        if (!core::File_Esistente(cartella / core::nomeFile(f)))
+        if (!core::fileFacoltativo(f) && !core::File_Esistente(cartella / core::nomeFile(f)))
             return {core::Codice::FileIllegibile,
                     "manca il file " + nome(f) + " nella cartella " + cartella.string()};
         if (f == discordante)

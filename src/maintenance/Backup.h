@@ -20,9 +20,9 @@ struct CopiaArchivio {
 };
 
 /**
- * Copies the twelve archive files, read whole through core::Archivio, into a new folder beside RUOTE,
+ * Copies the archive files, read whole through core::Archivio, into a new folder beside RUOTE,
  * named "RUOTE_backup_YYYYMMDD_HHMMSS" after `quando` (with "_2", "_3", ... when that name is taken).
- * Every copy is flushed to disk (core::scriviFileSicuro); a folder is left only when all twelve files
+ * Every copy is flushed to disk (core::scriviFileSicuro); a folder is left only when all the archive files
  * were copied. On success the count of draws entered since the last backup becomes 0. Fails, leaving
  * no folder, when the folder cannot be created or a copy written (FileNonScrivibile), or an archive file
  * is missing or cannot be read whole (FileIllegibile); the message is a clause ("impossibile leggere il
@@ -30,11 +30,11 @@ struct CopiaArchivio {
  */
 core::Esito<CopiaArchivio> Backup_Archivio(const core::Stato& stato, const std::tm& quando);
 
-/** The backup folders beside RUOTE that hold all twelve files, newest first. */
+/** The backup folders beside RUOTE that hold all the archive files, newest first. */
 std::vector<std::filesystem::path> cartelleBackup(const core::Stato& stato);
 
 /**
- * Puts back the twelve files of a backup folder as one set (core::Archivio::scrivi: the archive is never
+ * Puts back the archive files of a backup folder as one set (core::Archivio::scrivi: the archive is never
  * left mixed). Fails, with the archive untouched, when a file is missing (FileIllegibile), the files
  * disagree on the number of draws (ArchivioIncoerente), or the replacement fails (FileNonScrivibile); the
  * message is a clause for the caller's sentence.

@@ -35,7 +35,7 @@ ArchivioAperto Dati_Iniziali_Aggiornamento(const std::filesystem::path& cartella
 
 CampiEstrazione Mostra_Estrazione(const core::Archivio& archivio, int v) {
     CampiEstrazione campi;
-    for (int w = 1; w <= 10; ++w) {
+    for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w) {
         const std::uint8_t* record = archivio.ruota(w, v);
         if (!record) record = core::RECORD_NULLO.data();
         for (std::size_t i = 0; i < core::RECORD_NULLO.size(); ++i)
@@ -64,27 +64,29 @@ std::array<std::string, 7> Mostra_Dati_Generali(const core::Archivio& archivio, 
             archivio.Leggi_Data_Archivio(v)};
 }
 
-std::array<int, 56> copiaEstrazione(const CampiEstrazione& campi) {
-    std::array<int, 56> memoria{};
-    for (std::size_t i = 1; i <= 50; ++i)
+std::array<int, CASELLE_NUMERI + 6> copiaEstrazione(const CampiEstrazione& campi) {
+    constexpr std::size_t N = CASELLE_NUMERI;
+    std::array<int, N + 6> memoria{};
+    for (std::size_t i = 1; i <= N; ++i)
         memoria[i] = valore(campi.estratti[i], -1);
-    memoria[51] = valore(campi.giorno, 0);
-    memoria[52] = valore(campi.mese, 0);
-    memoria[53] = valore(campi.anno, 0);
-    memoria[54] = valore(campi.concorso, 0);
-    memoria[55] = valore(campi.annoConcorso, 0);
+    memoria[N + 1] = valore(campi.giorno, 0);
+    memoria[N + 2] = valore(campi.mese, 0);
+    memoria[N + 3] = valore(campi.anno, 0);
+    memoria[N + 4] = valore(campi.concorso, 0);
+    memoria[N + 5] = valore(campi.annoConcorso, 0);
     return memoria;
 }
 
-CampiEstrazione incollaEstrazione(const std::array<int, 56>& memoria) {
+CampiEstrazione incollaEstrazione(const std::array<int, CASELLE_NUMERI + 6>& memoria) {
+    constexpr std::size_t N = CASELLE_NUMERI;
     CampiEstrazione campi;
-    for (std::size_t i = 1; i <= 50; ++i)
+    for (std::size_t i = 1; i <= N; ++i)
         if (memoria[i] != -1) campi.estratti[i] = std::to_string(memoria[i]);
-    campi.giorno = std::to_string(memoria[51]);
-    campi.mese = std::to_string(memoria[52]);
-    campi.anno = std::to_string(memoria[53]);
-    campi.concorso = std::to_string(memoria[54]);
-    campi.annoConcorso = std::to_string(memoria[55]);
+    campi.giorno = std::to_string(memoria[N + 1]);
+    campi.mese = std::to_string(memoria[N + 2]);
+    campi.anno = std::to_string(memoria[N + 3]);
+    campi.concorso = std::to_string(memoria[N + 4]);
+    campi.annoConcorso = std::to_string(memoria[N + 5]);
     return campi;
 }
 
@@ -103,7 +105,7 @@ std::vector<std::string> righeStampaEstrazione(const CampiEstrazione& campi,
                                                const std::array<std::string, 15>& nomiRuote,
                                                std::string_view numeroEstrazione) {
     std::vector<std::string> righe{"", " STAMPA DEI DATI MOSTRATI (aggiornamento estrazioni).", ""};
-    for (std::size_t w = 1; w <= 10; ++w) {
+    for (std::size_t w = 1; w <= core::RUOTE_ARCHIVIO; ++w) {
         std::string riga = "  " + nomiRuote[w];
         for (std::size_t i = 1; i <= 5; ++i) {
             // Column 17 + 4(i-1), 1-based: at least one blank always separates the fields.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Formato.h"
+
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -13,11 +15,14 @@ class Archivio;
 
 namespace maintenance {
 
+/** The number boxes of a draw: five a wheel, wheel w owning 5w-4..5w, the Nazionale's last. */
+inline constexpr int CASELLE_NUMERI = core::NUMERI_PER_RECORD * core::RUOTE_ARCHIVIO;
+
 /** The texts of the entry fields of the maintenance window: what the boxes show or what is typed. */
 struct CampiEstrazione {
-    std::array<std::string, 51> estratti; ///< boxes 1..50, wheel w owning 5w-4..5w; element 0 unused
-    std::string giorno, mese, anno;       ///< txt_Giorno, txt_Mese, txt_Anno_Data
-    std::string concorso, annoConcorso;   ///< txt_Concorso, lbl_Anno_Concorso
+    std::array<std::string, CASELLE_NUMERI + 1> estratti; ///< boxes 1..CASELLE_NUMERI; element 0 unused
+    std::string giorno, mese, anno;                       ///< txt_Giorno, txt_Mese, txt_Anno_Data
+    std::string concorso, annoConcorso;                   ///< txt_Concorso, lbl_Anno_Concorso
 };
 
 /** The state of the archive files as the window opens them. */
@@ -64,10 +69,10 @@ std::array<std::string, 7> Mostra_Dati_Generali(const core::Archivio& archivio, 
  * The copy buffer of a shown draw: [1..50] the numbers (-1 for a box empty after trimming), [51..55]
  * day, month, year, contest and contest year (0 when empty). Values are numeric values of the texts.
  */
-std::array<int, 56> copiaEstrazione(const CampiEstrazione& campi);
+std::array<int, CASELLE_NUMERI + 6> copiaEstrazione(const CampiEstrazione& campi);
 
 /** The fields a paste fills from the copy buffer: each number as text, empty where -1 is stored. */
-CampiEstrazione incollaEstrazione(const std::array<int, 56>& memoria);
+CampiEstrazione incollaEstrazione(const std::array<int, CASELLE_NUMERI + 6>& memoria);
 
 /** The text of the maintenance report for the counters 1..4 of Contatori_Modifiche, four lines each ended by
  * "\r". */

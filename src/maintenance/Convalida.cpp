@@ -76,7 +76,7 @@ std::optional<Rifiuto> controllaData(const CampiEstrazione& campi, const LimitiE
 
 /** The numbers of wheel w (boxes 5w-4..5w) into `numeri`, or why they are refused. */
 std::optional<Rifiuto> controllaRuota(const CampiEstrazione& campi, int w, const std::string& nome,
-                                      std::array<int, 51>& numeri) {
+                                      std::array<int, CASELLE_NUMERI + 1>& numeri) {
     const auto rifiuto = [&](std::size_t i, const std::string& perche) {
         return Rifiuto{ERRORE_ESTRATTI + " Sulla ruota di " + nome + ' ' + perche, 5 * w - 4 + int(i)};
     };
@@ -118,10 +118,10 @@ std::variant<NuovaEstrazione, Rifiuto> Controllo_Estrazione(const CampiEstrazion
     estrazione.concorso = Controllo_Sintassi_Concorso(campi.concorso, campi.annoConcorso, limiti.maxConcorsi);
     if (estrazione.concorso.empty()) return Rifiuto{PREFISSO + "CONCORSO.", CASELLA_CONCORSO};
     if (numero < 1 || numero > limiti.maxEstrazioni) return Rifiuto{PREFISSO + "NUMERO ESTRAZIONE.", 0};
-    for (int w = 1; w <= 10; ++w)
+    for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w)
         if (auto rifiuto = controllaRuota(campi, w, nomiRuote[std::size_t(w)], estrazione.numeri))
             return *rifiuto;
-    estrazione.numeri[0] = 50;
+    estrazione.numeri[0] = CASELLE_NUMERI;
     return estrazione;
 }
 

@@ -36,8 +36,9 @@ std::string Controllo_Sintassi_Concorso(std::string_view concorso, std::string_v
  */
 std::optional<core::Data> leggiData(std::string_view record);
 
-/** The boxes a refusal points at besides the number boxes 1..50 (0: no box). */
-inline constexpr int CASELLA_GIORNO = 51, CASELLA_MESE = 52, CASELLA_ANNO = 53, CASELLA_CONCORSO = 54;
+/** The boxes a refusal points at besides the number boxes 1..CASELLE_NUMERI (0: no box). */
+inline constexpr int CASELLA_GIORNO = CASELLE_NUMERI + 1, CASELLA_MESE = CASELLE_NUMERI + 2,
+                     CASELLA_ANNO = CASELLE_NUMERI + 3, CASELLA_CONCORSO = CASELLE_NUMERI + 4;
 
 /** A typed draw refused: the message to show and the first wrong box. */
 struct Rifiuto {

@@ -47,8 +47,7 @@ std::string testoPeriodo(const core::Stato& stato, const PeriodoCercato& periodo
     }
     testo += " \xE2\x80\x94 Ruote:";
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
-        if (periodo.ruote[static_cast<std::size_t>(w)] == -1)
-            testo += " " + stato.Nome_Ruota[static_cast<std::size_t>(w)].substr(0, 2);
+        if (periodo.ruote[static_cast<std::size_t>(w)] == -1) testo += " " + std::string(core::siglaRuota(w));
     return testo;
 }
 

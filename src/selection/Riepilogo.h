@@ -15,7 +15,8 @@ namespace selection {
 struct PeriodoCercato {
     int caricate = 0;            ///< draws loaded when the search ran
     std::vector<int> estrazioni; ///< the selected draws, in the order the search walked them
-    std::array<int, 11> ruote{}; ///< the wheel selection (-1 a selected wheel, element 0 the count)
+    std::array<int, core::NUMERO_RUOTE + 1>
+        ruote{}; ///< the wheel selection (-1 a selected wheel, element 0 the count)
     friend bool operator==(const PeriodoCercato&, const PeriodoCercato&) = default;
 };
 

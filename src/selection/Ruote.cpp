@@ -2,7 +2,7 @@
 
 namespace selection {
 
-void Imposta_Ruote(core::Stato& stato, const std::array<bool, 11>& spuntate) {
+void Imposta_Ruote(core::Stato& stato, const core::SpunteRuote& spuntate) {
     core::impostaSelezioneRuote(stato, spuntate);
 }
 
@@ -10,7 +10,7 @@ std::string sigleRuoteSelezionate(const core::Stato& stato) {
     std::string sigle;
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
         if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] != -1) continue;
-        sigle += stato.Nome_Ruota[static_cast<std::size_t>(w)].substr(0, 2);
+        sigle += core::siglaRuota(w);
         sigle += ' ';
     }
     return sigle;

@@ -25,7 +25,7 @@ void Navigazione::imposta(const core::Stato& stato) {
         if (w < 1 || w > core::NUMERO_RUOTE) continue;
         const std::string& nome = stato.Nome_Ruota[static_cast<std::size_t>(w)];
         m_didascalia[static_cast<std::size_t>(i)] = nome;
-        m_didascalia[0] += nome.substr(0, 2) + ' ';
+        m_didascalia[0] += std::string(core::siglaRuota(w)) + ' ';
         m_ruotaPosizione[static_cast<std::size_t>(i)] = w;
     }
     m_numeroPosizioni = quante;

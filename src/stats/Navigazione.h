@@ -33,7 +33,7 @@ public:
 
     int posizione() const { return m_posizione; }
     int numeroPosizioni() const { return m_numeroPosizioni; }
-    /** Column shown: 0 the wheels together, 1..10 a wheel. */
+    /** Column shown: 0 the wheels together, 1..NUMERO_RUOTE a wheel. */
     int ruotaMostrata() const { return m_ruotaMostrata; }
     /** Caption of the current position. */
     const std::string& didascalia() const {
@@ -54,10 +54,10 @@ private:
     int m_posizione = -1;
     int m_numeroPosizioni = 0;
     int m_ruotaMostrata = 0;
-    std::array<std::string, 11> m_didascalia;
-    std::array<int, 11> m_ruotaPosizione{};
-    std::array<int, 11> m_criterio{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    std::array<bool, 11> m_decrescente{};
+    std::array<std::string, core::NUMERO_RUOTE + 1> m_didascalia;
+    std::array<int, core::NUMERO_RUOTE + 1> m_ruotaPosizione{};
+    std::array<int, core::NUMERO_RUOTE + 1> m_criterio{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    std::array<bool, core::NUMERO_RUOTE + 1> m_decrescente{};
 };
 
 } // namespace stats

@@ -7,10 +7,10 @@
 
 namespace stats {
 
-/** Result columns: 0 the selected wheels together, 1..10 the wheels. */
-inline constexpr int NUMERO_COLONNE = 11;
+/** Result columns: 0 the selected wheels together, 1..NUMERO_RUOTE the wheels (11 the Nazionale). */
+inline constexpr int NUMERO_COLONNE = core::NUMERO_RUOTE + 1;
 
-/** A table indexed by column 0..10 and number 0..90 (number 0 unused). */
+/** A table indexed by column 0..NUMERO_RUOTE and number 0..90 (number 0 unused). */
 using TabellaNumeri = std::array<std::array<int, 91>, NUMERO_COLONNE>;
 
 /** Frequency, current delay and maximum delay of the 90 numbers in every column. */

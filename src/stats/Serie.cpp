@@ -69,7 +69,7 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
 
     SerieRitardi serie;
     serie.punti.reserve(static_cast<std::size_t>(std::max(stato.Totale_Estrazioni_Selezionate, 0)));
-    int usciteEstrazione = 0, ultimaUscita = 0;
+    int usciteEstrazione = 0, ultimaUscita = 0, precedente = 0;
     const auto contate = percorriPeriodo(
         stato, {},
         [&](int w, int, int, const int* numeri) {
@@ -91,7 +91,11 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
             usciteEstrazione += modi;
         },
         0,
-        [&](int d, int contata) {
+        [&](int d, const std::array<int, NUMERO_COLONNE>& contate) {
+            // A draw that the column did not count (the Nazionale before its first) is no point of it.
+            const int contata = contate[static_cast<std::size_t>(colonna)];
+            if (contata == precedente) return;
+            precedente = contata;
             PuntoSerie punto;
             punto.estrazione = d;
             punto.data = core::Data::daRecord(testoDi(stato.Data_Estrazione, d));

@@ -97,6 +97,7 @@ private slots:
         atteso.ruote[0] = {1, 2, 3, 4, 5};
         atteso.ruote[7] = {90, 12, 7, 44, 61};
         atteso.ruote[9] = {9, 8, 7, 6, 5};
+        atteso.ruote[10] = {1, 2, 3, 4, 5}; // the Nazionale joins its draw too
         QCOMPARE(prova::fotografia(cartella), prova::attesi({atteso}));
     }
 
@@ -132,6 +133,11 @@ private slots:
         QTest::addRow("concorda-e-aggiunge")
             << 3 << "" << 3 << "Le 3 estrazioni in comune con l'archivio concordano";
         QTest::addRow("gia-aggiornato") << 6 << "" << 0 << "L'archivio è già aggiornato";
+        // An archive written before the Nazionale existed gets it from the file, as it is, nothing else.
+        QTest::addRow("nazionale-completata") << 6 << "senza-nazionale" << 0
+                                              << "Nessuna estrazione nuova; l'archivio ne contiene 6. La "
+                                                 "ruota Nazionale è stata completata in 1 "
+                                                 "estrazione dell'archivio che non la avevano.";
         QTest::addRow("numeri-diversi")
             << 4 << "venezia" << -1
             << "la prima: l'estrazione del 17/12/2003 ha numeri diversi sulle ruote VENEZIA";
@@ -147,25 +153,29 @@ private slots:
         QFETCH(QString, messaggio);
         auto tutte = estrazioni(6);
         tutte[4].ruote[1] = tutte[4].ruote[3] = {}; // a null record for each wheel the file does not give
+        tutte[4].ruote[10] = {1, 2, 3, 4, 5};       // the Nazionale's first draw
         auto archivio = std::vector(tutte.begin(), tutte.begin() + inArchivio);
+        if (cambio == "senza-nazionale")
+            for (auto& e : archivio)
+                e.ruote[10] = {};
         auto file = tutte;
         if (cambio == "file") file.erase(file.begin() + 2);
         if (cambio == "venezia") file[1].ruote[9][0] = 90;
         prova::CartellaDiProva cartella;
-        cartella.scriviArchivio(archivio);
+        cartella.scriviArchivio(archivio, cambio != "senza-nazionale");
         if (cambio == "roma")
             cartella.scriviFile("RUOTE/ROMA", cartella.leggiFile("RUOTE/ROMA") + "\x8c\x8c\x8c\x8c\x8c");
         auto stato = cartella.stato();
         if (cambio == "massimo") stato.Max_Estrazioni_Archivio = 5;
         const auto prima = prova::fotografia(cartella);
-        // The lines of the Nazionale wheel (RN) are left out.
-        const auto esito = importaTesto(stato, prova::testoStorico(file) + "2004/01/07\tRN\t1\t2\t3\t4\t5\n",
+        const auto esito = importaTesto(stato, prova::testoStorico(file),
                                         cambio == "sostituisci" ? Modo::Sostituisci : Modo::Aggiungi);
         const std::string testo = esito ? esito->messaggio : esito.messaggio();
         QVERIFY2(QString::fromStdString(testo).contains(messaggio), testo.c_str());
         QCOMPARE(esito ? esito->scritte : -1, aggiunte);
         // The contests of the added draws go on from the archive's last one, across the new year.
-        QCOMPARE(prova::fotografia(cartella), aggiunte > 0 ? prova::attesi(tutte) : prima);
+        QCOMPARE(prova::fotografia(cartella),
+                 aggiunte > 0 || cambio == "senza-nazionale" ? prova::attesi(tutte) : prima);
     }
 
     void datiReali() {
@@ -184,7 +194,13 @@ private slots:
                      std::to_string(lettura.unite.size()),
                  std::string("7/1/1939 1/8/2026 7354 5"));
         QCOMPARE(std::vector<int>(lettura.nulle.begin(), lettura.nulle.end()),
-                 (std::vector<int>{0, 0, 100, 7, 28, 3, 5, 27, 2, 4, 3}));
+                 (std::vector<int>{0, 0, 100, 7, 28, 3, 5, 27, 2, 4, 3, 0}));
+        // The Nazionale from its first draw, 4 May 2005, on every draw since.
+        const auto prima = std::find_if(lettura.estrazioni.begin(), lettura.estrazioni.end(),
+                                        [](const auto& e) { return e.presente(core::FILE_NAZIONALE); });
+        QCOMPARE(prima->data.testo() + " " + std::to_string(lettura.righeNazionale) + " " +
+                     std::to_string(lettura.estrazioni.end() - prima),
+                 std::string("4/5/2005 3463 3463"));
 
         prova::CartellaDiProva cartella;
         const auto stato = cartella.stato();
@@ -209,11 +225,11 @@ private slots:
         QVERIFY(importa::importaEstrazioni(stato, unite, Modo::Sostituisci, MOMENTO));
         const auto archivio = prova::fotografia(cartella);
         QCOMPARE(archivio[0].size(), std::size_t(10902 * 5));
-        QCOMPARE(archivio[10].substr(0, 10) + archivio[11].substr(0, 8), std::string(" 7/ 1/1871  1/1871"));
-        QCOMPARE(archivio[10].substr(archivio[10].size() - 10) + archivio[11].substr(archivio[11].size() - 8),
+        QCOMPARE(archivio[11].substr(0, 10) + archivio[12].substr(0, 8), std::string(" 7/ 1/1871  1/1871"));
+        QCOMPARE(archivio[11].substr(archivio[11].size() - 10) + archivio[12].substr(archivio[12].size() - 8),
                  std::string(" 1/ 8/2026123/2026"));
-        QVERIFY(archivio[11].find("209/2024") != std::string::npos &&
-                archivio[11].find("210/") == std::string::npos);
+        QVERIFY(archivio[12].find("209/2024") != std::string::npos &&
+                archivio[12].find("210/") == std::string::npos);
     }
 };
 

@@ -37,10 +37,10 @@ std::vector<Estrazione> perAnni(const std::vector<int>& perAnno, int primoAnno) 
 }
 
 std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
-    static const char* const codici[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE"};
+    static const char* const codici[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE", "RN"};
     QString testo;
     for (const auto& e : estrazioni)
-        for (std::size_t w = 0; w < 10; ++w)
+        for (std::size_t w = 0; w < 11; ++w)
             if (const auto& n = e.ruote[w]; n[0] != 0)
                 testo += QString::asprintf("%04d/%02d/%02d\t%s\t%d\t%d\t%d\t%d\t%d\n", e.anno, e.mese,
                                            e.giorno, codici[w], n[0], n[1], n[2], n[3], n[4]);
@@ -48,13 +48,13 @@ std::string testoStorico(const std::vector<Estrazione>& estrazioni) {
 }
 
 std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni) {
-    std::vector<std::string> file(12);
+    std::vector<std::string> file(13);
     for (const auto& e : estrazioni) {
-        for (std::size_t w = 0; w < 10; ++w)
+        for (std::size_t w = 0; w < 11; ++w)
             for (int n : e.ruote[w])
                 file[w].push_back(static_cast<char>(140 - n));
-        file[10] += testoData(e.giorno, e.mese, e.anno);
-        file[11] += testoConcorso(e.concorso, e.anno);
+        file[11] += testoData(e.giorno, e.mese, e.anno);
+        file[12] += testoConcorso(e.concorso, e.anno);
     }
     return file;
 }
@@ -80,10 +80,12 @@ std::string CartellaDiProva::leggiFile(const std::filesystem::path& relativo) co
     return contenuto.str();
 }
 
-void CartellaDiProva::scriviArchivio(const std::vector<Estrazione>& estrazioni) const {
+void CartellaDiProva::scriviArchivio(const std::vector<Estrazione>& estrazioni, bool nazionale) const {
     const auto file = attesi(estrazioni);
     for (std::size_t f = 0; f < file.size(); ++f)
-        scriviFile(std::filesystem::path("RUOTE") / FILE_ARCHIVIO[f], file[f]);
+        if (nazionale || std::string_view(FILE_ARCHIVIO[f]) != "NAZIONALE")
+            scriviFile(std::filesystem::path("RUOTE") / FILE_ARCHIVIO[f], file[f]);
+    if (!nazionale) std::filesystem::remove(ruote() / "NAZIONALE");
 }
 
 void CartellaDiProva::carica(core::Stato& stato, const std::vector<Estrazione>& estrazioni) const {

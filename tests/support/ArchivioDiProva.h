@@ -1,7 +1,7 @@
 #pragma once
 
 // The one way tests build an archive: draws described as numbers, dates and contests (Estrazione),
-// turned into the twelve files' bytes by an encoder of the tests' own (never the program's), written
+// turned into the archive files' bytes by an encoder of the tests' own (never the program's), written
 // into a temporary program folder and, when asked, loaded as the program loads it.
 #include "core/Stato.h"
 
@@ -19,7 +19,7 @@ namespace prova {
 struct Estrazione {
     int giorno = 1, mese = 1, anno = 2000;
     int concorso = 1;
-    std::array<std::array<int, 5>, 10> ruote{};
+    std::array<std::array<int, 5>, 11> ruote{}; // the Nazionale last: null unless a test gives it
 };
 
 // A draw of this date and contest whose wheels hold distinct plausible numbers derived from `variante`;
@@ -36,15 +36,15 @@ std::string testoData(int giorno, int mese, int anno);
 std::string testoConcorso(int concorso, int anno);
 
 // The draws in the operator's storico layout: one line "YYYY/MM/DD<TAB>code<TAB>five numbers" per drawn
-// wheel (BA .. VE, Roma as RM), in the order given.
+// wheel (BA .. VE, Roma as RM, the Nazionale as RN), in the order given.
 std::string testoStorico(const std::vector<Estrazione>& estrazioni);
 
-// The names of the twelve archive files, in the order of fotografia() and attesi().
-inline const char* const FILE_ARCHIVIO[] = {"BARI",   "CAGLIARI", "FIRENZE", "GENOVA",
-                                            "MILANO", "NAPOLI",   "PALERMO", "ROMA",
-                                            "TORINO", "VENEZIA",  "DATA",    "CONCORSO"};
+// The names of the thirteen archive files, in the order of fotografia() and attesi().
+inline const char* const FILE_ARCHIVIO[] = {"BARI",      "CAGLIARI", "FIRENZE", "GENOVA", "MILANO",
+                                            "NAPOLI",    "PALERMO",  "ROMA",    "TORINO", "VENEZIA",
+                                            "NAZIONALE", "DATA",     "CONCORSO"};
 
-// The twelve files' bytes that these draws give, record n = draw n.
+// The thirteen files' bytes that these draws give, record n = draw n.
 std::vector<std::string> attesi(const std::vector<Estrazione>& estrazioni);
 
 // A temporary program folder, deleted at the end of the test.
@@ -53,8 +53,9 @@ public:
     CartellaDiProva();
     std::filesystem::path percorso() const;
     std::filesystem::path ruote() const { return percorso() / "RUOTE"; }
-    // Writes the twelve archive files of these draws into RUOTE/.
-    void scriviArchivio(const std::vector<Estrazione>& estrazioni) const;
+    // Writes the archive files of these draws into RUOTE/; without `nazionale`, an archive written before
+    // the Nazionale existed: no file of it.
+    void scriviArchivio(const std::vector<Estrazione>& estrazioni, bool nazionale = true) const;
     // Writes them, then loads the whole archive into `stato` (a state of this folder) as the program
     // does at its start; the test fails when it cannot be loaded.
     void carica(core::Stato& stato, const std::vector<Estrazione>& estrazioni) const;
@@ -69,7 +70,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The twelve archive files' bytes of a folder, in the order of FILE_ARCHIVIO.
+// The archive files' bytes of a folder, in the order of FILE_ARCHIVIO (empty for a missing file).
 std::vector<std::string> fotografia(const CartellaDiProva& cartella);
 
 // Folder of the real historical draws shipped beside the project, or empty when it is absent.

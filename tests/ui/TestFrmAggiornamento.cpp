@@ -39,7 +39,7 @@ struct Archivio {
         QStringList quante;
         const auto file = prova::fotografia(cartella);
         for (std::size_t i = 0; i < file.size(); ++i)
-            quante << QString::number(file[i].size() / (i < 10 ? 5 : i == 10 ? 10 : 8));
+            quante << QString::number(file[i].size() / (i < 11 ? 5 : i == 11 ? 10 : 8));
         quante.removeDuplicates();
         return quante.join(QLatin1Char(' '));
     }

@@ -67,7 +67,7 @@ bool scriviEstrazioni(core::Stato& stato, QWidget* genitore, const importa::Lett
         return false;
     }
     prompt::informa(genitore, titoloProgramma(), QString::fromStdString(esito->messaggio));
-    return esito->scritte > 0;
+    return esito->scrive();
 }
 
 bool importaArchivio(core::Stato& stato, QWidget* genitore, bool archivioVuoto) {

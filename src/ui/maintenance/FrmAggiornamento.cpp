@@ -466,7 +466,7 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
     if (numero != txtEstratto.end()) {
         if (!invio) return false;
         const auto k = std::size_t(numero - txtEstratto.begin());
-        if (k < 50) {
+        if (k < maintenance::CASELLE_NUMERI) {
             txtEstratto[k + 1]->setFocus();
         } else {
             m_pila->setCurrentWidget(fmeRegistrazione);
@@ -510,7 +510,7 @@ void frmAggiornamento::cmd_Nulle_Click(int w) {
 
 maintenance::CampiEstrazione frmAggiornamento::campi() const {
     maintenance::CampiEstrazione c;
-    for (std::size_t i = 1; i <= 50; ++i)
+    for (std::size_t i = 1; i <= maintenance::CASELLE_NUMERI; ++i)
         c.estratti[i] = s(txtEstratto[i]->text());
     c.giorno = s(txt_Giorno->text());
     c.mese = s(txt_Mese->text());
@@ -521,7 +521,7 @@ maintenance::CampiEstrazione frmAggiornamento::campi() const {
 }
 
 void frmAggiornamento::impostaCampi(const maintenance::CampiEstrazione& c) {
-    for (std::size_t i = 1; i <= 50; ++i)
+    for (std::size_t i = 1; i <= maintenance::CASELLE_NUMERI; ++i)
         txtEstratto[i]->setText(q(c.estratti[i]));
     txt_Giorno->setText(q(c.giorno));
     txt_Mese->setText(q(c.mese));
@@ -711,12 +711,12 @@ void frmAggiornamento::cmd_Registra_Estrazione_Click() {
             // The boxes stay as typed, the focus on the first wrong one.
             prompt::informa(this, ERRORE_INSERIMENTO, q(rifiuto->messaggio), prompt::Tipo::Avviso);
             const int k = rifiuto->casella;
-            QLineEdit* casella = k >= 1 && k <= 50                    ? txtEstratto[std::size_t(k)]
-                                 : k == maintenance::CASELLA_GIORNO   ? txt_Giorno
-                                 : k == maintenance::CASELLA_MESE     ? txt_Mese
-                                 : k == maintenance::CASELLA_ANNO     ? txt_Anno_Data
-                                 : k == maintenance::CASELLA_CONCORSO ? txt_Concorso
-                                                                      : nullptr;
+            QLineEdit* casella = k >= 1 && k <= maintenance::CASELLE_NUMERI ? txtEstratto[std::size_t(k)]
+                                 : k == maintenance::CASELLA_GIORNO         ? txt_Giorno
+                                 : k == maintenance::CASELLA_MESE           ? txt_Mese
+                                 : k == maintenance::CASELLA_ANNO           ? txt_Anno_Data
+                                 : k == maintenance::CASELLA_CONCORSO       ? txt_Concorso
+                                                                            : nullptr;
             if (casella) casella->setFocus();
             return;
         }

@@ -61,7 +61,7 @@ public:
     void incollaEstrazione();
     /** Prints the shown draw after asking. */
     void cmdStampaEstrazione_Click();
-    /** Copies the twelve files into a dated folder beside RUOTE. */
+    /** Copies the archive files into a dated folder beside RUOTE. */
     void cmdBackup_Click();
 
     /** Makes a named step of the archive writes fail (tests), as core::Guasto describes. */
@@ -117,8 +117,8 @@ private:
     Modo m_modo = Modo::Sfoglia;
     int m_numero = 0; ///< the draw number lblNumeroEstrazione shows, 0 when empty
     std::array<QAction*, 4> m_vociScrittura{};
-    std::array<int, 51> Estratti_Da_Registrare{};
-    std::array<int, 56> Memoria_Estrazione{};
+    std::array<int, maintenance::CASELLE_NUMERI + 1> Estratti_Da_Registrare{};
+    std::array<int, maintenance::CASELLE_NUMERI + 6> Memoria_Estrazione{};
     bool m_memoriaPiena = false;
 
     QLineEdit* txt_Giorno = nullptr;
@@ -129,8 +129,8 @@ private:
     QLabel* lblConcorso = nullptr;
     QLabel* lblUltimoConcorso = nullptr;
     QLabel* lblNumeroEstrazione = nullptr;
-    std::array<QLineEdit*, 51> txtEstratto{};
-    std::array<QPushButton*, 11> cmd_Nulle{};
+    std::array<QLineEdit*, maintenance::CASELLE_NUMERI + 1> txtEstratto{};
+    std::array<QPushButton*, core::NUMERO_RUOTE + 1> cmd_Nulle{};
     QScrollBar* vscEstrazioni = nullptr;
     QGroupBox* fmeEstrazioneCompleta = nullptr;
     QStackedWidget* m_pila = nullptr;

@@ -50,7 +50,7 @@ bool proponiAggiunta(core::Stato& stato, QWidget* genitore, const rete::Scaricat
                             prompt::Tipo::Avviso);
         return false;
     }
-    if (prova->scritte == 0) {
+    if (!prova->scrive()) {
         if (!silenzioso) prompt::informa(genitore, titolo, QStringLiteral("L'archivio è già aggiornato."));
         return false;
     }

@@ -120,7 +120,7 @@ void frmPeriodo::costruisci() {
             new QCheckBox(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(w)]), ruote);
         box->setObjectName(QStringLiteral("chkRuotePeriodo_%1").arg(w));
         chkRuotePeriodo[static_cast<std::size_t>(w)] = box;
-        grigliaRuote->addWidget(box, (w - 1) / 5, (w - 1) % 5);
+        grigliaRuote->addWidget(box, (w - 1) / 6, (w - 1) % 6); // two rows of six
         connect(box, &QCheckBox::clicked, this, &frmPeriodo::Imposta_Ruote_Periodo);
     }
     lblNumeroRuote = new QLabel(ruote);
@@ -128,7 +128,7 @@ void frmPeriodo::costruisci() {
     lblRuote = new QLabel(ruote);
     lblRuote->setObjectName(QStringLiteral("lblRuote"));
     grigliaRuote->addWidget(lblNumeroRuote, 2, 0, 1, 2);
-    grigliaRuote->addWidget(lblRuote, 2, 2, 1, 3);
+    grigliaRuote->addWidget(lblRuote, 2, 2, 1, 4);
     principale->addWidget(ruote);
 
     auto* operazione = new QHBoxLayout;

@@ -91,7 +91,7 @@ private:
     QPushButton* cmdApplicaPeriodoFrazionato = nullptr;
     QPushButton* cmdResetFrazionato = nullptr;
     QPushButton* cmdChiudi = nullptr;
-    std::array<QCheckBox*, 11> chkRuotePeriodo{};
+    std::array<QCheckBox*, core::NUMERO_RUOTE + 1> chkRuotePeriodo{};
     QLabel* lblNumeroRuote = nullptr;
     QLabel* lblRuote = nullptr;
     QProgressBar* prgSelPeriodo = nullptr;

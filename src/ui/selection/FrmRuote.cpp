@@ -1,6 +1,7 @@
 #include "FrmRuote.h"
 
 #include "AvvisoPeriodo.h"
+#include "core/Campi.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
@@ -34,7 +35,11 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
         casella->setObjectName(QStringLiteral("ck_Ruota_%1").arg(w));
         casella->setMinimumWidth(120);
         m_ck_Ruota[static_cast<std::size_t>(w)] = casella;
-        griglia->addWidget(casella, (w - 1) % 5, (w - 1) / 5);
+        // The ten traditional wheels in two columns, the Nazionale on its own line under them.
+        if (w == core::RUOTA_NAZIONALE)
+            griglia->addWidget(casella, 5, 0, 1, 2);
+        else
+            griglia->addWidget(casella, (w - 1) % 5, (w - 1) / 5);
         connect(casella, &QCheckBox::toggled, this, [this, w] { ck_Ruota_Click(w); });
     }
     principale->addWidget(pannello);
@@ -108,7 +113,8 @@ void frm_Ruote::Scrivi_Label_Ruote() {
 }
 
 void frm_Ruote::cmdTutte_Click() {
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+    // "Tutte" is the game's bet on the ten traditional wheels: the Nazionale is played on its own.
+    for (int w = 1; w <= core::RUOTE_TRADIZIONALI; ++w)
         ck_Ruota(w)->setChecked(true);
 }
 
@@ -118,7 +124,7 @@ void frm_Ruote::cmdNessuna_Click() {
 }
 
 void frm_Ruote::cmd_Ok_Click() {
-    std::array<bool, 11> spuntate{};
+    core::SpunteRuote spuntate{};
     int quante = 0;
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w) {
         spuntate[static_cast<std::size_t>(w)] = ck_Ruota(w)->isChecked();
@@ -130,6 +136,10 @@ void frm_Ruote::cmd_Ok_Click() {
         return;
     }
     selection::Imposta_Ruote(m_stato, spuntate);
+    // The Nazionale's tick is kept for the next load, written only when it changes.
+    if (const int nazionale = spuntate[core::RUOTA_NAZIONALE] ? 1 : 0;
+        core::valoreCampo(m_stato, core::campi::NAZIONALE_SELEZIONATA) != nazionale)
+        scriviImpostazione(this, m_stato, core::campi::NAZIONALE_SELEZIONATA, nazionale);
     AvvisoPeriodo::istanza().annuncia();
     accept();
 }

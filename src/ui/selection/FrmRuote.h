@@ -36,7 +36,7 @@ private:
     void Scrivi_Label_Ruote();
 
     core::Stato& m_stato;
-    std::array<QCheckBox*, 11> m_ck_Ruota{};
+    std::array<QCheckBox*, core::NUMERO_RUOTE + 1> m_ck_Ruota{};
     QPushButton* cmd_Ok = nullptr;
     QLabel* lblNumeroRuote = nullptr;
     QLabel* lblRuote = nullptr;

@@ -58,7 +58,7 @@ FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale,
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
+void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE + 1>& pagine) {
     auto* esterno = new QVBoxLayout(this);
     esterno->setContentsMargins(4, 4, 4, 4);
     auto* fmePrincipale = new QFrame(this);

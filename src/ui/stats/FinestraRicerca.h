@@ -67,7 +67,7 @@ protected:
     FinestraRicerca(core::Stato& stato, QWidget* principale, const std::array<core::Campo, 4>& campi,
                     const core::Campo& decrescente, const QString& argomentoGuida);
     /** Builds the window around the eleven result pages (index = column). */
-    void costruisci(const std::array<QWidget*, 11>& pagine);
+    void costruisci(const std::array<QWidget*, core::NUMERO_RUOTE + 1>& pagine);
 
     /** Runs the search; false when the period held no draw. */
     virtual bool eseguiRicerca(const stats::Avanzamento& avanzamento) = 0;
@@ -148,7 +148,8 @@ private:
     QStatusBar* sbrRicerca = nullptr;
     std::array<QLabel*, 5> m_pannelli{};
     QLabel* pctPubblicitaRicerche = nullptr;
-    std::array<std::pair<int, int>, 11> m_cellaScelta{}; ///< per column, the grid cell last clicked
+    std::array<std::pair<int, int>, core::NUMERO_RUOTE + 1>
+        m_cellaScelta{}; ///< per column, the grid cell last clicked
 };
 
 } // namespace ui

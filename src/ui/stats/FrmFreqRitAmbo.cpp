@@ -49,7 +49,7 @@ frmFREQRITAMBO::frmFREQRITAMBO(core::Stato& stato, QWidget* principale)
     setObjectName(QStringLiteral("frmFREQRITAMBO"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI AMBI"));
     setFocusPolicy(Qt::StrongFocus); // the window itself takes the keys when no control has the focus
-    std::array<QWidget*, 11> pagine{};
+    std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
     for (int c = 0; c <= core::NUMERO_RUOTE; ++c)
         pagine[static_cast<std::size_t>(c)] = costruisciPagina(c);
     costruisci(pagine);

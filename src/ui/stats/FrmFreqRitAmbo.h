@@ -47,9 +47,9 @@ private:
     void SCRIVI_DATI_RICERCA(int colonna);
 
     stats::RisultatiAmbi m_risultati;
-    std::array<std::vector<int>, 11> m_ordine;
-    std::array<QTableWidget*, 11> m_griglie{};
-    std::array<QScrollBar*, 11> m_barre{};
+    std::array<std::vector<int>, core::NUMERO_RUOTE + 1> m_ordine;
+    std::array<QTableWidget*, core::NUMERO_RUOTE + 1> m_griglie{};
+    std::array<QScrollBar*, core::NUMERO_RUOTE + 1> m_barre{};
     std::function<QDate()> m_oggi = [] { return QDate::currentDate(); };
 };
 

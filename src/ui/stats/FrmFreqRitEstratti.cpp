@@ -29,7 +29,7 @@ frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
                       QStringLiteral("freq_rit_90_numeri.htm")) {
     setObjectName(QStringLiteral("frmFREQRITESTRATTI"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI 90 NUMERI"));
-    std::array<QWidget*, 11> pagine{};
+    std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
     for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
         auto* griglia = new QTableWidget(RIGHE, COLONNE);
         griglia->setObjectName(QStringLiteral("mfgRicerca_%1").arg(c));

@@ -37,9 +37,9 @@ private:
     void SCRIVI_DATI_RICERCA();
 
     stats::RisultatiNumeri m_risultati;
-    std::array<std::array<int, 91>, 11> m_ordine{};
-    std::array<bool, 11> m_daScrivere{};
-    std::array<QTableWidget*, 11> m_griglie{};
+    std::array<std::array<int, 91>, core::NUMERO_RUOTE + 1> m_ordine{};
+    std::array<bool, core::NUMERO_RUOTE + 1> m_daScrivere{};
+    std::array<QTableWidget*, core::NUMERO_RUOTE + 1> m_griglie{};
 };
 
 } // namespace ui

@@ -31,7 +31,7 @@ frmFREQRITTERNI::frmFREQRITTERNI(core::Stato& stato, QWidget* principale)
                       QStringLiteral("freq_rit_terni.htm")) {
     setObjectName(QStringLiteral("frmFREQRITTERNI"));
     setWindowTitle(QStringLiteral("Frequenze e Ritardi Terni"));
-    std::array<QWidget*, 11> pagine{};
+    std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
     for (int c = 0; c <= core::NUMERO_RUOTE; ++c)
         pagine[static_cast<std::size_t>(c)] = costruisciPagina(c);
     costruisci(pagine);

@@ -44,11 +44,12 @@ private:
     void SCRIVI_DATI_RICERCA(int colonna);
 
     stats::RisultatiTerni m_risultati;
-    std::array<std::vector<int>, 11> m_ordine;
-    std::array<int, 11> m_segnato{}; ///< the position of the triple "Vai a" marked, 0 for none
-    std::array<QTableWidget*, 11> m_griglie{};
-    std::array<QScrollBar*, 11> m_barre{};
-    std::array<QLineEdit*, 11> m_vaiA{};
+    std::array<std::vector<int>, core::NUMERO_RUOTE + 1> m_ordine;
+    std::array<int, core::NUMERO_RUOTE + 1>
+        m_segnato{}; ///< the position of the triple "Vai a" marked, 0 for none
+    std::array<QTableWidget*, core::NUMERO_RUOTE + 1> m_griglie{};
+    std::array<QScrollBar*, core::NUMERO_RUOTE + 1> m_barre{};
+    std::array<QLineEdit*, core::NUMERO_RUOTE + 1> m_vaiA{};
 };
 
 } // namespace ui
