@@ -48,6 +48,11 @@ private slots:
             << "ambi --cartella @ --ruote TO" << 2 * 4005 << 12 * 10
             << QStringList{"0:colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo", "1:0,1,2,",
                            "4005:0,89,90,", "4006:9,1,2,"};
+        // The Nazionale (NZ, or RN as the official file says) and Roma as RM: columns 0, 8 and 11; the
+        // Nazionale, never drawn in this archive, counts nothing.
+        QTest::addRow("nazionale-e-sigle-del-file")
+            << "numeri --cartella @ --ruote NZ,RN,RM" << 3 * 90 << 12 * 5
+            << QStringList{"1:0,1,", "91:8,1,", "181:11,1,0,0,0", "270:11,90,0,0,0"};
         QTest::addRow("cicli-fino-all-ultimo-anno")
             << "numeri --cartella @ --ruote MI --anno 2002 --cicli 2" << 2 * 90 << 8 * 5 << QStringList{};
         QTest::addRow("periodo-di-una-estrazione")

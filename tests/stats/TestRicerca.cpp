@@ -19,13 +19,15 @@ namespace {
 using Interi = QList<int>;
 
 // Sixty draws, fifteen a year from 2001, whose wheels take five of a few numbers, so that numbers and
-// pairs come out again and again; wheel d % 10 + 1 of every seventh draw d is null.
+// pairs come out again and again; wheel d % 10 + 1 of every seventh draw d is null; the Nazionale is
+// drawn from draw 31, null in draw 35.
 std::vector<prova::Estrazione> estrazioni() {
     std::mt19937 casuale(7);
     std::vector<prova::Estrazione> tutte;
     for (int d = 1; d <= 60; ++d) {
         auto e = prova::estrazione(1 + d % 28, 1 + d / 28, 2001 + (d - 1) / 15, 1 + (d - 1) % 15, 0,
                                    {d % 7 == 0 ? d % 10 + 1 : 0});
+        if (d >= 31 && d != 35) e.ruote[10] = {1, 1, 1, 1, 1};
         for (auto& ruota : e.ruote) {
             std::array<int, 11> urna{1, 2, 3, 4, 5, 6, 7, 8, 45, 89, 90};
             std::shuffle(urna.begin(), urna.end(), casuale);
@@ -67,14 +69,17 @@ class TestRicerca : public QObject {
 
 private slots:
     void ricercheComeUnConteggioSemplice_data() {
-        QTest::addColumn<QString>("ruote"); // ten ticks, "1" for a selected wheel
+        QTest::addColumn<QString>("ruote"); // eleven ticks, "1" for a selected wheel, the Nazionale last
         QTest::addColumn<int>("da");
         QTest::addColumn<int>("a"); // 0: `cicli` years from the year of draw `da`
         QTest::addColumn<int>("cicli");
         QTest::addColumn<Interi>("fuori"); // draws left out of the period by hand
-        QTest::addRow("due-ruote-ogni-estrazione") << "1000000100" << 1 << 60 << 0 << Interi{};
-        QTest::addRow("una-ruota-con-un-buco") << "0000000010" << 5 << 50 << 0 << Interi{20, 21, 22, 23};
-        QTest::addRow("tutte-a-cicli") << "1111111111" << 20 << 0 << 3 << Interi{};
+        QTest::addRow("due-ruote-ogni-estrazione") << "10000001000" << 1 << 60 << 0 << Interi{};
+        QTest::addRow("una-ruota-con-un-buco") << "00000000100" << 5 << 50 << 0 << Interi{20, 21, 22, 23};
+        QTest::addRow("tutte-a-cicli") << "11111111111" << 20 << 0 << 3 << Interi{};
+        QTest::addRow("nazionale-dalla-prima") << "00000000001" << 1 << 60 << 0 << Interi{40};
+        QTest::addRow("nazionale-prima-che-esista") << "00000000001" << 1 << 30 << 0 << Interi{};
+        QTest::addRow("nazionale-e-bari") << "10000000001" << 25 << 60 << 0 << Interi{31};
     }
 
     void ricercheComeUnConteggioSemplice() {
@@ -87,7 +92,7 @@ private slots:
         auto stato = cartella.stato();
         const auto tutte = estrazioni();
         cartella.carica(stato, tutte);
-        QVERIFY(core::selezioneDaTesto(stato, ruote.toStdString()));
+        QVERIFY(core::selezioneDaTesto(stato, ruote.left(10).toStdString(), ruote[10] == '1'));
         if (cicli > 0)
             selection::applicaCicli(stato, da, cicli);
         else
@@ -99,25 +104,29 @@ private slots:
         QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri));
         QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, ambi));
 
-        // The numbers of each selected wheel in each counted draw; a null wheel has none.
-        std::vector<std::array<std::bitset<91>, 11>> contate;
+        // A selected wheel counts a selected draw, the Nazionale from draw 31, where it begins.
+        const auto conta = [&](int w, int d) { return ruote[w - 1] == '1' && (w != 11 || d >= 31); };
+        // The numbers of each selected wheel in each selected draw; a null wheel has none.
+        std::vector<std::pair<int, std::array<std::bitset<91>, 12>>> contate;
         for (int d = 1; d <= stato.Estrazioni_Caricate; ++d) {
             if (stato.Estrazione_Selezionata[std::size_t(d)] != -1) continue;
-            contate.emplace_back();
-            for (int w = 1; w <= 10; ++w)
+            contate.emplace_back(d, std::array<std::bitset<91>, 12>{});
+            for (int w = 1; w <= 11; ++w)
                 for (int n : tutte[std::size_t(d - 1)].ruote[std::size_t(w - 1)])
-                    if (ruote[w - 1] == '1') contate.back()[std::size_t(w)].set(std::size_t(n));
+                    if (conta(w, d)) contate.back().second[std::size_t(w)].set(std::size_t(n));
         }
-        // Column c, the number x (y == 0) or the pair x-y: column 0 counts a draw once and adds the wheels'
-        // appearances; a wheel not selected counts nothing.
+        // Column c, the number x (y == 0) or the pair x-y: column 0 counts a draw once when a wheel counts it
+        // and adds the wheels' appearances; a wheel counts nothing in a draw it does not count.
         const auto attesi = [&](int c, int x, int y) {
             std::vector<int> uscite;
-            for (const auto& estratti : contate) {
-                int volte = 0;
-                for (int w = c == 0 ? 1 : c; w <= (c == 0 ? 10 : c); ++w)
+            for (const auto& [d, estratti] : contate) {
+                int volte = 0, ruoteContate = 0;
+                for (int w = c == 0 ? 1 : c; w <= (c == 0 ? 11 : c); ++w) {
+                    ruoteContate += conta(w, d);
                     volte += estratti[std::size_t(w)][std::size_t(x)] &&
                              (y == 0 || estratti[std::size_t(w)][std::size_t(y)]);
-                if (c == 0 || ruote[c - 1] == '1') uscite.push_back(volte);
+                }
+                if (ruoteContate > 0) uscite.push_back(volte);
             }
             return valori(uscite);
         };
@@ -130,7 +139,7 @@ private slots:
             return Interi{ambi.frequenza(c, k), ambi.ritardoAttuale(c, k), ambi.ritardoMassimo(c, k)};
         };
         QString diverso;
-        for (int c = 0; c <= 10; ++c)
+        for (int c = 0; c <= 11; ++c)
             for (int x = 1; x <= 90; ++x)
                 for (int y = x; y <= 90 && diverso.isEmpty(); ++y)
                     if ((y == x ? numero(c, std::size_t(x)) : ambo(c, stats::posizioneAmbo(x, y))) !=

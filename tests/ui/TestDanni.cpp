@@ -85,6 +85,7 @@ struct Banco {
         const auto& c = cartella;
         if (danno == "lunghezze-diverse") {
             c.scriviFile("RUOTE/ROMA", c.leggiFile("RUOTE/ROMA").substr(0, 37));
+            c.scriviFile("RUOTE/NAZIONALE", c.leggiFile("RUOTE/NAZIONALE").substr(0, 17));
             c.scriviFile("RUOTE/DATA", c.leggiFile("RUOTE/DATA") + "123");
             c.scriviFile("RUOTE/CONCORSO", c.leggiFile("RUOTE/CONCORSO").substr(0, 39 * 8));
         } else if (danno == "byte-fuori-50-140") {

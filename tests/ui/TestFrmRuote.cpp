@@ -2,6 +2,8 @@
 // selection; the labels, which show the confirmed selection and not the boxes; the frame's close.
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
+#include "core/Campi.h"
+#include "core/Impostazioni.h"
 #include "ui/selection/FrmRuote.h"
 
 class TestFrmRuote : public QObject {
@@ -13,8 +15,12 @@ private slots:
         QTest::addColumn<QString>("sigle");
         QTest::addColumn<QString>("messaggio");
         const QString bariRoma = QStringLiteral("1 8"), nessuno;
+        // "Tutte" means the ten traditional wheels; the Nazionale is ticked on its own.
         QTest::addRow("tutte") << QStringList{"cmdTutte"} << "1 2 3 4 5 6 7 8 9 10"
                                << "BA CA FI GE MI NA PA RO TO VE " << nessuno;
+        QTest::addRow("nazionale-e-venezia")
+            << QStringList{"cmdNessuna", "ck_Ruota_11", "ck_Ruota_10"} << "10 11"
+            << "VE NZ " << nessuno;
         QTest::addRow("venezia-poi-bari") << QStringList{"cmdNessuna", "ck_Ruota_10", "ck_Ruota_1"} << "1 10"
                                           << "BA VE " << nessuno;
         QTest::addRow("tolta-roma") << QStringList{"ck_Ruota_8"} << "1"
@@ -52,6 +58,14 @@ private slots:
         QCOMPARE(prova::testo(ancora, "lblNumeroRuote"),
                  QStringLiteral("Ruote Selezionate:  %1").arg(elenco.size()));
         QCOMPARE(ancora.ck_Ruota(10)->isChecked(), elenco.contains(QStringLiteral("10")));
+
+        // The Nazionale's tick is kept in its own field, which the next load reads.
+        const bool nazionale = elenco.contains(QStringLiteral("11"));
+        QCOMPARE(core::valoreCampo(stato, core::campi::NAZIONALE_SELEZIONATA), int(nazionale));
+        QVERIFY(core::Scrivi_Impostazione(stato, core::campi::RUOTE_SELEZIONATE.numero, "0000000001"));
+        auto caricato = cartella.stato();
+        cartella.carica(caricato, {prova::estrazione(1, 1, 2001, 1)});
+        QCOMPARE(caricato.Ruota_Selezionata[11], nazionale ? -1 : 0);
     }
 };
 
