@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -134,6 +135,9 @@ struct Stato {
     int Toolbar_Visibile = 1;
     bool Estrazioni_Predefinite_Variate = false;
     bool Archivio_Modificato = false;
+    /** When (local time) a check of the operator's site last found nothing newer than the archive; tm_year 0
+     * when none in this run. */
+    std::tm Controllo_Senza_Novita{};
     /** Operations on the archive files in this run: 1 draws added, 2 modified, 3 inserted, 4 deleted. */
     std::array<int, 5> Contatori_Modifiche{};
     std::array<int, 8> Giornata_Appartenenza{};

@@ -141,4 +141,18 @@ EsitoOperazione eseguiOperazione(core::Stato& stato, const ArchivioAperto& archi
     return operazione;
 }
 
+bool estrazioneDaRegistrare(Modo modo, const CampiEstrazione& digitati, const CampiEstrazione& mostrati) {
+    if (modo != Modo::Nuova && modo != Modo::Vecchia && modo != Modo::Intramezzo) return false;
+    const auto pieno = [](const std::string& testo) {
+        return testo.find_first_not_of(' ') != std::string::npos;
+    };
+    for (std::size_t i = 1; i < digitati.estratti.size(); ++i)
+        if (!pieno(digitati.estratti[i])) return false;
+    for (const std::string* casella : {&digitati.giorno, &digitati.mese, &digitati.anno, &digitati.concorso})
+        if (!pieno(*casella)) return false;
+    return digitati.estratti != mostrati.estratti || digitati.giorno != mostrati.giorno ||
+           digitati.mese != mostrati.mese || digitati.anno != mostrati.anno ||
+           digitati.concorso != mostrati.concorso;
+}
+
 } // namespace maintenance

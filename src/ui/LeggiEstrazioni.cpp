@@ -7,6 +7,7 @@
 #include "core/Caricamento.h"
 #include "importa/ImportaArchivio.h"
 #include "stakes/Poste.h"
+#include "ui/Tastiera.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +30,7 @@ LeggiEstrazioni::LeggiEstrazioni(core::Stato& stato, QWidget* genitore) : QDialo
     setModal(true);
     costruisci();
     apertura();
+    preparaTastiera(this);
 }
 
 void LeggiEstrazioni::costruisci() {
@@ -134,6 +136,7 @@ void LeggiEstrazioni::costruisci() {
 
 void LeggiEstrazioni::apertura() {
     m_caricato = false;
+    m_cartellaNuova = core::cartellaNuova(m_stato); // before a settings field is written below
     m_archivio = core::apriArchivio(m_stato);
     avvisa(m_archivio.ripristino);
     avvisa(m_archivio.limite);
@@ -211,12 +214,15 @@ void LeggiEstrazioni::chkUltimaArchivio_Click() {
 }
 
 bool LeggiEstrazioni::ripristinoDiEmergenza() {
-    const bool ripristino = prompt::chiedi(
-        this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
-        QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere "
-                       "le estrazioni, senza di essi sarà impossibile continuare.\n\n"
-                       "Si desidera effettuare il RIPRISTINO dei Dati?"));
-    if (!ripristino || !ripristinoDati(m_stato, this)) return false;
+    // A folder never used is a first start, not a loss: the ways to create the archive come at once.
+    const bool ripristino =
+        m_cartellaNuova ||
+        prompt::chiedi(
+            this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
+            QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero "
+                           "contenere le estrazioni, senza di essi sarà impossibile continuare.\n\n"
+                           "Si desidera effettuare il RIPRISTINO dei Dati?"));
+    if (!ripristino || !ripristinoDati(m_stato, this, m_cartellaNuova)) return false;
     // The restored or imported archive is read afresh; the opening goes on with it.
     m_archivio = core::apriArchivio(m_stato);
     avvisa(m_archivio.limite);

@@ -20,6 +20,7 @@
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
+#include "ui/Tastiera.h"
 #include "viewer/FrmVisionaDieciRuote.h"
 
 #include <QCloseEvent>
@@ -34,8 +35,9 @@ namespace ui {
 
 namespace {
 
-/** Shows a modeless window and brings it in front of the others. */
+/** Shows a modeless window, restored when the user had minimised it, and brings it in front of the others. */
 void inPrimoPiano(QWidget* finestra) {
+    if (finestra->isMinimized()) finestra->setWindowState(finestra->windowState() & ~Qt::WindowMinimized);
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
@@ -45,7 +47,7 @@ void inPrimoPiano(QWidget* finestra) {
 
 PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genitore), m_stato(stato) {
     setObjectName(QStringLiteral("PRINCIPIO"));
-    setWindowTitle(QStringLiteral(" - ") + titoloProgramma() + QLatin1Char(' ') + versioneProgramma());
+    setWindowTitle(titoloProgramma() + QLatin1Char(' ') + versioneProgramma());
 
     QMenu* mnuArchivio = menu("mnuArchivio", QStringLiteral("Archivio"));
     QMenu* mnuArchivioModifica = mnuArchivio->addMenu(QStringLiteral("Modifica"));
@@ -151,6 +153,7 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
         resize(larghezza, height());
     }
     Mostra_Toolbar();
+    preparaTastiera(this);
 }
 
 PRINCIPIO::~PRINCIPIO() {
@@ -272,11 +275,18 @@ void PRINCIPIO::importaArchivio() {
 }
 
 void PRINCIPIO::aggiornaDaInternet() {
-    if (ui::aggiornaDaInternet(m_stato, this)) dopoImportazione();
+    if (ui::aggiornaDaInternet(m_stato, this))
+        dopoImportazione();
+    else
+        aggiornaInformazioni(); // a check that found nothing newer says so in the archive line
 }
 
 rete::Scaricamento* PRINCIPIO::controllaAggiornamenti() {
-    return controllaAggiornamentiAllAvvio(m_stato, this, [this] { dopoImportazione(); });
+    rete::Scaricamento* controllo =
+        controllaAggiornamentiAllAvvio(m_stato, this, [this] { dopoImportazione(); });
+    // Once the check is over, the archive line tells what it found.
+    if (controllo) connect(controllo, &QObject::destroyed, this, &PRINCIPIO::aggiornaInformazioni);
+    return controllo;
 }
 
 void PRINCIPIO::mostraOpzioniAggiornamento() {
@@ -316,8 +326,22 @@ void PRINCIPIO::aggiornaInformazioni() {
     if (ultima.valida())
         riga += QStringLiteral("<br>Ultima estrazione in archivio: %1")
                     .arg(QString::fromStdString(ultima.testo()));
-    if (!ultima.valida() || ultima < importa::ultimaGiornataDisponibile(core::oraLocale()))
+    const core::Data disponibile = importa::ultimaGiornataDisponibile(core::oraLocale());
+    const std::tm& controllo = m_stato.Controllo_Senza_Novita;
+    const bool inRitardo = !ultima.valida() || ultima < disponibile;
+    if (inRitardo && controllo.tm_year > 0 && importa::ultimaGiornataDisponibile(controllo) == disponibile) {
+        // The site was asked after the last draw day: an update could bring nothing.
+        riga +=
+            QStringLiteral(" — aggiornato: il sito non ha estrazioni più recenti, controllato il %1/%2/%3 "
+                           "alle %4:%5")
+                .arg(controllo.tm_mday)
+                .arg(controllo.tm_mon + 1)
+                .arg(controllo.tm_year + 1900)
+                .arg(controllo.tm_hour, 2, 10, QLatin1Char('0'))
+                .arg(controllo.tm_min, 2, 10, QLatin1Char('0'));
+    } else if (inRitardo) {
         riga += QStringLiteral(" — non aggiornato: <a href=\"aggiorna\">Aggiorna da Internet…</a>");
+    }
     m_informazioni->setText(riga);
 }
 

@@ -2,6 +2,7 @@
 // at the first start, and "OK" leading through the load, the wheels and the period to the main window.
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
+#include "core/Campi.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
@@ -40,6 +41,7 @@ private slots:
         prova::CartellaDiProva cartella;
         std::filesystem::remove_all(cartella.ruote());
         auto stato = cartella.stato();
+        QVERIFY(core::scriviCampo(stato, core::campi::TOOLBAR, 1)); // a folder in use has lost its archive
         ui::LogoIniziale logo(stato);
         QCOMPARE(logo.windowTitle() + '|' + prova::testo(logo, "lblTitolo"),
                  QStringLiteral("Quintaro Versione " QUINTARO_VERSIONE "|Quintaro   " QUINTARO_VERSIONE));
@@ -59,30 +61,41 @@ private slots:
         QTest::addColumn<QList<int>>("scelte");
         QTest::addColumn<int>("estrazioni"); // the draws then loaded; 0 when the program ends
         QTest::addColumn<QString>("ultimo"); // the last message
+        QTest::addColumn<int>("ritorni");    // the ways that failed and led back to the choice
         const QString fine = QStringLiteral("PROGRAMMA TERMINATO");
         const QString creato =
             QStringLiteral("L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.");
         // The buttons: [Archivio ufficiale,] Da Internet, [Ripristina la copia,] Importa un file, Annulla.
-        QTest::addRow("importa-un-file") << false << "buono" << false << QList<int>{1, 0} << 3 << creato;
-        QTest::addRow("importazione-annullata") << false << "buono" << false << QList<int>{1, 1} << 0 << fine;
-        QTest::addRow("file-rifiutato") << false << "rifiutato" << false << QList<int>{1, 0} << 0 << fine;
+        QTest::addRow("importa-un-file") << false << "buono" << false << QList<int>{1, 0} << 3 << creato << 0;
+        QTest::addRow("importazione-annullata")
+            << false << "buono" << false << QList<int>{1, 1, -1} << 0 << fine << 1;
+        QTest::addRow("file-rifiutato")
+            << false << "rifiutato" << false << QList<int>{1, 0, 2} << 0 << fine << 1;
         QTest::addRow("ripristina-la-copia") << true << "" << false << QList<int>{1} << 2
                                              << "L'archivio è stato ripristinato dalla copia "
-                                                "RUOTE_backup_20260101_000000.";
+                                                "RUOTE_backup_20260101_000000."
+                                             << 0;
         QTest::addRow("copia-oltre-il-limite") // the program manages 1 draw here
             << true << "" << false << QList<int>{1} << 1
             << "ATTENZIONE: il file BARI dell'archivio corrisponde a 2 estrazioni, più delle 1 che il "
                "programma può "
-               "gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà modificato.";
-        QTest::addRow("copia-ma-importa") << true << "buono" << false << QList<int>{2, 0} << 3 << creato;
+               "gestire. Saranno considerate solo le prime 1 estrazioni; nessun file verrà modificato."
+            << 0;
+        QTest::addRow("copia-ma-importa") << true << "buono" << false << QList<int>{2, 0} << 3 << creato << 0;
         // The shipped history comes first, its report and question as an import's.
-        QTest::addRow("archivio-ufficiale") << false << "" << true << QList<int>{0, 0} << 3 << creato;
+        QTest::addRow("archivio-ufficiale") << false << "" << true << QList<int>{0, 0} << 3 << creato << 0;
         QTest::addRow("ufficiale-ma-copia") << true << "" << true << QList<int>{2} << 2
                                             << "L'archivio è stato ripristinato dalla copia "
-                                               "RUOTE_backup_20260101_000000.";
-        QTest::addRow("ufficiale-ma-file") << false << "buono" << true << QList<int>{2, 0} << 3 << creato;
-        // The download from an address that refuses: its message, then the end.
-        QTest::addRow("da-internet-rifiutato") << false << "" << true << QList<int>{1} << 0 << fine;
+                                               "RUOTE_backup_20260101_000000."
+                                            << 0;
+        QTest::addRow("ufficiale-ma-file")
+            << false << "buono" << true << QList<int>{2, 0} << 3 << creato << 0;
+        // The download from an address that refuses: its message, then the choice again.
+        QTest::addRow("da-internet-rifiutato") << false << "" << true << QList<int>{1, -1} << 0 << fine << 1;
+        QTest::addRow("da-internet-rifiutato-poi-ufficiale")
+            << false << "" << true << QList<int>{1, 0, 0} << 3 << creato << 1;
+        // A folder never used (no settings file): a welcome with the same ways, no emergency.
+        QTest::addRow("benvenuto") << false << "" << true << QList<int>{0, 0} << 3 << creato << 0;
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
@@ -90,8 +103,11 @@ private slots:
         QFETCH(bool, storico);
         QFETCH(QList<int>, scelte);
         QFETCH(int, estrazioni);
+        QFETCH(int, ritorni);
+        const bool benvenuto = QTest::currentDataTag() == QByteArray("benvenuto");
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
+        if (!benvenuto) QVERIFY(core::scriviCampo(stato, core::campi::TOOLBAR, 1));
         if (copia) {
             cartella.scriviArchivio(
                 {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
@@ -113,12 +129,17 @@ private slots:
         const bool internet = QByteArray(QTest::currentDataTag()).startsWith("da-internet");
         const std::vector<std::string> rifiuta{"http://127.0.0.1:1/storico.zip"};
         prova::Sostituto<std::vector<std::string>> indirizzi(ui::sostituisciIndirizziPredefiniti, rifiuta);
-        prova::ScriptPrompt script(QList<bool>(estrazioni == 1 || internet ? 3 : 2, true));
+        prova::ScriptPrompt script(QList<bool>(benvenuto ? 1 : estrazioni == 1 || internet ? 3 : 2, true));
         script.scelte(scelte);
         prova::FileScelto scelto(file.isEmpty() ? QString() : percorso);
         ui::LeggiEstrazioni finestra(stato);
         QCOMPARE(script.rimaste(), 0);
         QTEST(script.testi().last(), "ultimo");
+        QVERIFY(script.testi().value(0).startsWith(
+            benvenuto ? "Benvenuto in Quintaro: l'archivio è vuoto. Come crearlo?"
+                      : "ATTENZIONE: non risultano"));
+        QCOMPARE(script.testi().filter("Il tentativo non è riuscito: l'archivio non è stato creato.").size(),
+                 ritorni);
         QCOMPARE(finestra.programmaTerminato(), estrazioni == 0);
         if (internet)
             QVERIFY2(script.testi().at(2).contains("http://127.0.0.1:1/storico.zip"),

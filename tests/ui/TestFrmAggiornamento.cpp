@@ -314,6 +314,49 @@ private slots:
             QVERIFY2(righe.contains(riga), qPrintable(righe.join(QLatin1Char('|'))));
     }
 
+    void laChiusuraOffreLEstrazioneDigitata_data() {
+        QTest::addColumn<int>("modo");          // a new draw typed on 2/12/2025, or draw 2 corrected
+        QTest::addColumn<bool>("digitata");     // every box filled (new), the day changed (corrected)
+        QTest::addColumn<QList<int>>("scelte"); // Registra, Non registrare, Annulla; empty: no question
+        QTest::addColumn<int>("estrazioni");    // in the archive afterwards; -1: the window stays open
+        const int nuova = int(Modo::Nuova), vecchia = int(Modo::Vecchia);
+        QTest::addRow("registra") << nuova << true << QList<int>{0} << 4;
+        QTest::addRow("non-registrare") << nuova << true << QList<int>{1} << 3;
+        QTest::addRow("annulla") << nuova << true << QList<int>{2} << -1;
+        QTest::addRow("esc-sulla-domanda") << nuova << true << QList<int>{-1} << -1;
+        QTest::addRow("incompleta") << nuova << false << QList<int>{} << 3;
+        QTest::addRow("corretta-non-registrata") << vecchia << true << QList<int>{1} << 3;
+        QTest::addRow("corretta-rifiutata-resta") << vecchia << true << QList<int>{0} << -1;
+        QTest::addRow("vecchia-invariata") << vecchia << false << QList<int>{} << 3;
+    }
+    void laChiusuraOffreLEstrazioneDigitata() {
+        QFETCH(int, modo);
+        QFETCH(bool, digitata);
+        QFETCH(QList<int>, scelte);
+        QFETCH(int, estrazioni);
+        Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.impostaOggi(QDate(2025, 12, 2));
+        f.show();
+        prova::sposta(f, "vscEstrazioni", 2);
+        f.entraModo(Modo(modo));
+        if (modo == int(Modo::Nuova)) {
+            scriviEstrazione(f, QStringLiteral("1/12/2025"));
+            if (!digitata) estratto(f, 50)->clear();
+        } else if (digitata) {
+            casella(f, "txt_Giorno")->setText(QStringLiteral("5")); // the day of draw 1: refused
+        }
+        prova::ScriptPrompt script({}, prova::ScriptPrompt::Imprevisti::Si);
+        script.scelte(scelte);
+        prova::clic(f, "cmdChiudi");
+        QCOMPARE(script.testi().contains(QStringLiteral("Registrare l'estrazione digitata?")),
+                 !scelte.isEmpty());
+        QCOMPARE(f.isVisible(), estrazioni < 0);
+        QCOMPARE(a.estrazioni(), QString::number(estrazioni < 0 ? 3 : estrazioni));
+        if (estrazioni < 0)
+            QCOMPARE(casella(f, "txt_Giorno")->text(), digitata && modo == int(Modo::Vecchia) ? "5" : "1");
+    }
+
     void laChiusuraDopoUnaModificaRicaricaLArchivio() {
         Archivio a;
         ui::PRINCIPIO principale(a.stato);

@@ -218,13 +218,18 @@ private slots:
 
     void apertaInteraAlCentro_data() {
         QTest::addColumn<QString>("griglia");
-        QTest::addRow("numeri") << "mfgRicerca_0";
-        QTest::addRow("ambi") << "mfgFreqRitAmbi_0";
-        QTest::addRow("terni") << "mfgFreqRitTerni_0";
+        QTest::addColumn<bool>("cambiato"); // searched, then the period changed: the red notice shows
+        QTest::addRow("numeri") << "mfgRicerca_0" << false;
+        QTest::addRow("ambi") << "mfgFreqRitAmbi_0" << false;
+        QTest::addRow("terni") << "mfgFreqRitTerni_0" << false;
+        QTest::addRow("numeri-periodo-cambiato") << "mfgRicerca_0" << true;
+        QTest::addRow("ambi-periodo-cambiato") << "mfgFreqRitAmbi_0" << true;
     }
     void apertaInteraAlCentro() {
         QFETCH(QString, griglia);
+        QFETCH(bool, cambiato);
         prova::BancoRicerca banco(30, "0010001000");
+        ui::frmPeriodo periodo(banco.stato);
         std::unique_ptr<ui::FinestraRicerca> f;
         if (griglia.startsWith("mfgFreqRitTerni"))
             f = std::make_unique<ui::frmFREQRITTERNI>(banco.stato);
@@ -232,10 +237,21 @@ private slots:
             f = finestra(griglia.startsWith("mfgFreqRitAmbi"), banco.stato);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        if (cambiato) {
+            prova::ScriptPrompt script({true});
+            f->cmdAVVIO_Click();
+            prova::clic(periodo, "cmdUltime18");
+            QCOMPARE(prova::testo(*f, "lblPeriodoRicerca"),
+                     QStringLiteral("Periodo cambiato: premere AVVIO per aggiornare"));
+            QVERIFY(prova::controllo(*f, "lblPeriodoRicerca")->toolTip().startsWith("I risultati mostrati"));
+            QCoreApplication::processEvents();
+        }
         if (qEnvironmentVariableIsSet("QUINTARO_SCATTI")) // the screen, for a person to look at
             f->screen()->grabWindow(0).save(qEnvironmentVariable("QUINTARO_SCATTI") + "/" + griglia + ".png");
         auto* tabella = prova::controllo<QTableWidget>(*f, griglia);
-        QCOMPARE(tabella->visibleRegion().boundingRect(), tabella->rect()); // no column cut off
+        QCOMPARE(tabella->visibleRegion().boundingRect(), tabella->rect()); // no column or row cut off
+        QVERIFY(
+            QRect(QPoint(), f->size()).contains(QRect(tabella->mapTo(f.get(), QPoint()), tabella->size())));
         const QRect cornice = f->frameGeometry();
         QVERIFY(cornice.width() <= 800 && cornice.height() <= 600);
         QVERIFY((cornice.center() - f->screen()->availableGeometry().center()).manhattanLength() <= 2);

@@ -7,9 +7,11 @@
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "ui/Stampa.h"
+#include "ui/Tastiera.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDate>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -65,6 +67,7 @@ frmAggiornamento::frmAggiornamento(core::Stato& stato, QWidget* genitore)
     vscEstrazioni->setPageStep(m_stato.Max_Concorsi_Anno);
     leggiAvvisoBackup();
     Dati_Iniziali_Aggiornamento();
+    preparaTastiera(this);
 }
 
 void frmAggiornamento::costruisci() {
@@ -418,6 +421,27 @@ void frmAggiornamento::done(int risultato) {
         Archivio_Toccato = false;
         emit archivioCambiato();
     }
+}
+
+void frmAggiornamento::closeEvent(QCloseEvent* evento) {
+    if (Modalita_Inserimento && m_archivio.stato == maintenance::StatoArchivio::Sano) {
+        const auto mostrati = m_modo == Modo::Nuova ? maintenance::CampiEstrazione{}
+                                                    : maintenance::Mostra_Estrazione(*m_archivio.archivio,
+                                                                                     vscEstrazioni->value());
+        if (maintenance::estrazioneDaRegistrare(m_modo, campi(), mostrati)) {
+            const int scelta = prompt::scegli(
+                this, titoloProgramma(), QStringLiteral("Registrare l'estrazione digitata?"), {},
+                {QStringLiteral("Registra"), QStringLiteral("Non registrare"), QStringLiteral("Annulla")});
+            if (scelta == 0) cmd_Registra_Estrazione_Click();
+            // Annulla, Esc, or a draw the checks refused (or whose question was answered No): the window
+            // stays with the draw as typed.
+            if (scelta < 0 || scelta == 2 || (scelta == 0 && Modalita_Inserimento)) {
+                evento->ignore();
+                return;
+            }
+        }
+    }
+    QDialog::closeEvent(evento);
 }
 
 void frmAggiornamento::keyPressEvent(QKeyEvent* evento) {

@@ -6,6 +6,7 @@
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,6 +48,7 @@ frmPeriodo::frmPeriodo(core::Stato& stato, QWidget* genitore, QWidget* attesa)
     setWindowTitle(QStringLiteral("SELEZIONE del PERIODO di ricerca."));
     costruisci();
     START_Periodo();
+    preparaTastiera(this);
 }
 
 void frmPeriodo::costruisci() {

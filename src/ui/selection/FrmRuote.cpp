@@ -5,6 +5,7 @@
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -83,6 +84,7 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
         else
             casella->setChecked(selezionata);
     }
+    preparaTastiera(this);
 }
 
 void frm_Ruote::showEvent(QShowEvent* evento) {

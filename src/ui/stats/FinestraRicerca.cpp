@@ -3,9 +3,11 @@
 #include "core/FileSicuro.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
+#include "ui/Posizione.h"
 #include "ui/Principio.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 #include "ui/selection/AvvisoPeriodo.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
@@ -131,8 +133,12 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
 
     lblPeriodoRicerca = new QLabel(fmePrincipale);
     lblPeriodoRicerca->setObjectName(QStringLiteral("lblPeriodoRicerca"));
-    lblPeriodoRicerca->setWordWrap(true);
+    // One line whatever it says, so that the grid below keeps its room at 800x600: the line never
+    // widens the window, and its whole text is also in its tooltip.
+    lblPeriodoRicerca->setWordWrap(false);
     lblPeriodoRicerca->setTextFormat(Qt::PlainText);
+    lblPeriodoRicerca->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    lblPeriodoRicerca->setFixedHeight(lblPeriodoRicerca->fontMetrics().height() + 2);
     principale->addWidget(lblPeriodoRicerca);
 
     m_pila = new QStackedWidget(fmePrincipale);
@@ -242,6 +248,7 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
                                          lblOrdinamento, lblOrdine, lblRicerca, lblRuoteRicerca, prgRicerca})
         sensibile->installEventFilter(this);
     Settaggio_Iniziale_Form();
+    preparaTastiera(this);
 }
 
 QFrame* FinestraRicerca::costruisciMenuOrdinamento() {
@@ -442,10 +449,11 @@ void FinestraRicerca::aggiornaPeriodoRicerca() {
     const bool cambiato = !(selection::periodoAttuale(m_stato) == m_periodoCercato);
     lblPeriodoRicerca->setStyleSheet(cambiato ? QStringLiteral("color: #b00000; font-weight: bold;")
                                               : QString());
-    lblPeriodoRicerca->setText(cambiato ? QStringLiteral("Periodo cambiato: premere AVVIO per aggiornare\n"
-                                                         "I risultati mostrati sono del ") +
-                                              periodo.mid(0, 1).toLower() + periodo.mid(1)
+    const QString risultati =
+        QStringLiteral("I risultati mostrati sono del ") + periodo.mid(0, 1).toLower() + periodo.mid(1);
+    lblPeriodoRicerca->setText(cambiato ? QStringLiteral("Periodo cambiato: premere AVVIO per aggiornare")
                                         : periodo);
+    lblPeriodoRicerca->setToolTip(cambiato ? risultati : periodo);
 }
 
 void FinestraRicerca::Imposta_Status_Bar() {
@@ -566,7 +574,7 @@ void FinestraRicerca::showEvent(QShowEvent* evento) {
     // user put it.
     if (!m_centrata) {
         m_centrata = true;
-        centraSulloSchermo(this);
+        sottoLaStriscia(this, m_principale);
     }
 }
 
@@ -577,8 +585,9 @@ void FinestraRicerca::changeEvent(QEvent* evento) {
 }
 
 void FinestraRicerca::keyPressEvent(QKeyEvent* evento) {
+    // Esc closes the window, as every result window; "Menu" brings the main window forward.
     if (evento->key() == Qt::Key_Escape) {
-        portaPrincipaleInPrimoPiano();
+        close();
         return;
     }
     QWidget::keyPressEvent(evento);
