@@ -8,6 +8,7 @@
 #include "importa/ImportaArchivio.h"
 #include "stakes/Poste.h"
 #include "ui/Tastiera.h"
+#include "ui/TestoData.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -236,7 +237,7 @@ void LeggiEstrazioni::hscPrimaDefault_Change() {
     const int p = hscPrimaDefault->value();
     if (p > hscUltimaDefault->value()) hscUltimaDefault->setValue(p);
     lblEstrazionePrima->setText(QString::number(p));
-    lblDataPrima->setText(testoArchivio(m_archivio.archivio.Leggi_Data_Archivio(p)));
+    lblDataPrima->setText(testoData(m_archivio.archivio.Leggi_Data_Archivio(p)));
     lblConcorsoPrima->setText(testoArchivio(m_archivio.archivio.Leggi_Concorso_Archivio(p)));
     lblIntervallo->setText(QString::number(hscUltimaDefault->value() - p + 1));
     Scrivi_Label();
@@ -246,7 +247,7 @@ void LeggiEstrazioni::hscUltimaDefault_Change() {
     const int u = hscUltimaDefault->value();
     if (u < hscPrimaDefault->value()) hscPrimaDefault->setValue(u);
     lblEstrazioneUltima->setText(QString::number(u));
-    lblDataUltima->setText(testoArchivio(m_archivio.archivio.Leggi_Data_Archivio(u)));
+    lblDataUltima->setText(testoData(m_archivio.archivio.Leggi_Data_Archivio(u)));
     lblConcorsoUltima->setText(testoArchivio(m_archivio.archivio.Leggi_Concorso_Archivio(u)));
     lblIntervallo->setText(QString::number(u - hscPrimaDefault->value() + 1));
     Scrivi_Label();

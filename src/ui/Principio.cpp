@@ -27,6 +27,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolButton>
@@ -90,6 +91,18 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
     mnuOpzioniToolbar->setCheckable(true);
     connect(mnuOpzioniToolbar, &QAction::triggered, this, &PRINCIPIO::mnuOpzioniToolbar_Click);
+    QAction* riprendi = voce(mnuOPZIONI, "mnuOpzioniRiprendi",
+                             QStringLiteral("Alle prossime aperture usa ruote e periodo dell'ultima volta"));
+    riprendi->setCheckable(true);
+    riprendi->setChecked(core::valoreCampo(m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1);
+    connect(riprendi, &QAction::toggled, this, [this](bool si) {
+        scriviImpostazione(this, m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA, si ? 1 : 0);
+    });
+    // The wheel window of the start sets the same option: the menu shows it when it opens.
+    connect(mnuOPZIONI, &QMenu::aboutToShow, this, [this, riprendi] {
+        const QSignalBlocker blocco(riprendi);
+        riprendi->setChecked(core::valoreCampo(m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1);
+    });
 
     QMenu* mnuGuida = menu("mnuGuida", QStringLiteral("Aiuto"));
     QMenu* mnuLINK = mnuGuida->addMenu(QStringLiteral("Link"));
@@ -193,15 +206,30 @@ QToolButton* PRINCIPIO::pulsante(int indice, const QIcon& icona, const QString& 
 
 void PRINCIPIO::apertura() {
     aggiornaInformazioni();
-    {
+    // The wheels and period of the last time, when the user asked for them and they still fit the archive.
+    const auto ricordate = core::valoreCampo(m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1 &&
+                                   m_stato.Ruota_Selezionata[0] > 0
+                               ? selection::barreRicordate(m_stato)
+                               : std::nullopt;
+    if (!ricordate) {
         frm_Ruote ruote(m_stato);
         ruote.exec();
     }
     m_attesa->mostra();
-    m_stato.Periodo_Da_Applicare = true;
-    mostraPeriodo();
+    if (ricordate) {
+        applicaPeriodoRicordato(*ricordate);
+    } else {
+        m_stato.Periodo_Da_Applicare = true;
+        mostraPeriodo();
+    }
     ToolBar_Visiblile();
     controllaAggiornamenti();
+}
+
+void PRINCIPIO::applicaPeriodoRicordato(const selection::Barre& barre) {
+    m_stato.Periodo_Da_Applicare = false;
+    if (!m_periodo) m_periodo = new frmPeriodo(m_stato, this, m_attesa);
+    m_periodo->applicaRicordato(barre);
 }
 
 void PRINCIPIO::mostraRuote() {
@@ -266,6 +294,9 @@ void PRINCIPIO::archivioCambiato() {
     scartaPeriodo();
     m_stato.Periodo_Da_Applicare = true;
     aggiornaInformazioni();
+    // The period last applied, extended to the new draws when it ended on the last one, applies at once;
+    // when it no longer fits, the period window comes.
+    if (const auto barre = selection::barreRicordate(m_stato)) applicaPeriodoRicordato(*barre);
     // The load read the stored payouts again: an open stakes window must compute with what it shows.
     if (m_poste) m_poste->pagamentiRiletti();
 }

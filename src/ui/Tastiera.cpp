@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
@@ -25,17 +26,20 @@ public:
     /** The text with a mnemonic on its first free letter; unchanged when it has one or none is free. */
     QString assegna(const QString& testo) {
         if (testo.contains(QLatin1Char('&'))) return testo;
+        // The same control repeated on each page of a window (one shows at a time) takes the same letter.
+        if (const auto data = m_date.constFind(testo); data != m_date.constEnd()) return *data;
         for (qsizetype i = 0; i < testo.size(); ++i) {
             const QChar lettera = testo.at(i).toUpper();
             if (!lettera.isLetterOrNumber() || lettera.unicode() > 127 || m_usate.contains(lettera)) continue;
             m_usate.insert(lettera);
-            return testo.left(i) + QLatin1Char('&') + testo.mid(i);
+            return m_date[testo] = testo.left(i) + QLatin1Char('&') + testo.mid(i);
         }
         return testo;
     }
 
 private:
     QSet<QChar> m_usate;
+    QHash<QString, QString> m_date;
 };
 
 void mnemoniciDelMenu(QMenu* menu) {

@@ -141,12 +141,11 @@ private slots:
         };
         importa(prova::testoStorico({estrazioni.begin(), estrazioni.begin() + 3}), false, 0,
                 "L'archivio è stato creato: 3 estrazioni");
-        const auto nuova = cartella.percorso() / "nuova" / "cartella"; // given and missing: it is made
-        QCOMPARE(esegui({"importa", "--cartella", QString::fromStdString(nuova.string()), "@/storico.txt"},
-                        cartella.percorso())
+        // A folder given and missing is made.
+        QCOMPARE(esegui({"importa", "--cartella", "@/nuova/cartella", "@/storico.txt"}, cartella.percorso())
                      .codice,
                  0);
-        QCOMPARE(std::filesystem::file_size(nuova / "RUOTE" / "BARI"), 15u);
+        QCOMPARE(std::filesystem::file_size(cartella.percorso() / "nuova/cartella/RUOTE/BARI"), 15u);
         importa(prova::testoStorico(estrazioni), true, 0, "Sono state aggiunte 2 estrazioni");
         QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
         // A refused file changes nothing.

@@ -141,18 +141,14 @@ private slots:
     void ogniErroreDiReteHaLaSuaFrase() {
         // Every error Qt may report is told in words of its own, never as a bare code.
         const QMetaEnum errori = QMetaEnum::fromType<QNetworkReply::NetworkError>();
-        QStringList frasi;
         for (int i = 0; i < errori.keyCount(); ++i) {
             const QString frase = QString::fromStdString(rete::causaErrore(errori.value(i)));
             QVERIFY2((!frase.contains("codice") && !frase.contains("sconosciut")) ||
                          errori.value(i) % 100 == 99,
                      errori.key(i));
-            frasi << frase;
         }
-        QCOMPARE(rete::causaErrore(QNetworkReply::HostNotFoundError), "server non trovato");
         QCOMPARE(rete::causaErrore(QNetworkReply::ProxyConnectionRefusedError),
                  "il proxy rifiuta la connessione");
-        QCOMPARE(frasi.removeDuplicates(), 1); // the two ways of having no network say the same
     }
 
     void ultimaGiornataDiEstrazione_data() {

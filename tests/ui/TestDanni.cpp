@@ -52,9 +52,9 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
                         : QStringList{"Selezionare almeno una Ruota!"};
     if (finestra == "aggiornamento" && discordi)
         return {"ATTENZIONE: rilevati errori nell' archivio estrazioni"};
-    // The payouts read at the load were written back, unless the settings cannot be written at all.
-    if (cartella && finestra != "ruote" && finestra != "sfoglia" && finestra != "aggiornamento" &&
-        finestra != "opzioni-internet")
+    // The payouts read at the load were written back (and the wheels confirmed), unless the settings cannot
+    // be written at all.
+    if (cartella && finestra != "sfoglia" && finestra != "aggiornamento" && finestra != "opzioni-internet")
         return {nonScritte};
     return {};
 }

@@ -157,7 +157,8 @@ private slots:
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral("8"));
         QCOMPARE(estratto(f, 1)->text(), QString::number(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0]));
         prova::clic(f, "cmd_Nulle_10");
-        casella(f, "txt_Anno_Data")->setText(QStringLiteral("2003")); // after the last draw, of 4/1/2003
+        QTest::keyClick(casella(f, "txt_Anno_Data"), Qt::Key_A, Qt::ControlModifier); // all, then replaced
+        QTest::keyClicks(casella(f, "txt_Anno_Data"), QStringLiteral("2003")); // after the last draw, 4/1/2003
         scatto(f, QStringLiteral("aggiornamento-nuova"));
 
         prova::ScriptPrompt script({true, true});
@@ -315,24 +316,22 @@ private slots:
     }
 
     void laChiusuraOffreLEstrazioneDigitata_data() {
-        QTest::addColumn<int>("modo");          // a new draw typed on 2/12/2025, or draw 2 corrected
-        QTest::addColumn<bool>("digitata");     // every box filled (new), the day changed (corrected)
-        QTest::addColumn<QList<int>>("scelte"); // Registra, Non registrare, Annulla; empty: no question
-        QTest::addColumn<int>("estrazioni");    // in the archive afterwards; -1: the window stays open
+        QTest::addColumn<int>("modo");       // a new draw typed on 2/12/2025, or draw 2 corrected
+        QTest::addColumn<bool>("digitata");  // every box filled (new), the day changed to a refused one (old)
+        QTest::addColumn<int>("scelta");     // Registra, Non registrare, Annulla; -2: no question
+        QTest::addColumn<int>("estrazioni"); // in the archive afterwards; -1: the window stays open
         const int nuova = int(Modo::Nuova), vecchia = int(Modo::Vecchia);
-        QTest::addRow("registra") << nuova << true << QList<int>{0} << 4;
-        QTest::addRow("non-registrare") << nuova << true << QList<int>{1} << 3;
-        QTest::addRow("annulla") << nuova << true << QList<int>{2} << -1;
-        QTest::addRow("esc-sulla-domanda") << nuova << true << QList<int>{-1} << -1;
-        QTest::addRow("incompleta") << nuova << false << QList<int>{} << 3;
-        QTest::addRow("corretta-non-registrata") << vecchia << true << QList<int>{1} << 3;
-        QTest::addRow("corretta-rifiutata-resta") << vecchia << true << QList<int>{0} << -1;
-        QTest::addRow("vecchia-invariata") << vecchia << false << QList<int>{} << 3;
+        QTest::addRow("registra") << nuova << true << 0 << 4;
+        QTest::addRow("non-registrare") << nuova << true << 1 << 3;
+        QTest::addRow("annulla") << nuova << true << 2 << -1;
+        QTest::addRow("incompleta") << nuova << false << -2 << 3;
+        QTest::addRow("corretta-rifiutata-resta") << vecchia << true << 0 << -1;
+        QTest::addRow("vecchia-invariata") << vecchia << false << -2 << 3;
     }
     void laChiusuraOffreLEstrazioneDigitata() {
         QFETCH(int, modo);
         QFETCH(bool, digitata);
-        QFETCH(QList<int>, scelte);
+        QFETCH(int, scelta);
         QFETCH(int, estrazioni);
         Archivio a;
         ui::frmAggiornamento f(a.stato);
@@ -340,21 +339,16 @@ private slots:
         f.show();
         prova::sposta(f, "vscEstrazioni", 2);
         f.entraModo(Modo(modo));
-        if (modo == int(Modo::Nuova)) {
-            scriviEstrazione(f, QStringLiteral("1/12/2025"));
-            if (!digitata) estratto(f, 50)->clear();
-        } else if (digitata) {
-            casella(f, "txt_Giorno")->setText(QStringLiteral("5")); // the day of draw 1: refused
-        }
+        if (modo == int(Modo::Nuova)) scriviEstrazione(f, digitata ? "1/12/2025" : "1/12/");
+        if (modo == int(Modo::Vecchia) && digitata) casella(f, "txt_Giorno")->setText("5");
         prova::ScriptPrompt script({}, prova::ScriptPrompt::Imprevisti::Si);
-        script.scelte(scelte);
+        script.scelte({scelta});
         prova::clic(f, "cmdChiudi");
-        QCOMPARE(script.testi().contains(QStringLiteral("Registrare l'estrazione digitata?")),
-                 !scelte.isEmpty());
+        QCOMPARE(script.testi().contains("Registrare l'estrazione digitata?"), scelta > -2);
         QCOMPARE(f.isVisible(), estrazioni < 0);
         QCOMPARE(a.estrazioni(), QString::number(estrazioni < 0 ? 3 : estrazioni));
         if (estrazioni < 0)
-            QCOMPARE(casella(f, "txt_Giorno")->text(), digitata && modo == int(Modo::Vecchia) ? "5" : "1");
+            QCOMPARE(casella(f, "txt_Giorno")->text(), modo == int(Modo::Vecchia) ? "5" : "1");
     }
 
     void laChiusuraDopoUnaModificaRicaricaLArchivio() {

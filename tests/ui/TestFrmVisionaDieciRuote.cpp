@@ -2,12 +2,10 @@
 // of the archive, Esc, and the pointer over the number grids.
 #include "ArchivioAnni.h"
 #include "Finestre.h"
+#include "core/Formato.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
-#include <QLineEdit>
 #include <QScopeGuard>
-#include <QScrollBar>
-#include <QTableWidget>
 #include <QWheelEvent>
 
 namespace {
@@ -61,7 +59,8 @@ private slots:
         QVERIFY(!stato.Estrazioni_Predefinite_Variate);
         // It opens on the last four draws, every panel filled.
         QCOMPARE(righe(finestra, "mfgSpecifici_4"),
-                 (QStringList{QString::fromStdString(stato.Data_Estrazione[6]), "  3/2002", "6"}));
+                 (QStringList{QString::fromStdString(core::Data::daRecord(stato.Data_Estrazione[6]).testo()),
+                              "  3/2002", "6"}));
         // Draw 6 as the test archive writes it: wheel w holds (5 * 7 + 11w + 17i) % 90 + 1.
         QCOMPARE(righe(finestra, "mfgVisiona_4").last(), QStringLiteral("56 73 90 17 34"));
         QCOMPARE(indici(finestra), (QStringList{"3", "4", "5", "6"}));

@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -474,8 +475,16 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
         }
         return false;
     }
+    // A date box selects its whole text when it takes the focus and on Ctrl+A: the next digits replace it.
+    const bool casellaData = oggetto == txt_Giorno || oggetto == txt_Mese || oggetto == txt_Anno_Data;
+    if (casellaData && evento->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, static_cast<QLineEdit*>(oggetto), &QLineEdit::selectAll);
     if (evento->type() != QEvent::KeyPress) return false;
     auto* tasto = static_cast<QKeyEvent*>(evento);
+    if (casellaData && tasto->matches(QKeySequence::SelectAll)) {
+        static_cast<QLineEdit*>(oggetto)->selectAll();
+        return true;
+    }
     if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab || tasto->key() == Qt::Key_Escape)
         return false;
     auto* c = qobject_cast<QLineEdit*>(oggetto);
@@ -522,7 +531,9 @@ void frmAggiornamento::tastoData(QLineEdit* c, int, const QString& testo) {
                         : c == txt_Mese      ? 12
                         : c == txt_Anno_Data ? core::ULTIMO_ANNO_AMMESSO
                                              : m_stato.Max_Concorsi_Anno;
-    c->setText(q(maintenance::Stringhetta(s(c->text()), carattere, 1, massimo)));
+    const bool sostituisci = carattere >= '0' && carattere <= '9' && !c->text().isEmpty() &&
+                             c->selectedText() == c->text();
+    c->setText(q(maintenance::Stringhetta(sostituisci ? std::string() : s(c->text()), carattere, 1, massimo)));
     if (c == txt_Anno_Data) lbl_Anno_Concorso->setText(txt_Anno_Data->text());
 }
 

@@ -1,6 +1,8 @@
 #include "FrmRuote.h"
 
 #include "AvvisoPeriodo.h"
+#include "core/Campi.h"
+#include "selection/Ricordo.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
@@ -56,6 +58,15 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
     lblRuote->setMinimumWidth(260);
     principale->addWidget(lblNumeroRuote);
     principale->addWidget(lblRuote);
+
+    auto* chkRiprendi =
+        new QCheckBox(QStringLiteral("Alle prossime aperture usa ruote e periodo dell'ultima volta"), this);
+    chkRiprendi->setObjectName(QStringLiteral("chkRiprendi"));
+    chkRiprendi->setChecked(core::valoreCampo(stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1);
+    principale->addWidget(chkRiprendi);
+    connect(chkRiprendi, &QCheckBox::toggled, this, [this](bool si) {
+        scriviImpostazione(this, m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA, si ? 1 : 0);
+    });
 
     auto* pulsanti = new QHBoxLayout;
     cmd_Ok = new QPushButton(QStringLiteral("OK"), this);
@@ -132,6 +143,7 @@ void frm_Ruote::cmd_Ok_Click() {
         return;
     }
     selection::Imposta_Ruote(m_stato, spuntate);
+    if (!selection::ricordaRuote(m_stato)) avvisaImpostazioniNonScritte(this);
     AvvisoPeriodo::istanza().annuncia();
     accept();
 }

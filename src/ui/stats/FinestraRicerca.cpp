@@ -248,7 +248,6 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, 11>& pagine) {
                                          lblOrdinamento, lblOrdine, lblRicerca, lblRuoteRicerca, prgRicerca})
         sensibile->installEventFilter(this);
     Settaggio_Iniziale_Form();
-    preparaTastiera(this);
 }
 
 QFrame* FinestraRicerca::costruisciMenuOrdinamento() {
@@ -474,14 +473,23 @@ void FinestraRicerca::mostraPosizione() {
 void FinestraRicerca::cmdRuotaPiu_Click() {
     if (!m_risultatiDisponibili) return;
     nascondiPopup();
+    const int prima = m_navigazione.ruotaMostrata();
     m_navigazione.avanti();
-    mostraPosizione();
+    ereditaOrdine(prima);
 }
 
 void FinestraRicerca::cmdRuotaMeno_Click() {
     if (!m_risultatiDisponibili) return;
     nascondiPopup();
+    const int prima = m_navigazione.ruotaMostrata();
     m_navigazione.indietro();
+    ereditaOrdine(prima);
+}
+
+void FinestraRicerca::ereditaOrdine(int prima) {
+    const int ora = m_navigazione.ruotaMostrata();
+    if (m_navigazione.ereditaOrdine(prima))
+        ordinaColonna(ora, m_navigazione.criterio(ora), m_navigazione.decrescente(ora));
     mostraPosizione();
 }
 
@@ -574,6 +582,7 @@ void FinestraRicerca::showEvent(QShowEvent* evento) {
     // user put it.
     if (!m_centrata) {
         m_centrata = true;
+        preparaTastiera(this); // once every control is there, the subclass's too
         sottoLaStriscia(this, m_principale);
     }
 }

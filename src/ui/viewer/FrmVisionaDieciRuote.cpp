@@ -6,6 +6,7 @@
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "ui/Tastiera.h"
+#include "ui/TestoData.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -265,7 +266,7 @@ void frmVisionaDieciRuote::Reset_Griglie() {
 void frmVisionaDieciRuote::Scrivi_Date_mfgSpecifici(int g, const viewer::Pannello& pannello) {
     QTableWidget* specifici = mfgSpecifici[static_cast<std::size_t>(g)];
     specifici->setUpdatesEnabled(false);
-    cella(specifici, 0, 0)->setText(testoArchivio(pannello.data));
+    cella(specifici, 0, 0)->setText(testoData(pannello.data));
     cella(specifici, 1, 0)->setText(testoArchivio(pannello.concorso));
     cella(specifici, 2, 0)->setText(QString::fromStdString(pannello.indice));
     specifici->setUpdatesEnabled(true);
