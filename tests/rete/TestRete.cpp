@@ -147,8 +147,6 @@ private slots:
                          errori.value(i) % 100 == 99,
                      errori.key(i));
         }
-        QCOMPARE(rete::causaErrore(QNetworkReply::ProxyConnectionRefusedError),
-                 "il proxy rifiuta la connessione");
     }
 
     void ultimaGiornataDiEstrazione_data() {

@@ -155,7 +155,6 @@ private slots:
         QTest::addColumn<int>("finoAllUltima");
         QTest::addColumn<int>("selezionate"); // 0: the wheel and period windows come, the default applies
         QTest::addRow("prima-apertura") << 0 << 0 << 0 << 0 << 0;
-        QTest::addRow("opzione-spenta") << 0 << 20020204 << 20030206 << 0 << 0;
         QTest::addRow("ultima-volta") << 1 << 20020204 << 20030206 << 0 << 3;
         QTest::addRow("ultima-volta-e-le-nuove") << 1 << 20020204 << 20020205 << 1 << 4;
         QTest::addRow("periodo-non-piu-nell-archivio") << 1 << 20020203 << 20030206 << 0 << 0;

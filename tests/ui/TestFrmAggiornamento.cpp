@@ -158,7 +158,8 @@ private slots:
         QCOMPARE(estratto(f, 1)->text(), QString::number(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0]));
         prova::clic(f, "cmd_Nulle_10");
         QTest::keyClick(casella(f, "txt_Anno_Data"), Qt::Key_A, Qt::ControlModifier); // all, then replaced
-        QTest::keyClicks(casella(f, "txt_Anno_Data"), QStringLiteral("2003")); // after the last draw, 4/1/2003
+        QTest::keyClicks(casella(f, "txt_Anno_Data"),
+                         QStringLiteral("2003")); // after the last draw, 4/1/2003
         scatto(f, QStringLiteral("aggiornamento-nuova"));
 
         prova::ScriptPrompt script({true, true});
