@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSet>
 #include <QShortcut>
 #include <QWidget>
@@ -90,8 +91,11 @@ void preparaTastiera(QWidget* finestra, bool escChiude) {
             menu->setText(finestraIntera.assegna(menu->text()));
             if (menu->menu()) mnemoniciDelMenu(menu->menu());
         }
-    for (QAbstractButton* pulsante : pulsanti)
-        if (!pulsante->text().isEmpty()) pulsante->setText(finestraIntera.assegna(pulsante->text()));
+    // Push buttons before check boxes and options: when the letters run out, the commands have theirs.
+    for (const bool comandi : {true, false})
+        for (QAbstractButton* pulsante : pulsanti)
+            if (!pulsante->text().isEmpty() && (qobject_cast<QPushButton*>(pulsante) != nullptr) == comandi)
+                pulsante->setText(finestraIntera.assegna(pulsante->text()));
 
     scorciatoia(finestra, QKeySequence(Qt::Key_F1), {"cmdHelp", "cmdGuida", "cmdMenuBar_11"});
     scorciatoia(finestra, QKeySequence(Qt::CTRL | Qt::Key_P),
