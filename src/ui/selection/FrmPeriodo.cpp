@@ -418,12 +418,14 @@ void frmPeriodo::applicaRapido(const selection::Intervallo& intervallo) {
 }
 
 void frmPeriodo::applicaRicordato(const selection::Barre& barre) {
-    chkInizioAnnualeFrazionato->setChecked(false);
+    // As a quick choice does, "Inizio annuale" off so that the first bar stays on the remembered draw;
+    // the cycles, whole years, come last.
     imposta(hscCicliFrazionato, 0, [this] { hscCicliFrazionato_Change(); });
+    chkInizioAnnualeFrazionato->setChecked(false);
     imposta(hscDalFrazionato, 1, [this] { hscDalFrazionato_Change(); });
     imposta(hscAlFrazionato, barre.ultima, [this] { hscAlFrazionato_Change(); });
     imposta(hscDalFrazionato, barre.prima, [this] { hscDalFrazionato_Change(); });
-    imposta(hscCicliFrazionato, barre.cicli, [this] { hscCicliFrazionato_Change(); });
+    if (barre.cicli > 0) imposta(hscCicliFrazionato, barre.cicli, [this] { hscCicliFrazionato_Change(); });
     applicaBarre(false);
     if (m_attesa) m_attesa->close();
 }
