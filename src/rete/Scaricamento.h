@@ -38,11 +38,11 @@ inline constexpr int MASSIMO_REINDIRIZZAMENTI = 5;
 std::string quantita(qint64 byte);
 
 /**
- * The cause of a failed answer in Italian words, for a QNetworkReply::NetworkError `errore`: one phrase
+ * The cause of a failed answer in Italian words, for a QNetworkReply::NetworkError `codice`: one phrase
  * for every error Qt reports ("server non trovato", "il proxy rifiuta la connessione", ...). `ricevuti`
  * and `annunciati` (-1 when unknown) tell a connection closed midway from one closed before the file.
  */
-std::string causaErrore(int errore, qint64 ricevuti = 0, qint64 annunciati = -1);
+std::string causaErrore(int codice, qint64 ricevuti = 0, qint64 annunciati = -1);
 
 /** What a download brought. */
 struct Scaricato {

@@ -2,6 +2,7 @@
 
 #include "Collegamenti.h"
 #include "Programma.h"
+#include "ui/Posizione.h"
 #include "ui/Tastiera.h"
 
 #include <QApplication>
@@ -127,7 +128,11 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) 
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
         dimensione = dimensione.boundedTo(schermo->availableGeometry().size() - QSize(20, 40));
     resize(dimensione);
-    centraSulloSchermo(this);
+    // Below the main window's strip when there is one, as the result windows.
+    QWidget* striscia = nullptr;
+    for (QWidget* finestra : QApplication::topLevelWidgets())
+        if (finestra->objectName() == QLatin1String("PRINCIPIO")) striscia = finestra;
+    sottoLaStriscia(this, striscia);
     preparaTastiera(this);
 }
 
