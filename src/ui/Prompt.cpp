@@ -159,6 +159,10 @@ int sceltaDavvero(QWidget* genitore, const Richiesta& richiesta) {
     }
     colonna->addWidget(pulsanti);
     testo->setMinimumWidth(400);
+    // A wrapped question takes the lines it needs at the box's width: the layout alone would give it one
+    // line too few, and the buttons would cover the report below it.
+    const int larghezzaTesto = std::max(400, colonna->itemAt(colonna->count() - 2)->widget()->minimumWidth());
+    testo->setMinimumHeight(testo->heightForWidth(larghezzaTesto));
     preparaTastiera(&box);
     box.exec();
     return scelta;
