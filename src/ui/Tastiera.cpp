@@ -97,7 +97,8 @@ void preparaTastiera(QWidget* finestra, bool escChiude) {
             if (!pulsante->text().isEmpty() && (qobject_cast<QPushButton*>(pulsante) != nullptr) == comandi)
                 pulsante->setText(finestraIntera.assegna(pulsante->text()));
 
-    scorciatoia(finestra, QKeySequence(Qt::Key_F1), {"cmdHelp", "cmdGuida", "cmdMenuBar_11"});
+    scorciatoia(finestra, QKeySequence(Qt::Key_F1),
+                {"cmdHelp", "cmdGuida", "CmdHelpModificaPeriodo1", "cmdMenuBar_11"});
     scorciatoia(finestra, QKeySequence(Qt::CTRL | Qt::Key_P),
                 {"mnuFileStampa", "cmdStampa", "cmdStampaEstrazione"});
     scorciatoia(finestra, QKeySequence(Qt::CTRL | Qt::Key_E), {"cmdEsporta", "cmdSalvaImmagine"});

@@ -3,6 +3,7 @@
 // shown draw, and the reload of the archive when the window closes after a change.
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
+#include "core/Campi.h"
 #include "core/Impostazioni.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
@@ -352,8 +353,19 @@ private slots:
             QCOMPARE(casella(f, "txt_Giorno")->text(), modo == int(Modo::Vecchia) ? "5" : "1");
     }
 
+    void laChiusuraDopoUnaModificaRicaricaLArchivio_data() {
+        QTest::addColumn<int>("dal"); // the remembered period's first date, up to the last draw; 0: none
+        QTest::addColumn<int>("selezionate"); // applied again without the period window; 0: the window comes
+        QTest::addRow("senza-periodo-ricordato") << 0 << 0;
+        QTest::addRow("periodo-ricordato") << 20020608 << 1;
+        QTest::addRow("periodo-ricordato-cancellato") << 20030104 << 0; // the last draw is deleted
+    }
     void laChiusuraDopoUnaModificaRicaricaLArchivio() {
+        QFETCH(int, dal);
+        QFETCH(int, selezionate);
         Archivio a;
+        if (dal) QVERIFY(core::scriviCampo(a.stato, core::campi::PERIODO_DAL, dal));
+        QVERIFY(core::scriviCampo(a.stato, core::campi::PERIODO_FINO_ALL_ULTIMA, 1));
         ui::PRINCIPIO principale(a.stato);
         a.stato.Periodo_Da_Applicare = false;
         prova::ScriptPrompt script({true, true, true, true, true});
@@ -368,6 +380,8 @@ private slots:
         QCOMPARE(a.stato.Estrazioni_Caricate, 2);
         QVERIFY(principale.finestraPeriodo());
         QVERIFY(!a.stato.Periodo_Da_Applicare);
+        QCOMPARE(periodo.eseguita(), selezionate == 0);
+        QCOMPARE(a.stato.Totale_Estrazioni_Selezionate, selezionate == 0 ? 2 : selezionate);
     }
 };
 
