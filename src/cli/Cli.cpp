@@ -29,41 +29,78 @@ namespace cli {
 
 namespace {
 
-const char* const USO =
+/** The usage lines of each command. */
+const char* const USO_RICERCHE =
     "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A "
     "--cicli C]\n"
-    "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n"
-    "     quintaro-cli storia [--cartella DIR] --numero N [--secondo M] [--ruote ELENCO] [periodo]\n"
-    "     quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n"
-    "     quintaro-cli aggiorna [--cartella DIR] [--url INDIRIZZO]...\n"
-    "     quintaro-cli [COMANDO] --help | --version\n"
-    "  numeri           frequenze e ritardi dei 90 numeri\n"
-    "  ambi             frequenze e ritardi dei 4005 ambi\n"
-    "  terni            frequenze e ritardi dei 117480 terni\n"
+    "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n";
+const char* const USO_STORIA =
+    "     quintaro-cli storia [--cartella DIR] --numero N [--secondo M] [--ruote ELENCO] [periodo]\n";
+const char* const USO_IMPORTA = "     quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n";
+const char* const USO_AGGIORNA = "     quintaro-cli aggiorna [--cartella DIR] [--url INDIRIZZO]...\n";
+const char* const USO_AIUTO = "     quintaro-cli [COMANDO] --help | --version\n";
+
+/** What the commands do. */
+const char* const COMANDI_RICERCHE = "  numeri           frequenze e ritardi dei 90 numeri\n"
+                                     "  ambi             frequenze e ritardi dei 4005 ambi\n"
+                                     "  terni            frequenze e ritardi dei 117480 terni\n";
+const char* const COMANDO_STORIA =
     "  storia           il ritardo del numero N (o dell'ambo N-M) dopo ogni estrazione del periodo, sulle\n"
-    "                   ruote incrociate (o sulla sola ruota indicata)\n"
+    "                   ruote incrociate (o sulla sola ruota indicata)\n";
+const char* const COMANDO_IMPORTA =
     "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo "
     "gzip):\n"
     "                   lo sostituisce, dopo averne fatto una copia, oppure con --aggiungi vi aggiunge solo\n"
-    "                   le estrazioni successive all'ultima\n"
+    "                   le estrazioni successive all'ultima\n";
+const char* const COMANDO_AGGIORNA =
     "  aggiorna         scarica il file delle estrazioni dal sito del gestore e aggiunge all'archivio\n"
     "                   le estrazioni successive all'ultima; --url (anche più volte) sostituisce gli\n"
-    "                   indirizzi predefiniti, provati nell'ordine dato\n"
+    "                   indirizzi predefiniti, provati nell'ordine dato\n";
+
+/** The options. */
+const char* const OPZIONE_CARTELLA =
     "  --cartella DIR   cartella del programma, che contiene RUOTE/; senza l'opzione, quella del programma:\n"
     "                   la cartella dell'eseguibile quando vi si può scrivere, altrimenti la cartella dei\n"
-    "                   dati dell'utente, $XDG_DATA_HOME/Quintaro o ~/.local/share/Quintaro\n"
+    "                   dati dell'utente, $XDG_DATA_HOME/Quintaro o ~/.local/share/Quintaro; importa e\n"
+    "                   aggiorna la creano quando manca\n";
+const char* const OPZIONI_PERIODO =
     "  --ruote ELENCO   sigle separate da virgole: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE e NZ (la Nazionale;\n"
     "                   anche RM e RN, come nel file ufficiale), oppure TUTTE (predefinito: le dieci\n"
     "                   ruote tradizionali); nel CSV la colonna 0 incrocia le ruote scelte, 1-10 sono le\n"
     "                   ruote tradizionali, 11 la Nazionale\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
-    "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n"
+    "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n";
+const char* const OPZIONI_TERNI =
     "  --ordina CHIAVE  (terni) righe di ogni colonna in ordine decrescente della chiave, a parità in "
     "ordine\n"
     "                   di terno\n"
-    "  --primi K        (terni) solo le prime K righe di ogni colonna\n"
-    "  --numero N --secondo M  per storia: il numero (1-90) e, per un ambo, il secondo numero\n"
+    "  --primi K        (terni) solo le prime K righe di ogni colonna\n";
+const char* const OPZIONI_STORIA =
+    "  --numero N --secondo M  per storia: il numero (1-90) e, per un ambo, il secondo numero\n";
+const char* const OPZIONE_AIUTO =
     "  --help           stampa questo aiuto ed esce; --version stampa il nome e la versione\n";
+
+/** What a wrong use prints after its one line of reason. */
+const char* const SUGGERIMENTO = "Usare 'quintaro-cli --help' per l'elenco delle opzioni.\n";
+
+/** The help of `comando` alone; the whole usage for no command or an unknown one. */
+std::string aiuto(const std::string& comando) {
+    const auto uso = [](const char* riga) { return "Uso:" + std::string(riga).substr(4); };
+    if (comando == "numeri" || comando == "ambi")
+        return "Uso: quintaro-cli " + comando +
+               " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]\n" +
+               COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO;
+    if (comando == "terni")
+        return std::string(USO_RICERCHE) + COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO +
+               OPZIONI_TERNI;
+    if (comando == "storia")
+        return uso(USO_STORIA) + COMANDO_STORIA + OPZIONE_CARTELLA + OPZIONI_STORIA + OPZIONI_PERIODO;
+    if (comando == "importa") return uso(USO_IMPORTA) + COMANDO_IMPORTA + OPZIONE_CARTELLA;
+    if (comando == "aggiorna") return uso(USO_AGGIORNA) + COMANDO_AGGIORNA + OPZIONE_CARTELLA;
+    return std::string(USO_RICERCHE) + USO_STORIA + USO_IMPORTA + USO_AGGIORNA + USO_AIUTO +
+           COMANDI_RICERCHE + COMANDO_STORIA + COMANDO_IMPORTA + COMANDO_AGGIORNA + OPZIONE_CARTELLA +
+           OPZIONI_PERIODO + OPZIONI_TERNI + OPZIONI_STORIA + OPZIONE_AIUTO;
+}
 
 struct Opzioni {
     std::string comando;
@@ -310,9 +347,9 @@ core::Esito<Importazione> leggiImportazione(const std::vector<std::string>& argo
 }
 
 /**
- * The folder that importa and aggiorna write into: `cartella` as given, or without --cartella the
- * program's own, the user's data folder made when it is the one (as the program makes it at its first
- * start). False, with the reason on `errori`, when it cannot be made or does not exist.
+ * The folder that importa and aggiorna write into: `cartella` as given, made when missing, or without
+ * --cartella the program's own, the user's data folder made when it is the one (as the program makes it
+ * at its first start). False, with the reason on `errori`, when it cannot be made.
  */
 bool cartellaDiScrittura(std::filesystem::path& cartella, std::ostream& errori) {
     if (cartella.empty()) {
@@ -323,8 +360,11 @@ bool cartellaDiScrittura(std::filesystem::path& cartella, std::ostream& errori) 
         }
         cartella = scelta.percorso;
     }
+    // A folder given and missing is made, as the program's own is: a new archive goes there.
+    std::error_code errore;
+    std::filesystem::create_directories(cartella, errore);
     if (std::filesystem::is_directory(cartella)) return true;
-    errori << "quintaro-cli: la cartella " << cartella.string() << " non esiste.\n";
+    errori << "quintaro-cli: impossibile creare la cartella " << cartella.string() << ".\n";
     return false;
 }
 
@@ -332,7 +372,7 @@ bool cartellaDiScrittura(std::filesystem::path& cartella, std::ostream& errori) 
 int eseguiImporta(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
     auto richiesta = leggiImportazione(argomenti);
     if (!richiesta) {
-        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << USO;
+        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << SUGGERIMENTO;
         return ESITO_USO;
     }
     if (!cartellaDiScrittura(richiesta->cartella, errori)) return ESITO_ARCHIVIO;
@@ -384,7 +424,7 @@ core::Esito<Aggiornamento> leggiAggiornamento(const std::vector<std::string>& ar
 int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
     auto richiesta = leggiAggiornamento(argomenti);
     if (!richiesta) {
-        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << USO;
+        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << SUGGERIMENTO;
         return ESITO_USO;
     }
     if (!cartellaDiScrittura(richiesta->cartella, errori)) return ESITO_ARCHIVIO;
@@ -436,7 +476,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
         return ESITO_OK;
     }
     if (std::ranges::find(argomenti, "--help") != argomenti.end()) {
-        uscita << USO;
+        uscita << aiuto(argomenti[0]);
         return ESITO_OK;
     }
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
@@ -444,7 +484,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     const auto lette = leggiOpzioni(argomenti);
     const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
     if (!spuntate) {
-        errori << "quintaro-cli: " << spuntate.messaggio() << '\n' << USO;
+        errori << "quintaro-cli: " << spuntate.messaggio() << '\n' << SUGGERIMENTO;
         return ESITO_USO;
     }
     const Opzioni& opzioni = *lette;
@@ -459,7 +499,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     }
     core::impostaSelezioneRuote(stato, *spuntate);
     if (const auto periodo = applicaPeriodo(stato, opzioni); !periodo) {
-        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << USO;
+        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
         return ESITO_USO;
     }
     if (opzioni.comando == "terni") {
@@ -471,7 +511,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
         if (opzioni.secondo) numeri.push_back(*opzioni.secondo);
         const auto combinazione = stats::Combinazione::da(numeri);
         if (!combinazione) {
-            errori << "quintaro-cli: " << combinazione.messaggio() << '\n' << USO;
+            errori << "quintaro-cli: " << combinazione.messaggio() << '\n' << SUGGERIMENTO;
             return ESITO_USO;
         }
         const auto serie = stats::serieRitardi(stato, *combinazione, 0);

@@ -66,6 +66,14 @@ inline constexpr std::array<Campo, 7> GIORNATA_APPARTENENZA{{{13, 1, 7, 6},
 inline constexpr Campo SUPERAMENTO_LIMITI{21, 0, INT_MAX, 0};
 inline constexpr CampoTesto RUOTE_SELEZIONATE{23};         ///< ten characters, "1" for a selected wheel
 inline constexpr Campo NAZIONALE_SELEZIONATA{24, 0, 1, 0}; ///< the Nazionale among the selected wheels
+/** The period last applied, as dates (yyyymmdd) so that it outlives changes of the archive: its first
+ * and last draw, its cycles (0 for a plain range) and whether it ended on the last loaded draw. */
+inline constexpr Campo PERIODO_DAL{4, 18710101, 25001231, 0};
+inline constexpr Campo PERIODO_AL{5, 18710101, 25001231, 0};
+inline constexpr Campo PERIODO_CICLI{6, 0, 999, 0};
+inline constexpr Campo PERIODO_FINO_ALL_ULTIMA{7, 0, 1, 0};
+/** "Alle prossime aperture usa ruote e periodo dell'ultima volta". */
+inline constexpr Campo RIPRENDI_ULTIMA_VOLTA{8, 0, 1, 0};
 
 // The maintenance window's backup reminder.
 inline constexpr Campo AVVISO_BACKUP{50, 0, 1, 0};
@@ -105,7 +113,7 @@ inline constexpr CampoTestoLungo INDIRIZZO_AGGIORNAMENTO{36, 10};
 /** "Controlla aggiornamenti all'avvio". */
 inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
 
-// Free numbers for new options: 4..9, 11, 12, 20, 22, 25..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99,
+// Free numbers for new options: 9, 11, 12, 20, 22, 25..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99,
 // 101..110.
 
 } // namespace campi

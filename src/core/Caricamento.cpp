@@ -126,6 +126,14 @@ ArchivioAperto apriArchivio(Stato& stato) {
     return aperto;
 }
 
+bool cartellaNuova(const Stato& stato) {
+    std::error_code errore;
+    if (std::filesystem::exists(stato.fileImpostazioni(), errore) || errore) return false;
+    if (!std::filesystem::exists(stato.cartellaRuote(), errore)) return !errore;
+    std::filesystem::directory_iterator voce(stato.cartellaRuote(), errore);
+    return !errore && voce == std::filesystem::directory_iterator();
+}
+
 Esito<void> caricabile(const Stato& stato, const ArchivioAperto& aperto) {
     const std::string cartella = stato.cartellaRuote().string();
     if (aperto.inUso) return *aperto.inUso;

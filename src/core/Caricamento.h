@@ -59,6 +59,12 @@ ArchivioAperto apriArchivio(Stato& stato);
  */
 Esito<void> caricabile(const Stato& stato, const ArchivioAperto& aperto);
 
+/**
+ * True in a program folder never used: no settings file and no file at all in the RUOTE folder (or no
+ * RUOTE folder). An archive whose files are missing or damaged beside a settings file is not new.
+ */
+bool cartellaNuova(const Stato& stato);
+
 /** What a load found besides the draws. */
 struct EsitoCaricamento {
     int recordDanneggiati = 0;     ///< wheel records holding a byte outside 50..140, read as null

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -148,6 +149,9 @@ struct Stato {
     /** The archive files as they were when the loaded draws were read from them: a different signature on
      * disk means another program changed the archive since. */
     FirmaArchivio Firma_Archivio_Caricato;
+    /** When (local time) a check of the operator's site last found nothing newer than the archive; tm_year 0
+     * when none in this run. */
+    std::tm Controllo_Senza_Novita{};
     /** Operations on the archive files in this run: 1 draws added, 2 modified, 3 inserted, 4 deleted. */
     std::array<int, 5> Contatori_Modifiche{};
     std::array<int, 8> Giornata_Appartenenza{};

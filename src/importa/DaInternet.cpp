@@ -4,6 +4,8 @@
 #include "core/Archivio.h"
 #include "core/Campi.h"
 
+#include <cctype>
+
 namespace importa {
 
 namespace {
@@ -50,6 +52,12 @@ std::vector<std::string> indirizziAggiornamento(const core::Stato& stato,
 std::string controllaFileScaricato(std::string_view byte) {
     const TestoEstratto estratto = estraiTesto(byte);
     if (estratto.formato != Formato::Zip) return "il file ricevuto non è un archivio zip";
+    // The operator's zip holds storico.txt: another name (the only .txt of a zip, which a file chosen by
+    // the user may be) is not the draws file, and the next address is tried.
+    std::string nome = estratto.voce.substr(estratto.voce.find_last_of("/\\") + 1);
+    for (char& c : nome)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (nome != "storico.txt") return "zip senza il file delle estrazioni";
     return estratto.errore;
 }
 

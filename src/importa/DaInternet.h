@@ -26,9 +26,9 @@ std::vector<std::string> indirizziAggiornamento(const core::Stato& stato,
                                                     INDIRIZZI_OPERATORE.begin(), INDIRIZZI_OPERATORE.end()});
 
 /**
- * Checks a downloaded file: a zip archive holding the draws file (see estraiTesto). Returns an empty
- * text when it is, otherwise the cause in Italian ("il file ricevuto non è un archivio zip", "il file
- * zip non contiene storico.txt ...").
+ * Checks a downloaded file: a zip archive holding storico.txt (in any folder, any letter case; see
+ * estraiTesto). Returns an empty text when it is, otherwise the cause in Italian ("il file ricevuto non è
+ * un archivio zip", "zip senza il file delle estrazioni").
  */
 std::string controllaFileScaricato(std::string_view byte);
 

@@ -55,6 +55,46 @@ core::Data dataDellArchivio(const core::Archivio& archivio, std::size_t n) {
     return data.valida() ? data : core::Data{};
 }
 
+/** The five numbers of a wheel record, "12 34 56 7 89"; "-" for a byte that stands for none. */
+std::string cinqueNumeri(const std::uint8_t* record) {
+    std::string testo;
+    for (int i = 0; i < core::NUMERI_PER_RECORD; ++i) {
+        const int n = core::decodificaNumero(record[i]);
+        testo += (i == 0 ? "" : " ") + (n > 0 ? std::to_string(n) : std::string("-"));
+    }
+    return testo;
+}
+
+/** The draws `da`..end as an addition would append them, their contests continuing from `ultimo`. */
+std::string elencoNuove(const std::vector<Estrazione>& estrazioni, std::size_t da, UltimoConcorso ultimo) {
+    static constexpr const char* SIGLE[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE"};
+    std::string testo;
+    for (std::size_t i = da; i < estrazioni.size(); ++i) {
+        const Estrazione& estrazione = estrazioni[i];
+        if (estrazione.data.anno != ultimo.anno) ultimo = {estrazione.data.anno, 0};
+        ++ultimo.numero;
+        if (i - da == MASSIMO_ELENCATE) {
+            testo += "... e altre " + std::to_string(estrazioni.size() - i) + " estrazioni\n";
+            break;
+        }
+        testo += std::to_string(i - da + 1) + ") " + estrazione.data.testo() + ", concorso " +
+                 std::to_string(ultimo.numero) + "/" + std::to_string(ultimo.anno) + '\n';
+        for (std::size_t w = 0; w < 10; ++w) {
+            testo += (w % 5 == 0 ? "   " : " | ") + std::string(SIGLE[w]);
+            for (const std::uint8_t n : estrazione.ruote[w])
+                testo += n == 0 ? std::string(" --") : (n < 10 ? "  " : " ") + std::to_string(n);
+            if (w % 5 == 4) testo += '\n';
+        }
+        if (estrazione.presente(core::FILE_NAZIONALE)) {
+            testo += "   NZ";
+            for (const std::uint8_t n : estrazione.ruote[core::FILE_NAZIONALE - 1])
+                testo += (n < 10 ? "  " : " ") + std::to_string(n);
+            testo += '\n';
+        }
+    }
+    return testo;
+}
+
 const char* const SCRITTURA_FALLITA =
     "Impossibile scrivere i file dell'archivio. Alla prossima lettura l'archivio sarà tutto come prima "
     "oppure tutto come dopo l'importazione, mai mescolato.";
@@ -162,7 +202,8 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
                 differenza("l'estrazione del " + df.testo() + " manca nell'archivio");
                 ++f;
             } else {
-                std::string ruote;
+                std::string ruote, numeri;
+                int quante = 0;
                 for (int w = 1; w <= core::RUOTE_ARCHIVIO; ++w) {
                     const auto atteso = record(file[f], w);
                     const std::uint8_t* registrato = archivio.ruota(w, static_cast<int>(a + 1));
@@ -174,10 +215,13 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
                         continue;
                     }
                     if (w == core::FILE_NAZIONALE && !file[f].presente(w)) continue;
-                    ruote += (ruote.empty() ? "" : ", ") + nome(w);
+                    ruote += (quante++ == 0 ? "" : ", ") + nome(w);
+                    numeri += (numeri.empty() ? "" : "; ") + nome(w) + ": archivio " +
+                              cinqueNumeri(registrato) + ", file " + cinqueNumeri(atteso.data());
                 }
-                if (!ruote.empty())
-                    differenza("l'estrazione del " + df.testo() + " ha numeri diversi sulle ruote " + ruote);
+                if (quante > 0)
+                    differenza("l'estrazione del " + df.testo() + " ha numeri diversi " +
+                               (quante == 1 ? "sulla ruota " : "sulle ruote ") + ruote + " (" + numeri + ")");
                 else
                     ++fatto.inComune;
                 ++a;
@@ -185,12 +229,15 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
             }
         }
         if (diverse > 0)
-            return rifiutata(
-                core::Codice::Discordanza,
-                "Il file e l'archivio non concordano su " + std::to_string(diverse) +
-                    (diverse == 1 ? " estrazione" : " estrazioni") +
-                    " del periodo che hanno in comune; la prima: " + primaDifferenza +
-                    ". Per usare le estrazioni del file scegliere la sostituzione dell'archivio.");
+            return rifiutata(core::Codice::Discordanza,
+                             "Il file e l'archivio non concordano su " +
+                                 (diverse == 1
+                                      ? std::string("un'estrazione del periodo che hanno in comune: ")
+                                      : std::to_string(diverse) +
+                                            " estrazioni del periodo che hanno in comune; la prima: ") +
+                                 primaDifferenza +
+                                 ". Per usare le estrazioni del file scegliere la sostituzione dell'archivio "
+                                 "(Archivio / Importa archivio…, Sostituisci).");
         nuove = static_cast<std::size_t>(
             std::upper_bound(file.begin(), file.end(), ultima,
                              [](const core::Data& d, const Estrazione& e) { return d < e.data; }) -
@@ -215,6 +262,7 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
                                              (completare.size() == 1 ? " estrazione" : " estrazioni") +
                                              " dell'archivio che non la avevano.";
     if (!scrivere) {
+        fatto.elenco = elencoNuove(file, nuove, ultimo);
         fatto.scritte = static_cast<int>(file.size() - nuove);
         fatto.messaggio =
             fatto.scritte == 0
@@ -280,6 +328,26 @@ core::Esito<Importazione> importaEstrazioni(const core::Stato& stato, const Lett
         return sostituisci(stato, lettura, quando, guasto);
     }
     return aggiungi(stato, lettura, guasto, true, proposta);
+}
+
+std::string avvisoSostituzione(const core::Stato& stato, const Lettura& lettura) {
+    if (!lettura.valida()) return {};
+    const auto letto = core::Archivio::leggi(stato.cartellaRuote());
+    if (!letto) return {};
+    const core::Data fine = lettura.estrazioni.back().data;
+    const auto estrazioni = static_cast<std::size_t>(std::max(letto->estrazioni(), 0));
+    const core::Data ultima = estrazioni > 0 ? dataDellArchivio(*letto, estrazioni) : core::Data{};
+    std::size_t recenti = 0;
+    while (recenti < estrazioni) {
+        const core::Data data = dataDellArchivio(*letto, estrazioni - recenti);
+        if (!data.valida() || data <= fine) break;
+        ++recenti;
+    }
+    if (recenti == 0) return {};
+    return "Il file finisce il " + fine.testo() + ", l'archivio il " + ultima.testo() + ": " +
+           (recenti == 1 ? std::string("1 estrazione più recente non sarà")
+                         : std::to_string(recenti) + " estrazioni più recenti non saranno") +
+           " nel nuovo archivio (ne resta la copia in " + (stato.Cartella_Ruote + "_backup_…") + ").";
 }
 
 core::Esito<Importazione> provaAggiunta(const core::Stato& stato, const Lettura& lettura) {

@@ -17,6 +17,9 @@ enum class Modo {
     Aggiungi     ///< only the file's draws after the archive's last date are appended
 };
 
+/** The new draws that provaAggiunta lists one by one. */
+inline constexpr std::size_t MASSIMO_ELENCATE = 100;
+
 /** What an import did. */
 struct Importazione {
     std::string messaggio; ///< what was done (Italian), for the user
@@ -31,6 +34,9 @@ struct Importazione {
     bool scrive() const { return scritte > 0 || nazionaliCompletate > 0; }
     std::filesystem::path
         copia; ///< Sostituisci: the backup folder of the old archive, empty when it held nothing
+    /** provaAggiunta: the draws it would append, numbered from 1, each with its date, contest and the five
+     * numbers of every wheel ("--" for a wheel not drawn); the first MASSIMO_ELENCATE, then how many more. */
+    std::string elenco;
 };
 
 /**
@@ -66,5 +72,13 @@ core::Esito<Importazione> importaEstrazioni(const core::Stato& stato, const Lett
  * Fails as importaEstrazioni does before its writing.
  */
 core::Esito<Importazione> provaAggiunta(const core::Stato& stato, const Lettura& lettura);
+
+/**
+ * What a replacement by the draws of `lettura` would drop: when the archive of `stato` holds draws dated
+ * after the file's last one, "Il file finisce il 30/5/2026, l'archivio il 1/8/2026: 36 estrazioni più
+ * recenti non saranno nel nuovo archivio (ne resta la copia in RUOTE_backup_…)."; empty otherwise (also
+ * for an archive that cannot be read, or a reading that is not valid).
+ */
+std::string avvisoSostituzione(const core::Stato& stato, const Lettura& lettura);
 
 } // namespace importa

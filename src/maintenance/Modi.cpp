@@ -145,4 +145,19 @@ EsitoOperazione eseguiOperazione(core::Stato& stato, const ArchivioAperto& archi
     return operazione;
 }
 
+bool estrazioneDaRegistrare(Modo modo, const CampiEstrazione& digitati, const CampiEstrazione& mostrati) {
+    if (modo != Modo::Nuova && modo != Modo::Vecchia && modo != Modo::Intramezzo) return false;
+    const auto pieno = [](const std::string& testo) {
+        return testo.find_first_not_of(' ') != std::string::npos;
+    };
+    // The ten traditional wheels typed whole; the Nazionale's boxes may stay empty (a null record).
+    for (std::size_t i = 1; i <= std::size_t{core::NUMERI_PER_RECORD} * core::RUOTE_TRADIZIONALI; ++i)
+        if (!pieno(digitati.estratti[i])) return false;
+    for (const std::string* casella : {&digitati.giorno, &digitati.mese, &digitati.anno, &digitati.concorso})
+        if (!pieno(*casella)) return false;
+    return digitati.estratti != mostrati.estratti || digitati.giorno != mostrati.giorno ||
+           digitati.mese != mostrati.mese || digitati.anno != mostrati.anno ||
+           digitati.concorso != mostrati.concorso;
+}
+
 } // namespace maintenance

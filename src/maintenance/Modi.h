@@ -83,4 +83,11 @@ struct EsitoOperazione {
 EsitoOperazione eseguiOperazione(core::Stato& stato, const ArchivioAperto& archivio, Modo modo, int n,
                                  const NuovaEstrazione& estrazione, const core::Guasto& guasto = {});
 
+/**
+ * True when closing the window would lose a typed draw: in a mode that registers a draw (new, corrected,
+ * inserted) every box holds something and the boxes differ from `mostrati`, what the mode showed on
+ * entering (empty for a new draw, the draw under the scroll bar otherwise).
+ */
+bool estrazioneDaRegistrare(Modo modo, const CampiEstrazione& digitati, const CampiEstrazione& mostrati);
+
 } // namespace maintenance

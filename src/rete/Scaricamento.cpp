@@ -40,9 +40,12 @@ std::string rispostaServer(int stato) {
     return testo;
 }
 
-/** The cause of a failed answer that carries no HTTP status worth telling. */
-std::string causaErrore(QNetworkReply::NetworkError errore, qint64 ricevuti, qint64 annunciati) {
-    switch (errore) {
+} // namespace
+
+std::string causaErrore(int codice, qint64 ricevuti, qint64 annunciati) {
+    switch (static_cast<QNetworkReply::NetworkError>(codice)) {
+    case QNetworkReply::NoError:
+        return "nessun errore";
     case QNetworkReply::ConnectionRefusedError:
         return "connessione rifiutata";
     case QNetworkReply::RemoteHostClosedError:
@@ -53,25 +56,67 @@ std::string causaErrore(QNetworkReply::NetworkError errore, qint64 ricevuti, qin
         return "server non trovato";
     case QNetworkReply::TimeoutError:
         return "nessuna risposta dal server";
+    case QNetworkReply::OperationCanceledError:
+        return "scaricamento annullato";
     case QNetworkReply::SslHandshakeFailedError:
         return "la connessione sicura (TLS) non è riuscita: il certificato del server non è valido o non è "
                "riconosciuto, oppure il server non usa TLS";
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
         return "la rete non è disponibile";
+    case QNetworkReply::BackgroundRequestNotAllowedError:
+        return "il sistema non permette lo scaricamento in questo momento";
     case QNetworkReply::TooManyRedirectsError:
         return "più di " + numero(MASSIMO_REINDIRIZZAMENTI) + " reindirizzamenti";
     case QNetworkReply::InsecureRedirectError:
         return "rifiutato un reindirizzamento da https a http";
-    default:
-        break;
+    case QNetworkReply::UnknownNetworkError:
+        return "errore di rete sconosciuto";
+    case QNetworkReply::ProxyConnectionRefusedError:
+        return "il proxy rifiuta la connessione";
+    case QNetworkReply::ProxyConnectionClosedError:
+        return "il proxy ha chiuso la connessione";
+    case QNetworkReply::ProxyNotFoundError:
+        return "proxy non trovato";
+    case QNetworkReply::ProxyTimeoutError:
+        return "nessuna risposta dal proxy";
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+        return "il proxy chiede nome utente e password";
+    case QNetworkReply::UnknownProxyError:
+        return "errore sconosciuto del proxy";
+    case QNetworkReply::ContentAccessDenied:
+        return "accesso al file negato";
+    case QNetworkReply::ContentOperationNotPermittedError:
+        return "operazione non permessa dal server";
+    case QNetworkReply::ContentNotFoundError:
+        return "file non trovato sul server";
+    case QNetworkReply::AuthenticationRequiredError:
+        return "il server chiede nome utente e password";
+    case QNetworkReply::ContentReSendError:
+        return "la richiesta non ha potuto essere ripetuta";
+    case QNetworkReply::ContentConflictError:
+        return "il file è in conflitto con lo stato del server";
+    case QNetworkReply::ContentGoneError:
+        return "il file non è più sul server";
+    case QNetworkReply::UnknownContentError:
+        return "risposta del server non valida";
+    case QNetworkReply::ProtocolUnknownError:
+        return "protocollo non supportato: serve http:// o https://";
+    case QNetworkReply::ProtocolInvalidOperationError:
+        return "richiesta non valida per il protocollo";
+    case QNetworkReply::ProtocolFailure:
+        return "errore nel dialogo con il server";
+    case QNetworkReply::InternalServerError:
+        return "errore interno del server";
+    case QNetworkReply::OperationNotImplementedError:
+        return "operazione non supportata dal server";
+    case QNetworkReply::ServiceUnavailableError:
+        return "servizio temporaneamente non disponibile";
+    case QNetworkReply::UnknownServerError:
+        return "errore sconosciuto del server";
     }
-    if (errore >= QNetworkReply::ProxyConnectionRefusedError && errore < QNetworkReply::ContentAccessDenied)
-        return "il proxy non permette la connessione (codice " + numero(errore) + ")";
-    return "errore di rete (codice " + numero(errore) + ")";
+    return "errore di rete sconosciuto";
 }
-
-} // namespace
 
 int sostituisciAttesa(int millisecondi) {
     return std::exchange(attesa(), millisecondi);

@@ -37,6 +37,13 @@ inline constexpr int MASSIMO_REINDIRIZZAMENTI = 5;
 /** An amount of bytes as the progress shows it: "312 kB" (rounded up), "1,5 MB" (rounded down). */
 std::string quantita(qint64 byte);
 
+/**
+ * The cause of a failed answer in Italian words, for a QNetworkReply::NetworkError `codice`: one phrase
+ * for every error Qt reports ("server non trovato", "il proxy rifiuta la connessione", ...). `ricevuti`
+ * and `annunciati` (-1 when unknown) tell a connection closed midway from one closed before the file.
+ */
+std::string causaErrore(int codice, qint64 ricevuti = 0, qint64 annunciati = -1);
+
 /** What a download brought. */
 struct Scaricato {
     std::string indirizzo; ///< the address of the list that gave it (before any redirect)

@@ -17,8 +17,8 @@ std::string nomeCriterio(int criterio);
 /**
  * Which result column a search window shows and in which order, shared by the number and pair
  * windows. Position 0 is the selected wheels together, captioned with their short names; positions
- * 1..count are the selected wheels in wheel order. Each column keeps its own ordering key and
- * direction until the next search puts every column back to ascending number order.
+ * 1..count are the selected wheels in wheel order. The ordering key and direction chosen on one column
+ * follow the user to the next one shown; the next search puts every column back to ascending number order.
  */
 class Navigazione {
 public:
@@ -47,6 +47,20 @@ public:
     bool decrescente(int colonna) const { return m_decrescente[static_cast<std::size_t>(colonna)]; }
     void impostaDecrescente(int colonna, bool decrescente) {
         m_decrescente[static_cast<std::size_t>(colonna)] = decrescente;
+    }
+
+    /**
+     * Gives the column now shown the key and direction of column `prima`, the one shown before a move.
+     * True when they changed: its grid must be ordered again.
+     */
+    bool ereditaOrdine(int prima) {
+        const int ora = m_ruotaMostrata;
+        if (prima < 0 || prima > 10 ||
+            (criterio(ora) == criterio(prima) && decrescente(ora) == decrescente(prima)))
+            return false;
+        impostaCriterio(ora, criterio(prima));
+        impostaDecrescente(ora, decrescente(prima));
+        return true;
     }
 
 private:

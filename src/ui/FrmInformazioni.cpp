@@ -2,6 +2,7 @@
 
 #include "Icone.h"
 #include "Programma.h"
+#include "ui/Tastiera.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -95,6 +96,7 @@ frmInformazioni::frmInformazioni(QWidget* genitore) : QDialog(genitore) {
 
     connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::accept);
     Scrivi_Versione();
+    preparaTastiera(this);
 }
 
 void frmInformazioni::Scrivi_Versione() {

@@ -2,6 +2,8 @@
 
 #include "Collegamenti.h"
 #include "Programma.h"
+#include "ui/Posizione.h"
+#include "ui/Tastiera.h"
 
 #include <QApplication>
 #include <QFile>
@@ -126,7 +128,12 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) 
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
         dimensione = dimensione.boundedTo(schermo->availableGeometry().size() - QSize(20, 40));
     resize(dimensione);
-    centraSulloSchermo(this);
+    // Below the main window's strip when there is one, as the result windows.
+    QWidget* striscia = nullptr;
+    for (QWidget* finestra : QApplication::topLevelWidgets())
+        if (finestra->objectName() == QLatin1String("PRINCIPIO")) striscia = finestra;
+    sottoLaStriscia(this, striscia);
+    preparaTastiera(this);
 }
 
 void FinestraGuida::apri(const QString& argomento) {
@@ -153,7 +160,9 @@ QUrl FinestraGuida::pagina() const {
 void FinestraGuida::paginaCambiata(const QUrl& indirizzo) {
     const QString titolo = titoloPagina();
     lblTitolo->setText(titolo);
-    setWindowTitle(QStringLiteral("Guida di ") + titoloProgramma() + QStringLiteral(" - ") + titolo);
+    // The index page is itself called "Guida di Quintaro": the window says it once.
+    const QString guida = QStringLiteral("Guida di ") + titoloProgramma();
+    setWindowTitle(titolo.isEmpty() || titolo == guida ? guida : guida + QStringLiteral(" - ") + titolo);
     // The browser may still answer the previous page while it announces the new one.
     const QString file = indirizzo.fileName();
     const QSignalBlocker blocco(lstArgomenti);

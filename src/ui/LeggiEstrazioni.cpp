@@ -7,6 +7,8 @@
 #include "core/Caricamento.h"
 #include "importa/ImportaArchivio.h"
 #include "stakes/Poste.h"
+#include "ui/Tastiera.h"
+#include "ui/TestoData.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +31,7 @@ LeggiEstrazioni::LeggiEstrazioni(core::Stato& stato, QWidget* genitore) : QDialo
     setModal(true);
     costruisci();
     apertura();
+    preparaTastiera(this);
 }
 
 void LeggiEstrazioni::costruisci() {
@@ -134,6 +137,7 @@ void LeggiEstrazioni::costruisci() {
 
 void LeggiEstrazioni::apertura() {
     m_caricato = false;
+    m_cartellaNuova = core::cartellaNuova(m_stato); // before a settings field is written below
     m_archivio = core::apriArchivio(m_stato);
     // Another program writing the archive: nothing is lost, the user may try again or leave.
     while (m_archivio.inUso) {
@@ -220,12 +224,15 @@ void LeggiEstrazioni::chkUltimaArchivio_Click() {
 }
 
 bool LeggiEstrazioni::ripristinoDiEmergenza() {
-    const bool ripristino = prompt::chiedi(
-        this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
-        QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero contenere "
-                       "le estrazioni, senza di essi sarà impossibile continuare.\n\n"
-                       "Si desidera effettuare il RIPRISTINO dei Dati?"));
-    if (!ripristino || !ripristinoDati(m_stato, this)) return false;
+    // A folder never used is a first start, not a loss: the ways to create the archive come at once.
+    const bool ripristino =
+        m_cartellaNuova ||
+        prompt::chiedi(
+            this, titoloProgramma() + QStringLiteral(" - PROCEDURA DI EMERGENZA ATTIVATA"),
+            QStringLiteral("ATTENZIONE: non risultano presenti alcuni o tutti i File che dovrebbero "
+                           "contenere le estrazioni, senza di essi sarà impossibile continuare.\n\n"
+                           "Si desidera effettuare il RIPRISTINO dei Dati?"));
+    if (!ripristino || !ripristinoDati(m_stato, this, m_cartellaNuova)) return false;
     // The restored or imported archive is read afresh; the opening goes on with it.
     m_archivio = core::apriArchivio(m_stato);
     avvisa(m_archivio.limite);
@@ -239,7 +246,7 @@ void LeggiEstrazioni::hscPrimaDefault_Change() {
     const int p = hscPrimaDefault->value();
     if (p > hscUltimaDefault->value()) hscUltimaDefault->setValue(p);
     lblEstrazionePrima->setText(QString::number(p));
-    lblDataPrima->setText(testoArchivio(m_archivio.archivio.Leggi_Data_Archivio(p)));
+    lblDataPrima->setText(testoData(m_archivio.archivio.Leggi_Data_Archivio(p)));
     lblConcorsoPrima->setText(testoArchivio(m_archivio.archivio.Leggi_Concorso_Archivio(p)));
     lblIntervallo->setText(QString::number(hscUltimaDefault->value() - p + 1));
     Scrivi_Label();
@@ -249,7 +256,7 @@ void LeggiEstrazioni::hscUltimaDefault_Change() {
     const int u = hscUltimaDefault->value();
     if (u < hscPrimaDefault->value()) hscPrimaDefault->setValue(u);
     lblEstrazioneUltima->setText(QString::number(u));
-    lblDataUltima->setText(testoArchivio(m_archivio.archivio.Leggi_Data_Archivio(u)));
+    lblDataUltima->setText(testoData(m_archivio.archivio.Leggi_Data_Archivio(u)));
     lblConcorsoUltima->setText(testoArchivio(m_archivio.archivio.Leggi_Concorso_Archivio(u)));
     lblIntervallo->setText(QString::number(u - hscPrimaDefault->value() + 1));
     Scrivi_Label();

@@ -61,6 +61,7 @@ private:
     core::ArchivioAperto m_archivio;
     bool m_caricato = false;
     bool m_programmaTerminato = false;
+    bool m_cartellaNuova = false; ///< the folder held neither settings nor archive files at the opening
 
     QLabel* lblDal = nullptr;
     QLabel* lblAl = nullptr;

@@ -5,6 +5,7 @@
 #include "Principio.h"
 #include "Programma.h"
 #include "Prompt.h"
+#include "ui/Tastiera.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -123,6 +124,7 @@ LogoIniziale::LogoIniziale(core::Stato& stato, QWidget* genitore) : QWidget(geni
 
     connect(cmdOK, &QPushButton::clicked, this, &LogoIniziale::cmdOK_Click);
     connect(cmdChiudi, &QPushButton::clicked, this, &LogoIniziale::cmdChiudi_Click);
+    preparaTastiera(this);
 }
 
 LogoIniziale::~LogoIniziale() {

@@ -21,6 +21,7 @@
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
+#include "ui/Tastiera.h"
 #include "viewer/FrmVisionaDieciRuote.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolButton>
@@ -37,8 +39,9 @@ namespace ui {
 
 namespace {
 
-/** Shows a modeless window and brings it in front of the others. */
+/** Shows a modeless window, restored when the user had minimised it, and brings it in front of the others. */
 void inPrimoPiano(QWidget* finestra) {
+    if (finestra->isMinimized()) finestra->setWindowState(finestra->windowState() & ~Qt::WindowMinimized);
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
@@ -48,7 +51,7 @@ void inPrimoPiano(QWidget* finestra) {
 
 PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genitore), m_stato(stato) {
     setObjectName(QStringLiteral("PRINCIPIO"));
-    setWindowTitle(QStringLiteral(" - ") + titoloProgramma() + QLatin1Char(' ') + versioneProgramma());
+    setWindowTitle(titoloProgramma() + QLatin1Char(' ') + versioneProgramma());
 
     QMenu* mnuArchivio = menu("mnuArchivio", QStringLiteral("Archivio"));
     QMenu* mnuArchivioModifica = mnuArchivio->addMenu(QStringLiteral("Modifica"));
@@ -91,6 +94,18 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
     mnuOpzioniToolbar = voce(mnuOPZIONI, "mnuOpzioniToolbar", QStringLiteral("Toolbar"));
     mnuOpzioniToolbar->setCheckable(true);
     connect(mnuOpzioniToolbar, &QAction::triggered, this, &PRINCIPIO::mnuOpzioniToolbar_Click);
+    QAction* riprendi = voce(mnuOPZIONI, "mnuOpzioniRiprendi",
+                             QStringLiteral("Alle prossime aperture usa ruote e periodo dell'ultima volta"));
+    riprendi->setCheckable(true);
+    riprendi->setChecked(core::valoreCampo(m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1);
+    connect(riprendi, &QAction::toggled, this, [this](bool si) {
+        scriviImpostazione(this, m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA, si ? 1 : 0);
+    });
+    // The wheel window of the start sets the same option: the menu shows it when it opens.
+    connect(mnuOPZIONI, &QMenu::aboutToShow, this, [this, riprendi] {
+        const QSignalBlocker blocco(riprendi);
+        riprendi->setChecked(core::valoreCampo(m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1);
+    });
 
     QMenu* mnuGuida = menu("mnuGuida", QStringLiteral("Aiuto"));
     QMenu* mnuLINK = mnuGuida->addMenu(QStringLiteral("Link"));
@@ -166,6 +181,7 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
         resize(larghezza, height());
     }
     Mostra_Toolbar();
+    preparaTastiera(this);
 }
 
 PRINCIPIO::~PRINCIPIO() {
@@ -205,15 +221,30 @@ QToolButton* PRINCIPIO::pulsante(int indice, const QIcon& icona, const QString& 
 
 void PRINCIPIO::apertura() {
     aggiornaInformazioni();
-    {
+    // The wheels and period of the last time, when the user asked for them and they still fit the archive.
+    const auto ricordate = core::valoreCampo(m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1 &&
+                                   m_stato.Ruota_Selezionata[0] > 0
+                               ? selection::barreRicordate(m_stato)
+                               : std::nullopt;
+    if (!ricordate) {
         frm_Ruote ruote(m_stato);
         ruote.exec();
     }
     m_attesa->mostra();
-    m_stato.Periodo_Da_Applicare = true;
-    mostraPeriodo();
+    if (ricordate) {
+        applicaPeriodoRicordato(*ricordate);
+    } else {
+        m_stato.Periodo_Da_Applicare = true;
+        mostraPeriodo();
+    }
     ToolBar_Visiblile();
     controllaAggiornamenti();
+}
+
+void PRINCIPIO::applicaPeriodoRicordato(const selection::Barre& barre) {
+    m_stato.Periodo_Da_Applicare = false;
+    if (!m_periodo) m_periodo = new frmPeriodo(m_stato, this, m_attesa);
+    m_periodo->applicaRicordato(barre);
 }
 
 void PRINCIPIO::mostraRuote() {
@@ -278,6 +309,9 @@ void PRINCIPIO::archivioCambiato() {
     scartaPeriodo();
     m_stato.Periodo_Da_Applicare = true;
     aggiornaInformazioni();
+    // The period last applied, extended to the new draws when it ended on the last one, applies at once;
+    // when it no longer fits, the period window comes.
+    if (const auto barre = selection::barreRicordate(m_stato)) applicaPeriodoRicordato(*barre);
     // The load read the stored payouts again: an open stakes window must compute with what it shows.
     if (m_poste) m_poste->pagamentiRiletti();
 }
@@ -287,11 +321,18 @@ void PRINCIPIO::importaArchivio() {
 }
 
 void PRINCIPIO::aggiornaDaInternet() {
-    if (ui::aggiornaDaInternet(m_stato, this)) dopoImportazione();
+    if (ui::aggiornaDaInternet(m_stato, this))
+        dopoImportazione();
+    else
+        aggiornaInformazioni(); // a check that found nothing newer says so in the archive line
 }
 
 rete::Scaricamento* PRINCIPIO::controllaAggiornamenti() {
-    return controllaAggiornamentiAllAvvio(m_stato, this, [this] { dopoImportazione(); });
+    rete::Scaricamento* controllo =
+        controllaAggiornamentiAllAvvio(m_stato, this, [this] { dopoImportazione(); });
+    // Once the check is over, the archive line tells what it found.
+    if (controllo) connect(controllo, &QObject::destroyed, this, &PRINCIPIO::aggiornaInformazioni);
+    return controllo;
 }
 
 void PRINCIPIO::mostraOpzioniAggiornamento() {
@@ -333,8 +374,22 @@ void PRINCIPIO::aggiornaInformazioni() {
     if (ultima.valida())
         riga += QStringLiteral("<br>Ultima estrazione in archivio: %1")
                     .arg(QString::fromStdString(ultima.testo()));
-    if (!ultima.valida() || ultima < importa::ultimaGiornataDisponibile(core::oraLocale()))
+    const core::Data disponibile = importa::ultimaGiornataDisponibile(core::oraLocale());
+    const std::tm& controllo = m_stato.Controllo_Senza_Novita;
+    const bool inRitardo = !ultima.valida() || ultima < disponibile;
+    if (inRitardo && controllo.tm_year > 0 && importa::ultimaGiornataDisponibile(controllo) == disponibile) {
+        // The site was asked after the last draw day: an update could bring nothing.
+        riga +=
+            QStringLiteral(" — aggiornato: il sito non ha estrazioni più recenti, controllato il %1/%2/%3 "
+                           "alle %4:%5")
+                .arg(controllo.tm_mday)
+                .arg(controllo.tm_mon + 1)
+                .arg(controllo.tm_year + 1900)
+                .arg(controllo.tm_hour, 2, 10, QLatin1Char('0'))
+                .arg(controllo.tm_min, 2, 10, QLatin1Char('0'));
+    } else if (inRitardo) {
         riga += QStringLiteral(" — non aggiornato: <a href=\"aggiorna\">Aggiorna da Internet…</a>");
+    }
     if (core::firmaArchivio(m_stato.cartellaRuote()) != m_stato.Firma_Archivio_Caricato)
         riga += QStringLiteral("<br><b>L'archivio è stato modificato da un altro programma — <a "
                                "href=\"ricarica\">Ricarica</a></b>");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Stato.h"
+#include "selection/Ricordo.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -97,6 +98,8 @@ private:
     QToolButton* pulsante(int indice, const QIcon& icona, const QString& suggerimento);
     void mnuOpzioniToolbar_Click();
     void adattaAltezza();
+    /** Applies a remembered period without the period window (created hidden when it is not yet). */
+    void applicaPeriodoRicordato(const selection::Barre& barre);
     void dopoImportazione();
 
     core::Stato& m_stato;

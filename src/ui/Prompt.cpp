@@ -1,5 +1,7 @@
 #include "Prompt.h"
 
+#include "Tastiera.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -55,6 +57,7 @@ bool mostraDavvero(QWidget* genitore, const Richiesta& richiesta) {
         griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                          griglia->rowCount(), 0, 1, griglia->columnCount());
     }
+    preparaTastiera(&box); // Alt+S, Alt+N
     return box.exec() != QMessageBox::No;
 }
 
@@ -156,6 +159,11 @@ int sceltaDavvero(QWidget* genitore, const Richiesta& richiesta) {
     }
     colonna->addWidget(pulsanti);
     testo->setMinimumWidth(400);
+    // A wrapped question takes the lines it needs at the box's width: the layout alone would give it one
+    // line too few, and the buttons would cover the report below it.
+    const int larghezzaTesto = std::max(400, colonna->itemAt(colonna->count() - 2)->widget()->minimumWidth());
+    testo->setMinimumHeight(testo->heightForWidth(larghezzaTesto));
+    preparaTastiera(&box);
     box.exec();
     return scelta;
 }

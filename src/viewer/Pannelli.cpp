@@ -1,8 +1,10 @@
 #include "Pannelli.h"
 
+#include "core/Formato.h"
 #include "core/Lotto.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace viewer {
 
@@ -60,10 +62,29 @@ std::array<Pannello, NUMERO_PANNELLI> pannelli(const core::Stato& stato, int pos
 
 Navigazione navigazioneIniziale(const core::Stato& stato) {
     Navigazione barre;
-    barre.massimo = std::max(stato.Estrazioni_Caricate, 1);
+    // The bar stops where the four panels show the last four draws: no panel is left empty.
+    barre.massimo = std::max(stato.Estrazioni_Caricate - NUMERO_PANNELLI + 1, 1);
     barre.valore = barre.massimo;
     barre.limiteSalti = std::max(stato.Max_Concorsi_Anno, SALTO_LUNGO_INIZIALE);
     return barre;
+}
+
+int posizioneDellaData(const core::Stato& stato, const std::string& testo) {
+    core::Data cercata;
+    char barra1 = 0, barra2 = 0, resto = 0;
+    // NOLINTNEXTLINE(cert-err34-c): the fields are checked as a calendar date just after
+    if (std::sscanf(testo.c_str(), " %d %c %d %c %d %c", &cercata.giorno, &barra1, &cercata.mese, &barra2,
+                    &cercata.anno, &resto) != 5 ||
+        barra1 != '/' || barra2 != '/' || !cercata.valida())
+        return 0;
+    const int massimo = navigazioneIniziale(stato).massimo;
+    if (stato.Data_Estrazione.empty()) return massimo;
+    const auto fine = static_cast<int>(std::min<std::size_t>(
+        static_cast<std::size_t>(stato.Estrazioni_Caricate), stato.Data_Estrazione.size() - 1));
+    for (int d = 1; d <= fine; ++d)
+        if (cercata <= core::Data::daRecord(stato.Data_Estrazione[static_cast<std::size_t>(d)]))
+            return std::min(d, massimo);
+    return massimo;
 }
 
 bool archivioVariato(const core::Stato& stato) {

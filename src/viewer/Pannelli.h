@@ -50,8 +50,8 @@ std::array<Pannello, NUMERO_PANNELLI> pannelli(const core::Stato& stato, int pos
 /** Range and starting values of the three scroll bars of the viewer. */
 struct Navigazione {
     int minimo = 1;      ///< first position of the navigation bar
-    int massimo = 1;     ///< last position: Estrazioni_Caricate (1 when nothing is loaded)
-    int valore = 1;      ///< starting position: the last loaded draw
+    int massimo = 1;     ///< last position: the one whose four panels end on the last loaded draw
+    int valore = 1;      ///< starting position: the last four loaded draws
     int limiteSalti = 1; ///< the step bars run 1..limiteSalti
     int saltoCorto = SALTO_CORTO_INIZIALE;
     int saltoLungo = SALTO_LUNGO_INIZIALE;
@@ -63,6 +63,13 @@ struct Navigazione {
  * before a load has read Max_Concorsi_Anno).
  */
 Navigazione navigazioneIniziale(const core::Stato& stato);
+
+/**
+ * The position of the navigation bar that shows in panel 1 the first loaded draw dated `testo`
+ * ("d/m/yyyy") or later, within the bar's range (a date past the last draw gives the last position).
+ * Returns 0 when the text is not a calendar date.
+ */
+int posizioneDellaData(const core::Stato& stato, const std::string& testo);
 
 /** True when the archive in memory was reloaded or changed since the viewer last read it. */
 bool archivioVariato(const core::Stato& stato);

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -108,16 +109,26 @@ private slots:
         QCOMPARE(esito.codice, codice);
         QVERIFY(esito.uscita.empty());
         QVERIFY2(QString::fromStdString(esito.errori).contains(messaggio), esito.errori.c_str());
+        // A wrong use: its reason on one line, then where the options are, never the whole usage.
+        if (codice == 2)
+            QVERIFY2(
+                std::ranges::count(esito.errori, '\n') == 2 &&
+                    esito.errori.ends_with("\nUsare 'quintaro-cli --help' per l'elenco delle opzioni.\n"),
+                esito.errori.c_str());
     }
 
     void aiutoEVersione() {
         for (const auto& [argomenti, inizio] :
              {std::pair{"--help", "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR]"},
-              {"importa --help", "Uso: quintaro-cli"},
+              {"importa --help", "Uso: quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n"},
+              {"ambi --help", "Uso: quintaro-cli ambi [--cartella DIR] [--ruote ELENCO]"},
               {"--version", "quintaro-cli " QUINTARO_VERSIONE "\n"}}) {
             const auto esito = esegui(QString(argomenti).split(' '));
             QVERIFY2(esito.codice == 0 && esito.errori.empty() && esito.uscita.starts_with(inizio),
                      argomenti);
+            // A command's help tells its own options only.
+            if (QByteArray(argomenti).contains("--help"))
+                QCOMPARE(esito.uscita.find("--url") == std::string::npos, QByteArray(argomenti) != "--help");
         }
     }
 
@@ -135,6 +146,11 @@ private slots:
         };
         importa(prova::testoStorico({estrazioni.begin(), estrazioni.begin() + 3}), false, 0,
                 "L'archivio è stato creato: 3 estrazioni");
+        // A folder given and missing is made.
+        QCOMPARE(esegui({"importa", "--cartella", "@/nuova/cartella", "@/storico.txt"}, cartella.percorso())
+                     .codice,
+                 0);
+        QCOMPARE(std::filesystem::file_size(cartella.percorso() / "nuova/cartella/RUOTE/BARI"), 15u);
         importa(prova::testoStorico(estrazioni), true, 0, "Sono state aggiunte 2 estrazioni");
         QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
         // A refused file changes nothing.

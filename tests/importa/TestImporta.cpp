@@ -140,7 +140,8 @@ private slots:
                                                  "estrazione dell'archivio che non la avevano.";
         QTest::addRow("numeri-diversi")
             << 4 << "venezia" << -1
-            << "la prima: l'estrazione del 17/12/2003 ha numeri diversi sulle ruote VENEZIA";
+            << "su un'estrazione del periodo che hanno in comune: l'estrazione del 17/12/2003 ha numeri "
+               "diversi sulla ruota VENEZIA (VENEZIA: archivio ";
         QTest::addRow("manca-nel-file")
             << 4 << "file" << -1 << "l'estrazione n° 3 dell'archivio, del 24/12/2003, manca nel file";
         QTest::addRow("roma-lunga") << 3 << "roma" << -1 << "il file ROMA non ha 3 estrazioni";

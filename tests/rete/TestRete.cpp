@@ -11,6 +11,8 @@
 #include "rete/Scaricamento.h"
 
 #include <QDateTime>
+#include <QMetaEnum>
+#include <QNetworkReply>
 #include <QTest>
 
 #include <sstream>
@@ -70,7 +72,8 @@ private slots:
         QTest::addRow("oltre-64-mib") << "/enorme.zip" << 1 << "/enorme.zip: il file supera i 64 MiB";
         QTest::addRow("non-zip") << "/testo.txt" << 1 << "/testo.txt: il file ricevuto non è un archivio zip";
         QTest::addRow("zip-senza-estrazioni")
-            << "/altro.zip" << 1 << "/altro.zip: il file zip non contiene storico.txt";
+            << "/altro.zip" << 1 << "/altro.zip: zip senza il file delle estrazioni";
+        QTest::addRow("zip-di-un-altro-file-poi-il-secondo") << "/dati.zip /intero.zip" << 0 << aggiunte;
         QTest::addRow("404-poi-rifiutato") << "/manca chiuso" << 1
                                            << "/manca: il server ha risposto con il codice 404 (file non "
                                               "trovato)\nhttp://127.0.0.1:*/storico.zip: "
@@ -78,7 +81,7 @@ private slots:
                                                   intatto;
         QTest::addRow("discorde")
             << "/discorde.zip" << 1
-            << "la prima: l'estrazione del 17/12/2003 ha numeri diversi sulle ruote BARI";
+            << "l'estrazione del 17/12/2003 ha numeri diversi sulla ruota BARI (BARI: archivio ";
     }
     void aggiornaDallaRigaDiComando() {
         QFETCH(QString, percorsi);
@@ -99,6 +102,7 @@ private slots:
         server.imposta("/enorme.zip", prova::http(200, "x", {}, (qint64{64} << 20) + 1));
         server.imposta("/testo.txt", prova::http(200, testo));
         server.imposta("/altro.zip", prova::http(200, prova::zip("leggimi.md", testo)));
+        server.imposta("/dati.zip", prova::http(200, prova::zip("dati.txt", "altri dati, non estrazioni\n")));
         server.imposta("/discorde.zip", prova::http(200, prova::zip("storico.txt", inventato(true))));
         prova::CartellaDiProva cartella;
         const auto stato = cartella.stato();
@@ -132,6 +136,17 @@ private slots:
         rete::sostituisciAttesa(attesa);
         QCOMPARE(prova::fotografia(cartella),
                  codice == 0 && atteso.endsWith(" estrazioni") ? archivioDi(testo) : prima);
+    }
+
+    void ogniErroreDiReteHaLaSuaFrase() {
+        // Every error Qt may report is told in words of its own, never as a bare code.
+        const QMetaEnum errori = QMetaEnum::fromType<QNetworkReply::NetworkError>();
+        for (int i = 0; i < errori.keyCount(); ++i) {
+            const QString frase = QString::fromStdString(rete::causaErrore(errori.value(i)));
+            QVERIFY2((!frase.contains("codice") && !frase.contains("sconosciut")) ||
+                         errori.value(i) % 100 == 99,
+                     errori.key(i));
+        }
     }
 
     void ultimaGiornataDiEstrazione_data() {

@@ -27,8 +27,9 @@ private slots:
         QTest::addColumn<QString>("ultimo"); // the end of the last box; empty for no box at all
         const QString aggiunte = "ne contiene ora 5. Le 3 estrazioni in comune con l'archivio concordano.";
         QTest::addRow("menu-aggiunge") << false << QByteArray("/storico.zip") << QList<int>{0} << aggiunte;
-        QTest::addRow("menu-annulla-la-scelta") << false << QByteArray("/storico.zip") << QList<int>{1}
-                                                << "Aggiungere le estrazioni nuove all'archivio?";
+        QTest::addRow("menu-dettagli-poi-annulla")
+            << false << QByteArray("/storico.zip") << QList<int>{1, 0, 2}
+            << "Aggiungere le estrazioni nuove all'archivio?";
         QTest::addRow("menu-gia-aggiornato")
             << false << QByteArray("/vecchio.zip") << QList<int>{} << "L'archivio è già aggiornato.";
         QTest::addRow("menu-annulla-lo-scaricamento")
@@ -90,14 +91,23 @@ private slots:
         }
         ui::sostituisciIndirizziPredefiniti(predefiniti);
 
-        if (!scelte.isEmpty())
+        if (!scelte.isEmpty()) { // the new draws under the question, the file's report behind Dettagli…
             QCOMPARE(script.mostrati().at(0).pulsanti,
-                     (QStringList{"Aggiungi le estrazioni nuove", "Annulla"}));
+                     (QStringList{"Aggiungi le estrazioni nuove", "Dettagli…", "Annulla"}));
+            QVERIFY(script.mostrati().at(0).dettagli.startsWith("1) 4/3/2001, concorso 4/2001\n   BA ") &&
+                    script.mostrati().at(0).dettagli.contains("\n2) 5/3/2001, concorso 5/2001\n"));
+            QCOMPARE(script.mostrati().at(1).dettagli.startsWith("Righe rifiutate: nessuna."),
+                     scelte.size() > 1);
+        }
         QCOMPARE(script.mostrati().isEmpty(), ultimo.isEmpty());
         if (!ultimo.isEmpty())
             QVERIFY2(script.testi().last().endsWith(ultimo), qPrintable(script.testi().last()));
         QCOMPARE(carica.eseguita(), caricate == 5);
         QCOMPARE(stato.Estrazioni_Caricate, caricate);
+        // The archive line urges no update that the site has just been found unable to bring.
+        const QString riga = principale.findChild<QLabel*>("lblArchivioCaricato")->text();
+        QCOMPARE(riga.contains(" — aggiornato: il sito non ha estrazioni più recenti, controllato il "),
+                 ultimo == "L'archivio è già aggiornato.");
     }
 };
 

@@ -2,6 +2,7 @@
 // at the first start, and "OK" leading through the load, the wheels and the period to the main window.
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
+#include "core/Campi.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
 #include "ui/LeggiEstrazioni.h"
@@ -40,6 +41,7 @@ private slots:
         prova::CartellaDiProva cartella;
         std::filesystem::remove_all(cartella.ruote());
         auto stato = cartella.stato();
+        QVERIFY(core::scriviCampo(stato, core::campi::TOOLBAR, 1)); // a folder in use has lost its archive
         ui::LogoIniziale logo(stato);
         QCOMPARE(logo.windowTitle() + '|' + prova::testo(logo, "lblTitolo"),
                  QStringLiteral("Quintaro Versione " QUINTARO_VERSIONE "|Quintaro   " QUINTARO_VERSIONE));
@@ -64,8 +66,10 @@ private slots:
             QStringLiteral("L'archivio è stato creato: 3 estrazioni, dal 1/3/2001 al 3/3/2001.");
         // The buttons: [Archivio ufficiale,] Da Internet, [Ripristina la copia,] Importa un file, Annulla.
         QTest::addRow("importa-un-file") << false << "buono" << false << QList<int>{1, 0} << 3 << creato;
-        QTest::addRow("importazione-annullata") << false << "buono" << false << QList<int>{1, 1} << 0 << fine;
-        QTest::addRow("file-rifiutato") << false << "rifiutato" << false << QList<int>{1, 0} << 0 << fine;
+        // A way that fails (here "rifiutato" or "annullata") leads back to the choice.
+        QTest::addRow("importazione-annullata")
+            << false << "buono" << false << QList<int>{1, 1, -1} << 0 << fine;
+        QTest::addRow("file-rifiutato") << false << "rifiutato" << false << QList<int>{1, 0, 2} << 0 << fine;
         QTest::addRow("ripristina-la-copia") << true << "" << false << QList<int>{1} << 2
                                              << "L'archivio è stato ripristinato dalla copia "
                                                 "RUOTE_backup_20260101_000000.";
@@ -81,8 +85,12 @@ private slots:
                                             << "L'archivio è stato ripristinato dalla copia "
                                                "RUOTE_backup_20260101_000000.";
         QTest::addRow("ufficiale-ma-file") << false << "buono" << true << QList<int>{2, 0} << 3 << creato;
-        // The download from an address that refuses: its message, then the end.
-        QTest::addRow("da-internet-rifiutato") << false << "" << true << QList<int>{1} << 0 << fine;
+        // The download from an address that refuses: its message, then the choice again.
+        QTest::addRow("da-internet-rifiutato") << false << "" << true << QList<int>{1, -1} << 0 << fine;
+        QTest::addRow("da-internet-rifiutato-poi-ufficiale")
+            << false << "" << true << QList<int>{1, 0, 0} << 3 << creato;
+        // A folder never used (no settings file): a welcome with the same ways, no emergency.
+        QTest::addRow("benvenuto") << false << "" << true << QList<int>{0, 0} << 3 << creato;
     }
     void ripristinoAlPrimoAvvio() {
         QFETCH(bool, copia);
@@ -90,8 +98,11 @@ private slots:
         QFETCH(bool, storico);
         QFETCH(QList<int>, scelte);
         QFETCH(int, estrazioni);
+        const QByteArray riga = QTest::currentDataTag();
+        const bool benvenuto = riga == "benvenuto";
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
+        if (!benvenuto) QVERIFY(core::scriviCampo(stato, core::campi::TOOLBAR, 1));
         if (copia) {
             cartella.scriviArchivio(
                 {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
@@ -110,15 +121,20 @@ private slots:
         const QString percorso = QString::fromStdString((cartella.percorso() / "storico.txt").string());
         prova::Sostituto<QString> incluso(ui::installaStoricoIncluso, storico ? percorso : QString());
         // Yes to the emergency question, OK to its outcome (and to the limit's or the download's warning).
-        const bool internet = QByteArray(QTest::currentDataTag()).startsWith("da-internet");
+        const bool internet = riga.startsWith("da-internet");
         const std::vector<std::string> rifiuta{"http://127.0.0.1:1/storico.zip"};
         prova::Sostituto<std::vector<std::string>> indirizzi(ui::sostituisciIndirizziPredefiniti, rifiuta);
-        prova::ScriptPrompt script(QList<bool>(estrazioni == 1 || internet ? 3 : 2, true));
+        prova::ScriptPrompt script(QList<bool>(benvenuto ? 1 : estrazioni == 1 || internet ? 3 : 2, true));
         script.scelte(scelte);
         prova::FileScelto scelto(file.isEmpty() ? QString() : percorso);
         ui::LeggiEstrazioni finestra(stato);
         QCOMPARE(script.rimaste(), 0);
         QTEST(script.testi().last(), "ultimo");
+        QVERIFY(script.testi().value(0).startsWith(
+            benvenuto ? "Benvenuto in Quintaro: l'archivio è vuoto. Come crearlo?"
+                      : "ATTENZIONE: non risultano"));
+        QCOMPARE(script.testi().filter("Il tentativo non è riuscito: l'archivio non è stato creato.").size(),
+                 int(riga.contains("rifiutato") || riga.contains("annullata")));
         QCOMPARE(finestra.programmaTerminato(), estrazioni == 0);
         if (internet)
             QVERIFY2(script.testi().at(2).contains("http://127.0.0.1:1/storico.zip"),
@@ -131,7 +147,20 @@ private slots:
         QCOMPARE(stato.Estrazioni_Caricate, estrazioni);
     }
 
+    void okCaricaLArchivioEApreLaFinestraPrincipale_data() {
+        // Five draws: 3/2/2001, 4/2/2002, 5/2/2002, 6/2/2003, 7/2/2003; the fields of the last time.
+        QTest::addColumn<int>("riprendi"); // "Alle prossime aperture usa ruote e periodo dell'ultima volta"
+        QTest::addColumn<int>("dal");
+        QTest::addColumn<int>("al");
+        QTest::addColumn<int>("finoAllUltima");
+        QTest::addColumn<int>("selezionate"); // 0: the wheel and period windows come, the default applies
+        QTest::addRow("prima-apertura") << 0 << 0 << 0 << 0 << 0;
+        QTest::addRow("ultima-volta") << 1 << 20020205 << 20030206 << 0 << 2;
+        QTest::addRow("ultima-volta-e-le-nuove") << 1 << 20020205 << 20020205 << 1 << 3;
+        QTest::addRow("periodo-non-piu-nell-archivio") << 1 << 20020203 << 20030206 << 0 << 0;
+    }
     void okCaricaLArchivioEApreLaFinestraPrincipale() {
+        QFETCH(int, selezionate);
         prova::CartellaDiProva cartella;
         std::vector<prova::Estrazione> estrazioni;
         for (int i = 0; i < 5; ++i)
@@ -140,6 +169,13 @@ private slots:
         auto stato = cartella.stato();
         QVERIFY(core::Scrivi_Impostazione(stato, 23, "1000000001")); // BARI and VENEZIA
         QVERIFY(core::Scrivi_Impostazione(stato, 100, "0"));         // no toolbar
+        namespace c = core::campi;
+        for (const auto& [campo, colonna] : {std::pair{c::RIPRENDI_ULTIMA_VOLTA, "riprendi"},
+                                             {c::PERIODO_DAL, "dal"},
+                                             {c::PERIODO_AL, "al"},
+                                             {c::PERIODO_FINO_ALL_ULTIMA, "finoAllUltima"}})
+            if (const int valore = *static_cast<int*>(QTest::qData(colonna, qMetaTypeId<int>())))
+                QVERIFY(core::scriviCampo(stato, campo, valore));
 
         ui::LogoIniziale logo(stato);
         logo.show();
@@ -162,14 +198,20 @@ private slots:
         });
         prova::clic(logo, "cmdOK");
 
-        QVERIFY(carica.eseguita() && ruote.eseguita() && periodo.eseguita());
-        QCOMPARE(ruoteSpuntate, QStringLiteral("1000000001"));
-        QCOMPARE(allApertura, "5"); // the default period applied, the wait window closed by it
+        QVERIFY(carica.eseguita());
+        QCOMPARE(ruote.eseguita() && periodo.eseguita(), selezionate == 0);
+        QCOMPARE(ruoteSpuntate + allApertura, selezionate == 0 ? "10000000015" : ""); // the default applied
+        QCOMPARE(stato.Totale_Estrazioni_Selezionate, selezionate == 0 ? 5 : selezionate);
+        QCOMPARE(stato.Ruota_Selezionata[0], 2);
         QCOMPARE(script.testi().size() + terminato.size(), 0);
         ui::PRINCIPIO* principale = logo.finestraPrincipale();
         QVERIFY(principale && principale->isVisible() && !logo.isVisible());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(w->objectName() != "frmAttesa" || !w->isVisible());
         QVERIFY(prova::testo(*principale, "lblArchivioCaricato").contains(QStringLiteral("5 estrazioni")));
         QVERIFY(prova::controllo(*principale, "Frame1")->isHidden()); // field 100 read at the end
+        // What was applied is what the next start finds.
+        QCOMPARE(core::valoreCampo(stato, c::PERIODO_DAL), selezionate == 0 ? 20010203 : 20020205);
     }
 };
 

@@ -52,9 +52,9 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
                         : QStringList{"Selezionare almeno una Ruota!"};
     if (finestra == "aggiornamento" && discordi)
         return {"ATTENZIONE: rilevati errori nell' archivio estrazioni"};
-    // The payouts read at the load were written back, unless the settings cannot be written at all.
-    if (cartella && finestra != "ruote" && finestra != "sfoglia" && finestra != "aggiornamento" &&
-        finestra != "opzioni-internet")
+    // The payouts read at the load were written back (and the wheels confirmed), unless the settings cannot
+    // be written at all.
+    if (cartella && finestra != "sfoglia" && finestra != "aggiornamento" && finestra != "opzioni-internet")
         return {nonScritte};
     return {};
 }
@@ -244,7 +244,7 @@ private slots:
             ui::frmVisionaDieciRuote f(s);
             f.show();
             auto* barra = controllo<QScrollBar>(f, "hscEstrazioni");
-            QCOMPARE(barra->maximum(), s.Estrazioni_Caricate);
+            QCOMPARE(barra->maximum(), std::max(s.Estrazioni_Caricate - 3, 1)); // the last four draws
             QVERIFY(controllo<QScrollBar>(f, "hscLarge")->maximum() <= 999);
             barra->setValue(barra->minimum());
             QCOMPARE(prova::cella(f, "mfgSpecifici_1", 2, 0), QStringLiteral("1"));

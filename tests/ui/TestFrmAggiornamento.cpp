@@ -3,6 +3,7 @@
 // shown draw, and the reload of the archive when the window closes after a change.
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
+#include "core/Campi.h"
 #include "core/Impostazioni.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
@@ -157,7 +158,9 @@ private slots:
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral("8"));
         QCOMPARE(estratto(f, 1)->text(), QString::number(prova::estrazione(8, 6, 2002, 2, 2).ruote[0][0]));
         prova::clic(f, "cmd_Nulle_10");
-        casella(f, "txt_Anno_Data")->setText(QStringLiteral("2003")); // after the last draw, of 4/1/2003
+        QTest::keyClick(casella(f, "txt_Anno_Data"), Qt::Key_A, Qt::ControlModifier); // all, then replaced
+        QTest::keyClicks(casella(f, "txt_Anno_Data"),
+                         QStringLiteral("2003")); // after the last draw, 4/1/2003
         scatto(f, QStringLiteral("aggiornamento-nuova"));
 
         prova::ScriptPrompt script({true, true});
@@ -314,8 +317,55 @@ private slots:
             QVERIFY2(righe.contains(riga), qPrintable(righe.join(QLatin1Char('|'))));
     }
 
-    void laChiusuraDopoUnaModificaRicaricaLArchivio() {
+    void laChiusuraOffreLEstrazioneDigitata_data() {
+        QTest::addColumn<int>("modo");       // a new draw typed on 2/12/2025, or draw 2 corrected
+        QTest::addColumn<bool>("digitata");  // every box filled (new), the day changed to a refused one (old)
+        QTest::addColumn<int>("scelta");     // Registra, Non registrare, Annulla; -2: no question
+        QTest::addColumn<int>("estrazioni"); // in the archive afterwards; -1: the window stays open
+        const int nuova = int(Modo::Nuova), vecchia = int(Modo::Vecchia);
+        QTest::addRow("registra") << nuova << true << 0 << 4;
+        QTest::addRow("non-registrare") << nuova << true << 1 << 3;
+        QTest::addRow("annulla") << nuova << true << 2 << -1;
+        QTest::addRow("incompleta") << nuova << false << -2 << 3;
+        QTest::addRow("corretta-rifiutata-resta") << vecchia << true << 0 << -1;
+        QTest::addRow("vecchia-invariata") << vecchia << false << -2 << 3;
+    }
+    void laChiusuraOffreLEstrazioneDigitata() {
+        QFETCH(int, modo);
+        QFETCH(bool, digitata);
+        QFETCH(int, scelta);
+        QFETCH(int, estrazioni);
         Archivio a;
+        ui::frmAggiornamento f(a.stato);
+        f.impostaOggi(QDate(2025, 12, 2));
+        f.show();
+        prova::sposta(f, "vscEstrazioni", 2);
+        f.entraModo(Modo(modo));
+        if (modo == int(Modo::Nuova)) scriviEstrazione(f, digitata ? "1/12/2025" : "1/12/");
+        if (modo == int(Modo::Vecchia) && digitata) casella(f, "txt_Giorno")->setText("5");
+        prova::ScriptPrompt script({}, prova::ScriptPrompt::Imprevisti::Si);
+        script.scelte({scelta});
+        prova::clic(f, "cmdChiudi");
+        QCOMPARE(script.testi().contains("Registrare l'estrazione digitata?"), scelta > -2);
+        QCOMPARE(f.isVisible(), estrazioni < 0);
+        QCOMPARE(a.estrazioni(), QString::number(estrazioni < 0 ? 3 : estrazioni));
+        if (estrazioni < 0)
+            QCOMPARE(casella(f, "txt_Giorno")->text(), modo == int(Modo::Vecchia) ? "5" : "1");
+    }
+
+    void laChiusuraDopoUnaModificaRicaricaLArchivio_data() {
+        QTest::addColumn<int>("dal"); // the remembered period's first date, up to the last draw; 0: none
+        QTest::addColumn<int>("selezionate"); // applied again without the period window; 0: the window comes
+        QTest::addRow("senza-periodo-ricordato") << 0 << 0;
+        QTest::addRow("periodo-ricordato") << 20020608 << 1;
+        QTest::addRow("periodo-ricordato-cancellato") << 20030104 << 0; // the last draw is deleted
+    }
+    void laChiusuraDopoUnaModificaRicaricaLArchivio() {
+        QFETCH(int, dal);
+        QFETCH(int, selezionate);
+        Archivio a;
+        if (dal) QVERIFY(core::scriviCampo(a.stato, core::campi::PERIODO_DAL, dal));
+        QVERIFY(core::scriviCampo(a.stato, core::campi::PERIODO_FINO_ALL_ULTIMA, 1));
         ui::PRINCIPIO principale(a.stato);
         a.stato.Periodo_Da_Applicare = false;
         prova::ScriptPrompt script({true, true, true, true, true});
@@ -330,6 +380,8 @@ private slots:
         QCOMPARE(a.stato.Estrazioni_Caricate, 2);
         QVERIFY(principale.finestraPeriodo());
         QVERIFY(!a.stato.Periodo_Da_Applicare);
+        QCOMPARE(periodo.eseguita(), selezionate == 0);
+        QCOMPARE(a.stato.Totale_Estrazioni_Selezionate, selezionate == 0 ? 2 : selezionate);
     }
 };
 

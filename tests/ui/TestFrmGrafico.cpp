@@ -112,11 +112,12 @@ private slots:
 
         QTemporaryDir cartella;
         auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString& proposto) {
-            return proposto.endsWith(QStringLiteral("grafico_3_17.png")) ? cartella.filePath(file)
-                                                                         : QString();
+            return proposto.endsWith(QStringLiteral("grafico_3_17_palermo.png")) ? cartella.filePath(file)
+                                                                                 : QString();
         });
         ScriptPrompt script({true});
         script.scelte({scelta});
+        grafico->zoom(0.5, (primo + ultimo) / 2); // the saved picture tells the span it shows
         grafico->cmdSalvaImmagine_Click();
         ui::prompt::installaGestoreFile(precedente);
         const QString percorso = cartella.filePath(file.endsWith(".svg") ? file : "grafico.png");
@@ -124,6 +125,13 @@ private slots:
         const QImage immagine(percorso);
         QCOMPARE(immagine.size(),
                  scelta == 0 ? grafico->findChild<QWidget*>("vistaRitardo")->size() : QSize(1600, 900));
+        if (file.endsWith(".svg")) { // its text: the combination and wheel, the period, the span
+            QFile svg(percorso);
+            QVERIFY(svg.open(QIODevice::ReadOnly));
+            const QByteArray testo = svg.readAll();
+            QVERIFY(testo.contains("Grafico dell'ambo 3-17 — PALERMO") && testo.contains("Mostrato: dal ") &&
+                    testo.contains("Periodo: dal 4/2/2001 al 7/7/2001 (30 estrazioni) — frequenza "));
+        }
 
         if (scelta != 0) return;
         const QString pdf = cartella.filePath(QStringLiteral("grafico.pdf"));

@@ -2,6 +2,7 @@
 // happens at its creation.
 #include "ArchivioAnni.h"
 #include "Finestre.h"
+#include "core/Formato.h"
 #include "core/Impostazioni.h"
 #include "ui/selection/FrmPeriodo.h"
 
@@ -171,7 +172,8 @@ private slots:
         QCOMPARE(b.controlli(), atteso.contains("=>") ? atteso : atteso + " => 1-4 5-7 (7)");
         QCOMPARE(b.script.testi(), b.messaggi);
         const auto dal = std::size_t(b.barra("Dal")->value());
-        QCOMPARE(b.testo("lblDataDalFrazionato").toStdString(), b.stato.Data_Estrazione[dal]);
+        QCOMPARE(b.testo("lblDataDalFrazionato").toStdString(),
+                 core::Data::daRecord(b.stato.Data_Estrazione[dal]).testo());
         QCOMPARE(core::Leggi_Numero_Impostazione(b.stato, 21) >= 1, b.spuntata("limite"));
     }
 

@@ -20,6 +20,11 @@ QString data(int i) {
     const auto e = estrazione(i);
     return QString::fromStdString(prova::testoData(e.giorno, e.mese, e.anno));
 }
+// The same date as the windows write it for a person: d/m/yyyy, no blanks.
+QString scritta(int i) {
+    const auto e = estrazione(i);
+    return QStringLiteral("%1/%2/%3").arg(e.giorno).arg(e.mese).arg(e.anno);
+}
 
 // A program folder with an archive of `quante` draws.
 struct Banco {
@@ -52,7 +57,7 @@ private slots:
         QVERIFY(casella->isChecked() && !ultima->isEnabled());
         QCOMPARE(prova::testo(f, "lblDal") + '-' + prova::testo(f, "lblAl") + ' ' +
                      prova::testo(f, "lblIntervallo2"),
-                 data(0) + '-' + data(79) + " 80");
+                 scritta(0) + '-' + scritta(79) + " 80");
         f.show();
         prova::clic(f, "cmdOpzioni");
         casella->setChecked(false);
@@ -62,7 +67,8 @@ private slots:
         prima->setValue(60); // pushes the last draw along
         QCOMPARE(ultima->value(), 60);
         ultima->setValue(25); // drags the first draw back
-        QCOMPARE(prova::testo(f, "lblDataPrima") + ' ' + prova::testo(f, "lblIntervallo"), data(24) + " 1");
+        QCOMPARE(prova::testo(f, "lblDataPrima") + ' ' + prova::testo(f, "lblIntervallo"),
+                 scritta(24) + " 1");
 
         ultima->setValue(50);
         prima->setValue(11);

@@ -9,9 +9,17 @@
 #include "ui/Principio.h"
 #include "ui/selection/FrmPeriodo.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
+
+#include <ctime>
 
 class TestPrincipio : public QObject {
     Q_OBJECT
@@ -91,16 +99,85 @@ private slots:
         QVERIFY(!principale.finestraPeriodo());
     }
 
+    void finestreDeiRisultatiETastiera_data() {
+        QTest::addColumn<QString>("comando"); // the menu item that opens the window; empty: the main window
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<QString>("effetto"); // "chiusa", the help page opened, or the box shown
+        const int esc = Qt::Key_Escape, f1 = Qt::Key_F1, ctrlE = (Qt::CTRL | Qt::Key_E).toCombined();
+        QTest::addRow("principale-f1") << "" << f1 << "finestra_principale.htm";
+        QTest::addRow("numeri-esc") << "mnuFREQ_RIT_90_NUMERI" << esc << "chiusa";
+        QTest::addRow("numeri-f1") << "mnuFREQ_RIT_90_NUMERI" << f1 << "freq_rit_90_numeri.htm";
+        QTest::addRow("numeri-ctrl-e")
+            << "mnuFREQ_RIT_90_NUMERI" << ctrlE << "Nessun dato da esportare: eseguire prima una ricerca.";
+        QTest::addRow("terni-esc") << "mnuFREQ_RIT_TERNI" << esc << "chiusa";
+        QTest::addRow("sfoglia-esc") << "mnuRicercheSfoglia" << esc << "chiusa";
+        QTest::addRow("poste-esc") << "mnuOPZIONIposteComb" << esc << "chiusa";
+    }
+    void finestreDeiRisultatiETastiera() {
+        QFETCH(QString, comando);
+        QFETCH(int, tasto);
+        QFETCH(QString, effetto);
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        cartella.carica(stato, prova::perAnni({4, 3}));
+        prova::ScriptPrompt script({}, prova::ScriptPrompt::Imprevisti::Si);
+        ui::PRINCIPIO principale(stato);
+        principale.show();
+        QPointer<QWidget> finestra = &principale;
+        if (!comando.isEmpty()) {
+            prova::clic(principale, comando);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != &principale && w->isVisible() && w->objectName() != "frmAttesa") finestra = w;
+            // Below the strip; on a screen too short for both, over its toolbar at most, never its menu.
+            const QRect cornice = finestra->frameGeometry();
+            QVERIFY(cornice.top() > principale.frameGeometry().bottom() ||
+                    (cornice.bottom() == finestra->screen()->availableGeometry().bottom() &&
+                     cornice.top() >=
+                         principale.menuBar()->mapToGlobal(QPoint(0, principale.menuBar()->height())).y()));
+            finestra->showMinimized();
+            prova::clic(principale, comando); // the menu item brings it back
+            QVERIFY(!finestra->isMinimized());
+        }
+        finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(finestra));
+        // Every button with a letter answers Alt and a letter of its own.
+        QSet<QChar> lettere;
+        for (const QAbstractButton* b : finestra->findChildren<QAbstractButton*>()) {
+            if (!b->isVisibleTo(finestra)) continue;
+            const QString testo = b->text();
+            const qsizetype e = testo.indexOf('&');
+            if (testo.contains(QRegularExpression("[A-Za-z]")))
+                QVERIFY2(e >= 0 && !lettere.contains(testo.at(e + 1).toUpper()), qPrintable(testo));
+            if (e >= 0) lettere.insert(testo.at(e + 1).toUpper());
+        }
+        QTest::keySequence(finestra, QKeySequence(tasto));
+        if (effetto == "chiusa")
+            QVERIFY(!finestra || !finestra->isVisible());
+        else if (effetto.endsWith(".htm"))
+            QVERIFY(ui::finestraGuida() && ui::finestraGuida()->pagina().fileName() == effetto);
+        else
+            QCOMPARE(script.testi().value(0), effetto);
+        if (ui::FinestraGuida* guida = ui::finestraGuida()) guida->close();
+    }
+
     void rigaDellArchivio_data() {
-        QTest::addColumn<int>("anno"); // of the archive's last draw, 5 March
+        QTest::addColumn<int>("anno");      // of the archive's last draw, 5 March
+        QTest::addColumn<int>("controllo"); // days since the site was found to hold nothing newer; -1: never
         QTest::addColumn<bool>("aggiorna");
-        QTest::addRow("fermo-al-2001") << 2001 << true;
-        QTest::addRow("oltre-oggi") << 2400 << false;
+        QTest::addRow("fermo-al-2001") << 2001 << -1 << true;
+        QTest::addRow("oltre-oggi") << 2400 << -1 << false;
+        QTest::addRow("sito-controllato-ora") << 2001 << 0 << false;
+        QTest::addRow("sito-controllato-prima-dell-ultima-giornata") << 2001 << 8 << true;
     }
     void rigaDellArchivio() {
         QFETCH(int, anno);
+        QFETCH(int, controllo);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
+        if (controllo >= 0) {
+            const std::time_t allora = std::time(nullptr) - std::time_t{controllo} * 24 * 3600;
+            localtime_r(&allora, &stato.Controllo_Senza_Novita);
+        }
         // Three draws loaded, a fourth on disk since: the line tells the archive's last one too.
         std::vector<prova::Estrazione> estrazioni{prova::estrazione(1, 3, 2001, 1),
                                                   prova::estrazione(2, 3, 2001, 2),
@@ -149,16 +226,20 @@ private slots:
     }
 
     void importaArchivioDalMenu_data() {
-        QTest::addColumn<int>("scelta");     // the button pressed: Sostituisci, Aggiungi, Annulla
-        QTest::addColumn<int>("primo");      // the file holds the draws of this day of March 2001 to the 5th
+        QTest::addColumn<int>("scelta"); // the button pressed: Sostituisci, Aggiungi, Annulla
+        QTest::addColumn<int>(
+            "primo"); // the file holds the draws of this day of March 2001 to the 5th; -2: 1st-2nd
         QTest::addColumn<int>("caricate");   // the draws loaded afterwards; 3 before
         QTest::addColumn<QString>("ultimo"); // the last message; empty when nothing is reloaded
         QTest::addRow("aggiungi") << 1 << 1 << 5
                                   << "Sono state aggiunte 2 estrazioni, dal 4/3/2001 al 5/3/2001";
         QTest::addRow("sostituisci") << 0 << 3 << 3 << "L'archivio precedente è stato copiato nella cartella";
-        QTest::addRow("aggiungi-discorde")
-            << 1 << 2 << 3 << "non concordano su 1 estrazione"; // 2 March differs
+        QTest::addRow("aggiungi-discorde") // 2 March differs: the message says where the replacement is
+            << 1 << 2 << 3
+            << "(Archivio / Importa archivio…, Sostituisci). L'archivio non è stato modificato.";
         QTest::addRow("annulla") << 2 << 1 << 3 << QString();
+        // A file that ends on 2 March: the question says what a replacement would drop.
+        QTest::addRow("file-piu-vecchio-annulla") << 2 << -2 << 3 << QString();
     }
     void importaArchivioDalMenu() {
         QFETCH(int, scelta);
@@ -174,7 +255,9 @@ private slots:
         QVERIFY(core::caricaArchivio(stato));
         if (primo == 2) estrazioni[1].ruote[0][0] = 90;
         cartella.scriviFile("storico.txt",
-                            prova::testoStorico({estrazioni.begin() + primo - 1, estrazioni.end()}));
+                            primo < 0
+                                ? prova::testoStorico({estrazioni.begin(), estrazioni.begin() + 2})
+                                : prova::testoStorico({estrazioni.begin() + primo - 1, estrazioni.end()}));
         prova::FileScelto scelto(QString::fromStdString((cartella.percorso() / "storico.txt").string()));
         // The outcome, then the loading window (payouts written for the first time) and the period window.
         prova::ScriptPrompt script({true, true, true, true});
@@ -192,6 +275,11 @@ private slots:
             (QStringList{"Sostituisci l'archivio", "Aggiungi solo le estrazioni successive", "Annulla"}));
         if (!ultimo.isEmpty())
             QVERIFY2(script.testi().at(1).contains(ultimo), qPrintable(script.testi().at(1)));
+        QCOMPARE(
+            script.testi().at(0).contains(
+                "ATTENZIONE: Il file finisce il 2/3/2001, l'archivio il 3/3/2001: 1 estrazione più recente "
+                "non sarà nel nuovo archivio (ne resta la copia in RUOTE_backup_…)."),
+            primo < 0);
         const bool ricaricato = ultimo.startsWith("Sono") || ultimo.startsWith("L'");
         QCOMPARE(carica.eseguita() + periodo.eseguita(), 2 * ricaricato);
         QCOMPARE(stato.Estrazioni_Caricate, caricate);

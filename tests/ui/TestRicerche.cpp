@@ -101,8 +101,12 @@ private slots:
             return a.section(';', 2, 2).toInt() < b.section(';', 2, 2).toInt();
         });
         QCOMPARE(celle(f, 3), ordinate);
-        f.cmdRuotaPiu_Click(); // PALERMO keeps number order
-        QCOMPARE(prova::testo(f, "lblRuoteRicerca") + prova::testo(f, "lblOrdinamento"), "PALERMONUMERICO");
+        f.cmdRuotaPiu_Click(); // PALERMO takes the order chosen on FIRENZE
+        QCOMPARE(prova::testo(f, "lblRuoteRicerca") + prova::testo(f, "lblOrdinamento"),
+                 "PALERMORITARDO ATTUALE");
+        QCOMPARE(
+            celle(f, 7).at(0).section(';', 2, 2).toInt(),
+            *std::min_element(r.Ritardo_Attuale_Numero[7].begin() + 1, r.Ritardo_Attuale_Numero[7].end()));
         f.cmdRuotaMeno_Click(); // back to FIRENZE, still by delay; the menu shows its key
         QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RITARDO ATTUALE"));
         prova::clic(f, "cmdOrdinamento");
@@ -156,7 +160,7 @@ private slots:
         QCOMPARE(ultima.at(0) + ultima.at(1) + ';' + ultima.at(3),
                  "4005 89 -  90;" + QString::number(risultati.ritardoAttuale(0, 4005)));
 
-        // Each wheel keeps its own page and order; ordering goes back to the first page.
+        // Each wheel keeps its own page; an order chosen follows to the next wheel, from its first page.
         f.cmdRuotaPiu_Click(); // TORINO
         f.vscFrAmbi(9)->setValue(200);
         f.cmdRuotaPiu_Click(); // VENEZIA
@@ -167,7 +171,7 @@ private slots:
             QVERIFY(riga(10, r).at(2).toInt() <= riga(10, r + 1).at(2).toInt());
         QCOMPARE(riga(10, 1).at(1), QStringLiteral(" 1 -  2")); // never drawn here: the first of the ties
         f.cmdRuotaMeno_Click();                                 // back to TORINO
-        QCOMPARE(prova::testo(f, "lblOrdinamento") + ' ' + riga(9, 1).at(0), "NUMERICO 200");
+        QCOMPARE(prova::testo(f, "lblOrdinamento") + ' ' + riga(9, 1).at(0), "FREQUENZA 1");
 
         // The export follows the grid: position 1 is the pair on the grid's first row.
         const QString percorso = QString::fromStdString((banco.cartella.percorso() / "ambi.csv").string());
@@ -208,8 +212,6 @@ private slots:
         // A quick period applies at once; the results say they belong to the period before.
         prova::clic(periodo, "cmdUltime18");
         QCOMPARE(banco.stato.Totale_Estrazioni_Selezionate, 18);
-        QVERIFY(prova::testo(f, "lblPeriodoRicerca")
-                    .startsWith("Periodo cambiato: premere AVVIO per aggiornare"));
         script.aggiungi({true});
         f.cmdAVVIO_Click();
         QCOMPARE(prova::testo(f, "lblPeriodoRicerca"),
@@ -218,13 +220,18 @@ private slots:
 
     void apertaInteraAlCentro_data() {
         QTest::addColumn<QString>("griglia");
-        QTest::addRow("numeri") << "mfgRicerca_0";
-        QTest::addRow("ambi") << "mfgFreqRitAmbi_0";
-        QTest::addRow("terni") << "mfgFreqRitTerni_0";
+        QTest::addColumn<bool>("cambiato"); // searched, then the period changed: the red notice shows
+        QTest::addRow("numeri") << "mfgRicerca_0" << false;
+        QTest::addRow("ambi") << "mfgFreqRitAmbi_0" << false;
+        QTest::addRow("terni") << "mfgFreqRitTerni_0" << false;
+        QTest::addRow("numeri-periodo-cambiato") << "mfgRicerca_0" << true;
+        QTest::addRow("ambi-periodo-cambiato") << "mfgFreqRitAmbi_0" << true;
     }
     void apertaInteraAlCentro() {
         QFETCH(QString, griglia);
+        QFETCH(bool, cambiato);
         prova::BancoRicerca banco(30, "0010001000");
+        ui::frmPeriodo periodo(banco.stato);
         std::unique_ptr<ui::FinestraRicerca> f;
         if (griglia.startsWith("mfgFreqRitTerni"))
             f = std::make_unique<ui::frmFREQRITTERNI>(banco.stato);
@@ -232,10 +239,19 @@ private slots:
             f = finestra(griglia.startsWith("mfgFreqRitAmbi"), banco.stato);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        if (cambiato) {
+            prova::ScriptPrompt script({true});
+            f->cmdAVVIO_Click();
+            prova::clic(periodo, "cmdUltime18");
+            QCOMPARE(prova::testo(*f, "lblPeriodoRicerca"), "Periodo cambiato: premere AVVIO per aggiornare");
+            QCoreApplication::processEvents();
+        }
         if (qEnvironmentVariableIsSet("QUINTARO_SCATTI")) // the screen, for a person to look at
             f->screen()->grabWindow(0).save(qEnvironmentVariable("QUINTARO_SCATTI") + "/" + griglia + ".png");
         auto* tabella = prova::controllo<QTableWidget>(*f, griglia);
-        QCOMPARE(tabella->visibleRegion().boundingRect(), tabella->rect()); // no column cut off
+        QCOMPARE(tabella->visibleRegion().boundingRect(), tabella->rect()); // no column or row cut off
+        QVERIFY(
+            QRect(QPoint(), f->size()).contains(QRect(tabella->mapTo(f.get(), QPoint()), tabella->size())));
         const QRect cornice = f->frameGeometry();
         QVERIFY(cornice.width() <= 800 && cornice.height() <= 600);
         QVERIFY((cornice.center() - f->screen()->availableGeometry().center()).manhattanLength() <= 2);

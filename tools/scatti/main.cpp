@@ -74,8 +74,9 @@ void controllaTesti(QWidget* finestra, const QString& nome) {
             larghezza += 2 * etichetta->margin() + etichetta->indent();
         } else if (auto* pulsante = qobject_cast<QAbstractButton*>(figlio)) {
             // The text and the least room a button's frame needs around it.
+            // The mnemonic's '&' is not drawn, and Qt leaves it out of the button's own size too.
             testo = pulsante->text();
-            larghezza = pulsante->fontMetrics().horizontalAdvance(testo) + 8 +
+            larghezza = pulsante->fontMetrics().size(Qt::TextShowMnemonic, testo).width() + 8 +
                         (pulsante->icon().isNull() ? 0 : pulsante->iconSize().width() + 4);
         }
         if (testo.isEmpty() || larghezza <= figlio->width() + 1) continue;

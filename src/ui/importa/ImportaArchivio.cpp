@@ -102,9 +102,13 @@ bool importaFile(core::Stato& stato, QWidget* genitore, bool archivioVuoto, cons
                            {QStringLiteral("Importa l'archivio"), QStringLiteral("Annulla")}) != 0)
             return false;
     } else {
+        // A file that ends before the archive would drop its latest draws: said before the choice.
+        const std::string perdita = importa::avvisoSostituzione(stato, lettura);
         const int scelta = prompt::scegli(
             genitore, titolo,
             domanda +
+                (perdita.empty() ? QString()
+                                 : QStringLiteral(" ATTENZIONE: %1").arg(QString::fromStdString(perdita))) +
                 QStringLiteral(
                     " Sostituire l'archivio con le sue estrazioni (l'archivio attuale sarà prima copiato in "
                     "una cartella di backup) oppure aggiungere solo le estrazioni successive all'ultima "
@@ -120,7 +124,7 @@ bool importaFile(core::Stato& stato, QWidget* genitore, bool archivioVuoto, cons
 
 } // namespace
 
-bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
+bool ripristinoDati(core::Stato& stato, QWidget* genitore, bool benvenuto) {
     const auto copie = maintenance::cartelleBackup(stato);
     const QString storico = storicoIncluso();
     const QString copia =
@@ -130,7 +134,8 @@ bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
     enum class Via { Storico, Internet, Copia, File };
     std::vector<Via> vie;
     QStringList pulsanti;
-    QString domanda = QStringLiteral("Come ricostruire l'archivio?\n");
+    QString domanda = benvenuto ? QStringLiteral("Benvenuto in Quintaro: l'archivio è vuoto. Come crearlo?\n")
+                                : QStringLiteral("Come ricostruire l'archivio?\n");
     if (!storico.isEmpty()) {
         vie.push_back(Via::Storico);
         pulsanti << QStringLiteral("Archivio ufficiale");
@@ -148,17 +153,20 @@ bool ripristinoDati(core::Stato& stato, QWidget* genitore) {
     vie.push_back(Via::File);
     pulsanti << QStringLiteral("Importa un file") << QStringLiteral("Annulla");
     domanda += QStringLiteral("\n• Importa un file: un file di estrazioni scelto sul computer.");
-    const int scelta = prompt::scegli(genitore, titoloProgramma(), domanda, {}, pulsanti);
-    if (scelta < 0 || scelta >= int(vie.size())) return false;
-    switch (vie[std::size_t(scelta)]) {
-    case Via::Storico:
-        return importaFile(stato, genitore, true, storico);
-    case Via::Internet:
-        return aggiornaDaInternet(stato, genitore);
-    case Via::File:
-        return importaArchivio(stato, genitore, true);
-    case Via::Copia:
-        break;
+    // A way that fails (its box has told why) leads back to the choice; only Annulla gives up.
+    for (bool fallita = false;; fallita = true) {
+        const QString testo =
+            fallita
+                ? QStringLiteral("Il tentativo non è riuscito: l'archivio non è stato creato.\n\n") + domanda
+                : domanda;
+        const int scelta = prompt::scegli(genitore, titoloProgramma(), testo, {}, pulsanti);
+        if (scelta < 0 || scelta >= int(vie.size())) return false;
+        const Via via = vie[std::size_t(scelta)];
+        if (via == Via::Copia) break;
+        if (via == Via::Storico    ? importaFile(stato, genitore, true, storico)
+            : via == Via::Internet ? aggiornaDaInternet(stato, genitore)
+                                   : importaArchivio(stato, genitore, true))
+            return true;
     }
     if (const auto ripristino = maintenance::ripristinaBackup(stato, copie.front()); !ripristino) {
         prompt::informa(genitore, titoloProgramma(),

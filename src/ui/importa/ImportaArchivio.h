@@ -42,8 +42,10 @@ QString installaStoricoIncluso(QString percorso);
  * The restore that the emergency at start offers, one button each: the import of the official history
  * shipped with the program (storicoIncluso) when it is there, the update from the Internet (into an
  * empty folder: the whole file), the newest backup folder beside RUOTE when there is one, or the import
- * of a draws file. Returns true when the archive files were written.
+ * of a draws file. A way that fails leads back to the choice, which says so; Annulla gives up. `benvenuto`
+ * (a folder never used) asks how to create the archive rather than how to rebuild it. Returns true when
+ * the archive files were written.
  */
-bool ripristinoDati(core::Stato& stato, QWidget* genitore);
+bool ripristinoDati(core::Stato& stato, QWidget* genitore, bool benvenuto = false);
 
 } // namespace ui

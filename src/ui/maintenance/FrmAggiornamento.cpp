@@ -7,9 +7,11 @@
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "ui/Stampa.h"
+#include "ui/Tastiera.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDate>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -25,6 +27,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -65,6 +68,7 @@ frmAggiornamento::frmAggiornamento(core::Stato& stato, QWidget* genitore)
     vscEstrazioni->setPageStep(m_stato.Max_Concorsi_Anno);
     leggiAvvisoBackup();
     Dati_Iniziali_Aggiornamento();
+    preparaTastiera(this);
 }
 
 void frmAggiornamento::costruisci() {
@@ -420,6 +424,27 @@ void frmAggiornamento::done(int risultato) {
     }
 }
 
+void frmAggiornamento::closeEvent(QCloseEvent* evento) {
+    if (Modalita_Inserimento && m_archivio.stato == maintenance::StatoArchivio::Sano) {
+        const auto mostrati = m_modo == Modo::Nuova ? maintenance::CampiEstrazione{}
+                                                    : maintenance::Mostra_Estrazione(*m_archivio.archivio,
+                                                                                     vscEstrazioni->value());
+        if (maintenance::estrazioneDaRegistrare(m_modo, campi(), mostrati)) {
+            const int scelta = prompt::scegli(
+                this, titoloProgramma(), QStringLiteral("Registrare l'estrazione digitata?"), {},
+                {QStringLiteral("Registra"), QStringLiteral("Non registrare"), QStringLiteral("Annulla")});
+            if (scelta == 0) cmd_Registra_Estrazione_Click();
+            // Annulla, Esc, or a draw the checks refused (or whose question was answered No): the window
+            // stays with the draw as typed.
+            if (scelta < 0 || scelta == 2 || (scelta == 0 && Modalita_Inserimento)) {
+                evento->ignore();
+                return;
+            }
+        }
+    }
+    QDialog::closeEvent(evento);
+}
+
 void frmAggiornamento::keyPressEvent(QKeyEvent* evento) {
     // The window closes only through "Chiudi": Esc would throw away a draw being typed without a word.
     if (evento->key() == Qt::Key_Escape) {
@@ -450,8 +475,16 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
         }
         return false;
     }
+    // A date box selects its whole text when it takes the focus and on Ctrl+A: the next digits replace it.
+    const bool casellaData = oggetto == txt_Giorno || oggetto == txt_Mese || oggetto == txt_Anno_Data;
+    if (casellaData && evento->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, static_cast<QLineEdit*>(oggetto), &QLineEdit::selectAll);
     if (evento->type() != QEvent::KeyPress) return false;
     auto* tasto = static_cast<QKeyEvent*>(evento);
+    if (casellaData && tasto->matches(QKeySequence::SelectAll)) {
+        static_cast<QLineEdit*>(oggetto)->selectAll();
+        return true;
+    }
     if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab || tasto->key() == Qt::Key_Escape)
         return false;
     auto* c = qobject_cast<QLineEdit*>(oggetto);
@@ -498,7 +531,10 @@ void frmAggiornamento::tastoData(QLineEdit* c, int, const QString& testo) {
                         : c == txt_Mese      ? 12
                         : c == txt_Anno_Data ? core::ULTIMO_ANNO_AMMESSO
                                              : m_stato.Max_Concorsi_Anno;
-    c->setText(q(maintenance::Stringhetta(s(c->text()), carattere, 1, massimo)));
+    const bool sostituisci =
+        carattere >= '0' && carattere <= '9' && !c->text().isEmpty() && c->selectedText() == c->text();
+    c->setText(
+        q(maintenance::Stringhetta(sostituisci ? std::string() : s(c->text()), carattere, 1, massimo)));
     if (c == txt_Anno_Data) lbl_Anno_Concorso->setText(txt_Anno_Data->text());
 }
 

@@ -13,6 +13,7 @@
 
 class QAction;
 class QCheckBox;
+class QCloseEvent;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -81,6 +82,8 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void done(int risultato) override;
+    /** "Chiudi" and the frame's close control: a complete typed draw not yet registered is offered first. */
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void costruisci();

@@ -51,6 +51,7 @@ bool proponiAggiunta(core::Stato& stato, QWidget* genitore, const rete::Scaricat
         return false;
     }
     if (!prova->scrive()) {
+        stato.Controllo_Senza_Novita = core::oraLocale();
         if (!silenzioso) prompt::informa(genitore, titolo, QStringLiteral("L'archivio è già aggiornato."));
         return false;
     }
@@ -58,9 +59,17 @@ bool proponiAggiunta(core::Stato& stato, QWidget* genitore, const rete::Scaricat
         QStringLiteral("Il file scaricato da %1 è stato letto e controllato per intero. %2 Aggiungere le "
                        "estrazioni nuove all'archivio?")
             .arg(origine, QString::fromStdString(prova->messaggio));
-    if (prompt::scegli(genitore, titolo, domanda, QString::fromStdString(importa::resoconto(lettura)),
-                       {QStringLiteral("Aggiungi le estrazioni nuove"), QStringLiteral("Annulla")}) != 0)
-        return false;
+    // The new draws themselves below the question; the report of the whole file on request.
+    for (;;) {
+        const int scelta = prompt::scegli(genitore, titolo, domanda, QString::fromStdString(prova->elenco),
+                                          {QStringLiteral("Aggiungi le estrazioni nuove"),
+                                           QStringLiteral("Dettagli…"), QStringLiteral("Annulla")});
+        if (scelta == 0) break;
+        if (scelta != 1) return false;
+        prompt::scegli(genitore, titolo,
+                       QStringLiteral("Il resoconto del file scaricato da %1.").arg(origine),
+                       QString::fromStdString(importa::resoconto(lettura)), {QStringLiteral("OK")});
+    }
     return scriviEstrazioni(stato, genitore, lettura, importa::Modo::Aggiungi, &*prova);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 #include "ui/rete/AggiornaDaInternet.h"
 
 #include <QCheckBox>
@@ -67,6 +68,7 @@ frmOpzioniAggiornamento::frmOpzioniAggiornamento(const core::Stato& stato, QWidg
     connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdHelp, &QPushButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("aggiorna_da_internet.htm")); });
+    preparaTastiera(this);
 }
 
 void frmOpzioniAggiornamento::cmdOK_Click() {

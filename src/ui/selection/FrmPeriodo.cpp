@@ -2,10 +2,13 @@
 
 #include "AvvisoPeriodo.h"
 #include "core/Campi.h"
+#include "selection/Ricordo.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
+#include "ui/TestoData.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,6 +50,7 @@ frmPeriodo::frmPeriodo(core::Stato& stato, QWidget* genitore, QWidget* attesa)
     setWindowTitle(QStringLiteral("SELEZIONE del PERIODO di ricerca."));
     costruisci();
     START_Periodo();
+    preparaTastiera(this);
 }
 
 void frmPeriodo::costruisci() {
@@ -131,14 +135,22 @@ void frmPeriodo::costruisci() {
     grigliaRuote->addWidget(lblRuote, 2, 2, 1, 4);
     principale->addWidget(ruote);
 
-    auto* operazione = new QHBoxLayout;
-    operazione->addWidget(new QLabel(QStringLiteral("Operazione in corso:"), this));
-    prgSelPeriodo = new QProgressBar(this);
+    // The progress shows only while a period is being applied; its room stays, so nothing moves.
+    auto* fmeOperazione = new QWidget(this);
+    fmeOperazione->setObjectName(QStringLiteral("fmeOperazione"));
+    auto* operazione = new QHBoxLayout(fmeOperazione);
+    operazione->setContentsMargins(0, 0, 0, 0);
+    operazione->addWidget(new QLabel(QStringLiteral("Operazione in corso:"), fmeOperazione));
+    prgSelPeriodo = new QProgressBar(fmeOperazione);
     prgSelPeriodo->setObjectName(QStringLiteral("prgSelPeriodo"));
     prgSelPeriodo->setRange(0, 100);
     prgSelPeriodo->setValue(0);
     operazione->addWidget(prgSelPeriodo, 1);
-    principale->addLayout(operazione);
+    QSizePolicy tenuta = fmeOperazione->sizePolicy();
+    tenuta.setRetainSizeWhenHidden(true);
+    fmeOperazione->setSizePolicy(tenuta);
+    fmeOperazione->hide();
+    principale->addWidget(fmeOperazione);
 
     auto* pulsanti = new QHBoxLayout;
     cmdApplicaPeriodoFrazionato = new QPushButton(QStringLiteral("Applica"), this);
@@ -275,7 +287,7 @@ void frmPeriodo::mostraEstrazione(int d, QLabel* data, QLabel* concorso, QLabel*
         indice->clear();
         return;
     }
-    data->setText(testoArchivio(m_stato.Data_Estrazione[static_cast<std::size_t>(d)]));
+    data->setText(testoData(m_stato.Data_Estrazione[static_cast<std::size_t>(d)]));
     concorso->setText(testoArchivio(m_stato.Concorso_Estrazione[static_cast<std::size_t>(d)]));
     indice->setText(QString::number(d));
 }
@@ -405,6 +417,19 @@ void frmPeriodo::applicaRapido(const selection::Intervallo& intervallo) {
     applicaBarre(false);
 }
 
+void frmPeriodo::applicaRicordato(const selection::Barre& barre) {
+    // As a quick choice does, "Inizio annuale" off so that the first bar stays on the remembered draw;
+    // the cycles, whole years, come last.
+    imposta(hscCicliFrazionato, 0, [this] { hscCicliFrazionato_Change(); });
+    chkInizioAnnualeFrazionato->setChecked(false);
+    imposta(hscDalFrazionato, 1, [this] { hscDalFrazionato_Change(); });
+    imposta(hscAlFrazionato, barre.ultima, [this] { hscAlFrazionato_Change(); });
+    imposta(hscDalFrazionato, barre.prima, [this] { hscDalFrazionato_Change(); });
+    if (barre.cicli > 0) imposta(hscCicliFrazionato, barre.cicli, [this] { hscCicliFrazionato_Change(); });
+    applicaBarre(false);
+    if (m_attesa) m_attesa->close();
+}
+
 void frmPeriodo::cmdApplicaPeriodoFrazionato_Click() {
     applicaBarre(true);
 }
@@ -418,6 +443,7 @@ void frmPeriodo::applicaBarre(bool conferma) {
             return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    prgSelPeriodo->parentWidget()->show();
     const auto avanzamento = [this](int percentuale) {
         prgSelPeriodo->setValue(percentuale);
         prgSelPeriodo->repaint();
@@ -430,7 +456,11 @@ void frmPeriodo::applicaBarre(bool conferma) {
                                      avanzamento);
     Imposta_Ruote_Periodo();
     prgSelPeriodo->setValue(prgSelPeriodo->minimum());
+    prgSelPeriodo->parentWidget()->hide();
     if (cicli == 0 && m_attesa) m_attesa->close();
+    // Kept for the next start and for the reloads of the archive.
+    if (!selection::ricordaPeriodo(m_stato, {hscDalFrazionato->value(), hscAlFrazionato->value(), cicli}))
+        avvisaImpostazioniNonScritte(this);
     QApplication::restoreOverrideCursor();
     AvvisoPeriodo::istanza().annuncia();
 }

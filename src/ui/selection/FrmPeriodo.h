@@ -2,6 +2,7 @@
 
 #include "core/Stato.h"
 #include "selection/Periodo.h"
+#include "selection/Ricordo.h"
 #include "selection/Riepilogo.h"
 
 #include <QDialog>
@@ -43,6 +44,8 @@ public:
      * without asking. Says so, changing nothing, when the choice finds no draw.
      */
     void applicaRapido(const selection::Intervallo& intervallo);
+    /** Puts the bars on a remembered period (selection::barreRicordate) and applies it without asking. */
+    void applicaRicordato(const selection::Barre& barre);
 
 protected:
     void showEvent(QShowEvent* evento) override;

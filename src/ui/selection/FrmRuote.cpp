@@ -2,10 +2,12 @@
 
 #include "AvvisoPeriodo.h"
 #include "core/Campi.h"
+#include "selection/Ricordo.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -61,6 +63,15 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
     principale->addWidget(lblNumeroRuote);
     principale->addWidget(lblRuote);
 
+    auto* chkRiprendi =
+        new QCheckBox(QStringLiteral("Alle prossime aperture usa ruote e periodo dell'ultima volta"), this);
+    chkRiprendi->setObjectName(QStringLiteral("chkRiprendi"));
+    chkRiprendi->setChecked(core::valoreCampo(stato, core::campi::RIPRENDI_ULTIMA_VOLTA) == 1);
+    principale->addWidget(chkRiprendi);
+    connect(chkRiprendi, &QCheckBox::toggled, this, [this](bool si) {
+        scriviImpostazione(this, m_stato, core::campi::RIPRENDI_ULTIMA_VOLTA, si ? 1 : 0);
+    });
+
     auto* pulsanti = new QHBoxLayout;
     cmd_Ok = new QPushButton(QStringLiteral("OK"), this);
     cmd_Ok->setObjectName(QStringLiteral("cmd_Ok"));
@@ -88,6 +99,7 @@ frm_Ruote::frm_Ruote(core::Stato& stato, QWidget* genitore) : QDialog(genitore),
         else
             casella->setChecked(selezionata);
     }
+    preparaTastiera(this);
 }
 
 void frm_Ruote::showEvent(QShowEvent* evento) {
@@ -136,10 +148,7 @@ void frm_Ruote::cmd_Ok_Click() {
         return;
     }
     selection::Imposta_Ruote(m_stato, spuntate);
-    // The Nazionale's tick is kept for the next load, written only when it changes.
-    if (const int nazionale = spuntate[core::RUOTA_NAZIONALE] ? 1 : 0;
-        core::valoreCampo(m_stato, core::campi::NAZIONALE_SELEZIONATA) != nazionale)
-        scriviImpostazione(this, m_stato, core::campi::NAZIONALE_SELEZIONATA, nazionale);
+    if (!selection::ricordaRuote(m_stato)) avvisaImpostazioniNonScritte(this);
     AvvisoPeriodo::istanza().annuncia();
     accept();
 }

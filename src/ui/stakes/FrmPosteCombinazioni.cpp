@@ -2,8 +2,10 @@
 
 #include "stakes/Formato.h"
 #include "ui/Guida.h"
+#include "ui/Posizione.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -95,6 +97,7 @@ frmPosteCombinazioni::frmPosteCombinazioni(core::Stato& stato, QWidget* genitore
     Imposta_Quote_Premi();
     cmdApplica->setEnabled(false);
     resize(sizeHint().expandedTo(QSize(640, 520)));
+    preparaTastiera(this, true);
 }
 
 QWidget* frmPosteCombinazioni::costruisciRiscossione() {
@@ -258,7 +261,7 @@ QWidget* frmPosteCombinazioni::costruisciImpostaQuote() {
 void frmPosteCombinazioni::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     if (!m_centrata) {
-        centraSulloSchermo(this);
+        sottoLaStriscia(this, parentWidget());
         m_centrata = true;
     }
 }

@@ -3,9 +3,11 @@
 #include "core/FileSicuro.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
+#include "ui/Posizione.h"
 #include "ui/Principio.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 #include "ui/selection/AvvisoPeriodo.h"
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
@@ -131,8 +133,12 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE +
 
     lblPeriodoRicerca = new QLabel(fmePrincipale);
     lblPeriodoRicerca->setObjectName(QStringLiteral("lblPeriodoRicerca"));
-    lblPeriodoRicerca->setWordWrap(true);
+    // One line whatever it says, so that the grid below keeps its room at 800x600: the line never
+    // widens the window, and its whole text is also in its tooltip.
+    lblPeriodoRicerca->setWordWrap(false);
     lblPeriodoRicerca->setTextFormat(Qt::PlainText);
+    lblPeriodoRicerca->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    lblPeriodoRicerca->setFixedHeight(lblPeriodoRicerca->fontMetrics().height() + 2);
     principale->addWidget(lblPeriodoRicerca);
 
     m_pila = new QStackedWidget(fmePrincipale);
@@ -442,10 +448,11 @@ void FinestraRicerca::aggiornaPeriodoRicerca() {
     const bool cambiato = !(selection::periodoAttuale(m_stato) == m_periodoCercato);
     lblPeriodoRicerca->setStyleSheet(cambiato ? QStringLiteral("color: #b00000; font-weight: bold;")
                                               : QString());
-    lblPeriodoRicerca->setText(cambiato ? QStringLiteral("Periodo cambiato: premere AVVIO per aggiornare\n"
-                                                         "I risultati mostrati sono del ") +
-                                              periodo.mid(0, 1).toLower() + periodo.mid(1)
+    const QString risultati =
+        QStringLiteral("I risultati mostrati sono del ") + periodo.mid(0, 1).toLower() + periodo.mid(1);
+    lblPeriodoRicerca->setText(cambiato ? QStringLiteral("Periodo cambiato: premere AVVIO per aggiornare")
                                         : periodo);
+    lblPeriodoRicerca->setToolTip(cambiato ? risultati : periodo);
 }
 
 void FinestraRicerca::Imposta_Status_Bar() {
@@ -466,14 +473,23 @@ void FinestraRicerca::mostraPosizione() {
 void FinestraRicerca::cmdRuotaPiu_Click() {
     if (!m_risultatiDisponibili) return;
     nascondiPopup();
+    const int prima = m_navigazione.ruotaMostrata();
     m_navigazione.avanti();
-    mostraPosizione();
+    ereditaOrdine(prima);
 }
 
 void FinestraRicerca::cmdRuotaMeno_Click() {
     if (!m_risultatiDisponibili) return;
     nascondiPopup();
+    const int prima = m_navigazione.ruotaMostrata();
     m_navigazione.indietro();
+    ereditaOrdine(prima);
+}
+
+void FinestraRicerca::ereditaOrdine(int prima) {
+    const int ora = m_navigazione.ruotaMostrata();
+    if (m_navigazione.ereditaOrdine(prima))
+        ordinaColonna(ora, m_navigazione.criterio(ora), m_navigazione.decrescente(ora));
     mostraPosizione();
 }
 
@@ -566,7 +582,8 @@ void FinestraRicerca::showEvent(QShowEvent* evento) {
     // user put it.
     if (!m_centrata) {
         m_centrata = true;
-        centraSulloSchermo(this);
+        preparaTastiera(this); // once every control is there, the subclass's too
+        sottoLaStriscia(this, m_principale);
     }
 }
 
@@ -577,8 +594,9 @@ void FinestraRicerca::changeEvent(QEvent* evento) {
 }
 
 void FinestraRicerca::keyPressEvent(QKeyEvent* evento) {
+    // Esc closes the window, as every result window; "Menu" brings the main window forward.
     if (evento->key() == Qt::Key_Escape) {
-        portaPrincipaleInPrimoPiano();
+        close();
         return;
     }
     QWidget::keyPressEvent(evento);

@@ -118,6 +118,8 @@ private:
     void applicaColori();
     void aggiornaAvanzamento(int percentuale);
     void portaPrincipaleInPrimoPiano();
+    /** After a move from column `prima`: the column shown takes its ordering, then shows. */
+    void ereditaOrdine(int prima);
 
     QPointer<QWidget> m_principale;
     std::array<core::Campo, 4> m_campi;

@@ -30,7 +30,7 @@ frmFREQRITTERNI::frmFREQRITTERNI(core::Stato& stato, QWidget* principale)
     : FinestraRicerca(stato, principale, core::campi::OPZIONI_TERNI, core::campi::DECRESCENTE_TERNI,
                       QStringLiteral("freq_rit_terni.htm")) {
     setObjectName(QStringLiteral("frmFREQRITTERNI"));
-    setWindowTitle(QStringLiteral("Frequenze e Ritardi Terni"));
+    setWindowTitle(QStringLiteral("FREQUENZE e RITARDI TERNI"));
     std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
     for (int c = 0; c <= core::NUMERO_RUOTE; ++c)
         pagine[static_cast<std::size_t>(c)] = costruisciPagina(c);

@@ -2,10 +2,12 @@
 
 #include "core/FileSicuro.h"
 #include "maintenance/Consultazione.h"
+#include "selection/Riepilogo.h"
 #include "selection/Ruote.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -195,6 +197,8 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
                             : QStringLiteral("ruote ") +
                                   QString::fromStdString(selection::sigleRuoteSelezionate(stato)).trimmed();
     setWindowTitle(QStringLiteral("Grafico %1 — %2").arg(m_nome, m_colonna));
+    m_periodo = QString::fromStdString(selection::testoPeriodo(stato, selection::periodoAttuale(stato)))
+                    .section(QStringLiteral(" — "), 0, 0);
 
     // The time of each draw; a date the archive holds blank, or out of order, takes the time before it.
     qint64 istante = mezzogiorno(QDate(1871, 1, 1));
@@ -298,6 +302,7 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
     connect(tabGrafici, &QTabWidget::currentChanged, this,
             [cmdRipristina](int pagina) { cmdRipristina->setEnabled(pagina == 0); });
     resize(780, 540);
+    preparaTastiera(this);
 }
 
 QChart* FrmGrafico::costruisciGraficoRitardo() {
@@ -520,13 +525,35 @@ QChartView* FrmGrafico::vistaMostrata() const {
     return tabGrafici->currentIndex() == 0 ? static_cast<QChartView*>(vistaRitardo) : vistaNumeri;
 }
 
+QStringList FrmGrafico::contesto() const {
+    QStringList righe{windowTitle(), m_periodo + QStringLiteral(" — frequenza %1").arg(m_serie.frequenza)};
+    const auto [da, a] = intervalloMostrato();
+    if (vistaMostrata()->objectName() == QLatin1String("vistaRitardo") && (da > m_primo || a < m_ultimo)) {
+        const auto giorno = [&](qint64 istante) {
+            const QDate data = QDateTime::fromMSecsSinceEpoch(istante).date();
+            return QStringLiteral("%1/%2/%3").arg(data.day()).arg(data.month()).arg(data.year());
+        };
+        righe << QStringLiteral("Mostrato: dal %1 al %2").arg(giorno(da), giorno(a));
+    }
+    return righe;
+}
+
 void FrmGrafico::disegna(QPainter& pittore, const QSize& dimensione) const {
     QChart* grafico = vistaMostrata()->chart();
+    // What the chart shows, on top: the combination and wheel, the period, the frequency, the span.
+    const QStringList righe = contesto();
+    const QFontMetrics metrica(pittore.font());
+    const int testata = metrica.height() * int(righe.size()) + 8;
+    pittore.fillRect(QRect(QPoint(0, 0), QSize(dimensione.width(), testata)), Qt::white);
+    pittore.setPen(Qt::black);
+    for (int i = 0; i < righe.size(); ++i)
+        pittore.drawText(8, 4 + metrica.height() * i + metrica.ascent(), righe.at(i));
     // The chart is laid out afresh at the asked size, drawn, and given back its size on screen.
+    const QSize resto(dimensione.width(), std::max(dimensione.height() - testata, 1));
     const QRectF prima = grafico->geometry();
-    grafico->setGeometry(QRectF(QPointF(0, 0), dimensione));
+    grafico->setGeometry(QRectF(QPointF(0, 0), resto));
     grafico->layout()->activate();
-    grafico->scene()->render(&pittore, QRectF(QPointF(0, 0), dimensione), QRectF(QPointF(0, 0), dimensione));
+    grafico->scene()->render(&pittore, QRectF(QPointF(0, testata), resto), QRectF(QPointF(0, 0), resto));
     grafico->setGeometry(prima);
     grafico->layout()->activate();
 }
@@ -541,7 +568,8 @@ void FrmGrafico::cmdSalvaImmagine_Click() {
     if (scelta != 0 && scelta != 1) return;
     const QSize dimensione = scelta == 0 ? finestra : GRANDE;
     const QString proposto = QDir::home().filePath(
-        QStringLiteral("grafico_%1.png").arg(QString(m_nome.section(' ', 1)).replace('-', '_')));
+        QStringLiteral("grafico_%1_%2.png")
+            .arg(QString(m_nome.section(' ', 1)).replace('-', '_'), m_colonna.toLower().replace(' ', '_')));
     QString percorso =
         prompt::scegliFileDaSalvare(this, QStringLiteral("Salva immagine"), proposto,
                                     QStringLiteral("Immagine PNG (*.png);;Immagine SVG (*.svg)"));

@@ -65,6 +65,9 @@ public:
 
     /** Renders the chart on show at `dimensione` pixels (a 1600x900 layout is not a stretched 800x450). */
     void disegna(QPainter& pittore, const QSize& dimensione) const;
+    /** The lines drawn above a saved or printed chart: title, period and frequency, and the span shown
+     * when the dates are zoomed. */
+    QStringList contesto() const;
 
 protected:
     /** Esc closes the window. */
@@ -87,6 +90,7 @@ private:
     std::vector<int> m_evidenziati; ///< the numbers of the combination
     QString m_nome;                 ///< "del numero 7", "dell'ambo 7-45"
     QString m_colonna;              ///< "BARI", "ruote BA CA FI"
+    QString m_periodo;              ///< "Periodo: dal 4/2/2001 al 7/7/2001 (30 estrazioni)"
     std::vector<qint64> m_istanti;  ///< the time of each point of the series, never decreasing
     qint64 m_primo = 0, m_ultimo = 0;
 

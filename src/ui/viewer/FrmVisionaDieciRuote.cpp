@@ -2,8 +2,11 @@
 
 #include "ui/Guida.h"
 #include "ui/Icone.h"
+#include "ui/Posizione.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
+#include "ui/Tastiera.h"
+#include "ui/TestoData.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -12,11 +15,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace ui {
 
@@ -145,7 +151,28 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     navigazione->addWidget(lblLarge, 3, 3);
     navigazione->setColumnStretch(0, 1);
     navigazione->setColumnStretch(2, 1);
+    // A typed date: the panels go to the first draw of that day or later.
+    auto* rigaData = new QHBoxLayout;
+    auto* etichettaData = new QLabel(QStringLiteral("Data (g/m/aaaa):"), fmeNavigazione);
+    txtData = new QLineEdit(fmeNavigazione);
+    txtData->setObjectName(QStringLiteral("txtData"));
+    txtData->setMaximumWidth(txtData->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
+    txtData->installEventFilter(this);
+    etichettaData->setBuddy(txtData);
+    auto* cmdVaiData = pulsante(fmeNavigazione, "cmdVaiData", QStringLiteral("Vai alla data"));
+    rigaData->addWidget(etichettaData);
+    rigaData->addWidget(txtData);
+    rigaData->addWidget(cmdVaiData);
+    rigaData->addStretch(1);
+    navigazione->addLayout(rigaData, 4, 0, 1, 4);
     esterno->addWidget(fmeNavigazione);
+    connect(cmdVaiData, &QPushButton::clicked, this, &frmVisionaDieciRuote::vaiAllaData);
+    connect(txtData, &QLineEdit::returnPressed, this, &frmVisionaDieciRuote::vaiAllaData);
+    // The mouse wheel over the panels pages through the draws as the bar's steps do.
+    for (int g = 1; g <= viewer::NUMERO_PANNELLI; ++g)
+        for (QTableWidget* griglia :
+             {mfgSpecifici[static_cast<std::size_t>(g)], mfgVisiona[static_cast<std::size_t>(g)]})
+            griglia->viewport()->installEventFilter(this);
 
     auto* rigaPulsanti = new QHBoxLayout;
     optTipoArchivio = new QRadioButton(QStringLiteral("Tutte le estrazioni Caricate"), this);
@@ -180,6 +207,7 @@ frmVisionaDieciRuote::frmVisionaDieciRuote(core::Stato& stato, QWidget* principa
     connect(cmdChiudi, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
+    preparaTastiera(this);
 }
 
 void frmVisionaDieciRuote::Form_Load() {
@@ -238,7 +266,7 @@ void frmVisionaDieciRuote::Reset_Griglie() {
 void frmVisionaDieciRuote::Scrivi_Date_mfgSpecifici(int g, const viewer::Pannello& pannello) {
     QTableWidget* specifici = mfgSpecifici[static_cast<std::size_t>(g)];
     specifici->setUpdatesEnabled(false);
-    cella(specifici, 0, 0)->setText(testoArchivio(pannello.data));
+    cella(specifici, 0, 0)->setText(testoData(pannello.data));
     cella(specifici, 1, 0)->setText(testoArchivio(pannello.concorso));
     cella(specifici, 2, 0)->setText(QString::fromStdString(pannello.indice));
     specifici->setUpdatesEnabled(true);
@@ -301,7 +329,7 @@ void frmVisionaDieciRuote::showEvent(QShowEvent* evento) {
     // Centred when it first appears; afterwards it stays where the user put it.
     if (!m_centrata) {
         m_centrata = true;
-        centraSulloSchermo(this);
+        sottoLaStriscia(this, m_principale);
     }
 }
 
@@ -310,16 +338,38 @@ void frmVisionaDieciRuote::changeEvent(QEvent* evento) {
     if (evento->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
 }
 
-void frmVisionaDieciRuote::keyPressEvent(QKeyEvent* evento) {
-    if (evento->key() != Qt::Key_Escape) {
-        QWidget::keyPressEvent(evento);
+void frmVisionaDieciRuote::vaiAllaData() {
+    const int posizione = viewer::posizioneDellaData(m_stato, txtData->text().toStdString());
+    if (posizione == 0) {
+        prompt::informa(this, titoloProgramma(),
+                        QStringLiteral("Data non valida: scrivere giorno/mese/anno, per esempio 7/1/1939."));
+        txtData->setFocus();
         return;
     }
-    if (m_principale) {
-        m_principale->show();
-        m_principale->raise();
-        m_principale->activateWindow();
+    impostaBarra(hscEstrazioni, posizione, [this] { hscEstrazioni_Change(); });
+}
+
+bool frmVisionaDieciRuote::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == txtData && evento->type() == QEvent::FocusIn) {
+        // The whole date selected: the next one typed replaces it.
+        QTimer::singleShot(0, txtData, &QLineEdit::selectAll);
+    } else if (evento->type() == QEvent::Wheel && oggetto != txtData) {
+        m_rotella += static_cast<QWheelEvent*>(evento)->angleDelta().y();
+        const int scatti = m_rotella / 120;
+        m_rotella %= 120;
+        if (scatti != 0)
+            hscEstrazioni->setValue(hscEstrazioni->value() - scatti * hscEstrazioni->singleStep());
+        return true;
     }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void frmVisionaDieciRuote::keyPressEvent(QKeyEvent* evento) {
+    // Esc closes the viewer, as every result window; the main window stays where it is.
+    if (evento->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(evento);
 }
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -41,6 +42,7 @@ protected:
     void showEvent(QShowEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     void Form_Load();
@@ -49,6 +51,8 @@ private:
     void hscSmall_Change();
     void hscLarge_Change();
     void impostaPuntatore();
+    /** Moves the panels to the date typed in txtData, or says that it is not a date. */
+    void vaiAllaData();
 
     core::Stato& m_stato;
     QPointer<QWidget> m_principale;
@@ -68,6 +72,8 @@ private:
     QPushButton* cmdInizio = nullptr;
     QPushButton* cmdine = nullptr;
     QRadioButton* optTipoArchivio = nullptr;
+    QLineEdit* txtData = nullptr;
+    int m_rotella = 0; ///< the wheel's turn not yet made into a step
 };
 
 } // namespace ui
