@@ -80,6 +80,8 @@ private slots:
                          f->findChild<QLabel*>("lblRicevuti")->text(),
                      "Scaricamento del file delle estrazioni da " + indirizzo + "|Ricevuti 1 kB di 2 kB");
             QTest::mouseClick(f->findChild<QPushButton*>("cmdAnnulla"), Qt::LeftButton);
+            // Stopped there: no next address is tried.
+            QCOMPARE(f->findChild<QLabel*>("lblRicevuti")->text(), "Ricevuti 1 kB di 2 kB");
         });
         if (avvio) {
             const QPointer<rete::Scaricamento> controllo = principale.controllaAggiornamenti();
