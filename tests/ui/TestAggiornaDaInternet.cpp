@@ -2,16 +2,19 @@
 // (the operator's addresses replaced by the server's, so that nothing reaches the Internet).
 #include "ArchivioDiProva.h"
 #include "FinestraModale.h"
+#include "Finestre.h"
 #include "ScriptPrompt.h"
 #include "ServerDiProva.h"
 #include "core/Campi.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/rete/AggiornaDaInternet.h"
+#include "ui/rete/FrmOpzioniAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -100,6 +103,21 @@ private slots:
             QVERIFY2(script.testi().last().endsWith(ultimo), qPrintable(script.testi().last()));
         QCOMPARE(carica.eseguita(), caricate == 5);
         QCOMPARE(stato.Estrazioni_Caricate, caricate);
+    }
+
+    void opzioniConUnIndirizzoTroppoLungo() {
+        prova::CartellaDiProva cartella;
+        const auto stato = cartella.stato();
+        ui::frmOpzioniAggiornamento f(stato);
+        f.show();
+        // 190 characters, as many as the box takes, but 360 bytes in the settings file.
+        prova::controllo<QLineEdit>(f, "txtIndirizzo")->setText("https://example.org/" + QString(170, u'à'));
+        prova::ScriptPrompt script({true});
+        prova::clic(f, "cmdOK");
+        // Refused with the reason, and the window stays open on the address.
+        QCOMPARE(script.testi(),
+                 QStringList{"L'indirizzo non si può usare. Il testo supera i 190 caratteri."});
+        QVERIFY(f.isVisible());
     }
 };
 

@@ -152,8 +152,9 @@ private slots:
         prova::sposta(f, "vscEstrazioni", 2);
         f.copiaEstrazione();
         prova::clic(f, "cmdTollbar_0");
-        QCOMPARE(prova::controllo<QGroupBox>(f, "fmeEstrazioneCompleta")->title(),
-                 " Inserimento NUOVA ESTRAZIONE");
+        QCOMPARE(prova::controllo<QGroupBox>(f, "fmeEstrazioneCompleta")->title() + '|' +
+                     prova::testo(f, "lb_Info_5"),
+                 " Inserimento NUOVA ESTRAZIONE|NUOVA ESTRAZIONE");
         QCOMPARE(prova::testo(f, "lblNumeroEstrazione") + casella(f, "txt_Giorno")->text(), "4");
         // The keys go through the filter: a contest above the highest one, a year up to 2500.
         QTest::keyClicks(casella(f, "txt_Concorso"), QStringLiteral("157"));
