@@ -105,8 +105,9 @@ private slots:
         QCOMPARE(prova::testo(f, "lblRuoteRicerca") + prova::testo(f, "lblOrdinamento"), "PALERMONUMERICO");
         f.cmdRuotaMeno_Click(); // back to FIRENZE, still by delay; the menu shows its key
         QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RITARDO ATTUALE"));
-        prova::clic(f, "cmdOrdinamento");
-        QVERIFY(prova::controllo<QLabel>(f, "lblMnu_3")->font().bold());
+        prova::clic(f, "cmdOrdinamento"); // the key and the order, "Crescente", stand out
+        QVERIFY(prova::controllo<QLabel>(f, "lblMnu_3")->font().bold() &&
+                prova::controllo<QLabel>(f, "lblMnu_6")->font().bold());
 
         // The export writes the grid on show, in its order.
         const QString percorso = QString::fromStdString((banco.cartella.percorso() / "uscita.csv").string());
