@@ -34,7 +34,7 @@ namespace {
 /** Writes and flushes a whole file; false on any failure. */
 bool scriviESincronizza(const std::filesystem::path& percorso, std::string_view contenuto) {
     const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0) return false; // mutazioni: equivalente — write() and close() on -1 fail all the same
     std::size_t scritti = 0;
     while (scritti < contenuto.size()) {
         const ssize_t n = ::write(fd, contenuto.data() + scritti, contenuto.size() - scritti);

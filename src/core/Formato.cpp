@@ -79,7 +79,7 @@ int campoSemplice(std::string_view record, std::size_t inizio, std::size_t quant
     bool cifre = false;
     for (std::size_t i = inizio; i < inizio + quanti && i < record.size(); ++i) {
         const char c = record[i];
-        if (c >= '0' && c <= '9') {
+        if (c >= '0' && c <= '9') { // mutazioni: equivalente — a field it refuses is read again below
             valore = valore * 10 + (c - '0');
             cifre = true;
         } else if (c != ' ' || cifre) {

@@ -34,7 +34,8 @@ QString fileRisorsa(const QUrl& indirizzo) {
 /** The <title> of a page of the help, read from its resource. */
 QString titoloDi(const QString& argomento) {
     QFile file(fileRisorsa(QUrl(CARTELLA + argomento)));
-    if (!file.open(QIODevice::ReadOnly)) return argomento;
+    if (!file.open(QIODevice::ReadOnly))
+        return argomento; // mutazioni: equivalente — unopened, it reads empty
     static const QRegularExpression titolo(QStringLiteral("<title>(.*?)</title>"),
                                            QRegularExpression::CaseInsensitiveOption |
                                                QRegularExpression::DotMatchesEverythingOption);

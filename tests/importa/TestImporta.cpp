@@ -111,6 +111,8 @@ private slots:
             QString::fromStdString(importa::resoconto(importa::leggiStorico(prova::testoStorico(
                 {e(3, {6}), e(6, {1, 2, 3, 4, 5, 7, 8, 9, 10}), e(10, {4}),
                  e(14, {1, 2, 3, 5, 6, 7, 8, 9, 10}), e(24, {2, 3, 4, 5, 6, 7, 8, 9, 10}), e(25, {2})}))));
+        QVERIFY2(resoconto.startsWith("Righe rifiutate: nessuna.\nFormato del file: "),
+                 qPrintable(resoconto));
         QVERIFY2(
             resoconto.contains("Estrazioni: 5, dal 3/12/2003 al 25/12/2003.\nEstrazioni divise dal file su "
                                "due date e riunite: 1\n  3/12/2003 (9 ruote) con 6/12/2003 (NAPOLI): "

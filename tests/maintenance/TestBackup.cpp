@@ -55,6 +55,17 @@ private slots:
         QCOMPARE(prova::fotografia(cartella), rifiuto.isEmpty() ? prima : dopo);
     }
 
+    void copiaRifiutataSenzaUnFile() {
+        prova::CartellaDiProva cartella;
+        cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1)});
+        std::filesystem::remove(cartella.ruote() / "ROMA");
+        const auto copia = maintenance::Backup_Archivio(cartella.stato(), momento(5, 10));
+        QCOMPARE(QString::fromStdString(copia.messaggio()),
+                 QStringLiteral("impossibile leggere il file ROMA"));
+        for (const auto& voce : std::filesystem::directory_iterator(cartella.percorso())) // no folder left
+            QVERIFY(!voce.path().filename().string().starts_with("RUOTE_backup"));
+    }
+
     void avviso_data() {
         QTest::addColumn<QString>("campi"); // fields 50, 51 and 53: reminder on, threshold, count
         QTest::addColumn<int>("dopo");

@@ -11,7 +11,7 @@ class TestConsultazione : public QObject {
 private slots:
     void archivioAllApertura_data() {
         QTest::addColumn<int>("lunghezzaBari");
-        QTest::addColumn<QString>("corto"); // a file one byte short of the draws of BARI
+        QTest::addColumn<QString>("corto"); // a file one byte short of the draws of BARI; RUOTE: no folder
         QTest::addColumn<StatoArchivio>("esito");
         QTest::addColumn<int>("estrazioni");
         QTest::addRow("sano") << 15 << "" << StatoArchivio::Sano << 3;
@@ -19,6 +19,7 @@ private slots:
         QTest::addRow("lunghezza-errata") << 16 << "" << StatoArchivio::LunghezzaErrata << 0;
         QTest::addRow("oltre-il-massimo") << 5 * 32001 << "" << StatoArchivio::Troppo << 0;
         QTest::addRow("concorso-corto") << 15 << "CONCORSO" << StatoArchivio::LunghezzaErrata << 0;
+        QTest::addRow("senza-cartella") << 15 << "RUOTE" << StatoArchivio::LunghezzaErrata << 0;
     }
     void archivioAllApertura() {
         QFETCH(int, lunghezzaBari);
@@ -30,6 +31,7 @@ private slots:
             cartella.scriviFile("RUOTE/" + nome,
                                 std::string(std::size_t(byte - (corto.toStdString() == nome)), char(140)));
         }
+        if (corto == "RUOTE") std::filesystem::remove_all(cartella.ruote());
         const auto aperto = maintenance::Dati_Iniziali_Aggiornamento(cartella.ruote(), 32000);
         QTEST(aperto.stato, "esito");
         QTEST(aperto.estrazioni, "estrazioni");

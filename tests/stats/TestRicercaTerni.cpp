@@ -64,6 +64,10 @@ private slots:
                         !(stats::ternoInPosizione(k) == stats::Terno{a, b, c}))
                         QFAIL(qPrintable(QStringLiteral("%1-%2-%3 in %4").arg(a).arg(b).arg(c).arg(k)));
         QCOMPARE(stats::Etichetta_Terno({7, 45, 89}), std::string(" 7 -  45 -  89"));
+        // What "Vai a" takes: three different numbers of 1..90, in any order and separation, nothing else.
+        QVERIFY((stats::leggiTerno(" 89-7,45\t") == stats::Terno{7, 45, 89}));
+        for (const char* rifiutato : {"7 45", "7 45 89 90", "7 45 x9", "0 7 45", "7 45 91", "7 7 45"})
+            QVERIFY2(!stats::leggiTerno(rifiutato), rifiutato);
     }
 
     void cercaComeIlRiferimento_data() {

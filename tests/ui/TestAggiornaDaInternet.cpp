@@ -2,16 +2,19 @@
 // (the operator's addresses replaced by the server's, so that nothing reaches the Internet).
 #include "ArchivioDiProva.h"
 #include "FinestraModale.h"
+#include "Finestre.h"
 #include "ScriptPrompt.h"
 #include "ServerDiProva.h"
 #include "core/Campi.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/Principio.h"
 #include "ui/rete/AggiornaDaInternet.h"
+#include "ui/rete/FrmOpzioniAggiornamento.h"
 #include "ui/selection/FrmPeriodo.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -81,6 +84,8 @@ private slots:
                          f->findChild<QLabel*>("lblRicevuti")->text(),
                      "Scaricamento del file delle estrazioni da " + indirizzo + "|Ricevuti 1 kB di 2 kB");
             QTest::mouseClick(f->findChild<QPushButton*>("cmdAnnulla"), Qt::LeftButton);
+            // Stopped there: no next address is tried.
+            QCOMPARE(f->findChild<QLabel*>("lblRicevuti")->text(), "Ricevuti 1 kB di 2 kB");
         });
         if (avvio) {
             const QPointer<rete::Scaricamento> controllo = principale.controllaAggiornamenti();
@@ -108,6 +113,21 @@ private slots:
         const QString riga = principale.findChild<QLabel*>("lblArchivioCaricato")->text();
         QCOMPARE(riga.contains(" — aggiornato: il sito non ha estrazioni più recenti, controllato il "),
                  ultimo == "L'archivio è già aggiornato.");
+    }
+
+    void opzioniConUnIndirizzoTroppoLungo() {
+        prova::CartellaDiProva cartella;
+        const auto stato = cartella.stato();
+        ui::frmOpzioniAggiornamento f(stato);
+        f.show();
+        // 190 characters, as many as the box takes, but 360 bytes in the settings file.
+        prova::controllo<QLineEdit>(f, "txtIndirizzo")->setText("https://example.org/" + QString(170, u'à'));
+        prova::ScriptPrompt script({true});
+        prova::clic(f, "cmdOK");
+        // Refused with the reason, and the window stays open on the address.
+        QCOMPARE(script.testi(),
+                 QStringList{"L'indirizzo non si può usare. Il testo supera i 190 caratteri."});
+        QVERIFY(f.isVisible());
     }
 };
 

@@ -85,6 +85,12 @@ private slots:
         QTest::keyClicks(estratto(f, 1), QStringLiteral("9"));
         QTest::keyClicks(casella(f, "txt_Giorno"), QStringLiteral("1"));
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral(" 4"));
+        // Yet Tab moves the focus on, and the boxes paint what they hold.
+        f.show();
+        estratto(f, 3)->setFocus();
+        QTest::keyClick(estratto(f, 3), Qt::Key_Tab);
+        QVERIFY(estratto(f, 1)->grab().toImage() != estratto(f, 16)->grab().toImage()); // a number, a 0
+        QCOMPARE(f.focusWidget(), estratto(f, 4));
         prova::sposta(f, "vscEstrazioni", 1);
         QCOMPARE(casella(f, "txt_Anno_Data")->text() + prova::testo(f, "lb_Info_6"), "2002 5/ 6/2002");
         scatto(f, QStringLiteral("aggiornamento-sfoglia"));
@@ -147,8 +153,9 @@ private slots:
         prova::sposta(f, "vscEstrazioni", 2);
         f.copiaEstrazione();
         prova::clic(f, "cmdTollbar_0");
-        QCOMPARE(prova::controllo<QGroupBox>(f, "fmeEstrazioneCompleta")->title(),
-                 " Inserimento NUOVA ESTRAZIONE");
+        QCOMPARE(prova::controllo<QGroupBox>(f, "fmeEstrazioneCompleta")->title() + '|' +
+                     prova::testo(f, "lb_Info_5"),
+                 " Inserimento NUOVA ESTRAZIONE|NUOVA ESTRAZIONE");
         QCOMPARE(prova::testo(f, "lblNumeroEstrazione") + casella(f, "txt_Giorno")->text(), "4");
         // The keys go through the filter: a contest above the highest one, a year up to 2500.
         QTest::keyClicks(casella(f, "txt_Concorso"), QStringLiteral("157"));

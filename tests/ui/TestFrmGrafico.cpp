@@ -36,7 +36,7 @@ private slots:
         QFETCH(bool, ambi);
         QFETCH(bool, doppioClic);
         QFETCH(int, riga);
-        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO
+        prova::BancoRicerca banco(30, "0010000001"); // FIRENZE and VENEZIA
         std::unique_ptr<ui::FinestraRicerca> finestra(
             ambi ? static_cast<ui::FinestraRicerca*>(new ui::frmFREQRITAMBO(banco.stato))
                  : new ui::frmFREQRITESTRATTI(banco.stato));
@@ -44,9 +44,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
         ScriptPrompt script({true});
         finestra->cmdAVVIO_Click();
-        finestra->cmdRuotaPiu_Click(); // FIRENZE
-        finestra->ordina(3);           // by current delay: the cell shows another number than its place
-        auto* griglia = finestra->findChild<QTableWidget*>(ambi ? "mfgFreqRitAmbi_3" : "mfgRicerca_3");
+        finestra->cmdRuotaMeno_Click(); // VENEZIA, the last grid
+        finestra->ordina(3);            // by current delay: the cell shows another number than its place
+        auto* griglia = finestra->findChild<QTableWidget*>(ambi ? "mfgFreqRitAmbi_10" : "mfgRicerca_10");
         // What the user reads in the chosen cell's column: the number (or pair) and its frequency.
         const int colonna = ambi ? 1 : 5, primaRiga = ambi ? riga : riga / 4 * 4;
         const QString numero = griglia->item(primaRiga, colonna)->text().simplified();
@@ -62,7 +62,7 @@ private slots:
         auto* grafico = finestra->findChild<ui::FrmGrafico*>();
         QVERIFY(grafico);
         QCOMPARE(grafico->windowTitle(),
-                 QStringLiteral("Grafico %1 — FIRENZE")
+                 QStringLiteral("Grafico %1 — VENEZIA")
                      .arg(ambi ? "dell'ambo " + QString(numero).remove(' ') : "del numero " + numero));
         const QString riepilogo = grafico->findChild<QLabel*>("lblRiepilogo")->text();
         QVERIFY(riepilogo.contains(" frequenza <b>" + frequenza + "</b>"));

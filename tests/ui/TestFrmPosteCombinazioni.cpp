@@ -46,6 +46,7 @@ private slots:
         QVERIFY(f.isVisible());
         QCOMPARE(b.campi(), DEFAULT); // a first start takes the defaults quietly
         QVERIFY(!prova::controllo(f, "cmdApplica")->isEnabled());
+        QCOMPARE(prova::cella(f, "mfgNComb", 90, 5), QStringLiteral("43.949.268")); // cinquine of 90 numbers
         // The payouts without withholding, then with it; the calculator starts with Estratto at 50 cents.
         QVERIFY(prova::controllo<QRadioButton>(f, "optSenzaTrattenuta")->isChecked());
         QCOMPARE((QStringList{prova::cella(f, "mfgQuote", 2, 1), prova::cella(f, "mfgQuote", 2, 2),

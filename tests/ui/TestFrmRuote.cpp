@@ -25,7 +25,7 @@ private slots:
                                           << "BA VE " << nessuno;
         QTest::addRow("tolta-roma") << QStringList{"ck_Ruota_8"} << "1"
                                     << "BA " << nessuno;
-        QTest::addRow("nessuna-rifiutata") << QStringList{"ck_Ruota_3", "cmdNessuna"} << bariRoma << "BA RO "
+        QTest::addRow("nessuna-rifiutata") << QStringList{"ck_Ruota_10", "cmdNessuna"} << bariRoma << "BA RO "
                                            << "Selezionare almeno una ruota!";
         QTest::addRow("chiusa-dalla-cornice")
             << QStringList{"ck_Ruota_1", "ck_Ruota_5", "cornice"} << bariRoma << "BA RO " << nessuno;

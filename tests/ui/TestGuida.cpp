@@ -15,6 +15,7 @@
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -109,6 +110,8 @@ private slots:
         QCOMPARE(guida->pagina().toString(), "qrc:/guida/" + argomento);
         const QString file = argomento.section(QLatin1Char('#'), 0, 0);
         QCOMPARE(prova::testo(*guida, "lblTitolo"), titolo(file));
+        const auto* voce = guida->findChild<QListWidget*>("lstArgomenti")->currentItem();
+        QCOMPARE(voce ? voce->text() : QString(), titolo(file)); // the page marked in the list of topics
         // Usable over the modal window: a click of the window system reaches its "Chiudi", which hides it.
         auto* chiudi = prova::controllo(*guida, "cmdChiudi");
         QTest::mouseClick(guida->windowHandle(), Qt::LeftButton, {},

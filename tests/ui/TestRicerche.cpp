@@ -109,8 +109,9 @@ private slots:
             *std::min_element(r.Ritardo_Attuale_Numero[7].begin() + 1, r.Ritardo_Attuale_Numero[7].end()));
         f.cmdRuotaMeno_Click(); // back to FIRENZE, still by delay; the menu shows its key
         QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RITARDO ATTUALE"));
-        prova::clic(f, "cmdOrdinamento");
-        QVERIFY(prova::controllo<QLabel>(f, "lblMnu_3")->font().bold());
+        prova::clic(f, "cmdOrdinamento"); // the key and the order, "Crescente", stand out
+        QVERIFY(prova::controllo<QLabel>(f, "lblMnu_3")->font().bold() &&
+                prova::controllo<QLabel>(f, "lblMnu_6")->font().bold());
 
         // The export writes the grid on show, in its order.
         const QString percorso = QString::fromStdString((banco.cartella.percorso() / "uscita.csv").string());

