@@ -86,7 +86,7 @@ private slots:
         QTest::keyClicks(casella(f, "txt_Giorno"), QStringLiteral("1"));
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral(" 4"));
         prova::sposta(f, "vscEstrazioni", 1);
-        QCOMPARE(casella(f, "txt_Anno_Data")->text() + prova::testo(f, "lb_Info_6"), "2002 5/ 6/2002");
+        QCOMPARE(casella(f, "txt_Anno_Data")->text() + prova::testo(f, "lb_Info_6"), "20025/6/2002");
         scatto(f, QStringLiteral("aggiornamento-sfoglia"));
     }
 
