@@ -531,9 +531,10 @@ void frmAggiornamento::tastoData(QLineEdit* c, int, const QString& testo) {
                         : c == txt_Mese      ? 12
                         : c == txt_Anno_Data ? core::ULTIMO_ANNO_AMMESSO
                                              : m_stato.Max_Concorsi_Anno;
-    const bool sostituisci = carattere >= '0' && carattere <= '9' && !c->text().isEmpty() &&
-                             c->selectedText() == c->text();
-    c->setText(q(maintenance::Stringhetta(sostituisci ? std::string() : s(c->text()), carattere, 1, massimo)));
+    const bool sostituisci =
+        carattere >= '0' && carattere <= '9' && !c->text().isEmpty() && c->selectedText() == c->text();
+    c->setText(
+        q(maintenance::Stringhetta(sostituisci ? std::string() : s(c->text()), carattere, 1, massimo)));
     if (c == txt_Anno_Data) lbl_Anno_Concorso->setText(txt_Anno_Data->text());
 }
 
@@ -693,7 +694,8 @@ void frmAggiornamento::entraNuovaEstrazione() {
     numeroEstrazione(maintenance::estrazioneDelModo(Modo::Nuova, m_archivio, m_numero));
     lb_Info[5]->setText(QStringLiteral("NUOVA ESTRAZIONE"));
     lb_Info[6]->clear();
-    cmd_Registra_Estrazione->setText(QStringLiteral("Registra Estrazione"));
+    cmd_Registra_Estrazione->setText(
+        conMnemonico(cmd_Registra_Estrazione->text(), QStringLiteral("Registra Estrazione")));
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         cmd_Nulle[std::size_t(w)]->setStyleSheet(QStringLiteral("background-color: #ffc0cb"));
     m_modo = Modo::Nuova;
@@ -726,8 +728,9 @@ void frmAggiornamento::entraModo(Modo modo) {
                         : modo == Modo::Intramezzo ? QStringLiteral("INTRAMEZZO")
                                                    : QStringLiteral("ELIMINAZIONE"));
     lb_Info[6]->clear();
-    cmd_Registra_Estrazione->setText(modo == Modo::Elimina ? QStringLiteral("ELIMINA Estrazione")
-                                                           : QStringLiteral("Registra Estrazione"));
+    cmd_Registra_Estrazione->setText(conMnemonico(
+        cmd_Registra_Estrazione->text(), modo == Modo::Elimina ? QStringLiteral("ELIMINA Estrazione")
+                                                               : QStringLiteral("Registra Estrazione")));
     m_modo = modo;
     Modalita_Inserimento = true;
     txt_Giorno->setFocus();
