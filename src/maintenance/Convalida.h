@@ -41,7 +41,7 @@ inline constexpr int CASELLA_GIORNO = 51, CASELLA_MESE = 52, CASELLA_ANNO = 53, 
 
 /** A typed draw refused: the message to show and the first wrong box. */
 struct Rifiuto {
-    std::string messaggio;
+    std::string messaggio; ///< single-byte (Latin-1) text, as the boxes it quotes: "è" is the byte 0xE8
     int casella = 0;
 };
 

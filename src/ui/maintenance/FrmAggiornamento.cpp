@@ -831,7 +831,7 @@ void frmAggiornamento::cmdBackup_Click() {
     if (!copia)
         prompt::informa(
             this, QStringLiteral("Backup Archivio"),
-            QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non e' stato modificato.")
+            QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non è stato modificato.")
                 .arg(QString::fromStdString(copia.messaggio())),
             prompt::Tipo::Avviso);
     else if (!copia->azzeramento)
