@@ -2,6 +2,7 @@
 
 #include "Aggiornamento.h"
 #include "core/Archivio.h"
+#include "core/Formato.h"
 #include "core/Testo.h"
 
 #include <system_error>
@@ -55,13 +56,19 @@ CampiEstrazione Mostra_Estrazione(const core::Archivio& archivio, int v) {
 }
 
 std::array<std::string, 7> Mostra_Dati_Generali(const core::Archivio& archivio, int m, int v) {
+    // A date as the program writes it for a person, d/m/yyyy; a record without a valid date as it is.
+    const auto data = [&](int d) {
+        const std::string record = archivio.Leggi_Data_Archivio(d);
+        const core::Data letta = core::Data::daRecord(record);
+        return letta.valida() ? letta.testo() : record;
+    };
     return {std::to_string(m),
             "estr. 1 - " + archivio.Leggi_Concorso_Archivio(1),
-            archivio.Leggi_Data_Archivio(1),
+            data(1),
             "estr. " + std::to_string(m) + " - " + archivio.Leggi_Concorso_Archivio(m),
-            archivio.Leggi_Data_Archivio(m),
+            data(m),
             "estr. " + std::to_string(v) + " - " + archivio.Leggi_Concorso_Archivio(v),
-            archivio.Leggi_Data_Archivio(v)};
+            data(v)};
 }
 
 std::array<int, CASELLE_NUMERI + 6> copiaEstrazione(const CampiEstrazione& campi) {

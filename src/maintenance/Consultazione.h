@@ -61,7 +61,8 @@ CampiEstrazione Mostra_Estrazione(const core::Archivio& archivio, int v);
 
 /**
  * The information panel's lines 0..6 for m draws with draw v shown: m; "estr. 1 - " + contest 1;
- * date 1; "estr. m - " + contest m; date m; "estr. v - " + contest v; date v.
+ * date 1; "estr. m - " + contest m; date m; "estr. v - " + contest v; date v. Dates read d/m/yyyy
+ * ("5/6/2002"); a record that holds no valid date is shown as it is.
  */
 std::array<std::string, 7> Mostra_Dati_Generali(const core::Archivio& archivio, int m, int v);
 

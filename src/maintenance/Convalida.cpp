@@ -64,7 +64,8 @@ std::optional<Rifiuto> controllaData(const CampiEstrazione& campi, const LimitiE
                        std::to_string(data.anno) + " ha " +
                        std::to_string(core::giorniDelMese(data.anno, data.mese)) + " giorni.");
     if (data > limiti.oggi)
-        return rifiuto("Il " + data.testo() + " e' una data futura: oggi e' il " + limiti.oggi.testo() + '.');
+        return rifiuto("Il " + data.testo() + " \xe8 una data futura: oggi \xe8 il " + limiti.oggi.testo() +
+                       '.');
     if (const auto prima = leggiData(limiti.dataPrecedente); limiti.precedente > 0 && prima && data <= *prima)
         return rifiuto("La data deve essere successiva al " + prima->testo() + ", data dell' estrazione " +
                        std::to_string(limiti.precedente) + '.');
@@ -85,7 +86,7 @@ std::optional<Rifiuto> controllaRuota(const CampiEstrazione& campi, int w, const
         const std::string_view casella = core::senzaSpazi(campi.estratti[std::size_t(5 * w - 4) + i]);
         if (casella.find_first_not_of("0123456789") != std::string_view::npos)
             return rifiuto(i, std::string("il ") + POSTI[i] + " numero, \"" + std::string(casella) +
-                                  "\", non e' un numero.");
+                                  "\", non \xe8 un numero.");
         valori[i] = core::valoreNumerico(casella);
         if (valori[i] > 90)
             return rifiuto(i, std::string("il ") + POSTI[i] + " numero, " + std::string(casella) +
@@ -95,13 +96,13 @@ std::optional<Rifiuto> controllaRuota(const CampiEstrazione& campi, int w, const
     if (nullo != valori.end() && std::count(valori.begin(), valori.end(), 0) < 5) {
         const auto i = std::size_t(nullo - valori.begin());
         return rifiuto(i, std::string("il ") + POSTI[i] +
-                              " numero manca o e' 0 e gli altri no: una ruota senza estrazione ha tutte e "
+                              " numero manca o \xe8 0 e gli altri no: una ruota senza estrazione ha tutte e "
                               "cinque le caselle vuote o a 0.");
     }
     for (std::size_t i = 1; i < 5; ++i)
         for (std::size_t j = 0; j < i; ++j)
             if (valori[i] != 0 && valori[i] == valori[j])
-                return rifiuto(i, "il numero " + std::to_string(valori[i]) + " e' ripetuto (" + POSTI[j] +
+                return rifiuto(i, "il numero " + std::to_string(valori[i]) + " \xe8 ripetuto (" + POSTI[j] +
                                       " e " + POSTI[i] + " numero).");
     for (std::size_t i = 0; i < 5; ++i)
         numeri[std::size_t(5 * w - 4) + i] = valori[i];

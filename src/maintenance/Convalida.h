@@ -42,7 +42,7 @@ inline constexpr int CASELLA_GIORNO = CASELLE_NUMERI + 1, CASELLA_MESE = CASELLE
 
 /** A typed draw refused: the message to show and the first wrong box. */
 struct Rifiuto {
-    std::string messaggio;
+    std::string messaggio; ///< single-byte (Latin-1) text, as the boxes it quotes: "è" is the byte 0xE8
     int casella = 0;
 };
 

@@ -137,7 +137,7 @@ EsitoOperazione eseguiOperazione(core::Stato& stato, const ArchivioAperto& archi
                 {{},
                  "ATTENZIONE: impossibile registrare nel file ImpoBin il numero delle "
                  "estrazioni inserite dall' ultimo backup: l' avviso programmato di "
-                 "backup non ne terra' conto.",
+                 "backup non ne terrà conto.",
                  true});
         if (controllo.avviso)
             operazione.avvisi.push_back({"AVVISO PROGRAMMATO DI BACKUP ARCHIVIO", *controllo.avviso});

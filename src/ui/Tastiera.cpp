@@ -107,4 +107,11 @@ void preparaTastiera(QWidget* finestra, bool escChiude) {
                          finestra, &QWidget::close);
 }
 
+QString conMnemonico(const QString& vecchio, const QString& nuovo) {
+    const qsizetype e = vecchio.indexOf(QLatin1Char('&'));
+    if (e < 0 || e + 1 >= vecchio.size()) return nuovo;
+    const qsizetype posto = nuovo.indexOf(vecchio.at(e + 1), 0, Qt::CaseInsensitive);
+    return posto < 0 ? nuovo : nuovo.left(posto) + QLatin1Char('&') + nuovo.mid(posto);
+}
+
 } // namespace ui

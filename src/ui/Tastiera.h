@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace ui {
@@ -13,5 +15,8 @@ namespace ui {
  * one; with `escChiude`, Esc closes the window.
  */
 void preparaTastiera(QWidget* finestra, bool escChiude = false);
+
+/** A button's new text with the mnemonic letter of its old one, where the new text holds that letter. */
+QString conMnemonico(const QString& vecchio, const QString& nuovo);
 
 } // namespace ui

@@ -43,8 +43,8 @@ private slots:
             {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(12, 3, 2003, 7, 2, {2})});
         const auto archivio = *core::Archivio::leggi(cartella.ruote());
         QCOMPARE(maintenance::Mostra_Dati_Generali(archivio, 2, 1),
-                 (std::array<std::string, 7>{"2", "estr. 1 -   1/2002", " 5/ 6/2002", "estr. 2 -   7/2003",
-                                             "12/ 3/2003", "estr. 1 -   1/2002", " 5/ 6/2002"}));
+                 (std::array<std::string, 7>{"2", "estr. 1 -   1/2002", "5/6/2002", "estr. 2 -   7/2003",
+                                             "12/3/2003", "estr. 1 -   1/2002", "5/6/2002"}));
         // The boxes as shown (a null wheel's 0s), printed at columns 17, 21, 25, 29 and 33.
         const auto righe = maintenance::righeStampaEstrazione(maintenance::Mostra_Estrazione(archivio, 2),
                                                               cartella.stato().Nome_Ruota, "2");

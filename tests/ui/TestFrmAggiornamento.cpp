@@ -92,7 +92,7 @@ private slots:
         QVERIFY(estratto(f, 1)->grab().toImage() != estratto(f, 16)->grab().toImage()); // a number, a 0
         QCOMPARE(f.focusWidget(), estratto(f, 4));
         prova::sposta(f, "vscEstrazioni", 1);
-        QCOMPARE(casella(f, "txt_Anno_Data")->text() + prova::testo(f, "lb_Info_6"), "2002 5/ 6/2002");
+        QCOMPARE(casella(f, "txt_Anno_Data")->text() + prova::testo(f, "lb_Info_6"), "20025/6/2002");
         scatto(f, QStringLiteral("aggiornamento-sfoglia"));
     }
 
@@ -107,7 +107,7 @@ private slots:
             QTest::addRow("%s", nome) << int(modo) << QString(data) << QString(bari) << QString(motivo);
         };
         riga("lettere-in-bari", Modo::Nuova, "1/12/2025", "ab", "BARI il primo numero, \"ab\"");
-        riga("data-futura", Modo::Nuova, "3/12/2025", "2", "e' una data futura");
+        riga("data-futura", Modo::Nuova, "3/12/2025", "2", "è una data futura");
         riga("nuova-prima-dell-ultima", Modo::Nuova, "3/1/2003", "2",
              "successiva al 4/1/2003, data dell' estrazione 3.");
         riga("inserita-dopo-la-sua-seguente", Modo::Intramezzo, "9/6/2002", "2",

@@ -694,7 +694,8 @@ void frmAggiornamento::entraNuovaEstrazione() {
     numeroEstrazione(maintenance::estrazioneDelModo(Modo::Nuova, m_archivio, m_numero));
     lb_Info[5]->setText(QStringLiteral("NUOVA ESTRAZIONE"));
     lb_Info[6]->clear();
-    cmd_Registra_Estrazione->setText(QStringLiteral("Registra Estrazione"));
+    cmd_Registra_Estrazione->setText(
+        conMnemonico(cmd_Registra_Estrazione->text(), QStringLiteral("Registra Estrazione")));
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         cmd_Nulle[std::size_t(w)]->setStyleSheet(QStringLiteral("background-color: #ffc0cb"));
     m_modo = Modo::Nuova;
@@ -727,8 +728,9 @@ void frmAggiornamento::entraModo(Modo modo) {
                         : modo == Modo::Intramezzo ? QStringLiteral("INTRAMEZZO")
                                                    : QStringLiteral("ELIMINAZIONE"));
     lb_Info[6]->clear();
-    cmd_Registra_Estrazione->setText(modo == Modo::Elimina ? QStringLiteral("ELIMINA Estrazione")
-                                                           : QStringLiteral("Registra Estrazione"));
+    cmd_Registra_Estrazione->setText(conMnemonico(
+        cmd_Registra_Estrazione->text(), modo == Modo::Elimina ? QStringLiteral("ELIMINA Estrazione")
+                                                               : QStringLiteral("Registra Estrazione")));
     m_modo = modo;
     Modalita_Inserimento = true;
     txt_Giorno->setFocus();
@@ -839,7 +841,7 @@ void frmAggiornamento::cmdBackup_Click() {
     if (!copia)
         prompt::informa(
             this, QStringLiteral("Backup Archivio"),
-            QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non e' stato modificato.")
+            QStringLiteral("ATTENZIONE: Backup non eseguito, %1. L' archivio non è stato modificato.")
                 .arg(QString::fromStdString(copia.messaggio())),
             prompt::Tipo::Avviso);
     else if (!copia->azzeramento)
