@@ -124,8 +124,10 @@ std::vector<std::string> righeStampaEstrazione(const CampiEstrazione& campi,
     }
     righe.push_back("");
     righe.push_back("  n° Estrazione: " + std::string(numeroEstrazione));
-    righe.push_back("  n° Concorso: " + campi.concorso + "/" + campi.annoConcorso);
-    righe.push_back("  Data: " + campi.giorno + "/" + campi.mese + "/" + campi.anno);
+    // Written for a person: "7/2003" and "12/3/2003", without the records' padding.
+    const auto campo = [](const std::string& testo) { return std::string(core::senzaSpazi(testo)); };
+    righe.push_back("  n° Concorso: " + campo(campi.concorso) + "/" + campo(campi.annoConcorso));
+    righe.push_back("  Data: " + campo(campi.giorno) + "/" + campo(campi.mese) + "/" + campo(campi.anno));
     righe.push_back("  Fine dati STAMPA DEI DATI MOSTRATI (aggiornamento estrazioni).");
     return righe;
 }

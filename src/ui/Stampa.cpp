@@ -21,7 +21,7 @@ bool Stampa::Imposta_Stampante(QWidget* genitore, int copie) {
     m_carattere.setFixedPitch(true);
     m_y = 0;
     const int revisione = QVersionNumber::fromString(versioneProgramma()).microVersion();
-    const QString oggi = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString oggi = QDate::currentDate().toString(QStringLiteral("d/M/yyyy"));
     riga(QString::fromStdString(
         maintenance::intestazioneStampa(titoloProgramma().toStdString(), revisione, oggi.toStdString())));
     return true;

@@ -50,7 +50,7 @@ private slots:
                                                               cartella.stato().Nome_Ruota, "2");
         QCOMPARE(righe[3], std::string("  BARI          26  43  60  77  4"));
         QCOMPARE(righe[4], std::string("  CAGLIARI      0   0   0   0   0"));
-        QCOMPARE(righe[16] + "|" + righe[17], std::string("  n° Concorso:   7/2003|  Data: 12/ 3/2003"));
+        QCOMPARE(righe[16] + "|" + righe[17], std::string("  n° Concorso: 7/2003|  Data: 12/3/2003"));
     }
 };
 

@@ -640,7 +640,7 @@ void FrmGrafico::cmdStampa_Click() {
     pittore.setFont(carattere);
     const QFontMetrics metrica(carattere, &stampante);
     const int revisione = QVersionNumber::fromString(versioneProgramma()).microVersion();
-    const QString oggi = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString oggi = QDate::currentDate().toString(QStringLiteral("d/M/yyyy"));
     pittore.drawText(0, metrica.ascent(),
                      QString::fromStdString(maintenance::intestazioneStampa(titoloProgramma().toStdString(),
                                                                             revisione, oggi.toStdString())));
