@@ -108,7 +108,7 @@ private slots:
         const auto punto = stats::serieRitardi(banco.stato, ambo, 7)->punti[9]; // 3 Nov 2001, until 6 Dec
         QCOMPARE(
             grafico->testoPunto(QDateTime(QDate(2001, 11, 5), QTime(20, 0)).toMSecsSinceEpoch()),
-            QStringLiteral("Estrazione del 03/11/2001, concorso 10/2001: ritardo %1").arg(punto.ritardo));
+            QStringLiteral("Estrazione del 3/11/2001, concorso 10/2001: ritardo %1").arg(punto.ritardo));
 
         QTemporaryDir cartella;
         auto precedente = ui::prompt::installaGestoreFile([&](const QString&, const QString& proposto) {

@@ -459,7 +459,7 @@ void FinestraRicerca::Imposta_Status_Bar() {
     const QLocale italiano(QLocale::Italian, QLocale::Italy);
     const QDateTime adesso = QDateTime::currentDateTime();
     m_pannelli[1]->setText(QStringLiteral("Ruote: ") + m_sigleRuote);
-    m_pannelli[3]->setText(QStringLiteral("Data: ") + italiano.toString(adesso.date(), QLocale::ShortFormat));
+    m_pannelli[3]->setText(QStringLiteral("Data: ") + adesso.date().toString(QStringLiteral("d/M/yyyy")));
     m_pannelli[4]->setText(QStringLiteral("Ora: ") + italiano.toString(adesso.time(), QLocale::ShortFormat));
 }
 

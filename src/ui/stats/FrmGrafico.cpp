@@ -57,10 +57,10 @@ const QColor COLORE_LINEA(0x1f, 0x5a, 0xa6);
 const QColor COLORE_MASSIMO(0xc0, 0x1c, 0x28);
 const QColor COLORE_USCITA(0xe6, 0x7e, 0x00);
 
-/** "02/01/2001", or "—" for a date the archive holds blank. */
+/** "2/1/2001", or "—" for a date the archive holds blank. */
 QString testoData(const core::Data& data) {
     const QDate giorno(data.anno, data.mese, data.giorno);
-    return giorno.isValid() ? giorno.toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("—");
+    return giorno.isValid() ? giorno.toString(QStringLiteral("d/M/yyyy")) : QStringLiteral("—");
 }
 
 /**
