@@ -59,15 +59,6 @@ void scriviEstrazione(ui::frmAggiornamento& f, const QString& data) {
         estratto(f, k)->setText(QString::number(k + 1));
 }
 
-// Saves a picture of the window in the folder named by QUINTARO_SCATTI, for a person to look at.
-void scatto(QWidget& finestra, const QString& nome) {
-    const QString cartella = qEnvironmentVariable("QUINTARO_SCATTI");
-    if (cartella.isEmpty()) return;
-    finestra.show();
-    QCoreApplication::processEvents();
-    finestra.grab().save(cartella + QLatin1Char('/') + nome + QStringLiteral(".png"));
-}
-
 } // namespace
 
 class TestFrmAggiornamento : public QObject {
@@ -93,7 +84,6 @@ private slots:
         QCOMPARE(f.focusWidget(), estratto(f, 4));
         prova::sposta(f, "vscEstrazioni", 1);
         QCOMPARE(casella(f, "txt_Anno_Data")->text() + prova::testo(f, "lb_Info_6"), "20025/6/2002");
-        scatto(f, QStringLiteral("aggiornamento-sfoglia"));
     }
 
     void unaEstrazioneSbagliataSiRifiutaEResta_data() {
@@ -168,7 +158,6 @@ private slots:
         QTest::keyClick(casella(f, "txt_Anno_Data"), Qt::Key_A, Qt::ControlModifier); // all, then replaced
         QTest::keyClicks(casella(f, "txt_Anno_Data"),
                          QStringLiteral("2003")); // after the last draw, 4/1/2003
-        scatto(f, QStringLiteral("aggiornamento-nuova"));
 
         prova::ScriptPrompt script({true, true});
         f.cmd_Registra_Estrazione_Click();
@@ -301,7 +290,6 @@ private slots:
         QVERIFY(prova::controllo(f, "fmeStampa")->isVisible());
         QCOMPARE(f.geometry(), finestra);
         QVERIFY(finestra.width() <= 800 && finestra.height() <= 600);
-        scatto(f, QStringLiteral("aggiornamento-stampa"));
         prova::ScriptPrompt script({true});
         prova::clic(f, "cmdStampaEstrazione");
         QCOMPARE(script.testi(),

@@ -3,7 +3,6 @@
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
 #include "core/Campi.h"
-#include "core/Impostazioni.h"
 #include "ui/selection/FrmRuote.h"
 
 class TestFrmRuote : public QObject {
@@ -62,7 +61,6 @@ private slots:
         // The Nazionale's tick is kept in its own field, which the next load reads.
         const bool nazionale = elenco.contains(QStringLiteral("11"));
         QCOMPARE(core::valoreCampo(stato, core::campi::NAZIONALE_SELEZIONATA), int(nazionale));
-        QVERIFY(core::Scrivi_Impostazione(stato, core::campi::RUOTE_SELEZIONATE.numero, "0000000001"));
         auto caricato = cartella.stato();
         cartella.carica(caricato, {prova::estrazione(1, 1, 2001, 1)});
         QCOMPARE(caricato.Ruota_Selezionata[11], nazionale ? -1 : 0);

@@ -12,7 +12,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
@@ -199,16 +198,6 @@ private slots:
         QVERIFY2(riga.contains(QStringLiteral("Ultima estrazione in archivio: 5/3/%1").arg(anno)),
                  qPrintable(riga));
         QTEST(riga.contains(QStringLiteral("Aggiorna da Internet")), "aggiorna");
-
-        // Ricarica: the archive is loaded again as after an import, and the line is quiet.
-        prova::ScriptPrompt script({true, true, true, true});
-        prova::QuandoModale<ui::LeggiEstrazioni> carica([](ui::LeggiEstrazioni* f) { f->cmdSkip_Click(); });
-        prova::QuandoModale<ui::frmPeriodo> periodo(
-            [](ui::frmPeriodo* f) { prova::clic(*f, "cmdToolbarPeriodo_10"); });
-        QMetaObject::invokeMethod(principale.findChild<QLabel*>("lblArchivioCaricato"), "linkActivated",
-                                  Q_ARG(QString, "ricarica"));
-        QCOMPARE(stato.Estrazioni_Caricate, 4);
-        QVERIFY(!prova::testo(principale, "lblArchivioCaricato").contains("altro programma"));
     }
 
     void domandaDiChiusura() {

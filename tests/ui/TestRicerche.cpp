@@ -247,8 +247,6 @@ private slots:
             QCOMPARE(prova::testo(*f, "lblPeriodoRicerca"), "Periodo cambiato: premere AVVIO per aggiornare");
             QCoreApplication::processEvents();
         }
-        if (qEnvironmentVariableIsSet("QUINTARO_SCATTI")) // the screen, for a person to look at
-            f->screen()->grabWindow(0).save(qEnvironmentVariable("QUINTARO_SCATTI") + "/" + griglia + ".png");
         auto* tabella = prova::controllo<QTableWidget>(*f, griglia);
         QCOMPARE(tabella->visibleRegion().boundingRect(), tabella->rect()); // no column or row cut off
         QVERIFY(
