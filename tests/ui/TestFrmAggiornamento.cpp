@@ -222,6 +222,8 @@ private slots:
         f.entraModo(Modo(modo));
         casella(f, "txt_Giorno")
             ->setText(elimina ? QString() : QStringLiteral("7")); // no date needed to delete
+        QCOMPARE(prova::controllo<QPushButton>(f, "cmd_Registra_Estrazione")->text(),
+                 elimina ? "ELIMINA Estrazione" : "Registra Estrazione");
         prova::ScriptPrompt script({risposta, true, true});
         prova::clic(f, "cmd_Registra_Estrazione");
         QCOMPARE(script.titoli(), titoli);
