@@ -54,7 +54,7 @@ bool Scrivi_Impostazione(const Stato& stato, int k, std::string_view testo) {
     }
     const std::size_t inizio = static_cast<std::size_t>(BYTE_CAMPO) * static_cast<std::size_t>(k - 1);
     const std::size_t fine = inizio + std::max<std::size_t>(BYTE_TESTO_CAMPO, pulito.size());
-    if (contenuto.size() < fine) contenuto.resize(fine, ' ');
+    if (contenuto.size() < fine) contenuto.resize(fine, ' '); // mutazioni: equivalente (< -> <=) — no-op
     contenuto.replace(inizio, BYTE_TESTO_CAMPO, BYTE_TESTO_CAMPO, ' ');
     contenuto.replace(inizio, pulito.size(), pulito);
     return scriviFileSicuro(percorso, contenuto);

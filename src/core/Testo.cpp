@@ -33,7 +33,8 @@ std::string_view senzaSpazi(std::string_view testo) {
 
 std::string_view senzaSpaziFinali(std::string_view testo) {
     const auto fine = testo.find_last_not_of(' ');
-    if (fine == std::string_view::npos) return {};
+    if (fine == std::string_view::npos)
+        return {}; // mutazioni: equivalente — npos + 1 is 0, and substr(0, 0) is empty
     return testo.substr(0, fine + 1);
 }
 

@@ -31,6 +31,7 @@ private slots:
         if (solaLettura && geteuid() == 0 && indicata == "-") QSKIP("root scrive anche in sola lettura");
         if (solaLettura) fs::permissions(cartella, fs::perms::owner_write, fs::perm_options::remove);
         const bool portatile = core::cartellaPortatile(cartella);
+        QVERIFY(!core::cartellaPortatile({})); // the executable's folder unknown (no /proc): never portable
         if (solaLettura) fs::permissions(cartella, fs::perms::owner_write, fs::perm_options::add);
         const auto scelta =
             core::sceltaCartella(indicata == "-" ? fs::path() : altra, cartella, portatile,

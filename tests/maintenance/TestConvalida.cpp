@@ -38,6 +38,9 @@ private slots:
                "31/2/2020 non esiste: febbraio 2020 ha 29 giorni.";
         QTest::addRow("futura") << "16/3/2021" << 5 << QStringList{} << giorno
                                 << "Il 16/3/2021 è una data futura: oggi è il 15/3/2021.";
+        QTest::addRow("concorso-1") << "2/1/2020" << 1 << QStringList{} << -1 << " 2/ 1/2020  1/2020";
+        QTest::addRow("concorso-0") << "2/1/2020" << 0 << QStringList{} << maintenance::CASELLA_CONCORSO
+                                    << "Errore nell' inserimento CONCORSO.";
         QTest::addRow("concorso-oltre-il-massimo")
             << "10/3/2020" << 261 << QStringList{} << maintenance::CASELLA_CONCORSO
             << "Errore nell' inserimento CONCORSO.";

@@ -217,6 +217,14 @@ private slots:
         f.cmdAVVIO_Click();
         QCOMPARE(prova::testo(f, "lblPeriodoRicerca"),
                  QStringLiteral("Periodo: dal 12/2/2001 al 7/7/2001 (18 estrazioni) — Ruote: FI PA"));
+        // Space shows the message of 27 December on that day only.
+        const qsizetype mostrati = script.testi().size();
+        f.impostaOrologio([] { return QDate(2024, 12, 28); });
+        QTest::keyClick(&f, Qt::Key_Space);
+        f.impostaOrologio([] { return QDate(2024, 12, 27); });
+        script.aggiungi({true});
+        QTest::keyClick(&f, Qt::Key_Space);
+        QCOMPARE(script.testi().size(), mostrati + 1);
     }
 
     void apertaInteraAlCentro_data() {

@@ -636,7 +636,7 @@ bool FinestraRicerca::eventFilter(QObject* oggetto, QEvent* evento) {
                 ordina(CRITERIO_VOCE[i]);
             else if (i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE)
                 ordinaDecrescente(i == VOCE_DECRESCENTE);
-            return true;
+            return true; // mutazioni: equivalente — the label and the frames under it ignore a press
         }
     }
     return QWidget::eventFilter(oggetto, evento);

@@ -185,7 +185,7 @@ void frmFREQRITAMBO::keyPressEvent(QKeyEvent* evento) {
         if (oggi.mid(0, 2) == QLatin1String("27") && oggi.mid(3, 2) == QLatin1String("12"))
             prompt::informa(this, titoloProgramma(),
                             chiaro(MESSAGGIO_27_DICEMBRE.data(), MESSAGGIO_27_DICEMBRE.size()));
-        return;
+        return; // mutazioni: equivalente — the base window does nothing with Space
     }
     FinestraRicerca::keyPressEvent(evento);
 }
