@@ -14,7 +14,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -115,20 +114,17 @@ private slots:
         const core::Stato stato = cartella.stato();
         const auto lettura = importa::leggiStorico(prova::testoStorico(FILE_PIU_LUNGO));
         const auto prima = prova::fotografia(cartella);
-        const auto impostazioni = cartella.leggiFile("ImpoBin");
         {
             // Held by another process: a short wait, then the refusal naming it, and nothing written.
             Detentore altro(cartella.percorso());
             const Attesa breve(60);
             QVERIFY(!scrivi(chi, stato, lettura));
             QCOMPARE(prova::fotografia(cartella), prima);
-            QCOMPARE(cartella.leggiFile("ImpoBin"), impostazioni);
             const auto rifiuto = importa::importaEstrazioni(stato, lettura, importa::Modo::Aggiungi, {});
-            QCOMPARE(rifiuto.codice(), core::Codice::ArchivioInUso);
-            QVERIFY2(rifiuto.messaggio().starts_with(
-                         "L'archivio è in uso da un altro programma (test_due_programmi, "
-                         "processo " +
-                         std::to_string(altro.processo()) + "). Riprovare più tardi."),
+            const std::string nome =
+                "(test_due_programmi, processo " + std::to_string(altro.processo()) + ")";
+            QVERIFY2(rifiuto.messaggio().starts_with("L'archivio è in uso da un altro programma " + nome +
+                                                     ". Riprovare più tardi."),
                      rifiuto.messaggio().c_str());
 
             // The other process lets go while this one waits: the operation goes on.
@@ -137,8 +133,7 @@ private slots:
                 if (attese++ == 2) altro.fine();
                 return true;
             });
-            QVERIFY(scrivi(chi, stato, lettura));
-            QVERIFY(attese > 2);
+            QVERIFY(scrivi(chi, stato, lettura) && attese > 2);
         }
         // A holder killed outright leaves its file, never its lock.
         Detentore morto(cartella.percorso());

@@ -62,15 +62,6 @@ private slots:
         fs::remove(cartella.ruote() / "DATA");
         fs::create_directory(cartella.ruote() / "DATA");
         QCOMPARE(core::Archivio::leggi(cartella.ruote()).codice(), core::Codice::FileIllegibile);
-
-        // An archive written before the Nazionale: sound, a Nazionale never drawn, written back with its
-        // file (from then on one of another length is damaged: see the damages' table).
-        prova::CartellaDiProva vecchio;
-        vecchio.scriviArchivio({prova::estrazione(2, 1, 2001, 1), prova::estrazione(4, 1, 2001, 2)}, false);
-        const auto senza = core::Archivio::leggi(vecchio.ruote());
-        QVERIFY(senza && senza->verifica(32000).coerente() && senza->ruota(11, 2)[4] == core::CODICE_NULLO);
-        QVERIFY(senza->scrivi(vecchio.ruote()));
-        QCOMPARE(vecchio.leggiFile("RUOTE/NAZIONALE"), std::string(10, char(core::CODICE_NULLO)));
     }
 
     void leModificheSiScrivonoComeUnInsieme_data() {
