@@ -40,7 +40,7 @@ bool Scrivi_Impostazione(const Stato& stato, int k, std::string_view testo) {
     if (k < 1 || k > NUMERO_CAMPI || testo.size() > static_cast<std::size_t>(BYTE_CAMPO)) return false;
     const std::string_view pulito = senzaSpazi(testo);
     const auto percorso = stato.fileImpostazioni();
-    const auto blocco = Blocco::prendi(percorso.parent_path().empty() ? "." : percorso.parent_path());
+    const auto blocco = Blocco::prendi(stato.Cartella_Programma);
     if (!blocco) return false;
 
     // Only a file that is not there at all starts empty; one that is there and cannot be read holds

@@ -103,6 +103,14 @@ Esito rifiutata(core::Codice codice, const std::string& messaggio) {
     return Esito(codice, messaggio + " L'archivio non è stato modificato.");
 }
 
+/** A write of the set that failed: past its start the archive is the old or the new one, never mixed;
+ * refused before it (another program's lock), it is untouched. */
+Esito scritturaFallita(const core::Esito<void>& scritto) {
+    return scritto.codice() == core::Codice::FileNonScrivibile
+               ? Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA)
+               : rifiutata(scritto.codice(), scritto.messaggio());
+}
+
 std::string troppe(const core::Stato& stato, std::size_t quante) {
     return "L'archivio avrebbe " + std::to_string(quante) + " estrazioni, più delle " +
            std::to_string(stato.Max_Estrazioni_Archivio) + " che il programma può gestire.";
@@ -127,9 +135,7 @@ Esito sostituisci(const core::Stato& stato, const Lettura& lettura, const std::t
     core::Archivio archivio;
     accoda(archivio, lettura.estrazioni, 0, {});
     if (const auto scritto = archivio.scrivi(stato.cartellaRuote(), guasto); !scritto)
-        return scritto.codice() == core::Codice::FileNonScrivibile
-                   ? Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA)
-                   : rifiutata(scritto.codice(), scritto.messaggio());
+        return scritturaFallita(scritto);
     fatto.scritte = static_cast<int>(lettura.estrazioni.size());
     fatto.messaggio =
         std::string(fatto.copia.empty() ? "L'archivio è stato creato: " : "L'archivio è stato sostituito: ") +
@@ -293,9 +299,7 @@ Esito aggiungi(const core::Stato& stato, const Lettura& lettura, const core::Gua
     }
     accoda(archivio, file, nuove, ultimo);
     if (const auto scritto = archivio.scrivi(stato.cartellaRuote(), guasto); !scritto)
-        return scritto.codice() == core::Codice::FileNonScrivibile
-                   ? Esito(core::Codice::FileNonScrivibile, SCRITTURA_FALLITA)
-                   : rifiutata(scritto.codice(), scritto.messaggio());
+        return scritturaFallita(scritto);
     fatto.scritte = static_cast<int>(file.size() - nuove);
     fatto.messaggio = fatto.scritte == 0
                           ? "Nessuna estrazione nuova; l'archivio ne contiene " + std::to_string(totale) + "."

@@ -370,7 +370,13 @@ void PRINCIPIO::aggiornaInformazioni() {
                        .arg(caricate)
                        .arg(data(1), data(caricate), testo(m_stato.Concorso_Estrazione, caricate));
     // The second line: the archive's last draw on disk, and the update when a draw day has passed since.
-    const core::Data ultima = importa::ultimaDataArchivio(m_stato);
+    // The archive is read again only when its files changed: the line is rewritten at every activation.
+    const core::FirmaArchivio firma = core::firmaArchivio(m_stato.cartellaRuote());
+    if (!m_ultimaLetta || firma != m_firmaUltima) {
+        m_ultimaLetta = importa::ultimaDataArchivio(m_stato);
+        m_firmaUltima = firma;
+    }
+    const core::Data ultima = *m_ultimaLetta;
     if (ultima.valida())
         riga += QStringLiteral("<br>Ultima estrazione in archivio: %1")
                     .arg(QString::fromStdString(ultima.testo()));
@@ -390,7 +396,7 @@ void PRINCIPIO::aggiornaInformazioni() {
     } else if (inRitardo) {
         riga += QStringLiteral(" — non aggiornato: <a href=\"aggiorna\">Aggiorna da Internet…</a>");
     }
-    if (core::firmaArchivio(m_stato.cartellaRuote()) != m_stato.Firma_Archivio_Caricato)
+    if (firma != m_stato.Firma_Archivio_Caricato)
         riga += QStringLiteral("<br><b>L'archivio è stato modificato da un altro programma — <a "
                                "href=\"ricarica\">Ricarica</a></b>");
     m_informazioni->setText(riga);

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class QAction;
 class QFileSystemWatcher;
 class QFrame;
@@ -106,6 +108,8 @@ private:
     QFrame* Frame1 = nullptr;
     QLabel* m_informazioni = nullptr;
     QFileSystemWatcher* m_sorveglianza = nullptr;
+    std::optional<core::Data> m_ultimaLetta; ///< the archive's last date on disk, read at m_firmaUltima
+    core::FirmaArchivio m_firmaUltima;
     QAction* mnuImpostazionModificaPeriodo = nullptr;
     QAction* mnuOpzioniToolbar = nullptr;
     frmAttesa* m_attesa = nullptr;
