@@ -9,13 +9,16 @@
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
+#include "ui/stats/FrmNumeriSpia.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QScreen>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <csignal>
+#include <numeric>
 #include <sys/resource.h>
 
 namespace {
@@ -138,6 +141,15 @@ private slots:
         script.aggiungi({true}); // a new search puts every grid back in number order
         f.cmdAVVIO_Click();
         QCOMPARE(celle(f, 3), numerico);
+
+        // The first position, kept in its field: one number a draw on each wheel; the period line says it.
+        prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(1);
+        script.aggiungi({true});
+        f.cmdAVVIO_Click();
+        QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 1ª")),
+                 qPrintable(prova::testo(f, "lblPeriodoRicerca")));
+        QCOMPARE(std::accumulate(r.Frequenza_Numero[3].begin(), r.Frequenza_Numero[3].end(), 0), 30);
+        QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 1);
     }
 
     void ambiPagineOrdineEdEsportazione() {
@@ -235,6 +247,7 @@ private slots:
         QTest::addRow("terni") << "mfgFreqRitTerni_0" << false;
         QTest::addRow("numeri-periodo-cambiato") << "mfgRicerca_0" << true;
         QTest::addRow("ambi-periodo-cambiato") << "mfgFreqRitAmbi_0" << true;
+        QTest::addRow("spia-periodo-cambiato") << "mfgSpia_0" << true;
     }
     void apertaInteraAlCentro() {
         QFETCH(QString, griglia);
@@ -244,6 +257,8 @@ private slots:
         std::unique_ptr<ui::FinestraRicerca> f;
         if (griglia.startsWith("mfgFreqRitTerni"))
             f = std::make_unique<ui::frmFREQRITTERNI>(banco.stato);
+        else if (griglia.startsWith("mfgSpia"))
+            f = std::make_unique<ui::frmNUMERISPIA>(banco.stato);
         else
             f = finestra(griglia.startsWith("mfgFreqRitAmbi"), banco.stato);
         f->show();

@@ -30,6 +30,7 @@
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
+#include "ui/stats/FrmNumeriSpia.h"
 #include "ui/stats/FrmGrafico.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
@@ -185,6 +186,8 @@ int main(int argc, char* argv[]) {
         scatta(&ambi, QStringLiteral("09-ambi"), cartella, [&] { ambi.cmdAVVIO_Click(); });
         ui::frmFREQRITTERNI terni(stato, &principale);
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
+        ui::frmNUMERISPIA spia(stato, &principale);
+        scatta(&spia, QStringLiteral("09-spia"), cartella, [&] { spia.cmdAVVIO_Click(); });
         for (const auto& [nome, numeri] :
              {std::pair{QStringLiteral("09-grafico-numero"), std::vector<int>{7}},
               std::pair{QStringLiteral("09-grafico-terno"), std::vector<int>{7, 45, 89}}}) {

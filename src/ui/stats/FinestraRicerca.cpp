@@ -250,6 +250,11 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE +
     Settaggio_Iniziale_Form();
 }
 
+void FinestraRicerca::inserisciParametri(QWidget* parametri) {
+    auto* principale = static_cast<QVBoxLayout*>(lblPeriodoRicerca->parentWidget()->layout());
+    principale->insertWidget(principale->indexOf(lblPeriodoRicerca), parametri);
+}
+
 QFrame* FinestraRicerca::costruisciMenuOrdinamento() {
     auto* menu = new QFrame(this);
     menu->setObjectName(QStringLiteral("fmeOrdinamento"));
@@ -339,7 +344,8 @@ void FinestraRicerca::Settaggio_Menu_Ordinamento() {
     for (int i = 0; i < 10; ++i) {
         QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
         if (!voce) continue;
-        voce->setVisible(CRITERIO_VOCE[i] > 0 || i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE);
+        voce->setVisible((CRITERIO_VOCE[i] > 0 && criterioOfferto(CRITERIO_VOCE[i])) || i == VOCE_CRESCENTE ||
+                         i == VOCE_DECRESCENTE);
         if (CRITERIO_VOCE[i] == m_criterioMostrato) scelta = i;
     }
     evidenziaVoce(scelta);
@@ -444,7 +450,8 @@ void FinestraRicerca::aggiornaPeriodoRicerca() {
         lblPeriodoRicerca->clear();
         return;
     }
-    const QString periodo = QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato));
+    const QString periodo =
+        QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato)) + aggiuntaPeriodo();
     const bool cambiato = !(selection::periodoAttuale(m_stato) == m_periodoCercato);
     lblPeriodoRicerca->setStyleSheet(cambiato ? QStringLiteral("color: #b00000; font-weight: bold;")
                                               : QString());
@@ -494,7 +501,9 @@ void FinestraRicerca::ereditaOrdine(int prima) {
 }
 
 void FinestraRicerca::ordina(int criterio) {
-    if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RITARDO_MASSIMO) return;
+    if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RITARDO_MASSIMO ||
+        !criterioOfferto(criterio))
+        return;
     const int c = m_navigazione.ruotaMostrata();
     m_navigazione.impostaCriterio(c, criterio);
     m_navigazione.impostaDecrescente(c, m_decrescente);
