@@ -105,8 +105,9 @@ std::string aiuto(const std::string& comando) {
                " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]" +
                (comando == "numeri" ? " [--posizione P]\n" : "\n") + COMANDI_RICERCHE + OPZIONE_CARTELLA +
                OPZIONI_PERIODO + (comando == "numeri" ? OPZIONE_POSIZIONE : "");
-    if (comando == "spia")
-        return uso(USO_SPIA) + COMANDO_SPIA + OPZIONE_CARTELLA + OPZIONI_SPIA + OPZIONI_PERIODO;
+    if (comando == "spia") // the period's lines without --ruote, which spia does not take
+        return uso(USO_SPIA) + COMANDO_SPIA + OPZIONE_CARTELLA + OPZIONI_SPIA +
+               std::string(OPZIONI_PERIODO).substr(std::string_view(OPZIONI_PERIODO).find("  --dal"));
     if (comando == "terni")
         return std::string(USO_RICERCHE) + COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO +
                OPZIONI_TERNI;

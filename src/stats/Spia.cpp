@@ -81,10 +81,11 @@ core::Esito<RisultatiSpia> cercaSpia(const core::Stato& stato, const ParametriSp
             ++esito.uscite;
             Insieme seguiti;
             for (int j = 1; j <= k; ++j)
-                seguiti |= estratti[static_cast<std::size_t>(d + j)];
+                seguiti |= estratti[static_cast<std::size_t>(d) + static_cast<std::size_t>(j)];
             for (int parte = 0; parte < 2; ++parte)
                 for (std::uint64_t bit = seguiti.parte[parte]; bit != 0; bit &= bit - 1)
-                    ++esito.presenze[static_cast<std::size_t>(64 * parte + std::countr_zero(bit) + 1)];
+                    ++esito.presenze[std::size_t{64} * static_cast<std::size_t>(parte) +
+                                     static_cast<std::size_t>(std::countr_zero(bit)) + 1];
         }
         consecutive = nelPeriodo(d) ? std::min(consecutive + 1, k) : 0;
     }

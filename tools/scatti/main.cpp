@@ -30,8 +30,8 @@
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
-#include "ui/stats/FrmNumeriSpia.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmNumeriSpia.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAbstractButton>
@@ -71,7 +71,10 @@ void controllaTesti(QWidget* finestra, const QString& nome) {
             testo = etichetta->text();
             if (testo.contains(QLatin1Char('<'))) continue;            // rich text: measured by its layout
             for (const QString& riga : testo.split(QLatin1Char('\n'))) // a text of lines: its widest
-                larghezza = std::max(larghezza, etichetta->fontMetrics().horizontalAdvance(riga));
+                larghezza = std::max(larghezza,
+                                     etichetta->buddy() // a mnemonic's '&' is not drawn
+                                         ? etichetta->fontMetrics().size(Qt::TextShowMnemonic, riga).width()
+                                         : etichetta->fontMetrics().horizontalAdvance(riga));
             larghezza += 2 * etichetta->margin() + etichetta->indent();
         } else if (auto* pulsante = qobject_cast<QAbstractButton*>(figlio)) {
             // The text and the least room a button's frame needs around it.

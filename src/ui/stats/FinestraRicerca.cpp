@@ -253,6 +253,13 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE +
 void FinestraRicerca::inserisciParametri(QWidget* parametri) {
     auto* principale = static_cast<QVBoxLayout*>(lblPeriodoRicerca->parentWidget()->layout());
     principale->insertWidget(principale->indexOf(lblPeriodoRicerca), parametri);
+    // Tab reaches them after the buttons above them, not after the last button of the window.
+    QWidget* prima = cmdOpzioniRicerche;
+    for (QWidget* controllo : parametri->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (controllo->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(prima, controllo);
+            prima = controllo;
+        }
 }
 
 QFrame* FinestraRicerca::costruisciMenuOrdinamento() {

@@ -46,7 +46,9 @@ frmNUMERISPIA::frmNUMERISPIA(core::Stato& stato, QWidget* principale)
         griglia->verticalHeader()->hide();
         griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
         griglia->setSelectionMode(QAbstractItemView::NoSelection);
-        griglia->verticalHeader()->setDefaultSectionSize(QFontMetrics(griglia->font()).height() + 4);
+        const int altezzaRiga = QFontMetrics(griglia->font()).height() + 4;
+        griglia->verticalHeader()->setDefaultSectionSize(altezzaRiga);
+        griglia->setMinimumHeight(altezzaRiga * 17); // sixteen rows and the header in sight
         QStringList intestazioni;
         for (const char* testo : INTESTAZIONI)
             intestazioni << QString::fromLatin1(testo);
@@ -179,7 +181,21 @@ void frmNUMERISPIA::concludiRicerca(bool completa) {
             stats::ordineSpia(m_risultati[static_cast<std::size_t>(c)], stats::FREQUENZA, decrescente);
         SCRIVI_DATI_RICERCA(c);
     }
-    lblUsciteSpia->setText(QStringLiteral("Uscite della spia: %1").arg(m_risultati[0].uscite));
+    // What was searched, beside the exits: the period line above says the period.
+    const auto& p = m_risultati[0].parametri;
+    QStringList bersagli;
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        if (p.bersagli[static_cast<std::size_t>(w)])
+            bersagli << QString::fromLatin1(core::siglaRuota(w).data(),
+                                            qsizetype(core::siglaRuota(w).size()));
+    lblUsciteSpia->setText(
+        QStringLiteral("Spia %1 su %2, %3 %4, bersaglio: %5 — uscite della spia: %6")
+            .arg(p.numero)
+            .arg(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(p.ruota)]))
+            .arg(p.colpi)
+            .arg(p.colpi == 1 ? QStringLiteral("colpo") : QStringLiteral("colpi"))
+            .arg(bersagli.join(QLatin1Char(' ')))
+            .arg(m_risultati[0].uscite));
 }
 
 void frmNUMERISPIA::SCRIVI_DATI_RICERCA(int colonna) {
@@ -221,21 +237,6 @@ std::vector<int> frmNUMERISPIA::numeriDellaCella(int colonna, int riga, int) con
         !m_cercata[static_cast<std::size_t>(colonna)])
         return {};
     return {m_ordine[static_cast<std::size_t>(colonna)][static_cast<std::size_t>(riga) + 1]};
-}
-
-QString frmNUMERISPIA::aggiuntaPeriodo() const {
-    const auto& p = m_risultati[0].parametri;
-    QStringList bersagli;
-    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
-        if (p.bersagli[static_cast<std::size_t>(w)])
-            bersagli << QString::fromLatin1(core::siglaRuota(w).data(),
-                                            qsizetype(core::siglaRuota(w).size()));
-    return QStringLiteral(" — Spia %1 su %2, %3 %4, bersaglio: %5")
-        .arg(p.numero)
-        .arg(QString::fromStdString(m_stato.Nome_Ruota[static_cast<std::size_t>(p.ruota)]))
-        .arg(p.colpi)
-        .arg(p.colpi == 1 ? QStringLiteral("colpo") : QStringLiteral("colpi"))
-        .arg(bersagli.join(QLatin1Char(' ')));
 }
 
 std::string frmNUMERISPIA::testoCsv(int colonna) const {

@@ -38,7 +38,6 @@ protected:
     QString prefissoFile() const override { return QStringLiteral("numeri_spia"); }
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgSpia(colonna); }
     std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
-    QString aggiuntaPeriodo() const override;
     bool criterioOfferto(int criterio) const override;
 
 private:
