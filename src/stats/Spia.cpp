@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -70,10 +71,15 @@ core::Esito<RisultatiSpia> cercaSpia(const core::Stato& stato, const ParametriSp
                     estratti[static_cast<std::size_t>(d)].aggiungi(n);
     }
     const int k = parametri.colpi;
+    // With the Nazionale among the targets, only the exits whose following draws all have it: before its
+    // first record it was not drawn at all, and t wheels would promise more than were there.
+    const int primaNazionale = !bersagli[core::RUOTA_NAZIONALE]       ? 1
+                               : stato.Prima_Estrazione_Nazionale > 0 ? stato.Prima_Estrazione_Nazionale
+                                                                      : INT_MAX;
     int consecutive = 0; // how many draws from d+1 on are in the period, up to K
     for (int d = ultima; d >= 1; --d) {
         const bool uscita =
-            nelPeriodo(d) && consecutive >= k &&
+            nelPeriodo(d) && consecutive >= k && d >= primaNazionale - 1 &&
             core::decodificaRuota(stato.Archivio_Estrazioni.record(parametri.ruota, d), numeri) &&
             std::find(numeri, numeri + core::NUMERI_PER_RECORD, parametri.numero) !=
                 numeri + core::NUMERI_PER_RECORD;

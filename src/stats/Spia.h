@@ -39,9 +39,10 @@ struct RisultatiSpia {
  * The numbers that follow a spy. An exit is a draw d of the period (a selected draw among those loaded)
  * in which X is one of W's five numbers and whose K following draws of the archive, d+1 .. d+K, are all
  * in the period; each number then counts once for that exit when it came out on any target wheel in at
- * least one of those draws. A null record (a wheel not drawn, the Nazionale before it began) holds no
- * number but its draw still takes its place among the K. Parameters out of range are refused
- * (DatoNonValido, with the Italian reason).
+ * least one of those draws. A null record (a wheel not drawn) holds no number but its draw still takes
+ * its place among the K; with the Nazionale among the targets an exit also needs its K draws from the
+ * Nazionale's first record on (Prima_Estrazione_Nazionale), as the searches count the wheel from there.
+ * Parameters out of range are refused (DatoNonValido, with the Italian reason).
  */
 core::Esito<RisultatiSpia> cercaSpia(const core::Stato& stato, const ParametriSpia& parametri);
 
