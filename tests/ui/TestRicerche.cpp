@@ -13,6 +13,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QWheelEvent>
 
@@ -237,6 +239,39 @@ private slots:
         script.aggiungi({true});
         QTest::keyClick(&f, Qt::Key_Space);
         QCOMPARE(script.testi().size(), mostrati + 1);
+    }
+
+    void spiaRuoteSelezionateEsportaEStampa() {
+        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO: together, then each alone
+        ui::frmNUMERISPIA f(banco.stato);
+        prova::controllo<QComboBox>(f, "cboBersaglio")->setCurrentIndex(1);
+        prova::ScriptPrompt script({true});
+        f.cmdAVVIO_Click();
+        f.cmdRuotaPiu_Click();
+        QCOMPARE(prova::testo(f, "lblRuoteRicerca") + QString::number(f.risultati(0).ruoteBersaglio) +
+                     QString::number(f.risultati(3).ruoteBersaglio),
+                 "FIRENZE21");
+        QVERIFY(prova::testo(f, "lblUsciteSpia").endsWith(QStringLiteral(": %1").arg(f.risultati(3).uscite)));
+        const QString percorso = QString::fromStdString((banco.cartella.percorso() / "spia.csv").string());
+        prova::FileScelto file(percorso);
+        script.aggiungi({true});
+        f.cmdEsporta_Click(); // FIRENZE's grid as shown: most presences first
+        const QStringList righe = righeCsv(percorso);
+        QCOMPARE(righe.value(1).section(';', 0, 2),
+                 QStringList({prova::cella(f, "mfgSpia_3", 0, 1), QString::number(f.risultati(3).uscite),
+                              prova::cella(f, "mfgSpia_3", 0, 2)})
+                     .join(';'));
+        const QString pdf = QString::fromStdString((banco.cartella.percorso() / "spia.pdf").string());
+        prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        f.cmdStampa_Click();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains("bersaglio: FI"));
     }
 
     void apertaInteraAlCentro_data() {
