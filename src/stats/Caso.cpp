@@ -45,7 +45,8 @@ Caso CalcoloCaso::operator()(int frequenza, int ritardoAttuale, int ritardoMassi
     esito.attesa = static_cast<double>(m_colonna.reali) * m_p;
     if (m_colonna.reali > 0) esito.scarto = (frequenza - esito.attesa) / m_deviazione;
     esito.probabilitaAttuale = std::exp(std::max(ritardoAttuale, 0) * m_logAssenza);
-    if (ritardoMassimo > 0 && ritardoMassimo <= m_colonna.contate) {
+    // A period of one draw has no run of absences to speak of: its chance is 1, as a never drawn item's.
+    if (ritardoMassimo > 0 && ritardoMassimo <= m_colonna.contate && m_colonna.contate > 1) {
         // 1 − q = −expm1(ln q) keeps its digits when q is close to 1 (a triple on one wheel).
         const double attese = (1.0 - (m_colonna.contate - ritardoMassimo) * std::expm1(m_logAssenza)) *
                               std::exp(ritardoMassimo * m_logAssenza);

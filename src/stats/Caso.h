@@ -37,7 +37,7 @@ struct Caso {
  * The figures of the items of one column, for an item chance p: with frequency F, current delay D and
  * maximum delay M, E = R·p; z = (F − E)/√(R·p·(1 − p)), 0 for R = 0; with q = (1 − p)^k, q^D for the
  * current delay and, for 0 < M ≤ T, 1 − exp(−(1 + (T − M)(1 − q))·q^M) for the longest run of absences
- * (1 otherwise). Made once per column: an item costs a few exponentials.
+ * (1 otherwise, and over a period of one draw). Made once per column: an item costs a few exponentials.
  */
 class CalcoloCaso {
 public:

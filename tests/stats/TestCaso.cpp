@@ -31,6 +31,8 @@ private slots:
                                     << QList<double>{5, -2.300895, 5.832805e-3, 1};
         QTest::addRow("ritardo-zero") << 1 << QList<int>{36, 36, 1} << QList<int>{2, 0, 36}
                                       << QList<double>{2, 0, 1, 1.0 - std::exp(-std::pow(17.0 / 18, 36))};
+        QTest::addRow("periodo-di-una-estrazione")
+            << 1 << QList<int>{1, 1, 1} << QList<int>{1, 0, 1} << QList<double>{1.0 / 18, 4.123106, 1, 1};
         // A Nazionale searched before its first draw: no record, nothing expected.
         QTest::addRow("senza-record")
             << 1 << QList<int>{0, 0, 1} << QList<int>{0, 0, 0} << QList<double>{0, 0, 1, 1};
