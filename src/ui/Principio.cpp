@@ -22,6 +22,7 @@
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
 #include "stats/FrmNumeriSpia.h"
+#include "stats/FrmVerificaCaso.h"
 #include "ui/Tastiera.h"
 #include "viewer/FrmVisionaDieciRuote.h"
 
@@ -87,6 +88,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
     connect(voce(mnuRicerche, "mnuNumeriSpia", QStringLiteral("Numeri spia")), &QAction::triggered, this,
             &PRINCIPIO::mostraNumeriSpia);
+    connect(voce(mnuRicerche, "mnuVerificaCaso", QStringLiteral("Verifica del caso")), &QAction::triggered,
+            this, &PRINCIPIO::mostraVerificaCaso);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
@@ -279,6 +282,11 @@ void PRINCIPIO::mostraRicercaTerni() {
 void PRINCIPIO::mostraNumeriSpia() {
     if (!m_numeriSpia) m_numeriSpia = new frmNUMERISPIA(m_stato, this);
     inPrimoPiano(m_numeriSpia);
+}
+
+void PRINCIPIO::mostraVerificaCaso() {
+    if (!m_verificaCaso) m_verificaCaso = new FrmVerificaCaso(m_stato, this);
+    inPrimoPiano(m_verificaCaso);
 }
 
 void PRINCIPIO::mostraSfogliaArchivio() {

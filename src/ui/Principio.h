@@ -25,6 +25,7 @@ class frmAttesa;
 class frmFREQRITAMBO;
 class frmFREQRITTERNI;
 class frmNUMERISPIA;
+class FrmVerificaCaso;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
@@ -59,6 +60,8 @@ public:
     void mostraRicercaTerni();
     /** Shows the spy-number window, opening it when it is not open. */
     void mostraNumeriSpia();
+    /** "Verifica del caso": the test of the numbers' frequencies against chance. */
+    void mostraVerificaCaso();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
     void mostraAggiornamento();
     /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due
@@ -121,6 +124,7 @@ private:
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
     QPointer<frmFREQRITTERNI> m_ricercaTerni;
     QPointer<frmNUMERISPIA> m_numeriSpia;
+    QPointer<FrmVerificaCaso> m_verificaCaso;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
     QPointer<frmPosteCombinazioni> m_poste;

@@ -7,6 +7,7 @@
 #include "ui/Prompt.h"
 #include "ui/Stampa.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,7 +36,7 @@ std::array<int, 91> ordineNumerico() {
 } // namespace
 
 frmNUMERISPIA::frmNUMERISPIA(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, core::campi::OPZIONI_NUMERI, core::campi::DECRESCENTE_SPIA,
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_NUMERI, core::campi::DECRESCENTE_SPIA, {},
                       QStringLiteral("numeri_spia.htm")) {
     setObjectName(QStringLiteral("frmNUMERISPIA"));
     setWindowTitle(QStringLiteral("Numeri spia"));
@@ -77,6 +78,12 @@ frmNUMERISPIA::frmNUMERISPIA(core::Stato& stato, QWidget* principale)
     m_ordine.fill(ordineNumerico());
     costruisci(pagine);
     inserisciParametri(costruisciParametri());
+    // The grid shows chance already (expected presences, deviation); the delays' chance that "Mostra il
+    // caso" adds to the counting windows' cells means nothing here. Without a field the option is hidden.
+    findChild<QCheckBox*>(QStringLiteral("chkCaso"))->setChecked(false);
+    connect(
+        aggiungiPulsante("cmdStampa", QStringLiteral("Stampa"), QStringLiteral("Stampa la griglia mostrata")),
+        &QPushButton::clicked, this, &frmNUMERISPIA::cmdStampa_Click);
 }
 
 QWidget* frmNUMERISPIA::costruisciParametri() {
@@ -119,10 +126,7 @@ QWidget* frmNUMERISPIA::costruisciParametri() {
     riga1->addStretch(1);
     lblUsciteSpia = new QLabel(QStringLiteral("Uscite della spia: —"), parametri);
     lblUsciteSpia->setObjectName(QStringLiteral("lblUsciteSpia"));
-    auto* cmdStampa = pulsante(parametri, "cmdStampa", QStringLiteral("Stampa"),
-                               QStringLiteral("Stampa la griglia mostrata"));
     riga2->addWidget(lblUsciteSpia, 1);
-    riga2->addWidget(cmdStampa);
 
     // The choices last made, kept when the user changes them.
     spnNumeroSpia->setValue(core::valoreCampo(m_stato, core::campi::NUMERO_SPIA));
@@ -134,7 +138,6 @@ QWidget* frmNUMERISPIA::costruisciParametri() {
             [this](int indice) { scriviImpostazione(this, m_stato, core::campi::RUOTA_SPIA, indice + 1); });
     connect(spnColpi, &QSpinBox::valueChanged, this,
             [this](int valore) { scriviImpostazione(this, m_stato, core::campi::COLPI_SPIA, valore); });
-    connect(cmdStampa, &QPushButton::clicked, this, &frmNUMERISPIA::cmdStampa_Click);
     return parametri;
 }
 
@@ -237,6 +240,18 @@ std::vector<int> frmNUMERISPIA::numeriDellaCella(int colonna, int riga, int) con
         !m_cercata[static_cast<std::size_t>(colonna)])
         return {};
     return {m_ordine[static_cast<std::size_t>(colonna)][static_cast<std::size_t>(riga) + 1]};
+}
+
+std::array<int, 3> frmNUMERISPIA::valoriDi(int colonna, const std::vector<int>& numeri) const {
+    // Only the presences: the spy search counts no delay.
+    const auto c = static_cast<std::size_t>(colonna);
+    if (c > core::NUMERO_RUOTE || numeri.size() != 1 || numeri[0] < 1 || numeri[0] > 90) return {};
+    return {m_risultati[c].presenze[static_cast<std::size_t>(numeri[0])], 0, 0};
+}
+
+const stats::BaseCaso& frmNUMERISPIA::baseCaso() const {
+    static const stats::BaseCaso nessuna;
+    return nessuna;
 }
 
 std::string frmNUMERISPIA::testoCsv(int colonna) const {

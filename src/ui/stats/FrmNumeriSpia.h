@@ -39,6 +39,8 @@ protected:
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgSpia(colonna); }
     std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
     bool criterioOfferto(int criterio) const override;
+    std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
+    const stats::BaseCaso& baseCaso() const override;
 
 private:
     QWidget* costruisciParametri();
