@@ -88,6 +88,8 @@ frmNUMERISPIA::frmNUMERISPIA(core::Stato& stato, QWidget* principale)
 
 QWidget* frmNUMERISPIA::costruisciParametri() {
     auto* parametri = new QWidget(this);
+    // Room for the printout's button in the bottom row beside the line of the program.
+    parametri->setMinimumWidth(752);
     auto* righe = new QVBoxLayout(parametri);
     righe->setContentsMargins(0, 0, 0, 0);
     auto* riga1 = new QHBoxLayout;
