@@ -14,6 +14,7 @@
 #include "stats/RicercaNumeri.h"
 #include "stats/RicercaTerni.h"
 #include "stats/Serie.h"
+#include "stats/Spia.h"
 
 #include <algorithm>
 #include <array>
@@ -39,6 +40,9 @@ const char* const USO_RICERCHE =
 const char* const USO_CASO = "     quintaro-cli caso [--cartella DIR] [--ruote ELENCO] [periodo]\n";
 const char* const USO_STORIA =
     "     quintaro-cli storia [--cartella DIR] --numero N [--secondo M] [--ruote ELENCO] [periodo]\n";
+const char* const USO_SPIA =
+    "     quintaro-cli spia [--cartella DIR] --numero X --ruota W [--bersaglio ELENCO] "
+    "[--colpi K] [periodo]\n";
 const char* const USO_IMPORTA = "     quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n";
 const char* const USO_AGGIORNA = "     quintaro-cli aggiorna [--cartella DIR] [--url INDIRIZZO]...\n";
 const char* const USO_AIUTO = "     quintaro-cli [COMANDO] --help | --version\n";
@@ -53,6 +57,10 @@ const char* const COMANDO_CASO =
 const char* const COMANDO_STORIA =
     "  storia           il ritardo del numero N (o dell'ambo N-M) dopo ogni estrazione del periodo, sulle\n"
     "                   ruote incrociate (o sulla sola ruota indicata)\n";
+const char* const COMANDO_SPIA =
+    "  spia             i numeri che seguono il numero spia X uscito sulla ruota W: per ognuno, in quante\n"
+    "                   uscite della spia è uscito sulle ruote bersaglio nei K colpi seguenti, quante se ne\n"
+    "                   attendono dal solo caso e lo scarto; CSV numero,uscite_spia,presenze,attese,scarto\n";
 const char* const COMANDO_IMPORTA =
     "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo "
     "gzip):\n"
@@ -86,6 +94,12 @@ const char* const OPZIONI_TERNI =
     "  --primi K        (terni) solo le prime K righe di ogni colonna\n";
 const char* const OPZIONI_STORIA =
     "  --numero N --secondo M  per storia: il numero (1-90) e, per un ambo, il secondo numero\n";
+const char* const OPZIONE_POSIZIONE =
+    "  --posizione P    (numeri) conta un numero solo quando esce come P-esimo estratto (1-5) della ruota\n";
+const char* const OPZIONI_SPIA =
+    "  --numero X --ruota W  per spia: il numero spia (1-90) e la sua ruota (una sigla di --ruote)\n"
+    "  --bersaglio ELENCO    per spia: le ruote dove cercare i numeri che seguono (predefinito: W)\n"
+    "  --colpi K        per spia: le estrazioni dopo l'uscita della spia, da 1 a 18 (predefinito: 1)\n";
 const char* const OPZIONE_AIUTO =
     "  --help           stampa questo aiuto ed esce; --version stampa il nome e la versione\n";
 
@@ -97,8 +111,12 @@ std::string aiuto(const std::string& comando) {
     const auto uso = [](const char* riga) { return "Uso:" + std::string(riga).substr(4); };
     if (comando == "numeri" || comando == "ambi")
         return "Uso: quintaro-cli " + comando +
-               " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C] [--caso]\n" +
-               COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO;
+               " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C] [--caso]" +
+               (comando == "numeri" ? " [--posizione P]\n" : "\n") + COMANDI_RICERCHE + OPZIONE_CARTELLA +
+               OPZIONI_PERIODO + OPZIONE_CASO + (comando == "numeri" ? OPZIONE_POSIZIONE : "");
+    if (comando == "spia") // the period's lines without --ruote, which spia does not take
+        return uso(USO_SPIA) + COMANDO_SPIA + OPZIONE_CARTELLA + OPZIONI_SPIA +
+               std::string(OPZIONI_PERIODO).substr(std::string_view(OPZIONI_PERIODO).find("  --dal"));
     if (comando == "terni")
         return std::string(USO_RICERCHE) + COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO +
                OPZIONE_CASO + OPZIONI_TERNI;
@@ -107,9 +125,10 @@ std::string aiuto(const std::string& comando) {
         return uso(USO_STORIA) + COMANDO_STORIA + OPZIONE_CARTELLA + OPZIONI_STORIA + OPZIONI_PERIODO;
     if (comando == "importa") return uso(USO_IMPORTA) + COMANDO_IMPORTA + OPZIONE_CARTELLA;
     if (comando == "aggiorna") return uso(USO_AGGIORNA) + COMANDO_AGGIORNA + OPZIONE_CARTELLA;
-    return std::string(USO_RICERCHE) + USO_CASO + USO_STORIA + USO_IMPORTA + USO_AGGIORNA + USO_AIUTO +
-           COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA + COMANDO_IMPORTA + COMANDO_AGGIORNA +
-           OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO + OPZIONI_TERNI + OPZIONI_STORIA + OPZIONE_AIUTO;
+    return std::string(USO_RICERCHE) + USO_CASO + USO_STORIA + USO_SPIA + USO_IMPORTA + USO_AGGIORNA +
+           USO_AIUTO + COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA + COMANDO_SPIA + COMANDO_IMPORTA +
+           COMANDO_AGGIORNA + OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO + OPZIONI_TERNI +
+           OPZIONE_POSIZIONE + OPZIONI_STORIA + OPZIONI_SPIA + OPZIONE_AIUTO;
 }
 
 struct Opzioni {
@@ -119,6 +138,7 @@ struct Opzioni {
     std::optional<int> dal, al, anno, cicli, primi;
     std::string ordina;
     std::optional<int> numero, secondo; ///< storia: the number, and the pair's second number
+    std::optional<int> posizione;       ///< numeri: the place in the draw, 1..5
     bool caso = false;                  ///< --caso: the chance columns
 };
 
@@ -164,6 +184,7 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
         numeriche["--numero"] = &opzioni.numero;
         numeriche["--secondo"] = &opzioni.secondo;
     }
+    if (opzioni.comando == "numeri") numeriche["--posizione"] = &opzioni.posizione;
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& nome = argomenti[i];
         if (nome == "--caso") {
@@ -199,6 +220,8 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
         opzioni.comando != "terni")
         return uso("--caso vale solo per i comandi numeri, ambi e terni.");
     if (opzioni.primi && *opzioni.primi < 1) return uso("--primi deve essere almeno 1.");
+    if (opzioni.posizione && (*opzioni.posizione < 1 || *opzioni.posizione > 5))
+        return uso("--posizione deve stare fra 1 e 5.");
     if (opzioni.dal && opzioni.anno)
         return uso(
             "indicare un periodo frazionato (--dal/--al) oppure a cicli (--anno/--cicli), non entrambi.");
@@ -557,6 +580,91 @@ int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& usci
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 
+/** The spy command's own options; the folder and the period are read as the searches read them. */
+struct RichiestaSpia {
+    stats::ParametriSpia parametri;
+    std::vector<std::string> ricerca{"numeri"}; ///< --cartella and the period, for leggiOpzioni
+};
+
+core::Esito<RichiestaSpia> leggiSpia(const std::vector<std::string>& argomenti) {
+    RichiestaSpia richiesta;
+    std::optional<int> numero, colpi;
+    std::string ruota, bersaglio;
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        const std::string& nome = argomenti[i];
+        if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
+        const std::string& valore = argomenti[++i];
+        if (nome == "--numero" || nome == "--colpi") {
+            (nome == "--numero" ? numero : colpi) = intero(valore);
+            if (!(nome == "--numero" ? numero : colpi))
+                return uso("valore non numerico per " + nome + ": " + valore + ".");
+        } else if (nome == "--ruota") {
+            ruota = valore;
+        } else if (nome == "--bersaglio") {
+            bersaglio = valore;
+        } else if (nome == "--cartella" || nome == "--dal" || nome == "--al" || nome == "--anno" ||
+                   nome == "--cicli") {
+            richiesta.ricerca.insert(richiesta.ricerca.end(), {nome, valore});
+        } else {
+            return uso("opzione sconosciuta per spia: " + nome + ".");
+        }
+    }
+    if (!numero) return uso("manca --numero.");
+    if (ruota.empty()) return uso("manca --ruota.");
+    auto& p = richiesta.parametri;
+    p.numero = *numero;
+    p.colpi = colpi.value_or(1);
+    if (p.numero < 1 || p.numero > 90) return uso("--numero deve stare fra 1 e 90.");
+    if (p.colpi < 1 || p.colpi > stats::MASSIMO_COLPI_SPIA) return uso("--colpi deve stare fra 1 e 18.");
+    const auto spuntata = leggiRuote(ruota);
+    if (!spuntata) return spuntata.errore();
+    if (std::count(spuntata->begin(), spuntata->end(), true) != 1)
+        return uso("--ruota indica una sola ruota: " + ruota + ".");
+    p.ruota = static_cast<int>(std::ranges::find(*spuntata, true) - spuntata->begin());
+    if (!bersaglio.empty()) {
+        const auto bersagli = leggiRuote(bersaglio);
+        if (!bersagli) return bersagli.errore();
+        p.bersagli = *bersagli;
+    }
+    return richiesta;
+}
+
+/** The spy command: one CSV row per number, in number order. */
+int eseguiSpia(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    const auto richiesta = leggiSpia(argomenti);
+    const auto lette =
+        richiesta ? leggiOpzioni(richiesta->ricerca) : core::Esito<Opzioni>(richiesta.errore());
+    if (!lette) {
+        errori << "quintaro-cli: " << lette.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    core::Stato stato(lette->cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    if (const auto caricato =
+            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
+        !caricato) {
+        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    if (const auto periodo = applicaPeriodo(stato, *lette); !periodo) {
+        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    const auto risultati = stats::cercaSpia(stato, richiesta->parametri);
+    if (!risultati) {
+        errori << "quintaro-cli: " << risultati.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    std::string testo = "numero,uscite_spia,presenze,attese,scarto\n";
+    const std::string attese = stats::dueDecimali(risultati->attese(), '.');
+    for (int n = 1; n <= 90; ++n)
+        testo += std::to_string(n) + ',' + std::to_string(risultati->uscite) + ',' +
+                 std::to_string(risultati->presenze[static_cast<std::size_t>(n)]) + ',' + attese + ',' +
+                 stats::dueDecimali(risultati->scarto(n), '.') + '\n';
+    uscita << testo;
+    return uscita ? ESITO_OK : ESITO_ARCHIVIO;
+}
+
 } // namespace
 
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
@@ -570,6 +678,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     }
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "aggiorna") return eseguiAggiorna(argomenti, uscita, errori);
+    if (!argomenti.empty() && argomenti[0] == "spia") return eseguiSpia(argomenti, uscita, errori);
     const auto lette = leggiOpzioni(argomenti);
     const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
     if (!spuntate) {
@@ -615,7 +724,8 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
         scriviAmbi(stato, risultati, opzioni.caso, uscita);
     } else {
         stats::RisultatiNumeri risultati;
-        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati);
+        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati, {},
+                                                             {.posizione = opzioni.posizione.value_or(0)});
         if (opzioni.comando == "caso")
             scriviVerificaCaso(stato, risultati, uscita);
         else

@@ -121,7 +121,16 @@ inline constexpr CampoTestoLungo INDIRIZZO_AGGIORNAMENTO{36, 10};
 /** "Controlla aggiornamenti all'avvio". */
 inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
 
-// Free numbers for new options: 9, 11, 12, 20, 22, 28..35, 47..49, 52, 59..63, 80..85, 87..89, 96..99,
+// The position of the number window: 0 "tutte", 1..5 the place in the draw.
+inline constexpr Campo POSIZIONE_NUMERI{34, 0, 5, 0};
+// The spy window: its order of the keys (descending unless told), the spy, its wheel and the span. The
+// window shares the number window's display options (OPZIONI_NUMERI).
+inline constexpr Campo DECRESCENTE_SPIA{35, 0, 1, 1};
+inline constexpr Campo NUMERO_SPIA{47, 1, 90, 1};
+inline constexpr Campo RUOTA_SPIA{48, 1, NUMERO_RUOTE, 1};
+inline constexpr Campo COLPI_SPIA{49, 1, 18, 1};
+
+// Free numbers for new options: 9, 11, 12, 20, 22, 28..33, 52, 59..63, 80..85, 87..89, 96..99,
 // 101..110.
 
 } // namespace campi

@@ -37,6 +37,16 @@ void Navigazione::imposta(const core::Stato& stato) {
     m_decrescente.fill(false);
 }
 
+void Navigazione::impostaSoloColonna0(const std::string& didascalia) {
+    for (auto& testo : m_didascalia)
+        testo.clear();
+    m_didascalia[0] = didascalia;
+    m_ruotaPosizione.fill(0);
+    m_numeroPosizioni = 0;
+    m_criterio.fill(NUMERICO);
+    m_decrescente.fill(false);
+}
+
 int Navigazione::mostra() {
     m_ruotaMostrata = m_ruotaPosizione[static_cast<std::size_t>(m_posizione)];
     return m_ruotaMostrata;

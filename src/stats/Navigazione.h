@@ -41,6 +41,8 @@ class Navigazione {
 public:
     /** Before a search: positions and captions from the wheel list, every key back to NUMERICO. */
     void imposta(const core::Stato& stato);
+    /** Before a search shown in column 0 alone: that one position, with its caption, key NUMERICO. */
+    void impostaSoloColonna0(const std::string& didascalia);
     /** Forward one position, wrapping from the last to 0. Returns the column now shown. */
     int avanti();
     /** Back one position, wrapping from 0 to the last. Returns the column now shown. */

@@ -33,6 +33,13 @@ struct RisultatiNumeri {
     TabellaNumeri Ritardo_Attuale_Numero{};
     TabellaNumeri Ritardo_Massimo_Numero{};
     BaseCaso Base_Caso;
+    int posizione = 0; ///< the position searched (ParametriNumeri::posizione): 0 every number, 1..5 one place
+};
+
+/** What the number search counts besides the period and the wheels. */
+struct ParametriNumeri {
+    /** 0 every number of a record; 1..5 only the number drawn in that place (the "estratto determinato"). */
+    int posizione = 0;
 };
 
 /** Progress of a search, a percentage 1..100. */
@@ -47,9 +54,12 @@ using Avanzamento = std::function<void(int percentuale)>;
  * A first appearance in the k-th counted draw gives a delay of k; the absence still open at the end
  * does not enter the maximum. Returns false, leaving `risultati` untouched, when the period holds no
  * draw. `avanzamento` hears the progress per cycle (several cycles) or per draw (one cycle).
+ * With a position P (1..5) in `parametri` a number comes out on a wheel only as the P-th number of that
+ * wheel's record, in drawing order; everything else is unchanged. A position outside 0..5 counts as 0.
  */
 bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, RisultatiNumeri& risultati,
-                                                   const Avanzamento& avanzamento = {});
+                                                   const Avanzamento& avanzamento = {},
+                                                   const ParametriNumeri& parametri = {});
 
 /**
  * The display order of a column: element 0 = 90, element p (1..90) = the number shown at position p,

@@ -21,6 +21,7 @@
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
+#include "stats/FrmNumeriSpia.h"
 #include "stats/FrmVerificaCaso.h"
 #include "ui/Tastiera.h"
 #include "viewer/FrmVisionaDieciRuote.h"
@@ -85,6 +86,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaAmbi);
     connect(voce(mnuRicerche, "mnuFREQ_RIT_TERNI", QStringLiteral("Frequenze e Ritardi TERNI")),
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
+    connect(voce(mnuRicerche, "mnuNumeriSpia", QStringLiteral("Numeri spia")), &QAction::triggered, this,
+            &PRINCIPIO::mostraNumeriSpia);
     connect(voce(mnuRicerche, "mnuVerificaCaso", QStringLiteral("Verifica del caso")), &QAction::triggered,
             this, &PRINCIPIO::mostraVerificaCaso);
 
@@ -191,6 +194,7 @@ PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaNumeri;
     delete m_ricercaAmbi;
     delete m_ricercaTerni;
+    delete m_numeriSpia;
     delete m_sfoglia;
     delete m_attesa;
 }
@@ -273,6 +277,11 @@ void PRINCIPIO::mostraRicercaAmbi() {
 void PRINCIPIO::mostraRicercaTerni() {
     if (!m_ricercaTerni) m_ricercaTerni = new frmFREQRITTERNI(m_stato, this);
     inPrimoPiano(m_ricercaTerni);
+}
+
+void PRINCIPIO::mostraNumeriSpia() {
+    if (!m_numeriSpia) m_numeriSpia = new frmNUMERISPIA(m_stato, this);
+    inPrimoPiano(m_numeriSpia);
 }
 
 void PRINCIPIO::mostraVerificaCaso() {
@@ -459,6 +468,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaNumeri) m_ricercaNumeri->close();
         if (m_ricercaAmbi) m_ricercaAmbi->close();
         if (m_ricercaTerni) m_ricercaTerni->close();
+        if (m_numeriSpia) m_numeriSpia->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
         if (FinestraGuida* guida = finestraGuida()) guida->close();

@@ -24,6 +24,7 @@ namespace ui {
 class frmAttesa;
 class frmFREQRITAMBO;
 class frmFREQRITTERNI;
+class frmNUMERISPIA;
 class FrmVerificaCaso;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
@@ -57,6 +58,8 @@ public:
     void mostraRicercaAmbi();
     /** Shows the triple-search window, opening it when it is not open. */
     void mostraRicercaTerni();
+    /** Shows the spy-number window, opening it when it is not open. */
+    void mostraNumeriSpia();
     /** "Verifica del caso": the test of the numbers' frequencies against chance. */
     void mostraVerificaCaso();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
@@ -120,6 +123,7 @@ private:
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
     QPointer<frmFREQRITTERNI> m_ricercaTerni;
+    QPointer<frmNUMERISPIA> m_numeriSpia;
     QPointer<FrmVerificaCaso> m_verificaCaso;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;

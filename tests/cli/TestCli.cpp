@@ -72,6 +72,20 @@ private slots:
         QTest::addRow("terni-i-primi-per-frequenza")
             << "terni --cartella @ --ruote TO --ordina frequenza --primi 150" << 2 * 150 << 12 * 10
             << QStringList{"0:colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo", "151:9,"};
+        // Bari's third number: 46 in draw 1 (and fifth in draw 9, not counted).
+        QTest::addRow("numeri-terza-posizione") << "numeri --cartella @ --ruote BA --posizione 3" << 2 * 90
+                                                << 12 << QStringList{"136:1,46,1,11,1"};
+        // 12 on Bari in draws 1 and 9, followed by 19 36 53 70 87 and 75 2 19 36 53; π = 1/18. Up to draw
+        // 9 the second exit has no following draw; up to draw 1, none.
+        QTest::addRow("spia-due-uscite")
+            << "spia --cartella @ --numero 12 --ruota BA" << 90 << 10
+            << QStringList{"0:numero,uscite_spia,presenze,attese,scarto", "1:1,2,0,0.11,-0.34",
+                           "19:19,2,2,0.11,5.83", "75:75,2,1,"};
+        QTest::addRow("spia-uscita-a-fine-periodo")
+            << "spia --cartella @ --numero 12 --ruota BA --dal 1 --al 9 --colpi 1" << 90 << 5
+            << QStringList{"1:1,1,0,0.06,-0.24", "19:19,1,1,0.06,4.12", "75:75,1,0,"};
+        QTest::addRow("spia-senza-uscite") << "spia --cartella @ --numero 12 --ruota BA --dal 1 --al 1" << 90
+                                           << 0 << QStringList{"1:1,0,0,0.00,0.00", "90:90,0,0,0.00,0.00"};
     }
     void risultati() {
         QFETCH(QString, argomenti);
@@ -85,7 +99,8 @@ private slots:
         for (const QString& attesa : attese)
             QVERIFY2(lette[attesa.section(':', 0, 0).toInt()].startsWith(attesa.section(':', 1)),
                      qPrintable(attesa));
-        const auto campo = lette[0].split(',').indexOf("frequenza");
+        const QStringList intestazione = lette[0].split(','); // the spy's count: its presences
+        const auto campo = std::max(intestazione.indexOf("frequenza"), intestazione.indexOf("presenze"));
         if (estratti < 0) return; // no frequency
         int somma = 0;
         for (const QString& riga : lette.mid(1))
@@ -113,6 +128,14 @@ private slots:
         QTest::addRow("cartella-senza-archivio")
             << "numeri --cartella /nessuna/cartella" << 1 << "non esiste";
         QTest::addRow("importa-senza-file") << "importa --cartella @" << 2 << "manca il file da importare";
+        QTest::addRow("posizione-sei") << "numeri --cartella @ --posizione 6" << 2 << "fra 1 e 5";
+        QTest::addRow("posizione-negli-ambi") << "ambi --cartella @ --posizione 1" << 2 << "sconosciuta";
+        QTest::addRow("spia-senza-ruota") << "spia --cartella @ --numero 5" << 2 << "manca --ruota";
+        QTest::addRow("spia-due-ruote") << "spia --cartella @ --numero 5 --ruota BA,CA" << 2 << "una sola";
+        QTest::addRow("spia-colpi-19")
+            << "spia --cartella @ --numero 5 --ruota BA --colpi 19" << 2 << "fra 1 e 18";
+        QTest::addRow("spia-bersaglio-errato")
+            << "spia --cartella @ --numero 5 --ruota BA --bersaglio XX" << 2 << "'XX'";
     }
     void argomentiRifiutati() {
         QFETCH(QString, argomenti);

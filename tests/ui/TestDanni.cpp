@@ -16,8 +16,12 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmNumeriSpia.h"
 #include "ui/stats/FrmVerificaCaso.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
+
+#include <QComboBox>
+#include <QSpinBox>
 
 using prova::controllo;
 using prova::testo;
@@ -25,8 +29,8 @@ using prova::testo;
 namespace {
 
 const char* const FINESTRE[] = {
-    "lettura", "principale",    "ruote",   "periodo", "numeri",           "ambi",
-    "terni",   "aggiornamento", "sfoglia", "poste",   "opzioni-internet", "verifica"};
+    "lettura",       "principale", "ruote", "periodo",          "numeri",   "ambi", "terni",
+    "aggiornamento", "sfoglia",    "poste", "opzioni-internet", "verifica", "spia"};
 const char* const DANNI[] = {"lunghezze-diverse",     "byte-fuori-50-140",     "date-concorsi-non-numerici",
                              "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
                              "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
@@ -49,7 +53,9 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     if (finestra == "periodo" && illeggibile) return {"Errore nella lettura dei Giorni di appartenenza"};
     // The saved wheels cannot be read: nothing is selected until the user chooses; the options that
     // cannot be stored are said once.
-    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni" || finestra == "verifica") && impo)
+    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni" || finestra == "verifica" ||
+         finestra == "spia") &&
+        impo)
         return cartella ? QStringList{"Selezionare almeno una Ruota!", "Impossibile registrare"}
                         : QStringList{"Selezionare almeno una Ruota!"};
     if (finestra == "aggiornamento" && discordi)
@@ -237,6 +243,20 @@ private slots:
             delete f->findChild<ui::FrmGrafico*>();
             for (int volta = 0; volta < 3; ++volta)
                 controllo<QCheckBox>(*f, "chkStatusBar")->click();
+        } else if (finestra == "spia") {
+            // The spy's choices from the settings or their fallbacks; the search over what can be read.
+            ui::frmNUMERISPIA f(s);
+            auto* spia = controllo<QSpinBox>(f, "spnNumeroSpia");
+            QVERIFY(spia->value() >= 1 && controllo<QComboBox>(f, "cboRuotaSpia")->currentIndex() >= 0);
+            f.cmdAVVIO_Click();
+            if (s.Ruota_Selezionata[0] == 0) {
+                core::selezioneDaTesto(s, "1111111111");
+                f.cmdAVVIO_Click();
+            }
+            QCOMPARE(f.Stato_Ricerca(), 3);
+            QVERIFY(testo(f, "lblUsciteSpia").endsWith(QStringLiteral(": %1").arg(f.risultati(0).uscite)));
+            QCOMPARE(prova::cella(f, "mfgSpia_0", 89, 0), QStringLiteral("90"));
+            spia->setValue(spia->value() % 90 + 1);
         } else if (finestra == "aggiornamento") {
             ui::frmAggiornamento f(s);
             auto* barra = controllo<QScrollBar>(f, "vscEstrazioni");

@@ -9,14 +9,19 @@
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
+#include "ui/stats/FrmNumeriSpia.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <numeric>
 #include <sys/resource.h>
 
 namespace {
@@ -157,6 +162,15 @@ private slots:
         script.aggiungi({true}); // a new search puts every grid back in number order
         f.cmdAVVIO_Click();
         QCOMPARE(celle(f, 3), numerico);
+
+        // The first position, kept in its field: one number a draw on each wheel; the period line says it.
+        prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(1);
+        script.aggiungi({true});
+        f.cmdAVVIO_Click();
+        QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 1ª")),
+                 qPrintable(prova::testo(f, "lblPeriodoRicerca")));
+        QCOMPARE(std::accumulate(r.Frequenza_Numero[3].begin(), r.Frequenza_Numero[3].end(), 0), 30);
+        QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 1);
     }
 
     void ambiPagineOrdineEdEsportazione() {
@@ -246,6 +260,39 @@ private slots:
         QCOMPARE(script.testi().size(), mostrati + 1);
     }
 
+    void spiaRuoteSelezionateEsportaEStampa() {
+        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO: together, then each alone
+        ui::frmNUMERISPIA f(banco.stato);
+        prova::controllo<QComboBox>(f, "cboBersaglio")->setCurrentIndex(1);
+        prova::ScriptPrompt script({true});
+        f.cmdAVVIO_Click();
+        f.cmdRuotaPiu_Click();
+        QCOMPARE(prova::testo(f, "lblRuoteRicerca") + QString::number(f.risultati(0).ruoteBersaglio) +
+                     QString::number(f.risultati(3).ruoteBersaglio),
+                 "FIRENZE21");
+        QVERIFY(prova::testo(f, "lblUsciteSpia").endsWith(QStringLiteral(": %1").arg(f.risultati(3).uscite)));
+        const QString percorso = QString::fromStdString((banco.cartella.percorso() / "spia.csv").string());
+        prova::FileScelto file(percorso);
+        script.aggiungi({true});
+        f.cmdEsporta_Click(); // FIRENZE's grid as shown: most presences first
+        const QStringList righe = righeCsv(percorso);
+        QCOMPARE(righe.value(1).section(';', 0, 2),
+                 QStringList({prova::cella(f, "mfgSpia_3", 0, 1), QString::number(f.risultati(3).uscite),
+                              prova::cella(f, "mfgSpia_3", 0, 2)})
+                     .join(';'));
+        const QString pdf = QString::fromStdString((banco.cartella.percorso() / "spia.pdf").string());
+        prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        f.cmdStampa_Click();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains("bersaglio: FI"));
+    }
+
     void apertaInteraAlCentro_data() {
         QTest::addColumn<QString>("griglia");
         QTest::addColumn<bool>("cambiato"); // searched, then the period changed: the red notice shows
@@ -254,6 +301,7 @@ private slots:
         QTest::addRow("terni") << "mfgFreqRitTerni_0" << false;
         QTest::addRow("numeri-periodo-cambiato") << "mfgRicerca_0" << true;
         QTest::addRow("ambi-periodo-cambiato") << "mfgFreqRitAmbi_0" << true;
+        QTest::addRow("spia-periodo-cambiato") << "mfgSpia_0" << true;
     }
     void apertaInteraAlCentro() {
         QFETCH(QString, griglia);
@@ -263,6 +311,8 @@ private slots:
         std::unique_ptr<ui::FinestraRicerca> f;
         if (griglia.startsWith("mfgFreqRitTerni"))
             f = std::make_unique<ui::frmFREQRITTERNI>(banco.stato);
+        else if (griglia.startsWith("mfgSpia"))
+            f = std::make_unique<ui::frmNUMERISPIA>(banco.stato);
         else
             f = finestra(griglia.startsWith("mfgFreqRitAmbi"), banco.stato);
         f->show();

@@ -31,6 +31,7 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmNumeriSpia.h"
 #include "ui/stats/FrmVerificaCaso.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
@@ -71,7 +72,10 @@ void controllaTesti(QWidget* finestra, const QString& nome) {
             testo = etichetta->text();
             if (testo.contains(QLatin1Char('<'))) continue;            // rich text: measured by its layout
             for (const QString& riga : testo.split(QLatin1Char('\n'))) // a text of lines: its widest
-                larghezza = std::max(larghezza, etichetta->fontMetrics().horizontalAdvance(riga));
+                larghezza = std::max(larghezza,
+                                     etichetta->buddy() // a mnemonic's '&' is not drawn
+                                         ? etichetta->fontMetrics().size(Qt::TextShowMnemonic, riga).width()
+                                         : etichetta->fontMetrics().horizontalAdvance(riga));
             larghezza += 2 * etichetta->margin() + etichetta->indent();
         } else if (auto* pulsante = qobject_cast<QAbstractButton*>(figlio)) {
             // The text and the least room a button's frame needs around it.
@@ -186,6 +190,8 @@ int main(int argc, char* argv[]) {
         scatta(&ambi, QStringLiteral("09-ambi"), cartella, [&] { ambi.cmdAVVIO_Click(); });
         ui::frmFREQRITTERNI terni(stato, &principale);
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
+        ui::frmNUMERISPIA spia(stato, &principale);
+        scatta(&spia, QStringLiteral("09-spia"), cartella, [&] { spia.cmdAVVIO_Click(); });
         ui::FrmVerificaCaso verifica(stato, &principale);
         scatta(&verifica, QStringLiteral("09-verifica-caso"), cartella, [&] { verifica.cmdAVVIO_Click(); });
         // The charts with chance's lines, as "Mostra il caso" opens them.

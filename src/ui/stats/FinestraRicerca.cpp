@@ -258,6 +258,18 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE +
     Settaggio_Iniziale_Form();
 }
 
+void FinestraRicerca::inserisciParametri(QWidget* parametri) {
+    auto* principale = static_cast<QVBoxLayout*>(lblPeriodoRicerca->parentWidget()->layout());
+    principale->insertWidget(principale->indexOf(lblPeriodoRicerca), parametri);
+    // Tab reaches them after the buttons above them, not after the last button of the window.
+    QWidget* prima = cmdOpzioniRicerche;
+    for (QWidget* controllo : parametri->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (controllo->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(prima, controllo);
+            prima = controllo;
+        }
+}
+
 QPushButton* FinestraRicerca::aggiungiPulsante(const char* nome, const QString& testo,
                                                const QString& suggerimento) {
     auto* tasto = pulsante(this, nome, testo, suggerimento);
@@ -369,7 +381,8 @@ void FinestraRicerca::Settaggio_Menu_Ordinamento() {
         QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
         if (!voce) continue;
         const bool delCaso = CRITERIO_VOCE[i] == stats::SCARTO || CRITERIO_VOCE[i] == stats::RARITA;
-        voce->setVisible((CRITERIO_VOCE[i] > 0 && (!delCaso || chkCaso->isChecked())) ||
+        voce->setVisible((CRITERIO_VOCE[i] > 0 && (!delCaso || chkCaso->isChecked()) &&
+                          criterioOfferto(CRITERIO_VOCE[i])) ||
                          i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE);
         if (CRITERIO_VOCE[i] == m_criterioMostrato) scelta = i;
     }
@@ -476,7 +489,8 @@ void FinestraRicerca::aggiornaPeriodoRicerca() {
         lblPeriodoRicerca->clear();
         return;
     }
-    const QString periodo = QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato));
+    const QString periodo =
+        QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato)) + aggiuntaPeriodo();
     const bool cambiato = !(selection::periodoAttuale(m_stato) == m_periodoCercato);
     lblPeriodoRicerca->setStyleSheet(cambiato ? QStringLiteral("color: #b00000; font-weight: bold;")
                                               : QString());
@@ -526,7 +540,9 @@ void FinestraRicerca::ereditaOrdine(int prima) {
 }
 
 void FinestraRicerca::ordina(int criterio) {
-    if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RARITA) return;
+    if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RARITA ||
+        !criterioOfferto(criterio))
+        return;
     const int c = m_navigazione.ruotaMostrata();
     m_navigazione.impostaCriterio(c, criterio);
     m_navigazione.impostaDecrescente(c, m_decrescente);

@@ -75,6 +75,12 @@ protected:
                     const core::Campo& decrescente, const core::Campo& caso, const QString& argomentoGuida);
     /** Builds the window around the eleven result pages (index = column). */
     void costruisci(const std::array<QWidget*, core::NUMERO_RUOTE + 1>& pagine);
+    /** After costruisci: a row of the search's own parameters, under the navigation row. */
+    void inserisciParametri(QWidget* parametri);
+    /** What the period line adds after the period ("— Posizione: 1ª"); empty for nothing. */
+    virtual QString aggiuntaPeriodo() const { return {}; }
+    /** Whether the ordering menu offers the key (1 number .. 4 maximum delay). */
+    virtual bool criterioOfferto(int /*criterio*/) const { return true; }
 
     /** Runs the search; false when the period held no draw. */
     virtual bool eseguiRicerca(const stats::Avanzamento& avanzamento) = 0;

@@ -3,7 +3,10 @@
 #include "stats/Esportazione.h"
 #include "ui/Programma.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
 
 namespace ui {
@@ -39,6 +42,34 @@ frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
     }
     m_ordine.fill(ordineNumerico());
     costruisci(pagine);
+    inserisciParametri(costruisciPosizione());
+}
+
+QWidget* frmFREQRITESTRATTI::costruisciPosizione() {
+    auto* riga = new QWidget(this);
+    auto* disposizione = new QHBoxLayout(riga);
+    disposizione->setContentsMargins(0, 0, 0, 0);
+    m_cboPosizione = new QComboBox(riga);
+    m_cboPosizione->setObjectName(QStringLiteral("cboPosizione"));
+    m_cboPosizione->addItem(QStringLiteral("tutte"));
+    for (int p = 1; p <= 5; ++p)
+        m_cboPosizione->addItem(QStringLiteral("%1ª").arg(p));
+    m_cboPosizione->setToolTip(QStringLiteral("Conta un numero solo quando esce in quella posizione "
+                                              "dell'estrazione (estratto determinato)"));
+    auto* etichetta = new QLabel(QStringLiteral("Posi&zione:"), riga);
+    etichetta->setBuddy(m_cboPosizione);
+    disposizione->addWidget(etichetta);
+    disposizione->addWidget(m_cboPosizione);
+    disposizione->addStretch(1);
+    m_cboPosizione->setCurrentIndex(core::valoreCampo(m_stato, core::campi::POSIZIONE_NUMERI));
+    connect(m_cboPosizione, &QComboBox::currentIndexChanged, this,
+            [this](int indice) { scriviImpostazione(this, m_stato, core::campi::POSIZIONE_NUMERI, indice); });
+    return riga;
+}
+
+QString frmFREQRITESTRATTI::aggiuntaPeriodo() const {
+    return m_risultati.posizione > 0 ? QStringLiteral(" — Posizione: %1ª").arg(m_risultati.posizione)
+                                     : QString();
 }
 
 void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
@@ -73,7 +104,8 @@ void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
 }
 
 bool frmFREQRITESTRATTI::eseguiRicerca(const stats::Avanzamento& avanzamento) {
-    return stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(m_stato, m_risultati, avanzamento);
+    return stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(
+        m_stato, m_risultati, avanzamento, {.posizione = m_cboPosizione->currentIndex()});
 }
 
 void frmFREQRITESTRATTI::concludiRicerca(bool completa) {
