@@ -329,8 +329,8 @@ void aggiungiCaso(std::string& testo, const stats::CalcoloCaso& calcolo, int fre
 
 /** The chance of a column of a search made for the items of `sorte` numbers. */
 template <class Risultati>
-stats::CalcoloCaso calcoloCaso(const Risultati& risultati, int sorte, int colonna) {
-    return {stats::probabilitaSorte(sorte), stats::colonnaCaso(risultati.Base_Caso, colonna)};
+stats::CalcoloCaso calcoloCaso(const Risultati& risultati, int sorte, int colonna, int posizione = 0) {
+    return {stats::probabilitaSorte(sorte, posizione), stats::colonnaCaso(risultati.Base_Caso, colonna)};
 }
 
 void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risultati, bool caso,
@@ -338,7 +338,7 @@ void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risult
     std::string testo = intestazione("colonna,numero,frequenza,ritardo_attuale,ritardo_massimo", caso);
     for (int c : colonne(stato)) {
         const auto colonna = static_cast<std::size_t>(c);
-        const auto calcolo = calcoloCaso(risultati, 1, c);
+        const auto calcolo = calcoloCaso(risultati, 1, c, risultati.posizione);
         for (std::size_t n = 1; n <= 90; ++n) {
             const int frequenza = risultati.Frequenza_Numero[colonna][n];
             const int attuale = risultati.Ritardo_Attuale_Numero[colonna][n];

@@ -6,7 +6,8 @@
 
 namespace stats {
 
-double probabilitaSorte(int sorte) {
+double probabilitaSorte(int sorte, int posizione) {
+    if (sorte == 1 && posizione >= 1 && posizione <= 5) return 1.0 / 90.0;
     switch (sorte) {
     case 2:
         return 2.0 / 801.0; // C(88,3)/C(90,5)

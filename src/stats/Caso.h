@@ -12,8 +12,9 @@
 namespace stats {
 
 /** The chance that a given item of `sorte` numbers (1 estratto, 2 ambo, 3 terno) comes out on one wheel in
- * one draw of five numbers out of 90: 1/18, 2/801, 1/11748. */
-double probabilitaSorte(int sorte);
+ * one draw of five numbers out of 90: 1/18, 2/801, 1/11748; a number at one position of the draw
+ * (`posizione` 1..5, the estratto determinato), 1/90. */
+double probabilitaSorte(int sorte, int posizione = 0);
 
 /** One column seen by chance: R its real records, T its counted draws, k its wheels (1, or column 0's). */
 struct ColonnaCaso {

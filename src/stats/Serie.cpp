@@ -58,7 +58,7 @@ std::string_view testoDi(const std::vector<std::string>& testi, int d) {
 } // namespace
 
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
-                                       int colonna) {
+                                       int colonna, int posizione) {
     if (auto possibile = ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
     // bit[n]: the bit of n's place in the combination, 0 for the other numbers.
     std::array<unsigned, 91> bit{};
@@ -74,6 +74,11 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
         stato, {},
         [&](int w, int, int, const int* numeri) {
             if (colonna != 0 && w != colonna) return;
+            if (posizione >= 1 && posizione <= core::NUMERI_PER_RECORD && quanti == 1) {
+                // The estratto determinato: the number in that place of the draw, and no other.
+                usciteEstrazione += static_cast<int>(bit[static_cast<std::size_t>(numeri[posizione - 1])]);
+                return;
+            }
             const unsigned visti =
                 bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
                 bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
@@ -114,10 +119,10 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
     return serie;
 }
 
-core::Esito<NumeriColonna> numeriColonna(const core::Stato& stato, int colonna) {
+core::Esito<NumeriColonna> numeriColonna(const core::Stato& stato, int colonna, int posizione) {
     if (auto possibile = ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
     RisultatiNumeri risultati;
-    if (!ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati))
+    if (!ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati, {}, {.posizione = posizione}))
         return {core::Codice::DatoNonValido, "Selezionare un Periodo di ricerca!"};
     const auto c = static_cast<std::size_t>(colonna);
     return NumeriColonna{risultati.Frequenza_Numero[c], risultati.Ritardo_Attuale_Numero[c]};

@@ -195,6 +195,7 @@ PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaAmbi;
     delete m_ricercaTerni;
     delete m_numeriSpia;
+    delete m_verificaCaso;
     delete m_sfoglia;
     delete m_attesa;
 }
@@ -469,6 +470,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaAmbi) m_ricercaAmbi->close();
         if (m_ricercaTerni) m_ricercaTerni->close();
         if (m_numeriSpia) m_numeriSpia->close();
+        if (m_verificaCaso) m_verificaCaso->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
         if (FinestraGuida* guida = finestraGuida()) guida->close();

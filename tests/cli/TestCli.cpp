@@ -72,9 +72,11 @@ private slots:
         QTest::addRow("terni-i-primi-per-frequenza")
             << "terni --cartella @ --ruote TO --ordina frequenza --primi 150" << 2 * 150 << 12 * 10
             << QStringList{"0:colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo", "151:9,"};
-        // Bari's third number: 46 in draw 1 (and fifth in draw 9, not counted).
-        QTest::addRow("numeri-terza-posizione") << "numeri --cartella @ --ruote BA --posizione 3" << 2 * 90
-                                                << 12 << QStringList{"136:1,46,1,11,1"};
+        // Bari's third number: 46 in draw 1 (and fifth in draw 9, not counted); at one position its chance
+        // is 1/90 a draw.
+        QTest::addRow("numeri-terza-posizione")
+            << "numeri --cartella @ --ruote BA --posizione 3 --caso" << 2 * 90 << 12
+            << QStringList{"136:1,46,1,11,1,0.1,2.4,8.843e-01,6.704e-01"};
         // 12 on Bari in draws 1 and 9, followed by 19 36 53 70 87 and 75 2 19 36 53; π = 1/18. Up to draw
         // 9 the second exit has no following draw; up to draw 1, none.
         QTest::addRow("spia-due-uscite")

@@ -613,7 +613,7 @@ void FinestraRicerca::apriGrafico(int colonna, int riga, int colonnaGriglia) {
                            "dell'ambo di cui vedere il grafico."));
         return;
     }
-    FrmGrafico::apri(m_stato, *combinazione, colonna, this, chkCaso->isChecked());
+    FrmGrafico::apri(m_stato, *combinazione, colonna, this, chkCaso->isChecked(), posizioneCercata());
 }
 
 bool FinestraRicerca::mostraCaso() const {
@@ -624,8 +624,9 @@ QString FinestraRicerca::testoCaso(int colonna, int riga, int colonnaGriglia) co
     const auto numeri = numeriDellaCella(colonna, riga, colonnaGriglia);
     if (!m_risultatiDisponibili || numeri.empty()) return {};
     const auto [frequenza, attuale, massimo] = valoriDi(colonna, numeri);
-    const auto figure = stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size())),
-                                    stats::colonnaCaso(baseCaso(), colonna), frequenza, attuale, massimo);
+    const auto figure =
+        stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size()), posizioneCercata()),
+                    stats::colonnaCaso(baseCaso(), colonna), frequenza, attuale, massimo);
     return QString::fromStdString(stats::descrizioneCaso(figure, frequenza, attuale, massimo));
 }
 
@@ -634,8 +635,9 @@ void FinestraRicerca::mostraFraseCaso(int colonna, int riga, int colonnaGriglia)
     QString frase;
     if (chkCaso->isChecked() && m_risultatiDisponibili && !numeri.empty()) {
         const int attuale = valoriDi(colonna, numeri)[1];
-        const auto figure = stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size())),
-                                        stats::colonnaCaso(baseCaso(), colonna), 0, attuale, 0);
+        const auto figure =
+            stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size()), posizioneCercata()),
+                        stats::colonnaCaso(baseCaso(), colonna), 0, attuale, 0);
         const std::string nome = colonna == 0 ? "ruote " + m_sigleRuote.simplified().toStdString()
                                               : m_stato.Nome_Ruota[static_cast<std::size_t>(colonna)];
         frase = QString::fromStdString(stats::fraseRitardo(attuale, nome, figure.probabilitaAttuale));

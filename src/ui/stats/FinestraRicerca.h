@@ -103,6 +103,8 @@ protected:
 
     /** Frequency, current delay and maximum delay of `numeri` (a number, pair or triple) in column c. */
     virtual std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const = 0;
+    /** The position of the draw the last search counted (1..5), 0 for every number. */
+    virtual int posizioneCercata() const { return 0; }
     /** What chance needs of the columns of the last search. */
     virtual const stats::BaseCaso& baseCaso() const = 0;
 

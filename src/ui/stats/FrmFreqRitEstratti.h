@@ -37,6 +37,7 @@ protected:
     QString aggiuntaPeriodo() const override;
     std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
     const stats::BaseCaso& baseCaso() const override { return m_risultati.Base_Caso; }
+    int posizioneCercata() const override { return m_risultati.posizione; }
 
 private:
     void Imposta_mfg_Ricerca(QTableWidget* griglia);

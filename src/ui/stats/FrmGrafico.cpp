@@ -173,22 +173,23 @@ private:
 };
 
 FrmGrafico* FrmGrafico::apri(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-                             QWidget* genitore, bool caso) {
-    auto serie = stats::serieRitardi(stato, combinazione, colonna);
-    const auto numeri = serie ? stats::numeriColonna(stato, colonna) : serie.errore();
+                             QWidget* genitore, bool caso, int posizione) {
+    auto serie = stats::serieRitardi(stato, combinazione, colonna, posizione);
+    const auto numeri = serie ? stats::numeriColonna(stato, colonna, posizione) : serie.errore();
     if (!serie || !numeri) {
         prompt::informa(genitore, titoloProgramma(),
                         QString::fromStdString(serie ? numeri.messaggio() : serie.messaggio()));
         return nullptr;
     }
-    auto* finestra = new FrmGrafico(stato, combinazione, colonna, std::move(*serie), *numeri, genitore, caso);
+    auto* finestra =
+        new FrmGrafico(stato, combinazione, colonna, std::move(*serie), *numeri, genitore, caso, posizione);
     finestra->show();
     return finestra;
 }
 
 FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
                        stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore,
-                       bool caso)
+                       bool caso, int posizione)
     : QWidget(genitore, Qt::Window), m_serie(std::move(serie)), m_numeri(numeri) {
     if (caso) {
         // Column 0 crosses the selected wheels: an absence there is an absence on each of them.
@@ -197,7 +198,8 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
             ruote =
                 static_cast<int>(std::count(stato.Ruota_Selezionata.begin() + 1,
                                             stato.Ruota_Selezionata.begin() + core::NUMERO_RUOTE + 1, -1));
-        const stats::CalcoloCaso calcolo(stats::probabilitaSorte(combinazione.quanti()), {0, 0, ruote});
+        const stats::CalcoloCaso calcolo(stats::probabilitaSorte(combinazione.quanti(), posizione),
+                                         {0, 0, ruote});
         m_ritardoMedio = calcolo.ritardoMedio();
         m_unoSuMille = calcolo.ritardoUnoSuMille();
     }
@@ -207,7 +209,8 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
         m_evidenziati.push_back(combinazione.numero(i));
     const QString nome = QString::fromStdString(combinazione.nome());
     m_nome = (nome == QLatin1String("ambo") ? QStringLiteral("dell'") : QStringLiteral("del ")) + nome + ' ' +
-             QString::fromStdString(combinazione.testo());
+             QString::fromStdString(combinazione.testo()) +
+             (posizione > 0 ? QStringLiteral(" in %1ª posizione").arg(posizione) : QString());
     m_colonna = colonna > 0 ? QString::fromStdString(stato.Nome_Ruota[static_cast<std::size_t>(colonna)])
                             : QStringLiteral("ruote ") +
                                   QString::fromStdString(selection::sigleRuoteSelezionate(stato)).trimmed();
@@ -232,15 +235,19 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
     lblRiepilogo->setObjectName(QStringLiteral("lblRiepilogo"));
     lblRiepilogo->setWordWrap(true);
     const auto& punti = m_serie.punti;
-    lblRiepilogo->setText(QStringLiteral("<b>%1 %2</b> (%3): frequenza <b>%4</b>, ritardo attuale <b>%5</b>, "
-                                         "ritardo massimo <b>%6</b>; %7 estrazioni dal %8 al %9.")
-                              .arg(nome, QString::fromStdString(combinazione.testo()), m_colonna)
-                              .arg(m_serie.frequenza)
-                              .arg(m_serie.ritardoAttuale)
-                              .arg(m_serie.ritardoMassimo)
-                              .arg(italiano.toString(static_cast<qlonglong>(punti.size())),
-                                   punti.empty() ? QString() : testoData(punti.front().data),
-                                   punti.empty() ? QString() : testoData(punti.back().data)));
+    lblRiepilogo->setText(
+        QStringLiteral("<b>%1 %2</b> (%3): frequenza <b>%4</b>, ritardo attuale <b>%5</b>, "
+                       "ritardo massimo <b>%6</b>; %7 estrazioni dal %8 al %9.")
+            .arg(nome,
+                 QString::fromStdString(combinazione.testo()) +
+                     (posizione > 0 ? QStringLiteral(" in %1ª posizione").arg(posizione) : QString()),
+                 m_colonna)
+            .arg(m_serie.frequenza)
+            .arg(m_serie.ritardoAttuale)
+            .arg(m_serie.ritardoMassimo)
+            .arg(italiano.toString(static_cast<qlonglong>(punti.size())),
+                 punti.empty() ? QString() : testoData(punti.front().data),
+                 punti.empty() ? QString() : testoData(punti.back().data)));
     disposizione->addWidget(lblRiepilogo);
 
     tabGrafici = new QTabWidget(this);
@@ -357,9 +364,8 @@ QChart* FrmGrafico::costruisciGraficoRitardo() {
             retta->append(static_cast<qreal>(m_ultimo), livello);
             grafico->addSeries(retta);
         };
-        orizzontale(
-            QStringLiteral("Media del caso (%1)").arg(italiano.toString(m_ritardoMedio, 'f', 1)),
-            m_ritardoMedio, Qt::DotLine);
+        orizzontale(QStringLiteral("Media del caso (%1)").arg(italiano.toString(m_ritardoMedio, 'f', 1)),
+                    m_ritardoMedio, Qt::DotLine);
         orizzontale(
             QStringLiteral("Caso 1 su 1000 (%1%2)")
                 .arg(italiano.toString(m_unoSuMille), inScala ? QString() : QStringLiteral(", fuori scala")),

@@ -38,12 +38,12 @@ public:
      * returns null.
      */
     static FrmGrafico* apri(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-                            QWidget* genitore, bool caso = false);
+                            QWidget* genitore, bool caso = false, int posizione = 0);
     /** With `caso` the delay chart also draws the mean delay by chance and the delay that chance reaches
-     * once in a thousand absences. */
+     * once in a thousand absences; with `posizione` (1..5) a number counts only in that place of the draw. */
     FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
                stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore = nullptr,
-               bool caso = false);
+               bool caso = false, int posizione = 0);
 
     /** Asks the size and the file, then writes the chart on show as PNG or SVG. */
     void cmdSalvaImmagine_Click();
