@@ -113,8 +113,10 @@ inline constexpr CampoTestoLungo INDIRIZZO_AGGIORNAMENTO{36, 10};
 /** "Controlla aggiornamenti all'avvio". */
 inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
 
-// Free numbers for new options: 9, 11, 12, 20, 22, 25..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99,
-// 101..110.
+// The check of a ticket: the last ticket checked (stakes::testoBolletta), 190 characters in fields 101..110.
+inline constexpr CampoTestoLungo ULTIMA_GIOCATA{101, 10};
+
+// Free numbers for new options: 9, 11, 12, 20, 22, 25..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99.
 
 } // namespace campi
 
