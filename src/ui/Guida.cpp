@@ -58,7 +58,8 @@ QStringList argomentiGuida() {
             QStringLiteral("poste_combinazioni.htm"),
             QStringLiteral("freq_rit_terni.htm"),
             QStringLiteral("grafico.htm"),
-            QStringLiteral("aggiorna_da_internet.htm")};
+            QStringLiteral("aggiorna_da_internet.htm"),
+            QStringLiteral("verifica_giocata.htm")};
 }
 
 FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) {

@@ -18,6 +18,7 @@
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stakes/FrmPosteCombinazioni.h"
+#include "stakes/FrmVerificaGiocata.h"
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
@@ -84,6 +85,9 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaAmbi);
     connect(voce(mnuRicerche, "mnuFREQ_RIT_TERNI", QStringLiteral("Frequenze e Ritardi TERNI")),
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
+    separatore(mnuRicerche, "mnuRicercheSeparatoreVerifica");
+    connect(voce(mnuRicerche, "mnuVerificaGiocata", QStringLiteral("Verifica giocata")), &QAction::triggered,
+            this, &PRINCIPIO::mostraVerificaGiocata);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
@@ -144,6 +148,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             });
     connect(pulsante(3, iconaInternet(), QStringLiteral("Aggiorna da Internet")), &QToolButton::clicked, this,
             &PRINCIPIO::aggiornaDaInternet);
+    connect(pulsante(4, iconaVerifica(), QStringLiteral("Verifica giocata")), &QToolButton::clicked, this,
+            &PRINCIPIO::mostraVerificaGiocata);
     connect(pulsante(11, iconaGuida(), QStringLiteral("Guida di ") + titoloProgramma()),
             &QToolButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("finestra_principale.htm")); });
@@ -189,6 +195,7 @@ PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaAmbi;
     delete m_ricercaTerni;
     delete m_sfoglia;
+    delete m_verifica;
     delete m_attesa;
 }
 
@@ -284,6 +291,11 @@ void PRINCIPIO::mostraPosteCombinazioni() {
         m_poste->setAttribute(Qt::WA_DeleteOnClose);
     }
     inPrimoPiano(m_poste);
+}
+
+void PRINCIPIO::mostraVerificaGiocata() {
+    if (!m_verifica) m_verifica = new frmVerificaGiocata(m_stato, this);
+    inPrimoPiano(m_verifica);
 }
 
 void PRINCIPIO::scartaPeriodo() {
@@ -453,6 +465,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaTerni) m_ricercaTerni->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
+        if (m_verifica) m_verifica->close();
         if (FinestraGuida* guida = finestraGuida()) guida->close();
         emit programmaTerminato();
     } else {
