@@ -159,12 +159,6 @@ core::Esito<Verifica> verificaBolletta(const core::Stato& stato, const Bolletta&
     if (colpi < 1) return rifiuto("Indicare almeno un colpo.");
     const int n = static_cast<int>(bolletta.numeri.size());
     const int ruoteGiocate = bolletta.quanteRuote();
-    // What one wheel pays for g numbers guessed, worked out once by the one formula.
-    std::array<std::array<Vincita, 6>, 6> perIndovinati{};
-    for (std::size_t g = 1; g <= 5; ++g)
-        for (std::size_t k = 1; k <= 5; ++k)
-            perIndovinati[g][k] = vincitaSorte(stato, static_cast<int>(k), n, static_cast<int>(g),
-                                               ruoteGiocate, bolletta.puntate[k]);
     std::array<bool, core::NUMERO_MASSIMO + 1> giocato{};
     for (int numero : bolletta.numeri)
         giocato[static_cast<std::size_t>(numero)] = true;
@@ -174,6 +168,15 @@ core::Esito<Verifica> verificaBolletta(const core::Stato& stato, const Bolletta&
 
     Verifica verifica;
     verifica.richieste = colpi;
+    for (std::size_t g = 1; g <= 5; ++g)
+        for (std::size_t k = 1; k <= 5; ++k) {
+            auto& perSorte = verifica.perIndovinati[g];
+            perSorte[k] = vincitaSorte(stato, static_cast<int>(k), n, static_cast<int>(g), ruoteGiocate,
+                                       bolletta.puntate[k]);
+            perSorte[0].lorda += perSorte[k].lorda;
+            perSorte[0].netta += perSorte[k].netta;
+        }
+
     verifica.estrazioni.reserve(
         static_cast<std::size_t>(std::min(colpi, stato.Estrazioni_Caricate - dal + 1)));
     const Importo costo = bolletta.costo();
@@ -189,19 +192,19 @@ core::Esito<Verifica> verificaBolletta(const core::Stato& stato, const Bolletta&
             if (!core::decodificaRuota(stato.Archivio_Estrazioni.record(w, d), numeri)) continue;
             giocabile = true;
             RuotaVerificata ruota;
-            for (int numero : numeri)
-                if (giocato[static_cast<std::size_t>(numero)] && ruota.indovinati < 5)
-                    ruota.numeri[static_cast<std::size_t>(ruota.indovinati++)] = numero;
+            // The guessed numbers in ascending order, each put in its place as it comes.
+            for (int numero : numeri) {
+                if (!giocato[static_cast<std::size_t>(numero)]) continue;
+                auto i = static_cast<std::size_t>(ruota.indovinati++);
+                for (; i > 0 && ruota.numeri[i - 1] > numero; --i)
+                    ruota.numeri[i] = ruota.numeri[i - 1];
+                ruota.numeri[i] = numero;
+            }
             if (ruota.indovinati == 0) continue;
             ruota.ruota = w;
-            std::sort(ruota.numeri.begin(), ruota.numeri.begin() + ruota.indovinati);
-            ruota.vincite = perIndovinati[static_cast<std::size_t>(ruota.indovinati)];
-            for (const Vincita& vincita : ruota.vincite) {
-                ruota.totale.lorda += vincita.lorda;
-                ruota.totale.netta += vincita.netta;
-            }
-            estrazione.vinta.lorda += ruota.totale.lorda;
-            estrazione.vinta.netta += ruota.totale.netta;
+            const Vincita& totale = verifica.vincite(ruota)[0];
+            estrazione.vinta.lorda += totale.lorda;
+            estrazione.vinta.netta += totale.netta;
             verifica.ruote.push_back(ruota);
         }
         if (!giocabile) continue;
@@ -236,7 +239,7 @@ RigaVerifica rigaVerifica(const Verifica& verifica, const EstrazioneVerificata& 
         riga.indovinati += (riga.indovinati.empty() ? "" : ", ") + sigla + ' ' + numeriIndovinati(ruota);
         std::string sorti;
         for (std::size_t k = 1; k <= 5; ++k)
-            if (ruota.vincite[k].lorda > Importo()) sorti += ' ' + std::string(SORTI[k]);
+            if (verifica.vincite(ruota)[k].lorda > Importo()) sorti += ' ' + std::string(SORTI[k]);
         if (!sorti.empty()) riga.sorti += (riga.sorti.empty() ? "" : ", ") + sigla + sorti;
     }
     return riga;
@@ -249,12 +252,12 @@ std::string csvVincite(const Verifica& verifica) {
                                    ',' + testoConcorso(estrazione.concorso) + ',';
         for (int i = estrazione.primaRuota; i < estrazione.fineRuote; ++i) {
             const RuotaVerificata& ruota = verifica.ruote[static_cast<std::size_t>(i)];
+            const auto& vincite = verifica.vincite(ruota);
             for (std::size_t k = 1; k <= 5; ++k)
-                if (ruota.vincite[k].lorda > Importo())
+                if (vincite[k].lorda > Importo())
                     testo += inizio + std::string(core::siglaRuota(ruota.ruota)) + ',' +
                              numeriIndovinati(ruota) + ',' + std::string(SORTI[k]) + ',' +
-                             ruota.vincite[k].lorda.testoCsv() + ',' + ruota.vincite[k].netta.testoCsv() +
-                             '\n';
+                             vincite[k].lorda.testoCsv() + ',' + vincite[k].netta.testoCsv() + '\n';
         }
     }
     return testo;

@@ -64,11 +64,9 @@ int primaEstrazioneDal(const core::Stato& stato, const core::Data& data);
 
 /** One played wheel of a checked draw on which some of the numbers came out. */
 struct RuotaVerificata {
-    int ruota = 0;                    ///< 1..NUMERO_RUOTE
-    int indovinati = 0;               ///< g, 1..5
-    std::array<int, 5> numeri{};      ///< the g numbers that came out, ascending
-    std::array<Vincita, 6> vincite{}; ///< by sorte 1..5; zero for a sorte not won
-    Vincita totale;                   ///< the sum of the sorti won
+    int ruota = 0;               ///< 1..NUMERO_RUOTE
+    int indovinati = 0;          ///< g, 1..5
+    std::array<int, 5> numeri{}; ///< the g numbers that came out, ascending
 };
 
 /** One checked draw. */
@@ -91,6 +89,13 @@ struct Verifica {
     Vincita vinta;                                ///< the sum of every win
     int primaVincita = -1;                        ///< index in estrazioni of the first win; -1 none
     int senzaVincitaPiuLunga = 0;                 ///< the most checked draws in a row without a win
+    /** What one wheel wins by sorte 1..5 (index 0 the sum) for g = 0..5 numbers guessed: the one formula
+     * worked out once per g, as every wheel with g numbers guessed wins the same. */
+    std::array<std::array<Vincita, 6>, 6> perIndovinati{};
+    /** The wins of a wheel, by sorte 1..5 (index 0 the sum); zero for a sorte not won. */
+    const std::array<Vincita, 6>& vincite(const RuotaVerificata& ruota) const {
+        return perIndovinati[static_cast<std::size_t>(ruota.indovinati)];
+    }
     Importo saldo() const { return vinta.netta - spesa; }
 };
 
