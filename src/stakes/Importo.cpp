@@ -61,7 +61,7 @@ Vincita vincitaSorte(const core::Stato& stato, int k, int n, int g, int ruote, l
     const std::int64_t trattenuta =
         std::clamp<std::int64_t>(std::llround(stato.Percentuale_Trattenuta * 10), 0, MILLESIMI);
     // Parts of one hundredth of stake times one hundredth of payout, for one combination on one wheel.
-    const Intero128 perUnita = MILLESIMI * (MCM_RUOTE / ruote) * (MCM_COMBINAZIONI / combinazioni);
+    const Intero128 perUnita = Intero128{MILLESIMI} * (MCM_RUOTE / ruote) * (MCM_COMBINAZIONI / combinazioni);
     const Intero128 lorda = Intero128{Numero_Combinazioni(k, std::min(g, n))} * quota * centesimi * perUnita;
     return {Importo::daParti(lorda), Importo::daParti(lorda / MILLESIMI * (MILLESIMI - trattenuta))};
 }
