@@ -5,6 +5,8 @@
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stakes/FrmVerificaGiocata.h"
 
+#include <QPrinter>
+#include <QProcess>
 #include <QSpinBox>
 
 namespace {
@@ -86,7 +88,22 @@ private slots:
             b.gioca(f, "3 90", 1, 2, "0,5");
             QVERIFY(f.verifica() && f.verifica()->estrazioni.size() == 1);
             f.cmdEsporta_Click();
+            prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& stampante) {
+                stampante.setOutputFormat(QPrinter::PdfFormat);
+                stampante.setOutputFileName(file + ".pdf");
+                return true;
+            });
+            f.cmdStampa_Click();
         }
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), file + ".pdf", QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
+        const QString stampato = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const char* riga : {"Numeri: 3 90 Ruote: BA Poste: estratto 1,00 ambo 0,50",
+                                 "09/01/2024 4/2024 5,62 5,17 BA 3 - BA estratto", "Spesa: 1,50 Euro",
+                                 "Vinto (netto): 5,17 Euro Saldo: 3,67 Euro"})
+            QVERIFY2(stampato.contains(riga), qPrintable(stampato));
         QCOMPARE(QString::fromStdString(b.cartella.leggiFile("vincite.csv")).section('\n', 1),
                  "1,09/01/2024,4/2024,BA,3,estratto,5.62,5.17\n");
         // The next opening offers the last ticket checked.
