@@ -10,6 +10,7 @@
 #include "selection/Periodo.h"
 #include "stakes/Poste.h"
 #include "stakes/Verifica.h"
+#include "stats/Caso.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -36,6 +38,7 @@ const char* const USO_RICERCHE =
     "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A "
     "--cicli C]\n"
     "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n";
+const char* const USO_CASO = "     quintaro-cli caso [--cartella DIR] [--ruote ELENCO] [periodo]\n";
 const char* const USO_STORIA =
     "     quintaro-cli storia [--cartella DIR] --numero N [--secondo M] [--ruote ELENCO] [periodo]\n";
 const char* const USO_IMPORTA = "     quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n";
@@ -49,6 +52,9 @@ const char* const USO_AIUTO = "     quintaro-cli [COMANDO] --help | --version\n"
 const char* const COMANDI_RICERCHE = "  numeri           frequenze e ritardi dei 90 numeri\n"
                                      "  ambi             frequenze e ritardi dei 4005 ambi\n"
                                      "  terni            frequenze e ritardi dei 117480 terni\n";
+const char* const COMANDO_CASO =
+    "  caso             il test del chi quadrato delle frequenze dei 90 numeri contro il caso, per ogni\n"
+    "                   ruota scelta: colonna,chi2,gradi,p\n";
 const char* const COMANDO_STORIA =
     "  storia           il ritardo del numero N (o dell'ambo N-M) dopo ogni estrazione del periodo, sulle\n"
     "                   ruote incrociate (o sulla sola ruota indicata)\n";
@@ -81,6 +87,9 @@ const char* const OPZIONI_PERIODO =
     "                   ruote tradizionali, 11 la Nazionale\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
     "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n";
+const char* const OPZIONE_CASO =
+    "  --caso           (numeri, ambi, terni) aggiunge frequenza_attesa, scarto, prob_ritardo_attuale e\n"
+    "                   prob_ritardo_massimo: quanto il caso fa attendere, e la probabilità dei ritardi\n";
 const char* const OPZIONI_TERNI =
     "  --ordina CHIAVE  (terni) righe di ogni colonna in ordine decrescente della chiave, a parità in "
     "ordine\n"
@@ -108,21 +117,22 @@ std::string aiuto(const std::string& comando) {
     const auto uso = [](const char* riga) { return "Uso:" + std::string(riga).substr(4); };
     if (comando == "numeri" || comando == "ambi")
         return "Uso: quintaro-cli " + comando +
-               " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]\n" +
-               COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO;
+               " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C] [--caso]\n" +
+               COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO;
     if (comando == "terni")
         return std::string(USO_RICERCHE) + COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO +
-               OPZIONI_TERNI;
+               OPZIONE_CASO + OPZIONI_TERNI;
+    if (comando == "caso") return uso(USO_CASO) + COMANDO_CASO + OPZIONE_CARTELLA + OPZIONI_PERIODO;
     if (comando == "storia")
         return uso(USO_STORIA) + COMANDO_STORIA + OPZIONE_CARTELLA + OPZIONI_STORIA + OPZIONI_PERIODO;
     if (comando == "importa") return uso(USO_IMPORTA) + COMANDO_IMPORTA + OPZIONE_CARTELLA;
     if (comando == "aggiorna") return uso(USO_AGGIORNA) + COMANDO_AGGIORNA + OPZIONE_CARTELLA;
     if (comando == "verifica")
         return uso(USO_VERIFICA) + COMANDO_VERIFICA + OPZIONE_CARTELLA + OPZIONI_VERIFICA;
-    return std::string(USO_RICERCHE) + USO_STORIA + USO_IMPORTA + USO_AGGIORNA + USO_VERIFICA + USO_AIUTO +
-           COMANDI_RICERCHE + COMANDO_STORIA + COMANDO_IMPORTA + COMANDO_AGGIORNA + COMANDO_VERIFICA +
-           OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONI_TERNI + OPZIONI_STORIA + OPZIONI_VERIFICA +
-           OPZIONE_AIUTO;
+    return std::string(USO_RICERCHE) + USO_CASO + USO_STORIA + USO_IMPORTA + USO_AGGIORNA + USO_VERIFICA +
+           USO_AIUTO + COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA + COMANDO_IMPORTA + COMANDO_AGGIORNA +
+           COMANDO_VERIFICA + OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO + OPZIONI_TERNI +
+           OPZIONI_STORIA + OPZIONI_VERIFICA + OPZIONE_AIUTO;
 }
 
 struct Opzioni {
@@ -132,6 +142,7 @@ struct Opzioni {
     std::optional<int> dal, al, anno, cicli, primi;
     std::string ordina;
     std::optional<int> numero, secondo; ///< storia: the number, and the pair's second number
+    bool caso = false;                  ///< --caso: the chance columns
 };
 
 /** The ordering keys of --ordina. */
@@ -165,7 +176,7 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
     Opzioni opzioni;
     opzioni.comando = argomenti[0];
     if (opzioni.comando != "numeri" && opzioni.comando != "ambi" && opzioni.comando != "terni" &&
-        opzioni.comando != "storia")
+        opzioni.comando != "storia" && opzioni.comando != "caso")
         return uso("comando sconosciuto: " + opzioni.comando + ".");
     std::map<std::string, std::optional<int>*> numeriche = {{"--dal", &opzioni.dal},
                                                             {"--al", &opzioni.al},
@@ -178,6 +189,10 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
     }
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& nome = argomenti[i];
+        if (nome == "--caso") {
+            opzioni.caso = true;
+            continue;
+        }
         if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
         const std::string& valore = argomenti[++i];
         if (nome == "--cartella") {
@@ -203,6 +218,9 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
         return uso("--anno e --cicli vanno indicati insieme.");
     if ((opzioni.primi || !opzioni.ordina.empty()) && opzioni.comando != "terni")
         return uso("--ordina e --primi valgono solo per il comando terni.");
+    if (opzioni.caso && opzioni.comando != "numeri" && opzioni.comando != "ambi" &&
+        opzioni.comando != "terni")
+        return uso("--caso vale solo per i comandi numeri, ambi e terni.");
     if (opzioni.primi && *opzioni.primi < 1) return uso("--primi deve essere almeno 1.");
     if (opzioni.dal && opzioni.anno)
         return uso(
@@ -276,26 +294,93 @@ std::vector<int> colonne(const core::Stato& stato) {
     return scelte;
 }
 
-void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risultati, std::ostream& uscita) {
-    std::string testo = "colonna,numero,frequenza,ritardo_attuale,ritardo_massimo\n";
+/** The chance columns' header, after a search's own. */
+const char* const INTESTAZIONE_CASO = ",frequenza_attesa,scarto,prob_ritardo_attuale,prob_ritardo_massimo";
+
+/** The header line of a search, with the chance columns when asked. */
+std::string intestazione(const char* campi, bool caso) {
+    return std::string(campi) + (caso ? INTESTAZIONE_CASO : "") + '\n';
+}
+
+/**
+ * Appends to a row (its line end taken off) the chance figures of an item with frequency F, current delay
+ * D and maximum delay M: expected frequency and deviation with one decimal, the two chances with four
+ * significant digits.
+ */
+void aggiungiCaso(std::string& testo, const stats::CalcoloCaso& calcolo, int frequenza, int attuale,
+                  int massimo) {
+    const auto figure = calcolo(frequenza, attuale, massimo);
+    // A deviation that rounds to zero is written 0.0, never -0.0.
+    const double scarto = std::fabs(figure.scarto) < 0.05 ? 0.0 : figure.scarto;
+    char campi[96];
+    char* fine = campi;
+    const auto scrivi = [&](double valore, std::chars_format formato, int cifre) {
+        *fine++ = ',';
+        fine = std::to_chars(fine, campi + sizeof campi, valore, formato, cifre).ptr;
+    };
+    scrivi(figure.attesa, std::chars_format::fixed, 1);
+    scrivi(scarto, std::chars_format::fixed, 1);
+    scrivi(figure.probabilitaAttuale, std::chars_format::scientific, 3);
+    scrivi(figure.probabilitaMassimo, std::chars_format::scientific, 3);
+    *fine++ = '\n';
+    testo.pop_back();
+    testo.append(campi, fine);
+}
+
+/** The chance of a column of a search made for the items of `sorte` numbers. */
+template <class Risultati>
+stats::CalcoloCaso calcoloCaso(const Risultati& risultati, int sorte, int colonna) {
+    return {stats::probabilitaSorte(sorte), stats::colonnaCaso(risultati.Base_Caso, colonna)};
+}
+
+void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risultati, bool caso,
+                  std::ostream& uscita) {
+    std::string testo = intestazione("colonna,numero,frequenza,ritardo_attuale,ritardo_massimo", caso);
     for (int c : colonne(stato)) {
         const auto colonna = static_cast<std::size_t>(c);
-        for (std::size_t n = 1; n <= 90; ++n)
-            riga(testo, {c, static_cast<int>(n), risultati.Frequenza_Numero[colonna][n],
-                         risultati.Ritardo_Attuale_Numero[colonna][n],
-                         risultati.Ritardo_Massimo_Numero[colonna][n]});
+        const auto calcolo = calcoloCaso(risultati, 1, c);
+        for (std::size_t n = 1; n <= 90; ++n) {
+            const int frequenza = risultati.Frequenza_Numero[colonna][n];
+            const int attuale = risultati.Ritardo_Attuale_Numero[colonna][n];
+            const int massimo = risultati.Ritardo_Massimo_Numero[colonna][n];
+            riga(testo, {c, static_cast<int>(n), frequenza, attuale, massimo});
+            if (caso) aggiungiCaso(testo, calcolo, frequenza, attuale, massimo);
+        }
     }
     uscita << testo;
 }
 
-void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati, std::ostream& uscita) {
-    std::string testo = "colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo\n";
-    testo.reserve(testo.size() + std::size_t{stats::NUMERO_COLONNE} * stats::NUMERO_AMBI * 24);
-    for (int c : colonne(stato))
+void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati, bool caso,
+                std::ostream& uscita) {
+    std::string testo = intestazione("colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo", caso);
+    testo.reserve(testo.size() + std::size_t{stats::NUMERO_COLONNE} * stats::NUMERO_AMBI * (caso ? 64 : 24));
+    for (int c : colonne(stato)) {
+        const auto calcolo = calcoloCaso(risultati, 2, c);
         for (int a = 1, k = 1; a <= 89; ++a)
-            for (int b = a + 1; b <= 90; ++b, ++k)
-                riga(testo, {c, a, b, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k),
-                             risultati.ritardoMassimo(c, k)});
+            for (int b = a + 1; b <= 90; ++b, ++k) {
+                const int frequenza = risultati.frequenza(c, k);
+                const int attuale = risultati.ritardoAttuale(c, k);
+                const int massimo = risultati.ritardoMassimo(c, k);
+                riga(testo, {c, a, b, frequenza, attuale, massimo});
+                if (caso) aggiungiCaso(testo, calcolo, frequenza, attuale, massimo);
+            }
+    }
+    uscita << testo;
+}
+
+/** The caso command: the test of the 90 numbers' frequencies against chance, one row per selected wheel. */
+void scriviVerificaCaso(const core::Stato& stato, const stats::RisultatiNumeri& risultati,
+                        std::ostream& uscita) {
+    std::string testo = "colonna,chi2,gradi,p\n";
+    char campi[96];
+    for (int c : colonne(stato)) {
+        if (c == 0) continue;
+        const auto verifica = stats::verificaCaso(risultati, c);
+        const int scritti = std::snprintf(campi, sizeof campi, "%d,%.2f,%d,%.3e\n", c, verifica.chi2,
+                                          verifica.gradi, verifica.p);
+        testo.append(campi,
+                     static_cast<std::size_t>(std::clamp(scritti, 0, static_cast<int>(sizeof campi) - 1)));
+    }
     uscita << testo;
 }
 
@@ -305,17 +390,21 @@ void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati,
  */
 void scriviTerni(const core::Stato& stato, const stats::RisultatiTerni& risultati, const Opzioni& opzioni,
                  std::ostream& uscita) {
-    std::string testo = "colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo\n";
+    std::string testo = intestazione("colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo", opzioni.caso);
     const int quante = std::min(opzioni.primi.value_or(stats::NUMERO_TERNI), stats::NUMERO_TERNI);
     const auto chiave = CHIAVI_ORDINE.find(opzioni.ordina);
     for (int c : colonne(stato)) {
         std::vector<int> ordine;
         if (chiave != CHIAVI_ORDINE.end()) ordine = stats::Ordine_Terni(risultati, c, chiave->second, true);
+        const auto calcolo = calcoloCaso(risultati, 3, c);
         for (int p = 1; p <= quante; ++p) {
             const int k = ordine.empty() ? p : ordine[static_cast<std::size_t>(p)];
             const stats::Terno t = stats::ternoInPosizione(k);
-            riga(testo, {c, t.a, t.b, t.c, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k),
-                         risultati.ritardoMassimo(c, k)});
+            const int frequenza = risultati.frequenza(c, k);
+            const int attuale = risultati.ritardoAttuale(c, k);
+            const int massimo = risultati.ritardoMassimo(c, k);
+            riga(testo, {c, t.a, t.b, t.c, frequenza, attuale, massimo});
+            if (opzioni.caso) aggiungiCaso(testo, calcolo, frequenza, attuale, massimo);
             if (testo.size() >= (std::size_t{1} << 20)) {
                 uscita << testo;
                 testo.clear();
@@ -681,11 +770,14 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     } else if (opzioni.comando == "ambi") {
         stats::RisultatiAmbi risultati;
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, risultati);
-        scriviAmbi(stato, risultati, uscita);
+        scriviAmbi(stato, risultati, opzioni.caso, uscita);
     } else {
         stats::RisultatiNumeri risultati;
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati);
-        scriviNumeri(stato, risultati, uscita);
+        if (opzioni.comando == "caso")
+            scriviVerificaCaso(stato, risultati, uscita);
+        else
+            scriviNumeri(stato, risultati, opzioni.caso, uscita);
     }
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }

@@ -102,6 +102,14 @@ inline constexpr std::array<Campo, 4> OPZIONI_TERNI{
 inline constexpr Campo DECRESCENTE_NUMERI{77, 0, 1, 0};
 inline constexpr Campo DECRESCENTE_AMBI{78, 0, 1, 0};
 inline constexpr Campo DECRESCENTE_TERNI{79, 0, 1, 0};
+/** "Mostra il caso": the chance figures beside the counts (numbers, pairs, triples). */
+inline constexpr Campo CASO_NUMERI{25, 0, 1, 0};
+inline constexpr Campo CASO_AMBI{26, 0, 1, 0};
+inline constexpr Campo CASO_TERNI{27, 0, 1, 0};
+/** The chance test window's options and order of the keys, as the search windows'. */
+inline constexpr std::array<Campo, 4> OPZIONI_VERIFICA{
+    {{54, 0, 1, 0}, {55, 0, 1, 0}, {56, 0, 1, 0}, {57, 0, 1, 0}}};
+inline constexpr Campo DECRESCENTE_VERIFICA{58, 0, 1, 0};
 
 // Start-up and the main window.
 inline constexpr Campo PUNTATORE_GRIGLIE{86, 0, 1, 0};
@@ -116,7 +124,7 @@ inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
 // The check of a ticket: the last ticket checked (stakes::testoBolletta), 190 characters in fields 101..110.
 inline constexpr CampoTestoLungo ULTIMA_GIOCATA{101, 10};
 
-// Free numbers for new options: 9, 11, 12, 20, 22, 25..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99.
+// Free numbers for new options: 9, 11, 12, 20, 22, 28..35, 47..49, 52, 59..63, 80..85, 87..89, 96..99.
 
 } // namespace campi
 

@@ -10,6 +10,10 @@ std::string nomeCriterio(int criterio) {
         return "RITARDO ATTUALE";
     case RITARDO_MASSIMO:
         return "RITARDO MASSIMO";
+    case SCARTO:
+        return "SCARTO";
+    case RARITA:
+        return "RARITÀ DEL RITARDO";
     default:
         return "NUMERICO";
     }

@@ -16,8 +16,10 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
     auto& massimo = nuovi.Ritardo_Massimo_Numero;
     int* massimo0 = massimo[0].data();
     int* ultima0 = ultimaUscita[0].data();
+    std::array<long long, NUMERO_COLONNE> reali{};
     const auto contate =
         percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
+            ++reali[static_cast<std::size_t>(w)];
             int* frequenzaW = frequenza[static_cast<std::size_t>(w)].data();
             int* massimoW = massimo[static_cast<std::size_t>(w)].data();
             int* ultimaW = ultimaUscita[static_cast<std::size_t>(w)].data();
@@ -40,6 +42,7 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
     for (std::size_t c = 0; c < NUMERO_COLONNE; ++c)
         for (std::size_t n = 1; n <= 90; ++n)
             nuovi.Ritardo_Attuale_Numero[c][n] = contate[c] - ultimaUscita[c][n];
+    nuovi.Base_Caso = baseCaso(stato, contate, reali);
     risultati = nuovi;
     return true;
 }
@@ -50,7 +53,7 @@ std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonn
     std::vector<long long> chiavi(91);
     chiavi[0] = 90;
     for (std::size_t n = 1; n <= 90; ++n) {
-        switch (criterio) {
+        switch (chiaveContata(criterio)) {
         case FREQUENZA:
             chiavi[n] = risultati.Frequenza_Numero[c][n];
             break;

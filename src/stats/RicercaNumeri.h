@@ -10,6 +10,20 @@ namespace stats {
 /** Result columns: 0 the selected wheels together, 1..NUMERO_RUOTE the wheels (11 the Nazionale). */
 inline constexpr int NUMERO_COLONNE = core::NUMERO_RUOTE + 1;
 
+/**
+ * What chance needs of each column of a search, counted on its walk: the draws counted (T), the real
+ * records (R; column 0: the selected wheels' summed) and the wheels selected (k).
+ */
+struct BaseCaso {
+    std::array<int, NUMERO_COLONNE> contate{};
+    std::array<long long, NUMERO_COLONNE> reali{};
+    int ruote = 0;
+};
+
+/** The base of a walk: its counted draws, and the real records of the selected wheels, summed on column 0. */
+BaseCaso baseCaso(const core::Stato& stato, const std::array<int, NUMERO_COLONNE>& contate,
+                  const std::array<long long, NUMERO_COLONNE>& reali);
+
 /** A table indexed by column 0..NUMERO_RUOTE and number 0..90 (number 0 unused). */
 using TabellaNumeri = std::array<std::array<int, 91>, NUMERO_COLONNE>;
 
@@ -18,6 +32,7 @@ struct RisultatiNumeri {
     TabellaNumeri Frequenza_Numero{};
     TabellaNumeri Ritardo_Attuale_Numero{};
     TabellaNumeri Ritardo_Massimo_Numero{};
+    BaseCaso Base_Caso;
 };
 
 /** Progress of a search, a percentage 1..100. */

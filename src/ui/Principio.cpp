@@ -22,6 +22,7 @@
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
+#include "stats/FrmVerificaCaso.h"
 #include "ui/Tastiera.h"
 #include "viewer/FrmVisionaDieciRuote.h"
 
@@ -85,6 +86,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaAmbi);
     connect(voce(mnuRicerche, "mnuFREQ_RIT_TERNI", QStringLiteral("Frequenze e Ritardi TERNI")),
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
+    connect(voce(mnuRicerche, "mnuVerificaCaso", QStringLiteral("Verifica del caso")), &QAction::triggered,
+            this, &PRINCIPIO::mostraVerificaCaso);
     separatore(mnuRicerche, "mnuRicercheSeparatoreVerifica");
     connect(voce(mnuRicerche, "mnuVerificaGiocata", QStringLiteral("Verifica giocata")), &QAction::triggered,
             this, &PRINCIPIO::mostraVerificaGiocata);
@@ -277,6 +280,11 @@ void PRINCIPIO::mostraRicercaAmbi() {
 void PRINCIPIO::mostraRicercaTerni() {
     if (!m_ricercaTerni) m_ricercaTerni = new frmFREQRITTERNI(m_stato, this);
     inPrimoPiano(m_ricercaTerni);
+}
+
+void PRINCIPIO::mostraVerificaCaso() {
+    if (!m_verificaCaso) m_verificaCaso = new FrmVerificaCaso(m_stato, this);
+    inPrimoPiano(m_verificaCaso);
 }
 
 void PRINCIPIO::mostraSfogliaArchivio() {

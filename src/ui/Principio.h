@@ -24,6 +24,7 @@ namespace ui {
 class frmAttesa;
 class frmFREQRITAMBO;
 class frmFREQRITTERNI;
+class FrmVerificaCaso;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
@@ -57,6 +58,8 @@ public:
     void mostraRicercaAmbi();
     /** Shows the triple-search window, opening it when it is not open. */
     void mostraRicercaTerni();
+    /** "Verifica del caso": the test of the numbers' frequencies against chance. */
+    void mostraVerificaCaso();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
     void mostraAggiornamento();
     /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due
@@ -120,6 +123,7 @@ private:
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
     QPointer<frmFREQRITTERNI> m_ricercaTerni;
+    QPointer<FrmVerificaCaso> m_verificaCaso;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
     QPointer<frmPosteCombinazioni> m_poste;

@@ -146,22 +146,41 @@ private slots:
                         attesi(c, x, y == x ? 0 : y))
                         diverso = QStringLiteral("colonna %1, %2-%3").arg(c).arg(x).arg(y);
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+        // What chance rests on: per column the draws counted and the real records among them (column 0:
+        // the selected wheels' summed), and the wheels selected.
+        for (std::size_t c = 0; c <= 11; ++c) {
+            int contateC = 0;
+            long long reali = 0;
+            for (const auto& [d, estratti] : contate) {
+                bool contata = false;
+                for (int w = c == 0 ? 1 : int(c); w <= (c == 0 ? 11 : int(c)); ++w) {
+                    contata = contata || conta(w, d);
+                    reali += (estratti[std::size_t(w)] >> 1).any(); // a null wheel set only bit 0
+                }
+                contateC += contata;
+            }
+            for (const auto* base : {&numeri.Base_Caso, &ambi.Base_Caso})
+                QVERIFY2(base->contate[c] == contateC && base->reali[c] == reali,
+                         qPrintable(QString::number(c)));
+        }
+        QCOMPARE(numeri.Base_Caso.ruote, int(ruote.count('1')));
 
         // Each ordering of column 0 lists by ascending or descending key (number, frequency, current or
-        // maximum delay: criteria 1..4), equal keys in number or enumeration order.
-        for (int criterio = stats::NUMERICO; criterio <= stats::RITARDO_MASSIMO; ++criterio)
+        // maximum delay: criteria 1..4; the deviation as the frequency, the delay's rarity as the delay),
+        // equal keys in number or enumeration order.
+        for (int criterio = stats::NUMERICO; criterio <= stats::RARITA; ++criterio)
             for (bool giu : {false, true}) {
+                const int chiave = criterio == stats::SCARTO ? 2 : criterio == stats::RARITA ? 3 : criterio;
                 const auto ordine = stats::ordinePosizioni(numeri, 0, criterio, giu);
-                QVERIFY(
-                    std::vector<int>(ordine.begin(), ordine.end()) ==
-                    ordinate(
-                        90,
-                        [&](int n) { return criterio == 1 ? n : numero(0, std::size_t(n))[criterio - 2]; },
-                        giu));
+                QVERIFY(std::vector<int>(ordine.begin(), ordine.end()) ==
+                        ordinate(
+                            90,
+                            [&](int n) { return chiave == 1 ? n : numero(0, std::size_t(n))[chiave - 2]; },
+                            giu));
                 QVERIFY(stats::Ordine_Ambi(ambi, 0, criterio, giu) ==
                         ordinate(
                             stats::NUMERO_AMBI,
-                            [&](int k) { return criterio == 1 ? k : ambo(0, k)[criterio - 2]; }, giu));
+                            [&](int k) { return chiave == 1 ? k : ambo(0, k)[chiave - 2]; }, giu));
             }
         // The export of a column: a header, then one CRLF row per number in the order given.
         const auto csv = stats::csvNumeri(numeri, 0, stats::ordinePosizioni(numeri, 0, stats::NUMERICO));

@@ -17,6 +17,7 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmVerificaCaso.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QDateEdit>
@@ -53,7 +54,7 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     if (finestra == "periodo" && illeggibile) return {"Errore nella lettura dei Giorni di appartenenza"};
     // The saved wheels cannot be read: nothing is selected until the user chooses; the options that
     // cannot be stored are said once.
-    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni") && impo)
+    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni" || finestra == "verifica") && impo)
         return cartella ? QStringList{"Selezionare almeno una Ruota!", "Impossibile registrare"}
                         : QStringList{"Selezionare almeno una Ruota!"};
     if (finestra == "aggiornamento" && discordi)
@@ -212,9 +213,12 @@ private slots:
             f.cmdApplicaPeriodoFrazionato_Click();
             QVERIFY(s.Totale_Estrazioni_Selezionate >= 0 &&
                     s.Totale_Estrazioni_Selezionate <= s.Estrazioni_Caricate);
-        } else if (finestra == "numeri" || finestra == "ambi" || finestra == "terni") {
+        } else if (finestra == "numeri" || finestra == "ambi" || finestra == "terni" ||
+                   finestra == "verifica") {
             std::unique_ptr<ui::FinestraRicerca> f;
-            if (finestra == "numeri")
+            if (finestra == "verifica")
+                f = std::make_unique<ui::FrmVerificaCaso>(s);
+            else if (finestra == "numeri")
                 f = std::make_unique<ui::frmFREQRITESTRATTI>(s);
             else if (finestra == "ambi")
                 f = std::make_unique<ui::frmFREQRITAMBO>(s);
@@ -226,7 +230,15 @@ private slots:
                 f->cmdAVVIO_Click();
             }
             QCOMPARE(f->Stato_Ricerca(), 3);
-            f->apriGrafico(0, 1, 1); // the chart of the first cell, over the damaged draws
+            // The chart of the first cell, over the damaged draws (in the chance test, of the first
+            // selected wheel's first number: its first page lists the wheels), and the cell's chance.
+            int colonna = 0;
+            if (finestra == "verifica")
+                while (s.Ruota_Selezionata[std::size_t(++colonna)] != -1) {
+                }
+            const int riga = finestra == "verifica" ? 0 : 1;
+            f->apriGrafico(colonna, riga, 1);
+            QVERIFY(!f->testoCaso(colonna, riga, 1).isEmpty());
             delete f->findChild<ui::FrmGrafico*>();
             for (int volta = 0; volta < 3; ++volta)
                 controllo<QCheckBox>(*f, "chkStatusBar")->click();

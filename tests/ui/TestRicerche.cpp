@@ -15,6 +15,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -134,6 +135,24 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &limite);
         QVERIFY(script.testi().last().startsWith(QStringLiteral("Impossibile scrivere il file ") + percorso));
         QCOMPARE(banco.cartella.leggiFile("uscita.csv"), esportato);
+
+        // "Mostra il caso": the cell clicked says the chance of its delay; "Rarità del ritardo attuale"
+        // descending lists the longest delays first.
+        prova::controllo<QCheckBox>(f, "chkCaso")->setChecked(true);
+        auto* griglia = prova::controllo<QTableWidget>(f, "mfgRicerca_3");
+        QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {},
+                          griglia->visualItemRect(griglia->item(2, 1)).center());
+        const int ritardo = ordinate.at(0).section(';', 2, 2).toInt();
+        QCOMPARE(prova::testo(f, "pctPubblicitaRicerche"),
+                 QStringLiteral("Ritardo attuale %1 su FIRENZE: per caso accade circa 1 volta su %2")
+                     .arg(ritardo)
+                     .arg(std::llround(std::pow(18.0 / 17.0, ritardo))));
+        f.ordinaDecrescente(true);
+        prova::clic(f, "cmdOrdinamento");
+        QTest::mouseClick(prova::controllo(f, "lblMnu_9"), Qt::LeftButton);
+        QCOMPARE(celle(f, 3).at(0).section(';', 2, 2), ordinate.last().section(';', 2, 2));
+        QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RARITÀ DEL RITARDO"));
+        f.ordinaDecrescente(false);
 
         script.aggiungi({true}); // a new search puts every grid back in number order
         f.cmdAVVIO_Click();
@@ -292,7 +311,9 @@ private slots:
             QCOMPARE(colore(0), spuntata ? QColor(Qt::white) : QColor(0, 255, 255));
             QCOMPARE(colore(4), QColor(Qt::white));
             prova::controllo<QCheckBox>(*f, "chkStatusBar")->setChecked(true);
+            prova::controllo<QCheckBox>(*f, "chkCaso")->setChecked(true);
         }
+        QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, ambi ? 26 : 25), 1);
         // Each box in its own field, each window in its own fields: the other window's are not touched.
         QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, campo), spuntata ? 0 : 1);
         QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, ambi ? 74 : 72), 1);

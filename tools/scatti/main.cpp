@@ -32,6 +32,7 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmVerificaCaso.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAbstractButton>
@@ -191,11 +192,14 @@ int main(int argc, char* argv[]) {
         scatta(&ambi, QStringLiteral("09-ambi"), cartella, [&] { ambi.cmdAVVIO_Click(); });
         ui::frmFREQRITTERNI terni(stato, &principale);
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
+        ui::FrmVerificaCaso verifica(stato, &principale);
+        scatta(&verifica, QStringLiteral("09-verifica-caso"), cartella, [&] { verifica.cmdAVVIO_Click(); });
+        // The charts with chance's lines, as "Mostra il caso" opens them.
         for (const auto& [nome, numeri] :
              {std::pair{QStringLiteral("09-grafico-numero"), std::vector<int>{7}},
               std::pair{QStringLiteral("09-grafico-terno"), std::vector<int>{7, 45, 89}}}) {
             const auto combinazione = stats::Combinazione::da(numeri);
-            if (auto* grafico = ui::FrmGrafico::apri(stato, *combinazione, 0, &principale)) {
+            if (auto* grafico = ui::FrmGrafico::apri(stato, *combinazione, 0, &principale, true)) {
                 scatta(grafico, nome, cartella);
                 grafico->close();
             }

@@ -26,7 +26,7 @@ std::array<int, 91> ordineNumerico() {
 
 frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
     : FinestraRicerca(stato, principale, core::campi::OPZIONI_NUMERI, core::campi::DECRESCENTE_NUMERI,
-                      QStringLiteral("freq_rit_90_numeri.htm")) {
+                      core::campi::CASO_NUMERI, QStringLiteral("freq_rit_90_numeri.htm")) {
     setObjectName(QStringLiteral("frmFREQRITESTRATTI"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI 90 NUMERI"));
     std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
@@ -127,6 +127,15 @@ std::vector<int> frmFREQRITESTRATTI::numeriDellaCella(int colonna, int riga, int
         return {};
     const int posizione = riga / 4 * 15 + colonnaGriglia;
     return {m_ordine[static_cast<std::size_t>(colonna)][static_cast<std::size_t>(posizione)]};
+}
+
+std::array<int, 3> frmFREQRITESTRATTI::valoriDi(int colonna, const std::vector<int>& numeri) const {
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE || numeri.size() != 1 || numeri[0] < 1 || numeri[0] > 90)
+        return {};
+    const auto c = static_cast<std::size_t>(colonna);
+    const auto n = static_cast<std::size_t>(numeri[0]);
+    return {m_risultati.Frequenza_Numero[c][n], m_risultati.Ritardo_Attuale_Numero[c][n],
+            m_risultati.Ritardo_Massimo_Numero[c][n]};
 }
 
 std::string frmFREQRITESTRATTI::testoCsv(int colonna) const {

@@ -31,6 +31,8 @@ protected:
     QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi"); }
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgRicerca(colonna); }
     std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
+    std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
+    const stats::BaseCaso& baseCaso() const override { return m_risultati.Base_Caso; }
 
 private:
     void Imposta_mfg_Ricerca(QTableWidget* griglia);

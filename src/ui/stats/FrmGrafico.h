@@ -38,9 +38,12 @@ public:
      * returns null.
      */
     static FrmGrafico* apri(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-                            QWidget* genitore);
+                            QWidget* genitore, bool caso = false);
+    /** With `caso` the delay chart also draws the mean delay by chance and the delay that chance reaches
+     * once in a thousand absences. */
     FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-               stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore = nullptr);
+               stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore = nullptr,
+               bool caso = false);
 
     /** Asks the size and the file, then writes the chart on show as PNG or SVG. */
     void cmdSalvaImmagine_Click();
@@ -93,6 +96,8 @@ private:
     QString m_periodo;              ///< "Periodo: dal 4/2/2001 al 7/7/2001 (30 estrazioni)"
     std::vector<qint64> m_istanti;  ///< the time of each point of the series, never decreasing
     qint64 m_primo = 0, m_ultimo = 0;
+    double m_ritardoMedio = 0; ///< by chance; 0 when the chance lines are not drawn
+    int m_unoSuMille = 0;      ///< the delay chance reaches once in a thousand absences
 
     QTabWidget* tabGrafici = nullptr;
     VistaTempo* vistaRitardo = nullptr;
