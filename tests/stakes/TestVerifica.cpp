@@ -108,6 +108,10 @@ private slots:
                                               << "CA" << QStringList{"2,5"} << 1 << 3
                                               << QStringList{"4,09/01/2024,4/2024,CA,4,estratto,28.08,25.83"}
                                               << "3,7.50,28.08,25.83,18.33" << 4 << 2;
+        QTest::addRow("vince-fra-due-assenze") << "6"
+                                               << "BA" << QStringList{"1"} << 1 << 3
+                                               << QStringList{"3,05/01/2024,3/2024,BA,6,estratto,11.23,10.33"}
+                                               << "3,3.00,11.23,10.33,7.33" << 3 << 1;
         QTest::addRow("dalla-nulla-senza-vincite")
             << "90"
             << "BA" << QStringList{"1"} << 2 << 1 << QStringList{} << "1,1.00,0.00,0.00,-1.00" << 0 << 1;
@@ -159,9 +163,9 @@ private slots:
                                            << "estrazione,data,concorso,ruota,indovinati,sorte,vincita_lorda,"
                                               "vincita_netta\n4,09/01/2024,4/2024,CA,4,estratto,28.08,25.83\n"
                                            << "";
-        // From 3/1: draw 2 (4/1, not drawn) is not counted, so two of the five colpi are checked.
+        // From the day of draw 3: two of the five colpi are checked.
         QTest::addRow("dal-data-fino-all-ultima")
-            << "--numeri 1 --ruote TUTTE --poste estratto=1 --dal-data 3/1/2024 --colpi 5 --riepilogo"
+            << "--numeri 1 --ruote TUTTE --poste estratto=1 --dal-data 5/1/2024 --colpi 5 --riepilogo"
             << "estrazioni,spesa,vincita_lorda,vincita_netta,saldo\n2,2.00,2.25,2.07,0.07\n"
             << "quintaro-cli: verificate 2 estrazioni delle 5 richieste: l'archivio finisce all'estrazione "
                "4.\n";

@@ -114,6 +114,10 @@ private slots:
                  "3 901,000,50");
         QVERIFY(prova::controllo<QCheckBox>(f, "chkRuota_1")->isChecked() &&
                 !prova::controllo<QCheckBox>(f, "chkRuota_2")->isChecked());
+        // "Tutte": the ten wheels, not the Nazionale.
+        prova::clic(f, "chkTutte");
+        QVERIFY(prova::controllo<QCheckBox>(f, "chkRuota_10")->isChecked() &&
+                !prova::controllo<QCheckBox>(f, "chkRuota_11")->isChecked());
     }
 };
 
