@@ -153,6 +153,8 @@ int primaEstrazioneDal(const core::Stato& stato, const core::Data& data) {
 core::Esito<Verifica> verificaBolletta(const core::Stato& stato, const Bolletta& bolletta, int dal,
                                        int colpi) {
     if (auto valida = controllaBolletta(bolletta); !valida) return valida.errore();
+    if (stato.Estrazioni_Caricate < 1)
+        return rifiuto("Nessuna estrazione caricata: non c'è nulla da verificare.");
     if (dal < 1 || dal > stato.Estrazioni_Caricate)
         return rifiuto("La prima estrazione deve stare fra 1 e " + std::to_string(stato.Estrazioni_Caricate) +
                        ".");

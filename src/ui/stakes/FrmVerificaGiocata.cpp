@@ -171,7 +171,6 @@ frmVerificaGiocata::frmVerificaGiocata(core::Stato& stato, QWidget* principale)
     auto* lblColpi = new QLabel(QStringLiteral("Colpi:"), giocata);
     spnColpi = new QSpinBox(giocata);
     spnColpi->setObjectName(QStringLiteral("spnColpi"));
-    spnColpi->setRange(1, std::max(1, m_stato.Estrazioni_Caricate));
     lblColpi->setBuddy(spnColpi);
     auto* cmdVerifica = pulsante(giocata, "cmdVerifica", QStringLiteral("&Verifica"),
                                  QStringLiteral("Verifica la giocata sulle estrazioni dell'archivio"));
@@ -244,6 +243,15 @@ frmVerificaGiocata::frmVerificaGiocata(core::Stato& stato, QWidget* principale)
             [this] { mostraGuida(this, QStringLiteral("verifica_giocata.htm")); });
     connect(cmdPrincipale, &QPushButton::clicked, this, &QWidget::close);
 
+    if (const QDate ultima = aggiornaLimiti(); ultima.isValid()) dtpDal->setDate(ultima);
+    optUltima->setChecked(true);
+    dtpDal->setEnabled(false);
+    riempiDaRicordo();
+    resize(780, 500);
+}
+
+QDate frmVerificaGiocata::aggiornaLimiti() {
+    spnColpi->setRange(1, std::max(1, m_stato.Estrazioni_Caricate));
     // The dates of the first and last loaded draws bound the date box; a damaged table bounds nothing.
     const auto dataDi = [this](int d) {
         return d >= 1 && static_cast<std::size_t>(d) < m_stato.Data_Estrazione.size()
@@ -252,11 +260,13 @@ frmVerificaGiocata::frmVerificaGiocata(core::Stato& stato, QWidget* principale)
     };
     const QDate prima = dataDi(1), fine = dataDi(m_stato.Estrazioni_Caricate);
     if (prima.isValid() && fine.isValid() && prima <= fine) dtpDal->setDateRange(prima, fine);
-    if (fine.isValid()) dtpDal->setDate(fine);
-    optUltima->setChecked(true);
-    dtpDal->setEnabled(false);
-    riempiDaRicordo();
-    resize(780, 500);
+    return fine;
+}
+
+void frmVerificaGiocata::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    // Back in front after the archive changed elsewhere: the colpi and the dates follow the loaded draws.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow()) aggiornaLimiti();
 }
 
 void frmVerificaGiocata::riempiDaRicordo() {

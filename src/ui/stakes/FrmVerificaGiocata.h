@@ -3,6 +3,7 @@
 #include "core/Stato.h"
 #include "stakes/Verifica.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QWidget>
 
@@ -44,8 +45,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
+    /** The colpi and the date box bounded by the loaded draws; the date of the last one (invalid when its
+     * record is not a date). */
+    QDate aggiornaLimiti();
     void riempiDaRicordo();
     void chkTutte_Toggled(bool spuntata);
     void mostraRisultati();
