@@ -8,6 +8,8 @@
 #include "importa/Importazione.h"
 #include "rete/Scaricamento.h"
 #include "selection/Periodo.h"
+#include "stakes/Poste.h"
+#include "stakes/Verifica.h"
 #include "stats/Caso.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaAmbi.h"
@@ -45,6 +47,9 @@ const char* const USO_SPIA =
     "[--colpi K] [periodo]\n";
 const char* const USO_IMPORTA = "     quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n";
 const char* const USO_AGGIORNA = "     quintaro-cli aggiorna [--cartella DIR] [--url INDIRIZZO]...\n";
+const char* const USO_VERIFICA =
+    "     quintaro-cli verifica [--cartella DIR] --numeri ELENCO --ruote ELENCO --poste SORTE=EURO,...\n"
+    "                  [--dal N | --dal-data G/M/AAAA] [--colpi C] [--riepilogo]\n";
 const char* const USO_AIUTO = "     quintaro-cli [COMANDO] --help | --version\n";
 
 /** What the commands do. */
@@ -70,6 +75,12 @@ const char* const COMANDO_AGGIORNA =
     "  aggiorna         scarica il file delle estrazioni dal sito del gestore e aggiunge all'archivio\n"
     "                   le estrazioni successive all'ultima; --url (anche più volte) sostituisce gli\n"
     "                   indirizzi predefiniti, provati nell'ordine dato\n";
+
+const char* const COMANDO_VERIFICA =
+    "  verifica         le vincite della giocata estrazione per estrazione (CSV: estrazione, data, "
+    "concorso,\n"
+    "                   ruota, indovinati, sorte, vincita lorda e netta), con le quote delle impostazioni;\n"
+    "                   con --riepilogo una sola riga: estrazioni, spesa, vincita lorda e netta, saldo\n";
 
 /** The options. */
 const char* const OPZIONE_CARTELLA =
@@ -100,6 +111,15 @@ const char* const OPZIONI_SPIA =
     "  --numero X --ruota W  per spia: il numero spia (1-90) e la sua ruota (una sigla di --ruote)\n"
     "  --bersaglio ELENCO    per spia: le ruote dove cercare i numeri che seguono (predefinito: W)\n"
     "  --colpi K        per spia: le estrazioni dopo l'uscita della spia, da 1 a 18 (predefinito: 1)\n";
+const char* const OPZIONI_VERIFICA =
+    "  --numeri ELENCO  per verifica: da 1 a 10 numeri diversi (1-90) separati da virgole\n"
+    "  --poste SORTE=EURO,...  per verifica: la posta di ogni sorte giocata (estratto, ambo, terno,\n"
+    "                   quaterna, cinquina), in euro con il punto e al più due decimali: "
+    "estratto=1,ambo=0.5\n"
+    "  --dal N | --dal-data G/M/AAAA  per verifica: la prima estrazione giocata, per numero o la prima\n"
+    "                   alla data o dopo (predefinito: l'ultima estrazione)\n"
+    "  --colpi C        per verifica: quante estrazioni giocare (predefinito 1), fino all'ultima\n"
+    "                   dell'archivio; non conta quelle in cui nessuna ruota giocata fu estratta\n";
 const char* const OPZIONE_AIUTO =
     "  --help           stampa questo aiuto ed esce; --version stampa il nome e la versione\n";
 
@@ -125,10 +145,13 @@ std::string aiuto(const std::string& comando) {
         return uso(USO_STORIA) + COMANDO_STORIA + OPZIONE_CARTELLA + OPZIONI_STORIA + OPZIONI_PERIODO;
     if (comando == "importa") return uso(USO_IMPORTA) + COMANDO_IMPORTA + OPZIONE_CARTELLA;
     if (comando == "aggiorna") return uso(USO_AGGIORNA) + COMANDO_AGGIORNA + OPZIONE_CARTELLA;
+    if (comando == "verifica")
+        return uso(USO_VERIFICA) + COMANDO_VERIFICA + OPZIONE_CARTELLA + OPZIONI_VERIFICA;
     return std::string(USO_RICERCHE) + USO_CASO + USO_STORIA + USO_SPIA + USO_IMPORTA + USO_AGGIORNA +
-           USO_AIUTO + COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA + COMANDO_SPIA + COMANDO_IMPORTA +
-           COMANDO_AGGIORNA + OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO + OPZIONI_TERNI +
-           OPZIONE_POSIZIONE + OPZIONI_STORIA + OPZIONI_SPIA + OPZIONE_AIUTO;
+           USO_VERIFICA + USO_AIUTO + COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA + COMANDO_SPIA +
+           COMANDO_IMPORTA + COMANDO_AGGIORNA + COMANDO_VERIFICA + OPZIONE_CARTELLA + OPZIONI_PERIODO +
+           OPZIONE_CASO + OPZIONI_TERNI + OPZIONE_POSIZIONE + OPZIONI_STORIA + OPZIONI_SPIA +
+           OPZIONI_VERIFICA + OPZIONE_AIUTO;
 }
 
 struct Opzioni {
@@ -665,6 +688,140 @@ int eseguiSpia(const std::vector<std::string>& argomenti, std::ostream& uscita, 
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 
+/** The arguments of the check of a ticket. */
+struct RichiestaVerifica {
+    std::filesystem::path cartella;
+    std::string numeri, ruote, poste;
+    std::optional<int> dal, colpi;
+    std::optional<core::Data> dalData;
+    bool riepilogo = false;
+};
+
+core::Esito<RichiestaVerifica> leggiVerifica(const std::vector<std::string>& argomenti) {
+    RichiestaVerifica richiesta;
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        const std::string& nome = argomenti[i];
+        if (nome == "--riepilogo") {
+            richiesta.riepilogo = true;
+            continue;
+        }
+        if (nome != "--cartella" && nome != "--numeri" && nome != "--ruote" && nome != "--poste" &&
+            nome != "--dal" && nome != "--dal-data" && nome != "--colpi")
+            return uso("opzione sconosciuta per verifica: " + nome + ".");
+        if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
+        const std::string& valore = argomenti[++i];
+        if (nome == "--cartella") {
+            richiesta.cartella = valore;
+        } else if (nome == "--numeri") {
+            richiesta.numeri = valore;
+        } else if (nome == "--ruote") {
+            richiesta.ruote = valore;
+        } else if (nome == "--poste") {
+            richiesta.poste = valore;
+        } else if (nome == "--dal-data") {
+            std::array<int, 3> campi{};
+            std::size_t inizio = 0;
+            for (std::size_t c = 0; c < 3; ++c) {
+                const std::size_t barra = c < 2 ? valore.find('/', inizio) : valore.size();
+                const auto campo =
+                    barra == std::string::npos ? std::nullopt : intero(valore.substr(inizio, barra - inizio));
+                if (!campo) return uso("data non valida per --dal-data: " + valore + " (G/M/AAAA).");
+                campi[c] = *campo;
+                inizio = barra + 1;
+            }
+            richiesta.dalData = core::Data{campi[2], campi[1], campi[0]};
+            if (!richiesta.dalData->valida()) return uso("data non valida per --dal-data: " + valore + ".");
+        } else {
+            auto& campo = nome == "--dal" ? richiesta.dal : richiesta.colpi;
+            campo = intero(valore);
+            if (!campo) return uso("valore non numerico per " + nome + ": " + valore + ".");
+        }
+    }
+    if (richiesta.numeri.empty()) return uso("manca --numeri.");
+    if (richiesta.ruote.empty()) return uso("manca --ruote.");
+    if (richiesta.poste.empty()) return uso("manca --poste.");
+    if (richiesta.dal && richiesta.dalData) return uso("indicare --dal oppure --dal-data, non entrambi.");
+    if (richiesta.colpi && *richiesta.colpi < 1) return uso("--colpi deve essere almeno 1.");
+    if (richiesta.cartella.empty()) richiesta.cartella = cartellaPredefinita().percorso;
+    return richiesta;
+}
+
+/** The ticket of --numeri, --ruote and --poste; fails with the one line that says what is wrong. */
+core::Esito<stakes::Bolletta> leggiBolletta(const RichiestaVerifica& richiesta) {
+    stakes::Bolletta bolletta;
+    auto numeri = stakes::leggiNumeri(richiesta.numeri);
+    if (!numeri) return numeri.errore();
+    bolletta.numeri = std::move(*numeri);
+    const auto ruote = leggiRuote(richiesta.ruote);
+    if (!ruote) return ruote.errore();
+    bolletta.ruote = *ruote;
+    std::array<bool, 6> date{};
+    std::size_t inizio = 0;
+    while (inizio <= richiesta.poste.size()) {
+        const std::size_t virgola = std::min(richiesta.poste.find(',', inizio), richiesta.poste.size());
+        const std::string voce = richiesta.poste.substr(inizio, virgola - inizio);
+        inizio = virgola + 1;
+        const std::size_t uguale = voce.find('=');
+        const auto sorte = std::ranges::find(stakes::SORTI, voce.substr(0, std::min(uguale, voce.size())));
+        if (uguale == std::string::npos || sorte == stakes::SORTI.begin() || sorte == stakes::SORTI.end())
+            return uso("posta non valida: '" + voce +
+                       "' (estratto, ambo, terno, quaterna o cinquina, '=' e l'importo).");
+        const auto k = static_cast<std::size_t>(sorte - stakes::SORTI.begin());
+        if (date[k]) return uso("la posta di " + voce.substr(0, uguale) + " è indicata due volte.");
+        date[k] = true;
+        const auto puntata = stakes::leggiPuntata(voce.substr(uguale + 1), static_cast<int>(k));
+        if (!puntata) return puntata.errore();
+        bolletta.puntate[k] = *puntata;
+    }
+    if (auto valida = stakes::controllaBolletta(bolletta); !valida) return valida.errore();
+    return bolletta;
+}
+
+/** The check of a ticket: the CSV of its wins, or of its totals, over the draws asked. */
+int eseguiVerifica(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    const auto richiesta = leggiVerifica(argomenti);
+    if (!richiesta) {
+        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    const auto bolletta = leggiBolletta(*richiesta);
+    if (!bolletta) {
+        errori << "quintaro-cli: " << bolletta.messaggio() << '\n';
+        return ESITO_USO;
+    }
+    core::Stato stato(richiesta->cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    if (const auto caricato =
+            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
+        !caricato) {
+        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    if (const auto poste = stakes::Leggi_Pagamenti_Poste(stato); !poste)
+        errori << "quintaro-cli: " << poste.messaggio() << '\n';
+    const int ultima = stato.Estrazioni_Caricate;
+    int dal = richiesta->dal.value_or(ultima);
+    if (richiesta->dalData) {
+        dal = stakes::primaEstrazioneDal(stato, *richiesta->dalData);
+        if (dal == 0) {
+            errori << "quintaro-cli: nessuna estrazione dell'archivio è del " << richiesta->dalData->testo()
+                   << " o successiva.\n";
+            return ESITO_USO;
+        }
+    }
+    const int colpi = richiesta->colpi.value_or(1);
+    const auto verifica = stakes::verificaBolletta(stato, *bolletta, dal, colpi);
+    if (!verifica) {
+        errori << "quintaro-cli: " << verifica.messaggio() << '\n';
+        return ESITO_USO;
+    }
+    uscita << (richiesta->riepilogo ? stakes::csvRiepilogo(*verifica) : stakes::csvVincite(*verifica));
+    if (static_cast<int>(verifica->estrazioni.size()) < colpi)
+        errori << "quintaro-cli: verificate " << verifica->estrazioni.size() << " estrazioni delle " << colpi
+               << " richieste: l'archivio finisce all'estrazione " << ultima << ".\n";
+    return uscita ? ESITO_OK : ESITO_ARCHIVIO;
+}
+
 } // namespace
 
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
@@ -679,6 +836,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "aggiorna") return eseguiAggiorna(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "spia") return eseguiSpia(argomenti, uscita, errori);
+    if (!argomenti.empty() && argomenti[0] == "verifica") return eseguiVerifica(argomenti, uscita, errori);
     const auto lette = leggiOpzioni(argomenti);
     const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
     if (!spuntate) {

@@ -130,8 +130,10 @@ inline constexpr Campo NUMERO_SPIA{47, 1, 90, 1};
 inline constexpr Campo RUOTA_SPIA{48, 1, NUMERO_RUOTE, 1};
 inline constexpr Campo COLPI_SPIA{49, 1, 18, 1};
 
-// Free numbers for new options: 9, 11, 12, 20, 22, 28..33, 52, 59..63, 80..85, 87..89, 96..99,
-// 101..110.
+// The check of a ticket: the last ticket checked (stakes::testoBolletta), 190 characters in fields 101..110.
+inline constexpr CampoTestoLungo ULTIMA_GIOCATA{101, 10};
+
+// Free numbers for new options: 9, 11, 12, 20, 22, 28..33, 52, 59..63, 80..85, 87..89, 96..99.
 
 } // namespace campi
 

@@ -18,6 +18,7 @@
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stakes/FrmPosteCombinazioni.h"
+#include "stakes/FrmVerificaGiocata.h"
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
@@ -90,6 +91,9 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &PRINCIPIO::mostraNumeriSpia);
     connect(voce(mnuRicerche, "mnuVerificaCaso", QStringLiteral("Verifica del caso")), &QAction::triggered,
             this, &PRINCIPIO::mostraVerificaCaso);
+    separatore(mnuRicerche, "mnuRicercheSeparatoreVerifica");
+    connect(voce(mnuRicerche, "mnuVerificaGiocata", QStringLiteral("Verifica giocata")), &QAction::triggered,
+            this, &PRINCIPIO::mostraVerificaGiocata);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
@@ -150,6 +154,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             });
     connect(pulsante(3, iconaInternet(), QStringLiteral("Aggiorna da Internet")), &QToolButton::clicked, this,
             &PRINCIPIO::aggiornaDaInternet);
+    connect(pulsante(4, iconaVerifica(), QStringLiteral("Verifica giocata")), &QToolButton::clicked, this,
+            &PRINCIPIO::mostraVerificaGiocata);
     connect(pulsante(11, iconaGuida(), QStringLiteral("Guida di ") + titoloProgramma()),
             &QToolButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("finestra_principale.htm")); });
@@ -197,6 +203,7 @@ PRINCIPIO::~PRINCIPIO() {
     delete m_numeriSpia;
     delete m_verificaCaso;
     delete m_sfoglia;
+    delete m_verifica;
     delete m_attesa;
 }
 
@@ -302,6 +309,11 @@ void PRINCIPIO::mostraPosteCombinazioni() {
         m_poste->setAttribute(Qt::WA_DeleteOnClose);
     }
     inPrimoPiano(m_poste);
+}
+
+void PRINCIPIO::mostraVerificaGiocata() {
+    if (!m_verifica) m_verifica = new frmVerificaGiocata(m_stato, this);
+    inPrimoPiano(m_verifica);
 }
 
 void PRINCIPIO::scartaPeriodo() {
@@ -473,6 +485,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_verificaCaso) m_verificaCaso->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
+        if (m_verifica) m_verifica->close();
         if (FinestraGuida* guida = finestraGuida()) guida->close();
         emit programmaTerminato();
     } else {

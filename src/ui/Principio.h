@@ -30,6 +30,7 @@ class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
 class frmPosteCombinazioni;
+class frmVerificaGiocata;
 
 /**
  * The main window: a narrow strip with the menu bar and an optional toolbar from which every other
@@ -71,6 +72,8 @@ public:
     void mostraSfogliaArchivio();
     /** Shows the stakes window, opening it afresh when it is not open. */
     void mostraPosteCombinazioni();
+    /** "Verifica giocata": the check of a ticket on the loaded draws. */
+    void mostraVerificaGiocata();
     /** "Importa archivio…": imports a draws file into the archive, then reloads it and shows the period
      * window. */
     void importaArchivio();
@@ -128,6 +131,7 @@ private:
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
     QPointer<frmPosteCombinazioni> m_poste;
+    QPointer<frmVerificaGiocata> m_verifica;
 };
 
 } // namespace ui

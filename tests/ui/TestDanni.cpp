@@ -12,6 +12,7 @@
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
+#include "ui/stakes/FrmVerificaGiocata.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
@@ -21,6 +22,8 @@
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QComboBox>
+#include <QDateEdit>
+#include <QRadioButton>
 #include <QSpinBox>
 
 using prova::controllo;
@@ -293,6 +296,20 @@ private slots:
             prova::sposta(f, "hscPuntata_2", 500);
             QVERIFY2(!testo(f, "lblRiscossione").contains(QLatin1Char('-')),
                      qPrintable(testo(f, "lblRiscossione")));
+        } else if (finestra == "verifica") {
+            // Whatever the settings held as the last ticket, a ticket on the ten wheels over every draw.
+            ui::frmVerificaGiocata f(s, nullptr);
+            controllo<QLineEdit>(f, "txtNumeri")->setText("1 2 3");
+            controllo<QCheckBox>(f, "chkTutte")->setChecked(true);
+            controllo<QLineEdit>(f, "txtPosta_2")->setText("1");
+            controllo<QRadioButton>(f, "optDallaData")->setChecked(true);
+            auto* data = controllo<QDateEdit>(f, "dtpDal");
+            data->setDate(data->minimumDate());
+            controllo<QSpinBox>(f, "spnColpi")->setValue(s.Estrazioni_Caricate);
+            f.cmdVerifica_Click();
+            QVERIFY(f.verifica() && f.verifica()->estrazioni.size() >= 38);
+            QCOMPARE(controllo<QTableWidget>(f, "mfgVerifica")->rowCount(),
+                     int(f.verifica()->estrazioni.size()));
         }
 
         const QStringList mostrati = avvisi(*script);

@@ -27,6 +27,7 @@
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
+#include "ui/stakes/FrmVerificaGiocata.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
@@ -37,10 +38,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -221,6 +227,29 @@ int main(int argc, char* argv[]) {
         for (int i = 0; schede && i < schede->count(); ++i)
             scatta(&poste, QStringLiteral("13-poste-%1").arg(i + 1), cartella,
                    [&] { schede->setCurrentIndex(i); });
+    }
+    {
+        // Ten numbers on the ten wheels for 200 draws from the first, then the chart of the balance.
+        ui::frmVerificaGiocata verifica(stato, &principale);
+        scatta(&verifica, QStringLiteral("13-verifica"), cartella, [&] {
+            verifica.findChild<QLineEdit*>(QStringLiteral("txtNumeri"))
+                ->setText(QStringLiteral("1 2 3 4 5 6 7 8 9 10"));
+            verifica.findChild<QCheckBox*>(QStringLiteral("chkTutte"))->setChecked(true);
+            verifica.findChild<QLineEdit*>(QStringLiteral("txtPosta_1"))->setText(QStringLiteral("1"));
+            verifica.findChild<QLineEdit*>(QStringLiteral("txtPosta_2"))->setText(QStringLiteral("0,50"));
+            verifica.findChild<QRadioButton*>(QStringLiteral("optDallaData"))->setChecked(true);
+            auto* data = verifica.findChild<QDateEdit*>(QStringLiteral("dtpDal"));
+            data->setDate(data->minimumDate());
+            verifica.findChild<QSpinBox*>(QStringLiteral("spnColpi"))->setValue(200);
+            verifica.cmdVerifica_Click();
+        });
+        verifica.show();
+        verifica.cmdGrafico_Click();
+        if (auto* grafico = verifica.findChild<QWidget*>(QStringLiteral("frmGraficoSaldo"))) {
+            scatta(grafico, QStringLiteral("13-verifica-grafico"), cartella);
+            grafico->close();
+        }
+        verifica.hide();
     }
     {
         ui::frmInformazioni informazioni(&principale);
