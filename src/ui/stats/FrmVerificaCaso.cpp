@@ -81,7 +81,7 @@ FrmVerificaCaso::FrmVerificaCaso(core::Stato& stato, QWidget* principale)
     auto* cmdStampa = aggiungiPulsante("cmdStampa", QStringLiteral("Stampa…"),
                                        QStringLiteral("Stampa la verifica delle ruote scelte"));
     connect(cmdStampa, &QPushButton::clicked, this, &FrmVerificaCaso::cmdStampa_Click);
-    resize(760, 560);
+    resize(760, 500);
 }
 
 bool FrmVerificaCaso::eseguiRicerca(const stats::Avanzamento& avanzamento) {
