@@ -82,15 +82,15 @@ private slots:
     }
 
     void verificaSuArchiviSimulati() {
-        // Exact: 1800 draws, every number 100 times but one 130 and one 70: χ² = 89/85 · 18.
+        // Exact: 1800 draws, every number 100 times but 90 130 times and 61 70 times: χ² = 89/85 · 18.
         stats::RisultatiNumeri esatti;
         esatti.Base_Caso.reali[3] = 1800;
         esatti.Frequenza_Numero[3].fill(100);
-        esatti.Frequenza_Numero[3][8] = 130;
+        esatti.Frequenza_Numero[3][90] = 130;
         esatti.Frequenza_Numero[3][61] = 70;
         const auto esatta = stats::verificaCaso(esatti, 3);
         QVERIFY(std::fabs(esatta.chi2 - 18.847059) < 1e-5);
-        QCOMPARE(std::make_pair(esatta.piuFrequente, esatta.menoFrequente), std::make_pair(8, 61));
+        QCOMPARE(std::make_pair(esatta.piuFrequente, esatta.menoFrequente), std::make_pair(90, 61));
 
         // Five distinct numbers a draw with a fixed seed; the rigged archive forces number 7 into one draw in
         // ten on top of its own chance.
