@@ -159,9 +159,13 @@ private slots:
         QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RARITÀ DEL RITARDO"));
         f.ordinaDecrescente(false);
 
-        script.aggiungi({true}); // a new search puts every grid back in number order
+        // A new search puts every grid back in number order; with the status bar, its wheels and time.
+        prova::controllo<QCheckBox>(f, "chkStatusBar")->setChecked(true);
+        script.aggiungi({true});
         f.cmdAVVIO_Click();
         QCOMPARE(celle(f, 3), numerico);
+        QVERIFY(prova::testo(f, "sbrRicerca_1") == "Ruote: FI PA " &&
+                prova::testo(f, "sbrRicerca_4").startsWith("Ora: "));
 
         // The first position, kept in its field: one number a draw on each wheel; the period line says it.
         prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(1);
