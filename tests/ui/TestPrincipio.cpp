@@ -108,7 +108,11 @@ private slots:
         QTest::addRow("numeri-f1") << "mnuFREQ_RIT_90_NUMERI" << f1 << "freq_rit_90_numeri.htm";
         QTest::addRow("numeri-ctrl-e")
             << "mnuFREQ_RIT_90_NUMERI" << ctrlE << "Nessun dato da esportare: eseguire prima una ricerca.";
+        QTest::addRow("ambi-esc") << "mnuFREQ_RIT_AMBI" << esc << "chiusa";
         QTest::addRow("terni-esc") << "mnuFREQ_RIT_TERNI" << esc << "chiusa";
+        QTest::addRow("spia-esc") << "mnuNumeriSpia" << esc << "chiusa";
+        QTest::addRow("verifica-caso-f1") << "mnuVerificaCaso" << f1 << "verifica_caso.htm";
+        QTest::addRow("verifica-giocata-esc") << "mnuVerificaGiocata" << esc << "chiusa";
         QTest::addRow("sfoglia-esc") << "mnuRicercheSfoglia" << esc << "chiusa";
         QTest::addRow("poste-esc") << "mnuOPZIONIposteComb" << esc << "chiusa";
     }

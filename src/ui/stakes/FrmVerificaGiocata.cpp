@@ -118,7 +118,9 @@ frmVerificaGiocata::frmVerificaGiocata(core::Stato& stato, QWidget* principale)
     auto* giocata = new QGroupBox(QStringLiteral("Giocata"), this);
     auto* griglia = new QGridLayout(giocata);
     griglia->setVerticalSpacing(3);
-    auto* lblNumeri = new QLabel(QStringLiteral("&Numeri:"), giocata);
+    // The eleven wheels, "Tutte" and the commands use every letter their names offer: the numbers box, the
+    // first control, takes the focus when the window opens instead of a letter.
+    auto* lblNumeri = new QLabel(QStringLiteral("Numeri:"), giocata);
     txtNumeri = new QLineEdit(giocata);
     txtNumeri->setObjectName(QStringLiteral("txtNumeri"));
     txtNumeri->setPlaceholderText(QStringLiteral("da 1 a 10 numeri, per esempio 12 34 56"));
@@ -134,7 +136,7 @@ frmVerificaGiocata::frmVerificaGiocata(core::Stato& stato, QWidget* principale)
         chkRuota[static_cast<std::size_t>(w)] = casella;
         griglia->addWidget(casella, 1 + (w - 1) / 6, 1 + (w - 1) % 6);
     }
-    chkTutte = new QCheckBox(QStringLiteral("Tutte"), giocata);
+    chkTutte = new QCheckBox(QStringLiteral("&Tutte"), giocata);
     chkTutte->setObjectName(QStringLiteral("chkTutte"));
     chkTutte->setToolTip(QStringLiteral("Le dieci ruote tradizionali, senza la Nazionale"));
     griglia->addWidget(chkTutte, 2, 6);
@@ -218,7 +220,7 @@ frmVerificaGiocata::frmVerificaGiocata(core::Stato& stato, QWidget* principale)
                                 QStringLiteral("Salva in un file CSV le vincite, una riga per sorte vinta"));
     auto* cmdStampa = pulsante(this, "cmdStampa", QStringLiteral("Stampa"));
     auto* cmdHelp = pulsante(this, "cmdHelp", QStringLiteral("Guida"));
-    auto* cmdPrincipale = pulsante(this, "cmdPrincipale", QStringLiteral("Chiudi"));
+    auto* cmdPrincipale = pulsante(this, "cmdPrincipale", QStringLiteral("C&hiudi")); // C is CAGLIARI's
     pulsanti->addStretch(1);
     for (QPushButton* tasto : {cmdGrafico, cmdEsporta, cmdStampa, cmdHelp, cmdPrincipale})
         pulsanti->addWidget(tasto);
@@ -419,6 +421,7 @@ void frmVerificaGiocata::showEvent(QShowEvent* evento) {
         m_posizionata = true;
         preparaTastiera(this, true);
         sottoLaStriscia(this, m_principale);
+        txtNumeri->setFocus(); // the numbers first: the box has no letter of its own
     }
 }
 
