@@ -103,6 +103,13 @@ inline constexpr Campo DECRESCENTE_NUMERI{77, 0, 1, 0};
 inline constexpr Campo DECRESCENTE_AMBI{78, 0, 1, 0};
 inline constexpr Campo DECRESCENTE_TERNI{79, 0, 1, 0};
 
+// The groups window: its four options, its order of the keys, the family last chosen (0..5 the fixed
+// families in stats::famiglie() order, 6 the user's lunghette).
+inline constexpr std::array<Campo, 4> OPZIONI_GRUPPI{
+    {{28, 0, 1, 0}, {29, 0, 1, 0}, {30, 0, 1, 0}, {31, 0, 1, 0}}};
+inline constexpr Campo DECRESCENTE_GRUPPI{32, 0, 1, 0};
+inline constexpr Campo FAMIGLIA_GRUPPI{33, 0, 6, 0};
+
 // Start-up and the main window.
 inline constexpr Campo PUNTATORE_GRIGLIE{86, 0, 1, 0};
 inline constexpr Campo TOOLBAR{100, 0, 1, 1};
@@ -113,8 +120,8 @@ inline constexpr CampoTestoLungo INDIRIZZO_AGGIORNAMENTO{36, 10};
 /** "Controlla aggiornamenti all'avvio". */
 inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
 
-// Free numbers for new options: 9, 11, 12, 20, 22, 25..35, 47..49, 52, 54..63, 80..85, 87..89, 96..99,
-// 101..110.
+// Free numbers for new options: 9, 11, 12, 20, 22, 25..27, 34, 35, 47..49,
+// 52, 54..63, 80..85, 87..89, 96..99, 101..110.
 
 } // namespace campi
 

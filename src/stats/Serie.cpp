@@ -59,14 +59,34 @@ std::string_view testoDi(const std::vector<std::string>& testi, int d) {
 
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
                                        int colonna) {
-    if (auto possibile = ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
     // bit[n]: the bit of n's place in the combination, 0 for the other numbers.
     std::array<unsigned, 91> bit{};
     const int quanti = combinazione.quanti();
     for (int i = 0; i < quanti; ++i)
         bit[static_cast<std::size_t>(combinazione.numero(i))] = 1U << i;
     const unsigned tutti = (1U << quanti) - 1;
+    return serieUscite(stato, colonna, [&](const int* numeri) {
+        const unsigned visti =
+            bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
+            bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
+            bit[static_cast<std::size_t>(numeri[4])];
+        if (visti != tutti) return 0;
+        // As the searches count: every way of picking the combination's numbers among the five (one,
+        // unless a damaged record repeats a number).
+        int modi = 1;
+        for (int i = 0; i < quanti; ++i) {
+            const unsigned b = 1U << i;
+            modi *= static_cast<int>(std::count_if(numeri, numeri + core::NUMERI_PER_RECORD, [&](int n) {
+                return bit[static_cast<std::size_t>(n)] == b;
+            }));
+        }
+        return modi;
+    });
+}
 
+core::Esito<SerieRitardi> serieUscite(const core::Stato& stato, int colonna,
+                                      const std::function<int(const int* numeri)>& uscite) {
+    if (auto possibile = ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
     SerieRitardi serie;
     serie.punti.reserve(static_cast<std::size_t>(std::max(stato.Totale_Estrazioni_Selezionate, 0)));
     int usciteEstrazione = 0, ultimaUscita = 0, precedente = 0;
@@ -74,21 +94,7 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
         stato, {},
         [&](int w, int, int, const int* numeri) {
             if (colonna != 0 && w != colonna) return;
-            const unsigned visti =
-                bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
-                bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
-                bit[static_cast<std::size_t>(numeri[4])];
-            if (visti != tutti) return;
-            // As the searches count: every way of picking the combination's numbers among the five (one,
-            // unless a damaged record repeats a number).
-            int modi = 1;
-            for (int i = 0; i < quanti; ++i) {
-                const unsigned b = 1U << i;
-                modi *= static_cast<int>(std::count_if(numeri, numeri + core::NUMERI_PER_RECORD, [&](int n) {
-                    return bit[static_cast<std::size_t>(n)] == b;
-                }));
-            }
-            usciteEstrazione += modi;
+            usciteEstrazione += uscite(numeri);
         },
         0,
         [&](int d, const std::array<int, NUMERO_COLONNE>& contate) {

@@ -5,6 +5,7 @@
 #include "core/Formato.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,14 @@ struct SerieRitardi {
  */
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
                                        int colonna);
+
+/**
+ * The series of whatever `uscite` counts in column `colonna`: it hears each real record of the column's
+ * wheels (its five numbers in drawing order) and returns how many times the thing came out in it (0 for
+ * none). Walked, checked and figured as serieRitardi, which is this with the combination's count.
+ */
+core::Esito<SerieRitardi> serieUscite(const core::Stato& stato, int colonna,
+                                      const std::function<int(const int* numeri)>& uscite);
 
 /** Frequency and current delay of the 90 numbers of one column (index 1..90; 0 unused). */
 struct NumeriColonna {

@@ -21,6 +21,7 @@
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
+#include "stats/FrmGruppi.h"
 #include "ui/Tastiera.h"
 #include "viewer/FrmVisionaDieciRuote.h"
 
@@ -84,6 +85,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaAmbi);
     connect(voce(mnuRicerche, "mnuFREQ_RIT_TERNI", QStringLiteral("Frequenze e Ritardi TERNI")),
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
+    connect(voce(mnuRicerche, "mnuGRUPPI", QStringLiteral("Gruppi e famiglie")), &QAction::triggered, this,
+            &PRINCIPIO::mostraRicercaGruppi);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
@@ -188,6 +191,7 @@ PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaNumeri;
     delete m_ricercaAmbi;
     delete m_ricercaTerni;
+    delete m_ricercaGruppi;
     delete m_sfoglia;
     delete m_attesa;
 }
@@ -270,6 +274,11 @@ void PRINCIPIO::mostraRicercaAmbi() {
 void PRINCIPIO::mostraRicercaTerni() {
     if (!m_ricercaTerni) m_ricercaTerni = new frmFREQRITTERNI(m_stato, this);
     inPrimoPiano(m_ricercaTerni);
+}
+
+void PRINCIPIO::mostraRicercaGruppi() {
+    if (!m_ricercaGruppi) m_ricercaGruppi = new frmGruppi(m_stato, this);
+    inPrimoPiano(m_ricercaGruppi);
 }
 
 void PRINCIPIO::mostraSfogliaArchivio() {
@@ -451,6 +460,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaNumeri) m_ricercaNumeri->close();
         if (m_ricercaAmbi) m_ricercaAmbi->close();
         if (m_ricercaTerni) m_ricercaTerni->close();
+        if (m_ricercaGruppi) m_ricercaGruppi->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
         if (FinestraGuida* guida = finestraGuida()) guida->close();

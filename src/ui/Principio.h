@@ -24,6 +24,7 @@ namespace ui {
 class frmAttesa;
 class frmFREQRITAMBO;
 class frmFREQRITTERNI;
+class frmGruppi;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
@@ -56,6 +57,8 @@ public:
     void mostraRicercaAmbi();
     /** Shows the triple-search window, opening it when it is not open. */
     void mostraRicercaTerni();
+    /** Shows the groups window, opening it when it is not open. */
+    void mostraRicercaGruppi();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
     void mostraAggiornamento();
     /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due
@@ -117,6 +120,7 @@ private:
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
     QPointer<frmFREQRITTERNI> m_ricercaTerni;
+    QPointer<frmGruppi> m_ricercaGruppi;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
     QPointer<frmPosteCombinazioni> m_poste;

@@ -16,6 +16,7 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmGruppi.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 using prova::controllo;
@@ -23,8 +24,9 @@ using prova::testo;
 
 namespace {
 
-const char* const FINESTRE[] = {"lettura", "principale",    "ruote",   "periodo", "numeri",          "ambi",
-                                "terni",   "aggiornamento", "sfoglia", "poste",   "opzioni-internet"};
+const char* const FINESTRE[] = {
+    "lettura", "principale",    "ruote",   "periodo", "numeri",           "ambi",
+    "terni",   "aggiornamento", "sfoglia", "poste",   "opzioni-internet", "gruppi"};
 const char* const DANNI[] = {"lunghezze-diverse",     "byte-fuori-50-140",     "date-concorsi-non-numerici",
                              "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
                              "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
@@ -47,7 +49,7 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     if (finestra == "periodo" && illeggibile) return {"Errore nella lettura dei Giorni di appartenenza"};
     // The saved wheels cannot be read: nothing is selected until the user chooses; the options that
     // cannot be stored are said once.
-    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni") && impo)
+    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni" || finestra == "gruppi") && impo)
         return cartella ? QStringList{"Selezionare almeno una Ruota!", "Impossibile registrare"}
                         : QStringList{"Selezionare almeno una Ruota!"};
     if (finestra == "aggiornamento" && discordi)
@@ -206,9 +208,12 @@ private slots:
             f.cmdApplicaPeriodoFrazionato_Click();
             QVERIFY(s.Totale_Estrazioni_Selezionate >= 0 &&
                     s.Totale_Estrazioni_Selezionate <= s.Estrazioni_Caricate);
-        } else if (finestra == "numeri" || finestra == "ambi" || finestra == "terni") {
+        } else if (finestra == "numeri" || finestra == "ambi" || finestra == "terni" ||
+                   finestra == "gruppi") {
             std::unique_ptr<ui::FinestraRicerca> f;
-            if (finestra == "numeri")
+            if (finestra == "gruppi")
+                f = std::make_unique<ui::frmGruppi>(s);
+            else if (finestra == "numeri")
                 f = std::make_unique<ui::frmFREQRITESTRATTI>(s);
             else if (finestra == "ambi")
                 f = std::make_unique<ui::frmFREQRITAMBO>(s);

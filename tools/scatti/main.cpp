@@ -31,6 +31,7 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmGruppi.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAbstractButton>
@@ -185,6 +186,8 @@ int main(int argc, char* argv[]) {
         scatta(&ambi, QStringLiteral("09-ambi"), cartella, [&] { ambi.cmdAVVIO_Click(); });
         ui::frmFREQRITTERNI terni(stato, &principale);
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
+        ui::frmGruppi gruppi(stato, &principale);
+        scatta(&gruppi, QStringLiteral("09-gruppi"), cartella, [&] { gruppi.cmdAVVIO_Click(); });
         for (const auto& [nome, numeri] :
              {std::pair{QStringLiteral("09-grafico-numero"), std::vector<int>{7}},
               std::pair{QStringLiteral("09-grafico-terno"), std::vector<int>{7, 45, 89}}}) {

@@ -183,16 +183,44 @@ FrmGrafico* FrmGrafico::apri(const core::Stato& stato, const stats::Combinazione
     return finestra;
 }
 
+FrmGrafico* FrmGrafico::apriGruppo(const core::Stato& stato, const stats::Gruppo& gruppo, int sorte,
+                                   int colonna, QWidget* genitore) {
+    auto serie = stats::serieGruppo(stato, gruppo, sorte, colonna);
+    const auto numeri = serie ? stats::numeriColonna(stato, colonna) : serie.errore();
+    if (!serie || !numeri) {
+        prompt::informa(genitore, titoloProgramma(),
+                        QString::fromStdString(serie ? numeri.messaggio() : serie.messaggio()));
+        return nullptr;
+    }
+    const Soggetto soggetto{QStringLiteral("gruppo"),
+                            QString::fromStdString(gruppo.nome + ", " + stats::nomeSorte(sorte)),
+                            gruppo.numeri};
+    auto* finestra = new FrmGrafico(stato, soggetto, colonna, std::move(*serie), *numeri, genitore);
+    finestra->show();
+    return finestra;
+}
+
+FrmGrafico::Soggetto FrmGrafico::soggettoDi(const stats::Combinazione& combinazione) {
+    Soggetto soggetto{
+        QString::fromStdString(combinazione.nome()), QString::fromStdString(combinazione.testo()), {}};
+    for (int i = 0; i < combinazione.quanti(); ++i)
+        soggetto.numeri.push_back(combinazione.numero(i));
+    return soggetto;
+}
+
 FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
+                       stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore)
+    : FrmGrafico(stato, soggettoDi(combinazione), colonna, std::move(serie), numeri, genitore) {}
+
+FrmGrafico::FrmGrafico(const core::Stato& stato, const Soggetto& soggetto, int colonna,
                        stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore)
     : QWidget(genitore, Qt::Window), m_serie(std::move(serie)), m_numeri(numeri) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmGrafico"));
-    for (int i = 0; i < combinazione.quanti(); ++i)
-        m_evidenziati.push_back(combinazione.numero(i));
-    const QString nome = QString::fromStdString(combinazione.nome());
+    m_evidenziati = soggetto.numeri;
+    const QString& nome = soggetto.nome;
     m_nome = (nome == QLatin1String("ambo") ? QStringLiteral("dell'") : QStringLiteral("del ")) + nome + ' ' +
-             QString::fromStdString(combinazione.testo());
+             soggetto.testo;
     m_colonna = colonna > 0 ? QString::fromStdString(stato.Nome_Ruota[static_cast<std::size_t>(colonna)])
                             : QStringLiteral("ruote ") +
                                   QString::fromStdString(selection::sigleRuoteSelezionate(stato)).trimmed();
@@ -219,7 +247,7 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
     const auto& punti = m_serie.punti;
     lblRiepilogo->setText(QStringLiteral("<b>%1 %2</b> (%3): frequenza <b>%4</b>, ritardo attuale <b>%5</b>, "
                                          "ritardo massimo <b>%6</b>; %7 estrazioni dal %8 al %9.")
-                              .arg(nome, QString::fromStdString(combinazione.testo()), m_colonna)
+                              .arg(nome, soggetto.testo, m_colonna)
                               .arg(m_serie.frequenza)
                               .arg(m_serie.ritardoAttuale)
                               .arg(m_serie.ritardoMassimo)

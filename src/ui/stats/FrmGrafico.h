@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Stato.h"
+#include "stats/Gruppi.h"
 #include "stats/Serie.h"
 
 #include <QWidget>
@@ -41,6 +42,12 @@ public:
                             QWidget* genitore);
     FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
                stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore = nullptr);
+    /**
+     * The chart of a group followed for a sorte (at least `sorte` of its numbers on one wheel): as apri,
+     * with the group's numbers marked among the 90.
+     */
+    static FrmGrafico* apriGruppo(const core::Stato& stato, const stats::Gruppo& gruppo, int sorte,
+                                  int colonna, QWidget* genitore);
 
     /** Asks the size and the file, then writes the chart on show as PNG or SVG. */
     void cmdSalvaImmagine_Click();
@@ -78,6 +85,14 @@ signals:
     void primoDisegno();
 
 private:
+    /** What a chart is of: "numero", "ambo", "gruppo"…, its text ("7-45", "Cadenza 7, ambo"), its numbers. */
+    struct Soggetto {
+        QString nome, testo;
+        std::vector<int> numeri;
+    };
+    FrmGrafico(const core::Stato& stato, const Soggetto& soggetto, int colonna, stats::SerieRitardi serie,
+               const stats::NumeriColonna& numeri, QWidget* genitore);
+    static Soggetto soggettoDi(const stats::Combinazione& combinazione);
     QChart* costruisciGraficoRitardo();
     QChart* costruisciGraficoNumeri();
     void mostraValoriBarre();

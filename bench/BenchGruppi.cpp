@@ -1,0 +1,53 @@
+// The group search over an archive of 32,000 draws on the ten wheels: each of the six families at sorte 1
+// and 2 (target: each search under 5 ms), and a lunghetta of 30 numbers at sorte 5.
+#include "ArchivioSintetico.h"
+#include "core/Caricamento.h"
+#include "selection/Periodo.h"
+#include "stats/Gruppi.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <numeric>
+
+namespace {
+
+constexpr int ESTRAZIONI = 32000;
+
+/** The synthetic archive loaded whole, the ten wheels selected, the whole period applied. */
+const core::Stato& statoCaricato() {
+    static const auto stato = [] {
+        auto s = std::make_unique<core::Stato>(banco::archivioSintetico(ESTRAZIONI));
+        core::Imposta_Tabelle_Globali(*s);
+        if (!core::caricaArchivio(*s) || !core::selezioneDaTesto(*s, "1111111111")) std::abort();
+        selection::applicaFrazionato(*s, 1, ESTRAZIONI);
+        return s;
+    }();
+    return *stato;
+}
+
+void cerca(benchmark::State& stato, const std::vector<stats::Gruppo>& gruppi, int sorte) {
+    const core::Stato& s = statoCaricato();
+    for (auto _ : stato) {
+        auto risultati = stats::ricercaGruppi(s, gruppi, sorte);
+        if (!risultati) std::abort();
+        benchmark::DoNotOptimize(risultati);
+    }
+}
+
+void famiglia(benchmark::State& stato) {
+    const auto& f = stats::famiglie()[static_cast<std::size_t>(stato.range(0))];
+    stato.SetLabel(f.chiave + ", sorte " + std::to_string(stato.range(1)));
+    cerca(stato, f.gruppi, static_cast<int>(stato.range(1)));
+}
+BENCHMARK(famiglia)->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 2}})->Unit(benchmark::kMillisecond);
+
+void lunghettaDiTrenta(benchmark::State& stato) {
+    std::vector<int> numeri(30);
+    std::iota(numeri.begin(), numeri.end(), 31);
+    cerca(stato, {{"trenta", numeri}}, 5);
+}
+BENCHMARK(lunghettaDiTrenta)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,375 @@
+#include "Gruppi.h"
+
+#include "Navigazione.h"
+#include "Percorso.h"
+#include "core/FileSicuro.h"
+
+#include <algorithm>
+#include <bitset>
+#include <charconv>
+#include <cstdio>
+
+namespace stats {
+
+namespace {
+
+/** A family as data: its key, caption, how many groups, the group of a number (-1 none) and its name. */
+struct Regola {
+    const char* chiave;
+    const char* nome;
+    int gruppi;
+    int (*gruppoDi)(int n);
+    std::string (*nomeGruppo)(int g);
+};
+
+std::string intervallo(const char* parola, int da, int a) {
+    return std::string(parola) + ' ' + std::to_string(da) + '-' + std::to_string(a);
+}
+
+const Regola REGOLE[] = {
+    {"cadenze", "Cadenze", 10, [](int n) { return n % 10; },
+     [](int g) { return "Cadenza " + std::to_string(g); }},
+    {"decine", "Decine", 9, [](int n) { return (n - 1) / 10; },
+     [](int g) { return intervallo("Decina", 10 * g + 1, 10 * g + 10); }},
+    {"decine_cabalistiche", "Decine cabalistiche", 9, [](int n) { return n % 90 / 10; },
+     [](int g) { return "Decina " + std::to_string(g); }},
+    {"figure", "Figure", 9, [](int n) { return (n - 1) % 9; },
+     [](int g) { return "Figura " + std::to_string(g + 1); }},
+    {"quindicine", "Quindicine", 6, [](int n) { return (n - 1) / 15; },
+     [](int g) { return intervallo("Quindicina", 15 * g + 1, 15 * g + 15); }},
+    {"gemelli", "Gemelli", 1, [](int n) { return n % 11 == 0 ? 0 : -1; },
+     [](int) { return std::string("Gemelli"); }},
+};
+
+/** The blanks around a text gone. */
+std::string_view ripulito(std::string_view testo) {
+    const auto primo = testo.find_first_not_of(" \t\r\n");
+    if (primo == std::string_view::npos) return {};
+    return testo.substr(primo, testo.find_last_not_of(" \t\r\n") - primo + 1);
+}
+
+/** Refuses a group the search could not count: a number outside 1..90 or repeated, too few numbers. */
+core::Esito<void> gruppoValido(const Gruppo& gruppo, int sorte) {
+    std::bitset<91> visti;
+    for (int n : gruppo.numeri) {
+        if (n < 1 || n > core::NUMERO_MASSIMO || visti.test(static_cast<std::size_t>(n)))
+            return {core::Codice::DatoNonValido, "Il gruppo «" + gruppo.nome + "» contiene il numero " +
+                                                     std::to_string(n) + ", fuori da 1-90 o ripetuto."};
+        visti.set(static_cast<std::size_t>(n));
+    }
+    if (static_cast<int>(gruppo.numeri.size()) < sorte)
+        return {core::Codice::DatoNonValido,
+                "Il gruppo «" + gruppo.nome + "» ha " + std::to_string(gruppo.numeri.size()) +
+                    " numeri: troppo pochi per la sorte di " + nomeSorte(sorte) + "."};
+    return core::riuscito();
+}
+
+/** The text cut or padded with blanks to `larghezza` characters (UTF-8: a character is not a byte). */
+std::string inColonna(const std::string& testo, std::size_t larghezza) {
+    std::string uscita;
+    std::size_t caratteri = 0;
+    for (const char b : testo) {
+        const bool inizioCarattere = (static_cast<unsigned char>(b) & 0xC0U) != 0x80U;
+        if (inizioCarattere && caratteri == larghezza) break;
+        caratteri += inizioCarattere ? 1 : 0;
+        uscita += b;
+    }
+    return uscita + std::string(larghezza - caratteri, ' ');
+}
+
+core::Esito<void> sorteValida(int sorte) {
+    if (sorte < 1 || sorte > SORTE_MASSIMA)
+        return {core::Codice::DatoNonValido, "La sorte deve essere fra 1 (estratto) e 5 (cinquina)."};
+    return core::riuscito();
+}
+
+} // namespace
+
+const std::vector<Famiglia>& famiglie() {
+    static const std::vector<Famiglia> tutte = [] {
+        std::vector<Famiglia> elenco;
+        for (const Regola& regola : REGOLE) {
+            Famiglia famiglia{regola.chiave, regola.nome, {}};
+            for (int g = 0; g < regola.gruppi; ++g)
+                famiglia.gruppi.push_back({regola.nomeGruppo(g), {}});
+            for (int n = 1; n <= core::NUMERO_MASSIMO; ++n)
+                if (const int g = regola.gruppoDi(n); g >= 0)
+                    famiglia.gruppi[static_cast<std::size_t>(g)].numeri.push_back(n);
+            elenco.push_back(std::move(famiglia));
+        }
+        return elenco;
+    }();
+    return tutte;
+}
+
+std::string nomeSorte(int sorte) {
+    static const char* const NOMI[] = {"", "estratto", "ambo", "terno", "quaterna", "cinquina"};
+    return sorte >= 1 && sorte <= SORTE_MASSIMA ? NOMI[sorte] : "";
+}
+
+core::Esito<RisultatiGruppi> ricercaGruppi(const core::Stato& stato, const std::vector<Gruppo>& gruppi,
+                                           int sorte, const Avanzamento& avanzamento) {
+    if (auto valida = sorteValida(sorte); !valida) return valida.errore();
+    for (const Gruppo& gruppo : gruppi)
+        if (auto valido = gruppoValido(gruppo, sorte); !valido) return valido.errore();
+    if (stato.Totale_Estrazioni_Selezionate == 0)
+        return {core::Codice::DatoNonValido, "Selezionare un Periodo di ricerca!"};
+
+    // The groups of each number, as one list: elenco[inizio[n] .. inizio[n + 1]).
+    std::array<int, 92> inizio{};
+    for (const Gruppo& gruppo : gruppi)
+        for (int n : gruppo.numeri)
+            ++inizio[static_cast<std::size_t>(n) + 1];
+    for (std::size_t n = 1; n < inizio.size(); ++n)
+        inizio[n] += inizio[n - 1];
+    std::vector<int> elenco(static_cast<std::size_t>(inizio[91]));
+    {
+        auto posto = inizio;
+        for (std::size_t g = 0; g < gruppi.size(); ++g)
+            for (int n : gruppi[g].numeri)
+                elenco[static_cast<std::size_t>(posto[static_cast<std::size_t>(n)]++)] = static_cast<int>(g);
+    }
+
+    // Per column and group, one row per column: frequency, last coming out, maximum delay.
+    const std::size_t quanti = gruppi.size();
+    std::vector<int> frequenza(NUMERO_COLONNE * quanti), ultima(NUMERO_COLONNE * quanti),
+        massimo(NUMERO_COLONNE * quanti), trovati(quanti);
+    std::vector<int> usciti(std::max<std::size_t>(quanti, 1));
+    const auto contate =
+        percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
+            int quantiUsciti = 0;
+            const auto contaNumero = [&](int i, int passo) {
+                const int n = numeri[i];
+                for (int j = 0; j < i; ++j)
+                    if (numeri[j] == n) return; // a damaged record's repeated number counts once
+                const int* g = elenco.data() + inizio[static_cast<std::size_t>(n)];
+                const int* fine = elenco.data() + inizio[static_cast<std::size_t>(n) + 1];
+                for (; g != fine; ++g) {
+                    int& volte = trovati[static_cast<std::size_t>(*g)];
+                    volte += passo;
+                    if (passo > 0 && volte == sorte) usciti[static_cast<std::size_t>(quantiUsciti++)] = *g;
+                }
+            };
+            for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
+                contaNumero(i, 1);
+            for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
+                contaNumero(i, -1);
+            const std::size_t rigaW = static_cast<std::size_t>(w) * quanti;
+            for (int u = 0; u < quantiUsciti; ++u) {
+                const auto g = static_cast<std::size_t>(usciti[static_cast<std::size_t>(u)]);
+                ++frequenza[rigaW + g];
+                massimo[rigaW + g] = std::max(massimo[rigaW + g], contateW - ultima[rigaW + g]);
+                ultima[rigaW + g] = contateW;
+                massimo[g] = std::max(massimo[g], contate0 - ultima[g]);
+                ultima[g] = contate0;
+            }
+        });
+
+    RisultatiGruppi risultati;
+    risultati.sorte = sorte;
+    for (std::size_t c = 0; c < NUMERO_COLONNE; ++c) {
+        const auto riga = static_cast<std::ptrdiff_t>(c * quanti);
+        const auto da = [&](const std::vector<int>& tabella) {
+            return std::vector<int>(tabella.begin() + riga,
+                                    tabella.begin() + riga + static_cast<std::ptrdiff_t>(quanti));
+        };
+        risultati.Frequenza[c] = da(frequenza);
+        risultati.Ritardo_Massimo[c] = da(massimo);
+        risultati.Ritardo_Attuale[c] = da(ultima);
+        for (int& attuale : risultati.Ritardo_Attuale[c])
+            attuale = contate[c] - attuale;
+    }
+    // Column 0's frequency is the sum of the selected wheels' (a group out on two wheels counts twice).
+    for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
+        if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
+            for (std::size_t g = 0; g < quanti; ++g)
+                risultati.Frequenza[0][g] += risultati.Frequenza[static_cast<std::size_t>(w)][g];
+    return risultati;
+}
+
+core::Esito<SerieRitardi> serieGruppo(const core::Stato& stato, const Gruppo& gruppo, int sorte,
+                                      int colonna) {
+    if (auto valida = sorteValida(sorte); !valida) return valida.errore();
+    if (auto valido = gruppoValido(gruppo, sorte); !valido) return valido.errore();
+    std::bitset<91> membri;
+    for (int n : gruppo.numeri)
+        membri.set(static_cast<std::size_t>(n));
+    return serieUscite(stato, colonna, [&](const int* numeri) {
+        std::bitset<91> visti;
+        for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
+            visti.set(static_cast<std::size_t>(numeri[i]));
+        return (visti & membri).count() >= static_cast<std::size_t>(sorte) ? 1 : 0;
+    });
+}
+
+std::vector<int> ordineGruppi(const RisultatiGruppi& risultati, int colonna, int criterio, bool discendente) {
+    const auto c = static_cast<std::size_t>(colonna);
+    const auto chiave = [&](int g) {
+        const auto k = static_cast<std::size_t>(g);
+        switch (criterio) {
+        case FREQUENZA:
+            return risultati.Frequenza[c][k];
+        case RITARDO_ATTUALE:
+            return risultati.Ritardo_Attuale[c][k];
+        case RITARDO_MASSIMO:
+            return risultati.Ritardo_Massimo[c][k];
+        default:
+            return g;
+        }
+    };
+    std::vector<int> ordine(static_cast<std::size_t>(risultati.gruppi()));
+    for (std::size_t g = 0; g < ordine.size(); ++g)
+        ordine[g] = static_cast<int>(g);
+    std::stable_sort(ordine.begin(), ordine.end(), [&](int a, int b) {
+        return discendente ? chiave(a) > chiave(b) : chiave(a) < chiave(b);
+    });
+    return ordine;
+}
+
+double probabilitaGruppo(int m, int k) {
+    if (k <= 0) return 1.0;
+    if (m < 1 || m > core::NUMERO_MASSIMO) return 0.0;
+    const auto combinazioni = [](int n, int r) {
+        double valore = 1.0;
+        for (int i = 1; i <= r; ++i)
+            valore = valore * (n - r + i) / i;
+        return valore;
+    };
+    double somma = 0.0;
+    for (int j = k; j <= std::min(m, core::NUMERI_PER_RECORD); ++j)
+        somma += combinazioni(m, j) * combinazioni(core::NUMERO_MASSIMO - m, core::NUMERI_PER_RECORD - j);
+    return somma / combinazioni(core::NUMERO_MASSIMO, core::NUMERI_PER_RECORD);
+}
+
+std::string testoNumeri(const std::vector<int>& numeri) {
+    std::string testo;
+    for (int n : numeri)
+        testo += (testo.empty() ? "" : " ") + std::to_string(n);
+    return testo;
+}
+
+core::Esito<Gruppo> leggiLunghetta(std::string_view nome, std::string_view numeri) {
+    Gruppo gruppo{std::string(ripulito(nome)), {}};
+    if (gruppo.nome.empty()) return {core::Codice::DatoNonValido, "Indicare il nome della lunghetta."};
+    // A name the file could not give back: a line break, the colon that ends the name, a comment's "#".
+    if (gruppo.nome.find_first_of(":\r\n") != std::string::npos || gruppo.nome.front() == '#')
+        return {core::Codice::DatoNonValido,
+                "Il nome della lunghetta non può contenere «:» né cominciare con «#»."};
+    std::bitset<91> visti;
+    std::size_t inizio = 0;
+    while (inizio < numeri.size()) {
+        const std::size_t fine = std::min(numeri.find_first_of(" \t\r,", inizio), numeri.size());
+        const std::string_view parola = numeri.substr(inizio, fine - inizio);
+        inizio = fine + 1;
+        if (parola.empty()) continue;
+        int n = 0;
+        const auto [punto, errore] = std::from_chars(parola.data(), parola.data() + parola.size(), n);
+        if (errore != std::errc() || punto != parola.data() + parola.size())
+            return {core::Codice::DatoNonValido, "«" + std::string(parola) + "» non è un numero."};
+        if (n < 1 || n > core::NUMERO_MASSIMO)
+            return {core::Codice::DatoNonValido,
+                    "Il numero " + std::to_string(n) + " non è compreso fra 1 e 90."};
+        if (visti.test(static_cast<std::size_t>(n)))
+            return {core::Codice::DatoNonValido, "Il numero " + std::to_string(n) + " è ripetuto."};
+        visti.set(static_cast<std::size_t>(n));
+        gruppo.numeri.push_back(n);
+    }
+    if (gruppo.numeri.size() < MINIMO_NUMERI_LUNGHETTA || gruppo.numeri.size() > MASSIMO_NUMERI_LUNGHETTA)
+        return {core::Codice::DatoNonValido, "Una lunghetta ha da 2 a 30 numeri."};
+    std::sort(gruppo.numeri.begin(), gruppo.numeri.end());
+    return gruppo;
+}
+
+core::Esito<void> nomeLibero(const std::vector<Gruppo>& gruppi, const std::string& nome, std::size_t tranne) {
+    for (std::size_t i = 0; i < gruppi.size(); ++i)
+        if (i != tranne && gruppi[i].nome == nome)
+            return {core::Codice::DatoNonValido, "Esiste già una lunghetta di nome «" + nome + "»."};
+    return core::riuscito();
+}
+
+core::Esito<LetturaLunghette> leggiLunghette(const std::filesystem::path& cartella) {
+    const auto percorso = cartella / FILE_LUNGHETTE;
+    std::error_code errore;
+    if (!std::filesystem::exists(percorso, errore)) return LetturaLunghette{};
+    const auto contenuto = core::leggiFileIntero(percorso);
+    if (!contenuto)
+        return {core::Codice::FileIllegibile,
+                "Impossibile leggere il file " + percorso.string() + ": le lunghette non sono disponibili."};
+    std::string_view testo = *contenuto;
+    if (testo.starts_with("\xEF\xBB\xBF")) testo.remove_prefix(3);
+    LetturaLunghette lettura;
+    int numeroRiga = 0;
+    while (!testo.empty()) {
+        const std::size_t fine = std::min(testo.find('\n'), testo.size());
+        const std::string_view riga = testo.substr(0, fine);
+        testo.remove_prefix(std::min(fine + 1, testo.size()));
+        ++numeroRiga;
+        const std::string_view pulita = ripulito(riga);
+        if (pulita.empty()) continue;
+        if (pulita.front() == '#') {
+            lettura.scartate.emplace_back(pulita);
+            continue;
+        }
+        const std::size_t dueaPunti = pulita.find(':');
+        auto gruppo =
+            dueaPunti == std::string_view::npos
+                ? core::Esito<Gruppo>(core::Codice::DatoNonValido, "manca «:» fra il nome e i numeri.")
+                : leggiLunghetta(pulita.substr(0, dueaPunti), pulita.substr(dueaPunti + 1));
+        if (gruppo) {
+            lettura.gruppi.push_back(std::move(*gruppo));
+        } else {
+            lettura.errori.push_back(std::string(FILE_LUNGHETTE) + ", riga " + std::to_string(numeroRiga) +
+                                     ": " + gruppo.messaggio());
+            lettura.scartate.emplace_back(ripulito(riga));
+        }
+    }
+    return lettura;
+}
+
+core::Esito<void> scriviLunghette(const std::filesystem::path& cartella, const std::vector<Gruppo>& gruppi,
+                                  const std::vector<std::string>& scartate) {
+    std::string testo;
+    for (const Gruppo& gruppo : gruppi)
+        testo += gruppo.nome + ": " + testoNumeri(gruppo.numeri) + '\n';
+    for (const std::string& riga : scartate)
+        testo += riga + '\n';
+    const auto percorso = cartella / FILE_LUNGHETTE;
+    if (!core::scriviFileSicuro(percorso, testo))
+        return {core::Codice::FileNonScrivibile, "Impossibile scrivere il file " + percorso.string() +
+                                                     ": le lunghette sono rimaste come erano."};
+    return core::riuscito();
+}
+
+std::string csvGruppi(const RisultatiGruppi& risultati, const std::vector<Gruppo>& gruppi, int colonna,
+                      const std::vector<int>& ordine) {
+    const auto c = static_cast<std::size_t>(colonna);
+    std::string testo = "\xEF\xBB\xBFGruppo;Numeri;Frequenza;Ritardo attuale;Ritardo massimo\r\n";
+    for (int g : ordine) {
+        if (g < 0 || g >= risultati.gruppi() || static_cast<std::size_t>(g) >= gruppi.size()) continue;
+        const auto k = static_cast<std::size_t>(g);
+        testo += gruppi[k].nome + ';' + testoNumeri(gruppi[k].numeri) + ';' +
+                 std::to_string(risultati.Frequenza[c][k]) + ';' +
+                 std::to_string(risultati.Ritardo_Attuale[c][k]) + ';' +
+                 std::to_string(risultati.Ritardo_Massimo[c][k]) + "\r\n";
+    }
+    return testo;
+}
+
+std::vector<std::string> righeStampaGruppi(const RisultatiGruppi& risultati,
+                                           const std::vector<Gruppo>& gruppi, int colonna,
+                                           const std::vector<int>& ordine) {
+    const auto c = static_cast<std::size_t>(colonna);
+    char riga[96];
+    std::snprintf(riga, sizeof riga, "%9s%9s%9s  ", "FREQ.", "R.ATT.", "R.MAX");
+    std::vector<std::string> righe{inColonna("GRUPPO", 22) + riga + "NUMERI"};
+    for (int g : ordine) {
+        if (g < 0 || g >= risultati.gruppi() || static_cast<std::size_t>(g) >= gruppi.size()) continue;
+        const auto k = static_cast<std::size_t>(g);
+        std::snprintf(riga, sizeof riga, "%9d%9d%9d  ", risultati.Frequenza[c][k],
+                      risultati.Ritardo_Attuale[c][k], risultati.Ritardo_Massimo[c][k]);
+        righe.push_back(inColonna(gruppi[k].nome, 22) + riga + testoNumeri(gruppi[k].numeri));
+    }
+    return righe;
+}
+
+} // namespace stats
