@@ -1,5 +1,6 @@
 // The group search over an archive of 32,000 draws on the ten wheels: each of the six families at sorte 1
-// and 2 (target: each search under 5 ms), and a lunghetta of 30 numbers at sorte 5.
+// and 2 (target: each search under 5 ms), a lunghetta of 30 numbers at sorte 5, and the number search on the
+// same draws for comparison.
 #include "ArchivioSintetico.h"
 #include "core/Caricamento.h"
 #include "selection/Periodo.h"
@@ -47,6 +48,15 @@ void lunghettaDiTrenta(benchmark::State& stato) {
     cerca(stato, {{"trenta", numeri}}, 5);
 }
 BENCHMARK(lunghettaDiTrenta)->Unit(benchmark::kMillisecond);
+
+/** The number search on the same draws: what the walk of the period costs on this machine, now. */
+void numeri(benchmark::State& stato) {
+    stats::RisultatiNumeri risultati;
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(
+            stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(statoCaricato(), risultati));
+}
+BENCHMARK(numeri)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,9 +5,12 @@
 #include "core/FileSicuro.h"
 
 #include <algorithm>
+#include <bit>
 #include <bitset>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace stats {
 
@@ -77,6 +80,25 @@ std::string inColonna(const std::string& testo, std::size_t larghezza) {
     return uscita + std::string(larghezza - caratteri, ' ');
 }
 
+/**
+ * The groups (bits) that come out for the sorte, given each of a record's five numbers as the groups it
+ * belongs to: the count of each group's numbers kept as three bit planes (1, 2, 4; at most 5).
+ */
+std::uint64_t uscitiDelRecord(const std::uint64_t (&m)[core::NUMERI_PER_RECORD], int sorte) {
+    if (sorte == 1) return m[0] | m[1] | m[2] | m[3] | m[4];
+    std::uint64_t uno = 0, due = 0, quattro = 0;
+    for (const std::uint64_t gruppi : m) {
+        const std::uint64_t riporto = uno & gruppi;
+        uno ^= gruppi;
+        quattro |= due & riporto;
+        due ^= riporto;
+    }
+    return sorte == 2   ? due | quattro
+           : sorte == 3 ? (due & uno) | quattro
+           : sorte == 4 ? quattro
+                        : quattro & uno;
+}
+
 core::Esito<void> sorteValida(int sorte) {
     if (sorte < 1 || sorte > SORTE_MASSIMA)
         return {core::Codice::DatoNonValido, "La sorte deve essere fra 1 (estratto) e 5 (cinquina)."};
@@ -115,70 +137,72 @@ core::Esito<RisultatiGruppi> ricercaGruppi(const core::Stato& stato, const std::
     if (stato.Totale_Estrazioni_Selezionate == 0)
         return {core::Codice::DatoNonValido, "Selezionare un Periodo di ricerca!"};
 
-    // The groups of each number, as one list: elenco[inizio[n] .. inizio[n + 1]).
-    std::array<int, 92> inizio{};
-    for (const Gruppo& gruppo : gruppi)
-        for (int n : gruppo.numeri)
-            ++inizio[static_cast<std::size_t>(n) + 1];
-    for (std::size_t n = 1; n < inizio.size(); ++n)
-        inizio[n] += inizio[n - 1];
-    std::vector<int> elenco(static_cast<std::size_t>(inizio[91]));
-    {
-        auto posto = inizio;
-        for (std::size_t g = 0; g < gruppi.size(); ++g)
-            for (int n : gruppi[g].numeri)
-                elenco[static_cast<std::size_t>(posto[static_cast<std::size_t>(n)]++)] = static_cast<int>(g);
-    }
+    // The groups of each number as bits, 64 groups a word: bit g % 64 of maschera[n * parole + g / 64].
+    const std::size_t quanti = gruppi.size(), parole = (quanti + 63) / 64;
+    std::vector<std::uint64_t> maschera(91 * parole), usciti0(parole);
+    for (std::size_t g = 0; g < quanti; ++g)
+        for (int n : gruppi[g].numeri)
+            maschera[static_cast<std::size_t>(n) * parole + g / 64] |= std::uint64_t{1} << (g % 64);
 
     // Per column and group, one row per column: frequency, last coming out, maximum delay.
-    const std::size_t quanti = gruppi.size();
-    std::vector<int> frequenza(NUMERO_COLONNE * quanti), ultima(NUMERO_COLONNE * quanti),
-        massimo(NUMERO_COLONNE * quanti), trovati(quanti);
-    std::vector<int> usciti(std::max<std::size_t>(quanti, 1));
-    const auto contate =
-        percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
-            int quantiUsciti = 0;
-            const auto contaNumero = [&](int i, int passo) {
-                const int n = numeri[i];
-                for (int j = 0; j < i; ++j)
-                    if (numeri[j] == n) return; // a damaged record's repeated number counts once
-                const int* g = elenco.data() + inizio[static_cast<std::size_t>(n)];
-                const int* fine = elenco.data() + inizio[static_cast<std::size_t>(n) + 1];
-                for (; g != fine; ++g) {
-                    int& volte = trovati[static_cast<std::size_t>(*g)];
-                    volte += passo;
-                    if (passo > 0 && volte == sorte) usciti[static_cast<std::size_t>(quantiUsciti++)] = *g;
-                }
-            };
-            for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
-                contaNumero(i, 1);
-            for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
-                contaNumero(i, -1);
+    struct Cella {
+        int frequenza = 0, massimo = 0, ultima = 0;
+    };
+    std::vector<Cella> celle(NUMERO_COLONNE * quanti);
+    // The walk's hook takes its tables and values as copies, which the compiler keeps in registers.
+    const std::uint64_t* const gruppiDi = maschera.data();
+    std::uint64_t* const usciti = usciti0.data();
+    Cella* const tabella = celle.data();
+    const auto contate = percorriPeriodo(
+        stato, avanzamento,
+        [gruppiDi, usciti, tabella, quanti, parole, sorte](int w, int contateW, int, const int* numeri) {
+            // A real record never repeats a number; a damaged one that does counts each number once.
+            const int* x = numeri;
+            const bool ripetuto =
+                sorte > 1 &&
+                ((x[0] == x[1]) | (x[0] == x[2]) | (x[0] == x[3]) | (x[0] == x[4]) | (x[1] == x[2]) |
+                 (x[1] == x[3]) | (x[1] == x[4]) | (x[2] == x[3]) | (x[2] == x[4]) | (x[3] == x[4]));
             const std::size_t rigaW = static_cast<std::size_t>(w) * quanti;
-            for (int u = 0; u < quantiUsciti; ++u) {
-                const auto g = static_cast<std::size_t>(usciti[static_cast<std::size_t>(u)]);
-                ++frequenza[rigaW + g];
-                massimo[rigaW + g] = std::max(massimo[rigaW + g], contateW - ultima[rigaW + g]);
-                ultima[rigaW + g] = contateW;
-                massimo[g] = std::max(massimo[g], contate0 - ultima[g]);
-                ultima[g] = contate0;
+            // Up to 64 groups (every family) in one word, read without the general loop's arithmetic.
+            const std::uint64_t* riga = gruppiDi;
+            for (std::size_t p = 0; p < parole; ++p, ++riga) {
+                std::uint64_t m[core::NUMERI_PER_RECORD];
+                for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
+                    m[i] = parole == 1 ? riga[x[i]] : riga[static_cast<std::size_t>(x[i]) * parole];
+                if (ripetuto)
+                    for (int i = 1; i < core::NUMERI_PER_RECORD; ++i)
+                        if (std::find(x, x + i, x[i]) != x + i) m[i] = 0;
+                std::uint64_t uscito = uscitiDelRecord(m, sorte);
+                usciti[p] |= uscito;
+                Cella* celleW = tabella + rigaW + p * 64;
+                for (; uscito != 0; uscito &= uscito - 1) {
+                    Cella& cella = celleW[std::countr_zero(uscito)];
+                    ++cella.frequenza;
+                    cella.massimo = std::max(cella.massimo, contateW - cella.ultima);
+                    cella.ultima = contateW;
+                }
             }
+        },
+        0,
+        [&](int, const std::array<int, NUMERO_COLONNE>& contateOra) {
+            // Column 0 once a draw: the groups out on any of its wheels.
+            for (std::size_t p = 0; p < parole; ++p)
+                for (std::uint64_t uscito = std::exchange(usciti0[p], 0); uscito != 0; uscito &= uscito - 1) {
+                    Cella& cella = celle[p * 64 + static_cast<std::size_t>(std::countr_zero(uscito))];
+                    cella.massimo = std::max(cella.massimo, contateOra[0] - cella.ultima);
+                    cella.ultima = contateOra[0];
+                }
         });
 
     RisultatiGruppi risultati;
     risultati.sorte = sorte;
-    for (std::size_t c = 0; c < NUMERO_COLONNE; ++c) {
-        const auto riga = static_cast<std::ptrdiff_t>(c * quanti);
-        const auto da = [&](const std::vector<int>& tabella) {
-            return std::vector<int>(tabella.begin() + riga,
-                                    tabella.begin() + riga + static_cast<std::ptrdiff_t>(quanti));
-        };
-        risultati.Frequenza[c] = da(frequenza);
-        risultati.Ritardo_Massimo[c] = da(massimo);
-        risultati.Ritardo_Attuale[c] = da(ultima);
-        for (int& attuale : risultati.Ritardo_Attuale[c])
-            attuale = contate[c] - attuale;
-    }
+    for (std::size_t c = 0; c < NUMERO_COLONNE; ++c)
+        for (std::size_t g = 0; g < quanti; ++g) {
+            const Cella& cella = celle[c * quanti + g];
+            risultati.Frequenza[c].push_back(cella.frequenza);
+            risultati.Ritardo_Attuale[c].push_back(contate[c] - cella.ultima);
+            risultati.Ritardo_Massimo[c].push_back(cella.massimo);
+        }
     // Column 0's frequency is the sum of the selected wheels' (a group out on two wheels counts twice).
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
