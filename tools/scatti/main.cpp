@@ -69,9 +69,11 @@ void controllaTesti(QWidget* finestra, const QString& nome) {
         int larghezza = 0;
         if (auto* etichetta = qobject_cast<QLabel*>(figlio); etichetta && !etichetta->wordWrap()) {
             testo = etichetta->text();
-            if (testo.contains(QLatin1Char('<'))) continue;            // rich text: measured by its layout
-            for (const QString& riga : testo.split(QLatin1Char('\n'))) // a text of lines: its widest
-                larghezza = std::max(larghezza, etichetta->fontMetrics().horizontalAdvance(riga));
+            if (testo.contains(QLatin1Char('<'))) continue; // rich text: measured by its layout
+            // A text of lines: its widest; a label with a buddy draws its mnemonic's '&' as an underline.
+            const int segni = etichetta->buddy() ? int(Qt::TextShowMnemonic) : 0;
+            for (const QString& riga : testo.split(QLatin1Char('\n')))
+                larghezza = std::max(larghezza, etichetta->fontMetrics().size(segni, riga).width());
             larghezza += 2 * etichetta->margin() + etichetta->indent();
         } else if (auto* pulsante = qobject_cast<QAbstractButton*>(figlio)) {
             // The text and the least room a button's frame needs around it.
@@ -188,6 +190,11 @@ int main(int argc, char* argv[]) {
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
         ui::frmGruppi gruppi(stato, &principale);
         scatta(&gruppi, QStringLiteral("09-gruppi"), cartella, [&] { gruppi.cmdAVVIO_Click(); });
+        if (auto* grafico =
+                ui::FrmGrafico::apriGruppo(stato, stats::famiglie()[0].gruppi[7], 2, 0, &principale)) {
+            scatta(grafico, QStringLiteral("09-grafico-gruppo"), cartella);
+            grafico->close();
+        }
         for (const auto& [nome, numeri] :
              {std::pair{QStringLiteral("09-grafico-numero"), std::vector<int>{7}},
               std::pair{QStringLiteral("09-grafico-terno"), std::vector<int>{7, 45, 89}}}) {

@@ -40,7 +40,9 @@ QTableWidget* nuovaGriglia(int colonna) {
     for (int j = 2; j < 5; ++j)
         griglia->setColumnWidth(j, metrica.horizontalAdvance(QStringLiteral("R. MASSIMO")) + 20);
     griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    griglia->setMinimumHeight(griglia->verticalHeader()->defaultSectionSize() * 8);
+    // Room for the ten cadenze without a scroll bar; longer lists of lunghette scroll.
+    griglia->setMinimumHeight(griglia->verticalHeader()->defaultSectionSize() * 11 +
+                              griglia->horizontalHeader()->sizeHint().height() + 2 * griglia->frameWidth());
     return griglia;
 }
 
