@@ -1,6 +1,6 @@
 // The groups window with the user's lunghette: written by the editor, refused when a number is out of
 // range, searched for a sorte (left out, and said, when shorter than it), shown in the grid with the
-// search's figures, and the chart of the group; the window whole at 800x600.
+// search's figures, printed, and the chart of the group; the window whole at 800x600.
 #include "ArchivioAnni.h"
 #include "Finestre.h"
 #include "ui/stats/FrmGrafico.h"
@@ -10,6 +10,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 
 class TestFrmGruppi : public QObject {
     Q_OBJECT
@@ -49,6 +52,24 @@ private slots:
                  QStringList({"Il numero 91 non è compreso fra 1 e 90.", "Avviare una nuova ricerca?",
                               "Le lunghette con meno numeri della sorte non sono state cercate: Prima.",
                               "Avviare una nuova ricerca?"}));
+        // The printout of the column shown, the wheels together: name, the three figures, the numbers.
+        QTemporaryDir cartellaPdf;
+        const QString pdf = cartellaPdf.filePath(QStringLiteral("gruppi.pdf"));
+        prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        f.cmdStampa_Click();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput())
+                    .simplified()
+                    .contains(QStringLiteral("Prima %1 %2 %3 3 7 45")
+                                  .arg(attesi->Frequenza[0][0])
+                                  .arg(attesi->Ritardo_Attuale[0][0])
+                                  .arg(attesi->Ritardo_Massimo[0][0])));
         f.apriGrafico(0, 0, 0);
         auto* grafico = f.findChild<ui::FrmGrafico*>();
         QVERIFY(grafico &&
