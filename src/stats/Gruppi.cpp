@@ -84,7 +84,7 @@ std::string inColonna(const std::string& testo, std::size_t larghezza) {
  * The groups (bits) that come out for the sorte, given each of a record's five numbers as the groups it
  * belongs to: the count of each group's numbers kept as three bit planes (1, 2, 4; at most 5).
  */
-std::uint64_t uscitiDelRecord(const std::uint64_t (&m)[core::NUMERI_PER_RECORD], int sorte) {
+inline std::uint64_t uscitiDelRecord(const std::array<std::uint64_t, core::NUMERI_PER_RECORD>& m, int sorte) {
     if (sorte == 1) return m[0] | m[1] | m[2] | m[3] | m[4];
     std::uint64_t uno = 0, due = 0, quattro = 0;
     for (const std::uint64_t gruppi : m) {
@@ -162,25 +162,32 @@ core::Esito<RisultatiGruppi> ricercaGruppi(const core::Stato& stato, const std::
                 sorte > 1 &&
                 ((x[0] == x[1]) | (x[0] == x[2]) | (x[0] == x[3]) | (x[0] == x[4]) | (x[1] == x[2]) |
                  (x[1] == x[3]) | (x[1] == x[4]) | (x[2] == x[3]) | (x[2] == x[4]) | (x[3] == x[4]));
-            const std::size_t rigaW = static_cast<std::size_t>(w) * quanti;
-            // Up to 64 groups (every family) in one word, read without the general loop's arithmetic.
-            const std::uint64_t* riga = gruppiDi;
-            for (std::size_t p = 0; p < parole; ++p, ++riga) {
-                std::uint64_t m[core::NUMERI_PER_RECORD];
-                for (int i = 0; i < core::NUMERI_PER_RECORD; ++i)
-                    m[i] = parole == 1 ? riga[x[i]] : riga[static_cast<std::size_t>(x[i]) * parole];
-                if (ripetuto)
-                    for (int i = 1; i < core::NUMERI_PER_RECORD; ++i)
-                        if (std::find(x, x + i, x[i]) != x + i) m[i] = 0;
-                std::uint64_t uscito = uscitiDelRecord(m, sorte);
-                usciti[p] |= uscito;
-                Cella* celleW = tabella + rigaW + p * 64;
+            Cella* const rigaW = tabella + static_cast<std::size_t>(w) * quanti;
+            const auto segna = [contateW](Cella* celle, std::uint64_t uscito) {
                 for (; uscito != 0; uscito &= uscito - 1) {
-                    Cella& cella = celleW[std::countr_zero(uscito)];
+                    Cella& cella = celle[std::countr_zero(uscito)];
                     ++cella.frequenza;
                     cella.massimo = std::max(cella.massimo, contateW - cella.ultima);
                     cella.ultima = contateW;
                 }
+            };
+            if (parole == 1 && !ripetuto) { // every family: one word of groups, read in one go
+                const std::uint64_t uscito = uscitiDelRecord(
+                    {gruppiDi[x[0]], gruppiDi[x[1]], gruppiDi[x[2]], gruppiDi[x[3]], gruppiDi[x[4]]}, sorte);
+                usciti[0] |= uscito;
+                segna(rigaW, uscito);
+                return;
+            }
+            for (std::size_t p = 0; p < parole; ++p) {
+                std::array<std::uint64_t, core::NUMERI_PER_RECORD> m{};
+                for (std::size_t i = 0; i < m.size(); ++i)
+                    m[i] = gruppiDi[static_cast<std::size_t>(x[i]) * parole + p];
+                if (ripetuto)
+                    for (int i = 1; i < core::NUMERI_PER_RECORD; ++i)
+                        if (std::find(x, x + i, x[i]) != x + i) m[static_cast<std::size_t>(i)] = 0;
+                const std::uint64_t uscito = uscitiDelRecord(m, sorte);
+                usciti[p] |= uscito;
+                segna(rigaW + p * 64, uscito);
             }
         },
         0,
