@@ -95,17 +95,19 @@ private slots:
         QTest::addColumn<int>("sorte");
         QTest::addColumn<int>("da");
         QTest::addColumn<int>("a");
-        QTest::addRow("una-ruota-estratto") << "00000100000" << 1 << 1 << 60;
-        QTest::addRow("una-ruota-ambo") << "00000100000" << 2 << 5 << 56;
-        QTest::addRow("incrociate-estratto") << "10010001000" << 1 << 3 << 60;
-        QTest::addRow("incrociate-ambo-nazionale") << "11111111111" << 2 << 1 << 60;
-        QTest::addRow("incrociate-terno") << "01100000001" << 3 << 20 << 60;
+        QTest::addColumn<int>("volte"); // the families taken once, or twice: more than 64 groups
+        QTest::addRow("una-ruota-estratto") << "00000100000" << 1 << 1 << 60 << 1;
+        QTest::addRow("una-ruota-ambo") << "00000100000" << 2 << 5 << 56 << 1;
+        QTest::addRow("incrociate-estratto") << "10010001000" << 1 << 3 << 60 << 2;
+        QTest::addRow("incrociate-ambo-nazionale") << "11111111111" << 2 << 1 << 60 << 1;
+        QTest::addRow("incrociate-terno-molti-gruppi") << "01100000001" << 3 << 20 << 60 << 2;
     }
     void ricercaComeUnConteggioSemplice() {
         QFETCH(QString, ruote);
         QFETCH(int, sorte);
         QFETCH(int, da);
         QFETCH(int, a);
+        QFETCH(int, volte);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         const auto tutte = estrazioni();
@@ -113,8 +115,9 @@ private slots:
         QVERIFY(core::selezioneDaTesto(stato, ruote.left(10).toStdString(), ruote[10] == '1'));
         selection::applicaFrazionato(stato, da, a);
         std::vector<stats::Gruppo> gruppi{{"mia", {1, 10, 45, 90}}};
-        for (const auto& f : stats::famiglie())
-            gruppi.insert(gruppi.end(), f.gruppi.begin(), f.gruppi.end());
+        for (int volta = 0; volta < volte; ++volta)
+            for (const auto& f : stats::famiglie())
+                gruppi.insert(gruppi.end(), f.gruppi.begin(), f.gruppi.end());
         const auto r = stats::ricercaGruppi(stato, gruppi, sorte);
         QVERIFY(r);
 
