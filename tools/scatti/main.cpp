@@ -32,6 +32,7 @@
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
 #include "ui/stats/FrmGruppi.h"
+#include "ui/stats/FrmLunghette.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAbstractButton>
@@ -190,6 +191,10 @@ int main(int argc, char* argv[]) {
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
         ui::frmGruppi gruppi(stato, &principale);
         scatta(&gruppi, QStringLiteral("09-gruppi"), cartella, [&] { gruppi.cmdAVVIO_Click(); });
+        {
+            ui::frmLunghette lunghette(stato, &gruppi);
+            scatta(&lunghette, QStringLiteral("09-lunghette"), cartella);
+        }
         if (auto* grafico =
                 ui::FrmGrafico::apriGruppo(stato, stats::famiglie()[0].gruppi[7], 2, 0, &principale)) {
             scatta(grafico, QStringLiteral("09-grafico-gruppo"), cartella);

@@ -39,7 +39,7 @@ frmLunghette::frmLunghette(const core::Stato& stato, QWidget* genitore)
     auto* lblElenco = new QLabel(QStringLiteral("&Lunghette (nome: numeri):"), this);
     lstLunghette = new QListWidget(this);
     lstLunghette->setObjectName(QStringLiteral("lstLunghette"));
-    lstLunghette->setMinimumSize(420, 220);
+    lstLunghette->setMinimumSize(540, 220);
     lblElenco->setBuddy(lstLunghette);
     disposizione->addWidget(lblElenco);
     disposizione->addWidget(lstLunghette, 1);
@@ -88,8 +88,11 @@ frmLunghette::frmLunghette(const core::Stato& stato, QWidget* genitore)
 
 void frmLunghette::mostraElenco() {
     lstLunghette->clear();
-    for (const auto& gruppo : lunghette())
-        lstLunghette->addItem(QString::fromStdString(gruppo.nome + ": " + stats::testoNumeri(gruppo.numeri)));
+    for (const auto& gruppo : lunghette()) {
+        const QString riga = QString::fromStdString(gruppo.nome + ": " + stats::testoNumeri(gruppo.numeri));
+        lstLunghette->addItem(riga);
+        lstLunghette->item(lstLunghette->count() - 1)->setToolTip(riga); // a long list is read whole here
+    }
 }
 
 bool frmLunghette::salva(std::vector<stats::Gruppo> nuove) {
