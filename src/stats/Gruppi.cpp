@@ -44,11 +44,18 @@ const Regola REGOLE[] = {
      [](int) { return std::string("Gemelli"); }},
 };
 
-/** The blanks around a text gone. */
+/**
+ * The blanks around a text gone, and the byte order marks before it: an editor puts one first, and a file
+ * joined from others may hold more anywhere; none is part of a name.
+ */
 std::string_view ripulito(std::string_view testo) {
-    const auto primo = testo.find_first_not_of(" \t\r\n");
-    if (primo == std::string_view::npos) return {};
-    return testo.substr(primo, testo.find_last_not_of(" \t\r\n") - primo + 1);
+    for (;;) {
+        const auto primo = testo.find_first_not_of(" \t\r\n");
+        if (primo == std::string_view::npos) return {};
+        testo = testo.substr(primo, testo.find_last_not_of(" \t\r\n") - primo + 1);
+        if (!testo.starts_with("\xEF\xBB\xBF")) return testo;
+        testo.remove_prefix(3);
+    }
 }
 
 /** Refuses a group the search could not count: a number outside 1..90 or repeated, too few numbers. */
@@ -327,7 +334,6 @@ core::Esito<LetturaLunghette> leggiLunghette(const std::filesystem::path& cartel
         return {core::Codice::FileIllegibile,
                 "Impossibile leggere il file " + percorso.string() + ": le lunghette non sono disponibili."};
     std::string_view testo = *contenuto;
-    if (testo.starts_with("\xEF\xBB\xBF")) testo.remove_prefix(3);
     LetturaLunghette lettura;
     int numeroRiga = 0;
     while (!testo.empty()) {
@@ -351,7 +357,7 @@ core::Esito<LetturaLunghette> leggiLunghette(const std::filesystem::path& cartel
         } else {
             lettura.errori.push_back(std::string(FILE_LUNGHETTE) + ", riga " + std::to_string(numeroRiga) +
                                      ": " + gruppo.messaggio());
-            lettura.scartate.emplace_back(ripulito(riga));
+            lettura.scartate.emplace_back(pulita);
         }
     }
     return lettura;
