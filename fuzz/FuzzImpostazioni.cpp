@@ -1,11 +1,12 @@
 // Reading a settings file of arbitrary bytes: every field, and every reader that turns a field into
 // an option with its fallback (the highest contest, the wheel selection, the grid pointer, the backup
-// reminder, the payout table, the day membership). Writing a field must give back what was written
-// and leave every other field as it read.
+// reminder, the payout table, the day membership, the last ticket checked). Writing a field must give
+// back what was written and leave every other field as it read.
 //
 // The input: its last bytes choose a field number, its first bytes a text to write there, the rest is
 // the ImpoBin file.
 #include "Sostegno.h"
+#include "core/Campi.h"
 #include "core/Caricamento.h"
 #include "core/Impostazioni.h"
 #include "core/Testo.h"
@@ -13,9 +14,9 @@
 #include "selection/Periodo.h"
 #include "stakes/Combinazioni.h"
 #include "stakes/Poste.h"
+#include "stakes/Verifica.h"
 
 #include <algorithm>
-#include <cmath>
 #include <fuzzer/FuzzedDataProvider.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
@@ -89,6 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     giocata.Numeri_Per_Bolletta = 10;
     giocata.Numeri_Indovinati = 5;
     giocata.Puntata = {0, 1, 1, 1, 1, 1};
-    VERIFICA(std::isfinite(stakes::riscossione(stato, giocata)));
+    VERIFICA(!(stakes::riscossione(stato, giocata) < stakes::Importo()));
+    // The last ticket checked, as the ticket window reads it: a ticket it would accept, or nothing.
+    if (const auto ricordo =
+            stakes::bollettaDaTesto(core::leggiTestoLungo(stato, core::campi::ULTIMA_GIOCATA)))
+        VERIFICA(stakes::controllaBolletta(ricordo->first) && ricordo->second >= 1);
     return 0;
 }

@@ -8,16 +8,21 @@
 #include "importa/Importazione.h"
 #include "rete/Scaricamento.h"
 #include "selection/Periodo.h"
+#include "stakes/Poste.h"
+#include "stakes/Verifica.h"
+#include "stats/Caso.h"
 #include "stats/Gruppi.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
 #include "stats/RicercaTerni.h"
 #include "stats/Serie.h"
+#include "stats/Spia.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -35,10 +40,17 @@ const char* const USO_RICERCHE =
     "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A "
     "--cicli C]\n"
     "     quintaro-cli terni ... [--ordina frequenza|ritardo_attuale|ritardo_massimo] [--primi K]\n";
+const char* const USO_CASO = "     quintaro-cli caso [--cartella DIR] [--ruote ELENCO] [periodo]\n";
 const char* const USO_STORIA =
     "     quintaro-cli storia [--cartella DIR] --numero N [--secondo M] [--ruote ELENCO] [periodo]\n";
+const char* const USO_SPIA =
+    "     quintaro-cli spia [--cartella DIR] --numero X --ruota W [--bersaglio ELENCO] "
+    "[--colpi K] [periodo]\n";
 const char* const USO_IMPORTA = "     quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n";
 const char* const USO_AGGIORNA = "     quintaro-cli aggiorna [--cartella DIR] [--url INDIRIZZO]...\n";
+const char* const USO_VERIFICA =
+    "     quintaro-cli verifica [--cartella DIR] --numeri ELENCO --ruote ELENCO --poste SORTE=EURO,...\n"
+    "                  [--dal N | --dal-data G/M/AAAA] [--colpi C] [--riepilogo]\n";
 const char* const USO_GRUPPI =
     "     quintaro-cli gruppi [--cartella DIR] --famiglia FAMIGLIA | --numeri N,N,... [--sorte K]\n"
     "                  [--ruote ELENCO] [periodo]\n";
@@ -48,9 +60,16 @@ const char* const USO_AIUTO = "     quintaro-cli [COMANDO] --help | --version\n"
 const char* const COMANDI_RICERCHE = "  numeri           frequenze e ritardi dei 90 numeri\n"
                                      "  ambi             frequenze e ritardi dei 4005 ambi\n"
                                      "  terni            frequenze e ritardi dei 117480 terni\n";
+const char* const COMANDO_CASO =
+    "  caso             il test del chi quadrato delle frequenze dei 90 numeri contro il caso, per ogni\n"
+    "                   ruota scelta: colonna,chi2,gradi,p\n";
 const char* const COMANDO_STORIA =
     "  storia           il ritardo del numero N (o dell'ambo N-M) dopo ogni estrazione del periodo, sulle\n"
     "                   ruote incrociate (o sulla sola ruota indicata)\n";
+const char* const COMANDO_SPIA =
+    "  spia             i numeri che seguono il numero spia X uscito sulla ruota W: per ognuno, in quante\n"
+    "                   uscite della spia è uscito sulle ruote bersaglio nei K colpi seguenti, quante se ne\n"
+    "                   attendono dal solo caso e lo scarto; CSV numero,uscite_spia,presenze,attese,scarto\n";
 const char* const COMANDO_IMPORTA =
     "  importa          scrive nell'archivio le estrazioni di FILE (storico.txt, storico.zip o un testo "
     "gzip):\n"
@@ -60,6 +79,12 @@ const char* const COMANDO_AGGIORNA =
     "  aggiorna         scarica il file delle estrazioni dal sito del gestore e aggiunge all'archivio\n"
     "                   le estrazioni successive all'ultima; --url (anche più volte) sostituisce gli\n"
     "                   indirizzi predefiniti, provati nell'ordine dato\n";
+
+const char* const COMANDO_VERIFICA =
+    "  verifica         le vincite della giocata estrazione per estrazione (CSV: estrazione, data, "
+    "concorso,\n"
+    "                   ruota, indovinati, sorte, vincita lorda e netta), con le quote delle impostazioni;\n"
+    "                   con --riepilogo una sola riga: estrazioni, spesa, vincita lorda e netta, saldo\n";
 
 const char* const COMANDO_GRUPPI =
     "  gruppi           frequenze e ritardi dei gruppi di una famiglia, o di una lunghetta, per una sorte:\n"
@@ -80,6 +105,9 @@ const char* const OPZIONI_PERIODO =
     "                   ruote tradizionali, 11 la Nazionale\n"
     "  --dal N --al M   periodo frazionato: estrazioni caricate da N a M (predefinito: tutto l'archivio)\n"
     "  --anno A --cicli C  periodo a cicli: C anni interi a partire dall'anno A\n";
+const char* const OPZIONE_CASO =
+    "  --caso           (numeri, ambi, terni) aggiunge frequenza_attesa, scarto, prob_ritardo_attuale e\n"
+    "                   prob_ritardo_massimo: quanto il caso fa attendere, e la probabilità dei ritardi\n";
 const char* const OPZIONI_TERNI =
     "  --ordina CHIAVE  (terni) righe di ogni colonna in ordine decrescente della chiave, a parità in "
     "ordine\n"
@@ -87,6 +115,21 @@ const char* const OPZIONI_TERNI =
     "  --primi K        (terni) solo le prime K righe di ogni colonna\n";
 const char* const OPZIONI_STORIA =
     "  --numero N --secondo M  per storia: il numero (1-90) e, per un ambo, il secondo numero\n";
+const char* const OPZIONE_POSIZIONE =
+    "  --posizione P    (numeri) conta un numero solo quando esce come P-esimo estratto (1-5) della ruota\n";
+const char* const OPZIONI_SPIA =
+    "  --numero X --ruota W  per spia: il numero spia (1-90) e la sua ruota (una sigla di --ruote)\n"
+    "  --bersaglio ELENCO    per spia: le ruote dove cercare i numeri che seguono (predefinito: W)\n"
+    "  --colpi K        per spia: le estrazioni dopo l'uscita della spia, da 1 a 18 (predefinito: 1)\n";
+const char* const OPZIONI_VERIFICA =
+    "  --numeri ELENCO  per verifica: da 1 a 10 numeri diversi (1-90) separati da virgole\n"
+    "  --poste SORTE=EURO,...  per verifica: la posta di ogni sorte giocata (estratto, ambo, terno,\n"
+    "                   quaterna, cinquina), in euro con il punto e al più due decimali: "
+    "estratto=1,ambo=0.5\n"
+    "  --dal N | --dal-data G/M/AAAA  per verifica: la prima estrazione giocata, per numero o la prima\n"
+    "                   alla data o dopo (predefinito: l'ultima estrazione)\n"
+    "  --colpi C        per verifica: quante estrazioni giocare (predefinito 1), fino all'ultima\n"
+    "                   dell'archivio; non conta quelle in cui nessuna ruota giocata fu estratta\n";
 const char* const OPZIONI_GRUPPI =
     "  --famiglia F     (gruppi) cadenze (0-9), decine (1-10 ... 81-90), decine_cabalistiche (90 e 1-9,\n"
     "                   10-19 ... 80-89), figure (1-9), quindicine (1-15 ... 76-90) o gemelli (11 ... 88)\n"
@@ -103,21 +146,29 @@ std::string aiuto(const std::string& comando) {
     const auto uso = [](const char* riga) { return "Uso:" + std::string(riga).substr(4); };
     if (comando == "numeri" || comando == "ambi")
         return "Uso: quintaro-cli " + comando +
-               " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C]\n" +
-               COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO;
+               " [--cartella DIR] [--ruote ELENCO] [--dal N --al M | --anno A --cicli C] [--caso]" +
+               (comando == "numeri" ? " [--posizione P]\n" : "\n") + COMANDI_RICERCHE + OPZIONE_CARTELLA +
+               OPZIONI_PERIODO + OPZIONE_CASO + (comando == "numeri" ? OPZIONE_POSIZIONE : "");
+    if (comando == "spia") // the period's lines without --ruote, which spia does not take
+        return uso(USO_SPIA) + COMANDO_SPIA + OPZIONE_CARTELLA + OPZIONI_SPIA +
+               std::string(OPZIONI_PERIODO).substr(std::string_view(OPZIONI_PERIODO).find("  --dal"));
     if (comando == "terni")
         return std::string(USO_RICERCHE) + COMANDI_RICERCHE + OPZIONE_CARTELLA + OPZIONI_PERIODO +
-               OPZIONI_TERNI;
+               OPZIONE_CASO + OPZIONI_TERNI;
+    if (comando == "caso") return uso(USO_CASO) + COMANDO_CASO + OPZIONE_CARTELLA + OPZIONI_PERIODO;
     if (comando == "storia")
         return uso(USO_STORIA) + COMANDO_STORIA + OPZIONE_CARTELLA + OPZIONI_STORIA + OPZIONI_PERIODO;
-    if (comando == "gruppi")
-        return uso(USO_GRUPPI) + COMANDO_GRUPPI + OPZIONE_CARTELLA + OPZIONI_GRUPPI + OPZIONI_PERIODO;
     if (comando == "importa") return uso(USO_IMPORTA) + COMANDO_IMPORTA + OPZIONE_CARTELLA;
     if (comando == "aggiorna") return uso(USO_AGGIORNA) + COMANDO_AGGIORNA + OPZIONE_CARTELLA;
-    return std::string(USO_RICERCHE) + USO_STORIA + USO_GRUPPI + USO_IMPORTA + USO_AGGIORNA + USO_AIUTO +
-           COMANDI_RICERCHE + COMANDO_STORIA + COMANDO_GRUPPI + COMANDO_IMPORTA + COMANDO_AGGIORNA +
-           OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONI_TERNI + OPZIONI_STORIA + OPZIONI_GRUPPI +
-           OPZIONE_AIUTO;
+    if (comando == "gruppi")
+        return uso(USO_GRUPPI) + COMANDO_GRUPPI + OPZIONE_CARTELLA + OPZIONI_GRUPPI + OPZIONI_PERIODO;
+    if (comando == "verifica")
+        return uso(USO_VERIFICA) + COMANDO_VERIFICA + OPZIONE_CARTELLA + OPZIONI_VERIFICA;
+    return std::string(USO_RICERCHE) + USO_CASO + USO_STORIA + USO_SPIA + USO_GRUPPI + USO_IMPORTA +
+           USO_AGGIORNA + USO_VERIFICA + USO_AIUTO + COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA +
+           COMANDO_SPIA + COMANDO_GRUPPI + COMANDO_IMPORTA + COMANDO_AGGIORNA + COMANDO_VERIFICA +
+           OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO + OPZIONI_TERNI + OPZIONE_POSIZIONE +
+           OPZIONI_STORIA + OPZIONI_SPIA + OPZIONI_GRUPPI + OPZIONI_VERIFICA + OPZIONE_AIUTO;
 }
 
 struct Opzioni {
@@ -127,6 +178,8 @@ struct Opzioni {
     std::optional<int> dal, al, anno, cicli, primi;
     std::string ordina;
     std::optional<int> numero, secondo; ///< storia: the number, and the pair's second number
+    std::optional<int> posizione;       ///< numeri: the place in the draw, 1..5
+    bool caso = false;                  ///< --caso: the chance columns
 };
 
 /** The ordering keys of --ordina. */
@@ -160,7 +213,7 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
     Opzioni opzioni;
     opzioni.comando = argomenti[0];
     if (opzioni.comando != "numeri" && opzioni.comando != "ambi" && opzioni.comando != "terni" &&
-        opzioni.comando != "storia")
+        opzioni.comando != "storia" && opzioni.comando != "caso")
         return uso("comando sconosciuto: " + opzioni.comando + ".");
     std::map<std::string, std::optional<int>*> numeriche = {{"--dal", &opzioni.dal},
                                                             {"--al", &opzioni.al},
@@ -171,8 +224,13 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
         numeriche["--numero"] = &opzioni.numero;
         numeriche["--secondo"] = &opzioni.secondo;
     }
+    if (opzioni.comando == "numeri") numeriche["--posizione"] = &opzioni.posizione;
     for (std::size_t i = 1; i < argomenti.size(); ++i) {
         const std::string& nome = argomenti[i];
+        if (nome == "--caso") {
+            opzioni.caso = true;
+            continue;
+        }
         if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
         const std::string& valore = argomenti[++i];
         if (nome == "--cartella") {
@@ -198,7 +256,12 @@ core::Esito<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti) {
         return uso("--anno e --cicli vanno indicati insieme.");
     if ((opzioni.primi || !opzioni.ordina.empty()) && opzioni.comando != "terni")
         return uso("--ordina e --primi valgono solo per il comando terni.");
+    if (opzioni.caso && opzioni.comando != "numeri" && opzioni.comando != "ambi" &&
+        opzioni.comando != "terni")
+        return uso("--caso vale solo per i comandi numeri, ambi e terni.");
     if (opzioni.primi && *opzioni.primi < 1) return uso("--primi deve essere almeno 1.");
+    if (opzioni.posizione && (*opzioni.posizione < 1 || *opzioni.posizione > 5))
+        return uso("--posizione deve stare fra 1 e 5.");
     if (opzioni.dal && opzioni.anno)
         return uso(
             "indicare un periodo frazionato (--dal/--al) oppure a cicli (--anno/--cicli), non entrambi.");
@@ -271,26 +334,93 @@ std::vector<int> colonne(const core::Stato& stato) {
     return scelte;
 }
 
-void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risultati, std::ostream& uscita) {
-    std::string testo = "colonna,numero,frequenza,ritardo_attuale,ritardo_massimo\n";
+/** The chance columns' header, after a search's own. */
+const char* const INTESTAZIONE_CASO = ",frequenza_attesa,scarto,prob_ritardo_attuale,prob_ritardo_massimo";
+
+/** The header line of a search, with the chance columns when asked. */
+std::string intestazione(const char* campi, bool caso) {
+    return std::string(campi) + (caso ? INTESTAZIONE_CASO : "") + '\n';
+}
+
+/**
+ * Appends to a row (its line end taken off) the chance figures of an item with frequency F, current delay
+ * D and maximum delay M: expected frequency and deviation with one decimal, the two chances with four
+ * significant digits.
+ */
+void aggiungiCaso(std::string& testo, const stats::CalcoloCaso& calcolo, int frequenza, int attuale,
+                  int massimo) {
+    const auto figure = calcolo(frequenza, attuale, massimo);
+    // A deviation that rounds to zero is written 0.0, never -0.0.
+    const double scarto = std::fabs(figure.scarto) < 0.05 ? 0.0 : figure.scarto;
+    char campi[96];
+    char* fine = campi;
+    const auto scrivi = [&](double valore, std::chars_format formato, int cifre) {
+        *fine++ = ',';
+        fine = std::to_chars(fine, campi + sizeof campi, valore, formato, cifre).ptr;
+    };
+    scrivi(figure.attesa, std::chars_format::fixed, 1);
+    scrivi(scarto, std::chars_format::fixed, 1);
+    scrivi(figure.probabilitaAttuale, std::chars_format::scientific, 3);
+    scrivi(figure.probabilitaMassimo, std::chars_format::scientific, 3);
+    *fine++ = '\n';
+    testo.pop_back();
+    testo.append(campi, fine);
+}
+
+/** The chance of a column of a search made for the items of `sorte` numbers. */
+template <class Risultati>
+stats::CalcoloCaso calcoloCaso(const Risultati& risultati, int sorte, int colonna, int posizione = 0) {
+    return {stats::probabilitaSorte(sorte, posizione), stats::colonnaCaso(risultati.Base_Caso, colonna)};
+}
+
+void scriviNumeri(const core::Stato& stato, const stats::RisultatiNumeri& risultati, bool caso,
+                  std::ostream& uscita) {
+    std::string testo = intestazione("colonna,numero,frequenza,ritardo_attuale,ritardo_massimo", caso);
     for (int c : colonne(stato)) {
         const auto colonna = static_cast<std::size_t>(c);
-        for (std::size_t n = 1; n <= 90; ++n)
-            riga(testo, {c, static_cast<int>(n), risultati.Frequenza_Numero[colonna][n],
-                         risultati.Ritardo_Attuale_Numero[colonna][n],
-                         risultati.Ritardo_Massimo_Numero[colonna][n]});
+        const auto calcolo = calcoloCaso(risultati, 1, c, risultati.posizione);
+        for (std::size_t n = 1; n <= 90; ++n) {
+            const int frequenza = risultati.Frequenza_Numero[colonna][n];
+            const int attuale = risultati.Ritardo_Attuale_Numero[colonna][n];
+            const int massimo = risultati.Ritardo_Massimo_Numero[colonna][n];
+            riga(testo, {c, static_cast<int>(n), frequenza, attuale, massimo});
+            if (caso) aggiungiCaso(testo, calcolo, frequenza, attuale, massimo);
+        }
     }
     uscita << testo;
 }
 
-void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati, std::ostream& uscita) {
-    std::string testo = "colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo\n";
-    testo.reserve(testo.size() + std::size_t{stats::NUMERO_COLONNE} * stats::NUMERO_AMBI * 24);
-    for (int c : colonne(stato))
+void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati, bool caso,
+                std::ostream& uscita) {
+    std::string testo = intestazione("colonna,a,b,frequenza,ritardo_attuale,ritardo_massimo", caso);
+    testo.reserve(testo.size() + std::size_t{stats::NUMERO_COLONNE} * stats::NUMERO_AMBI * (caso ? 64 : 24));
+    for (int c : colonne(stato)) {
+        const auto calcolo = calcoloCaso(risultati, 2, c);
         for (int a = 1, k = 1; a <= 89; ++a)
-            for (int b = a + 1; b <= 90; ++b, ++k)
-                riga(testo, {c, a, b, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k),
-                             risultati.ritardoMassimo(c, k)});
+            for (int b = a + 1; b <= 90; ++b, ++k) {
+                const int frequenza = risultati.frequenza(c, k);
+                const int attuale = risultati.ritardoAttuale(c, k);
+                const int massimo = risultati.ritardoMassimo(c, k);
+                riga(testo, {c, a, b, frequenza, attuale, massimo});
+                if (caso) aggiungiCaso(testo, calcolo, frequenza, attuale, massimo);
+            }
+    }
+    uscita << testo;
+}
+
+/** The caso command: the test of the 90 numbers' frequencies against chance, one row per selected wheel. */
+void scriviVerificaCaso(const core::Stato& stato, const stats::RisultatiNumeri& risultati,
+                        std::ostream& uscita) {
+    std::string testo = "colonna,chi2,gradi,p\n";
+    char campi[96];
+    for (int c : colonne(stato)) {
+        if (c == 0) continue;
+        const auto verifica = stats::verificaCaso(risultati, c);
+        const int scritti = std::snprintf(campi, sizeof campi, "%d,%.2f,%d,%.3e\n", c, verifica.chi2,
+                                          verifica.gradi, verifica.p);
+        testo.append(campi,
+                     static_cast<std::size_t>(std::clamp(scritti, 0, static_cast<int>(sizeof campi) - 1)));
+    }
     uscita << testo;
 }
 
@@ -300,17 +430,21 @@ void scriviAmbi(const core::Stato& stato, const stats::RisultatiAmbi& risultati,
  */
 void scriviTerni(const core::Stato& stato, const stats::RisultatiTerni& risultati, const Opzioni& opzioni,
                  std::ostream& uscita) {
-    std::string testo = "colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo\n";
+    std::string testo = intestazione("colonna,a,b,c,frequenza,ritardo_attuale,ritardo_massimo", opzioni.caso);
     const int quante = std::min(opzioni.primi.value_or(stats::NUMERO_TERNI), stats::NUMERO_TERNI);
     const auto chiave = CHIAVI_ORDINE.find(opzioni.ordina);
     for (int c : colonne(stato)) {
         std::vector<int> ordine;
         if (chiave != CHIAVI_ORDINE.end()) ordine = stats::Ordine_Terni(risultati, c, chiave->second, true);
+        const auto calcolo = calcoloCaso(risultati, 3, c);
         for (int p = 1; p <= quante; ++p) {
             const int k = ordine.empty() ? p : ordine[static_cast<std::size_t>(p)];
             const stats::Terno t = stats::ternoInPosizione(k);
-            riga(testo, {c, t.a, t.b, t.c, risultati.frequenza(c, k), risultati.ritardoAttuale(c, k),
-                         risultati.ritardoMassimo(c, k)});
+            const int frequenza = risultati.frequenza(c, k);
+            const int attuale = risultati.ritardoAttuale(c, k);
+            const int massimo = risultati.ritardoMassimo(c, k);
+            riga(testo, {c, t.a, t.b, t.c, frequenza, attuale, massimo});
+            if (opzioni.caso) aggiungiCaso(testo, calcolo, frequenza, attuale, massimo);
             if (testo.size() >= (std::size_t{1} << 20)) {
                 uscita << testo;
                 testo.clear();
@@ -486,6 +620,91 @@ int eseguiAggiorna(const std::vector<std::string>& argomenti, std::ostream& usci
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 
+/** The spy command's own options; the folder and the period are read as the searches read them. */
+struct RichiestaSpia {
+    stats::ParametriSpia parametri;
+    std::vector<std::string> ricerca{"numeri"}; ///< --cartella and the period, for leggiOpzioni
+};
+
+core::Esito<RichiestaSpia> leggiSpia(const std::vector<std::string>& argomenti) {
+    RichiestaSpia richiesta;
+    std::optional<int> numero, colpi;
+    std::string ruota, bersaglio;
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        const std::string& nome = argomenti[i];
+        if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
+        const std::string& valore = argomenti[++i];
+        if (nome == "--numero" || nome == "--colpi") {
+            (nome == "--numero" ? numero : colpi) = intero(valore);
+            if (!(nome == "--numero" ? numero : colpi))
+                return uso("valore non numerico per " + nome + ": " + valore + ".");
+        } else if (nome == "--ruota") {
+            ruota = valore;
+        } else if (nome == "--bersaglio") {
+            bersaglio = valore;
+        } else if (nome == "--cartella" || nome == "--dal" || nome == "--al" || nome == "--anno" ||
+                   nome == "--cicli") {
+            richiesta.ricerca.insert(richiesta.ricerca.end(), {nome, valore});
+        } else {
+            return uso("opzione sconosciuta per spia: " + nome + ".");
+        }
+    }
+    if (!numero) return uso("manca --numero.");
+    if (ruota.empty()) return uso("manca --ruota.");
+    auto& p = richiesta.parametri;
+    p.numero = *numero;
+    p.colpi = colpi.value_or(1);
+    if (p.numero < 1 || p.numero > 90) return uso("--numero deve stare fra 1 e 90.");
+    if (p.colpi < 1 || p.colpi > stats::MASSIMO_COLPI_SPIA) return uso("--colpi deve stare fra 1 e 18.");
+    const auto spuntata = leggiRuote(ruota);
+    if (!spuntata) return spuntata.errore();
+    if (std::count(spuntata->begin(), spuntata->end(), true) != 1)
+        return uso("--ruota indica una sola ruota: " + ruota + ".");
+    p.ruota = static_cast<int>(std::ranges::find(*spuntata, true) - spuntata->begin());
+    if (!bersaglio.empty()) {
+        const auto bersagli = leggiRuote(bersaglio);
+        if (!bersagli) return bersagli.errore();
+        p.bersagli = *bersagli;
+    }
+    return richiesta;
+}
+
+/** The spy command: one CSV row per number, in number order. */
+int eseguiSpia(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    const auto richiesta = leggiSpia(argomenti);
+    const auto lette =
+        richiesta ? leggiOpzioni(richiesta->ricerca) : core::Esito<Opzioni>(richiesta.errore());
+    if (!lette) {
+        errori << "quintaro-cli: " << lette.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    core::Stato stato(lette->cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    if (const auto caricato =
+            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
+        !caricato) {
+        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    if (const auto periodo = applicaPeriodo(stato, *lette); !periodo) {
+        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    const auto risultati = stats::cercaSpia(stato, richiesta->parametri);
+    if (!risultati) {
+        errori << "quintaro-cli: " << risultati.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    std::string testo = "numero,uscite_spia,presenze,attese,scarto\n";
+    const std::string attese = stats::dueDecimali(risultati->attese(), '.');
+    for (int n = 1; n <= 90; ++n)
+        testo += std::to_string(n) + ',' + std::to_string(risultati->uscite) + ',' +
+                 std::to_string(risultati->presenze[static_cast<std::size_t>(n)]) + ',' + attese + ',' +
+                 stats::dueDecimali(risultati->scarto(n), '.') + '\n';
+    uscita << testo;
+    return uscita ? ESITO_OK : ESITO_ARCHIVIO;
+}
+
 /**
  * The gruppi command: takes out its own options (--famiglia, --numeri, --sorte), reads the others as
  * the searches do, and writes the figures of every group in every column. A lunghetta shorter than the
@@ -538,7 +757,9 @@ int eseguiGruppi(const std::vector<std::string>& argomenti, std::ostream& uscita
         gruppi.push_back(std::move(*lunghetta));
     }
 
-    const auto lette = leggiOpzioni(altri);
+    auto lette = leggiOpzioni(altri);
+    if (lette && (lette->caso || lette->posizione))
+        lette = uso("--caso e --posizione non valgono per il comando gruppi.");
     const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
     if (!spuntate) {
         errori << "quintaro-cli: " << spuntate.messaggio() << '\n' << SUGGERIMENTO;
@@ -573,6 +794,140 @@ int eseguiGruppi(const std::vector<std::string>& argomenti, std::ostream& uscita
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 
+/** The arguments of the check of a ticket. */
+struct RichiestaVerifica {
+    std::filesystem::path cartella;
+    std::string numeri, ruote, poste;
+    std::optional<int> dal, colpi;
+    std::optional<core::Data> dalData;
+    bool riepilogo = false;
+};
+
+core::Esito<RichiestaVerifica> leggiVerifica(const std::vector<std::string>& argomenti) {
+    RichiestaVerifica richiesta;
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        const std::string& nome = argomenti[i];
+        if (nome == "--riepilogo") {
+            richiesta.riepilogo = true;
+            continue;
+        }
+        if (nome != "--cartella" && nome != "--numeri" && nome != "--ruote" && nome != "--poste" &&
+            nome != "--dal" && nome != "--dal-data" && nome != "--colpi")
+            return uso("opzione sconosciuta per verifica: " + nome + ".");
+        if (i + 1 >= argomenti.size()) return uso("manca il valore di " + nome + ".");
+        const std::string& valore = argomenti[++i];
+        if (nome == "--cartella") {
+            richiesta.cartella = valore;
+        } else if (nome == "--numeri") {
+            richiesta.numeri = valore;
+        } else if (nome == "--ruote") {
+            richiesta.ruote = valore;
+        } else if (nome == "--poste") {
+            richiesta.poste = valore;
+        } else if (nome == "--dal-data") {
+            std::array<int, 3> campi{};
+            std::size_t inizio = 0;
+            for (std::size_t c = 0; c < 3; ++c) {
+                const std::size_t barra = c < 2 ? valore.find('/', inizio) : valore.size();
+                const auto campo =
+                    barra == std::string::npos ? std::nullopt : intero(valore.substr(inizio, barra - inizio));
+                if (!campo) return uso("data non valida per --dal-data: " + valore + " (G/M/AAAA).");
+                campi[c] = *campo;
+                inizio = barra + 1;
+            }
+            richiesta.dalData = core::Data{campi[2], campi[1], campi[0]};
+            if (!richiesta.dalData->valida()) return uso("data non valida per --dal-data: " + valore + ".");
+        } else {
+            auto& campo = nome == "--dal" ? richiesta.dal : richiesta.colpi;
+            campo = intero(valore);
+            if (!campo) return uso("valore non numerico per " + nome + ": " + valore + ".");
+        }
+    }
+    if (richiesta.numeri.empty()) return uso("manca --numeri.");
+    if (richiesta.ruote.empty()) return uso("manca --ruote.");
+    if (richiesta.poste.empty()) return uso("manca --poste.");
+    if (richiesta.dal && richiesta.dalData) return uso("indicare --dal oppure --dal-data, non entrambi.");
+    if (richiesta.colpi && *richiesta.colpi < 1) return uso("--colpi deve essere almeno 1.");
+    if (richiesta.cartella.empty()) richiesta.cartella = cartellaPredefinita().percorso;
+    return richiesta;
+}
+
+/** The ticket of --numeri, --ruote and --poste; fails with the one line that says what is wrong. */
+core::Esito<stakes::Bolletta> leggiBolletta(const RichiestaVerifica& richiesta) {
+    stakes::Bolletta bolletta;
+    auto numeri = stakes::leggiNumeri(richiesta.numeri);
+    if (!numeri) return numeri.errore();
+    bolletta.numeri = std::move(*numeri);
+    const auto ruote = leggiRuote(richiesta.ruote);
+    if (!ruote) return ruote.errore();
+    bolletta.ruote = *ruote;
+    std::array<bool, 6> date{};
+    std::size_t inizio = 0;
+    while (inizio <= richiesta.poste.size()) {
+        const std::size_t virgola = std::min(richiesta.poste.find(',', inizio), richiesta.poste.size());
+        const std::string voce = richiesta.poste.substr(inizio, virgola - inizio);
+        inizio = virgola + 1;
+        const std::size_t uguale = voce.find('=');
+        const auto sorte = std::ranges::find(stakes::SORTI, voce.substr(0, std::min(uguale, voce.size())));
+        if (uguale == std::string::npos || sorte == stakes::SORTI.begin() || sorte == stakes::SORTI.end())
+            return uso("posta non valida: '" + voce +
+                       "' (estratto, ambo, terno, quaterna o cinquina, '=' e l'importo).");
+        const auto k = static_cast<std::size_t>(sorte - stakes::SORTI.begin());
+        if (date[k]) return uso("la posta di " + voce.substr(0, uguale) + " è indicata due volte.");
+        date[k] = true;
+        const auto puntata = stakes::leggiPuntata(voce.substr(uguale + 1), static_cast<int>(k));
+        if (!puntata) return puntata.errore();
+        bolletta.puntate[k] = *puntata;
+    }
+    if (auto valida = stakes::controllaBolletta(bolletta); !valida) return valida.errore();
+    return bolletta;
+}
+
+/** The check of a ticket: the CSV of its wins, or of its totals, over the draws asked. */
+int eseguiVerifica(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    const auto richiesta = leggiVerifica(argomenti);
+    if (!richiesta) {
+        errori << "quintaro-cli: " << richiesta.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    const auto bolletta = leggiBolletta(*richiesta);
+    if (!bolletta) {
+        errori << "quintaro-cli: " << bolletta.messaggio() << '\n';
+        return ESITO_USO;
+    }
+    core::Stato stato(richiesta->cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    if (const auto caricato =
+            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
+        !caricato) {
+        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    if (const auto poste = stakes::Leggi_Pagamenti_Poste(stato); !poste)
+        errori << "quintaro-cli: " << poste.messaggio() << '\n';
+    const int ultima = stato.Estrazioni_Caricate;
+    int dal = richiesta->dal.value_or(ultima);
+    if (richiesta->dalData) {
+        dal = stakes::primaEstrazioneDal(stato, *richiesta->dalData);
+        if (dal == 0) {
+            errori << "quintaro-cli: nessuna estrazione dell'archivio è del " << richiesta->dalData->testo()
+                   << " o successiva.\n";
+            return ESITO_USO;
+        }
+    }
+    const int colpi = richiesta->colpi.value_or(1);
+    const auto verifica = stakes::verificaBolletta(stato, *bolletta, dal, colpi);
+    if (!verifica) {
+        errori << "quintaro-cli: " << verifica.messaggio() << '\n';
+        return ESITO_USO;
+    }
+    uscita << (richiesta->riepilogo ? stakes::csvRiepilogo(*verifica) : stakes::csvVincite(*verifica));
+    if (static_cast<int>(verifica->estrazioni.size()) < colpi)
+        errori << "quintaro-cli: verificate " << verifica->estrazioni.size() << " estrazioni delle " << colpi
+               << " richieste: l'archivio finisce all'estrazione " << ultima << ".\n";
+    return uscita ? ESITO_OK : ESITO_ARCHIVIO;
+}
+
 } // namespace
 
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
@@ -586,6 +941,8 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     }
     if (!argomenti.empty() && argomenti[0] == "importa") return eseguiImporta(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "aggiorna") return eseguiAggiorna(argomenti, uscita, errori);
+    if (!argomenti.empty() && argomenti[0] == "spia") return eseguiSpia(argomenti, uscita, errori);
+    if (!argomenti.empty() && argomenti[0] == "verifica") return eseguiVerifica(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "gruppi") return eseguiGruppi(argomenti, uscita, errori);
     const auto lette = leggiOpzioni(argomenti);
     const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
@@ -629,11 +986,15 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     } else if (opzioni.comando == "ambi") {
         stats::RisultatiAmbi risultati;
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, risultati);
-        scriviAmbi(stato, risultati, uscita);
+        scriviAmbi(stato, risultati, opzioni.caso, uscita);
     } else {
         stats::RisultatiNumeri risultati;
-        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati);
-        scriviNumeri(stato, risultati, uscita);
+        stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati, {},
+                                                             {.posizione = opzioni.posizione.value_or(0)});
+        if (opzioni.comando == "caso")
+            scriviVerificaCaso(stato, risultati, uscita);
+        else
+            scriviNumeri(stato, risultati, opzioni.caso, uscita);
     }
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }

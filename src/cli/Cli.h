@@ -21,6 +21,9 @@ inline constexpr int ESITO_USO = 2; ///< bad arguments
  *   storia [--cartella DIR] --numero N [--secondo M] [--ruote LIST] [period as above]
  *   importa [--cartella DIR] [--aggiungi] FILE
  *   aggiorna [--cartella DIR] [--url URL]...
+ *   verifica [--cartella DIR] --numeri LIST --ruote LIST --poste SORTE=EURO,... [--dal N | --dal-data
+ * G/M/AAAA]
+ *            [--colpi C] [--riepilogo]
  *   [COMMAND] --help | --version (the usage, or the name and version, on `uscita`; exit 0)
  *
  * Without --cartella the program folder is the program's own (core::sceltaCartella); `importa` creates
@@ -31,6 +34,10 @@ inline constexpr int ESITO_USO = 2; ///< bad arguments
  * addresses of the settings (or those of --url, in order), prints its report and appends its new draws;
  * it returns ESITO_ARCHIVIO, changing nothing, when no address gives the file, the file is refused or
  * disagrees with the archive.
+ *
+ * `verifica` checks a ticket with the payouts of the settings from a draw (the last without --dal) for
+ * --colpi draws; it returns ESITO_USO with one line for a ticket stakes::controllaBolletta refuses and
+ * says on `errori` how many draws it checked when the archive ends before the colpi asked.
  */
 int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori);
 

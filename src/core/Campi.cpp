@@ -60,8 +60,8 @@ Esito<void> scriviTestoLungo(const Stato& stato, const CampoTestoLungo& campo, s
         return {Codice::DatoNonValido, "Il testo non può contenere spazi."};
     for (int i = 0; i < campo.campi; ++i) {
         const std::size_t da = static_cast<std::size_t>(i) * BYTE_TESTO_CAMPO;
-        const std::string_view pezzo =
-            da < testo.size() ? testo.substr(da, BYTE_TESTO_CAMPO) : std::string_view();
+        const bool resta = da < testo.size(); // mutazioni: equivalente (< -> <=) — substr at the end is empty
+        const std::string_view pezzo = resta ? testo.substr(da, BYTE_TESTO_CAMPO) : std::string_view();
         if (auto scritto = scriviTesto(stato, CampoTesto{campo.primo + i}, pezzo); !scritto) return scritto;
     }
     return riuscito();

@@ -102,6 +102,14 @@ inline constexpr std::array<Campo, 4> OPZIONI_TERNI{
 inline constexpr Campo DECRESCENTE_NUMERI{77, 0, 1, 0};
 inline constexpr Campo DECRESCENTE_AMBI{78, 0, 1, 0};
 inline constexpr Campo DECRESCENTE_TERNI{79, 0, 1, 0};
+/** "Mostra il caso": the chance figures beside the counts (numbers, pairs, triples). */
+inline constexpr Campo CASO_NUMERI{25, 0, 1, 0};
+inline constexpr Campo CASO_AMBI{26, 0, 1, 0};
+inline constexpr Campo CASO_TERNI{27, 0, 1, 0};
+/** The chance test window's options and order of the keys, as the search windows'. */
+inline constexpr std::array<Campo, 4> OPZIONI_VERIFICA{
+    {{54, 0, 1, 0}, {55, 0, 1, 0}, {56, 0, 1, 0}, {57, 0, 1, 0}}};
+inline constexpr Campo DECRESCENTE_VERIFICA{58, 0, 1, 0};
 
 // The groups window: its four options, its order of the keys, the family last chosen (0..5 the fixed
 // families in stats::famiglie() order, 6 the user's lunghette).
@@ -120,8 +128,19 @@ inline constexpr CampoTestoLungo INDIRIZZO_AGGIORNAMENTO{36, 10};
 /** "Controlla aggiornamenti all'avvio". */
 inline constexpr Campo CONTROLLO_ALL_AVVIO{46, 0, 1, 0};
 
-// Free numbers for new options: 9, 11, 12, 20, 22, 25..27, 34, 35, 47..49,
-// 52, 54..63, 80..85, 87..89, 96..99, 101..110.
+// The position of the number window: 0 "tutte", 1..5 the place in the draw.
+inline constexpr Campo POSIZIONE_NUMERI{34, 0, 5, 0};
+// The spy window: its order of the keys (descending unless told), the spy, its wheel and the span. The
+// window shares the number window's display options (OPZIONI_NUMERI).
+inline constexpr Campo DECRESCENTE_SPIA{35, 0, 1, 1};
+inline constexpr Campo NUMERO_SPIA{47, 1, 90, 1};
+inline constexpr Campo RUOTA_SPIA{48, 1, NUMERO_RUOTE, 1};
+inline constexpr Campo COLPI_SPIA{49, 1, 18, 1};
+
+// The check of a ticket: the last ticket checked (stakes::testoBolletta), 190 characters in fields 101..110.
+inline constexpr CampoTestoLungo ULTIMA_GIOCATA{101, 10};
+
+// Free numbers for new options: 9, 11, 12, 20, 22, 52, 59..63, 80..85, 87..89, 96..99.
 
 } // namespace campi
 

@@ -4,17 +4,11 @@
 #include "Poste.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
 namespace stakes {
-
-namespace {
-
-// A 128-bit integer, an extension of GCC and clang: a partial result times the next factor fits it.
-__extension__ typedef __int128 Intero128;
-
-} // namespace
 
 std::int64_t Numero_Combinazioni(int k, int n) {
     if (k < 0 || n < 0 || k > n) return 0;
@@ -57,20 +51,17 @@ double Costo_Bolletta(const Giocata& giocata) {
     return costo;
 }
 
-double riscossione(const core::Stato& stato, const Giocata& giocata) {
-    const int n = giocata.Numeri_Per_Bolletta;
-    const int g = giocata.Numeri_Indovinati;
-    const int ruote = giocata.Ruote_Giocate;
-    if (n <= 0 || g <= 0 || ruote <= 0) return 0;
-    double totale = 0;
-    for (int k = ESTRATTO; k <= CINQUINA; ++k) {
-        const double puntata = giocata.Puntata[static_cast<std::size_t>(k)];
-        const auto combinazioni = Numero_Combinazioni(k, n);
-        if (puntata == 0 || combinazioni <= 0) continue;
-        const double perCombinazione = quotaSorte(stato, k) / static_cast<double>(combinazioni) * puntata;
-        const double lordo = static_cast<double>(Numero_Combinazioni(k, g)) * perCombinazione / ruote;
-        totale += lordo - lordo / 100 * stato.Percentuale_Trattenuta;
-    }
+long long centesimiDi(double puntata) {
+    return std::llround(puntata * 100);
+}
+
+Importo riscossione(const core::Stato& stato, const Giocata& giocata) {
+    Importo totale;
+    for (int k = ESTRATTO; k <= CINQUINA; ++k)
+        totale +=
+            vincitaSorte(stato, k, giocata.Numeri_Per_Bolletta, giocata.Numeri_Indovinati,
+                         giocata.Ruote_Giocate, centesimiDi(giocata.Puntata[static_cast<std::size_t>(k)]))
+                .netta;
     return totale;
 }
 

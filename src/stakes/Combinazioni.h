@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Importo.h"
 #include "core/Stato.h"
 
 #include <array>
@@ -58,12 +59,13 @@ struct Giocata {
 /** Total cost of the ticket: the sum of its stakes, whatever the wheels and the combinations. */
 double Costo_Bolletta(const Giocata& giocata);
 
+/** The stake of a bar or of a ticket in hundredths of the currency, rounded to the nearest. */
+long long centesimiDi(double puntata);
+
 /**
  * What the ticket collects after withholding when g of its n numbers come out on one of the R wheels:
- * for each played sorte k with c = C(n, k) > 0, the payout per combination Q_k / c × stake_k, times
- * the winning combinations C(g, k), divided by R, less Percentuale_Trattenuta percent. 0 when n, g or
- * R is not positive.
+ * the sum over its played sorti of vincitaSorte's net win, exact. 0 when n, g or R is not positive.
  */
-double riscossione(const core::Stato& stato, const Giocata& giocata);
+Importo riscossione(const core::Stato& stato, const Giocata& giocata);
 
 } // namespace stakes

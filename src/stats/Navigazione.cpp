@@ -10,6 +10,10 @@ std::string nomeCriterio(int criterio) {
         return "RITARDO ATTUALE";
     case RITARDO_MASSIMO:
         return "RITARDO MASSIMO";
+    case SCARTO:
+        return "SCARTO";
+    case RARITA:
+        return "RARITÀ DEL RITARDO";
     default:
         return "NUMERICO";
     }
@@ -29,6 +33,16 @@ void Navigazione::imposta(const core::Stato& stato) {
         m_ruotaPosizione[static_cast<std::size_t>(i)] = w;
     }
     m_numeroPosizioni = quante;
+    m_criterio.fill(NUMERICO);
+    m_decrescente.fill(false);
+}
+
+void Navigazione::impostaSoloColonna0(const std::string& didascalia) {
+    for (auto& testo : m_didascalia)
+        testo.clear();
+    m_didascalia[0] = didascalia;
+    m_ruotaPosizione.fill(0);
+    m_numeroPosizioni = 0;
     m_criterio.fill(NUMERICO);
     m_decrescente.fill(false);
 }

@@ -8,11 +8,28 @@
 
 namespace stats {
 
-/** Ordering keys of a result column. */
-enum Criterio { NUMERICO = 1, FREQUENZA = 2, RITARDO_ATTUALE = 3, RITARDO_MASSIMO = 4 };
+/**
+ * Ordering keys of a result column. SCARTO (the deviation from chance) and RARITA (the rarity of the
+ * current delay) order as the frequency and the current delay do: in one column the expected frequency
+ * and its spread are the same for every item, and the chance of a delay falls as the delay grows, so
+ * descending lists the rarest first.
+ */
+enum Criterio {
+    NUMERICO = 1,
+    FREQUENZA = 2,
+    RITARDO_ATTUALE = 3,
+    RITARDO_MASSIMO = 4,
+    SCARTO = 5,
+    RARITA = 6
+};
 
-/** "NUMERICO", "FREQUENZA", "RITARDO ATTUALE" or "RITARDO MASSIMO". */
+/** "NUMERICO", "FREQUENZA", "RITARDO ATTUALE", "RITARDO MASSIMO", "SCARTO" or "RARITÀ DEL RITARDO". */
 std::string nomeCriterio(int criterio);
+
+/** The count a key orders by: FREQUENZA for SCARTO, RITARDO_ATTUALE for RARITA, the key itself otherwise. */
+constexpr int chiaveContata(int criterio) {
+    return criterio == SCARTO ? FREQUENZA : criterio == RARITA ? RITARDO_ATTUALE : criterio;
+}
 
 /**
  * Which result column a search window shows and in which order, shared by the number and pair
@@ -24,6 +41,8 @@ class Navigazione {
 public:
     /** Before a search: positions and captions from the wheel list, every key back to NUMERICO. */
     void imposta(const core::Stato& stato);
+    /** Before a search shown in column 0 alone: that one position, with its caption, key NUMERICO. */
+    void impostaSoloColonna0(const std::string& didascalia);
     /** Forward one position, wrapping from the last to 0. Returns the column now shown. */
     int avanti();
     /** Back one position, wrapping from 0 to the last. Returns the column now shown. */

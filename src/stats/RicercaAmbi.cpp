@@ -58,8 +58,10 @@ void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzam
     };
     std::vector<Cella> celle(static_cast<std::size_t>(NUMERO_COLONNE) * (NUMERO_AMBI + 1));
     Cella* colonna0 = celle.data();
+    std::array<long long, NUMERO_COLONNE> reali{};
     const auto contate =
         percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
+            ++reali[static_cast<std::size_t>(w)];
             Cella* colonnaW = celle.data() + RisultatiAmbi::indice(w, 0);
             for (int x = 0; x < 4; ++x) {
                 for (int y = x + 1; y < 5; ++y) {
@@ -79,6 +81,7 @@ void cercaAmbi(const core::Stato& stato, RisultatiAmbi& risultati, const Avanzam
             }
         });
     RisultatiAmbi nuovi;
+    nuovi.Base_Caso = baseCaso(stato, contate, reali);
     for (int c = 0; c < NUMERO_COLONNE; ++c)
         for (int k = 1; k <= NUMERO_AMBI; ++k) {
             const auto i = RisultatiAmbi::indice(c, k);

@@ -43,6 +43,7 @@ struct RisultatiAmbi {
     std::vector<int> Frequenza_Ambo;
     std::vector<int> Ritardo_Attuale_Ambo;
     std::vector<int> Ritardo_Massimo_Ambo;
+    BaseCaso Base_Caso;
 };
 
 /**
@@ -73,6 +74,7 @@ bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esi
 template <class Risultati>
 std::vector<int> ordineColonna(const Risultati& risultati, int colonna, int quanti, int criterio,
                                bool discendente) {
+    criterio = chiaveContata(criterio);
     if (criterio < FREQUENZA || criterio > RITARDO_MASSIMO) {
         std::vector<int> ordine(static_cast<std::size_t>(quanti) + 1);
         std::iota(ordine.begin() + 1, ordine.end(), 1);

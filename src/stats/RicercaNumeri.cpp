@@ -5,24 +5,33 @@
 #include "Percorso.h"
 #include "selection/Periodo.h"
 
+#include <type_traits>
+
 namespace stats {
 
 bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, RisultatiNumeri& risultati,
-                                                   const Avanzamento& avanzamento) {
+                                                   const Avanzamento& avanzamento,
+                                                   const ParametriNumeri& parametri) {
     if (stato.Totale_Estrazioni_Selezionate == 0) return false;
     RisultatiNumeri nuovi;
+    const int posizione = parametri.posizione >= 1 && parametri.posizione <= 5 ? parametri.posizione : 0;
+    nuovi.posizione = posizione;
     TabellaNumeri ultimaUscita{};
     auto& frequenza = nuovi.Frequenza_Numero;
     auto& massimo = nuovi.Ritardo_Massimo_Numero;
     int* massimo0 = massimo[0].data();
     int* ultima0 = ultimaUscita[0].data();
-    const auto contate =
-        percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
+    std::array<long long, NUMERO_COLONNE> reali{};
+    // The count of numbers per record is a constant of each walk, so that the loop over the five stays
+    // unrolled: the walk is written once and made twice.
+    const auto percorri = [&](auto quanti, int primo) {
+        return percorriPeriodo(stato, avanzamento, [&](int w, int contateW, int contate0, const int* numeri) {
+            ++reali[static_cast<std::size_t>(w)];
             int* frequenzaW = frequenza[static_cast<std::size_t>(w)].data();
             int* massimoW = massimo[static_cast<std::size_t>(w)].data();
             int* ultimaW = ultimaUscita[static_cast<std::size_t>(w)].data();
-            for (int i = 0; i < 5; ++i) {
-                const int n = numeri[i];
+            for (int i = 0; i < decltype(quanti)::value; ++i) {
+                const int n = numeri[primo + i];
                 ++frequenzaW[n];
                 const int salto = contateW - ultimaW[n];
                 if (salto > massimoW[n]) massimoW[n] = salto;
@@ -32,6 +41,9 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
                 ultima0[n] = contate0;
             }
         });
+    };
+    const auto contate = posizione == 0 ? percorri(std::integral_constant<int, 5>{}, 0)
+                                        : percorri(std::integral_constant<int, 1>{}, posizione - 1);
     // Column 0's frequency is the sum of the wheels' (a number drawn on two wheels in one draw counts twice).
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         if (stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
@@ -40,6 +52,7 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
     for (std::size_t c = 0; c < NUMERO_COLONNE; ++c)
         for (std::size_t n = 1; n <= 90; ++n)
             nuovi.Ritardo_Attuale_Numero[c][n] = contate[c] - ultimaUscita[c][n];
+    nuovi.Base_Caso = baseCaso(stato, contate, reali);
     risultati = nuovi;
     return true;
 }
@@ -50,7 +63,7 @@ std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonn
     std::vector<long long> chiavi(91);
     chiavi[0] = 90;
     for (std::size_t n = 1; n <= 90; ++n) {
-        switch (criterio) {
+        switch (chiaveContata(criterio)) {
         case FREQUENZA:
             chiavi[n] = risultati.Frequenza_Numero[c][n];
             break;

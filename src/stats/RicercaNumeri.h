@@ -10,6 +10,20 @@ namespace stats {
 /** Result columns: 0 the selected wheels together, 1..NUMERO_RUOTE the wheels (11 the Nazionale). */
 inline constexpr int NUMERO_COLONNE = core::NUMERO_RUOTE + 1;
 
+/**
+ * What chance needs of each column of a search, counted on its walk: the draws counted (T), the real
+ * records (R; column 0: the selected wheels' summed) and the wheels selected (k).
+ */
+struct BaseCaso {
+    std::array<int, NUMERO_COLONNE> contate{};
+    std::array<long long, NUMERO_COLONNE> reali{};
+    int ruote = 0;
+};
+
+/** The base of a walk: its counted draws, and the real records of the selected wheels, summed on column 0. */
+BaseCaso baseCaso(const core::Stato& stato, const std::array<int, NUMERO_COLONNE>& contate,
+                  const std::array<long long, NUMERO_COLONNE>& reali);
+
 /** A table indexed by column 0..NUMERO_RUOTE and number 0..90 (number 0 unused). */
 using TabellaNumeri = std::array<std::array<int, 91>, NUMERO_COLONNE>;
 
@@ -18,6 +32,14 @@ struct RisultatiNumeri {
     TabellaNumeri Frequenza_Numero{};
     TabellaNumeri Ritardo_Attuale_Numero{};
     TabellaNumeri Ritardo_Massimo_Numero{};
+    BaseCaso Base_Caso;
+    int posizione = 0; ///< the position searched (ParametriNumeri::posizione): 0 every number, 1..5 one place
+};
+
+/** What the number search counts besides the period and the wheels. */
+struct ParametriNumeri {
+    /** 0 every number of a record; 1..5 only the number drawn in that place (the "estratto determinato"). */
+    int posizione = 0;
 };
 
 /** Progress of a search, a percentage 1..100. */
@@ -32,9 +54,12 @@ using Avanzamento = std::function<void(int percentuale)>;
  * A first appearance in the k-th counted draw gives a delay of k; the absence still open at the end
  * does not enter the maximum. Returns false, leaving `risultati` untouched, when the period holds no
  * draw. `avanzamento` hears the progress per cycle (several cycles) or per draw (one cycle).
+ * With a position P (1..5) in `parametri` a number comes out on a wheel only as the P-th number of that
+ * wheel's record, in drawing order; everything else is unchanged. A position outside 0..5 counts as 0.
  */
 bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, RisultatiNumeri& risultati,
-                                                   const Avanzamento& avanzamento = {});
+                                                   const Avanzamento& avanzamento = {},
+                                                   const ParametriNumeri& parametri = {});
 
 /**
  * The display order of a column: element 0 = 90, element p (1..90) = the number shown at position p,

@@ -124,8 +124,8 @@ private:
  * after draw, for column 0's.
  */
 template <typename T>
-std::array<int, NUMERO_COLONNE> cercaTerni(const core::Stato& stato, std::vector<CellaTerno<T>>& celle,
-                                           const Avanzamento& avanzamento) {
+BaseCaso cercaTerni(const core::Stato& stato, std::vector<CellaTerno<T>>& celle,
+                    const Avanzamento& avanzamento) {
     celle.assign(RisultatiTerni::indice(NUMERO_COLONNE, 0), {});
     std::vector<int> ruote;
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
@@ -147,11 +147,13 @@ std::array<int, NUMERO_COLONNE> cercaTerni(const core::Stato& stato, std::vector
         ++passo;
     }
     Segnatore<false, T> incrociate(celle.data());
-    const auto contate = percorriPeriodo(stato, suPasso, [&](int, int, int contate0, const int* numeri) {
+    std::array<long long, NUMERO_COLONNE> reali{};
+    const auto contate = percorriPeriodo(stato, suPasso, [&](int w, int, int contate0, const int* numeri) {
+        ++reali[static_cast<std::size_t>(w)];
         incrociate.segna(numeri, contate0);
     });
     incrociate.concludi();
-    return contate;
+    return baseCaso(stato, contate, reali);
 }
 
 template <typename T>
@@ -221,12 +223,13 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(const core::Stato& stato, Risult
     if (stato.Totale_Estrazioni_Selezionate == 0) return false;
     // The tables of the last search are reused when their cells fit this one, the others given back.
     if (stato.Totale_Estrazioni_Selezionate <= 65535) {
-        risultati.Contate = cercaTerni(stato, risultati.Celle_Corte, avanzamento);
+        risultati.Base_Caso = cercaTerni(stato, risultati.Celle_Corte, avanzamento);
         risultati.Celle_Lunghe = {};
     } else {
-        risultati.Contate = cercaTerni(stato, risultati.Celle_Lunghe, avanzamento);
+        risultati.Base_Caso = cercaTerni(stato, risultati.Celle_Lunghe, avanzamento);
         risultati.Celle_Corte = {};
     }
+    risultati.Contate = risultati.Base_Caso.contate;
     auto& incrociata = risultati.Frequenza_Incrociata;
     incrociata.assign(NUMERO_TERNI + 1, 0);
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)

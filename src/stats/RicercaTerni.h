@@ -84,6 +84,7 @@ struct RisultatiTerni {
     /** Column 0's frequency, the sum of the selected wheels' (it may pass 65535 where a wheel cannot). */
     std::vector<int> Frequenza_Incrociata;
     std::array<int, NUMERO_COLONNE> Contate{}; ///< draws counted per column
+    BaseCaso Base_Caso;
 };
 
 /**

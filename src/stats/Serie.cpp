@@ -66,7 +66,7 @@ PuntoSerie puntoSerie(const core::Stato& stato, int d) {
 } // namespace dettaglio
 
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
-                                       int colonna) {
+                                       int colonna, int posizione) {
     // bit[n]: the bit of n's place in the combination, 0 for the other numbers.
     std::array<unsigned, 91> bit{};
     const int quanti = combinazione.quanti();
@@ -74,6 +74,10 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
         bit[static_cast<std::size_t>(combinazione.numero(i))] = 1U << i;
     const unsigned tutti = (1U << quanti) - 1;
     return serieUscite(stato, colonna, [&](const int* numeri) {
+        if (posizione >= 1 && posizione <= core::NUMERI_PER_RECORD && quanti == 1) {
+            // The estratto determinato: the number in that place of the draw, and no other.
+            return static_cast<int>(bit[static_cast<std::size_t>(numeri[posizione - 1])]);
+        }
         const unsigned visti =
             bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
             bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
@@ -92,10 +96,10 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
     });
 }
 
-core::Esito<NumeriColonna> numeriColonna(const core::Stato& stato, int colonna) {
+core::Esito<NumeriColonna> numeriColonna(const core::Stato& stato, int colonna, int posizione) {
     if (auto possibile = dettaglio::ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
     RisultatiNumeri risultati;
-    if (!ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati))
+    if (!ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati, {}, {.posizione = posizione}))
         return {core::Codice::DatoNonValido, "Selezionare un Periodo di ricerca!"};
     const auto c = static_cast<std::size_t>(colonna);
     return NumeriColonna{risultati.Frequenza_Numero[c], risultati.Ritardo_Attuale_Numero[c]};

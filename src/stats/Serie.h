@@ -68,11 +68,12 @@ struct SerieRitardi {
  * wheel) over the search period, walked as the searches walk it: every counted draw gives a point, a
  * null record too. Frequency, current and maximum delay are the searches' own figures for the same
  * period and wheels, so the last point's delay is the current delay and the maximum delay is the
- * largest (delay of the point before an exit) + 1. Fails with the Italian message when no wheel is
- * selected, when the column is not 0 nor a selected wheel, or when the period holds no draw.
+ * largest (delay of the point before an exit) + 1. With `posizione` (1..5) a number comes out only in that
+ * place of the draw, as the number search counts it at a position. Fails with the Italian message when no
+ * wheel is selected, when the column is not 0 nor a selected wheel, or when the period holds no draw.
  */
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
-                                       int colonna);
+                                       int colonna, int posizione = 0);
 
 namespace dettaglio {
 /** Refuses what no search would run on: no wheel, a column outside the selection, an empty period. */
@@ -126,10 +127,11 @@ struct NumeriColonna {
 };
 
 /**
- * The 90 numbers of column `colonna` as the number search computes them over the search period. Fails
+ * The 90 numbers of column `colonna` as the number search computes them over the search period (at one
+ * position of the draw with `posizione` 1..5). Fails
  * as serieRitardi does.
  */
-core::Esito<NumeriColonna> numeriColonna(const core::Stato& stato, int colonna);
+core::Esito<NumeriColonna> numeriColonna(const core::Stato& stato, int colonna, int posizione = 0);
 
 /** The mean of values[1..90]. */
 double media(const std::array<int, 91>& valori);

@@ -59,7 +59,11 @@ QStringList argomentiGuida() {
             QStringLiteral("freq_rit_terni.htm"),
             QStringLiteral("grafico.htm"),
             QStringLiteral("gruppi.htm"),
-            QStringLiteral("aggiorna_da_internet.htm")};
+            QStringLiteral("aggiorna_da_internet.htm"),
+            QStringLiteral("numeri_spia.htm"),
+            QStringLiteral("verifica_giocata.htm"),
+            QStringLiteral("caso.htm"),
+            QStringLiteral("verifica_caso.htm")};
 }
 
 FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) {

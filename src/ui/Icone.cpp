@@ -64,6 +64,25 @@ QIcon iconaInternet() {
     });
 }
 
+QIcon iconaVerifica() {
+    return disegna([](QPainter& p) {
+        p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.5));
+        p.setBrush(QColor(0xff, 0xf1, 0x9c));
+        p.drawRect(QRectF(3, 5, 22, 22));
+        p.setPen(QPen(QColor(0x0b, 0x3d, 0x91), 1));
+        for (int x = 8; x <= 20; x += 6)
+            for (int y = 10; y <= 22; y += 6)
+                p.drawRect(QRectF(x - 2, y - 2, 4, 4));
+        p.setPen(QPen(QColor(0x1e, 0x8c, 0x2e), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath spunta;
+        spunta.moveTo(16, 20);
+        spunta.lineTo(21, 26);
+        spunta.lineTo(30, 12);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(spunta);
+    });
+}
+
 QIcon iconaRuote() {
     return disegna([](QPainter& p) {
         p.setPen(QPen(QColor(0x0b, 0x3d, 0x91), 2.5));

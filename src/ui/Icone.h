@@ -13,6 +13,8 @@ QIcon iconaPeriodo();
 QIcon iconaGuida();
 /** A globe with an arrow coming down: the update from the Internet. */
 QIcon iconaInternet();
+/** A ticket with a tick: the check of a ticket. */
+QIcon iconaVerifica();
 
 /** The custom pointer of the number grids (a magnifying lens, hot spot at its centre). */
 QCursor puntatoreGriglie();

@@ -18,10 +18,13 @@
 #include "selection/FrmPeriodo.h"
 #include "selection/FrmRuote.h"
 #include "stakes/FrmPosteCombinazioni.h"
+#include "stakes/FrmVerificaGiocata.h"
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
 #include "stats/FrmGruppi.h"
+#include "stats/FrmNumeriSpia.h"
+#include "stats/FrmVerificaCaso.h"
 #include "ui/Tastiera.h"
 #include "viewer/FrmVisionaDieciRuote.h"
 
@@ -87,6 +90,13 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
     connect(voce(mnuRicerche, "mnuGRUPPI", QStringLiteral("Gruppi e famiglie")), &QAction::triggered, this,
             &PRINCIPIO::mostraRicercaGruppi);
+    connect(voce(mnuRicerche, "mnuNumeriSpia", QStringLiteral("Numeri spia")), &QAction::triggered, this,
+            &PRINCIPIO::mostraNumeriSpia);
+    connect(voce(mnuRicerche, "mnuVerificaCaso", QStringLiteral("Verifica del caso")), &QAction::triggered,
+            this, &PRINCIPIO::mostraVerificaCaso);
+    separatore(mnuRicerche, "mnuRicercheSeparatoreVerifica");
+    connect(voce(mnuRicerche, "mnuVerificaGiocata", QStringLiteral("Verifica giocata")), &QAction::triggered,
+            this, &PRINCIPIO::mostraVerificaGiocata);
 
     QMenu* mnuOPZIONI = menu("mnuOPZIONI", QStringLiteral("Opzioni"));
     connect(voce(mnuOPZIONI, "mnuOPZIONIposteComb", QStringLiteral("Poste e Combinazioni")),
@@ -147,6 +157,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             });
     connect(pulsante(3, iconaInternet(), QStringLiteral("Aggiorna da Internet")), &QToolButton::clicked, this,
             &PRINCIPIO::aggiornaDaInternet);
+    connect(pulsante(4, iconaVerifica(), QStringLiteral("Verifica giocata")), &QToolButton::clicked, this,
+            &PRINCIPIO::mostraVerificaGiocata);
     connect(pulsante(11, iconaGuida(), QStringLiteral("Guida di ") + titoloProgramma()),
             &QToolButton::clicked, this,
             [this] { mostraGuida(this, QStringLiteral("finestra_principale.htm")); });
@@ -192,7 +204,10 @@ PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaAmbi;
     delete m_ricercaTerni;
     delete m_ricercaGruppi;
+    delete m_numeriSpia;
+    delete m_verificaCaso;
     delete m_sfoglia;
+    delete m_verifica;
     delete m_attesa;
 }
 
@@ -281,6 +296,16 @@ void PRINCIPIO::mostraRicercaGruppi() {
     inPrimoPiano(m_ricercaGruppi);
 }
 
+void PRINCIPIO::mostraNumeriSpia() {
+    if (!m_numeriSpia) m_numeriSpia = new frmNUMERISPIA(m_stato, this);
+    inPrimoPiano(m_numeriSpia);
+}
+
+void PRINCIPIO::mostraVerificaCaso() {
+    if (!m_verificaCaso) m_verificaCaso = new FrmVerificaCaso(m_stato, this);
+    inPrimoPiano(m_verificaCaso);
+}
+
 void PRINCIPIO::mostraSfogliaArchivio() {
     if (!m_sfoglia) m_sfoglia = new frmVisionaDieciRuote(m_stato, this);
     inPrimoPiano(m_sfoglia);
@@ -293,6 +318,11 @@ void PRINCIPIO::mostraPosteCombinazioni() {
         m_poste->setAttribute(Qt::WA_DeleteOnClose);
     }
     inPrimoPiano(m_poste);
+}
+
+void PRINCIPIO::mostraVerificaGiocata() {
+    if (!m_verifica) m_verifica = new frmVerificaGiocata(m_stato, this);
+    inPrimoPiano(m_verifica);
 }
 
 void PRINCIPIO::scartaPeriodo() {
@@ -461,8 +491,11 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaAmbi) m_ricercaAmbi->close();
         if (m_ricercaTerni) m_ricercaTerni->close();
         if (m_ricercaGruppi) m_ricercaGruppi->close();
+        if (m_numeriSpia) m_numeriSpia->close();
+        if (m_verificaCaso) m_verificaCaso->close();
         if (m_sfoglia) m_sfoglia->close();
         if (m_poste) m_poste->close();
+        if (m_verifica) m_verifica->close();
         if (FinestraGuida* guida = finestraGuida()) guida->close();
         emit programmaTerminato();
     } else {

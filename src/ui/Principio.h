@@ -24,11 +24,14 @@ namespace ui {
 class frmAttesa;
 class frmFREQRITAMBO;
 class frmFREQRITTERNI;
+class frmNUMERISPIA;
+class FrmVerificaCaso;
 class frmGruppi;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
 class frmPosteCombinazioni;
+class frmVerificaGiocata;
 
 /**
  * The main window: a narrow strip with the menu bar and an optional toolbar from which every other
@@ -57,6 +60,10 @@ public:
     void mostraRicercaAmbi();
     /** Shows the triple-search window, opening it when it is not open. */
     void mostraRicercaTerni();
+    /** Shows the spy-number window, opening it when it is not open. */
+    void mostraNumeriSpia();
+    /** "Verifica del caso": the test of the numbers' frequencies against chance. */
+    void mostraVerificaCaso();
     /** Shows the groups window, opening it when it is not open. */
     void mostraRicercaGruppi();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
@@ -68,6 +75,8 @@ public:
     void mostraSfogliaArchivio();
     /** Shows the stakes window, opening it afresh when it is not open. */
     void mostraPosteCombinazioni();
+    /** "Verifica giocata": the check of a ticket on the loaded draws. */
+    void mostraVerificaGiocata();
     /** "Importa archivio…": imports a draws file into the archive, then reloads it and shows the period
      * window. */
     void importaArchivio();
@@ -120,10 +129,13 @@ private:
     QPointer<frmFREQRITESTRATTI> m_ricercaNumeri;
     QPointer<frmFREQRITAMBO> m_ricercaAmbi;
     QPointer<frmFREQRITTERNI> m_ricercaTerni;
+    QPointer<frmNUMERISPIA> m_numeriSpia;
+    QPointer<FrmVerificaCaso> m_verificaCaso;
     QPointer<frmGruppi> m_ricercaGruppi;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
     QPointer<frmPosteCombinazioni> m_poste;
+    QPointer<frmVerificaGiocata> m_verifica;
 };
 
 } // namespace ui

@@ -47,6 +47,8 @@ private slots:
             << QStringLiteral("2003/02/29\tBA\t1\t2\t3\t4\t5") << "data non valida: «2003/02/29»";
         QTest::addRow("numero-ripetuto-di-seguito")
             << QStringLiteral("2003/12/17\tBA\t1\t2\t7\t7\t5") << "numero ripetuto sulla stessa ruota: 7";
+        QTest::addRow("ruota-di-tre-lettere")
+            << QStringLiteral("2003/12/17\tBAR\t1\t2\t3\t4\t5") << "ruota sconosciuta: «BAR»";
         QTest::addRow("data-e-ruota-ripetute") << QStringLiteral("2003/12/10\tRO\t1\t2\t3\t4\t5")
                                                << "ruota ROMA già data per il 10/12/2003 alla riga 8";
     }

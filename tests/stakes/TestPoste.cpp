@@ -106,9 +106,9 @@ private slots:
         stakes::Giocata giocata{n, g, ruote, {}};
         giocata.Puntata[std::size_t(sorte)] =
             stakes::puntataDaBarra(moneta, stakes::barraPuntata(moneta, sorte).iniziale);
-        const double netta =
-            stakes::riscossione(prova::CartellaDiProva().stato(), giocata) - stakes::Costo_Bolletta(giocata);
-        QTEST(formatta(netta, "#,###.##"), "netta");
+        const auto netta = stakes::riscossione(prova::CartellaDiProva().stato(), giocata) -
+                           stakes::Importo::daCentesimi(stakes::centesimiDi(stakes::Costo_Bolletta(giocata)));
+        QTEST(formatta(double(netta.centesimi()) / 100, "#,###.##"), "netta");
     }
 };
 

@@ -1,16 +1,19 @@
-// The number and pair searches against a plain count of the same draws, their orderings, the pairs'
-// enumeration, the navigation among the result columns and the CSV export.
+// The number and pair searches against a plain count of the same draws, the number search at a position,
+// the spy search against its plain definition, their orderings, the pairs' enumeration, the navigation
+// among the result columns and the CSV export.
 #include "ArchivioDiProva.h"
 #include "selection/Periodo.h"
 #include "stats/Esportazione.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
+#include "stats/Spia.h"
 
 #include <QTest>
 
 #include <algorithm>
 #include <bitset>
+#include <cmath>
 #include <numeric>
 #include <random>
 
@@ -73,13 +76,17 @@ private slots:
         QTest::addColumn<int>("da");
         QTest::addColumn<int>("a"); // 0: `cicli` years from the year of draw `da`
         QTest::addColumn<int>("cicli");
-        QTest::addColumn<Interi>("fuori"); // draws left out of the period by hand
-        QTest::addRow("due-ruote-ogni-estrazione") << "10000001000" << 1 << 60 << 0 << Interi{};
-        QTest::addRow("una-ruota-con-un-buco") << "00000000100" << 5 << 50 << 0 << Interi{20, 21, 22, 23};
-        QTest::addRow("tutte-a-cicli") << "11111111111" << 20 << 0 << 3 << Interi{};
-        QTest::addRow("nazionale-dalla-prima") << "00000000001" << 1 << 60 << 0 << Interi{40};
-        QTest::addRow("nazionale-prima-che-esista") << "00000000001" << 1 << 30 << 0 << Interi{};
-        QTest::addRow("nazionale-e-bari") << "10000000001" << 25 << 60 << 0 << Interi{31};
+        QTest::addColumn<Interi>("fuori");  // draws left out of the period by hand
+        QTest::addColumn<int>("posizione"); // of the number search (the pairs are not compared then)
+        QTest::addRow("due-ruote-ogni-estrazione") << "10000001000" << 1 << 60 << 0 << Interi{} << 0;
+        QTest::addRow("una-ruota-con-un-buco")
+            << "00000000100" << 5 << 50 << 0 << Interi{20, 21, 22, 23} << 0;
+        QTest::addRow("tutte-a-cicli") << "11111111111" << 20 << 0 << 3 << Interi{} << 0;
+        QTest::addRow("nazionale-dalla-prima") << "00000000001" << 1 << 60 << 0 << Interi{40} << 0;
+        QTest::addRow("nazionale-prima-che-esista") << "00000000001" << 1 << 30 << 0 << Interi{} << 0;
+        QTest::addRow("nazionale-e-bari") << "10000000001" << 25 << 60 << 0 << Interi{31} << 0;
+        QTest::addRow("prima-posizione-tutte") << "11111111111" << 1 << 60 << 0 << Interi{33} << 1;
+        QTest::addRow("quinta-posizione-a-cicli") << "10000000011" << 20 << 0 << 3 << Interi{} << 5;
     }
 
     void ricercheComeUnConteggioSemplice() {
@@ -88,6 +95,7 @@ private slots:
         QFETCH(int, a);
         QFETCH(int, cicli);
         QFETCH(Interi, fuori);
+        QFETCH(int, posizione);
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         const auto tutte = estrazioni();
@@ -101,7 +109,8 @@ private slots:
             stato.Estrazione_Selezionata[std::size_t(d)] = 0;
         stats::RisultatiNumeri numeri;
         stats::RisultatiAmbi ambi;
-        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri));
+        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri, {},
+                                                                     {.posizione = posizione}));
         QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, ambi));
 
         // A selected wheel counts a selected draw, the Nazionale from draw 31, where it begins.
@@ -112,8 +121,10 @@ private slots:
             if (stato.Estrazione_Selezionata[std::size_t(d)] != -1) continue;
             contate.emplace_back(d, std::array<std::bitset<91>, 12>{});
             for (int w = 1; w <= 11; ++w)
-                for (int n : tutte[std::size_t(d - 1)].ruote[std::size_t(w - 1)])
-                    if (conta(w, d)) contate.back().second[std::size_t(w)].set(std::size_t(n));
+                for (int i = 0; i < 5; ++i)
+                    if (conta(w, d) && (posizione == 0 || i == posizione - 1))
+                        contate.back().second[std::size_t(w)].set(
+                            std::size_t(tutte[std::size_t(d - 1)].ruote[std::size_t(w - 1)][std::size_t(i)]));
         }
         // Column c, the number x (y == 0) or the pair x-y: column 0 counts a draw once when a wheel counts it
         // and adds the wheels' appearances; a wheel counts nothing in a draw it does not count.
@@ -141,27 +152,60 @@ private slots:
         QString diverso;
         for (int c = 0; c <= 11; ++c)
             for (int x = 1; x <= 90; ++x)
-                for (int y = x; y <= 90 && diverso.isEmpty(); ++y)
+                for (int y = x; y <= (posizione > 0 ? x : 90) && diverso.isEmpty(); ++y)
                     if ((y == x ? numero(c, std::size_t(x)) : ambo(c, stats::posizioneAmbo(x, y))) !=
                         attesi(c, x, y == x ? 0 : y))
                         diverso = QStringLiteral("colonna %1, %2-%3").arg(c).arg(x).arg(y);
         QVERIFY2(diverso.isEmpty(), qPrintable(diverso));
+        // What chance rests on: per column the draws counted and the real records among them (column 0:
+        // the selected wheels' summed), and the wheels selected.
+        for (std::size_t c = 0; c <= 11; ++c) {
+            int contateC = 0;
+            long long reali = 0;
+            for (const auto& [d, estratti] : contate) {
+                bool contata = false;
+                for (int w = c == 0 ? 1 : int(c); w <= (c == 0 ? 11 : int(c)); ++w) {
+                    contata = contata || conta(w, d);
+                    reali += (estratti[std::size_t(w)] >> 1).any(); // a null wheel set only bit 0
+                }
+                contateC += contata;
+            }
+            for (const auto* base : {&numeri.Base_Caso, &ambi.Base_Caso})
+                QVERIFY2(base->contate[c] == contateC && base->reali[c] == reali,
+                         qPrintable(QString::number(c)));
+        }
+        QCOMPARE(numeri.Base_Caso.ruote, int(ruote.count('1')));
 
-        // Each ordering of column 0 lists by ascending or descending key (number, frequency, current or
-        // maximum delay: criteria 1..4), equal keys in number or enumeration order.
-        for (int criterio = stats::NUMERICO; criterio <= stats::RITARDO_MASSIMO; ++criterio)
-            for (bool giu : {false, true}) {
-                const auto ordine = stats::ordinePosizioni(numeri, 0, criterio, giu);
+        // The five positions' frequencies add up to those of every number, on each column.
+        if (posizione == 1) {
+            stats::RisultatiNumeri somma, tutti, una;
+            QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, tutti));
+            for (int p = 1; p <= 5; ++p) {
                 QVERIFY(
-                    std::vector<int>(ordine.begin(), ordine.end()) ==
-                    ordinate(
-                        90,
-                        [&](int n) { return criterio == 1 ? n : numero(0, std::size_t(n))[criterio - 2]; },
-                        giu));
+                    stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, una, {}, {.posizione = p}));
+                for (std::size_t c = 0; c <= 11; ++c)
+                    for (std::size_t n = 1; n <= 90; ++n)
+                        somma.Frequenza_Numero[c][n] += una.Frequenza_Numero[c][n];
+            }
+            QVERIFY(somma.Frequenza_Numero == tutti.Frequenza_Numero && tutti.Frequenza_Numero[1][45] > 0);
+        }
+        if (posizione > 0) return;
+        // Each ordering of column 0 lists by ascending or descending key (number, frequency, current or
+        // maximum delay: criteria 1..4; the deviation as the frequency, the delay's rarity as the delay),
+        // equal keys in number or enumeration order.
+        for (int criterio = stats::NUMERICO; criterio <= stats::RARITA; ++criterio)
+            for (bool giu : {false, true}) {
+                const int chiave = criterio == stats::SCARTO ? 2 : criterio == stats::RARITA ? 3 : criterio;
+                const auto ordine = stats::ordinePosizioni(numeri, 0, criterio, giu);
+                QVERIFY(std::vector<int>(ordine.begin(), ordine.end()) ==
+                        ordinate(
+                            90,
+                            [&](int n) { return chiave == 1 ? n : numero(0, std::size_t(n))[chiave - 2]; },
+                            giu));
                 QVERIFY(stats::Ordine_Ambi(ambi, 0, criterio, giu) ==
                         ordinate(
                             stats::NUMERO_AMBI,
-                            [&](int k) { return criterio == 1 ? k : ambo(0, k)[criterio - 2]; }, giu));
+                            [&](int k) { return chiave == 1 ? k : ambo(0, k)[chiave - 2]; }, giu));
             }
         // The export of a column: a header, then one CRLF row per number in the order given.
         const auto csv = stats::csvNumeri(numeri, 0, stats::ordinePosizioni(numeri, 0, stats::NUMERICO));
@@ -185,6 +229,89 @@ private slots:
                  Interi({3, 2, 1, 3}));
         QVERIFY(!stats::Ordina_Numeri_Veloce({0}, esito) &&
                 !stats::Ordina_Numeri(std::vector<long long>(4007, 4006), esito));
+    }
+
+    // The spy 45 on Bari over the draws of estrazioni(), a number 77 planted on Venezia in the draw after
+    // each of its appearances, against the plain definition: an exit is an appearance whose K following
+    // draws are in the period; a number counts once per exit when it is on a target wheel in one of them.
+    void spiaComeLaSuaDefinizione_data() {
+        QTest::addColumn<int>("colpi");
+        QTest::addColumn<QString>("bersagli"); // eleven ticks; none: Bari, the spy's wheel
+        QTest::addColumn<int>("a");            // the period is 1..a
+        QTest::addColumn<Interi>("fuori");
+        QTest::addColumn<int>("piantato"); // the presences of 77: -1 as many as the exits
+        QTest::addRow("un-colpo-stessa-ruota") << 1 << "00000000000" << 60 << Interi{} << 0;
+        QTest::addRow("due-colpi-venezia") << 2 << "00000000010" << 60 << Interi{} << -1;
+        QTest::addRow("fine-periodo-a-5-colpi") << 5 << "10000000010" << 44 << Interi{} << -1;
+        QTest::addRow("buco-nel-periodo") << 3 << "10000000011" << 60 << Interi{12, 40} << -1;
+        QTest::addRow("diciotto-colpi-tutte") << 18 << "11111111111" << 60 << Interi{} << -1;
+        QTest::addRow("nazionale-dalla-31") << 4 << "00000000001" << 60 << Interi{} << 0;
+    }
+    void spiaComeLaSuaDefinizione() {
+        QFETCH(int, colpi);
+        QFETCH(QString, bersagli);
+        QFETCH(int, a);
+        QFETCH(Interi, fuori);
+        QFETCH(int, piantato);
+        prova::CartellaDiProva cartella;
+        auto stato = cartella.stato();
+        auto tutte = estrazioni();
+        if (!std::ranges::count(tutte[28].ruote[0], 45))
+            tutte[28].ruote[0][0] = 45; // two before the Nazionale
+        for (std::size_t d = 1; d < tutte.size(); ++d)
+            if (auto& ve = tutte[d].ruote[9]; std::ranges::count(tutte[d - 1].ruote[0], 45)) {
+                if (ve[0] == 0) ve = {1, 2, 3, 4, 5}; // a null Venezia drawn after all
+                ve[4] = 77;
+            }
+        cartella.carica(stato, tutte);
+        selection::applicaFrazionato(stato, 1, a);
+        for (int d : fuori)
+            stato.Estrazione_Selezionata[std::size_t(d)] = 0;
+        stats::ParametriSpia parametri{.numero = 45, .ruota = 1, .bersagli = {}, .colpi = colpi};
+        for (int w = 1; w <= 11; ++w)
+            parametri.bersagli[std::size_t(w)] = bersagli[w - 1] == '1';
+        const auto esito = stats::cercaSpia(stato, parametri);
+        QVERIFY(esito);
+
+        const auto nelPeriodo = [&](int d) { return d <= a && !fuori.contains(d); };
+        const QString mira = bersagli.contains('1') ? bersagli : QStringLiteral("10000000000");
+        const int t = int(mira.count('1'));
+        int uscite = 0;
+        std::array<int, 91> presenze{};
+        for (int d = 1; d <= 60; ++d) {
+            bool uscita = nelPeriodo(d) && std::ranges::count(tutte[std::size_t(d - 1)].ruote[0], 45);
+            for (int j = 1; j <= colpi; ++j)
+                uscita = uscita && nelPeriodo(d + j);
+            if (!uscita || (mira[10] == '1' && d + 1 < 31)) continue;
+            ++uscite;
+            std::bitset<91> visti;
+            for (int j = 1; j <= colpi; ++j)
+                for (int w = 1; w <= 11; ++w)
+                    for (int n : tutte[std::size_t(d + j - 1)].ruote[std::size_t(w - 1)])
+                        if (mira[w - 1] == '1') visti.set(std::size_t(n));
+            for (std::size_t n = 1; n <= 90; ++n)
+                presenze[n] += visti[n];
+        }
+        QVERIFY(uscite >= 2);
+        QCOMPARE(esito->uscite, uscite);
+        QVERIFY(esito->presenze == presenze);
+        QCOMPARE(esito->presenze[77], piantato < 0 ? uscite : piantato);
+        const double pi = 1 - std::pow(17.0 / 18, colpi * t);
+        QVERIFY(std::abs(esito->attese() - uscite * pi) < 1e-9);
+        QVERIFY(std::abs(esito->scarto(77) -
+                         (esito->presenze[77] - uscite * pi) / std::sqrt(uscite * pi * (1 - pi))) < 1e-9);
+        QCOMPARE(stats::dueDecimali(-0.004, '.') + stats::dueDecimali(-1.005, ','),
+                 "0.00-1,00"); // no "-0.00"
+        // By presences, most first, equal ones by number; the export's rows in that order, decimal comma.
+        const auto ordine = stats::ordineSpia(*esito, stats::FREQUENZA, true);
+        QVERIFY(std::vector<int>(ordine.begin(), ordine.end()) ==
+                ordinate(
+                    90, [&](int n) { return presenze[std::size_t(n)]; }, true));
+        const auto csv = stats::csvSpia(*esito, ordine);
+        QVERIFY(csv.starts_with("\xEF\xBB\xBFNumero;Uscite spia;Presenze;Attese;Scarto\r\n" +
+                                std::to_string(ordine[1]) + ';' + std::to_string(uscite) + ';' +
+                                std::to_string(presenze[std::size_t(ordine[1])]) + ';' +
+                                stats::dueDecimali(uscite * pi, ',') + ';'));
     }
 
     void navigazioneFraLeColonne() {

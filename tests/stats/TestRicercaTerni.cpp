@@ -108,6 +108,10 @@ private slots:
                 if (std::array{r.frequenza(c, k), r.ritardoAttuale(c, k), r.ritardoMassimo(c, k)} !=
                     attesi[indice(c, k)])
                     QFAIL(qPrintable(QStringLiteral("colonna %1, terno in posizione %2").arg(c).arg(k)));
+        stats::RisultatiNumeri numeri; // chance's base is the walk's, whichever search walks it
+        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri));
+        QVERIFY(r.Base_Caso.reali == numeri.Base_Caso.reali &&
+                r.Base_Caso.contate == numeri.Base_Caso.contate);
     }
 
     void ordineConLeParita() {

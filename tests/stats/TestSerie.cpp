@@ -56,12 +56,15 @@ private slots:
         QTest::addColumn<int>("urna");
         QTest::addColumn<QString>("ruote");
         QTest::addColumn<int>("dal"); // 0: the years 2001-2003 as three cycles, through 55
-        QTest::addRow("numero-bari") << 1 << QList<int>{7} << 20 << "1000000000" << 1;
-        QTest::addRow("numero-incrociate-anno-vuoto") << 0 << QList<int>{7} << 20 << "1100000100" << 0;
-        QTest::addRow("ambo-cagliari-nulle") << 2 << QList<int>{5, 3} << 9 << "0100000000" << 4;
-        QTest::addRow("ambo-incrociate") << 0 << QList<int>{3, 5} << 9 << "1110000000" << 0;
-        QTest::addRow("terno-incrociate") << 0 << QList<int>{1, 2, 3} << 7 << "1110000000" << 1;
-        QTest::addRow("ruota-sempre-nulla") << 8 << QList<int>{7} << 20 << "0000000100" << 1;
+        QTest::addColumn<int>("posizione");
+        QTest::addRow("numero-bari") << 1 << QList<int>{7} << 20 << "1000000000" << 1 << 0;
+        QTest::addRow("numero-incrociate-seconda-posizione")
+            << 0 << QList<int>{7} << 20 << "1100000100" << 1 << 2;
+        QTest::addRow("numero-incrociate-anno-vuoto") << 0 << QList<int>{7} << 20 << "1100000100" << 0 << 0;
+        QTest::addRow("ambo-cagliari-nulle") << 2 << QList<int>{5, 3} << 9 << "0100000000" << 4 << 0;
+        QTest::addRow("ambo-incrociate") << 0 << QList<int>{3, 5} << 9 << "1110000000" << 0 << 0;
+        QTest::addRow("terno-incrociate") << 0 << QList<int>{1, 2, 3} << 7 << "1110000000" << 1 << 0;
+        QTest::addRow("ruota-sempre-nulla") << 8 << QList<int>{7} << 20 << "0000000100" << 1 << 0;
     }
     void serieComeLeEstrazioniELaRicerca() {
         QFETCH(int, colonna);
@@ -69,6 +72,7 @@ private slots:
         QFETCH(int, urna);
         QFETCH(QString, ruote);
         QFETCH(int, dal);
+        QFETCH(int, posizione);
         prova::CartellaDiProva cartella;
         const auto estrazioni = sorteggia(urna);
         cartella.scriviArchivio(estrazioni);
@@ -78,8 +82,8 @@ private slots:
             selection::applicaFrazionato(stato, dal, 55);
         else
             selection::applicaCicli(stato, 1, 3);
-        const auto serie =
-            stats::serieRitardi(stato, *stats::Combinazione::da({numeri.begin(), numeri.end()}), colonna);
+        const auto serie = stats::serieRitardi(
+            stato, *stats::Combinazione::da({numeri.begin(), numeri.end()}), colonna, posizione);
         QVERIFY(serie);
 
         // Draw by draw, from the draws as written.
@@ -91,9 +95,10 @@ private slots:
             for (int w = 1; w <= 10; ++w) {
                 const auto& cinque = e.ruote[std::size_t(w - 1)];
                 uscite += (colonna == 0 ? ruote[w - 1] == '1' : w == colonna) &&
-                          std::all_of(numeri.begin(), numeri.end(), [&](int n) {
-                              return std::count(cinque.begin(), cinque.end(), n) == 1;
-                          });
+                          (posizione > 0 ? cinque[std::size_t(posizione - 1)] == numeri[0]
+                                         : std::all_of(numeri.begin(), numeri.end(), [&](int n) {
+                                               return std::count(cinque.begin(), cinque.end(), n) == 1;
+                                           }));
             }
             const auto& punto = serie->punti.at(i++);
             if (uscite > 0) massimo = std::max(massimo, ritardo + 1);
@@ -110,8 +115,9 @@ private slots:
         // The same figures as the searches.
         stats::RisultatiNumeri n;
         stats::RisultatiAmbi a;
-        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, n) &&
-                stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, a));
+        QVERIFY(
+            stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, n, {}, {.posizione = posizione}) &&
+            stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, a));
         const auto c = std::size_t(colonna), sette = std::size_t(7);
         const int k = stats::posizioneAmbo(3, 5);
         if (numeri.size() < 3)

@@ -12,12 +12,20 @@
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
+#include "ui/stakes/FrmVerificaGiocata.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
 #include "ui/stats/FrmGruppi.h"
+#include "ui/stats/FrmNumeriSpia.h"
+#include "ui/stats/FrmVerificaCaso.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QRadioButton>
+#include <QSpinBox>
 
 using prova::controllo;
 using prova::testo;
@@ -25,8 +33,8 @@ using prova::testo;
 namespace {
 
 const char* const FINESTRE[] = {
-    "lettura", "principale",    "ruote",   "periodo", "numeri",           "ambi",
-    "terni",   "aggiornamento", "sfoglia", "poste",   "opzioni-internet", "gruppi"};
+    "lettura",       "principale", "ruote", "periodo",          "numeri",   "ambi", "terni",
+    "aggiornamento", "sfoglia",    "poste", "opzioni-internet", "verifica", "spia", "gruppi"};
 const char* const DANNI[] = {"lunghezze-diverse",     "byte-fuori-50-140",     "date-concorsi-non-numerici",
                              "concorsi-fuori-limiti", "bari-spezzato",         "impobin-spazzatura",
                              "impobin-troncato",      "impobin-numeri-enormi", "impobin-cartella"};
@@ -49,7 +57,9 @@ QStringList messaggiAttesi(const QString& finestra, const QString& danno) {
     if (finestra == "periodo" && illeggibile) return {"Errore nella lettura dei Giorni di appartenenza"};
     // The saved wheels cannot be read: nothing is selected until the user chooses; the options that
     // cannot be stored are said once.
-    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni" || finestra == "gruppi") && impo)
+    if ((finestra == "numeri" || finestra == "ambi" || finestra == "terni" || finestra == "verifica" ||
+         finestra == "spia" || finestra == "gruppi") &&
+        impo)
         return cartella ? QStringList{"Selezionare almeno una Ruota!", "Impossibile registrare"}
                         : QStringList{"Selezionare almeno una Ruota!"};
     if (finestra == "aggiornamento" && discordi)
@@ -209,10 +219,12 @@ private slots:
             QVERIFY(s.Totale_Estrazioni_Selezionate >= 0 &&
                     s.Totale_Estrazioni_Selezionate <= s.Estrazioni_Caricate);
         } else if (finestra == "numeri" || finestra == "ambi" || finestra == "terni" ||
-                   finestra == "gruppi") {
+                   finestra == "verifica" || finestra == "gruppi") {
             std::unique_ptr<ui::FinestraRicerca> f;
             if (finestra == "gruppi")
                 f = std::make_unique<ui::frmGruppi>(s);
+            else if (finestra == "verifica")
+                f = std::make_unique<ui::FrmVerificaCaso>(s);
             else if (finestra == "numeri")
                 f = std::make_unique<ui::frmFREQRITESTRATTI>(s);
             else if (finestra == "ambi")
@@ -225,10 +237,33 @@ private slots:
                 f->cmdAVVIO_Click();
             }
             QCOMPARE(f->Stato_Ricerca(), 3);
-            f->apriGrafico(0, 1, 1); // the chart of the first cell, over the damaged draws
+            // The chart of the first cell, over the damaged draws (in the chance test, of the first
+            // selected wheel's first number: its first page lists the wheels), and the cell's chance, which
+            // a group's row does not show yet.
+            int colonna = 0;
+            if (finestra == "verifica")
+                while (s.Ruota_Selezionata[std::size_t(++colonna)] != -1) {
+                }
+            const int riga = finestra == "verifica" ? 0 : 1;
+            f->apriGrafico(colonna, riga, 1);
+            QCOMPARE(f->testoCaso(colonna, riga, 1).isEmpty(), finestra == "gruppi");
             delete f->findChild<ui::FrmGrafico*>();
             for (int volta = 0; volta < 3; ++volta)
                 controllo<QCheckBox>(*f, "chkStatusBar")->click();
+        } else if (finestra == "spia") {
+            // The spy's choices from the settings or their fallbacks; the search over what can be read.
+            ui::frmNUMERISPIA f(s);
+            auto* spia = controllo<QSpinBox>(f, "spnNumeroSpia");
+            QVERIFY(spia->value() >= 1 && controllo<QComboBox>(f, "cboRuotaSpia")->currentIndex() >= 0);
+            f.cmdAVVIO_Click();
+            if (s.Ruota_Selezionata[0] == 0) {
+                core::selezioneDaTesto(s, "1111111111");
+                f.cmdAVVIO_Click();
+            }
+            QCOMPARE(f.Stato_Ricerca(), 3);
+            QVERIFY(testo(f, "lblUsciteSpia").endsWith(QStringLiteral(": %1").arg(f.risultati(0).uscite)));
+            QCOMPARE(prova::cella(f, "mfgSpia_0", 89, 0), QStringLiteral("90"));
+            spia->setValue(spia->value() % 90 + 1);
         } else if (finestra == "aggiornamento") {
             ui::frmAggiornamento f(s);
             auto* barra = controllo<QScrollBar>(f, "vscEstrazioni");
@@ -265,6 +300,20 @@ private slots:
             prova::sposta(f, "hscPuntata_2", 500);
             QVERIFY2(!testo(f, "lblRiscossione").contains(QLatin1Char('-')),
                      qPrintable(testo(f, "lblRiscossione")));
+        } else if (finestra == "verifica") {
+            // Whatever the settings held as the last ticket, a ticket on the ten wheels over every draw.
+            ui::frmVerificaGiocata f(s, nullptr);
+            controllo<QLineEdit>(f, "txtNumeri")->setText("1 2 3");
+            controllo<QCheckBox>(f, "chkTutte")->setChecked(true);
+            controllo<QLineEdit>(f, "txtPosta_2")->setText("1");
+            controllo<QRadioButton>(f, "optDallaData")->setChecked(true);
+            auto* data = controllo<QDateEdit>(f, "dtpDal");
+            data->setDate(data->minimumDate());
+            controllo<QSpinBox>(f, "spnColpi")->setValue(s.Estrazioni_Caricate);
+            f.cmdVerifica_Click();
+            QVERIFY(f.verifica() && f.verifica()->estrazioni.size() >= 38);
+            QCOMPARE(controllo<QTableWidget>(f, "mfgVerifica")->rowCount(),
+                     int(f.verifica()->estrazioni.size()));
         }
 
         const QStringList mostrati = avvisi(*script);

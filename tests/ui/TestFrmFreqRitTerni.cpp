@@ -42,9 +42,11 @@ private slots:
         QCOMPARE(riga(9, r), csv[90000]);
         QCOMPARE(finestra.mfgFreqRitTerni(9)->item(r, 2)->background().color(), QColor(255, 255, 128));
         QCOMPARE(finestra.mfgFreqRitTerni(9)->item(r % 25 + 1, 2)->background().style(), Qt::NoBrush);
-        finestra.txtVaiA(9)->setText(QStringLiteral("7 7 45"));
+        finestra.txtVaiA(9)->setText(QStringLiteral("7 7 45")); // refused: the page and its mark stay
         finestra.cmdVaiA_Click(9);
         QVERIFY(script.testi().last().startsWith(QStringLiteral("Indicare un terno")));
+        QCOMPARE(finestra.vscFrTerni(9)->value() + r - 1, 90000);
+        QCOMPARE(finestra.mfgFreqRitTerni(9)->item(r, 2)->background().color(), QColor(255, 255, 128));
     }
 };
 

@@ -9,13 +9,19 @@
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
+#include "ui/stats/FrmNumeriSpia.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
+#include <numeric>
 #include <sys/resource.h>
 
 namespace {
@@ -135,9 +141,40 @@ private slots:
         QVERIFY(script.testi().last().startsWith(QStringLiteral("Impossibile scrivere il file ") + percorso));
         QCOMPARE(banco.cartella.leggiFile("uscita.csv"), esportato);
 
-        script.aggiungi({true}); // a new search puts every grid back in number order
+        // "Mostra il caso": the cell clicked says the chance of its delay; "Rarità del ritardo attuale"
+        // descending lists the longest delays first.
+        prova::controllo<QCheckBox>(f, "chkCaso")->setChecked(true);
+        auto* griglia = prova::controllo<QTableWidget>(f, "mfgRicerca_3");
+        QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {},
+                          griglia->visualItemRect(griglia->item(2, 1)).center());
+        const int ritardo = ordinate.at(0).section(';', 2, 2).toInt();
+        QCOMPARE(prova::testo(f, "pctPubblicitaRicerche"),
+                 QStringLiteral("Ritardo attuale %1 su FIRENZE: per caso accade circa 1 volta su %2")
+                     .arg(ritardo)
+                     .arg(std::llround(std::pow(18.0 / 17.0, ritardo))));
+        f.ordinaDecrescente(true);
+        prova::clic(f, "cmdOrdinamento");
+        QTest::mouseClick(prova::controllo(f, "lblMnu_9"), Qt::LeftButton);
+        QCOMPARE(celle(f, 3).at(0).section(';', 2, 2), ordinate.last().section(';', 2, 2));
+        QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RARITÀ DEL RITARDO"));
+        f.ordinaDecrescente(false);
+
+        // A new search puts every grid back in number order; with the status bar, its wheels and time.
+        prova::controllo<QCheckBox>(f, "chkStatusBar")->setChecked(true);
+        script.aggiungi({true});
         f.cmdAVVIO_Click();
         QCOMPARE(celle(f, 3), numerico);
+        QVERIFY(prova::testo(f, "sbrRicerca_1") == "Ruote: FI PA " &&
+                prova::testo(f, "sbrRicerca_4").startsWith("Ora: "));
+
+        // The first position, kept in its field: one number a draw on each wheel; the period line says it.
+        prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(1);
+        script.aggiungi({true});
+        f.cmdAVVIO_Click();
+        QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 1ª")),
+                 qPrintable(prova::testo(f, "lblPeriodoRicerca")));
+        QCOMPARE(std::accumulate(r.Frequenza_Numero[3].begin(), r.Frequenza_Numero[3].end(), 0), 30);
+        QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 1);
     }
 
     void ambiPagineOrdineEdEsportazione() {
@@ -227,6 +264,39 @@ private slots:
         QCOMPARE(script.testi().size(), mostrati + 1);
     }
 
+    void spiaRuoteSelezionateEsportaEStampa() {
+        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO: together, then each alone
+        ui::frmNUMERISPIA f(banco.stato);
+        prova::controllo<QComboBox>(f, "cboBersaglio")->setCurrentIndex(1);
+        prova::ScriptPrompt script({true});
+        f.cmdAVVIO_Click();
+        f.cmdRuotaPiu_Click();
+        QCOMPARE(prova::testo(f, "lblRuoteRicerca") + QString::number(f.risultati(0).ruoteBersaglio) +
+                     QString::number(f.risultati(3).ruoteBersaglio),
+                 "FIRENZE21");
+        QVERIFY(prova::testo(f, "lblUsciteSpia").endsWith(QStringLiteral(": %1").arg(f.risultati(3).uscite)));
+        const QString percorso = QString::fromStdString((banco.cartella.percorso() / "spia.csv").string());
+        prova::FileScelto file(percorso);
+        script.aggiungi({true});
+        f.cmdEsporta_Click(); // FIRENZE's grid as shown: most presences first
+        const QStringList righe = righeCsv(percorso);
+        QCOMPARE(righe.value(1).section(';', 0, 2),
+                 QStringList({prova::cella(f, "mfgSpia_3", 0, 1), QString::number(f.risultati(3).uscite),
+                              prova::cella(f, "mfgSpia_3", 0, 2)})
+                     .join(';'));
+        const QString pdf = QString::fromStdString((banco.cartella.percorso() / "spia.pdf").string());
+        prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        f.cmdStampa_Click();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains("bersaglio: FI"));
+    }
+
     void apertaInteraAlCentro_data() {
         QTest::addColumn<QString>("griglia");
         QTest::addColumn<bool>("cambiato"); // searched, then the period changed: the red notice shows
@@ -235,6 +305,7 @@ private slots:
         QTest::addRow("terni") << "mfgFreqRitTerni_0" << false;
         QTest::addRow("numeri-periodo-cambiato") << "mfgRicerca_0" << true;
         QTest::addRow("ambi-periodo-cambiato") << "mfgFreqRitAmbi_0" << true;
+        QTest::addRow("spia-periodo-cambiato") << "mfgSpia_0" << true;
     }
     void apertaInteraAlCentro() {
         QFETCH(QString, griglia);
@@ -244,6 +315,8 @@ private slots:
         std::unique_ptr<ui::FinestraRicerca> f;
         if (griglia.startsWith("mfgFreqRitTerni"))
             f = std::make_unique<ui::frmFREQRITTERNI>(banco.stato);
+        else if (griglia.startsWith("mfgSpia"))
+            f = std::make_unique<ui::frmNUMERISPIA>(banco.stato);
         else
             f = finestra(griglia.startsWith("mfgFreqRitAmbi"), banco.stato);
         f->show();
@@ -292,7 +365,9 @@ private slots:
             QCOMPARE(colore(0), spuntata ? QColor(Qt::white) : QColor(0, 255, 255));
             QCOMPARE(colore(4), QColor(Qt::white));
             prova::controllo<QCheckBox>(*f, "chkStatusBar")->setChecked(true);
+            prova::controllo<QCheckBox>(*f, "chkCaso")->setChecked(true);
         }
+        QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, ambi ? 26 : 25), 1);
         // Each box in its own field, each window in its own fields: the other window's are not touched.
         QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, campo), spuntata ? 0 : 1);
         QCOMPARE(core::Leggi_Numero_Impostazione(banco.stato, ambi ? 74 : 72), 1);

@@ -27,20 +27,28 @@
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
+#include "ui/stakes/FrmVerificaGiocata.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
 #include "ui/stats/FrmGruppi.h"
 #include "ui/stats/FrmLunghette.h"
+#include "ui/stats/FrmNumeriSpia.h"
+#include "ui/stats/FrmVerificaCaso.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -70,11 +78,12 @@ void controllaTesti(QWidget* finestra, const QString& nome) {
         int larghezza = 0;
         if (auto* etichetta = qobject_cast<QLabel*>(figlio); etichetta && !etichetta->wordWrap()) {
             testo = etichetta->text();
-            if (testo.contains(QLatin1Char('<'))) continue; // rich text: measured by its layout
-            // A text of lines: its widest; a label with a buddy draws its mnemonic's '&' as an underline.
-            const int segni = etichetta->buddy() ? int(Qt::TextShowMnemonic) : 0;
-            for (const QString& riga : testo.split(QLatin1Char('\n')))
-                larghezza = std::max(larghezza, etichetta->fontMetrics().size(segni, riga).width());
+            if (testo.contains(QLatin1Char('<'))) continue;            // rich text: measured by its layout
+            for (const QString& riga : testo.split(QLatin1Char('\n'))) // a text of lines: its widest
+                larghezza = std::max(larghezza,
+                                     etichetta->buddy() // a mnemonic's '&' is not drawn
+                                         ? etichetta->fontMetrics().size(Qt::TextShowMnemonic, riga).width()
+                                         : etichetta->fontMetrics().horizontalAdvance(riga));
             larghezza += 2 * etichetta->margin() + etichetta->indent();
         } else if (auto* pulsante = qobject_cast<QAbstractButton*>(figlio)) {
             // The text and the least room a button's frame needs around it.
@@ -200,11 +209,16 @@ int main(int argc, char* argv[]) {
             scatta(grafico, QStringLiteral("09-grafico-gruppo"), cartella);
             grafico->close();
         }
+        ui::frmNUMERISPIA spia(stato, &principale);
+        scatta(&spia, QStringLiteral("09-spia"), cartella, [&] { spia.cmdAVVIO_Click(); });
+        ui::FrmVerificaCaso verifica(stato, &principale);
+        scatta(&verifica, QStringLiteral("09-verifica-caso"), cartella, [&] { verifica.cmdAVVIO_Click(); });
+        // The charts with chance's lines, as "Mostra il caso" opens them.
         for (const auto& [nome, numeri] :
              {std::pair{QStringLiteral("09-grafico-numero"), std::vector<int>{7}},
               std::pair{QStringLiteral("09-grafico-terno"), std::vector<int>{7, 45, 89}}}) {
             const auto combinazione = stats::Combinazione::da(numeri);
-            if (auto* grafico = ui::FrmGrafico::apri(stato, *combinazione, 0, &principale)) {
+            if (auto* grafico = ui::FrmGrafico::apri(stato, *combinazione, 0, &principale, true)) {
                 scatta(grafico, nome, cartella);
                 grafico->close();
             }
@@ -226,6 +240,29 @@ int main(int argc, char* argv[]) {
         for (int i = 0; schede && i < schede->count(); ++i)
             scatta(&poste, QStringLiteral("13-poste-%1").arg(i + 1), cartella,
                    [&] { schede->setCurrentIndex(i); });
+    }
+    {
+        // Ten numbers on the ten wheels for 200 draws from the first, then the chart of the balance.
+        ui::frmVerificaGiocata verifica(stato, &principale);
+        scatta(&verifica, QStringLiteral("13-verifica"), cartella, [&] {
+            verifica.findChild<QLineEdit*>(QStringLiteral("txtNumeri"))
+                ->setText(QStringLiteral("1 2 3 4 5 6 7 8 9 10"));
+            verifica.findChild<QCheckBox*>(QStringLiteral("chkTutte"))->setChecked(true);
+            verifica.findChild<QLineEdit*>(QStringLiteral("txtPosta_1"))->setText(QStringLiteral("1"));
+            verifica.findChild<QLineEdit*>(QStringLiteral("txtPosta_2"))->setText(QStringLiteral("0,50"));
+            verifica.findChild<QRadioButton*>(QStringLiteral("optDallaData"))->setChecked(true);
+            auto* data = verifica.findChild<QDateEdit*>(QStringLiteral("dtpDal"));
+            data->setDate(data->minimumDate());
+            verifica.findChild<QSpinBox*>(QStringLiteral("spnColpi"))->setValue(200);
+            verifica.cmdVerifica_Click();
+        });
+        verifica.show();
+        verifica.cmdGrafico_Click();
+        if (auto* grafico = verifica.findChild<QWidget*>(QStringLiteral("frmGraficoSaldo"))) {
+            scatta(grafico, QStringLiteral("13-verifica-grafico"), cartella);
+            grafico->close();
+        }
+        verifica.hide();
     }
     {
         ui::frmInformazioni informazioni(&principale);

@@ -468,10 +468,15 @@ void frmPosteCombinazioni::Scrivi_Totale_Costo_Bolletta() {
 
 void frmPosteCombinazioni::Calcola_Vincita_Poste() {
     const QString moneta = testo(stakes::nomeMoneta(m_stato)) + QStringLiteral(" = ");
-    const double incasso = stakes::riscossione(m_stato, m_giocata);
-    lblRiscossione->setText(moneta + testo(stakes::formatta(incasso, "#,###.##")));
-    lblTotaleVintoNetto->setText(
-        moneta + testo(stakes::formatta(incasso - stakes::Costo_Bolletta(m_giocata), "#,###.##")));
+    // The exact amounts, rounded once to the cent, as the check of a ticket rounds them.
+    const stakes::Importo incasso = stakes::riscossione(m_stato, m_giocata);
+    const stakes::Importo netto =
+        incasso - stakes::Importo::daCentesimi(stakes::centesimiDi(stakes::Costo_Bolletta(m_giocata)));
+    const auto inEuro = [](const stakes::Importo& importo) {
+        return stakes::formatta(static_cast<double>(importo.centesimi()) / 100, "#,###.##");
+    };
+    lblRiscossione->setText(moneta + testo(inEuro(incasso)));
+    lblTotaleVintoNetto->setText(moneta + testo(inEuro(netto)));
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "core/FileSicuro.h"
 #include "selection/Ruote.h"
+#include "stats/Caso.h"
 #include "ui/Guida.h"
 #include "ui/Posizione.h"
 #include "ui/Principio.h"
@@ -20,6 +21,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -30,6 +32,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -40,13 +43,16 @@ namespace {
 const QColor COLORE_GRIGLIA(0, 255, 255);
 /** Captions of the ordering menu's entries: the keys, then the two orders; there is no entry 2. */
 const char* const VOCI_MENU[] = {
-    "Numerico",    "Frequenza", "", "Ritardo Attuale", "Ritardo Massimo", "", "Crescente",
-    "Decrescente", "",          ""};
+    "Numerico",  "Frequenza",   "",       "Ritardo Attuale",           "Ritardo Massimo", "",
+    "Crescente", "Decrescente", "Scarto", "Rarità del ritardo attuale"};
 constexpr int VOCE_CRESCENTE = 6;
 constexpr int VOCE_DECRESCENTE = 7;
+/** The entries top to bottom: the keys (chance's two, offered with "Mostra il caso", last), then the orders.
+ */
+constexpr int ORDINE_VOCI[] = {0, 1, 3, 4, 8, 9, 6, 7};
 
 /** The key each entry of the ordering menu sets; 0 for the empty entries, which are not offered. */
-constexpr int CRITERIO_VOCE[] = {1, 2, 0, 3, 4, 0, 0, 0, 0, 0};
+constexpr int CRITERIO_VOCE[] = {1, 2, 0, 3, 4, 0, 0, 0, stats::SCARTO, stats::RARITA};
 /** A wheel step over a paged grid moves it by three rows, as over a list. */
 constexpr int RIGHE_PER_SCATTO = 3;
 
@@ -54,9 +60,9 @@ constexpr int RIGHE_PER_SCATTO = 3;
 
 FinestraRicerca::FinestraRicerca(core::Stato& stato, QWidget* principale,
                                  const std::array<core::Campo, 4>& campi, const core::Campo& decrescente,
-                                 const QString& argomentoGuida)
+                                 const core::Campo& caso, const QString& argomentoGuida)
     : QWidget(nullptr, Qt::Window), m_stato(stato), m_principale(principale), m_campi(campi),
-      m_campoDecrescente(decrescente), m_argomentoGuida(argomentoGuida) {
+      m_campoDecrescente(decrescente), m_campoCaso(caso), m_argomentoGuida(argomentoGuida) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -146,7 +152,7 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE +
         m_pila->addWidget(pagina);
     principale->addWidget(m_pila, 1);
 
-    auto* riga3 = new QHBoxLayout;
+    auto* riga3 = m_rigaPulsanti = new QHBoxLayout;
     sbrRicerca = new QStatusBar(fmePrincipale);
     sbrRicerca->setObjectName(QStringLiteral("sbrRicerca"));
     sbrRicerca->setSizeGripEnabled(false);
@@ -190,12 +196,14 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE +
     for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
         QTableWidget* griglia = grigliaGrafico(c);
         if (!griglia) continue;
+        // The cell chosen tells the chance of its delay on the status line.
         connect(griglia, &QTableWidget::cellClicked, this, [this, c](int riga, int colonnaGriglia) {
             m_cellaScelta[static_cast<std::size_t>(c)] = {riga, colonnaGriglia};
+            mostraFraseCaso(c, riga, colonnaGriglia);
         });
         connect(griglia, &QTableWidget::cellDoubleClicked, this,
                 [this, c](int riga, int colonnaGriglia) { apriGrafico(c, riga, colonnaGriglia); });
-        if (barraGriglia(c)) griglia->viewport()->installEventFilter(this);
+        griglia->viewport()->installEventFilter(this); // the wheel over a paged grid, the chance tooltips
     }
     connect(&AvvisoPeriodo::istanza(), &AvvisoPeriodo::cambiato, this,
             &FinestraRicerca::aggiornaPeriodoRicerca);
@@ -250,6 +258,26 @@ void FinestraRicerca::costruisci(const std::array<QWidget*, core::NUMERO_RUOTE +
     Settaggio_Iniziale_Form();
 }
 
+void FinestraRicerca::inserisciParametri(QWidget* parametri) {
+    auto* principale = static_cast<QVBoxLayout*>(lblPeriodoRicerca->parentWidget()->layout());
+    principale->insertWidget(principale->indexOf(lblPeriodoRicerca), parametri);
+    // Tab reaches them after the buttons above them, not after the last button of the window.
+    QWidget* prima = cmdOpzioniRicerche;
+    for (QWidget* controllo : parametri->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (controllo->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(prima, controllo);
+            prima = controllo;
+        }
+}
+
+QPushButton* FinestraRicerca::aggiungiPulsante(const char* nome, const QString& testo,
+                                               const QString& suggerimento) {
+    auto* tasto = pulsante(this, nome, testo, suggerimento);
+    // Before Esporta, Guida, Menu and Chiudi, the last four of the row.
+    m_rigaPulsanti->insertWidget(m_rigaPulsanti->count() - 4, tasto);
+    return tasto;
+}
+
 QFrame* FinestraRicerca::costruisciMenuOrdinamento() {
     auto* menu = new QFrame(this);
     menu->setObjectName(QStringLiteral("fmeOrdinamento"));
@@ -259,9 +287,8 @@ QFrame* FinestraRicerca::costruisciMenuOrdinamento() {
     colori.setColor(QPalette::Window, QColor(0x1f, 0x3a, 0x68));
     menu->setPalette(colori);
     auto* voci = new QVBoxLayout(menu);
-    for (int i = 0; i < 10; ++i) {
-        if (i == 2) continue;
-        auto* voce = new QLabel(QString::fromLatin1(VOCI_MENU[i]), menu);
+    for (int i : ORDINE_VOCI) {
+        auto* voce = new QLabel(QString::fromUtf8(VOCI_MENU[i]), menu);
         voce->setObjectName(QStringLiteral("lblMnu_%1").arg(i));
         voce->setMinimumWidth(150);
         voce->installEventFilter(this);
@@ -290,6 +317,9 @@ QFrame* FinestraRicerca::costruisciOpzioni() {
         casella("chk_ColoreGrigliaSingola", QStringLiteral("Colore Griglia ruote singole"));
     chkStatusBar = casella("chkStatusBar", QStringLiteral("Barra di stato"));
     chkSfioramentoSensori = casella("chkSfioramentoSensori", QStringLiteral("Sfioramento Sensori"));
+    chkCaso = casella("chkCaso", QStringLiteral("Mostra il caso"));
+    chkCaso->setToolTip(QStringLiteral("Accanto ai conteggi, quanto il caso fa attendere: frequenza attesa, "
+                                       "scarto e probabilità dei ritardi"));
     frame->hide();
     return frame;
 }
@@ -312,6 +342,17 @@ void FinestraRicerca::Settaggio_Iniziale_Form() {
     }
     m_sensoriAttivi = chkSfioramentoSensori->isChecked();
     applicaColori();
+    // A window about chance alone has no such option (field 0): its figures are always there.
+    chkCaso->setChecked(m_campoCaso.numero == 0 || core::valoreCampo(m_stato, m_campoCaso) == 1);
+    chkCaso->setVisible(m_campoCaso.numero != 0);
+    connect(chkCaso, &QCheckBox::toggled, this, [this] {
+        if (m_campoCaso.numero != 0)
+            scriviImpostazione(this, m_stato, m_campoCaso, chkCaso->isChecked() ? 1 : 0);
+        Settaggio_Menu_Ordinamento();
+        const int c = m_navigazione.ruotaMostrata();
+        const auto [riga, colonnaGriglia] = m_cellaScelta[static_cast<std::size_t>(c)];
+        mostraFraseCaso(c, riga, colonnaGriglia);
+    });
     m_decrescente = core::valoreCampo(m_stato, m_campoDecrescente) == 1;
     Settaggio_Menu_Ordinamento();
     m_pila->setCurrentIndex(0);
@@ -339,7 +380,10 @@ void FinestraRicerca::Settaggio_Menu_Ordinamento() {
     for (int i = 0; i < 10; ++i) {
         QLabel* voce = lblMnu[static_cast<std::size_t>(i)];
         if (!voce) continue;
-        voce->setVisible(CRITERIO_VOCE[i] > 0 || i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE);
+        const bool delCaso = CRITERIO_VOCE[i] == stats::SCARTO || CRITERIO_VOCE[i] == stats::RARITA;
+        voce->setVisible((CRITERIO_VOCE[i] > 0 && (!delCaso || chkCaso->isChecked()) &&
+                          criterioOfferto(CRITERIO_VOCE[i])) ||
+                         i == VOCE_CRESCENTE || i == VOCE_DECRESCENTE);
         if (CRITERIO_VOCE[i] == m_criterioMostrato) scelta = i;
     }
     evidenziaVoce(scelta);
@@ -425,6 +469,7 @@ void FinestraRicerca::cmdAVVIO_Click() {
     m_periodoCercato = selection::periodoAttuale(m_stato);
 
     concludiRicerca(completa);
+    mostraFraseCaso(0, -1, -1); // no cell of the new results is chosen yet
     if (completa) {
         m_navigazione.ricomincia();
         cmdRuotaPiu_Click();
@@ -444,7 +489,8 @@ void FinestraRicerca::aggiornaPeriodoRicerca() {
         lblPeriodoRicerca->clear();
         return;
     }
-    const QString periodo = QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato));
+    const QString periodo =
+        QString::fromStdString(selection::testoPeriodo(m_stato, m_periodoCercato)) + aggiuntaPeriodo();
     const bool cambiato = !(selection::periodoAttuale(m_stato) == m_periodoCercato);
     lblPeriodoRicerca->setStyleSheet(cambiato ? QStringLiteral("color: #b00000; font-weight: bold;")
                                               : QString());
@@ -494,7 +540,9 @@ void FinestraRicerca::ereditaOrdine(int prima) {
 }
 
 void FinestraRicerca::ordina(int criterio) {
-    if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RITARDO_MASSIMO) return;
+    if (!m_risultatiDisponibili || criterio < stats::NUMERICO || criterio > stats::RARITA ||
+        !criterioOfferto(criterio))
+        return;
     const int c = m_navigazione.ruotaMostrata();
     m_navigazione.impostaCriterio(c, criterio);
     m_navigazione.impostaDecrescente(c, m_decrescente);
@@ -565,7 +613,40 @@ void FinestraRicerca::apriGrafico(int colonna, int riga, int colonnaGriglia) {
                            "dell'ambo di cui vedere il grafico."));
         return;
     }
-    FrmGrafico::apri(m_stato, *combinazione, colonna, this);
+    FrmGrafico::apri(m_stato, *combinazione, colonna, this, chkCaso->isChecked(), posizioneCercata());
+}
+
+bool FinestraRicerca::mostraCaso() const {
+    return chkCaso->isChecked();
+}
+
+QString FinestraRicerca::testoCaso(int colonna, int riga, int colonnaGriglia) const {
+    const auto numeri = numeriDellaCella(colonna, riga, colonnaGriglia);
+    if (!m_risultatiDisponibili || numeri.empty()) return {};
+    const auto [frequenza, attuale, massimo] = valoriDi(colonna, numeri);
+    const auto figure =
+        stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size()), posizioneCercata()),
+                    stats::colonnaCaso(baseCaso(), colonna), frequenza, attuale, massimo);
+    return QString::fromStdString(stats::descrizioneCaso(figure, frequenza, attuale, massimo));
+}
+
+void FinestraRicerca::mostraFraseCaso(int colonna, int riga, int colonnaGriglia) {
+    const auto numeri = numeriDellaCella(colonna, riga, colonnaGriglia);
+    QString frase;
+    if (chkCaso->isChecked() && m_risultatiDisponibili && !numeri.empty()) {
+        const int attuale = valoriDi(colonna, numeri)[1];
+        const auto figure =
+            stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size()), posizioneCercata()),
+                        stats::colonnaCaso(baseCaso(), colonna), 0, attuale, 0);
+        const std::string nome = colonna == 0 ? "ruote " + m_sigleRuote.simplified().toStdString()
+                                              : m_stato.Nome_Ruota[static_cast<std::size_t>(colonna)];
+        frase = QString::fromStdString(stats::fraseRitardo(attuale, nome, figure.probabilitaAttuale));
+    }
+    // On the status bar when it is shown, otherwise in place of the line beside the buttons.
+    m_pannelli[2]->setText(frase);
+    pctPubblicitaRicerche->setText(
+        frase.isEmpty() ? QStringLiteral("Quintaro — conta e mostra ciò che l'archivio contiene") : frase);
+    pctPubblicitaRicerche->setToolTip(frase);
 }
 
 void FinestraRicerca::portaPrincipaleInPrimoPiano() {
@@ -603,6 +684,20 @@ void FinestraRicerca::keyPressEvent(QKeyEvent* evento) {
 }
 
 bool FinestraRicerca::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::ToolTip && chkCaso->isChecked()) {
+        for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
+            QTableWidget* griglia = grigliaGrafico(c);
+            if (!griglia || oggetto != griglia->viewport()) continue;
+            const auto* aiuto = static_cast<QHelpEvent*>(evento);
+            const QModelIndex cella = griglia->indexAt(aiuto->pos());
+            const QString testo = testoCaso(c, cella.row(), cella.column());
+            if (testo.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(aiuto->globalPos(), testo, griglia->viewport());
+            return true;
+        }
+    }
     if (evento->type() == QEvent::Wheel) {
         for (int c = 0; c <= core::NUMERO_RUOTE; ++c) {
             QTableWidget* griglia = grigliaGrafico(c);

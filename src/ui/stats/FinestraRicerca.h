@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QScrollBar;
@@ -56,18 +57,30 @@ public:
 
     /** 0 pressed, 1 refused, 2 running or found nothing, 3 completed. */
     int Stato_Ricerca() const { return m_statoRicerca; }
+    /** "Mostra il caso" is ticked. */
+    bool mostraCaso() const;
+    /** The chance figures of cell (riga, colonnaGriglia) of column c's grid as its tooltip shows them; empty
+     * for a cell of no item or before a search. */
+    QString testoCaso(int colonna, int riga, int colonnaGriglia) const;
     bool Risultati_Disponibili() const { return m_risultatiDisponibili; }
 
 protected:
     /**
      * `campi`: the settings fields of its four options (hover highlighting, status bar, general and
-     * single-wheel grid colour); `decrescente`: the field keeping the order of the keys;
+     * single-wheel grid colour); `decrescente`: the field keeping the order of the keys; `caso`: the
+     * field of "Mostra il caso";
      * `argomentoGuida`: the help topic that "Guida" opens.
      */
     FinestraRicerca(core::Stato& stato, QWidget* principale, const std::array<core::Campo, 4>& campi,
-                    const core::Campo& decrescente, const QString& argomentoGuida);
+                    const core::Campo& decrescente, const core::Campo& caso, const QString& argomentoGuida);
     /** Builds the window around the eleven result pages (index = column). */
     void costruisci(const std::array<QWidget*, core::NUMERO_RUOTE + 1>& pagine);
+    /** After costruisci: a row of the search's own parameters, under the navigation row. */
+    void inserisciParametri(QWidget* parametri);
+    /** What the period line adds after the period ("— Posizione: 1ª"); empty for nothing. */
+    virtual QString aggiuntaPeriodo() const { return {}; }
+    /** Whether the ordering menu offers the key (1 number .. 4 maximum delay). */
+    virtual bool criterioOfferto(int /*criterio*/) const { return true; }
 
     /** Runs the search; false when the period held no draw. */
     virtual bool eseguiRicerca(const stats::Avanzamento& avanzamento) = 0;
@@ -88,6 +101,16 @@ protected:
         return {};
     }
 
+    /** Frequency, current delay and maximum delay of `numeri` (a number, pair or triple) in column c. */
+    virtual std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const = 0;
+    /** The position of the draw the last search counted (1..5), 0 for every number. */
+    virtual int posizioneCercata() const { return 0; }
+    /** What chance needs of the columns of the last search. */
+    virtual const stats::BaseCaso& baseCaso() const = 0;
+
+    /** A button of the subclass in the bottom row, before "Esporta". */
+    QPushButton* aggiungiPulsante(const char* nome, const QString& testo, const QString& suggerimento);
+
     /** Shows the grid of the column of the current position, with its caption and key. */
     void mostraPosizione();
     void MOSTRA_RUOTA_RICERCA();
@@ -104,12 +127,15 @@ protected:
     bool m_risultatiDisponibili = false;
     QLabel* lblRicerca = nullptr;
     QLabel* lblOrdinamento = nullptr;
+    QLabel* lblPeriodoRicerca = nullptr;
     QPushButton* cmdAVVIO = nullptr;
 
 private:
     QFrame* costruisciMenuOrdinamento();
     QFrame* costruisciOpzioni();
     void Settaggio_Iniziale_Form();
+    /** The status line of a chosen cell: the chance of its current delay in words, with "Mostra il caso". */
+    void mostraFraseCaso(int colonna, int riga, int colonnaGriglia);
     void Settaggio_Menu_Ordinamento();
     void mostraCriterio(int criterio);
     void mostraOrdine(bool decrescente);
@@ -124,6 +150,7 @@ private:
     QPointer<QWidget> m_principale;
     std::array<core::Campo, 4> m_campi;
     core::Campo m_campoDecrescente;
+    core::Campo m_campoCaso;
     bool m_decrescente = false; ///< the window's order of the keys, kept in m_campoDecrescente
     selection::PeriodoCercato m_periodoCercato; ///< what the shown results were computed on
     int m_criterioMostrato = stats::NUMERICO;   ///< the key that lblOrdinamento shows
@@ -137,7 +164,6 @@ private:
     QStackedWidget* m_pila = nullptr;
     QLabel* lblRuoteRicerca = nullptr;
     QLabel* lblOrdine = nullptr;
-    QLabel* lblPeriodoRicerca = nullptr;
     QPushButton* cmdOrdinamento = nullptr;
     QPushButton* cmdOpzioniRicerche = nullptr;
     QFrame* fmeOrdinamento = nullptr;
@@ -147,7 +173,9 @@ private:
     QCheckBox* chk_ColoreGrigliaSingola = nullptr;
     QCheckBox* chkStatusBar = nullptr;
     QCheckBox* chkSfioramentoSensori = nullptr;
+    QCheckBox* chkCaso = nullptr;
     QStatusBar* sbrRicerca = nullptr;
+    QHBoxLayout* m_rigaPulsanti = nullptr;
     std::array<QLabel*, 5> m_pannelli{};
     QLabel* pctPubblicitaRicerche = nullptr;
     std::array<std::pair<int, int>, core::NUMERO_RUOTE + 1>

@@ -45,7 +45,7 @@ QString chiaro(const char16_t* codici, std::size_t quanti) {
 
 frmFREQRITAMBO::frmFREQRITAMBO(core::Stato& stato, QWidget* principale)
     : FinestraRicerca(stato, principale, core::campi::OPZIONI_AMBI, core::campi::DECRESCENTE_AMBI,
-                      QStringLiteral("freq_rit_ambi.htm")) {
+                      core::campi::CASO_AMBI, QStringLiteral("freq_rit_ambi.htm")) {
     setObjectName(QStringLiteral("frmFREQRITAMBO"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI AMBI"));
     setFocusPolicy(Qt::StrongFocus); // the window itself takes the keys when no control has the focus
@@ -173,6 +173,15 @@ std::vector<int> frmFREQRITAMBO::numeriDellaCella(int colonna, int riga, int) co
     if (ordine.empty() || posizione > ordine[0] || posizione >= static_cast<int>(ordine.size())) return {};
     const auto [a, b] = stats::amboInPosizione(ordine[static_cast<std::size_t>(posizione)]);
     return {a, b};
+}
+
+std::array<int, 3> frmFREQRITAMBO::valoriDi(int colonna, const std::vector<int>& numeri) const {
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE || numeri.size() != 2 || numeri[0] < 1 ||
+        numeri[0] >= numeri[1] || numeri[1] > 90)
+        return {};
+    const int k = stats::posizioneAmbo(numeri[0], numeri[1]);
+    return {m_risultati.frequenza(colonna, k), m_risultati.ritardoAttuale(colonna, k),
+            m_risultati.ritardoMassimo(colonna, k)};
 }
 
 std::string frmFREQRITAMBO::testoCsv(int colonna) const {

@@ -39,6 +39,8 @@ protected:
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgFreqRitAmbi(colonna); }
     QScrollBar* barraGriglia(int colonna) const override { return vscFrAmbi(colonna); }
     std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
+    std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
+    const stats::BaseCaso& baseCaso() const override { return m_risultati.Base_Caso; }
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:

@@ -3,7 +3,10 @@
 #include "stats/Esportazione.h"
 #include "ui/Programma.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
 
 namespace ui {
@@ -26,7 +29,7 @@ std::array<int, 91> ordineNumerico() {
 
 frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
     : FinestraRicerca(stato, principale, core::campi::OPZIONI_NUMERI, core::campi::DECRESCENTE_NUMERI,
-                      QStringLiteral("freq_rit_90_numeri.htm")) {
+                      core::campi::CASO_NUMERI, QStringLiteral("freq_rit_90_numeri.htm")) {
     setObjectName(QStringLiteral("frmFREQRITESTRATTI"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI 90 NUMERI"));
     std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
@@ -39,6 +42,34 @@ frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
     }
     m_ordine.fill(ordineNumerico());
     costruisci(pagine);
+    inserisciParametri(costruisciPosizione());
+}
+
+QWidget* frmFREQRITESTRATTI::costruisciPosizione() {
+    auto* riga = new QWidget(this);
+    auto* disposizione = new QHBoxLayout(riga);
+    disposizione->setContentsMargins(0, 0, 0, 0);
+    m_cboPosizione = new QComboBox(riga);
+    m_cboPosizione->setObjectName(QStringLiteral("cboPosizione"));
+    m_cboPosizione->addItem(QStringLiteral("tutte"));
+    for (int p = 1; p <= 5; ++p)
+        m_cboPosizione->addItem(QStringLiteral("%1ª").arg(p));
+    m_cboPosizione->setToolTip(QStringLiteral("Conta un numero solo quando esce in quella posizione "
+                                              "dell'estrazione (estratto determinato)"));
+    auto* etichetta = new QLabel(QStringLiteral("Posi&zione:"), riga);
+    etichetta->setBuddy(m_cboPosizione);
+    disposizione->addWidget(etichetta);
+    disposizione->addWidget(m_cboPosizione);
+    disposizione->addStretch(1);
+    m_cboPosizione->setCurrentIndex(core::valoreCampo(m_stato, core::campi::POSIZIONE_NUMERI));
+    connect(m_cboPosizione, &QComboBox::currentIndexChanged, this,
+            [this](int indice) { scriviImpostazione(this, m_stato, core::campi::POSIZIONE_NUMERI, indice); });
+    return riga;
+}
+
+QString frmFREQRITESTRATTI::aggiuntaPeriodo() const {
+    return m_risultati.posizione > 0 ? QStringLiteral(" — Posizione: %1ª").arg(m_risultati.posizione)
+                                     : QString();
 }
 
 void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
@@ -73,7 +104,8 @@ void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
 }
 
 bool frmFREQRITESTRATTI::eseguiRicerca(const stats::Avanzamento& avanzamento) {
-    return stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(m_stato, m_risultati, avanzamento);
+    return stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(
+        m_stato, m_risultati, avanzamento, {.posizione = m_cboPosizione->currentIndex()});
 }
 
 void frmFREQRITESTRATTI::concludiRicerca(bool completa) {
@@ -127,6 +159,15 @@ std::vector<int> frmFREQRITESTRATTI::numeriDellaCella(int colonna, int riga, int
         return {};
     const int posizione = riga / 4 * 15 + colonnaGriglia;
     return {m_ordine[static_cast<std::size_t>(colonna)][static_cast<std::size_t>(posizione)]};
+}
+
+std::array<int, 3> frmFREQRITESTRATTI::valoriDi(int colonna, const std::vector<int>& numeri) const {
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE || numeri.size() != 1 || numeri[0] < 1 || numeri[0] > 90)
+        return {};
+    const auto c = static_cast<std::size_t>(colonna);
+    const auto n = static_cast<std::size_t>(numeri[0]);
+    return {m_risultati.Frequenza_Numero[c][n], m_risultati.Ritardo_Attuale_Numero[c][n],
+            m_risultati.Ritardo_Massimo_Numero[c][n]};
 }
 
 std::string frmFREQRITESTRATTI::testoCsv(int colonna) const {

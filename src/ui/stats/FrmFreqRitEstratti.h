@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QComboBox;
 class QTableWidget;
 
 namespace ui {
@@ -22,6 +23,8 @@ public:
     const stats::RisultatiNumeri& risultati() const { return m_risultati; }
     /** Grid of column c (0..10). */
     QTableWidget* mfgRicerca(int c) const { return m_griglie[static_cast<std::size_t>(c)]; }
+    /** "Posizione": 0 "tutte", 1..5 the place in the draw that the next search counts. */
+    QComboBox* cboPosizione() const { return m_cboPosizione; }
 
 protected:
     bool eseguiRicerca(const stats::Avanzamento& avanzamento) override;
@@ -31,15 +34,22 @@ protected:
     QString prefissoFile() const override { return QStringLiteral("frequenze_ritardi"); }
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgRicerca(colonna); }
     std::vector<int> numeriDellaCella(int colonna, int riga, int colonnaGriglia) const override;
+    QString aggiuntaPeriodo() const override;
+    std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
+    const stats::BaseCaso& baseCaso() const override { return m_risultati.Base_Caso; }
+    int posizioneCercata() const override { return m_risultati.posizione; }
 
 private:
     void Imposta_mfg_Ricerca(QTableWidget* griglia);
     void SCRIVI_DATI_RICERCA();
+    /** The "Posizione" row, its choice read from and kept in its settings field. */
+    QWidget* costruisciPosizione();
 
     stats::RisultatiNumeri m_risultati;
     std::array<std::array<int, 91>, core::NUMERO_RUOTE + 1> m_ordine{};
     std::array<bool, core::NUMERO_RUOTE + 1> m_daScrivere{};
     std::array<QTableWidget*, core::NUMERO_RUOTE + 1> m_griglie{};
+    QComboBox* m_cboPosizione = nullptr;
 };
 
 } // namespace ui

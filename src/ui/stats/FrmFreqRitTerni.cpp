@@ -28,7 +28,7 @@ const QColor COLORE_SEGNATO(255, 255, 128);
 
 frmFREQRITTERNI::frmFREQRITTERNI(core::Stato& stato, QWidget* principale)
     : FinestraRicerca(stato, principale, core::campi::OPZIONI_TERNI, core::campi::DECRESCENTE_TERNI,
-                      QStringLiteral("freq_rit_terni.htm")) {
+                      core::campi::CASO_TERNI, QStringLiteral("freq_rit_terni.htm")) {
     setObjectName(QStringLiteral("frmFREQRITTERNI"));
     setWindowTitle(QStringLiteral("FREQUENZE e RITARDI TERNI"));
     std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
@@ -206,6 +206,15 @@ std::vector<int> frmFREQRITTERNI::numeriDellaCella(int colonna, int riga, int) c
     if (ordine.empty() || posizione > ordine[0] || posizione >= static_cast<int>(ordine.size())) return {};
     const stats::Terno terno = stats::ternoInPosizione(ordine[static_cast<std::size_t>(posizione)]);
     return {terno.a, terno.b, terno.c};
+}
+
+std::array<int, 3> frmFREQRITTERNI::valoriDi(int colonna, const std::vector<int>& numeri) const {
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE || numeri.size() != 3 || numeri[0] < 1 ||
+        numeri[0] >= numeri[1] || numeri[1] >= numeri[2] || numeri[2] > 90)
+        return {};
+    const int k = stats::posizioneTerno(numeri[0], numeri[1], numeri[2]);
+    return {m_risultati.frequenza(colonna, k), m_risultati.ritardoAttuale(colonna, k),
+            m_risultati.ritardoMassimo(colonna, k)};
 }
 
 std::string frmFREQRITTERNI::testoCsv(int colonna) const {

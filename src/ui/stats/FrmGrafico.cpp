@@ -4,6 +4,7 @@
 #include "maintenance/Consultazione.h"
 #include "selection/Riepilogo.h"
 #include "selection/Ruote.h"
+#include "stats/Caso.h"
 #include "ui/Guida.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
@@ -44,6 +45,7 @@
 #include <QtCharts/QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 
@@ -56,6 +58,7 @@ const QSize GRANDE(1600, 900);
 const QColor COLORE_LINEA(0x1f, 0x5a, 0xa6);
 const QColor COLORE_MASSIMO(0xc0, 0x1c, 0x28);
 const QColor COLORE_USCITA(0xe6, 0x7e, 0x00);
+const QColor COLORE_CASO(0x2e, 0x7d, 0x32);
 
 /** "2/1/2001", or "—" for a date the archive holds blank. */
 QString testoData(const core::Data& data) {
@@ -170,21 +173,22 @@ private:
 };
 
 FrmGrafico* FrmGrafico::apri(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-                             QWidget* genitore) {
-    auto serie = stats::serieRitardi(stato, combinazione, colonna);
-    const auto numeri = serie ? stats::numeriColonna(stato, colonna) : serie.errore();
+                             QWidget* genitore, bool caso, int posizione) {
+    auto serie = stats::serieRitardi(stato, combinazione, colonna, posizione);
+    const auto numeri = serie ? stats::numeriColonna(stato, colonna, posizione) : serie.errore();
     if (!serie || !numeri) {
         prompt::informa(genitore, titoloProgramma(),
                         QString::fromStdString(serie ? numeri.messaggio() : serie.messaggio()));
         return nullptr;
     }
-    auto* finestra = new FrmGrafico(stato, combinazione, colonna, std::move(*serie), *numeri, genitore);
+    auto* finestra =
+        new FrmGrafico(stato, combinazione, colonna, std::move(*serie), *numeri, genitore, caso, posizione);
     finestra->show();
     return finestra;
 }
 
 FrmGrafico* FrmGrafico::apriGruppo(const core::Stato& stato, const stats::Gruppo& gruppo, int sorte,
-                                   int colonna, QWidget* genitore) {
+                                   int colonna, QWidget* genitore, bool caso) {
     auto serie = stats::serieGruppo(stato, gruppo, sorte, colonna);
     const auto numeri = serie ? stats::numeriColonna(stato, colonna) : serie.errore();
     if (!serie || !numeri) {
@@ -192,29 +196,46 @@ FrmGrafico* FrmGrafico::apriGruppo(const core::Stato& stato, const stats::Gruppo
                         QString::fromStdString(serie ? numeri.messaggio() : serie.messaggio()));
         return nullptr;
     }
-    const Soggetto soggetto{QStringLiteral("gruppo"),
-                            QString::fromStdString(gruppo.nome + ", " + stats::nomeSorte(sorte)),
-                            gruppo.numeri};
-    auto* finestra = new FrmGrafico(stato, soggetto, colonna, std::move(*serie), *numeri, genitore);
+    const Soggetto soggetto{
+        QStringLiteral("gruppo"), QString::fromStdString(gruppo.nome + ", " + stats::nomeSorte(sorte)),
+        gruppo.numeri, stats::probabilitaGruppo(static_cast<int>(gruppo.numeri.size()), sorte)};
+    auto* finestra = new FrmGrafico(stato, soggetto, colonna, std::move(*serie), *numeri, genitore, caso);
     finestra->show();
     return finestra;
 }
 
-FrmGrafico::Soggetto FrmGrafico::soggettoDi(const stats::Combinazione& combinazione) {
-    Soggetto soggetto{
-        QString::fromStdString(combinazione.nome()), QString::fromStdString(combinazione.testo()), {}};
+FrmGrafico::Soggetto FrmGrafico::soggettoDi(const stats::Combinazione& combinazione, int posizione) {
+    Soggetto soggetto{QString::fromStdString(combinazione.nome()),
+                      QString::fromStdString(combinazione.testo()) +
+                          (posizione > 0 ? QStringLiteral(" in %1ª posizione").arg(posizione) : QString()),
+                      {},
+                      stats::probabilitaSorte(combinazione.quanti(), posizione)};
     for (int i = 0; i < combinazione.quanti(); ++i)
         soggetto.numeri.push_back(combinazione.numero(i));
     return soggetto;
 }
 
 FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-                       stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore)
-    : FrmGrafico(stato, soggettoDi(combinazione), colonna, std::move(serie), numeri, genitore) {}
+                       stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore,
+                       bool caso, int posizione)
+    : FrmGrafico(stato, soggettoDi(combinazione, posizione), colonna, std::move(serie), numeri, genitore,
+                 caso) {}
 
 FrmGrafico::FrmGrafico(const core::Stato& stato, const Soggetto& soggetto, int colonna,
-                       stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore)
+                       stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore,
+                       bool caso)
     : QWidget(genitore, Qt::Window), m_serie(std::move(serie)), m_numeri(numeri) {
+    if (caso) {
+        // Column 0 crosses the selected wheels: an absence there is an absence on each of them.
+        int ruote = 1;
+        if (colonna == 0)
+            ruote =
+                static_cast<int>(std::count(stato.Ruota_Selezionata.begin() + 1,
+                                            stato.Ruota_Selezionata.begin() + core::NUMERO_RUOTE + 1, -1));
+        const stats::CalcoloCaso calcolo(soggetto.probabilita, {0, 0, ruote});
+        m_ritardoMedio = calcolo.ritardoMedio();
+        m_unoSuMille = calcolo.ritardoUnoSuMille();
+    }
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmGrafico"));
     m_evidenziati = soggetto.numeri;
@@ -355,6 +376,28 @@ QChart* FrmGrafico::costruisciGraficoRitardo() {
     punti->setLightMarker(marcatoreUscita());
     for (QXYSeries* serie : std::initializer_list<QXYSeries*>{linea, massimo, punti})
         grafico->addSeries(serie);
+    if (m_ritardoMedio > 0) {
+        // Chance's lines: the mean delay always within the axis; the once-in-a-thousand delay too unless
+        // it would flatten the series (a triple's runs to tens of thousands), then named as off the scale.
+        const QLocale italiano(QLocale::Italian, QLocale::Italy);
+        const bool inScala = m_unoSuMille <= std::max(3 * picco, 50);
+        picco = std::max(picco, static_cast<int>(std::ceil(m_ritardoMedio)));
+        if (inScala) picco = std::max(picco, m_unoSuMille);
+        const auto orizzontale = [&](const QString& nome, double livello, Qt::PenStyle tratto) {
+            auto* retta = new QLineSeries;
+            retta->setName(nome);
+            retta->setPen(QPen(COLORE_CASO, 1.5, tratto));
+            retta->append(static_cast<qreal>(m_primo), livello);
+            retta->append(static_cast<qreal>(m_ultimo), livello);
+            grafico->addSeries(retta);
+        };
+        orizzontale(QStringLiteral("Media del caso (%1)").arg(italiano.toString(m_ritardoMedio, 'f', 1)),
+                    m_ritardoMedio, Qt::DotLine);
+        orizzontale(
+            QStringLiteral("Caso 1 su 1000 (%1%2)")
+                .arg(italiano.toString(m_unoSuMille), inScala ? QString() : QStringLiteral(", fuori scala")),
+            m_unoSuMille, Qt::DashDotLine);
+    }
 
     m_asseDate = new QDateTimeAxis;
     m_asseDate->setTitleText(QStringLiteral("Data dell'estrazione"));

@@ -39,15 +39,19 @@ public:
      * returns null.
      */
     static FrmGrafico* apri(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-                            QWidget* genitore);
+                            QWidget* genitore, bool caso = false, int posizione = 0);
+    /** With `caso` the delay chart also draws the mean delay by chance and the delay that chance reaches
+     * once in a thousand absences; with `posizione` (1..5) a number counts only in that place of the draw. */
     FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
-               stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore = nullptr);
+               stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore = nullptr,
+               bool caso = false, int posizione = 0);
     /**
      * The chart of a group followed for a sorte (at least `sorte` of its numbers on one wheel): as apri,
-     * with the group's numbers marked among the 90.
+     * with the group's numbers marked among the 90; with `caso`, chance's lines for the group's chance per
+     * draw (stats::probabilitaGruppo).
      */
     static FrmGrafico* apriGruppo(const core::Stato& stato, const stats::Gruppo& gruppo, int sorte,
-                                  int colonna, QWidget* genitore);
+                                  int colonna, QWidget* genitore, bool caso = false);
 
     /** Asks the size and the file, then writes the chart on show as PNG or SVG. */
     void cmdSalvaImmagine_Click();
@@ -85,14 +89,16 @@ signals:
     void primoDisegno();
 
 private:
-    /** What a chart is of: "numero", "ambo", "gruppo"…, its text ("7-45", "Cadenza 7, ambo"), its numbers. */
+    /** What a chart is of: "numero", "ambo", "gruppo"…, its text ("7-45 in 1ª posizione", "Cadenza 7,
+     * ambo"), its numbers and its chance of coming out in one draw on one wheel. */
     struct Soggetto {
         QString nome, testo;
         std::vector<int> numeri;
+        double probabilita = 0;
     };
     FrmGrafico(const core::Stato& stato, const Soggetto& soggetto, int colonna, stats::SerieRitardi serie,
-               const stats::NumeriColonna& numeri, QWidget* genitore);
-    static Soggetto soggettoDi(const stats::Combinazione& combinazione);
+               const stats::NumeriColonna& numeri, QWidget* genitore, bool caso);
+    static Soggetto soggettoDi(const stats::Combinazione& combinazione, int posizione);
     QChart* costruisciGraficoRitardo();
     QChart* costruisciGraficoNumeri();
     void mostraValoriBarre();
@@ -108,6 +114,8 @@ private:
     QString m_periodo;              ///< "Periodo: dal 4/2/2001 al 7/7/2001 (30 estrazioni)"
     std::vector<qint64> m_istanti;  ///< the time of each point of the series, never decreasing
     qint64 m_primo = 0, m_ultimo = 0;
+    double m_ritardoMedio = 0; ///< by chance; 0 when the chance lines are not drawn
+    int m_unoSuMille = 0;      ///< the delay chance reaches once in a thousand absences
 
     QTabWidget* tabGrafici = nullptr;
     VistaTempo* vistaRitardo = nullptr;

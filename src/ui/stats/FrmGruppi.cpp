@@ -49,7 +49,7 @@ QTableWidget* nuovaGriglia(int colonna) {
 } // namespace
 
 frmGruppi::frmGruppi(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, core::campi::OPZIONI_GRUPPI, core::campi::DECRESCENTE_GRUPPI,
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_GRUPPI, core::campi::DECRESCENTE_GRUPPI, {},
                       QStringLiteral("gruppi.htm")) {
     setObjectName(QStringLiteral("frmGruppi"));
     setWindowTitle(QStringLiteral("Gruppi e famiglie"));
@@ -200,6 +200,10 @@ void frmGruppi::ordinaColonna(int colonna, int criterio, bool decrescente) {
     m_ordine[static_cast<std::size_t>(colonna)] =
         stats::ordineGruppi(m_risultati, colonna, criterio, decrescente);
     scriviColonna(colonna);
+}
+
+std::array<int, 3> frmGruppi::valoriDi(int, const std::vector<int>&) const {
+    return {}; // no cell shows a number, pair or triple: the base never asks
 }
 
 std::string frmGruppi::testoCsv(int colonna) const {

@@ -45,6 +45,10 @@ protected:
     std::string testoCsv(int colonna) const override;
     QString prefissoFile() const override { return QStringLiteral("gruppi"); }
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgGruppi(colonna); }
+    /** Chance is not shown beside the groups yet: only the three counts order a column. */
+    bool criterioOfferto(int criterio) const override { return criterio <= stats::RITARDO_MASSIMO; }
+    std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
+    const stats::BaseCaso& baseCaso() const override { return m_baseCaso; }
 
 private:
     QWidget* costruisciScelte();
@@ -54,6 +58,7 @@ private:
     QString descrizioneScelta() const;
 
     stats::RisultatiGruppi m_risultati;
+    stats::BaseCaso m_baseCaso;             ///< empty: no cell of the grid is a number, pair or triple
     std::vector<stats::Gruppo> m_lunghette; ///< the user's, as last read or edited
     std::vector<stats::Gruppo> m_mostrati;  ///< the groups of m_risultati
     std::vector<std::string> m_escluse;     ///< lunghette left out of the last search: too few numbers

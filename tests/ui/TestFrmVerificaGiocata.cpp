@@ -1,0 +1,125 @@
+// The ticket check window: the calculator's amounts for the same ticket, a refused box, the export and the
+// ticket remembered at the next opening.
+#include "ArchivioDiProva.h"
+#include "Finestre.h"
+#include "ui/stakes/FrmPosteCombinazioni.h"
+#include "ui/stakes/FrmVerificaGiocata.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QSpinBox>
+
+namespace {
+
+/** One draw: BARI 1 2 3 60 61, the other wheels 81..85. */
+struct Banco {
+    Banco() {
+        prova::Estrazione estrazione{9, 1, 2024, 4, {}};
+        for (auto& ruota : estrazione.ruote)
+            ruota = {81, 82, 83, 84, 85};
+        estrazione.ruote[0] = {1, 2, 3, 60, 61};
+        estrazione.ruote[10] = {};
+        cartella.carica(stato, {estrazione});
+    }
+    void gioca(ui::frmVerificaGiocata& f, const QString& numeri, int ruote, int sorte, const QString& posta) {
+        prova::controllo<QLineEdit>(f, "txtNumeri")->setText(numeri);
+        for (int w = 1; w <= ruote; ++w)
+            prova::controllo<QCheckBox>(f, QStringLiteral("chkRuota_%1").arg(w))->setChecked(true);
+        prova::controllo<QLineEdit>(f, QStringLiteral("txtPosta_%1").arg(sorte))->setText(posta);
+        f.cmdVerifica_Click();
+    }
+    prova::CartellaDiProva cartella;
+    core::Stato stato = cartella.stato();
+};
+
+double importo(QString testo) {
+    return testo.section(' ', -1).remove('.').replace(',', '.').toDouble();
+}
+
+} // namespace
+
+class TestFrmVerificaGiocata : public QObject {
+    Q_OBJECT
+private slots:
+    void stesseCifreDelCalcolatore_data() {
+        QTest::addColumn<QString>("numeri");
+        QTest::addColumn<int>("ruote"); // BARI.., the first R; only BARI holds numbers played
+        QTest::addColumn<int>("sorte");
+        QTest::addColumn<int>("centesimi");
+        QTest::addColumn<double>("netta");
+        QTest::addRow("estratto-su-tre-numeri") << "1 2 3" << 1 << 1 << 50 << 5.17;
+        QTest::addRow("terno-su-due-ruote") << "1 2 3 4 5" << 2 << 3 << 150 << 310.50;
+        QTest::addRow("terno-su-dieci-numeri") << "1 2 3 4 5 6 7 8 9 10" << 1 << 3 << 75 << 25.88;
+    }
+    void stesseCifreDelCalcolatore() {
+        QFETCH(QString, numeri);
+        QFETCH(int, ruote);
+        QFETCH(int, sorte);
+        QFETCH(int, centesimi);
+        Banco b;
+        prova::ScriptPrompt script;
+        ui::frmVerificaGiocata verifica(b.stato, nullptr);
+        b.gioca(verifica, numeri, ruote, sorte, QString::number(centesimi / 100.0, 'f', 2));
+        QCOMPARE(prova::cella(verifica, "mfgVerifica", 0, 2), QStringLiteral("BA 1 2 3"));
+
+        ui::frmPosteCombinazioni calcolatore(b.stato);
+        prova::sposta(calcolatore, "hscNumeriPerBolletta", int(numeri.count(' ')) + 1);
+        prova::sposta(calcolatore, "hscNumeriIndovinati", 3);
+        prova::sposta(calcolatore, "hscNumeroRuote", ruote);
+        prova::controllo<QCheckBox>(calcolatore, "chkAttivato_1")->setChecked(sorte == 1);
+        prova::controllo<QCheckBox>(calcolatore, QStringLiteral("chkAttivato_%1").arg(sorte))
+            ->setChecked(true);
+        prova::sposta(calcolatore, QStringLiteral("hscPuntata_%1").arg(sorte), centesimi);
+        QTEST(importo(prova::testo(calcolatore, "lblRiscossione")), "netta");
+        QTEST(importo(prova::cella(verifica, "mfgVerifica", 0, 5)), "netta");
+    }
+
+    void rifiutoEsportazioneERicordo() {
+        Banco b;
+        const QString file = b.cartella.percorso().c_str() + QStringLiteral("/vincite.csv");
+        prova::Sostituto esporta(ui::prompt::installaGestoreFile,
+                                 [&](const QString&, const QString&) { return file; });
+        prova::ScriptPrompt script({true, true});
+        {
+            ui::frmVerificaGiocata f(b.stato, nullptr);
+            b.gioca(f, "3 90 3", 1, 1, "1");
+            QCOMPARE(script.testi(), QStringList{"Il numero 3 è ripetuto."});
+            QVERIFY(!f.verifica());
+            b.gioca(f, "3 90", 1, 2, "0,5");
+            QVERIFY(f.verifica() && f.verifica()->estrazioni.size() == 1);
+            f.cmdEsporta_Click();
+            prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& stampante) {
+                stampante.setOutputFormat(QPrinter::PdfFormat);
+                stampante.setOutputFileName(file + ".pdf");
+                return true;
+            });
+            f.cmdStampa_Click();
+        }
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), file + ".pdf", QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
+        const QString stampato = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const char* riga : {"Numeri: 3 90 Ruote: BA Poste: estratto 1,00 ambo 0,50",
+                                 "09/01/2024 4/2024 5,62 5,17 BA 3 - BA estratto", "Spesa: 1,50 Euro",
+                                 "Vinto (netto): 5,17 Euro Saldo: 3,67 Euro"})
+            QVERIFY2(stampato.contains(riga), qPrintable(stampato));
+        QCOMPARE(QString::fromStdString(b.cartella.leggiFile("vincite.csv")).section('\n', 1),
+                 "1,09/01/2024,4/2024,BA,3,estratto,5.62,5.17\n");
+        // The next opening offers the last ticket checked.
+        ui::frmVerificaGiocata f(b.stato, nullptr);
+        QCOMPARE(prova::controllo<QLineEdit>(f, "txtNumeri")->text() +
+                     prova::controllo<QLineEdit>(f, "txtPosta_1")->text() +
+                     prova::controllo<QLineEdit>(f, "txtPosta_2")->text(),
+                 "3 901,000,50");
+        QVERIFY(prova::controllo<QCheckBox>(f, "chkRuota_1")->isChecked() &&
+                !prova::controllo<QCheckBox>(f, "chkRuota_2")->isChecked());
+        // "Tutte": the ten wheels, not the Nazionale.
+        prova::clic(f, "chkTutte");
+        QVERIFY(prova::controllo<QCheckBox>(f, "chkRuota_10")->isChecked() &&
+                !prova::controllo<QCheckBox>(f, "chkRuota_11")->isChecked());
+    }
+};
+
+QTEST_MAIN(TestFrmVerificaGiocata)
+#include "TestFrmVerificaGiocata.moc"
