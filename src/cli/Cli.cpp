@@ -11,6 +11,7 @@
 #include "stakes/Poste.h"
 #include "stakes/Verifica.h"
 #include "stats/Caso.h"
+#include "stats/Gruppi.h"
 #include "stats/Navigazione.h"
 #include "stats/RicercaAmbi.h"
 #include "stats/RicercaNumeri.h"
@@ -50,6 +51,9 @@ const char* const USO_AGGIORNA = "     quintaro-cli aggiorna [--cartella DIR] [-
 const char* const USO_VERIFICA =
     "     quintaro-cli verifica [--cartella DIR] --numeri ELENCO --ruote ELENCO --poste SORTE=EURO,...\n"
     "                  [--dal N | --dal-data G/M/AAAA] [--colpi C] [--riepilogo]\n";
+const char* const USO_GRUPPI =
+    "     quintaro-cli gruppi [--cartella DIR] --famiglia FAMIGLIA | --numeri N,N,... [--sorte K]\n"
+    "                  [--ruote ELENCO] [periodo]\n";
 const char* const USO_AIUTO = "     quintaro-cli [COMANDO] --help | --version\n";
 
 /** What the commands do. */
@@ -81,6 +85,12 @@ const char* const COMANDO_VERIFICA =
     "concorso,\n"
     "                   ruota, indovinati, sorte, vincita lorda e netta), con le quote delle impostazioni;\n"
     "                   con --riepilogo una sola riga: estrazioni, spesa, vincita lorda e netta, saldo\n";
+
+const char* const COMANDO_GRUPPI =
+    "  gruppi           frequenze e ritardi dei gruppi di una famiglia, o di una lunghetta, per una sorte:\n"
+    "                   il gruppo esce su una ruota quando almeno K dei suoi numeri sono fra i cinque\n"
+    "                   estratti; CSV colonna,gruppo,frequenza,ritardo_attuale,ritardo_massimo, dove gruppo\n"
+    "                   è la posizione del gruppo nella famiglia, da 0 (la lunghetta è il gruppo 0)\n";
 
 /** The options. */
 const char* const OPZIONE_CARTELLA =
@@ -120,6 +130,11 @@ const char* const OPZIONI_VERIFICA =
     "                   alla data o dopo (predefinito: l'ultima estrazione)\n"
     "  --colpi C        per verifica: quante estrazioni giocare (predefinito 1), fino all'ultima\n"
     "                   dell'archivio; non conta quelle in cui nessuna ruota giocata fu estratta\n";
+const char* const OPZIONI_GRUPPI =
+    "  --famiglia F     (gruppi) cadenze (0-9), decine (1-10 ... 81-90), decine_cabalistiche (90 e 1-9,\n"
+    "                   10-19 ... 80-89), figure (1-9), quindicine (1-15 ... 76-90) o gemelli (11 ... 88)\n"
+    "  --numeri ELENCO  (gruppi) una lunghetta: da 2 a 30 numeri diversi separati da virgole\n"
+    "  --sorte K        (gruppi) 1 estratto (predefinito), 2 ambo, 3 terno, 4 quaterna, 5 cinquina\n";
 const char* const OPZIONE_AIUTO =
     "  --help           stampa questo aiuto ed esce; --version stampa il nome e la versione\n";
 
@@ -145,13 +160,15 @@ std::string aiuto(const std::string& comando) {
         return uso(USO_STORIA) + COMANDO_STORIA + OPZIONE_CARTELLA + OPZIONI_STORIA + OPZIONI_PERIODO;
     if (comando == "importa") return uso(USO_IMPORTA) + COMANDO_IMPORTA + OPZIONE_CARTELLA;
     if (comando == "aggiorna") return uso(USO_AGGIORNA) + COMANDO_AGGIORNA + OPZIONE_CARTELLA;
+    if (comando == "gruppi")
+        return uso(USO_GRUPPI) + COMANDO_GRUPPI + OPZIONE_CARTELLA + OPZIONI_GRUPPI + OPZIONI_PERIODO;
     if (comando == "verifica")
         return uso(USO_VERIFICA) + COMANDO_VERIFICA + OPZIONE_CARTELLA + OPZIONI_VERIFICA;
-    return std::string(USO_RICERCHE) + USO_CASO + USO_STORIA + USO_SPIA + USO_IMPORTA + USO_AGGIORNA +
-           USO_VERIFICA + USO_AIUTO + COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA + COMANDO_SPIA +
-           COMANDO_IMPORTA + COMANDO_AGGIORNA + COMANDO_VERIFICA + OPZIONE_CARTELLA + OPZIONI_PERIODO +
-           OPZIONE_CASO + OPZIONI_TERNI + OPZIONE_POSIZIONE + OPZIONI_STORIA + OPZIONI_SPIA +
-           OPZIONI_VERIFICA + OPZIONE_AIUTO;
+    return std::string(USO_RICERCHE) + USO_CASO + USO_STORIA + USO_SPIA + USO_GRUPPI + USO_IMPORTA +
+           USO_AGGIORNA + USO_VERIFICA + USO_AIUTO + COMANDI_RICERCHE + COMANDO_CASO + COMANDO_STORIA +
+           COMANDO_SPIA + COMANDO_GRUPPI + COMANDO_IMPORTA + COMANDO_AGGIORNA + COMANDO_VERIFICA +
+           OPZIONE_CARTELLA + OPZIONI_PERIODO + OPZIONE_CASO + OPZIONI_TERNI + OPZIONE_POSIZIONE +
+           OPZIONI_STORIA + OPZIONI_SPIA + OPZIONI_GRUPPI + OPZIONI_VERIFICA + OPZIONE_AIUTO;
 }
 
 struct Opzioni {
@@ -688,6 +705,95 @@ int eseguiSpia(const std::vector<std::string>& argomenti, std::ostream& uscita, 
     return uscita ? ESITO_OK : ESITO_ARCHIVIO;
 }
 
+/**
+ * The gruppi command: takes out its own options (--famiglia, --numeri, --sorte), reads the others as
+ * the searches do, and writes the figures of every group in every column. A lunghetta shorter than the
+ * sorte, or a family together with a lunghetta, is refused in one line.
+ */
+int eseguiGruppi(const std::vector<std::string>& argomenti, std::ostream& uscita, std::ostream& errori) {
+    std::vector<std::string> altri{"numeri"};
+    std::optional<std::string> famiglia, numeri;
+    std::string sorte = "1";
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        const std::string& nome = argomenti[i];
+        const bool proprio = nome == "--famiglia" || nome == "--numeri" || nome == "--sorte";
+        if (proprio && i + 1 >= argomenti.size()) {
+            errori << "quintaro-cli: manca il valore di " << nome << ".\n";
+            return ESITO_USO;
+        }
+        if (nome == "--famiglia")
+            famiglia = argomenti[++i];
+        else if (nome == "--numeri")
+            numeri = argomenti[++i];
+        else if (nome == "--sorte")
+            sorte = argomenti[++i];
+        else
+            altri.push_back(nome);
+    }
+    const auto rifiuta = [&](const std::string& motivo) {
+        errori << "quintaro-cli: " << motivo << '\n';
+        return ESITO_USO;
+    };
+    const auto k = intero(sorte);
+    if (!k || *k < 1 || *k > stats::SORTE_MASSIMA)
+        return rifiuta("--sorte deve essere fra 1 (estratto) e 5 (cinquina): " + sorte + ".");
+    if (famiglia && numeri) return rifiuta("indicare --famiglia oppure --numeri, non entrambi.");
+    if (!famiglia && !numeri) return rifiuta("indicare --famiglia oppure --numeri.");
+    std::vector<stats::Gruppo> gruppi;
+    if (famiglia) {
+        const auto& tutte = stats::famiglie();
+        const auto trovata =
+            std::ranges::find_if(tutte, [&](const stats::Famiglia& f) { return f.chiave == *famiglia; });
+        if (trovata == tutte.end())
+            return rifiuta("famiglia sconosciuta: " + *famiglia +
+                           " (cadenze, decine, decine_cabalistiche, figure, quindicine o gemelli).");
+        gruppi = trovata->gruppi;
+    } else {
+        auto lunghetta = stats::leggiLunghetta("--numeri", *numeri);
+        if (!lunghetta) return rifiuta(lunghetta.messaggio());
+        if (static_cast<int>(lunghetta->numeri.size()) < *k)
+            return rifiuta("la lunghetta ha " + std::to_string(lunghetta->numeri.size()) +
+                           " numeri, meno della sorte " + std::to_string(*k) + ".");
+        gruppi.push_back(std::move(*lunghetta));
+    }
+
+    auto lette = leggiOpzioni(altri);
+    if (lette && (lette->caso || lette->posizione))
+        lette = uso("--caso e --posizione non valgono per il comando gruppi.");
+    const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
+    if (!spuntate) {
+        errori << "quintaro-cli: " << spuntate.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    core::Stato stato(lette->cartella);
+    core::Imposta_Tabelle_Globali(stato);
+    if (const auto caricato =
+            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
+        !caricato) {
+        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    core::impostaSelezioneRuote(stato, *spuntate);
+    if (const auto periodo = applicaPeriodo(stato, *lette); !periodo) {
+        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    const auto risultati = stats::ricercaGruppi(stato, gruppi, *k);
+    if (!risultati) {
+        errori << "quintaro-cli: " << risultati.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    std::string testo = "colonna,gruppo,frequenza,ritardo_attuale,ritardo_massimo\n";
+    for (int c : colonne(stato))
+        for (std::size_t g = 0; g < gruppi.size(); ++g) {
+            const auto colonna = static_cast<std::size_t>(c);
+            riga(testo, {c, static_cast<int>(g), risultati->Frequenza[colonna][g],
+                         risultati->Ritardo_Attuale[colonna][g], risultati->Ritardo_Massimo[colonna][g]});
+        }
+    uscita << testo;
+    return uscita ? ESITO_OK : ESITO_ARCHIVIO;
+}
+
 /** The arguments of the check of a ticket. */
 struct RichiestaVerifica {
     std::filesystem::path cartella;
@@ -837,6 +943,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     if (!argomenti.empty() && argomenti[0] == "aggiorna") return eseguiAggiorna(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "spia") return eseguiSpia(argomenti, uscita, errori);
     if (!argomenti.empty() && argomenti[0] == "verifica") return eseguiVerifica(argomenti, uscita, errori);
+    if (!argomenti.empty() && argomenti[0] == "gruppi") return eseguiGruppi(argomenti, uscita, errori);
     const auto lette = leggiOpzioni(argomenti);
     const auto spuntate = lette ? leggiRuote(lette->ruote) : core::Esito<core::SpunteRuote>(lette.errore());
     if (!spuntate) {

@@ -35,7 +35,7 @@ std::string Combinazione::nome() const {
     return NOMI[std::clamp(m_quanti, 0, MASSIMO_NUMERI_COMBINAZIONE)];
 }
 
-namespace {
+namespace dettaglio {
 
 /** Refuses what no search would run on: no wheel, a column outside the selection, an empty period. */
 core::Esito<void> ricercaPossibile(const core::Stato& stato, int colonna) {
@@ -50,77 +50,54 @@ core::Esito<void> ricercaPossibile(const core::Stato& stato, int colonna) {
 }
 
 /** The record of draw d in a table of texts that a damaged archive may have left short. */
-std::string_view testoDi(const std::vector<std::string>& testi, int d) {
+static std::string_view testoDi(const std::vector<std::string>& testi, int d) {
     return static_cast<std::size_t>(d) < testi.size() ? std::string_view(testi[static_cast<std::size_t>(d)])
                                                       : std::string_view();
 }
 
-} // namespace
+PuntoSerie puntoSerie(const core::Stato& stato, int d) {
+    PuntoSerie punto;
+    punto.estrazione = d;
+    punto.data = core::Data::daRecord(testoDi(stato.Data_Estrazione, d));
+    punto.concorso = core::Concorso::daRecord(testoDi(stato.Concorso_Estrazione, d));
+    return punto;
+}
+
+} // namespace dettaglio
 
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
                                        int colonna, int posizione) {
-    if (auto possibile = ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
     // bit[n]: the bit of n's place in the combination, 0 for the other numbers.
     std::array<unsigned, 91> bit{};
     const int quanti = combinazione.quanti();
     for (int i = 0; i < quanti; ++i)
         bit[static_cast<std::size_t>(combinazione.numero(i))] = 1U << i;
     const unsigned tutti = (1U << quanti) - 1;
-
-    SerieRitardi serie;
-    serie.punti.reserve(static_cast<std::size_t>(std::max(stato.Totale_Estrazioni_Selezionate, 0)));
-    int usciteEstrazione = 0, ultimaUscita = 0, precedente = 0;
-    const auto contate = percorriPeriodo(
-        stato, {},
-        [&](int w, int, int, const int* numeri) {
-            if (colonna != 0 && w != colonna) return;
-            if (posizione >= 1 && posizione <= core::NUMERI_PER_RECORD && quanti == 1) {
-                // The estratto determinato: the number in that place of the draw, and no other.
-                usciteEstrazione += static_cast<int>(bit[static_cast<std::size_t>(numeri[posizione - 1])]);
-                return;
-            }
-            const unsigned visti =
-                bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
-                bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
-                bit[static_cast<std::size_t>(numeri[4])];
-            if (visti != tutti) return;
-            // As the searches count: every way of picking the combination's numbers among the five (one,
-            // unless a damaged record repeats a number).
-            int modi = 1;
-            for (int i = 0; i < quanti; ++i) {
-                const unsigned b = 1U << i;
-                modi *= static_cast<int>(std::count_if(numeri, numeri + core::NUMERI_PER_RECORD, [&](int n) {
-                    return bit[static_cast<std::size_t>(n)] == b;
-                }));
-            }
-            usciteEstrazione += modi;
-        },
-        0,
-        [&](int d, const std::array<int, NUMERO_COLONNE>& contate) {
-            // A draw that the column did not count (the Nazionale before its first) is no point of it.
-            const int contata = contate[static_cast<std::size_t>(colonna)];
-            if (contata == precedente) return;
-            precedente = contata;
-            PuntoSerie punto;
-            punto.estrazione = d;
-            punto.data = core::Data::daRecord(testoDi(stato.Data_Estrazione, d));
-            punto.concorso = core::Concorso::daRecord(testoDi(stato.Concorso_Estrazione, d));
-            if (usciteEstrazione > 0) {
-                serie.ritardoMassimo = std::max(serie.ritardoMassimo, contata - ultimaUscita);
-                ultimaUscita = contata;
-                serie.frequenza += usciteEstrazione;
-            }
-            punto.ritardo = contata - ultimaUscita;
-            punto.uscite = usciteEstrazione;
-            usciteEstrazione = 0;
-            serie.punti.push_back(punto);
-        });
-    serie.ritardoAttuale = contate[static_cast<std::size_t>(colonna)] - ultimaUscita;
-    return serie;
+    return serieUscite(stato, colonna, [&](const int* numeri) {
+        if (posizione >= 1 && posizione <= core::NUMERI_PER_RECORD && quanti == 1) {
+            // The estratto determinato: the number in that place of the draw, and no other.
+            return static_cast<int>(bit[static_cast<std::size_t>(numeri[posizione - 1])]);
+        }
+        const unsigned visti =
+            bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
+            bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
+            bit[static_cast<std::size_t>(numeri[4])];
+        if (visti != tutti) return 0;
+        // As the searches count: every way of picking the combination's numbers among the five (one,
+        // unless a damaged record repeats a number).
+        int modi = 1;
+        for (int i = 0; i < quanti; ++i) {
+            const unsigned b = 1U << i;
+            modi *= static_cast<int>(std::count_if(numeri, numeri + core::NUMERI_PER_RECORD, [&](int n) {
+                return bit[static_cast<std::size_t>(n)] == b;
+            }));
+        }
+        return modi;
+    });
 }
 
 core::Esito<NumeriColonna> numeriColonna(const core::Stato& stato, int colonna, int posizione) {
-    if (auto possibile = ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
+    if (auto possibile = dettaglio::ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
     RisultatiNumeri risultati;
     if (!ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, risultati, {}, {.posizione = posizione}))
         return {core::Codice::DatoNonValido, "Selezionare un Periodo di ricerca!"};

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Percorso.h"
 #include "RicercaNumeri.h"
 #include "core/Esito.h"
 #include "core/Formato.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -72,6 +74,51 @@ struct SerieRitardi {
  */
 core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazione& combinazione,
                                        int colonna, int posizione = 0);
+
+namespace dettaglio {
+/** Refuses what no search would run on: no wheel, a column outside the selection, an empty period. */
+core::Esito<void> ricercaPossibile(const core::Stato& stato, int colonna);
+/** The point of draw d, its date and contest read from the state (blank when a table is short). */
+PuntoSerie puntoSerie(const core::Stato& stato, int d);
+} // namespace dettaglio
+
+/**
+ * The series of whatever `uscite` counts in column `colonna`: `uscite(numeri)` hears each real record of
+ * the column's wheels (its five numbers in drawing order) and returns how many times the thing came out
+ * in it (0 for none). Walked, checked and figured as serieRitardi, which is this with the combination's
+ * count.
+ */
+template <class F>
+core::Esito<SerieRitardi> serieUscite(const core::Stato& stato, int colonna, const F& uscite) {
+    if (auto possibile = dettaglio::ricercaPossibile(stato, colonna); !possibile) return possibile.errore();
+    SerieRitardi serie;
+    serie.punti.reserve(static_cast<std::size_t>(std::max(stato.Totale_Estrazioni_Selezionate, 0)));
+    int usciteEstrazione = 0, ultimaUscita = 0, precedente = 0;
+    const auto contate = percorriPeriodo(
+        stato, {},
+        [&](int w, int, int, const int* numeri) {
+            if (colonna == 0 || w == colonna) usciteEstrazione += uscite(numeri);
+        },
+        0,
+        [&](int d, const std::array<int, NUMERO_COLONNE>& contate) {
+            // A draw that the column did not count (the Nazionale before its first) is no point of it.
+            const int contata = contate[static_cast<std::size_t>(colonna)];
+            if (contata == precedente) return;
+            precedente = contata;
+            PuntoSerie punto = dettaglio::puntoSerie(stato, d);
+            if (usciteEstrazione > 0) {
+                serie.ritardoMassimo = std::max(serie.ritardoMassimo, contata - ultimaUscita);
+                ultimaUscita = contata;
+                serie.frequenza += usciteEstrazione;
+            }
+            punto.ritardo = contata - ultimaUscita;
+            punto.uscite = usciteEstrazione;
+            usciteEstrazione = 0;
+            serie.punti.push_back(punto);
+        });
+    serie.ritardoAttuale = contate[static_cast<std::size_t>(colonna)] - ultimaUscita;
+    return serie;
+}
 
 /** Frequency and current delay of the 90 numbers of one column (index 1..90; 0 unused). */
 struct NumeriColonna {

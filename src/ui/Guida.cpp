@@ -58,6 +58,7 @@ QStringList argomentiGuida() {
             QStringLiteral("poste_combinazioni.htm"),
             QStringLiteral("freq_rit_terni.htm"),
             QStringLiteral("grafico.htm"),
+            QStringLiteral("gruppi.htm"),
             QStringLiteral("aggiorna_da_internet.htm"),
             QStringLiteral("numeri_spia.htm"),
             QStringLiteral("verifica_giocata.htm"),

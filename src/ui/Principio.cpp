@@ -22,6 +22,7 @@
 #include "stats/FrmFreqRitAmbo.h"
 #include "stats/FrmFreqRitEstratti.h"
 #include "stats/FrmFreqRitTerni.h"
+#include "stats/FrmGruppi.h"
 #include "stats/FrmNumeriSpia.h"
 #include "stats/FrmVerificaCaso.h"
 #include "ui/Tastiera.h"
@@ -87,6 +88,8 @@ PRINCIPIO::PRINCIPIO(core::Stato& stato, QWidget* genitore) : QMainWindow(genito
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaAmbi);
     connect(voce(mnuRicerche, "mnuFREQ_RIT_TERNI", QStringLiteral("Frequenze e Ritardi TERNI")),
             &QAction::triggered, this, &PRINCIPIO::mostraRicercaTerni);
+    connect(voce(mnuRicerche, "mnuGRUPPI", QStringLiteral("Gruppi e famiglie")), &QAction::triggered, this,
+            &PRINCIPIO::mostraRicercaGruppi);
     connect(voce(mnuRicerche, "mnuNumeriSpia", QStringLiteral("Numeri spia")), &QAction::triggered, this,
             &PRINCIPIO::mostraNumeriSpia);
     connect(voce(mnuRicerche, "mnuVerificaCaso", QStringLiteral("Verifica del caso")), &QAction::triggered,
@@ -200,6 +203,7 @@ PRINCIPIO::~PRINCIPIO() {
     delete m_ricercaNumeri;
     delete m_ricercaAmbi;
     delete m_ricercaTerni;
+    delete m_ricercaGruppi;
     delete m_numeriSpia;
     delete m_verificaCaso;
     delete m_sfoglia;
@@ -285,6 +289,11 @@ void PRINCIPIO::mostraRicercaAmbi() {
 void PRINCIPIO::mostraRicercaTerni() {
     if (!m_ricercaTerni) m_ricercaTerni = new frmFREQRITTERNI(m_stato, this);
     inPrimoPiano(m_ricercaTerni);
+}
+
+void PRINCIPIO::mostraRicercaGruppi() {
+    if (!m_ricercaGruppi) m_ricercaGruppi = new frmGruppi(m_stato, this);
+    inPrimoPiano(m_ricercaGruppi);
 }
 
 void PRINCIPIO::mostraNumeriSpia() {
@@ -481,6 +490,7 @@ void PRINCIPIO::closeEvent(QCloseEvent* evento) {
         if (m_ricercaNumeri) m_ricercaNumeri->close();
         if (m_ricercaAmbi) m_ricercaAmbi->close();
         if (m_ricercaTerni) m_ricercaTerni->close();
+        if (m_ricercaGruppi) m_ricercaGruppi->close();
         if (m_numeriSpia) m_numeriSpia->close();
         if (m_verificaCaso) m_verificaCaso->close();
         if (m_sfoglia) m_sfoglia->close();

@@ -26,6 +26,7 @@ class frmFREQRITAMBO;
 class frmFREQRITTERNI;
 class frmNUMERISPIA;
 class FrmVerificaCaso;
+class frmGruppi;
 class frmFREQRITESTRATTI;
 class frmPeriodo;
 class frmVisionaDieciRuote;
@@ -63,6 +64,8 @@ public:
     void mostraNumeriSpia();
     /** "Verifica del caso": the test of the numbers' frequencies against chance. */
     void mostraVerificaCaso();
+    /** Shows the groups window, opening it when it is not open. */
+    void mostraRicercaGruppi();
     /** Shows the maintenance window modally, then the period window when the archive changed. */
     void mostraAggiornamento();
     /** Reloads the archive after it changed on disk; the period window starts afresh and the period is due
@@ -128,6 +131,7 @@ private:
     QPointer<frmFREQRITTERNI> m_ricercaTerni;
     QPointer<frmNUMERISPIA> m_numeriSpia;
     QPointer<FrmVerificaCaso> m_verificaCaso;
+    QPointer<frmGruppi> m_ricercaGruppi;
     bool m_terminato = false;
     QPointer<frmVisionaDieciRuote> m_sfoglia;
     QPointer<frmPosteCombinazioni> m_poste;

@@ -32,6 +32,8 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
 #include "ui/stats/FrmGrafico.h"
+#include "ui/stats/FrmGruppi.h"
+#include "ui/stats/FrmLunghette.h"
 #include "ui/stats/FrmNumeriSpia.h"
 #include "ui/stats/FrmVerificaCaso.h"
 #include "ui/viewer/FrmVisionaDieciRuote.h"
@@ -196,6 +198,17 @@ int main(int argc, char* argv[]) {
         scatta(&ambi, QStringLiteral("09-ambi"), cartella, [&] { ambi.cmdAVVIO_Click(); });
         ui::frmFREQRITTERNI terni(stato, &principale);
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
+        ui::frmGruppi gruppi(stato, &principale);
+        scatta(&gruppi, QStringLiteral("09-gruppi"), cartella, [&] { gruppi.cmdAVVIO_Click(); });
+        {
+            ui::frmLunghette lunghette(stato, &gruppi);
+            scatta(&lunghette, QStringLiteral("09-lunghette"), cartella);
+        }
+        if (auto* grafico =
+                ui::FrmGrafico::apriGruppo(stato, stats::famiglie()[0].gruppi[7], 2, 0, &principale)) {
+            scatta(grafico, QStringLiteral("09-grafico-gruppo"), cartella);
+            grafico->close();
+        }
         ui::frmNUMERISPIA spia(stato, &principale);
         scatta(&spia, QStringLiteral("09-spia"), cartella, [&] { spia.cmdAVVIO_Click(); });
         ui::FrmVerificaCaso verifica(stato, &principale);

@@ -53,7 +53,7 @@ public:
     void cmdGrafico_Click();
     /** Opens the chart of the number or pair of cell (riga, colonnaGriglia) of column c's grid, as its double
      * click does. */
-    void apriGrafico(int colonna, int riga, int colonnaGriglia);
+    virtual void apriGrafico(int colonna, int riga, int colonnaGriglia);
 
     /** 0 pressed, 1 refused, 2 running or found nothing, 3 completed. */
     int Stato_Ricerca() const { return m_statoRicerca; }

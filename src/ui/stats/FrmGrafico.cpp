@@ -187,9 +187,43 @@ FrmGrafico* FrmGrafico::apri(const core::Stato& stato, const stats::Combinazione
     return finestra;
 }
 
+FrmGrafico* FrmGrafico::apriGruppo(const core::Stato& stato, const stats::Gruppo& gruppo, int sorte,
+                                   int colonna, QWidget* genitore, bool caso) {
+    auto serie = stats::serieGruppo(stato, gruppo, sorte, colonna);
+    const auto numeri = serie ? stats::numeriColonna(stato, colonna) : serie.errore();
+    if (!serie || !numeri) {
+        prompt::informa(genitore, titoloProgramma(),
+                        QString::fromStdString(serie ? numeri.messaggio() : serie.messaggio()));
+        return nullptr;
+    }
+    const Soggetto soggetto{
+        QStringLiteral("gruppo"), QString::fromStdString(gruppo.nome + ", " + stats::nomeSorte(sorte)),
+        gruppo.numeri, stats::probabilitaGruppo(static_cast<int>(gruppo.numeri.size()), sorte)};
+    auto* finestra = new FrmGrafico(stato, soggetto, colonna, std::move(*serie), *numeri, genitore, caso);
+    finestra->show();
+    return finestra;
+}
+
+FrmGrafico::Soggetto FrmGrafico::soggettoDi(const stats::Combinazione& combinazione, int posizione) {
+    Soggetto soggetto{QString::fromStdString(combinazione.nome()),
+                      QString::fromStdString(combinazione.testo()) +
+                          (posizione > 0 ? QStringLiteral(" in %1ª posizione").arg(posizione) : QString()),
+                      {},
+                      stats::probabilitaSorte(combinazione.quanti(), posizione)};
+    for (int i = 0; i < combinazione.quanti(); ++i)
+        soggetto.numeri.push_back(combinazione.numero(i));
+    return soggetto;
+}
+
 FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
                        stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore,
                        bool caso, int posizione)
+    : FrmGrafico(stato, soggettoDi(combinazione, posizione), colonna, std::move(serie), numeri, genitore,
+                 caso) {}
+
+FrmGrafico::FrmGrafico(const core::Stato& stato, const Soggetto& soggetto, int colonna,
+                       stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore,
+                       bool caso)
     : QWidget(genitore, Qt::Window), m_serie(std::move(serie)), m_numeri(numeri) {
     if (caso) {
         // Column 0 crosses the selected wheels: an absence there is an absence on each of them.
@@ -198,19 +232,16 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
             ruote =
                 static_cast<int>(std::count(stato.Ruota_Selezionata.begin() + 1,
                                             stato.Ruota_Selezionata.begin() + core::NUMERO_RUOTE + 1, -1));
-        const stats::CalcoloCaso calcolo(stats::probabilitaSorte(combinazione.quanti(), posizione),
-                                         {0, 0, ruote});
+        const stats::CalcoloCaso calcolo(soggetto.probabilita, {0, 0, ruote});
         m_ritardoMedio = calcolo.ritardoMedio();
         m_unoSuMille = calcolo.ritardoUnoSuMille();
     }
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmGrafico"));
-    for (int i = 0; i < combinazione.quanti(); ++i)
-        m_evidenziati.push_back(combinazione.numero(i));
-    const QString nome = QString::fromStdString(combinazione.nome());
+    m_evidenziati = soggetto.numeri;
+    const QString& nome = soggetto.nome;
     m_nome = (nome == QLatin1String("ambo") ? QStringLiteral("dell'") : QStringLiteral("del ")) + nome + ' ' +
-             QString::fromStdString(combinazione.testo()) +
-             (posizione > 0 ? QStringLiteral(" in %1ª posizione").arg(posizione) : QString());
+             soggetto.testo;
     m_colonna = colonna > 0 ? QString::fromStdString(stato.Nome_Ruota[static_cast<std::size_t>(colonna)])
                             : QStringLiteral("ruote ") +
                                   QString::fromStdString(selection::sigleRuoteSelezionate(stato)).trimmed();
@@ -235,19 +266,15 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const stats::Combinazione& comb
     lblRiepilogo->setObjectName(QStringLiteral("lblRiepilogo"));
     lblRiepilogo->setWordWrap(true);
     const auto& punti = m_serie.punti;
-    lblRiepilogo->setText(
-        QStringLiteral("<b>%1 %2</b> (%3): frequenza <b>%4</b>, ritardo attuale <b>%5</b>, "
-                       "ritardo massimo <b>%6</b>; %7 estrazioni dal %8 al %9.")
-            .arg(nome,
-                 QString::fromStdString(combinazione.testo()) +
-                     (posizione > 0 ? QStringLiteral(" in %1ª posizione").arg(posizione) : QString()),
-                 m_colonna)
-            .arg(m_serie.frequenza)
-            .arg(m_serie.ritardoAttuale)
-            .arg(m_serie.ritardoMassimo)
-            .arg(italiano.toString(static_cast<qlonglong>(punti.size())),
-                 punti.empty() ? QString() : testoData(punti.front().data),
-                 punti.empty() ? QString() : testoData(punti.back().data)));
+    lblRiepilogo->setText(QStringLiteral("<b>%1 %2</b> (%3): frequenza <b>%4</b>, ritardo attuale <b>%5</b>, "
+                                         "ritardo massimo <b>%6</b>; %7 estrazioni dal %8 al %9.")
+                              .arg(nome, soggetto.testo, m_colonna)
+                              .arg(m_serie.frequenza)
+                              .arg(m_serie.ritardoAttuale)
+                              .arg(m_serie.ritardoMassimo)
+                              .arg(italiano.toString(static_cast<qlonglong>(punti.size())),
+                                   punti.empty() ? QString() : testoData(punti.front().data),
+                                   punti.empty() ? QString() : testoData(punti.back().data)));
     disposizione->addWidget(lblRiepilogo);
 
     tabGrafici = new QTabWidget(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Stato.h"
+#include "stats/Gruppi.h"
 #include "stats/Serie.h"
 
 #include <QWidget>
@@ -44,6 +45,13 @@ public:
     FrmGrafico(const core::Stato& stato, const stats::Combinazione& combinazione, int colonna,
                stats::SerieRitardi serie, const stats::NumeriColonna& numeri, QWidget* genitore = nullptr,
                bool caso = false, int posizione = 0);
+    /**
+     * The chart of a group followed for a sorte (at least `sorte` of its numbers on one wheel): as apri,
+     * with the group's numbers marked among the 90; with `caso`, chance's lines for the group's chance per
+     * draw (stats::probabilitaGruppo).
+     */
+    static FrmGrafico* apriGruppo(const core::Stato& stato, const stats::Gruppo& gruppo, int sorte,
+                                  int colonna, QWidget* genitore, bool caso = false);
 
     /** Asks the size and the file, then writes the chart on show as PNG or SVG. */
     void cmdSalvaImmagine_Click();
@@ -81,6 +89,16 @@ signals:
     void primoDisegno();
 
 private:
+    /** What a chart is of: "numero", "ambo", "gruppo"…, its text ("7-45 in 1ª posizione", "Cadenza 7,
+     * ambo"), its numbers and its chance of coming out in one draw on one wheel. */
+    struct Soggetto {
+        QString nome, testo;
+        std::vector<int> numeri;
+        double probabilita = 0;
+    };
+    FrmGrafico(const core::Stato& stato, const Soggetto& soggetto, int colonna, stats::SerieRitardi serie,
+               const stats::NumeriColonna& numeri, QWidget* genitore, bool caso);
+    static Soggetto soggettoDi(const stats::Combinazione& combinazione, int posizione);
     QChart* costruisciGraficoRitardo();
     QChart* costruisciGraficoNumeri();
     void mostraValoriBarre();
