@@ -117,6 +117,8 @@ inline constexpr std::array<Campo, 4> OPZIONI_GRUPPI{
     {{28, 0, 1, 0}, {29, 0, 1, 0}, {30, 0, 1, 0}, {31, 0, 1, 0}}};
 inline constexpr Campo DECRESCENTE_GRUPPI{32, 0, 1, 0};
 inline constexpr Campo FAMIGLIA_GRUPPI{33, 0, 6, 0};
+/** "Mostra il caso" in the groups window. */
+inline constexpr Campo CASO_GRUPPI{52, 0, 1, 0};
 
 // Start-up and the main window.
 inline constexpr Campo PUNTATORE_GRIGLIE{86, 0, 1, 0};
@@ -140,7 +142,7 @@ inline constexpr Campo COLPI_SPIA{49, 1, 18, 1};
 // The check of a ticket: the last ticket checked (stakes::testoBolletta), 190 characters in fields 101..110.
 inline constexpr CampoTestoLungo ULTIMA_GIOCATA{101, 10};
 
-// Free numbers for new options: 9, 11, 12, 20, 22, 52, 59..63, 80..85, 87..89, 96..99.
+// Free numbers for new options: 9, 11, 12, 20, 22, 59..63, 80..85, 87..89, 96..99.
 
 } // namespace campi
 

@@ -160,9 +160,13 @@ core::Esito<RisultatiGruppi> ricercaGruppi(const core::Stato& stato, const std::
     const std::uint64_t* const gruppiDi = maschera.data();
     std::uint64_t* const usciti = usciti0.data();
     Cella* const tabella = celle.data();
+    std::array<long long, NUMERO_COLONNE> reali{}; // chance's base
+    long long* const realiW = reali.data();
     const auto contate = percorriPeriodo(
         stato, avanzamento,
-        [gruppiDi, usciti, tabella, quanti, parole, sorte](int w, int contateW, int, const int* numeri) {
+        [gruppiDi, usciti, tabella, quanti, parole, sorte, realiW](int w, int contateW, int,
+                                                                   const int* numeri) {
+            ++realiW[w];
             // A real record never repeats a number; a damaged one that does counts each number once.
             const int* x = numeri;
             const bool ripetuto =
@@ -210,6 +214,7 @@ core::Esito<RisultatiGruppi> ricercaGruppi(const core::Stato& stato, const std::
 
     RisultatiGruppi risultati;
     risultati.sorte = sorte;
+    risultati.Base_Caso = baseCaso(stato, contate, reali);
     for (std::size_t c = 0; c < NUMERO_COLONNE; ++c)
         for (std::size_t g = 0; g < quanti; ++g) {
             const Cella& cella = celle[c * quanti + g];

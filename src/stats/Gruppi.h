@@ -50,6 +50,7 @@ inline constexpr int MINIMO_NUMERI_LUNGHETTA = 2;
 struct RisultatiGruppi {
     int sorte = 1;
     std::array<std::vector<int>, NUMERO_COLONNE> Frequenza, Ritardo_Attuale, Ritardo_Massimo;
+    BaseCaso Base_Caso; ///< what chance needs of each column, counted on the same walk
     int gruppi() const { return static_cast<int>(Frequenza[0].size()); }
 };
 

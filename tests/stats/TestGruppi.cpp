@@ -120,6 +120,10 @@ private slots:
                 gruppi.insert(gruppi.end(), f.gruppi.begin(), f.gruppi.end());
         const auto r = stats::ricercaGruppi(stato, gruppi, sorte);
         QVERIFY(r);
+        stats::RisultatiNumeri numeri; // chance's base, counted on the same walk as the number search's
+        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri));
+        QVERIFY(r->Base_Caso.reali == numeri.Base_Caso.reali &&
+                r->Base_Caso.contate == numeri.Base_Caso.contate);
 
         const auto conta = [&](int w, int d) { return ruote[w - 1] == '1' && (w != 11 || d >= 31); };
         for (int c = 0; c <= 11; ++c) {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,6 +49,13 @@ private slots:
                  QStringList({"Prima", QString::number(attesi->Frequenza[7][0]),
                               QString::number(attesi->Ritardo_Attuale[7][0]),
                               QString::number(attesi->Ritardo_Massimo[7][0])}));
+        // "Mostra il caso": the group's expected frequency, at least two of its three numbers among five.
+        QVERIFY(f.mfgGruppi(7)->isColumnHidden(5));
+        prova::controllo<QCheckBox>(f, "chkCaso")->setChecked(true);
+        const double p = (3.0 * 105995 + 3741) / 43949268; // (C(3,2)·C(87,3) + C(87,2)) / C(90,5)
+        QCOMPARE(prova::cella(f, "mfgGruppi_7", 0, 5),
+                 QLocale(QLocale::Italian).toString(double(attesi->Base_Caso.reali[7]) * p, 'f', 1));
+        QVERIFY(!f.mfgGruppi(7)->isColumnHidden(5));
         QCOMPARE(script.testi(),
                  QStringList({"Il numero 91 non è compreso fra 1 e 90.", "Avviare una nuova ricerca?",
                               "Le lunghette con meno numeri della sorte non sono state cercate: Prima.",

@@ -349,6 +349,7 @@ void FinestraRicerca::Settaggio_Iniziale_Form() {
         if (m_campoCaso.numero != 0)
             scriviImpostazione(this, m_stato, m_campoCaso, chkCaso->isChecked() ? 1 : 0);
         Settaggio_Menu_Ordinamento();
+        casoCambiato();
         const int c = m_navigazione.ruotaMostrata();
         const auto [riga, colonnaGriglia] = m_cellaScelta[static_cast<std::size_t>(c)];
         mostraFraseCaso(c, riga, colonnaGriglia);
@@ -620,24 +621,33 @@ bool FinestraRicerca::mostraCaso() const {
     return chkCaso->isChecked();
 }
 
-QString FinestraRicerca::testoCaso(int colonna, int riga, int colonnaGriglia) const {
+std::optional<FinestraRicerca::ElementoCaso> FinestraRicerca::elementoDellaCella(int colonna, int riga,
+                                                                                 int colonnaGriglia) const {
     const auto numeri = numeriDellaCella(colonna, riga, colonnaGriglia);
-    if (!m_risultatiDisponibili || numeri.empty()) return {};
-    const auto [frequenza, attuale, massimo] = valoriDi(colonna, numeri);
-    const auto figure =
-        stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size()), posizioneCercata()),
-                    stats::colonnaCaso(baseCaso(), colonna), frequenza, attuale, massimo);
+    if (numeri.empty()) return std::nullopt;
+    return ElementoCaso{stats::probabilitaSorte(static_cast<int>(numeri.size()), posizioneCercata()),
+                        valoriDi(colonna, numeri)};
+}
+
+QString FinestraRicerca::testoCaso(int colonna, int riga, int colonnaGriglia) const {
+    const auto elemento =
+        m_risultatiDisponibili ? elementoDellaCella(colonna, riga, colonnaGriglia) : std::nullopt;
+    if (!elemento) return {};
+    const auto [frequenza, attuale, massimo] = elemento->valori;
+    const auto figure = stats::caso(elemento->probabilita, stats::colonnaCaso(baseCaso(), colonna), frequenza,
+                                    attuale, massimo);
     return QString::fromStdString(stats::descrizioneCaso(figure, frequenza, attuale, massimo));
 }
 
 void FinestraRicerca::mostraFraseCaso(int colonna, int riga, int colonnaGriglia) {
-    const auto numeri = numeriDellaCella(colonna, riga, colonnaGriglia);
+    const auto elemento = chkCaso->isChecked() && m_risultatiDisponibili
+                              ? elementoDellaCella(colonna, riga, colonnaGriglia)
+                              : std::nullopt;
     QString frase;
-    if (chkCaso->isChecked() && m_risultatiDisponibili && !numeri.empty()) {
-        const int attuale = valoriDi(colonna, numeri)[1];
+    if (elemento) {
+        const int attuale = elemento->valori[1];
         const auto figure =
-            stats::caso(stats::probabilitaSorte(static_cast<int>(numeri.size()), posizioneCercata()),
-                        stats::colonnaCaso(baseCaso(), colonna), 0, attuale, 0);
+            stats::caso(elemento->probabilita, stats::colonnaCaso(baseCaso(), colonna), 0, attuale, 0);
         const std::string nome = colonna == 0 ? "ruote " + m_sigleRuote.simplified().toStdString()
                                               : m_stato.Nome_Ruota[static_cast<std::size_t>(colonna)];
         frase = QString::fromStdString(stats::fraseRitardo(attuale, nome, figure.probabilitaAttuale));

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,16 @@ protected:
     virtual int posizioneCercata() const { return 0; }
     /** What chance needs of the columns of the last search. */
     virtual const stats::BaseCaso& baseCaso() const = 0;
+    /** What chance needs of the item of a cell: its chance in one wheel draw and its three counts. */
+    struct ElementoCaso {
+        double probabilita = 0;
+        std::array<int, 3> valori{};
+    };
+    /** The item of cell (riga, colonnaGriglia) of column c; by default the number, pair or triple it shows
+     * (numeriDellaCella, valoriDi). Empty for a cell of no item. */
+    virtual std::optional<ElementoCaso> elementoDellaCella(int colonna, int riga, int colonnaGriglia) const;
+    /** "Mostra il caso" was ticked or cleared: a grid that shows chance in columns shows or hides them. */
+    virtual void casoCambiato() {}
 
     /** A button of the subclass in the bottom row, before "Esporta". */
     QPushButton* aggiungiPulsante(const char* nome, const QString& testo, const QString& suggerimento);

@@ -3,6 +3,7 @@
 #include "FrmGrafico.h"
 #include "FrmLunghette.h"
 #include "selection/Riepilogo.h"
+#include "stats/Caso.h"
 #include "ui/Programma.h"
 #include "ui/Prompt.h"
 #include "ui/Stampa.h"
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -19,11 +21,15 @@ namespace ui {
 
 namespace {
 
-const char* const INTESTAZIONI[] = {"GRUPPO", "NUMERI", "FREQUENZA", "R. ATTUALE", "R. MASSIMO"};
+const char* const INTESTAZIONI[] = {"GRUPPO",     "NUMERI", "FREQUENZA", "R. ATTUALE",
+                                    "R. MASSIMO", "ATTESA", "SCARTO",    "R. ATT.: 1 SU"};
+/** The columns of the counts; with "Mostra il caso" the chance's three follow. */
+constexpr int COLONNE_CONTEGGI = 5;
+constexpr int COLONNE = 8;
 const char* const SORTI[] = {"Estratto", "Ambo", "Terno", "Quaterna", "Cinquina"};
 
 QTableWidget* nuovaGriglia(int colonna) {
-    auto* griglia = new QTableWidget(0, 5);
+    auto* griglia = new QTableWidget(0, COLONNE);
     griglia->setObjectName(QStringLiteral("mfgGruppi_%1").arg(colonna));
     griglia->verticalHeader()->hide();
     griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -37,8 +43,10 @@ QTableWidget* nuovaGriglia(int colonna) {
     griglia->setHorizontalHeaderLabels(intestazioni);
     const QFontMetrics metrica(griglia->horizontalHeader()->font());
     griglia->setColumnWidth(0, metrica.horizontalAdvance(QStringLiteral("Quindicina 76-90")) + 24);
-    for (int j = 2; j < 5; ++j)
-        griglia->setColumnWidth(j, metrica.horizontalAdvance(QStringLiteral("R. MASSIMO")) + 20);
+    for (int j = 2; j < COLONNE; ++j)
+        griglia->setColumnWidth(
+            j, metrica.horizontalAdvance(QString::fromLatin1(j < 7 ? "R. MASSIMO" : "R. ATT.: 1 SU")) +
+                   (j < COLONNE_CONTEGGI ? 20 : 8));
     griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     // Room for the ten cadenze without a scroll bar; longer lists of lunghette scroll.
     griglia->setMinimumHeight(griglia->verticalHeader()->defaultSectionSize() * 11 +
@@ -46,11 +54,18 @@ QTableWidget* nuovaGriglia(int colonna) {
     return griglia;
 }
 
+/** N of "1 su N" for the chance's column, "> 1 miliardo" below one in a billion. */
+QString unoSuN(double probabilita) {
+    const std::string testo = stats::unoSu(probabilita);
+    return testo.starts_with("1 su ") ? QString::fromStdString(testo.substr(5))
+                                      : QStringLiteral("> 1 miliardo");
+}
+
 } // namespace
 
 frmGruppi::frmGruppi(core::Stato& stato, QWidget* principale)
-    : FinestraRicerca(stato, principale, core::campi::OPZIONI_GRUPPI, core::campi::DECRESCENTE_GRUPPI, {},
-                      QStringLiteral("gruppi.htm")) {
+    : FinestraRicerca(stato, principale, core::campi::OPZIONI_GRUPPI, core::campi::DECRESCENTE_GRUPPI,
+                      core::campi::CASO_GRUPPI, QStringLiteral("gruppi.htm")) {
     setObjectName(QStringLiteral("frmGruppi"));
     setWindowTitle(QStringLiteral("Gruppi e famiglie"));
     std::array<QWidget*, core::NUMERO_RUOTE + 1> pagine{};
@@ -59,6 +74,7 @@ frmGruppi::frmGruppi(core::Stato& stato, QWidget* principale)
         pagine[static_cast<std::size_t>(c)] = m_griglie[static_cast<std::size_t>(c)];
     }
     costruisci(pagine);
+    casoCambiato();
     // The choices go above the shared rows of buttons, the first thing the user sets.
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, costruisciScelte());
     QWidget* ordine[] = {cboFamiglia, cboSorte, findChild<QPushButton*>(QStringLiteral("cmdLunghette")),
@@ -184,12 +200,27 @@ void frmGruppi::scriviColonna(int colonna) {
                                   QString::number(m_risultati.Frequenza[c][k]),
                                   QString::number(m_risultati.Ritardo_Attuale[c][k]),
                                   QString::number(m_risultati.Ritardo_Massimo[c][k])};
-        for (int j = 0; j < 5; ++j) {
+        for (int j = 0; j < COLONNE_CONTEGGI; ++j) {
             auto* cella = new QTableWidgetItem(valori[j]);
             cella->setTextAlignment(j < 2 ? (Qt::AlignLeft | Qt::AlignVCenter)
                                           : Qt::Alignment(Qt::AlignCenter));
             if (j == 1) cella->setToolTip(valori[j]);
             griglia->setItem(riga, j, cella);
+        }
+        if (mostraCaso()) {
+            const auto elemento = elementoDellaCella(colonna, riga, 0);
+            const auto [frequenza, attuale, massimo] = elemento ? elemento->valori : std::array<int, 3>{};
+            const auto figure =
+                stats::caso(elemento ? elemento->probabilita : 0,
+                            stats::colonnaCaso(m_risultati.Base_Caso, colonna), frequenza, attuale, massimo);
+            const QString caso[] = {QLocale(QLocale::Italian).toString(figure.attesa, 'f', 1),
+                                    QString::fromStdString(stats::testoScarto(figure.scarto)),
+                                    unoSuN(figure.probabilitaAttuale)};
+            for (int j = COLONNE_CONTEGGI; j < COLONNE; ++j) {
+                auto* cella = new QTableWidgetItem(caso[j - COLONNE_CONTEGGI]);
+                cella->setTextAlignment(Qt::AlignCenter);
+                griglia->setItem(riga, j, cella);
+            }
         }
         ++riga;
     }
@@ -203,7 +234,28 @@ void frmGruppi::ordinaColonna(int colonna, int criterio, bool decrescente) {
 }
 
 std::array<int, 3> frmGruppi::valoriDi(int, const std::vector<int>&) const {
-    return {}; // no cell shows a number, pair or triple: the base never asks
+    return {}; // no cell shows a number, pair or triple: elementoDellaCella reads the group's row
+}
+
+std::optional<FinestraRicerca::ElementoCaso> frmGruppi::elementoDellaCella(int colonna, int riga, int) const {
+    if (colonna < 0 || colonna > core::NUMERO_RUOTE) return std::nullopt;
+    const auto& ordine = m_ordine[static_cast<std::size_t>(colonna)];
+    if (riga < 0 || riga >= static_cast<int>(ordine.size())) return std::nullopt;
+    const auto c = static_cast<std::size_t>(colonna);
+    const auto g = static_cast<std::size_t>(ordine[static_cast<std::size_t>(riga)]);
+    if (g >= m_mostrati.size() || g >= m_risultati.Frequenza[c].size()) return std::nullopt;
+    return ElementoCaso{
+        stats::probabilitaGruppo(static_cast<int>(m_mostrati[g].numeri.size()), m_risultati.sorte),
+        {m_risultati.Frequenza[c][g], m_risultati.Ritardo_Attuale[c][g], m_risultati.Ritardo_Massimo[c][g]}};
+}
+
+void frmGruppi::casoCambiato() {
+    for (QTableWidget* griglia : m_griglie)
+        for (int j = COLONNE_CONTEGGI; j < COLONNE; ++j)
+            griglia->setColumnHidden(j, !mostraCaso());
+    if (!m_risultatiDisponibili) return;
+    for (int c = 0; c <= core::NUMERO_RUOTE; ++c)
+        scriviColonna(c);
 }
 
 std::string frmGruppi::testoCsv(int colonna) const {
@@ -225,7 +277,7 @@ void frmGruppi::apriGrafico(int colonna, int riga, int colonnaGriglia) {
         return;
     }
     const auto& gruppo = m_mostrati[static_cast<std::size_t>(ordine[static_cast<std::size_t>(riga)])];
-    FrmGrafico::apriGruppo(m_stato, gruppo, m_risultati.sorte, colonna, this);
+    FrmGrafico::apriGruppo(m_stato, gruppo, m_risultati.sorte, colonna, this, mostraCaso());
 }
 
 void frmGruppi::cmdLunghette_Click() {

@@ -45,10 +45,15 @@ protected:
     std::string testoCsv(int colonna) const override;
     QString prefissoFile() const override { return QStringLiteral("gruppi"); }
     QTableWidget* grigliaGrafico(int colonna) const override { return mfgGruppi(colonna); }
-    /** Chance is not shown beside the groups yet: only the three counts order a column. */
+    /** Only the three counts order a column: the groups' sizes differ, so the deviation and the rarity
+     * of a delay are no reordering of the counts. */
     bool criterioOfferto(int criterio) const override { return criterio <= stats::RITARDO_MASSIMO; }
     std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
-    const stats::BaseCaso& baseCaso() const override { return m_baseCaso; }
+    const stats::BaseCaso& baseCaso() const override { return m_risultati.Base_Caso; }
+    /** The group of a row: its chance to come out for the sorte (at least k of its m numbers among five). */
+    std::optional<ElementoCaso> elementoDellaCella(int colonna, int riga, int colonnaGriglia) const override;
+    /** The chance's three columns, shown with "Mostra il caso". */
+    void casoCambiato() override;
 
 private:
     QWidget* costruisciScelte();
@@ -58,7 +63,6 @@ private:
     QString descrizioneScelta() const;
 
     stats::RisultatiGruppi m_risultati;
-    stats::BaseCaso m_baseCaso;             ///< empty: no cell of the grid is a number, pair or triple
     std::vector<stats::Gruppo> m_lunghette; ///< the user's, as last read or edited
     std::vector<stats::Gruppo> m_mostrati;  ///< the groups of m_risultati
     std::vector<std::string> m_escluse;     ///< lunghette left out of the last search: too few numbers
