@@ -200,6 +200,10 @@ int main(int argc, char* argv[]) {
         scatta(&terni, QStringLiteral("09-terni"), cartella, [&] { terni.cmdAVVIO_Click(); });
         ui::frmGruppi gruppi(stato, &principale);
         scatta(&gruppi, QStringLiteral("09-gruppi"), cartella, [&] { gruppi.cmdAVVIO_Click(); });
+        // With "Mostra il caso": the chance's three columns beside the counts.
+        scatta(&gruppi, QStringLiteral("09-gruppi-caso"), cartella, [&] {
+            if (auto* caso = gruppi.findChild<QCheckBox*>(QStringLiteral("chkCaso"))) caso->setChecked(true);
+        });
         {
             ui::frmLunghette lunghette(stato, &gruppi);
             scatta(&lunghette, QStringLiteral("09-lunghette"), cartella);
