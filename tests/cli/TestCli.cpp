@@ -161,6 +161,7 @@ private slots:
               {"importa --help", "Uso: quintaro-cli importa [--cartella DIR] [--aggiungi] FILE\n"},
               {"ambi --help", "Uso: quintaro-cli ambi [--cartella DIR] [--ruote ELENCO]"},
               {"caso --help", "Uso: quintaro-cli caso [--cartella DIR] [--ruote ELENCO] [periodo]\n"},
+              {"terni --help", "Uso: quintaro-cli numeri|ambi|terni [--cartella DIR]"},
               {"--version", "quintaro-cli " QUINTARO_VERSIONE "\n"}}) {
             const auto esito = esegui(QString(argomenti).split(' '));
             QVERIFY2(esito.codice == 0 && esito.errori.empty() && esito.uscita.starts_with(inizio),

@@ -14,9 +14,12 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QtCharts/QAbstractSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
 
 #include <memory>
+#include <tuple>
 
 using prova::ScriptPrompt;
 
@@ -74,6 +77,21 @@ private slots:
         if (!ambi) // the bars show the current delays of the grid's column
             QCOMPARE(QString::number(grafico->barreNumeri()->at(numero.toInt() - 1)),
                      griglia->item(primaRiga + 2, colonna)->text());
+        if (ambi || !doppioClic) return;
+        // With "Mostra il caso", chance's two lines: a number on VENEZIA alone, a pair on both wheels
+        // crossed.
+        for (const auto& [c, numeri, nomi] :
+             {std::tuple{10, std::vector<int>{7},
+                         QStringList{"Media del caso (18,0)", "Caso 1 su 1000 (121, fuori scala)"}},
+              std::tuple{0, std::vector<int>{7, 45},
+                         QStringList{"Media del caso (200,5)", "Caso 1 su 1000 (1.382, fuori scala)"}}}) {
+            std::unique_ptr<ui::FrmGrafico> conCaso(
+                ui::FrmGrafico::apri(banco.stato, *stats::Combinazione::da(numeri), c, nullptr, true));
+            QStringList lette;
+            for (const QAbstractSeries* serie : conCaso->graficoRitardo()->series())
+                lette << serie->name();
+            QCOMPARE(lette.mid(3), nomi);
+        }
     }
 
     void zoomImmagineEStampa_data() {
