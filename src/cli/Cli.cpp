@@ -313,6 +313,29 @@ core::Esito<void> applicaPeriodo(core::Stato& stato, const Opzioni& opzioni) {
     return core::riuscito();
 }
 
+/**
+ * Loads the archive of the state's folder (its warnings on `errori`), then selects the wheels and applies
+ * the period of the options where they are given. ESITO_OK when done, otherwise the exit status, with its
+ * reason said on `errori`.
+ */
+int preparaStato(core::Stato& stato, const Opzioni* opzioni, const core::SpunteRuote* spuntate,
+                 std::ostream& errori) {
+    core::Imposta_Tabelle_Globali(stato);
+    if (const auto caricato =
+            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
+        !caricato) {
+        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
+        return ESITO_ARCHIVIO;
+    }
+    if (spuntate) core::impostaSelezioneRuote(stato, *spuntate);
+    if (!opzioni) return ESITO_OK;
+    if (const auto periodo = applicaPeriodo(stato, *opzioni); !periodo) {
+        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
+        return ESITO_USO;
+    }
+    return ESITO_OK;
+}
+
 /** Appends the values to a CSV line, comma-separated, and ends it. */
 void riga(std::string& testo, std::initializer_list<int> valori) {
     char cifre[16];
@@ -679,17 +702,7 @@ int eseguiSpia(const std::vector<std::string>& argomenti, std::ostream& uscita, 
         return ESITO_USO;
     }
     core::Stato stato(lette->cartella);
-    core::Imposta_Tabelle_Globali(stato);
-    if (const auto caricato =
-            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
-        !caricato) {
-        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
-        return ESITO_ARCHIVIO;
-    }
-    if (const auto periodo = applicaPeriodo(stato, *lette); !periodo) {
-        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
-        return ESITO_USO;
-    }
+    if (const int esito = preparaStato(stato, &*lette, nullptr, errori); esito != ESITO_OK) return esito;
     const auto risultati = stats::cercaSpia(stato, richiesta->parametri);
     if (!risultati) {
         errori << "quintaro-cli: " << risultati.messaggio() << '\n' << SUGGERIMENTO;
@@ -766,18 +779,7 @@ int eseguiGruppi(const std::vector<std::string>& argomenti, std::ostream& uscita
         return ESITO_USO;
     }
     core::Stato stato(lette->cartella);
-    core::Imposta_Tabelle_Globali(stato);
-    if (const auto caricato =
-            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
-        !caricato) {
-        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
-        return ESITO_ARCHIVIO;
-    }
-    core::impostaSelezioneRuote(stato, *spuntate);
-    if (const auto periodo = applicaPeriodo(stato, *lette); !periodo) {
-        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
-        return ESITO_USO;
-    }
+    if (const int esito = preparaStato(stato, &*lette, &*spuntate, errori); esito != ESITO_OK) return esito;
     const auto risultati = stats::ricercaGruppi(stato, gruppi, *k);
     if (!risultati) {
         errori << "quintaro-cli: " << risultati.messaggio() << '\n';
@@ -896,13 +898,7 @@ int eseguiVerifica(const std::vector<std::string>& argomenti, std::ostream& usci
         return ESITO_USO;
     }
     core::Stato stato(richiesta->cartella);
-    core::Imposta_Tabelle_Globali(stato);
-    if (const auto caricato =
-            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
-        !caricato) {
-        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
-        return ESITO_ARCHIVIO;
-    }
+    if (const int esito = preparaStato(stato, nullptr, nullptr, errori); esito != ESITO_OK) return esito;
     if (const auto poste = stakes::Leggi_Pagamenti_Poste(stato); !poste)
         errori << "quintaro-cli: " << poste.messaggio() << '\n';
     const int ultima = stato.Estrazioni_Caricate;
@@ -953,18 +949,7 @@ int esegui(const std::vector<std::string>& argomenti, std::ostream& uscita, std:
     const Opzioni& opzioni = *lette;
 
     core::Stato stato(opzioni.cartella);
-    core::Imposta_Tabelle_Globali(stato);
-    if (const auto caricato =
-            core::caricaArchivio(stato, [&](const core::Avviso& avviso) { errori << avviso.riga; });
-        !caricato) {
-        errori << "quintaro-cli: " << caricato.messaggio() << '\n';
-        return ESITO_ARCHIVIO;
-    }
-    core::impostaSelezioneRuote(stato, *spuntate);
-    if (const auto periodo = applicaPeriodo(stato, opzioni); !periodo) {
-        errori << "quintaro-cli: " << periodo.messaggio() << '\n' << SUGGERIMENTO;
-        return ESITO_USO;
-    }
+    if (const int esito = preparaStato(stato, &opzioni, &*spuntate, errori); esito != ESITO_OK) return esito;
     if (opzioni.comando == "terni") {
         stats::RisultatiTerni risultati;
         stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(stato, risultati);

@@ -57,6 +57,14 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
     return true;
 }
 
+std::array<int, 3> valoriNumero(const RisultatiNumeri& risultati, int colonna, int numero) {
+    if (colonna < 0 || colonna >= NUMERO_COLONNE || numero < 1 || numero > 90) return {};
+    const auto c = static_cast<std::size_t>(colonna);
+    const auto n = static_cast<std::size_t>(numero);
+    return {risultati.Frequenza_Numero[c][n], risultati.Ritardo_Attuale_Numero[c][n],
+            risultati.Ritardo_Massimo_Numero[c][n]};
+}
+
 std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonna, int criterio,
                                     bool discendente) {
     const auto c = static_cast<std::size_t>(colonna);

@@ -61,6 +61,9 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, Ris
                                                    const Avanzamento& avanzamento = {},
                                                    const ParametriNumeri& parametri = {});
 
+/** Frequency, current delay and maximum delay of number n (1..90) in column c; zeros outside them. */
+std::array<int, 3> valoriNumero(const RisultatiNumeri& risultati, int colonna, int numero);
+
 /**
  * The display order of a column: element 0 = 90, element p (1..90) = the number shown at position p,
  * ascending by the key (number, frequency, current delay or maximum delay) or, with `discendente`,

@@ -181,12 +181,7 @@ std::vector<int> FrmVerificaCaso::numeriDellaCella(int colonna, int riga, int) c
 }
 
 std::array<int, 3> FrmVerificaCaso::valoriDi(int colonna, const std::vector<int>& numeri) const {
-    if (colonna < 0 || colonna > core::NUMERO_RUOTE || numeri.size() != 1 || numeri[0] < 1 || numeri[0] > 90)
-        return {};
-    const auto c = static_cast<std::size_t>(colonna);
-    const auto n = static_cast<std::size_t>(numeri[0]);
-    return {m_risultati.Frequenza_Numero[c][n], m_risultati.Ritardo_Attuale_Numero[c][n],
-            m_risultati.Ritardo_Massimo_Numero[c][n]};
+    return numeri.size() == 1 ? stats::valoriNumero(m_risultati, colonna, numeri[0]) : std::array<int, 3>{};
 }
 
 std::string FrmVerificaCaso::testoCsv(int colonna) const {
