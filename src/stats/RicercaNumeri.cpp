@@ -86,13 +86,24 @@ std::array<int, 91> ordinePosizioni(const RisultatiNumeri& risultati, int colonn
             break;
         }
     }
+    return ordineNumeri(std::move(chiavi), discendente);
+}
+
+std::array<int, 91> ordineNumeri(std::vector<long long> chiavi, bool discendente) {
     if (discendente) chiaviDecrescenti(chiavi);
     Ordinamento esito;
     Ordina_Numeri(chiavi, esito);
     std::array<int, 91> ordine{};
     ordine[0] = 90;
-    for (std::size_t p = 1; p <= 90; ++p)
+    for (std::size_t p = 1; p <= 90 && p < esito.Permutazione_Ordinata.size(); ++p)
         ordine[p] = esito.Permutazione_Ordinata[p];
+    return ordine;
+}
+
+std::array<int, 91> ordineNumerico() {
+    std::array<int, 91> ordine{};
+    for (int p = 0; p <= 90; ++p)
+        ordine[static_cast<std::size_t>(p)] = p == 0 ? 90 : p;
     return ordine;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace stats {
 
@@ -60,6 +61,13 @@ using Avanzamento = std::function<void(int percentuale)>;
 bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(const core::Stato& stato, RisultatiNumeri& risultati,
                                                    const Avanzamento& avanzamento = {},
                                                    const ParametriNumeri& parametri = {});
+
+/** The 90 numbers ascending by chiavi[1..90] (chiavi[0] = 90) or, with `discendente`, descending; ties
+ * always by increasing number. Element 0 = 90, element p = the number at position p. */
+std::array<int, 91> ordineNumeri(std::vector<long long> chiavi, bool discendente);
+
+/** The numbers in number order: element 0 = 90, element p = p. */
+std::array<int, 91> ordineNumerico();
 
 /** Frequency, current delay and maximum delay of number n (1..90) in column c; zeros outside them. */
 std::array<int, 3> valoriNumero(const RisultatiNumeri& risultati, int colonna, int numero);

@@ -2,6 +2,7 @@
 
 #include "Navigazione.h"
 #include "Ordinamento.h"
+#include "RicercaNumeri.h"
 #include "core/Formato.h"
 
 #include <algorithm>
@@ -113,14 +114,7 @@ std::array<int, 91> ordineSpia(const RisultatiSpia& risultati, int criterio, boo
     chiavi[0] = 90;
     for (std::size_t n = 1; n <= 90; ++n)
         chiavi[n] = criterio == NUMERICO ? static_cast<long long>(n) : risultati.presenze[n];
-    if (discendente) chiaviDecrescenti(chiavi);
-    Ordinamento esito;
-    Ordina_Numeri(chiavi, esito);
-    std::array<int, 91> ordine{};
-    ordine[0] = 90;
-    for (std::size_t p = 1; p <= 90; ++p)
-        ordine[p] = esito.Permutazione_Ordinata[p];
-    return ordine;
+    return ordineNumeri(std::move(chiavi), discendente);
 }
 
 std::string csvSpia(const RisultatiSpia& risultati, const std::array<int, 91>& ordine) {

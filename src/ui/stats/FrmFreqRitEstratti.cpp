@@ -18,13 +18,6 @@ constexpr int COLONNE = 16;
 const QColor COLORE_NUMERO(0, 192, 192);
 const char* const DIDASCALIE_RIGHE[] = {"NUMERO", "FREQUENZA", "R. ATTUALE", "R. MASSIMO"};
 
-std::array<int, 91> ordineNumerico() {
-    std::array<int, 91> ordine{};
-    for (int p = 0; p <= 90; ++p)
-        ordine[static_cast<std::size_t>(p)] = p == 0 ? 90 : p;
-    return ordine;
-}
-
 } // namespace
 
 frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
@@ -40,7 +33,7 @@ frmFREQRITESTRATTI::frmFREQRITESTRATTI(core::Stato& stato, QWidget* principale)
         m_griglie[static_cast<std::size_t>(c)] = griglia;
         pagine[static_cast<std::size_t>(c)] = griglia;
     }
-    m_ordine.fill(ordineNumerico());
+    m_ordine.fill(stats::ordineNumerico());
     costruisci(pagine);
     inserisciParametri(costruisciPosizione());
 }
@@ -116,7 +109,7 @@ void frmFREQRITESTRATTI::concludiRicerca(bool completa) {
     for (int w = 1; w <= core::NUMERO_RUOTE; ++w)
         if (m_stato.Ruota_Selezionata[static_cast<std::size_t>(w)] == -1)
             m_daScrivere[static_cast<std::size_t>(w)] = true;
-    m_ordine.fill(ordineNumerico());
+    m_ordine.fill(stats::ordineNumerico());
     SCRIVI_DATI_RICERCA();
 }
 

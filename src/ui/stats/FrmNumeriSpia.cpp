@@ -26,13 +26,6 @@ const char* const INTESTAZIONI[] = {"Posiz.", "NUMERO", "PRESENZE", "ATTESE", "S
 /** The targets' choices: the spy's own wheel, or the wheels selected with "Ruote". */
 constexpr int BERSAGLIO_RUOTA_SPIA = 0;
 
-std::array<int, 91> ordineNumerico() {
-    std::array<int, 91> ordine{};
-    for (int p = 0; p <= 90; ++p)
-        ordine[static_cast<std::size_t>(p)] = p == 0 ? 90 : p;
-    return ordine;
-}
-
 } // namespace
 
 frmNUMERISPIA::frmNUMERISPIA(core::Stato& stato, QWidget* principale)
@@ -75,7 +68,7 @@ frmNUMERISPIA::frmNUMERISPIA(core::Stato& stato, QWidget* principale)
         disposizione->addStretch();
         pagine[static_cast<std::size_t>(c)] = pagina;
     }
-    m_ordine.fill(ordineNumerico());
+    m_ordine.fill(stats::ordineNumerico());
     costruisci(pagine);
     inserisciParametri(costruisciParametri());
     // The grid shows chance already (expected presences, deviation); the delays' chance that "Mostra il
