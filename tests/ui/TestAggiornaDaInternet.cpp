@@ -118,8 +118,10 @@ private slots:
     void opzioniConUnIndirizzoTroppoLungo() {
         prova::CartellaDiProva cartella;
         const auto stato = cartella.stato();
+        QVERIFY(core::scriviCampo(stato, core::campi::CONTROLLO_ALL_AVVIO, 1));
         ui::frmOpzioniAggiornamento f(stato);
         f.show();
+        QVERIFY(prova::controllo<QCheckBox>(f, "chkControlloAvvio")->isChecked()); // as stored
         // 190 characters, as many as the box takes, but 360 bytes in the settings file.
         prova::controllo<QLineEdit>(f, "txtIndirizzo")->setText("https://example.org/" + QString(170, u'à'));
         prova::ScriptPrompt script({true});

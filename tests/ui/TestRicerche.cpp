@@ -100,7 +100,9 @@ private slots:
 
         // The ordering menu's "Ritardo Attuale": the same cells by current delay, ties by number.
         const QStringList numerico = celle(f, 3);
-        prova::clic(f, "cmdOrdinamento");
+        prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
+        QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
+                prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
         QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
         QStringList ordinate = numerico;
         std::stable_sort(ordinate.begin(), ordinate.end(), [](const QString& a, const QString& b) {
@@ -154,6 +156,7 @@ private slots:
                      .arg(std::llround(std::pow(18.0 / 17.0, ritardo))));
         f.ordinaDecrescente(true);
         prova::clic(f, "cmdOrdinamento");
+        QVERIFY(prova::controllo(f, "lblMnu_9")->isVisibleTo(&f));
         QTest::mouseClick(prova::controllo(f, "lblMnu_9"), Qt::LeftButton);
         QCOMPARE(celle(f, 3).at(0).section(';', 2, 2), ordinate.last().section(';', 2, 2));
         QCOMPARE(prova::testo(f, "lblOrdinamento"), QStringLiteral("RARITÀ DEL RITARDO"));
@@ -235,7 +238,9 @@ private slots:
         // "Decrescente", then "Ritardo Attuale": the longest delays first, kept for the next window.
         prova::clic(f, "cmdOrdinamento");
         QTest::mouseClick(prova::controllo(f, "lblMnu_7"), Qt::LeftButton);
-        prova::clic(f, "cmdOrdinamento");
+        prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
+        QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
+                prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
         QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
         const auto ritardo = [&](int r) { return prova::cella(f, "mfgFreqRitAmbi_0", r, 3).toInt(); };
         QVERIFY(ritardo(1) == 30 && ritardo(1) >= ritardo(25));
