@@ -280,6 +280,7 @@ private slots:
                      QString::number(f.risultati(3).ruoteBersaglio),
                  "FIRENZE21");
         QVERIFY(prova::testo(f, "lblUsciteSpia").endsWith(QStringLiteral(": %1").arg(f.risultati(3).uscite)));
+        QVERIFY(f.testoCaso(3, 0, 1).isEmpty()); // no delay here for chance to weigh
         const QString percorso = QString::fromStdString((banco.cartella.percorso() / "spia.csv").string());
         prova::FileScelto file(percorso);
         script.aggiungi({true});

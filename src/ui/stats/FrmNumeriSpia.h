@@ -41,6 +41,9 @@ protected:
     bool criterioOfferto(int criterio) const override;
     std::array<int, 3> valoriDi(int colonna, const std::vector<int>& numeri) const override;
     const stats::BaseCaso& baseCaso() const override;
+    /** No cell is an item whose delays chance weighs: the grid carries its own expected presences and
+     * deviation, so no tooltip nor status line speaks of delays. */
+    std::optional<ElementoCaso> elementoDellaCella(int, int, int) const override { return std::nullopt; }
 
 private:
     QWidget* costruisciParametri();
