@@ -92,8 +92,8 @@ private slots:
         QVERIFY(std::fabs(esatta.chi2 - 18.847059) < 1e-5);
         QCOMPARE(std::make_pair(esatta.piuFrequente, esatta.menoFrequente), std::make_pair(90, 61));
 
-        // Five distinct numbers a draw with a fixed seed; the rigged archive forces number 7 into one draw in
-        // ten on top of its own chance.
+        // Five distinct numbers a draw, from a generator with a fixed start; the rigged archive forces number
+        // 7 into one draw in ten on top of its own chance.
         for (const bool truccato : {false, true}) {
             std::mt19937 casuale(2026);
             stats::RisultatiNumeri simulati;
