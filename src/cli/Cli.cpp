@@ -827,18 +827,8 @@ core::Esito<RichiestaVerifica> leggiVerifica(const std::vector<std::string>& arg
         } else if (nome == "--poste") {
             richiesta.poste = valore;
         } else if (nome == "--dal-data") {
-            std::array<int, 3> campi{};
-            std::size_t inizio = 0;
-            for (std::size_t c = 0; c < 3; ++c) {
-                const std::size_t barra = c < 2 ? valore.find('/', inizio) : valore.size();
-                const auto campo =
-                    barra == std::string::npos ? std::nullopt : intero(valore.substr(inizio, barra - inizio));
-                if (!campo) return uso("data non valida per --dal-data: " + valore + " (G/M/AAAA).");
-                campi[c] = *campo;
-                inizio = barra + 1;
-            }
-            richiesta.dalData = core::Data{campi[2], campi[1], campi[0]};
-            if (!richiesta.dalData->valida()) return uso("data non valida per --dal-data: " + valore + ".");
+            richiesta.dalData = core::Data::daTesto(valore);
+            if (!richiesta.dalData) return uso("data non valida per --dal-data: " + valore + " (G/M/AAAA).");
         } else {
             auto& campo = nome == "--dal" ? richiesta.dal : richiesta.colpi;
             campo = intero(valore);

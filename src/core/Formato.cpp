@@ -61,6 +61,18 @@ std::string Data::testo() const {
     return std::to_string(giorno) + '/' + std::to_string(mese) + '/' + std::to_string(anno);
 }
 
+std::optional<Data> Data::daTesto(std::string_view testo) {
+    const std::string campi(testo);
+    Data data;
+    char barra1 = 0, barra2 = 0, resto = 0;
+    // NOLINTNEXTLINE(cert-err34-c): the fields are checked as a calendar date just after
+    if (std::sscanf(campi.c_str(), " %d %c %d %c %d %c", &data.giorno, &barra1, &data.mese, &barra2,
+                    &data.anno, &resto) != 5 ||
+        barra1 != '/' || barra2 != '/' || !data.valida())
+        return std::nullopt;
+    return data;
+}
+
 std::string Data::record() const {
     char testo[32];
     std::snprintf(testo, sizeof testo, "%2d/%2d/%04d", giorno % 100, mese % 100, anno % 10000);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -150,6 +151,9 @@ struct Data {
     std::string record() const;
     /** The date of a DATA record: the numeric values of characters 1-2, 4-5 and 7-10, unchecked. */
     static Data daRecord(std::string_view record);
+    /** The date a person types, as testo() writes it: "7/9/1946", blanks allowed around the fields; nothing
+     * unless it is a real calendar date of the years 1871..2500. */
+    static std::optional<Data> daTesto(std::string_view testo);
 };
 
 /** Days of month `mese` (1..12) of year `anno`, leap years counted; 0 for another month. */

@@ -4,7 +4,6 @@
 #include "core/Lotto.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace viewer {
 
@@ -70,13 +69,9 @@ Navigazione navigazioneIniziale(const core::Stato& stato) {
 }
 
 int posizioneDellaData(const core::Stato& stato, const std::string& testo) {
-    core::Data cercata;
-    char barra1 = 0, barra2 = 0, resto = 0;
-    // NOLINTNEXTLINE(cert-err34-c): the fields are checked as a calendar date just after
-    if (std::sscanf(testo.c_str(), " %d %c %d %c %d %c", &cercata.giorno, &barra1, &cercata.mese, &barra2,
-                    &cercata.anno, &resto) != 5 ||
-        barra1 != '/' || barra2 != '/' || !cercata.valida())
-        return 0;
+    const auto data = core::Data::daTesto(testo);
+    if (!data) return 0;
+    const core::Data& cercata = *data;
     const int massimo = navigazioneIniziale(stato).massimo;
     if (stato.Data_Estrazione.empty()) return massimo;
     const auto fine = static_cast<int>(std::min<std::size_t>(
