@@ -342,8 +342,8 @@ void FinestraRicerca::Settaggio_Iniziale_Form() {
     }
     m_sensoriAttivi = chkSfioramentoSensori->isChecked();
     applicaColori();
-    // A window about chance alone has no such option (field 0): its figures are always there.
-    chkCaso->setChecked(m_campoCaso.numero == 0 || core::valoreCampo(m_stato, m_campoCaso) == 1);
+    // A window without the option (field 0) shows no chance, unless it is about chance (mostraSempreIlCaso).
+    chkCaso->setChecked(m_campoCaso.numero != 0 && core::valoreCampo(m_stato, m_campoCaso) == 1);
     chkCaso->setVisible(m_campoCaso.numero != 0);
     connect(chkCaso, &QCheckBox::toggled, this, [this] {
         if (m_campoCaso.numero != 0)
@@ -615,6 +615,11 @@ void FinestraRicerca::apriGrafico(int colonna, int riga, int colonnaGriglia) {
         return;
     }
     FrmGrafico::apri(m_stato, *combinazione, colonna, this, chkCaso->isChecked(), posizioneCercata());
+}
+
+void FinestraRicerca::mostraSempreIlCaso() {
+    chkCaso->hide();
+    chkCaso->setChecked(true);
 }
 
 bool FinestraRicerca::mostraCaso() const {

@@ -69,7 +69,7 @@ protected:
     /**
      * `campi`: the settings fields of its four options (hover highlighting, status bar, general and
      * single-wheel grid colour); `decrescente`: the field keeping the order of the keys; `caso`: the
-     * field of "Mostra il caso";
+     * field of "Mostra il caso" (an empty one for a window without the option, which shows no chance);
      * `argomentoGuida`: the help topic that "Guida" opens.
      */
     FinestraRicerca(core::Stato& stato, QWidget* principale, const std::array<core::Campo, 4>& campi,
@@ -119,6 +119,8 @@ protected:
     /** "Mostra il caso" was ticked or cleared: a grid that shows chance in columns shows or hides them. */
     virtual void casoCambiato() {}
 
+    /** For a window about chance, built without the option: its figures always shown. */
+    void mostraSempreIlCaso();
     /** A button of the subclass in the bottom row, before "Esporta". */
     QPushButton* aggiungiPulsante(const char* nome, const QString& testo, const QString& suggerimento);
 

@@ -78,6 +78,7 @@ FrmVerificaCaso::FrmVerificaCaso(core::Stato& stato, QWidget* principale)
         "Per ogni ruota scelta, il test del chi quadrato confronta le frequenze dei 90 numeri nel periodo "
         "con quelle che il caso fa attendere (1 su 18 per ogni numero, in ogni estrazione)."));
     costruisci(pagine);
+    mostraSempreIlCaso();
     auto* cmdStampa = aggiungiPulsante("cmdStampa", QStringLiteral("Stampa…"),
                                        QStringLiteral("Stampa la verifica delle ruote scelte"));
     connect(cmdStampa, &QPushButton::clicked, this, &FrmVerificaCaso::cmdStampa_Click);
