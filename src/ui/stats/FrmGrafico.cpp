@@ -227,11 +227,7 @@ FrmGrafico::FrmGrafico(const core::Stato& stato, const Soggetto& soggetto, int c
     : QWidget(genitore, Qt::Window), m_serie(std::move(serie)), m_numeri(numeri) {
     if (caso) {
         // Column 0 crosses the selected wheels: an absence there is an absence on each of them.
-        int ruote = 1;
-        if (colonna == 0)
-            ruote =
-                static_cast<int>(std::count(stato.Ruota_Selezionata.begin() + 1,
-                                            stato.Ruota_Selezionata.begin() + core::NUMERO_RUOTE + 1, -1));
+        const int ruote = colonna == 0 ? std::max(stato.Ruota_Selezionata[0], 1) : 1; // [0]: how many
         const stats::CalcoloCaso calcolo(soggetto.probabilita, {0, 0, ruote});
         m_ritardoMedio = calcolo.ritardoMedio();
         m_unoSuMille = calcolo.ritardoUnoSuMille();

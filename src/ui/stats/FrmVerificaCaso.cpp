@@ -212,11 +212,10 @@ void FrmVerificaCaso::cmdStampa_Click() {
     Stampa stampa;
     if (!stampa.Imposta_Stampante(this, 1)) return;
     stampa.riga(QStringLiteral("Verifica del caso — ") + lblPeriodoRicerca->text(), true);
-    for (const auto& verifica : m_verifiche) {
-        stampa.riga(rigaVerifica(verifica));
+    for (int r = 0; r < static_cast<int>(m_verifiche.size()); ++r) {
+        stampa.riga(rigaVerifica(m_verifiche[static_cast<std::size_t>(r)]));
         stampa.riga(QStringLiteral("    più frequente %1, meno frequente %2")
-                        .arg(griglia(0)->item(static_cast<int>(&verifica - m_verifiche.data()), 4)->text(),
-                             griglia(0)->item(static_cast<int>(&verifica - m_verifiche.data()), 5)->text()));
+                        .arg(griglia(0)->item(r, 4)->text(), griglia(0)->item(r, 5)->text()));
     }
     stampa.fine();
 }
