@@ -106,6 +106,22 @@ inline std::uint64_t uscitiDelRecord(const std::array<std::uint64_t, core::NUMER
                         : quattro & uno;
 }
 
+/** A group's figures in one column: frequency, maximum delay, the counted draw of its last coming out. */
+struct Cella {
+    int frequenza = 0, massimo = 0, ultima = 0;
+};
+
+/** The groups of the bits (bit g: cell g of the row) come out in the `contate`-th counted draw. */
+inline void segna(Cella* riga, std::uint64_t uscito, int contate, int volte) {
+    for (; uscito != 0; uscito &= uscito - 1) {
+        Cella& cella = riga[std::countr_zero(uscito)];
+        cella.frequenza += volte;
+        // Stored only when it grows: a store at every coming out would be waited for.
+        if (const int salto = contate - cella.ultima; salto > cella.massimo) cella.massimo = salto;
+        cella.ultima = contate;
+    }
+}
+
 core::Esito<void> sorteValida(int sorte) {
     if (sorte < 1 || sorte > SORTE_MASSIMA)
         return {core::Codice::DatoNonValido, "La sorte deve essere fra 1 (estratto) e 5 (cinquina)."};
@@ -150,74 +166,107 @@ core::Esito<RisultatiGruppi> ricercaGruppi(const core::Stato& stato, const std::
     for (std::size_t g = 0; g < quanti; ++g)
         for (int n : gruppi[g].numeri)
             maschera[static_cast<std::size_t>(n) * parole + g / 64] |= std::uint64_t{1} << (g % 64);
+    // A family: one word of groups, each number in one of them at most. Its own group's cell, for each
+    // number, or a spare cell of the number's own past the groups (which no result reads).
+    bool famiglia = parole == 1;
+    std::vector<std::size_t> indice(91);
+    for (std::size_t n = 1; n <= 90 && famiglia; ++n) {
+        famiglia = std::popcount(maschera[n]) <= 1;
+        indice[n] = maschera[n] != 0 ? static_cast<std::size_t>(std::countr_zero(maschera[n])) : quanti + n;
+    }
 
-    // Per column and group, one row per column: frequency, last coming out, maximum delay.
-    struct Cella {
-        int frequenza = 0, massimo = 0, ultima = 0;
-    };
-    std::vector<Cella> celle(NUMERO_COLONNE * quanti);
-    // The walk's hook takes its tables and values as copies, which the compiler keeps in registers.
+    // A row per column: a cell per group, then the numbers' spare ones.
+    const std::size_t larghezza = quanti + 91;
+    std::vector<Cella> celle(NUMERO_COLONNE * larghezza);
+    // The walks' hooks take their tables and values as copies, which the compiler keeps in registers.
     const std::uint64_t* const gruppiDi = maschera.data();
+    const std::size_t* const gruppoDi = indice.data();
     std::uint64_t* const usciti = usciti0.data();
     Cella* const tabella = celle.data();
     std::array<long long, NUMERO_COLONNE> reali{}; // chance's base
     long long* const realiW = reali.data();
-    const auto contate = percorriPeriodo(
-        stato, avanzamento,
-        [gruppiDi, usciti, tabella, quanti, parole, sorte, realiW](int w, int contateW, int,
-                                                                   const int* numeri) {
-            ++realiW[w];
-            // A real record never repeats a number; a damaged one that does counts each number once.
-            const int* x = numeri;
-            const bool ripetuto =
-                sorte > 1 &&
-                ((x[0] == x[1]) | (x[0] == x[2]) | (x[0] == x[3]) | (x[0] == x[4]) | (x[1] == x[2]) |
-                 (x[1] == x[3]) | (x[1] == x[4]) | (x[2] == x[3]) | (x[2] == x[4]) | (x[3] == x[4]));
-            Cella* const rigaW = tabella + static_cast<std::size_t>(w) * quanti;
-            const auto segna = [contateW](Cella* celle, std::uint64_t uscito) {
-                for (; uscito != 0; uscito &= uscito - 1) {
-                    Cella& cella = celle[std::countr_zero(uscito)];
-                    ++cella.frequenza;
-                    cella.massimo = std::max(cella.massimo, contateW - cella.ultima);
-                    cella.ultima = contateW;
-                }
-            };
-            if (parole == 1 && !ripetuto) { // every family: one word of groups, read in one go
-                const std::uint64_t uscito = uscitiDelRecord(
-                    {gruppiDi[x[0]], gruppiDi[x[1]], gruppiDi[x[2]], gruppiDi[x[3]], gruppiDi[x[4]]}, sorte);
-                usciti[0] |= uscito;
-                segna(rigaW, uscito);
-                return;
-            }
-            for (std::size_t p = 0; p < parole; ++p) {
-                std::array<std::uint64_t, core::NUMERI_PER_RECORD> m{};
-                for (std::size_t i = 0; i < m.size(); ++i)
-                    m[i] = gruppiDi[static_cast<std::size_t>(x[i]) * parole + p];
-                if (ripetuto)
-                    for (int i = 1; i < core::NUMERI_PER_RECORD; ++i)
-                        if (std::find(x, x + i, x[i]) != x + i) m[static_cast<std::size_t>(i)] = 0;
-                const std::uint64_t uscito = uscitiDelRecord(m, sorte);
-                usciti[p] |= uscito;
-                segna(rigaW + p * 64, uscito);
-            }
-        },
-        0,
-        [&](int, const std::array<int, NUMERO_COLONNE>& contateOra) {
-            // Column 0 once a draw: the groups out on any of its wheels.
-            for (std::size_t p = 0; p < parole; ++p)
-                for (std::uint64_t uscito = std::exchange(usciti0[p], 0); uscito != 0; uscito &= uscito - 1) {
-                    Cella& cella = celle[p * 64 + static_cast<std::size_t>(std::countr_zero(uscito))];
-                    cella.massimo = std::max(cella.massimo, contateOra[0] - cella.ultima);
-                    cella.ultima = contateOra[0];
-                }
-        });
+    // A draw's records that brought out a group of one word, marked when the draw ends: whether a record
+    // brings out one is left to chance, and a branch on it would be mispredicted at every other record.
+    struct Segno {
+        Cella* riga;
+        std::uint64_t uscito;
+        int contate;
+    };
+    std::array<Segno, core::NUMERO_RUOTE + 1> segni{}; // a slot written past the last record that counts
+    Segno* const segni0 = segni.data();
+    std::size_t quantiSegni = 0;
+    const auto colonna0 = [&](int, const std::array<int, NUMERO_COLONNE>& contateOra) {
+        for (std::size_t k = 0, fine = std::exchange(quantiSegni, 0); k < fine; ++k)
+            segna(segni[k].riga, segni[k].uscito, segni[k].contate, 1);
+        // Column 0 once a draw: the groups out on any of its wheels.
+        for (std::size_t p = 0; p < parole; ++p)
+            segna(celle.data() + p * 64, std::exchange(usciti0[p], 0), contateOra[0], 0);
+    };
+    // Any list of groups, word by word.
+    const auto generale = [gruppiDi, usciti, parole, sorte](Cella* riga, int contateW, const int* x,
+                                                            bool ripetuto) {
+        for (std::size_t p = 0; p < parole; ++p) {
+            std::array<std::uint64_t, core::NUMERI_PER_RECORD> m{};
+            for (std::size_t i = 0; i < m.size(); ++i)
+                m[i] = gruppiDi[static_cast<std::size_t>(x[i]) * parole + p];
+            if (ripetuto) // a number a damaged record repeats counts once
+                for (int i = 1; i < core::NUMERI_PER_RECORD; ++i)
+                    if (std::find(x, x + i, x[i]) != x + i) m[static_cast<std::size_t>(i)] = 0;
+            const std::uint64_t uscito = uscitiDelRecord(m, sorte);
+            usciti[p] |= uscito;
+            segna(riga + p * 64, uscito, contateW, 1);
+        }
+    };
+    const auto percorri = [&](auto suRecord) {
+        return percorriPeriodo(
+            stato, avanzamento,
+            [&suRecord, tabella, larghezza, realiW](int w, int contateW, int, const int* numeri) {
+                ++realiW[w];
+                suRecord(tabella + static_cast<std::size_t>(w) * larghezza, contateW, numeri);
+            },
+            0, colonna0);
+    };
+    const auto contate =
+        famiglia && sorte == 1
+            ? percorri([gruppoDi, gruppiDi, usciti](Cella* riga, int contateW, const int* x) {
+                  // A family at the estratto: each drawn number marks its group as the number search marks
+                  // the number, with no branch on what came out; a second mark in the same record is no new
+                  // coming out (nor is a number a damaged record repeats).
+                  std::uint64_t uscito = 0;
+                  for (int i = 0; i < core::NUMERI_PER_RECORD; ++i) {
+                      Cella& cella = riga[gruppoDi[x[i]]];
+                      const int salto = contateW - cella.ultima;
+                      cella.frequenza += salto != 0 ? 1 : 0;
+                      if (salto > cella.massimo) cella.massimo = salto;
+                      cella.ultima = contateW;
+                      uscito |= gruppiDi[x[i]];
+                  }
+                  usciti[0] |= uscito;
+              })
+            : percorri([&](Cella* riga, int contateW, const int* x) {
+                  // A real record never repeats a number; a damaged one that does counts each number once.
+                  const bool ripetuto =
+                      sorte > 1 &&
+                      ((x[0] == x[1]) | (x[0] == x[2]) | (x[0] == x[3]) | (x[0] == x[4]) | (x[1] == x[2]) |
+                       (x[1] == x[3]) | (x[1] == x[4]) | (x[2] == x[3]) | (x[2] == x[4]) | (x[3] == x[4]));
+                  if (parole == 1 && !ripetuto) { // every family: one word of groups, read in one go
+                      const std::uint64_t uscito = uscitiDelRecord(
+                          {gruppiDi[x[0]], gruppiDi[x[1]], gruppiDi[x[2]], gruppiDi[x[3]], gruppiDi[x[4]]},
+                          sorte);
+                      usciti[0] |= uscito;
+                      segni0[quantiSegni] = {riga, uscito, contateW};
+                      quantiSegni += uscito != 0 ? 1 : 0;
+                      return;
+                  }
+                  generale(riga, contateW, x, ripetuto);
+              });
 
     RisultatiGruppi risultati;
     risultati.sorte = sorte;
     risultati.Base_Caso = baseCaso(stato, contate, reali);
     for (std::size_t c = 0; c < NUMERO_COLONNE; ++c)
         for (std::size_t g = 0; g < quanti; ++g) {
-            const Cella& cella = celle[c * quanti + g];
+            const Cella& cella = celle[c * larghezza + g];
             risultati.Frequenza[c].push_back(cella.frequenza);
             risultati.Ritardo_Attuale[c].push_back(contate[c] - cella.ultima);
             risultati.Ritardo_Massimo[c].push_back(cella.massimo);

@@ -95,12 +95,15 @@ private slots:
         QTest::addColumn<int>("sorte");
         QTest::addColumn<int>("da");
         QTest::addColumn<int>("a");
-        QTest::addColumn<int>("volte"); // the families taken once, or twice: more than 64 groups
+        QTest::addColumn<int>(
+            "volte"); // the families taken once, or twice (more than 64 groups); 0: the figure
         QTest::addRow("una-ruota-estratto") << "00000100000" << 1 << 1 << 60 << 1;
         QTest::addRow("una-ruota-ambo") << "00000100000" << 2 << 5 << 56 << 1;
         QTest::addRow("incrociate-estratto") << "10010001000" << 1 << 3 << 60 << 2;
         QTest::addRow("incrociate-ambo-nazionale") << "11111111111" << 2 << 1 << 60 << 1;
         QTest::addRow("incrociate-terno-molti-gruppi") << "01100000001" << 3 << 20 << 60 << 2;
+        QTest::addRow("incrociate-estratto-una-famiglia") << "11111111111" << 1 << 1 << 60 << 0;
+        QTest::addRow("incrociate-ambo-una-famiglia") << "10110000001" << 2 << 1 << 60 << 0;
     }
     void ricercaComeUnConteggioSemplice() {
         QFETCH(QString, ruote);
@@ -114,7 +117,8 @@ private slots:
         cartella.carica(stato, tutte);
         QVERIFY(core::selezioneDaTesto(stato, ruote.left(10).toStdString(), ruote[10] == '1'));
         selection::applicaFrazionato(stato, da, a);
-        std::vector<stats::Gruppo> gruppi{{"mia", {1, 10, 45, 90}}};
+        auto gruppi =
+            volte == 0 ? stats::famiglie()[3].gruppi : std::vector<stats::Gruppo>{{"mia", {1, 10, 45, 90}}};
         for (int volta = 0; volta < volte; ++volta)
             for (const auto& f : stats::famiglie())
                 gruppi.insert(gruppi.end(), f.gruppi.begin(), f.gruppi.end());
@@ -174,6 +178,8 @@ private slots:
         QVERIFY(core::selezioneDaTesto(stato, "1000010000"));
         selection::applicaFrazionato(stato, 5, 50);
         const auto r = stats::ricercaGruppi(stato, stats::famiglie()[0].gruppi, 2);
+        const auto nessuno = stats::ricercaGruppi(stato, {}, 1); // no lunghetta yet: an empty grid
+        QVERIFY(nessuno && nessuno->gruppi() == 0);
         const std::string dir = cartella.percorso().string();
         const auto esegui = [&](std::vector<std::string> argomenti, int atteso) {
             argomenti.insert(argomenti.begin() + 1, {"--cartella", dir});
