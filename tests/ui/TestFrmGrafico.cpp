@@ -7,7 +7,9 @@
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmGrafico.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include <QtCharts/QAbstractSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 
 #include <memory>
 #include <tuple>
@@ -113,7 +116,18 @@ private slots:
         grafico->zoom(0.5, (primo + ultimo) / 2);
         const auto [da, a] = grafico->intervalloMostrato();
         QVERIFY(da > primo && a < ultimo && std::abs((a - da) - (ultimo - primo) / 2) < 1000);
-        grafico->sposta(-0.75); // back to the first draw, as wide as before
+        // Dragged with the left button three quarters of the plot to the right: back to the first draw.
+        QChartView* vista = nullptr; // the delay's chart, the page shown
+        for (auto* v : grafico->findChildren<QChartView*>())
+            vista = v->isVisible() ? v : vista;
+        const QRectF area = vista->chart()->plotArea();
+        const QPoint presa = vista->mapFromScene(area.center()),
+                     lasciata = presa + QPoint(int(0.75 * area.width()), 0);
+        QTest::mousePress(vista->viewport(), Qt::LeftButton, {}, presa);
+        QMouseEvent mossa(QEvent::MouseMove, lasciata, vista->viewport()->mapToGlobal(lasciata), Qt::NoButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(vista->viewport(), &mossa);
+        QTest::mouseRelease(vista->viewport(), Qt::LeftButton, {}, lasciata);
         QCOMPARE(grafico->intervalloMostrato(), std::make_pair(primo, primo + (a - da)));
         grafico->findChild<QPushButton*>("cmdRipristina")->click();
         QCOMPARE(grafico->intervalloMostrato(), std::make_pair(primo, ultimo));
