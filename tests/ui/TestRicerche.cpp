@@ -9,7 +9,9 @@
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmFreqRitTerni.h"
+#include "ui/stats/FrmGrafico.h"
 #include "ui/stats/FrmNumeriSpia.h"
+#include "ui/stats/FrmVerificaCaso.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -301,6 +303,30 @@ private slots:
         pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
         QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains("bersaglio: FI"));
+    }
+
+    void verificaDelCasoRiepilogoEColonne() {
+        prova::BancoRicerca banco(30, "0010001000"); // FIRENZE and PALERMO
+        ui::FrmVerificaCaso f(banco.stato);
+        prova::ScriptPrompt script({true});
+        f.cmdAVVIO_Click();
+        stats::RisultatiNumeri r;
+        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(banco.stato, r));
+        // The summary: a row per selected wheel, in wheel order, with its test and most frequent number.
+        const auto palermo = stats::verificaCaso(r, 7);
+        QCOMPARE(f.griglia(0)->rowCount(), 2);
+        QCOMPARE(prova::cella(f, "mfgVerifica_0", 1, 0) + ' ' + prova::cella(f, "mfgVerifica_0", 1, 1),
+                 "PALERMO " + QLocale(QLocale::Italian).toString(palermo.chi2, 'f', 2));
+        QVERIFY(
+            prova::cella(f, "mfgVerifica_0", 1, 4).startsWith(QString::number(palermo.piuFrequente) + " ("));
+        // A wheel's page: the numbers in order with their frequencies; a cell's chart is its number's.
+        for (int riga : {0, 89})
+            QCOMPARE(prova::cella(f, "mfgVerifica_7", riga, 0) + ' ' +
+                         prova::cella(f, "mfgVerifica_7", riga, 1),
+                     QStringLiteral("%1 %2").arg(riga + 1).arg(r.Frequenza_Numero[7][std::size_t(riga) + 1]));
+        f.apriGrafico(7, 0, 1);
+        QCOMPARE(f.findChild<ui::FrmGrafico*>()->windowTitle(),
+                 QStringLiteral("Grafico del numero 1 — PALERMO"));
     }
 
     void apertaInteraAlCentro_data() {
