@@ -2,9 +2,11 @@
 // at the first start, and "OK" leading through the load, the wheels and the period to the main window.
 #include "ArchivioDiProva.h"
 #include "Finestre.h"
+#include "core/Blocco.h"
 #include "core/Campi.h"
 #include "core/Impostazioni.h"
 #include "maintenance/Backup.h"
+#include "ui/AttesaArchivio.h"
 #include "ui/LeggiEstrazioni.h"
 #include "ui/LogoIniziale.h"
 #include "ui/Principio.h"
@@ -13,7 +15,10 @@
 #include "ui/selection/FrmPeriodo.h"
 #include "ui/selection/FrmRuote.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTimer>
 
 class TestAvvio : public QObject {
     Q_OBJECT
@@ -145,6 +150,35 @@ private slots:
         // The opening went on with the new archive: the whole of it is chosen and loads.
         finestra.cmdSkip_Click();
         QCOMPARE(stato.Estrazioni_Caricate, estrazioni);
+    }
+
+    void archivioInUsoDaUnAltroProgramma() {
+        // Another program holds the folder: the window comes only after a moment, and Annulla gives up.
+        QTemporaryDir cartella;
+        QProcess altro;
+        altro.start("flock", {cartella.filePath(core::NOME_BLOCCO), "-c", "echo preso; sleep 30"});
+        QVERIFY(altro.waitForReadyRead(5000));
+        const auto precedente = ui::installaAttesaArchivio();
+        QElapsedTimer tempo;
+        tempo.start();
+        qint64 comparsa = -1;
+        QTimer guarda;
+        connect(&guarda, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "frmArchivioInUso" && w->isVisible() && comparsa < 0) {
+                    comparsa = tempo.elapsed();
+                    prova::controllo<QPushButton>(*w, "cmdAnnulla")->click();
+                }
+        });
+        guarda.start(20);
+        const auto esito = core::Blocco::prendi(cartella.path().toStdString());
+        core::impostaAttesaBlocco(precedente);
+        altro.kill();
+        altro.waitForFinished();
+        QVERIFY(!esito && esito.codice() == core::Codice::Annullato);
+        QVERIFY2(comparsa >= 300 && comparsa < 2000, qPrintable(QString::number(comparsa)));
+        QVERIFY(!std::ranges::any_of(QApplication::topLevelWidgets(),
+                                     [](QWidget* w) { return w->objectName() == "frmArchivioInUso"; }));
     }
 
     void okCaricaLArchivioEApreLaFinestraPrincipale_data() {
