@@ -82,8 +82,7 @@ core::Esito<SerieRitardi> serieRitardi(const core::Stato& stato, const Combinazi
             bit[static_cast<std::size_t>(numeri[0])] | bit[static_cast<std::size_t>(numeri[1])] |
             bit[static_cast<std::size_t>(numeri[2])] | bit[static_cast<std::size_t>(numeri[3])] |
             bit[static_cast<std::size_t>(numeri[4])];
-        if (visti != tutti)
-            return 0; // mutazioni: equivalente — a shortcut: a missing number's count below is 0
+        if (visti != tutti) return 0; // mutazioni: equivalente — a shortcut: the product below is 0
         // As the searches count: every way of picking the combination's numbers among the five (one,
         // unless a damaged record repeats a number).
         int modi = 1;
