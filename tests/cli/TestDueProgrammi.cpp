@@ -10,6 +10,7 @@
 #include "maintenance/Consultazione.h"
 #include "maintenance/Modi.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -140,6 +141,38 @@ private slots:
         morto.fine(SIGKILL);
         const Attesa nessuna(0);
         QVERIFY(core::Blocco::prendi(cartella.percorso()).riuscito());
+    }
+
+    void ilDetentoreNominatoDalSuoFile_data() {
+        QTest::addColumn<QByteArray>("scritto"); // the lock file of a holder that is not this program
+        QTest::addColumn<QString>("nome");
+        QTest::addRow("nome-e-processo")
+            << QByteArray("quintaro-cli 4242\nresto") << " (quintaro-cli, processo 4242)";
+        QTest::addRow("controllo-nel-nome") << QByteArray("a\x01"
+                                                          "b 7")
+                                            << " (a?b, processo 7)";
+        QTest::addRow("processo-zero") << QByteArray("quintaro 0") << "";
+        QTest::addRow("processo-non-numero") << QByteArray("quintaro 12x") << "";
+        QTest::addRow("senza-nome") << QByteArray(" 4242") << "";
+        QTest::addRow("vuoto") << QByteArray() << "";
+    }
+    void ilDetentoreNominatoDalSuoFile() {
+        QFETCH(QByteArray, scritto);
+        QFETCH(QString, nome);
+        prova::CartellaDiProva cartella;
+        const QString file = QString::fromStdString((cartella.percorso() / core::NOME_BLOCCO).string());
+        QFile blocco(file);
+        QVERIFY(blocco.open(QIODevice::WriteOnly) && blocco.write(scritto) == scritto.size());
+        blocco.close();
+        QProcess altro; // flock(1) holds the file as the program does, and writes nothing in it
+        altro.start("flock", {file, "-c", "echo preso; sleep 30"});
+        QVERIFY(altro.waitForReadyRead(5000));
+        const Attesa breve(60);
+        const auto rifiuto = core::Blocco::prendi(cartella.percorso());
+        altro.kill();
+        altro.waitForFinished();
+        QCOMPARE(QString::fromStdString(rifiuto.messaggio()),
+                 "L'archivio è in uso da un altro programma" + nome + ". Riprovare più tardi.");
     }
 
     void unaOperazionePreparataSuUnArchivioCambiatoERifiutata() {
