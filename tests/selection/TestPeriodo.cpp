@@ -116,8 +116,10 @@ private slots:
         QVERIFY(core::selezioneDaTesto(stato, "1010000000"));
         selection::applicaFrazionato(stato, 7, 11);
         QVERIFY(!(selection::periodoAttuale(stato) == cercato));
-        QCOMPARE(selection::conMigliaia(7354) + " " + selection::conMigliaia(1234567),
-                 std::string("7.354 1.234.567"));
+        std::string migliaia;
+        for (long long valore : {0LL, 123LL, 7354LL, 1234567LL, -123456LL})
+            migliaia += selection::conMigliaia(valore) + ' ';
+        QCOMPARE(migliaia, std::string("0 123 7.354 1.234.567 -123.456 "));
     }
 
     void passiDegliAnni() {

@@ -187,11 +187,13 @@ private slots:
         QTest::addColumn<int>("dal");
         QTest::addColumn<int>("al");
         QTest::addColumn<int>("finoAllUltima");
+        QTest::addColumn<int>("cicli");
         QTest::addColumn<int>("selezionate"); // 0: the wheel and period windows come, the default applies
-        QTest::addRow("prima-apertura") << 0 << 0 << 0 << 0 << 0;
-        QTest::addRow("ultima-volta") << 1 << 20020205 << 20030206 << 0 << 2;
-        QTest::addRow("ultima-volta-e-le-nuove") << 1 << 20020205 << 20020205 << 1 << 3;
-        QTest::addRow("periodo-non-piu-nell-archivio") << 1 << 20020203 << 20030206 << 0 << 0;
+        QTest::addRow("prima-apertura") << 0 << 0 << 0 << 0 << 0 << 0;
+        QTest::addRow("ultima-volta") << 1 << 20020205 << 20030206 << 0 << 0 << 2;
+        QTest::addRow("ultima-volta-e-le-nuove") << 1 << 20020205 << 20020205 << 1 << 0 << 3;
+        QTest::addRow("ultima-volta-a-cicli") << 1 << 20020204 << 20020204 << 0 << 2 << 4;
+        QTest::addRow("periodo-non-piu-nell-archivio") << 1 << 20020203 << 20030206 << 0 << 0 << 0;
     }
     void okCaricaLArchivioEApreLaFinestraPrincipale() {
         QFETCH(int, selezionate);
@@ -207,7 +209,8 @@ private slots:
         for (const auto& [campo, colonna] : {std::pair{c::RIPRENDI_ULTIMA_VOLTA, "riprendi"},
                                              {c::PERIODO_DAL, "dal"},
                                              {c::PERIODO_AL, "al"},
-                                             {c::PERIODO_FINO_ALL_ULTIMA, "finoAllUltima"}})
+                                             {c::PERIODO_FINO_ALL_ULTIMA, "finoAllUltima"},
+                                             {c::PERIODO_CICLI, "cicli"}})
             if (const int valore = *static_cast<int*>(QTest::qData(colonna, qMetaTypeId<int>())))
                 QVERIFY(core::scriviCampo(stato, campo, valore));
 
@@ -245,7 +248,8 @@ private slots:
         QVERIFY(prova::testo(*principale, "lblArchivioCaricato").contains(QStringLiteral("5 estrazioni")));
         QVERIFY(prova::controllo(*principale, "Frame1")->isHidden()); // field 100 read at the end
         // What was applied is what the next start finds.
-        QCOMPARE(core::valoreCampo(stato, c::PERIODO_DAL), selezionate == 0 ? 20010203 : 20020205);
+        QFETCH(int, dal);
+        QCOMPARE(core::valoreCampo(stato, c::PERIODO_DAL), selezionate == 0 ? 20010203 : dal);
     }
 };
 
