@@ -65,7 +65,9 @@ core::Data ultimaGiornataDisponibile(const std::tm& adesso) {
     core::Data data{adesso.tm_year + 1900, adesso.tm_mon + 1, adesso.tm_mday};
     // The results of a draw day are out from 21:00.
     if (adesso.tm_hour < 21) data = giornoPrima(data);
-    for (int giorni = 0; giorni < 7 && !giornataDiEstrazione(data); ++giorni)
+    // A week back always finds a draw day: the cap stops only a calendar that had none.
+    constexpr int SETTIMANA = 7;
+    for (int g = 0; g < SETTIMANA && !giornataDiEstrazione(data); ++g) // mutazioni: equivalente (< -> <=)
         data = giornoPrima(data);
     return data;
 }

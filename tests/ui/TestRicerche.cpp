@@ -144,6 +144,12 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &limite);
         QVERIFY(script.testi().last().startsWith(QStringLiteral("Impossibile scrivere il file ") + percorso));
         QCOMPARE(banco.cartella.leggiFile("uscita.csv"), esportato);
+        { // cancelled in the file chooser: nothing written, nothing said
+            const qsizetype detti = script.testi().size();
+            prova::FileScelto annullato({});
+            f.cmdEsporta_Click();
+            QCOMPARE(script.testi().size(), detti);
+        }
 
         // "Mostra il caso": the cell clicked says the chance of its delay; "Rarità del ritardo attuale"
         // descending lists the longest delays first.
