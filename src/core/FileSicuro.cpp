@@ -103,7 +103,7 @@ bool completaSostituzioneInterrotta(const std::filesystem::path& registro) {
         trovato = true;
         const auto elenco = leggiFileIntero(registro);
         std::size_t inizio = 0;
-        while (elenco && inizio < elenco->size()) {
+        while (elenco && inizio < elenco->size()) { // mutazioni: equivalente (< -> <=) — empty: skipped
             const std::size_t fine = std::min(elenco->find('\n', inizio), elenco->size());
             const std::string nome = elenco->substr(inizio, fine - inizio);
             inizio = fine + 1;

@@ -123,7 +123,10 @@ private slots:
             << "storia --cartella @ --numero 5 --caso" << 2 << "--caso vale solo";
         QTest::addRow("non-numerico") << "numeri --cartella @ --dal 3x --al 5" << 2 << "non numerico";
         QTest::addRow("ruota-sconosciuta") << "numeri --cartella @ --ruote BA,XX" << 2 << "'XX'";
-        QTest::addRow("dal-senza-al") << "numeri --cartella @ --dal 3" << 2 << "insieme";
+        QTest::addRow("dal-senza-al")
+            << "numeri --cartella @ --dal 3" << 2 << "--dal e --al vanno indicati insieme";
+        QTest::addRow("anno-senza-cicli")
+            << "numeri --cartella @ --anno 2002" << 2 << "--anno e --cicli vanno";
         QTest::addRow("oltre-l-archivio") << "numeri --cartella @ --dal 1 --al 13" << 2 << "fra 1 e 12";
         QTest::addRow("anno-assente") << "numeri --cartella @ --anno 1999 --cicli 1" << 2 << "1999";
         QTest::addRow("troppi-cicli") << "numeri --cartella @ --anno 2002 --cicli 3" << 2 << "fra 1 e 2";

@@ -185,6 +185,8 @@ private slots:
         const QString giocata = "--ruote BA --poste estratto=1 --numeri ";
         QTest::addRow("numero-oltre-90") << giocata + "1,91"
                                          << "Il numero 91 non è compreso fra 1 e 90." << 1;
+        QTest::addRow("numero-oltre-gli-interi") << giocata + "4294967297" // 2^32 + 1, never 1
+                                                 << "Il numero 4294967297 non è compreso fra 1 e 90." << 1;
         QTest::addRow("numero-zero") << giocata + "0,5"
                                      << "Il numero 0 non è compreso fra 1 e 90." << 1;
         QTest::addRow("numero-ripetuto") << giocata + "5,7,5"

@@ -7,6 +7,7 @@
 #include "ui/Principio.h"
 #include "ui/stakes/FrmPosteCombinazioni.h"
 
+#include <QAbstractSlider>
 #include <QRadioButton>
 
 namespace {
@@ -62,6 +63,14 @@ private slots:
         prova::QuandoModale<ui::LeggiEstrazioni> ok([](ui::LeggiEstrazioni* l) { l->cmdSkip_Click(); });
         principale.archivioCambiato();
         QCOMPARE(prova::cella(f, "mfgQuote", 1, 1) + prova::testo(f, "lblRiscossione"), "10,33Euro = 5,17");
+        auto* posta = prova::controllo<QAbstractSlider>(f, "hscPosta_1");
+        const int memorizzata = posta->value();
+        QVERIFY(memorizzata != 1500);
+        // An edit not yet applied stays on the editor at a reload, still waiting for "Applica".
+        prova::sposta(f, "hscPosta_1", 1500);
+        prova::QuandoModale<ui::LeggiEstrazioni> ancora([](ui::LeggiEstrazioni* l) { l->cmdSkip_Click(); });
+        principale.archivioCambiato();
+        QVERIFY(posta->value() == 1500 && prova::controllo(f, "cmdApplica")->isEnabled());
     }
 
     void registraEDefault_data() {

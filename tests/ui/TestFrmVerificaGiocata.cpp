@@ -61,6 +61,8 @@ private slots:
         ui::frmVerificaGiocata verifica(b.stato, nullptr);
         b.gioca(verifica, numeri, ruote, sorte, QString::number(centesimi / 100.0, 'f', 2));
         QCOMPARE(prova::cella(verifica, "mfgVerifica", 0, 2), QStringLiteral("BA 1 2 3"));
+        const auto* vincente = prova::controllo<QTableWidget>(verifica, "mfgVerifica")->item(0, 0);
+        QCOMPARE(vincente->background().color(), QColor(0xff, 0xf1, 0x9c)); // a winning draw stands out
 
         ui::frmPosteCombinazioni calcolatore(b.stato);
         prova::sposta(calcolatore, "hscNumeriPerBolletta", int(numeri.count(' ')) + 1);

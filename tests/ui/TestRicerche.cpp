@@ -102,6 +102,8 @@ private slots:
 
         // The ordering menu's "Ritardo Attuale": the same cells by current delay, ties by number.
         const QStringList numerico = celle(f, 3);
+        QCOMPARE(prova::cella(f, "mfgRicerca_3", 7, 0) + '/' + prova::cella(f, "mfgRicerca_3", 20, 0),
+                 QStringLiteral("R. MASSIMO/NUMERO")); // each band's captions
         prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
         QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
                 prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
@@ -287,7 +289,9 @@ private slots:
         QCOMPARE(prova::testo(f, "lblRuoteRicerca") + QString::number(f.risultati(0).ruoteBersaglio) +
                      QString::number(f.risultati(3).ruoteBersaglio),
                  "FIRENZE21");
-        QVERIFY(prova::testo(f, "lblUsciteSpia").endsWith(QStringLiteral(": %1").arg(f.risultati(3).uscite)));
+        QCOMPARE(prova::testo(f, "lblUsciteSpia"),
+                 QStringLiteral("Spia 1 su BARI, 1 colpo, bersaglio: FI PA — uscite della spia: %1")
+                     .arg(f.risultati(0).uscite));
         QVERIFY(f.testoCaso(3, 0, 1).isEmpty()); // no delay here for chance to weigh
         const QString percorso = QString::fromStdString((banco.cartella.percorso() / "spia.csv").string());
         prova::FileScelto file(percorso);

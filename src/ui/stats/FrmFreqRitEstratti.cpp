@@ -77,7 +77,7 @@ void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
     QFont grassetto = griglia->font();
     grassetto.setBold(true);
     for (int r = 0; r < RIGHE; ++r) {
-        for (int j = 0; j < COLONNE; ++j) {
+        for (int j = 0; j < COLONNE; ++j) { // mutazioni: equivalente (< -> <=) — Qt drops it
             auto* cella = new QTableWidgetItem;
             cella->setTextAlignment(j == 0 ? (Qt::AlignLeft | Qt::AlignVCenter)
                                            : Qt::Alignment(Qt::AlignCenter));
