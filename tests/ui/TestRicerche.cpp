@@ -155,10 +155,16 @@ private slots:
 
         // "Mostra il caso": the cell clicked says the chance of its delay; "Rarità del ritardo attuale"
         // descending lists the longest delays first.
-        prova::controllo<QCheckBox>(f, "chkCaso")->setChecked(true);
         auto* griglia = prova::controllo<QTableWidget>(f, "mfgRicerca_3");
-        QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {},
-                          griglia->visualItemRect(griglia->item(2, 1)).center());
+        const auto clicSullaCella = [&] {
+            QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {},
+                              griglia->visualItemRect(griglia->item(2, 1)).center());
+        };
+        clicSullaCella(); // without "Mostra il caso" no sentence
+        QCOMPARE(prova::testo(f, "pctPubblicitaRicerche"),
+                 QStringLiteral("Quintaro — conta e mostra ciò che l'archivio contiene"));
+        prova::controllo<QCheckBox>(f, "chkCaso")->setChecked(true);
+        clicSullaCella();
         const int ritardo = ordinate.at(0).section(';', 2, 2).toInt();
         QCOMPARE(prova::testo(f, "pctPubblicitaRicerche"),
                  QStringLiteral("Ritardo attuale %1 su FIRENZE: per caso accade circa 1 volta su %2")
