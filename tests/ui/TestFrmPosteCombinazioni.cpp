@@ -9,6 +9,7 @@
 
 #include <QAbstractSlider>
 #include <QRadioButton>
+#include <QTableWidget>
 
 namespace {
 
@@ -48,6 +49,10 @@ private slots:
         QCOMPARE(b.campi(), DEFAULT); // a first start takes the defaults quietly
         QVERIFY(!prova::controllo(f, "cmdApplica")->isEnabled());
         QCOMPARE(prova::cella(f, "mfgNComb", 90, 5), QStringLiteral("43.949.268")); // cinquine of 90 numbers
+        const auto grassetto = [&](int r, int c) {
+            return prova::controllo<QTableWidget>(f, "mfgNComb")->item(r, c)->font().bold() ? "1" : "0";
+        };
+        QCOMPARE(QString(grassetto(0, 1)) + grassetto(1, 0) + grassetto(1, 1), "110"); // the headings only
         // The payouts without withholding, then with it; the calculator starts with Estratto at 50 cents.
         QVERIFY(prova::controllo<QRadioButton>(f, "optSenzaTrattenuta")->isChecked());
         QCOMPARE((QStringList{prova::cella(f, "mfgQuote", 2, 1), prova::cella(f, "mfgQuote", 2, 2),
