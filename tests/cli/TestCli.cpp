@@ -196,6 +196,10 @@ private slots:
         QCOMPARE(std::filesystem::file_size(cartella.percorso() / "nuova/cartella/RUOTE/BARI"), 15u);
         importa(prova::testoStorico(estrazioni), true, 0, "Sono state aggiunte 2 estrazioni");
         QCOMPARE(prova::fotografia(cartella), prova::attesi(estrazioni));
+        // An archive of one year has that year's cycle.
+        QCOMPARE(esegui({"numeri", "--cartella", "@", "--anno", "2001", "--cicli", "1"}, cartella.percorso())
+                     .codice,
+                 0);
         // A refused file changes nothing.
         importa("2001/03/09\tBA\t1\t2\t3\t4\t5\n2001/03/09\tCA\t1\t2\t3\t4\n", false, 1,
                 "Righe rifiutate: 1, il file non può essere importato:\n  riga 2: la riga non è nel formato "

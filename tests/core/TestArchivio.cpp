@@ -181,13 +181,16 @@ private slots:
         QVERIFY(istantanea(cartella) == prima);
 
         // A file that cannot be read is one more file of the wrong length; its records read as null.
+        // An emptied one still reads: 0 bytes.
         fs::remove(cartella.ruote() / "CAGLIARI");
         fs::create_directory(cartella.ruote() / "CAGLIARI");
+        cartella.scriviFile("RUOTE/MILANO", "");
         const auto illeggibile = core::apriArchivio(stato);
-        QVERIFY(illeggibile.discordanza &&
-                illeggibile.discordanza->finestra.find("\nCAGLIARI: non leggibile\n") != std::string::npos);
+        QVERIFY(illeggibile.discordanza && illeggibile.discordanza->finestra.find(
+                                               "\nCAGLIARI: non leggibile\nMILANO: 0 byte (0 estrazioni "
+                                               "intere)\n") != std::string::npos);
         core::START_Memorizzazione_Estrazioni(stato, illeggibile.archivio, 1, 6);
-        attese[0].ruote[1] = {};
+        attese[0].ruote[1] = attese[0].ruote[4] = {};
         confronta(stato, 1, &attese[0]);
     }
 };
