@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -160,10 +161,17 @@ private slots:
             QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {},
                               griglia->visualItemRect(griglia->item(2, 1)).center());
         };
-        clicSullaCella(); // without "Mostra il caso" no sentence
-        QCOMPARE(prova::testo(f, "pctPubblicitaRicerche"),
+        const auto suggerimento = [&] { // the tooltip of the cell under the mouse
+            const QPoint punto = griglia->visualItemRect(griglia->item(2, 1)).center();
+            QHelpEvent aiuto(QEvent::ToolTip, punto, griglia->viewport()->mapToGlobal(punto));
+            QApplication::sendEvent(griglia->viewport(), &aiuto);
+            return QToolTip::text();
+        };
+        clicSullaCella(); // without "Mostra il caso" no sentence, no tooltip
+        QCOMPARE(prova::testo(f, "pctPubblicitaRicerche") + suggerimento(),
                  QStringLiteral("Quintaro — conta e mostra ciò che l'archivio contiene"));
         prova::controllo<QCheckBox>(f, "chkCaso")->setChecked(true);
+        QCOMPARE(suggerimento(), f.testoCaso(3, 2, 1));
         clicSullaCella();
         const int ritardo = ordinate.at(0).section(';', 2, 2).toInt();
         QCOMPARE(prova::testo(f, "pctPubblicitaRicerche"),

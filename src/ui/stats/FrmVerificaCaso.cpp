@@ -43,7 +43,7 @@ QTableWidget* nuovaGriglia(int colonna, const QStringList& intestazione, int rig
     griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     griglia->horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < righe; ++r)
-        for (int j = 0; j < griglia->columnCount(); ++j) {
+        for (int j = 0; j < griglia->columnCount(); ++j) { // mutazioni: equivalente (< -> <=) — Qt drops it
             auto* cella = new QTableWidgetItem;
             cella->setTextAlignment(Qt::AlignCenter);
             griglia->setItem(r, j, cella);
