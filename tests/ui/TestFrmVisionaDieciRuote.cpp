@@ -66,6 +66,8 @@ private slots:
         QCOMPARE(righe(finestra, "mfgVisiona_4").mid(9),
                  (QStringList{QStringLiteral("56 73 90 17 34"), QStringLiteral("    ")}));
         QCOMPARE(indici(finestra), (QStringList{"3", "4", "5", "6"}));
+        const QStringList ruote = righe(finestra, "mfgGrigliaRuote"); // the wheels' names, each a row
+        QCOMPARE(ruote.first().trimmed() + '/' + ruote.last().trimmed(), "BARI/NAZIONALE");
         QCOMPARE(prova::controllo(finestra, "mfgVisiona_2")->cursor().shape(),
                  puntatore ? Qt::BitmapCursor : Qt::ArrowCursor);
 

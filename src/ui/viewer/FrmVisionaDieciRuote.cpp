@@ -292,7 +292,7 @@ void frmVisionaDieciRuote::hscEstrazioni_Change() {
         QTableWidget* numeri = mfgVisiona[static_cast<std::size_t>(g)];
         numeri->setUpdatesEnabled(false);
         for (int r = 0; r < core::NUMERO_RUOTE; ++r)
-            for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c)
+            for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c) // mutazioni: equivalente (< -> <=) — Qt drops it
                 cella(numeri, r, c)
                     ->setText(QString::fromStdString(
                         viewer::testoCella(pannello.Numeri_Pannello[static_cast<std::size_t>(r) + 1]
