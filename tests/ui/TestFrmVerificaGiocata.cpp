@@ -5,21 +5,24 @@
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stakes/FrmVerificaGiocata.h"
 
+#include <QDateEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QSpinBox>
 
 namespace {
 
-/** One draw: BARI 1 2 3 60 61, the other wheels 81..85. */
+/** Two draws: 5/1/2024 with every wheel 81..85; 9/1/2024 with BARI 1 2 3 60 61, the other wheels 81..85. */
 struct Banco {
     Banco() {
-        prova::Estrazione estrazione{9, 1, 2024, 4, {}};
+        prova::Estrazione prima{5, 1, 2024, 3, {}}, estrazione{9, 1, 2024, 4, {}};
         for (auto& ruota : estrazione.ruote)
             ruota = {81, 82, 83, 84, 85};
         estrazione.ruote[0] = {1, 2, 3, 60, 61};
         estrazione.ruote[10] = {};
-        cartella.carica(stato, {estrazione});
+        prima.ruote = estrazione.ruote;
+        prima.ruote[0] = {81, 82, 83, 84, 85};
+        cartella.carica(stato, {prima, estrazione});
     }
     void gioca(ui::frmVerificaGiocata& f, const QString& numeri, int ruote, int sorte, const QString& posta) {
         prova::controllo<QLineEdit>(f, "txtNumeri")->setText(numeri);
@@ -107,9 +110,10 @@ private slots:
                                  "Vinto (netto): 5,17 Euro Saldo: 3,67 Euro"})
             QVERIFY2(stampato.contains(riga), qPrintable(stampato));
         QCOMPARE(QString::fromStdString(b.cartella.leggiFile("vincite.csv")).section('\n', 1),
-                 "1,09/01/2024,4/2024,BA,3,estratto,5.62,5.17\n");
-        // The next opening offers the last ticket checked.
+                 "2,09/01/2024,4/2024,BA,3,estratto,5.62,5.17\n");
+        // The next opening offers the last ticket checked, from the last draw.
         ui::frmVerificaGiocata f(b.stato, nullptr);
+        QCOMPARE(prova::controllo<QDateEdit>(f, "dtpDal")->date(), QDate(2024, 1, 9));
         QCOMPARE(prova::controllo<QLineEdit>(f, "txtNumeri")->text() +
                      prova::controllo<QLineEdit>(f, "txtPosta_1")->text() +
                      prova::controllo<QLineEdit>(f, "txtPosta_2")->text(),

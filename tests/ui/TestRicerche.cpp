@@ -201,6 +201,9 @@ private slots:
         QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 1ª")),
                  qPrintable(prova::testo(f, "lblPeriodoRicerca")));
         QCOMPARE(std::accumulate(r.Frequenza_Numero[3].begin(), r.Frequenza_Numero[3].end(), 0), 30);
+        f.apriGrafico(3, 0, 1); // a number's chart in that position says so
+        QVERIFY(f.findChild<ui::FrmGrafico*>()->windowTitle().endsWith(
+            QStringLiteral(" in 1ª posizione — FIRENZE")));
         QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 1);
     }
 
