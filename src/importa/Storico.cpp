@@ -148,7 +148,7 @@ void unisciDivise(Lettura& lettura) {
             const long distanza = b.data.giorni() - a.data.giorni();
             const int na = std::popcount(ma), nb = std::popcount(mb);
             if (distanza <= 3 && (ma & mb) == 0 && std::min(na, nb) == 1 && std::max(na, nb) > 1) {
-                const Estrazione& grande = na > nb ? a : b;
+                const Estrazione& grande = na > nb ? a : b; // mutazioni: equivalente (> -> >=) — na != nb
                 const Estrazione& piccola = na > nb ? b : a;
                 Estrazione unita = grande;
                 const int ruota = std::countr_zero(na > nb ? mb : ma);

@@ -86,6 +86,8 @@ private slots:
         QTest::addRow("spia-uscita-a-fine-periodo")
             << "spia --cartella @ --numero 12 --ruota BA --dal 1 --al 9 --colpi 1" << 90 << 5
             << QStringList{"1:1,1,0,0.06,-0.24", "19:19,1,1,0.06,4.12", "75:75,1,0,"};
+        QTest::addRow("gruppi-lunghetta-pari-alla-sorte")
+            << "gruppi --cartella @ --ruote TO --numeri 1,2 --sorte 2" << 2 << -1 << QStringList{"2:9,0,"};
         QTest::addRow("spia-senza-uscite") << "spia --cartella @ --numero 12 --ruota BA --dal 1 --al 1" << 90
                                            << 0 << QStringList{"1:1,0,0,0.00,0.00", "90:90,0,0,0.00,0.00"};
     }
@@ -139,6 +141,14 @@ private slots:
         QTest::addRow("spia-due-ruote") << "spia --cartella @ --numero 5 --ruota BA,CA" << 2 << "una sola";
         QTest::addRow("spia-colpi-19")
             << "spia --cartella @ --numero 5 --ruota BA --colpi 19" << 2 << "fra 1 e 18";
+        QTest::addRow("cartella-senza-valore")
+            << "importa --cartella" << 2 << "manca il valore di --cartella";
+        QTest::addRow("dal-senza-valore") << "numeri --cartella @ --dal" << 2 << "manca il valore di --dal";
+        QTest::addRow("cartella-impossibile")
+            << "importa --cartella /dev/null/sotto @/RUOTE/BARI" << 1 << "impossibile creare la cartella";
+        QTest::addRow("spia-ruota-errata") << "spia --cartella @ --numero 5 --ruota XX" << 2 << "'XX'";
+        QTest::addRow("verifica-opzione-ignota")
+            << "verifica --cartella @ --x 1" << 2 << "sconosciuta per verifica";
         QTest::addRow("spia-bersaglio-errato")
             << "spia --cartella @ --numero 5 --ruota BA --bersaglio XX" << 2 << "'XX'";
     }

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <zlib.h>
+
 using importa::Modo;
 
 namespace {
@@ -33,6 +35,21 @@ core::Esito<importa::Importazione> importaTesto(const core::Stato& stato, const 
 /** A sample storico file of the import's fuzz corpus: 5/3/2003 BARI and ROMA, 8/3/2003 VENEZIA (one draw). */
 std::string campione(const char* nome) {
     return core::leggiFileIntero(std::filesystem::path(QUINTARO_CAMPIONI_STORICO) / nome).value_or("");
+}
+
+/** `testo` as one gzip member. */
+std::string gzip(const std::string& testo) {
+    z_stream z{};
+    deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    std::string byte(deflateBound(&z, static_cast<uLong>(testo.size())), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(testo.data()));
+    z.avail_in = static_cast<uInt>(testo.size());
+    z.next_out = reinterpret_cast<Bytef*>(byte.data());
+    z.avail_out = static_cast<uInt>(byte.size());
+    deflate(&z, Z_FINISH);
+    byte.resize(z.total_out);
+    deflateEnd(&z);
+    return byte;
 }
 
 } // namespace
@@ -85,6 +102,8 @@ private slots:
         QTest::addRow("gzip") << b(gzip) << "";
         QTest::addRow("zip") << b(campione("storico.zip")) << "";
         QTest::addRow("zip-crc-errato") << b(crc) << "storico.txt è danneggiato (controllo CRC non superato)";
+        QTest::addRow("zip-senza-indice")
+            << b(campione("storico.zip").substr(0, crc.find("PK\x01\x02"))) << "manca l'indice delle voci";
     }
     void formatiDelFile() {
         QFETCH(QByteArray, byte);
@@ -101,6 +120,13 @@ private slots:
         atteso.ruote[9] = {9, 8, 7, 6, 5};
         atteso.ruote[10] = {1, 2, 3, 4, 5}; // the Nazionale joins its draw too
         QCOMPARE(prova::fotografia(cartella), prova::attesi({atteso}));
+    }
+    void gzipDiPiuMembri() {
+        // The size at the end of the file is the last member's: the first one's text outgrows it.
+        const std::string primo(300000, 'x'), secondo = "fine\n";
+        const auto estratto = importa::estraiTesto(gzip(primo) + gzip(secondo));
+        QVERIFY2(estratto.errore.empty(), estratto.errore.c_str());
+        QVERIFY(estratto.testo == primo + secondo);
     }
 
     void estrazioniDiviseRiunite() {
@@ -153,6 +179,8 @@ private slots:
             << 4 << "file" << -1 << "l'estrazione n° 3 dell'archivio, del 24/12/2003, manca nel file";
         QTest::addRow("roma-lunga") << 3 << "roma" << -1 << "il file ROMA non ha 3 estrazioni";
         QTest::addRow("oltre-il-massimo") << 3 << "massimo" << -1 << "avrebbe 6 estrazioni, più delle 5";
+        QTest::addRow("sostituisci-oltre-il-massimo")
+            << 3 << "massimo-sostituisci" << -1 << "avrebbe 6 estrazioni, più delle 5";
     }
     void importazioneNellArchivio() {
         QFETCH(int, inArchivio);
@@ -174,10 +202,10 @@ private slots:
         if (cambio == "roma")
             cartella.scriviFile("RUOTE/ROMA", cartella.leggiFile("RUOTE/ROMA") + "\x8c\x8c\x8c\x8c\x8c");
         auto stato = cartella.stato();
-        if (cambio == "massimo") stato.Max_Estrazioni_Archivio = 5;
+        if (cambio.startsWith("massimo")) stato.Max_Estrazioni_Archivio = 5;
         const auto prima = prova::fotografia(cartella);
         const auto esito = importaTesto(stato, prova::testoStorico(file),
-                                        cambio == "sostituisci" ? Modo::Sostituisci : Modo::Aggiungi);
+                                        cambio.endsWith("sostituisci") ? Modo::Sostituisci : Modo::Aggiungi);
         const std::string testo = esito ? esito->messaggio : esito.messaggio();
         QVERIFY2(QString::fromStdString(testo).contains(messaggio), testo.c_str());
         QCOMPARE(esito ? esito->scritte : -1, aggiunte);

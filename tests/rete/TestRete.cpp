@@ -66,6 +66,7 @@ private slots:
         QTest::addRow("rimando-seguito") << "/rimando" << 0 << aggiunte;
         QTest::addRow("indirizzo-delle-opzioni") << "" << 0 << aggiunte;
         QTest::addRow("gia-aggiornato") << "/taglio.zip" << 0 << "archivio già aggiornato";
+        QTest::addRow("una-sola") << "/quasi.zip" << 0 << "aggiunte 1 estrazioni";
         QTest::addRow("muto") << "/muto" << 1 << "/muto: nessuna risposta entro 300 millisecondi" + intatto;
         QTest::addRow("troncato") << "/troncato.zip" << 1
                                   << "/troncato.zip: scaricamento interrotto: ricevuti";
@@ -96,6 +97,8 @@ private slots:
             "/taglio.zip",
             prova::http(200, prova::zip("storico.txt", finoA(testo, ufficiale ? "2020" : "2004"))));
         server.imposta("/intero.zip", prova::http(200, intero));
+        const QByteArray quasi = finoA(testo, "2004/01/14"); // all but the last draw
+        server.imposta("/quasi.zip", prova::http(200, prova::zip("storico.txt", quasi)));
         server.imposta("/rimando", prova::http(302, {}, "Location: /intero.zip\r\n"));
         server.imposta("/muto", {}, prova::Invio::Muto);
         server.imposta("/troncato.zip", prova::http(200, intero), prova::Invio::Troncato);
@@ -134,8 +137,9 @@ private slots:
             cli::esegui({"aggiorna", "--cartella", cartella.percorso().string(), "--url"}, uscita, errori),
             2);
         rete::sostituisciAttesa(attesa);
-        QCOMPARE(prova::fotografia(cartella),
-                 codice == 0 && atteso.endsWith(" estrazioni") ? archivioDi(testo) : prima);
+        QCOMPARE(prova::fotografia(cartella), codice == 0 && atteso.endsWith(" estrazioni")
+                                                  ? archivioDi(atteso.contains(" 1 ") ? quasi : testo)
+                                                  : prima);
     }
 
     void ogniErroreDiReteHaLaSuaFrase() {
