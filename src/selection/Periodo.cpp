@@ -120,7 +120,7 @@ int passoAnnuale(core::Stato& stato, int ricordata, int valore) {
     if (partenza == valore) return valore;
     if (const int successivo = inizioAnnoSuccessivo(stato, anno); successivo >= 1) return successivo;
     const int inizio = stato.Prima_Estrazione_Anno(anno);
-    return inizio >= 1 ? inizio : partenza;
+    return inizio >= 1 ? inizio : partenza; // mutazioni: equivalente (1 -> 0) — the year has draws
 }
 
 int inizioAnnoEstrazione(core::Stato& stato, int d) {

@@ -171,7 +171,7 @@ core::Esito<RisultatiGruppi> ricercaGruppi(const core::Stato& stato, const std::
     bool famiglia = parole == 1;
     std::vector<std::size_t> indice(91);
     for (std::size_t n = 1; n <= 90 && famiglia; ++n) {
-        famiglia = std::popcount(maschera[n]) <= 1;
+        famiglia = std::popcount(maschera[n]) <= 1; // mutazioni: equivalente (<= -> <) — same counts, slower
         indice[n] = maschera[n] != 0 ? static_cast<std::size_t>(std::countr_zero(maschera[n])) : quanti + n;
     }
 

@@ -141,7 +141,7 @@ bool Ordina_Numeri_Veloce(const std::vector<long long>& chiavi, Ordinamento& esi
         esito.Permutazione_Ordinata[posto] = i;
         esito.Chiavi_Ordinate[posto] = chiave;
     }
-    esito.Chiavi_Ordinate[0] = n;
+    esito.Chiavi_Ordinate[0] = n; // mutazioni: equivalente (0 -> 1) — nothing reads the keys
     esito.Permutazione_Ordinata[0] = n;
     return true;
 }

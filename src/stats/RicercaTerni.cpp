@@ -222,7 +222,7 @@ bool ESECUZIONE_RICERCA_FREQUENZA_RITARDI_TERNI(const core::Stato& stato, Risult
                                                 const Avanzamento& avanzamento) {
     if (stato.Totale_Estrazioni_Selezionate == 0) return false;
     // The tables of the last search are reused when their cells fit this one, the others given back.
-    if (stato.Totale_Estrazioni_Selezionate <= 65535) {
+    if (stato.Totale_Estrazioni_Selezionate <= 65535) { // mutazioni: equivalente — either width counts alike
         risultati.Base_Caso = cercaTerni(stato, risultati.Celle_Corte, avanzamento);
         risultati.Celle_Lunghe = {};
     } else {

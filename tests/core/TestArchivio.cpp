@@ -54,11 +54,14 @@ private slots:
         // 13 bytes of BARI count 3 draws (2.6 rounded); every other file is then short, BARI included.
         cartella.scriviFile("RUOTE/BARI", cartella.leggiFile("RUOTE/BARI") + "xyz");
         cartella.scriviFile("RUOTE/PALERMO", std::string(10, '\x01'));
+        auto nazionale = cartella.leggiFile("RUOTE/NAZIONALE"); // its second record damaged too
+        nazionale[5] = '\x01';
+        cartella.scriviFile("RUOTE/NAZIONALE", nazionale);
         const auto verifica = core::Archivio::leggi(cartella.ruote())->verifica(32000);
         QCOMPARE(
             Interi({verifica.estrazioni, int(verifica.discordanti.size()), int(verifica.discordanti[0].byte),
                     verifica.recordDanneggiati, verifica.primoDanneggiato, verifica.ruotaPrimoDanneggiato}),
-            Interi({3, 13, 13, 2, 1, 7}));
+            Interi({3, 13, 13, 3, 1, 7}));
         fs::remove(cartella.ruote() / "DATA");
         fs::create_directory(cartella.ruote() / "DATA");
         QCOMPARE(core::Archivio::leggi(cartella.ruote()).codice(), core::Codice::FileIllegibile);

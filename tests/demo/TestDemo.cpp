@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(esito.recordDanneggiati + esito.estrazioniIncomplete, 0);
 
         // Every record holds five distinct numbers 1..90, except CAGLIARI and GENOVA up to 1 July 1939,
-        // which are null; contests restart each year and dates ascend.
+        // which are null; contests restart each year and dates ascend on the draw days of their time.
         core::LOTTO lotto(stato);
         const auto& numeri = stato.Numeri_Estratti;
         QDate prima; // of the previous draw
@@ -42,6 +42,12 @@ private slots:
             const QDate g(lotto.NumeroANNO_DATA(), lotto.NumeroMESE(), lotto.NumeroGIORNO());
             QVERIFY2(g.isValid() && (d == 1 || prima < g), stato.Data_Estrazione[d].c_str());
             QCOMPARE(stato.Data_Estrazione[d], prova::testoData(g.day(), g.month(), g.year()));
+            // Saturdays; Wednesdays from 1997, Tuesdays and Thursdays from May 2005, Fridays from 2023.
+            const QString giorni = g.year() < 1997          ? "6"
+                                   : g <= QDate(2005, 5, 3) ? "36"
+                                   : g.year() < 2023        ? "246"
+                                                            : "2456";
+            QVERIFY2(giorni.contains(QString::number(g.dayOfWeek())), stato.Data_Estrazione[d].c_str());
             concorso = d > 1 && prima.year() == g.year() ? concorso + 1 : 1;
             QCOMPARE(stato.Concorso_Estrazione[d], prova::testoConcorso(concorso, g.year()));
             prima = g;

@@ -42,6 +42,7 @@ private slots:
         // Cycle 1 starts with the year of the first draw, wherever that draw lies in it.
         QTest::addRow("due-anni-da-meta-anno") << ANNI << 2 << 3 << 0 << "111122200000 1-4 5-7";
         QTest::addRow("ultimo-anno-da-fine-anno") << ANNI << 1 << 12 << 0 << "000000000111 10-12";
+        QTest::addRow("ultimo-anno-di-una-sola") << Anni{4, 1} << 1 << 5 << 0 << "00001 5-5";
         QTest::addRow("anno-vuoto-in-mezzo") << ANNI_CON_VUOTO << 3 << 6 << 0 << "000011133000 5-7 0-0 8-9";
         QTest::addRow("anno-vuoto-alla-fine") << ANNI_CON_VUOTO << 2 << 5 << 0 << "000011100000 5-7 0-0";
     }

@@ -233,6 +233,19 @@ private slots:
                  QStringLiteral("«a» non è un numero."));
     }
 
+    void stampaInColonna() {
+        // A name is cut or padded to 22 characters, an accented letter one character, not two bytes.
+        stats::RisultatiGruppi r;
+        r.Frequenza[0] = {3, 4};
+        r.Ritardo_Attuale[0] = {1, 12};
+        r.Ritardo_Massimo[0] = {5, 60};
+        const auto righe =
+            stats::righeStampaGruppi(r, {{"Città", {1, 2}}, {"Perché è più così lunga", {3, 4}}}, 0, {1, 0});
+        QCOMPARE(QString::fromStdString(righe[1] + "|" + righe[2]),
+                 QStringLiteral("Perché è più così lung        4       12       60  3 4|"
+                                "Città                         3        1        5  1 2"));
+    }
+
     void probabilitaDiUnGruppo() {
         // An ambo on one wheel: C(88, 3) / C(90, 5) = 2/801; at least one of the nine of a cadenza.
         QVERIFY(qFuzzyCompare(stats::probabilitaGruppo(2, 2), 2.0 / 801.0));

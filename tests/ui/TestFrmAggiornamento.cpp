@@ -326,6 +326,7 @@ private slots:
         QTest::addRow("non-registrare") << nuova << true << 1 << 3;
         QTest::addRow("annulla") << nuova << true << 2 << -1;
         QTest::addRow("incompleta") << nuova << false << -2 << 3;
+        QTest::addRow("senza-un-numero") << nuova << false << -2 << 3;
         QTest::addRow("corretta-rifiutata-resta") << vecchia << true << 0 << -1;
         QTest::addRow("vecchia-invariata") << vecchia << false << -2 << 3;
     }
@@ -340,7 +341,9 @@ private slots:
         f.show();
         prova::sposta(f, "vscEstrazioni", 2);
         f.entraModo(Modo(modo));
-        if (modo == int(Modo::Nuova)) scriviEstrazione(f, digitata ? "1/12/2025" : "1/12/");
+        const bool senzaNumero = QTest::currentDataTag() == QByteArray("senza-un-numero");
+        if (modo == int(Modo::Nuova)) scriviEstrazione(f, digitata || senzaNumero ? "1/12/2025" : "1/12/");
+        if (senzaNumero) estratto(f, 1)->clear();
         if (modo == int(Modo::Vecchia) && digitata) casella(f, "txt_Giorno")->setText("5");
         prova::ScriptPrompt script({}, prova::ScriptPrompt::Imprevisti::Si);
         script.scelte({scelta});

@@ -58,12 +58,13 @@ private slots:
                  QStringLiteral("Ruote Selezionate:  %1").arg(elenco.size()));
         QCOMPARE(ancora.ck_Ruota(10)->isChecked(), elenco.contains(QStringLiteral("10")));
 
-        // The Nazionale's tick is kept in its own field, which the next load reads.
+        // The ticks are kept, the Nazionale's in its own field, and the next load reads them.
         const bool nazionale = elenco.contains(QStringLiteral("11"));
         QCOMPARE(core::valoreCampo(stato, core::campi::NAZIONALE_SELEZIONATA), int(nazionale));
         auto caricato = cartella.stato();
         cartella.carica(caricato, {prova::estrazione(1, 1, 2001, 1)});
         QCOMPARE(caricato.Ruota_Selezionata[11], nazionale ? -1 : 0);
+        QCOMPARE(caricato.Ruota_Selezionata[10], elenco.contains(QStringLiteral("10")) ? -1 : 0);
     }
 };
 
