@@ -150,8 +150,10 @@ int sceltaDavvero(QWidget* genitore, const Richiesta& richiesta) {
     int scelta = -1;
     for (int i = 0; i < richiesta.pulsanti.size(); ++i) {
         QPushButton* pulsante = pulsanti->addButton(richiesta.pulsanti[i], QDialogButtonBox::ActionRole);
-        // Enter takes the last button, the one that changes nothing ("Annulla", or the only "OK").
+        // Enter takes the last button, the one that changes nothing ("Annulla", or the only "OK"): it has
+        // the focus too, or the first button, focused on opening, would take Enter for itself.
         pulsante->setDefault(i == richiesta.pulsanti.size() - 1);
+        if (pulsante->isDefault()) pulsante->setFocus();
         QObject::connect(pulsante, &QPushButton::clicked, &box, [&box, &scelta, i] {
             scelta = i;
             box.accept();

@@ -50,6 +50,10 @@ private slots:
         ui::LogoIniziale logo(stato);
         QCOMPARE(logo.windowTitle() + '|' + prova::testo(logo, "lblTitolo"),
                  QStringLiteral("Quintaro Versione " QUINTARO_VERSIONE "|Quintaro   " QUINTARO_VERSIONE));
+        // No address of the author is built in: the links say so and do nothing.
+        for (const char* nome : {"lblSito", "lblPosta"})
+            QVERIFY(!prova::controllo(logo, nome)->isEnabled() &&
+                    prova::testo(logo, nome) == "(non disponibile)");
         logo.show();
         QSignalSpy terminato(&logo, &ui::LogoIniziale::programmaTerminato);
         prova::ScriptPrompt script({risposta, true});
@@ -247,6 +251,8 @@ private slots:
             QVERIFY(w->objectName() != "frmAttesa" || !w->isVisible());
         QVERIFY(prova::testo(*principale, "lblArchivioCaricato").contains(QStringLiteral("5 estrazioni")));
         QVERIFY(prova::controllo(*principale, "Frame1")->isHidden()); // field 100 read at the end
+        QFETCH(int, riprendi);
+        QCOMPARE(principale->findChild<QAction*>("mnuOpzioniRiprendi")->isChecked(), riprendi == 1);
         // What was applied is what the next start finds.
         QFETCH(int, dal);
         QCOMPARE(core::valoreCampo(stato, c::PERIODO_DAL), selezionate == 0 ? 20010203 : dal);

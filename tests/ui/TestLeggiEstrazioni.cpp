@@ -102,6 +102,7 @@ private slots:
         QSignalSpy spia(prova::controllo<QProgressBar>(f, "prgMemorizzazioneEstrazioni"),
                         &QProgressBar::valueChanged);
         f.show();
+        QVERIFY(prova::controllo<QScrollBar>(f, "hscUltimaDefault")->isEnabled()); // not held on the last
         f.close(); // refused before the load, like Esc
         QTest::keyClick(&f, Qt::Key_Escape);
         QVERIFY(f.isVisible());

@@ -217,6 +217,23 @@ private slots:
         QVERIFY(!principale.isVisible() && fine.size() == 1);
     }
 
+    void unaSceltaFraPiuPulsanti() {
+        // The real box: Enter takes the last button, the one that changes nothing; a click its own.
+        for (const int premuto : {-1, 0}) {
+            QString predefinito;
+            prova::QuandoModale<QDialog> box([&](QDialog* d) {
+                const auto pulsanti = d->findChildren<QPushButton*>();
+                for (QPushButton* p : pulsanti)
+                    if (p->isDefault()) predefinito += p->text().remove(QLatin1Char('&'));
+                premuto < 0 ? QTest::keyClick(d, Qt::Key_Return) : pulsanti[premuto]->click();
+            });
+            QCOMPARE(
+                ui::prompt::scegli(nullptr, "Quintaro", "Registrare?", {}, {"Registra", "No", "Annulla"}),
+                premuto < 0 ? 2 : premuto);
+            QCOMPARE(predefinito, QStringLiteral("Annulla"));
+        }
+    }
+
     void importaArchivioDalMenu_data() {
         QTest::addColumn<int>("scelta"); // the button pressed: Sostituisci, Aggiungi, Annulla
         QTest::addColumn<int>(
