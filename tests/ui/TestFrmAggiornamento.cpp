@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -72,6 +73,8 @@ private slots:
         QCOMPARE(estratto(f, 16)->text(), QStringLiteral("0")); // GENOVA null on the last draw
         QCOMPARE(prova::testo(f, "lb_Info_1") + '|' + prova::testo(f, "lb_Info_3"),
                  QStringLiteral("estr. 1 -   1/2002|estr. 3 -   1/2003"));
+        QVERIFY(!prova::controllo(f, "cmd_Nulle_1")->isEnabled() &&
+                !prova::controllo(f, "cmd_Nulle_11")->isEnabled());
         // Keys in browse mode change nothing.
         QTest::keyClicks(estratto(f, 1), QStringLiteral("9"));
         QTest::keyClicks(casella(f, "txt_Giorno"), QStringLiteral("1"));
@@ -148,9 +151,17 @@ private slots:
                  " Inserimento NUOVA ESTRAZIONE|NUOVA ESTRAZIONE");
         QCOMPARE(prova::testo(f, "lblNumeroEstrazione") + casella(f, "txt_Giorno")->text(), "4");
         // The keys go through the filter: a contest above the highest one, a year up to 2500.
-        QTest::keyClicks(casella(f, "txt_Concorso"), QStringLiteral("157"));
         QTest::keyClicks(casella(f, "txt_Anno_Data"), QStringLiteral("25001"));
+        QTest::keyClicks(casella(f, "txt_Concorso"), QStringLiteral("157"));
         QCOMPARE(casella(f, "txt_Concorso")->text() + prova::testo(f, "lbl_Anno_Concorso"), "152500");
+        // A number typed stays in its box; Enter moves on, from box to box and from the year to the contest.
+        f.show();
+        QTest::keyClicks(estratto(f, 1), QStringLiteral("7"));
+        QTest::keyClick(estratto(f, 1), Qt::Key_Return);
+        const QString dopoIlNumero = f.focusWidget()->objectName();
+        QTest::keyClick(casella(f, "txt_Anno_Data"), Qt::Key_Return);
+        QCOMPARE(QStringList({estratto(f, 1)->text(), dopoIlNumero, f.focusWidget()->objectName()}),
+                 QStringList({"7", estratto(f, 2)->objectName(), "txt_Concorso"}));
         f.incollaEstrazione();
         QCOMPARE(casella(f, "txt_Giorno")->text(), QStringLiteral("8"));
         const auto copiata = prova::estrazione(8, 6, 2002, 2, 2); // its first and last number
@@ -175,6 +186,21 @@ private slots:
         f.show();
         f.close();
         QCOMPARE(cambiato.count(), 1);
+    }
+
+    void unArchivioPienoNonPrendeUnaNuovaEstrazione() {
+        Archivio a;
+        a.stato.Max_Estrazioni_Archivio = 3;
+        ui::frmAggiornamento f(a.stato);
+        f.show();
+        f.entraModo(Modo::Vecchia); // a draw may still be corrected; a new one is refused, the mode stays
+        prova::ScriptPrompt script({true});
+        prova::clic(f, "optNuovaEstrazione");
+        QCOMPARE(script.testi(),
+                 QStringList{"Limite di estrazioni registrabili raggiunto. Impossibile aggiornare "
+                             "ulteriormente l' Archivio."});
+        QVERIFY(prova::controllo<QRadioButton>(f, "optModificaVecchiaEstrazione")->isChecked() &&
+                !prova::controllo<QRadioButton>(f, "optNuovaEstrazione")->isChecked());
     }
 
     void leOperazioniSuDueEstrazioniEIlLoroEsito_data() {

@@ -516,7 +516,7 @@ bool frmAggiornamento::eventFilter(QObject* oggetto, QEvent* evento) {
             txt_Concorso->setFocus();
         else
             txtEstratto[1]->setFocus();
-        return true;
+        return true; // mutazioni: equivalente — the filter below leaves Enter alone
     }
     // Backspace and Delete correct a typed digit as in any box; every other key goes through the filter.
     if (tasto->key() == Qt::Key_Backspace || tasto->key() == Qt::Key_Delete) return false;
