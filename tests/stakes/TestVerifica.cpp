@@ -169,6 +169,10 @@ private slots:
             << "estrazioni,spesa,vincita_lorda,vincita_netta,saldo\n2,2.00,2.25,2.07,0.07\n"
             << "quintaro-cli: verificate 2 estrazioni delle 5 richieste: l'archivio finisce all'estrazione "
                "4.\n";
+        QTest::addRow("dal-giorno-dell-ultima")
+            << "--numeri 1 --ruote BA --poste estratto=1 --dal-data 9/1/2024 --riepilogo"
+            << "estrazioni,spesa,vincita_lorda,vincita_netta,saldo\n1,1.00,11.23,10.33,9.33\n"
+            << "";
     }
     void comando() {
         QFETCH(QString, argomenti);

@@ -5,9 +5,12 @@
 #include "ui/stakes/FrmPosteCombinazioni.h"
 #include "ui/stakes/FrmVerificaGiocata.h"
 
+#include <QChartView>
 #include <QDateEdit>
+#include <QLineSeries>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QSpinBox>
 
 namespace {
@@ -84,11 +87,13 @@ private slots:
         const QString file = b.cartella.percorso().c_str() + QStringLiteral("/vincite.csv");
         prova::Sostituto esporta(ui::prompt::installaGestoreFile,
                                  [&](const QString&, const QString&) { return file; });
-        prova::ScriptPrompt script({true, true});
+        prova::ScriptPrompt script({true, true, true});
         {
             ui::frmVerificaGiocata f(b.stato, nullptr);
+            f.cmdEsporta_Click(); // nothing checked yet
             b.gioca(f, "3 90 3", 1, 1, "1");
-            QCOMPARE(script.testi(), QStringList{"Il numero 3 è ripetuto."});
+            QCOMPARE(script.testi(), QStringList({"Nessun risultato: verificare prima una giocata.",
+                                                  "Il numero 3 è ripetuto."}));
             QVERIFY(!f.verifica());
             b.gioca(f, "3 90", 1, 2, "0,5");
             QVERIFY(f.verifica() && f.verifica()->estrazioni.size() == 1);
@@ -122,8 +127,20 @@ private slots:
                 !prova::controllo<QCheckBox>(f, "chkRuota_2")->isChecked());
         // "Tutte": the ten wheels, not the Nazionale.
         prova::clic(f, "chkTutte");
-        QVERIFY(prova::controllo<QCheckBox>(f, "chkRuota_10")->isChecked() &&
+        auto* tutte = prova::controllo<QCheckBox>(f, "chkTutte");
+        QVERIFY(tutte->isChecked() && prova::controllo<QCheckBox>(f, "chkRuota_10")->isChecked() &&
                 !prova::controllo<QCheckBox>(f, "chkRuota_11")->isChecked());
+        prova::controllo<QCheckBox>(f, "chkRuota_10")->setChecked(false);
+        QVERIFY(!tutte->isChecked());
+        // From a date, for two draws: the chart of the balance has a point after each.
+        prova::controllo<QRadioButton>(f, "optDallaData")->setChecked(true);
+        prova::controllo<QDateEdit>(f, "dtpDal")->setDate(QDate(2024, 1, 5));
+        prova::controllo<QSpinBox>(f, "spnColpi")->setValue(2);
+        f.cmdVerifica_Click();
+        f.cmdGrafico_Click();
+        const auto* saldo = static_cast<QLineSeries*>(f.findChild<QChartView*>()->chart()->series().value(0));
+        QCOMPARE(saldo->count(), 2);
+        QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(saldo->at(1).x())).date(), QDate(2024, 1, 9));
     }
 };
 
