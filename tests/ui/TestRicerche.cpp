@@ -105,6 +105,8 @@ private slots:
         const QStringList numerico = celle(f, 3);
         QCOMPARE(prova::cella(f, "mfgRicerca_3", 7, 0) + '/' + prova::cella(f, "mfgRicerca_3", 20, 0),
                  QStringLiteral("R. MASSIMO/NUMERO")); // each band's captions
+        auto* griglia = prova::controllo<QTableWidget>(f, "mfgRicerca_3"); // its number row in bold
+        QVERIFY(griglia->item(4, 1)->font().bold() && !griglia->item(5, 1)->font().bold());
         prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
         QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
                 prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
@@ -156,7 +158,6 @@ private slots:
 
         // "Mostra il caso": the cell clicked says the chance of its delay; "Rarità del ritardo attuale"
         // descending lists the longest delays first.
-        auto* griglia = prova::controllo<QTableWidget>(f, "mfgRicerca_3");
         const auto clicSullaCella = [&] {
             QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {},
                               griglia->visualItemRect(griglia->item(2, 1)).center());
@@ -194,17 +195,17 @@ private slots:
         QVERIFY(prova::testo(f, "sbrRicerca_1") == "Ruote: FI PA " &&
                 prova::testo(f, "sbrRicerca_4").startsWith("Ora: "));
 
-        // The first position, kept in its field: one number a draw on each wheel; the period line says it.
-        prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(1);
+        // The fifth position, kept in its field: one number a draw on each wheel; the period line says it.
+        prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(5);
         script.aggiungi({true});
         f.cmdAVVIO_Click();
-        QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 1ª")),
+        QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 5ª")),
                  qPrintable(prova::testo(f, "lblPeriodoRicerca")));
         QCOMPARE(std::accumulate(r.Frequenza_Numero[3].begin(), r.Frequenza_Numero[3].end(), 0), 30);
         f.apriGrafico(3, 0, 1); // a number's chart in that position says so
         QVERIFY(f.findChild<ui::FrmGrafico*>()->windowTitle().endsWith(
-            QStringLiteral(" in 1ª posizione — FIRENZE")));
-        QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 1);
+            QStringLiteral(" in 5ª posizione — FIRENZE")));
+        QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 5);
     }
 
     void ambiPagineOrdineEdEsportazione() {
@@ -315,9 +316,10 @@ private slots:
         script.aggiungi({true});
         f.cmdEsporta_Click(); // FIRENZE's grid as shown: most presences first
         const QStringList righe = righeCsv(percorso);
-        QCOMPARE(righe.value(1).section(';', 0, 2),
+        QCOMPARE(righe.value(1).section(';', 0, 4).replace('.', ','),
                  QStringList({prova::cella(f, "mfgSpia_3", 0, 1), QString::number(f.risultati(3).uscite),
-                              prova::cella(f, "mfgSpia_3", 0, 2)})
+                              prova::cella(f, "mfgSpia_3", 0, 2), prova::cella(f, "mfgSpia_3", 0, 3),
+                              prova::cella(f, "mfgSpia_3", 0, 4)})
                      .join(';'));
         const QString pdf = QString::fromStdString((banco.cartella.percorso() / "spia.pdf").string());
         prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
