@@ -104,7 +104,7 @@ private slots:
         // The ordering menu's "Ritardo Attuale": the same cells by current delay, ties by number.
         const QStringList numerico = celle(f, 3);
         QCOMPARE(prova::cella(f, "mfgRicerca_3", 7, 0) + '/' + prova::cella(f, "mfgRicerca_3", 20, 0),
-                 QStringLiteral("R. MASSIMO/NUMERO")); // each band's captions
+                 QStringLiteral("R. MASSIMO/NUMERO"));                     // each band's captions
         auto* griglia = prova::controllo<QTableWidget>(f, "mfgRicerca_3"); // its number row in bold
         QVERIFY(griglia->item(4, 1)->font().bold() && !griglia->item(5, 1)->font().bold());
         prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
