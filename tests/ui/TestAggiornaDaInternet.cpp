@@ -130,6 +130,10 @@ private slots:
         QCOMPARE(script.testi(),
                  QStringList{"L'indirizzo non si può usare. Il testo supera i 190 caratteri."});
         QVERIFY(f.isVisible());
+        // A good one is kept without a word, and the window closes.
+        prova::controllo<QLineEdit>(f, "txtIndirizzo")->setText("https://example.org/storico.zip");
+        prova::clic(f, "cmdOK");
+        QVERIFY(script.testi().size() == 1 && !f.isVisible());
     }
 };
 

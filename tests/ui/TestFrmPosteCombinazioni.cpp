@@ -56,8 +56,8 @@ private slots:
         // The payouts without withholding, then with it; the calculator starts with Estratto at 50 cents.
         QVERIFY(prova::controllo<QRadioButton>(f, "optSenzaTrattenuta")->isChecked());
         QCOMPARE((QStringList{prova::cella(f, "mfgQuote", 2, 1), prova::cella(f, "mfgQuote", 2, 2),
-                              prova::cella(f, "mfgQuote", 2, 3)}),
-                 (QStringList{"5,62", "250", "--"}));
+                              prova::cella(f, "mfgQuote", 2, 3), prova::cella(f, "mfgQuote", 0, 5)}),
+                 (QStringList{"5,62", "250", "--", "Cinquina"}));
         prova::controllo<QRadioButton>(f, "optConTrattenuta")->setChecked(true);
         QCOMPARE(prova::cella(f, "mfgQuote", 2, 1) + prova::testo(f, "lblRiscossione"), "5,17Euro = 5,17");
 

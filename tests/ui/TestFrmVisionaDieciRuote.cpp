@@ -84,6 +84,11 @@ private slots:
         data->setText(QString::fromStdString(stato.Data_Estrazione[2]));
         prova::clic(finestra, "cmdVaiData");
         QCOMPARE(indici(finestra), (QStringList{"2", "3", "4", "5"}));
+        data->setText(QStringLiteral("31/2/2001")); // no such day: said, and the view stays
+        prova::ScriptPrompt script({true});
+        prova::clic(finestra, "cmdVaiData");
+        QCOMPARE(script.testi().size(), 1);
+        QCOMPARE(indici(finestra), (QStringList{"2", "3", "4", "5"}));
         QWheelEvent rotella({5, 5}, {5, 5}, {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(prova::controllo<QTableWidget>(finestra, "mfgVisiona_2")->viewport(),
                                 &rotella);
