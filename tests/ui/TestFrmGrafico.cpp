@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QtCharts/QAbstractSeries>
@@ -131,6 +132,9 @@ private slots:
         QCOMPARE(grafico->intervalloMostrato(), std::make_pair(primo, primo + (a - da)));
         grafico->findChild<QPushButton*>("cmdRipristina")->click();
         QCOMPARE(grafico->intervalloMostrato(), std::make_pair(primo, ultimo));
+        grafico->findChild<QTabWidget*>()->setCurrentIndex(1); // nothing to restore on the other page
+        QVERIFY(!grafico->findChild<QPushButton*>("cmdRipristina")->isEnabled());
+        grafico->findChild<QTabWidget*>()->setCurrentIndex(0);
         const auto punto = stats::serieRitardi(banco.stato, ambo, 7)->punti[9]; // 3 Nov 2001, until 6 Dec
         QCOMPARE(grafico->testoPunto(QDateTime(QDate(2001, 11, 5), QTime(20, 0)).toMSecsSinceEpoch()),
                  QStringLiteral("Estrazione del 3/11/2001, concorso 10/2001: ritardo %1").arg(punto.ritardo));

@@ -81,7 +81,8 @@ private slots:
         f.apriGrafico(0, 0, 0);
         auto* grafico = f.findChild<ui::FrmGrafico*>();
         QVERIFY(grafico &&
-                grafico->windowTitle().startsWith(QStringLiteral("Grafico del gruppo Prima, ambo")));
+                grafico->windowTitle().startsWith(QStringLiteral("Grafico del gruppo Prima, ambo")) &&
+                grafico->windowTitle().contains(QStringLiteral(" — ruote "))); // the wheels together
         delete grafico;
 
         // The whole window and grid at 800x600.
