@@ -35,8 +35,8 @@ private slots:
         QCOMPARE(riga(9, 25), csv[117480]);
         QVERIFY(csv[117480].startsWith(QStringLiteral("117480;"))); // the last page ends on the last triple
         finestra.apriGrafico(9, 25, 1);                             // its last row has its chart too
-        QVERIFY(
-            finestra.findChild<ui::FrmGrafico*>()->windowTitle().contains(csv[117480].section(';', 1, 1)));
+        const auto* grafico = finestra.findChild<ui::FrmGrafico*>();
+        QVERIFY(grafico && grafico->windowTitle().contains(csv[117480].section(';', 1, 1)));
 
         // "Vai a": the page of the triple in the order shown, its row marked.
         const stats::Terno cercato = stats::ternoInPosizione(ordine[90000]);
