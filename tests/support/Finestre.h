@@ -11,11 +11,15 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <type_traits>
 
 namespace prova {
@@ -87,5 +91,25 @@ struct SenzaGuida {
     SenzaGuida& operator=(const SenzaGuida&) = delete;
     ~SenzaGuida() { delete ui::finestraGuida(); }
 };
+
+// The text of what `stampa` prints, through the printer's seam into a PDF that pdftotext -layout reads; a
+// missing pdftotext fails the running test.
+inline QString stampato(const std::function<void()>& stampa) {
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("stampa.pdf"));
+    {
+        Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        stampa();
+    }
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished())
+        QTest::qFail("pdftotext (poppler-utils) non disponibile", __FILE__, __LINE__);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
 
 } // namespace prova

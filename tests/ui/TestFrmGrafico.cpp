@@ -2,7 +2,7 @@
 // figures and the bars of the column; the time axis zoomed and reset, the draw under the mouse, the
 // image saved at the size asked and the chart printed on one page.
 #include "ArchivioAnni.h"
-#include "ScriptPrompt.h"
+#include "Finestre.h"
 #include "ui/stats/FrmFreqRitAmbo.h"
 #include "ui/stats/FrmFreqRitEstratti.h"
 #include "ui/stats/FrmGrafico.h"
@@ -163,18 +163,8 @@ private slots:
         }
 
         if (scelta != 0) return;
-        const QString pdf = cartella.filePath(QStringLiteral("grafico.pdf"));
-        const auto stampante = ui::prompt::installaGestoreStampante([&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        });
-        grafico->findChild<QPushButton*>("cmdStampa")->click();
-        ui::prompt::installaGestoreStampante(stampante);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        if (!pdftotext.waitForFinished()) QSKIP("pdftotext non disponibile");
-        const QString testo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString testo =
+            prova::stampato([&] { grafico->findChild<QPushButton*>("cmdStampa")->click(); });
         QCOMPARE(testo.count(QLatin1Char('\f')), 1); // one page
         QVERIFY2(testo.contains(QStringLiteral("Ritardo dell'ambo 3-17 — PALERMO")), qPrintable(testo));
     }

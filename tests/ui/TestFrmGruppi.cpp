@@ -61,18 +61,7 @@ private slots:
                               "Le lunghette con meno numeri della sorte non sono state cercate: Prima.",
                               "Avviare una nuova ricerca?"}));
         // The printout of the column shown, the wheels together: name, the three figures, the numbers.
-        QTemporaryDir cartellaPdf;
-        const QString pdf = cartellaPdf.filePath(QStringLiteral("gruppi.pdf"));
-        prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        });
-        f.cmdStampa_Click();
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
-        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput())
+        QVERIFY(prova::stampato([&] { f.cmdStampa_Click(); })
                     .simplified()
                     .contains(QStringLiteral("Prima %1 %2 %3 3 7 45")
                                   .arg(attesi->Frequenza[0][0])

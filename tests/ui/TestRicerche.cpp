@@ -321,17 +321,7 @@ private slots:
                               prova::cella(f, "mfgSpia_3", 0, 2), prova::cella(f, "mfgSpia_3", 0, 3),
                               prova::cella(f, "mfgSpia_3", 0, 4)})
                      .join(';'));
-        const QString pdf = QString::fromStdString((banco.cartella.percorso() / "spia.pdf").string());
-        prova::Sostituto stampante(ui::prompt::installaGestoreStampante, [&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        });
-        f.cmdStampa_Click();
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) non disponibile");
-        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains("bersaglio: FI"));
+        QVERIFY(prova::stampato([&] { f.cmdStampa_Click(); }).contains("bersaglio: FI"));
     }
 
     void verificaDelCasoRiepilogoEColonne() {
