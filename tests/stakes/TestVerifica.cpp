@@ -213,6 +213,8 @@ private slots:
                                            << "supera 10.000" << 1;
         QTest::addRow("sorte-sconosciuta") << "--ruote BA --numeri 1 --poste quintina=1"
                                            << "posta non valida" << 1;
+        QTest::addRow("posta-due-volte") << "--ruote BA --numeri 1 --poste estratto=1,estratto=2"
+                                         << "la posta di estratto è indicata due volte." << 1;
         QTest::addRow("nessuna-posta") << "--ruote BA --numeri 1,2 --poste ambo=0"
                                        << "almeno una sorte" << 1;
         QTest::addRow("ruota-sconosciuta") << "--ruote BA,XX --numeri 1 --poste estratto=1"
@@ -227,6 +229,10 @@ private slots:
                                     << "--colpi deve essere almeno 1." << 2;
         QTest::addRow("senza-numeri") << "--ruote BA --poste estratto=1"
                                       << "manca --numeri." << 2;
+        QTest::addRow("senza-poste") << "--ruote BA --numeri 1"
+                                     << "manca --poste." << 2;
+        QTest::addRow("dal-e-dal-data") << giocata + "1 --dal 1 --dal-data 5/1/2024"
+                                        << "non entrambi." << 2;
     }
     void rifiuti() {
         QFETCH(QString, argomenti);
