@@ -229,8 +229,22 @@ private slots:
                  std::string("Ambo secco: 7 45\nRitardatari: 3 12 33 90\nTerzo: 1 2\n# le mie\nTroppo: 1 2 "
                              "91\nDoppio: 5 5 6\n"
                              "senza due punti 1 2\nUno: 8\n"));
-        QCOMPARE(QString::fromStdString(stats::leggiLunghetta("x", "1 2 a").messaggio()),
-                 QStringLiteral("«a» non è un numero."));
+        // The editor's refusals: a name the file could not give back, a word, 2 to 30 numbers, a name in use.
+        const auto leggi = [](const char* nome, const std::string& numeri) {
+            const auto letta = stats::leggiLunghetta(nome, numeri);
+            return QString::fromStdString(letta ? std::to_string(letta->numeri.size()) : letta.messaggio());
+        };
+        std::string trenta;
+        for (int n = 30; n >= 1; --n)
+            trenta += std::to_string(n) + ",";
+        QCOMPARE(QStringList({leggi(" ", "1 2"), leggi("a:b", "1 2"), leggi("#a", "1 2"), leggi("x", "1 2 a"),
+                              leggi("x", trenta), leggi("x", trenta + "90")}),
+                 QStringList({"Indicare il nome della lunghetta.",
+                              "Il nome della lunghetta non può contenere «:» né cominciare con «#».",
+                              "Il nome della lunghetta non può contenere «:» né cominciare con «#».",
+                              "«a» non è un numero.", "30", "Una lunghetta ha da 2 a 30 numeri."}));
+        QVERIFY(!stats::nomeLibero(lettura->gruppi, "Terzo", 0) &&
+                stats::nomeLibero(lettura->gruppi, "Terzo", 2));
     }
 
     void stampaInColonna() {

@@ -321,7 +321,8 @@ private slots:
                               prova::cella(f, "mfgSpia_3", 0, 2), prova::cella(f, "mfgSpia_3", 0, 3),
                               prova::cella(f, "mfgSpia_3", 0, 4)})
                      .join(';'));
-        QVERIFY(prova::stampato([&] { f.cmdStampa_Click(); }).contains("bersaglio: FI"));
+        QVERIFY(
+            prova::stampato([&] { f.cmdStampa_Click(); }).contains("Spia 1 su BARI, 1 colpo, bersaglio: FI"));
     }
 
     void verificaDelCasoRiepilogoEColonne() {
