@@ -111,7 +111,11 @@ private slots:
         stats::RisultatiAmbi ambi;
         QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_ESTRATTI(stato, numeri, {},
                                                                      {.posizione = posizione}));
-        QVERIFY(stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, ambi));
+        QList<int> avanzamento; // the progress bar moves on, and only when its percentage does
+        QVERIFY(
+            stats::ESECUZIONE_RICERCA_FREQUENZA_RITARDI_AMBI(stato, ambi, [&](int p) { avanzamento << p; }));
+        QVERIFY(!avanzamento.isEmpty() &&
+                std::ranges::adjacent_find(avanzamento, std::greater_equal<>()) == avanzamento.end());
 
         // A selected wheel counts a selected draw, the Nazionale from draw 31, where it begins.
         const auto conta = [&](int w, int d) { return ruote[w - 1] == '1' && (w != 11 || d >= 31); };

@@ -188,6 +188,14 @@ private slots:
         QCOMPARE(cambiato.count(), 1);
     }
 
+    void unArchivioVuotoMostraZeroEstrazioni() {
+        prova::CartellaDiProva cartella;
+        cartella.scriviArchivio({});
+        auto stato = cartella.stato();
+        ui::frmAggiornamento f(stato);
+        QVERIFY(prova::testo(f, "lb_Info_0") == "0" && !prova::controllo(f, "vscEstrazioni")->isEnabled());
+    }
+
     void unArchivioPienoNonPrendeUnaNuovaEstrazione() {
         Archivio a;
         a.stato.Max_Estrazioni_Archivio = 3;
@@ -240,6 +248,9 @@ private slots:
         f.impostaGuasto([&](const std::string& passo) { return passo == guasto.toStdString(); });
         prova::sposta(f, "vscEstrazioni", 2);
         f.entraModo(Modo(modo));
+        QCOMPARE(prova::testo(f, "lb_Info_5"), elimina                      ? "ELIMINAZIONE"
+                                               : modo == int(Modo::Vecchia) ? "VECCHIA ESTRAZIONE"
+                                                                            : "INTRAMEZZO");
         casella(f, "txt_Giorno")
             ->setText(elimina ? QString() : QStringLiteral("7")); // no date needed to delete
         QCOMPARE(prova::controllo<QPushButton>(f, "cmd_Registra_Estrazione")->text().remove('&'),

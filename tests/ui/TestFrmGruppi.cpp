@@ -20,9 +20,14 @@ class TestFrmGruppi : public QObject {
 private slots:
     void lunghetteDallEditorAllaGriglia() {
         prova::BancoRicerca banco(30, "0010001000");
-        prova::ScriptPrompt script({true, true, true, true});
+        prova::ScriptPrompt script({true, true, true, true, true});
         {
             ui::frmLunghette editor(banco.stato);
+            prova::controllo<QLineEdit>(editor, "txtNome")->setText(QStringLiteral("Vecchia"));
+            prova::controllo<QLineEdit>(editor, "txtNumeri")->setText(QStringLiteral("1 2"));
+            editor.cmdAggiungi_Click();
+            prova::controllo<QListWidget>(editor, "lstLunghette")->setCurrentRow(0);
+            editor.cmdElimina_Click(); // the first of the list, and the only one
             prova::controllo<QLineEdit>(editor, "txtNome")->setText(QStringLiteral("Mia"));
             prova::controllo<QLineEdit>(editor, "txtNumeri")->setText(QStringLiteral("7 91"));
             editor.cmdAggiungi_Click();
@@ -57,7 +62,8 @@ private slots:
                  QLocale(QLocale::Italian).toString(double(attesi->Base_Caso.reali[7]) * p, 'f', 1));
         QVERIFY(!f.mfgGruppi(7)->isColumnHidden(5));
         QCOMPARE(script.testi(),
-                 QStringList({"Il numero 91 non è compreso fra 1 e 90.", "Avviare una nuova ricerca?",
+                 QStringList({"Eliminare la lunghetta «Vecchia»?", "Il numero 91 non è compreso fra 1 e 90.",
+                              "Avviare una nuova ricerca?",
                               "Le lunghette con meno numeri della sorte non sono state cercate: Prima.",
                               "Avviare una nuova ricerca?"}));
         // The printout of the column shown, the wheels together: name, the three figures, the numbers.

@@ -179,6 +179,7 @@ private slots:
                  QStringLiteral("Ritardo attuale %1 su FIRENZE: per caso accade circa 1 volta su %2")
                      .arg(ritardo)
                      .arg(std::llround(std::pow(18.0 / 17.0, ritardo))));
+        QCOMPARE(prova::testo(f, "sbrRicerca_2"), prova::testo(f, "pctPubblicitaRicerche")); // its panel
         f.ordinaDecrescente(true);
         prova::clic(f, "cmdOrdinamento");
         QVERIFY(prova::controllo(f, "lblMnu_9")->isVisibleTo(&f));
