@@ -124,6 +124,7 @@ private slots:
         prova::controllo<QCheckBox>(f, "chkRuota_10")->setChecked(false);
         QVERIFY(!tutte->isChecked());
         // From a date, for two draws: the chart of the balance has a point after each.
+        prova::controllo<QCheckBox>(f, "chkRuota_11")->setChecked(true);
         prova::controllo<QRadioButton>(f, "optDallaData")->setChecked(true);
         prova::controllo<QDateEdit>(f, "dtpDal")->setDate(QDate(2024, 1, 5));
         prova::controllo<QSpinBox>(f, "spnColpi")->setValue(2);
@@ -132,6 +133,8 @@ private slots:
         const auto* saldo = static_cast<QLineSeries*>(f.findChild<QChartView*>()->chart()->series().value(0));
         QCOMPARE(saldo->count(), 2);
         QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(saldo->at(1).x())).date(), QDate(2024, 1, 9));
+        const ui::frmVerificaGiocata ancora(b.stato, nullptr); // the Nazionale remembered too
+        QVERIFY(prova::controllo<QCheckBox>(ancora, "chkRuota_11")->isChecked());
     }
 };
 
