@@ -19,11 +19,12 @@ class TestBackup : public QObject {
     Q_OBJECT
 private slots:
     void copiaERipristino_data() {
-        QTest::addColumn<int>("roma"); // the records of ROMA in the oldest copy
+        QTest::addColumn<int>("roma"); // the records of ROMA in the oldest copy; -1: no file
         QTest::addColumn<QString>("rifiuto");
         QTest::addRow("copia-intera") << 2 << "";
         QTest::addRow("roma-di-una-estrazione")
             << 1 << "il file ROMA della copia non ha lo stesso numero di estrazioni di BARI";
+        QTest::addRow("roma-mancante") << -1 << "manca il file ROMA nella cartella";
     }
     void copiaERipristino() {
         QFETCH(int, roma);
@@ -40,11 +41,14 @@ private slots:
         QCOMPARE(QString::fromStdString(stessoIstante->cartella.filename().string()),
                  QStringLiteral("RUOTE_backup_20261206_090000_2"));
         QCOMPARE(core::Leggi_Numero_Impostazione(stato, 53), 0);
-        if (roma < 2)
+        if (roma < 0)
+            std::filesystem::remove(vecchia->cartella / "ROMA");
+        else if (roma < 2)
             cartella.scriviFile(vecchia->cartella / "ROMA", std::string(5 * std::size_t(roma), char(140)));
         // Newest first: the first one is offered for a restore.
-        QCOMPARE(maintenance::cartelleBackup(stato),
-                 (std::vector{stessoIstante->cartella, nuova->cartella, vecchia->cartella}));
+        auto offerte = std::vector{stessoIstante->cartella, nuova->cartella, vecchia->cartella};
+        if (roma < 0) offerte.pop_back(); // a copy without one of its files is not offered
+        QCOMPARE(maintenance::cartelleBackup(stato), offerte);
 
         cartella.scriviArchivio({prova::estrazione(1, 1, 2020, 1, 9)});
         const auto dopo = prova::fotografia(cartella);

@@ -248,6 +248,8 @@ private slots:
         f.impostaGuasto([&](const std::string& passo) { return passo == guasto.toStdString(); });
         prova::sposta(f, "vscEstrazioni", 2);
         f.entraModo(Modo(modo));
+        QCOMPARE(prova::controllo<QGroupBox>(f, "fmeEstrazioneCompleta")->title().contains("VECCHIA"),
+                 modo == int(Modo::Vecchia));
         QCOMPARE(prova::testo(f, "lb_Info_5"), elimina                      ? "ELIMINAZIONE"
                                                : modo == int(Modo::Vecchia) ? "VECCHIA ESTRAZIONE"
                                                                             : "INTRAMEZZO");

@@ -112,8 +112,9 @@ private slots:
         QCOMPARE(prova::controllo<QDateEdit>(f, "dtpDal")->date(), QDate(2024, 1, 9));
         QCOMPARE(prova::controllo<QLineEdit>(f, "txtNumeri")->text() +
                      prova::controllo<QLineEdit>(f, "txtPosta_1")->text() +
-                     prova::controllo<QLineEdit>(f, "txtPosta_2")->text(),
-                 "3 901,000,50");
+                     prova::controllo<QLineEdit>(f, "txtPosta_2")->text() + '|' +
+                     prova::controllo<QLineEdit>(f, "txtPosta_3")->text(),
+                 "3 901,000,50|"); // a sorte not played: an empty box
         QVERIFY(prova::controllo<QCheckBox>(f, "chkRuota_1")->isChecked() &&
                 !prova::controllo<QCheckBox>(f, "chkRuota_2")->isChecked());
         // "Tutte": the ten wheels, not the Nazionale.

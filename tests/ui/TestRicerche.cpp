@@ -194,6 +194,7 @@ private slots:
         f.cmdAVVIO_Click();
         QCOMPARE(celle(f, 3), numerico);
         QVERIFY(prova::testo(f, "sbrRicerca_1") == "Ruote: FI PA " &&
+                prova::testo(f, "sbrRicerca_3").startsWith("Data: ") &&
                 prova::testo(f, "sbrRicerca_4").startsWith("Ora: "));
 
         // The fifth position, kept in its field: one number a draw on each wheel; the period line says it.
