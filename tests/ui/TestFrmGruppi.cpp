@@ -67,12 +67,13 @@ private slots:
                               "Le lunghette con meno numeri della sorte non sono state cercate: Prima.",
                               "Avviare una nuova ricerca?"}));
         // The printout of the column shown, the wheels together: name, the three figures, the numbers.
-        QVERIFY(prova::stampato([&] { f.cmdStampa_Click(); })
-                    .simplified()
-                    .contains(QStringLiteral("Prima %1 %2 %3 3 7 45")
-                                  .arg(attesi->Frequenza[0][0])
-                                  .arg(attesi->Ritardo_Attuale[0][0])
-                                  .arg(attesi->Ritardo_Massimo[0][0])));
+        const QString stampato = prova::stampato([&] { f.cmdStampa_Click(); }).simplified();
+        QVERIFY2(stampato.contains(" — ruote FI PA ") &&
+                     stampato.contains(QStringLiteral("Prima %1 %2 %3 3 7 45")
+                                           .arg(attesi->Frequenza[0][0])
+                                           .arg(attesi->Ritardo_Attuale[0][0])
+                                           .arg(attesi->Ritardo_Massimo[0][0])),
+                 qPrintable(stampato));
         f.apriGrafico(0, 0, 0);
         auto* grafico = f.findChild<ui::FrmGrafico*>();
         QVERIFY(grafico &&
