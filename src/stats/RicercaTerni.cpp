@@ -45,7 +45,7 @@ inline void terniDelRecord(const int* numeri, int posizioni[10]) {
     // A sorting network of nine exchanges, each without a branch: random numbers would make the
     // processor mispredict every other one.
     const auto scambia = [&n](int i, int j) {
-        const int minore = n[i] < n[j] ? n[i] : n[j];
+        const int minore = n[i] < n[j] ? n[i] : n[j]; // mutazioni: equivalente (< -> <=) — equal: same value
         n[j] ^= n[i] ^ minore;
         n[i] = minore;
     };

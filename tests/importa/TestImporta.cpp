@@ -214,6 +214,29 @@ private slots:
                  aggiunte > 0 || cambio == "senza-nazionale" ? prova::attesi(tutte) : prima);
     }
 
+    void avvisoPrimaDiSostituire() {
+        // A file that ends before the archive: its replacement drops the archive's later draws, and says so.
+        prova::CartellaDiProva cartella;
+        const auto tutte = estrazioni(6);
+        cartella.scriviArchivio(tutte);
+        const auto avviso = [&](const std::string& testo) {
+            return QString::fromStdString(
+                importa::avvisoSostituzione(cartella.stato(), importa::leggiStorico(testo)));
+        };
+        const auto finoA = [&](int quante) {
+            return prova::testoStorico({tutte.begin(), tutte.begin() + quante});
+        };
+        QCOMPARE(
+            QStringList({avviso(finoA(6)), avviso(finoA(5)).section(" (", 0, 0),
+                         avviso(finoA(3)).section(": ", 1), avviso("riga sbagliata\n")}),
+            QStringList({"",
+                         "Il file finisce il 7/1/2004, l'archivio il 14/1/2004: 1 estrazione più recente non "
+                         "sarà nel nuovo archivio",
+                         "3 estrazioni più recenti non saranno nel nuovo archivio (ne resta la copia in "
+                         "RUOTE_backup_…).",
+                         ""}));
+    }
+
     void datiReali() {
         const auto dati = prova::cartellaDatiReali();
         if (dati.empty()) QSKIP("../shared/data non è presente");

@@ -134,6 +134,14 @@ private slots:
         const auto* saldo = static_cast<QLineSeries*>(f.findChild<QChartView*>()->chart()->series().value(0));
         QCOMPARE(saldo->count(), 2);
         QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(saldo->at(1).x())).date(), QDate(2024, 1, 9));
+        // A cinquina alone is a ticket too: BARI's five numbers of the last draw.
+        prova::controllo<QLineEdit>(f, "txtNumeri")->setText("1 2 3 60 61");
+        for (int k : {1, 2, 5})
+            prova::controllo<QLineEdit>(f, QStringLiteral("txtPosta_%1").arg(k))->setText(k == 5 ? "1" : "");
+        prova::controllo<QRadioButton>(f, "optUltima")->setChecked(true);
+        prova::controllo<QSpinBox>(f, "spnColpi")->setValue(1);
+        f.cmdVerifica_Click();
+        QVERIFY(f.verifica() && f.verifica()->primaVincita == 0);
         const ui::frmVerificaGiocata ancora(b.stato, nullptr); // the Nazionale remembered too
         QVERIFY(prova::controllo<QCheckBox>(ancora, "chkRuota_11")->isChecked());
     }

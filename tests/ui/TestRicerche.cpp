@@ -197,17 +197,19 @@ private slots:
                 prova::testo(f, "sbrRicerca_3").startsWith("Data: ") &&
                 prova::testo(f, "sbrRicerca_4").startsWith("Ora: "));
 
-        // The fifth position, kept in its field: one number a draw on each wheel; the period line says it.
-        prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(5);
+        // The first position (of five), kept in its field: one number a draw on each wheel; the period line
+        // says it.
+        QCOMPARE(prova::controllo<QComboBox>(f, "cboPosizione")->itemText(5), QStringLiteral("5ª"));
+        prova::controllo<QComboBox>(f, "cboPosizione")->setCurrentIndex(1);
         script.aggiungi({true});
         f.cmdAVVIO_Click();
-        QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 5ª")),
+        QVERIFY2(prova::testo(f, "lblPeriodoRicerca").endsWith(QStringLiteral(" — Posizione: 1ª")),
                  qPrintable(prova::testo(f, "lblPeriodoRicerca")));
         QCOMPARE(std::accumulate(r.Frequenza_Numero[3].begin(), r.Frequenza_Numero[3].end(), 0), 30);
         f.apriGrafico(3, 0, 1); // a number's chart in that position says so
         QVERIFY(f.findChild<ui::FrmGrafico*>()->windowTitle().endsWith(
-            QStringLiteral(" in 5ª posizione — FIRENZE")));
-        QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 5);
+            QStringLiteral(" in 1ª posizione — FIRENZE")));
+        QCOMPARE(core::valoreCampo(banco.stato, core::campi::POSIZIONE_NUMERI), 1);
     }
 
     void ambiPagineOrdineEdEsportazione() {
