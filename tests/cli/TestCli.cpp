@@ -146,6 +146,8 @@ private slots:
         QTest::addRow("dal-senza-valore") << "numeri --cartella @ --dal" << 2 << "manca il valore di --dal";
         QTest::addRow("cartella-impossibile")
             << "importa --cartella /dev/null/sotto @/RUOTE/BARI" << 1 << "impossibile creare la cartella";
+        QTest::addRow("spia-numero-in-lettere")
+            << "spia --cartella @ --numero x --ruota BA" << 2 << "non numerico per --numero: x.";
         QTest::addRow("spia-ruota-errata") << "spia --cartella @ --numero 5 --ruota XX" << 2 << "'XX'";
         QTest::addRow("verifica-opzione-ignota")
             << "verifica --cartella @ --x 1" << 2 << "sconosciuta per verifica";

@@ -18,6 +18,8 @@ private slots:
         QCOMPARE(digita("35", 31), "3");
         QCOMPARE(digita("1a-2", 31), "12");
         QCOMPARE(digita("25001", 2500), "2500");
+        // A field laid out in its columns: a text longer than the field is kept whole, not cut.
+        QCOMPARE(core::allineaDestra("7", 3) + core::allineaDestra("12345", 3), "  712345");
     }
 
     void controlloDellEstrazione_data() {

@@ -43,6 +43,7 @@ private slots:
         QTest::addRow("due-anni-da-meta-anno") << ANNI << 2 << 3 << 0 << "111122200000 1-4 5-7";
         QTest::addRow("ultimo-anno-da-fine-anno") << ANNI << 1 << 12 << 0 << "000000000111 10-12";
         QTest::addRow("ultimo-anno-di-una-sola") << Anni{4, 1} << 1 << 5 << 0 << "00001 5-5";
+        QTest::addRow("archivio-di-una-sola") << Anni{1} << 1 << 1 << 0 << "1 1-1";
         QTest::addRow("anno-vuoto-in-mezzo") << ANNI_CON_VUOTO << 3 << 6 << 0 << "000011133000 5-7 0-0 8-9";
         QTest::addRow("anno-vuoto-alla-fine") << ANNI_CON_VUOTO << 2 << 5 << 0 << "000011100000 5-7 0-0";
     }
