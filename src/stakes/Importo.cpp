@@ -34,9 +34,9 @@ std::string cifre(long long centesimi, bool raggruppa) {
 
 long long Importo::centesimi() const {
     constexpr Intero128 parteCentesimo = PARTI / 100;
-    const Intero128 assoluto = m_parti < 0 ? -m_parti : m_parti;
+    const Intero128 assoluto = m_parti < 0 ? -m_parti : m_parti; // mutazioni: equivalente — 0 either way
     const auto arrotondato = static_cast<long long>((assoluto + parteCentesimo / 2) / parteCentesimo);
-    return m_parti < 0 ? -arrotondato : arrotondato;
+    return m_parti < 0 ? -arrotondato : arrotondato; // mutazioni: equivalente — 0 either way
 }
 
 std::string Importo::testoCsv() const {
