@@ -141,6 +141,11 @@ private slots:
                          "10,11/01/2001,10/2001,2", "11,12/01/2001,11/2001,0", "12,13/01/2001,12/2001,0"}));
         QCOMPARE(esegui({"storia", "--cartella", dir, "--numero", "7", "--secondo", "7"}).value(0),
                  QStringLiteral("quintaro-cli: I numeri devono essere diversi fra loro."));
+        for (const auto& [numeri, messaggio] :
+             {std::pair{std::vector<int>{}, "Indicare da uno a tre numeri."},
+              {{1, 2, 3, 4}, "Indicare da uno a tre numeri."},
+              {{5, 91}, "Il numero 91 non è compreso fra 1 e 90."}})
+            QCOMPARE(stats::Combinazione::da(numeri).messaggio(), messaggio);
     }
 
     void storiaSullArchivioReale() {

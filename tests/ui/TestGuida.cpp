@@ -110,6 +110,8 @@ private slots:
         QCOMPARE(guida->pagina().toString(), "qrc:/guida/" + argomento);
         const QString file = argomento.section(QLatin1Char('#'), 0, 0);
         QCOMPARE(prova::testo(*guida, "lblTitolo"), titolo(file));
+        const QString indice = QStringLiteral("Guida di Quintaro"); // the index page's title, said once
+        QCOMPARE(guida->windowTitle(), titolo(file) == indice ? indice : indice + " - " + titolo(file));
         const auto* voce = guida->findChild<QListWidget*>("lstArgomenti")->currentItem();
         QCOMPARE(voce ? voce->text() : QString(), titolo(file)); // the page marked in the list of topics
         // Usable over the modal window: a click of the window system reaches its "Chiudi", which hides it.

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
@@ -231,6 +232,13 @@ private slots:
                 ui::prompt::scegli(nullptr, "Quintaro", "Registrare?", {}, {"Registra", "No", "Annulla"}),
                 premuto < 0 ? 2 : premuto);
             QCOMPARE(predefinito, QStringLiteral("Annulla"));
+        }
+        // The real yes/no box: "No" says no; Enter takes its default, yes.
+        for (const bool si : {false, true}) {
+            prova::QuandoModale<QMessageBox> box([&](QMessageBox* m) {
+                si ? QTest::keyClick(m, Qt::Key_Return) : m->button(QMessageBox::No)->click();
+            });
+            QCOMPARE(ui::prompt::chiedi(nullptr, "Quintaro", "Continuare?"), si);
         }
     }
 
