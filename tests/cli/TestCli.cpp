@@ -129,6 +129,8 @@ private slots:
             << "numeri --cartella @ --dal 3" << 2 << "--dal e --al vanno indicati insieme";
         QTest::addRow("anno-senza-cicli")
             << "numeri --cartella @ --anno 2002" << 2 << "--anno e --cicli vanno";
+        QTest::addRow("frazionato-e-cicli")
+            << "numeri --cartella @ --dal 1 --al 2 --anno 2002 --cicli 1" << 2 << "oppure a cicli";
         QTest::addRow("oltre-l-archivio") << "numeri --cartella @ --dal 1 --al 13" << 2 << "fra 1 e 12";
         QTest::addRow("anno-assente") << "numeri --cartella @ --anno 1999 --cicli 1" << 2 << "1999";
         QTest::addRow("troppi-cicli") << "numeri --cartella @ --anno 2002 --cicli 3" << 2 << "fra 1 e 2";

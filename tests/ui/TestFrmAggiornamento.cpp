@@ -260,6 +260,9 @@ private slots:
         prova::ScriptPrompt script({risposta, true, true});
         prova::clic(f, "cmd_Registra_Estrazione");
         QCOMPARE(script.titoli(), titoli);
+        if (guasto.startsWith("scrivi") || guasto.startsWith("sostituisci"))
+            QVERIFY(script.testi().last().startsWith(elimina ? "ATTENZIONE: impossibile ELIMINARE"
+                                                             : "ATTENZIONE: impossibile Registrare"));
         if (modo != int(Modo::Vecchia))
             QCOMPARE(script.testi().value(0),
                      QStringLiteral(
