@@ -11,12 +11,9 @@
 #include "ui/selection/FrmPeriodo.h"
 
 #include <QGroupBox>
-#include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTemporaryDir>
 
 using Modo = ui::frmAggiornamento::Modo;
 

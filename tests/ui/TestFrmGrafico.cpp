@@ -10,8 +10,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>

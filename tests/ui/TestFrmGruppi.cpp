@@ -11,9 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QPrinter>
-#include <QProcess>
-#include <QTemporaryDir>
 
 class TestFrmGruppi : public QObject {
     Q_OBJECT

@@ -8,8 +8,6 @@
 #include <QChartView>
 #include <QDateEdit>
 #include <QLineSeries>
-#include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
 

@@ -15,8 +15,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QPrinter>
-#include <QProcess>
 #include <QScreen>
 #include <QToolTip>
 #include <QWheelEvent>
