@@ -43,7 +43,6 @@ Esito<void> scriviTesto(const Stato& stato, const CampoTesto& campo, std::string
 
 std::string leggiTestoLungo(const Stato& stato, const CampoTestoLungo& campo) {
     std::string testo;
-    if (!File_Esistente(stato.fileImpostazioni())) return testo;
     for (int k = campo.primo; k < campo.primo + campo.campi; ++k) {
         const std::string pezzo = leggiTesto(stato, CampoTesto{k});
         if (pezzo.empty()) break;

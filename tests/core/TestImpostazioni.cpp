@@ -86,7 +86,7 @@ private slots:
         QTest::addColumn<QList<int>>(
             "dopo"); // Max_Concorsi_Anno, Puntatore_Griglie, the wheels then selected
         // The selection set before, MILANO alone, stays when the saved one cannot be used.
-        QTest::addRow("bari-e-venezia") << "108|1000000001|01" << QList<int>{108, 1, 1, 10};
+        QTest::addRow("bari-e-venezia") << " +108|1000000001|01" << QList<int>{108, 1, 1, 10};
         QTest::addRow("undici-caratteri") << "999|01000000001|1" << QList<int>{999, 1, 2};
         QTest::addRow("ultima-cifra-2") << "107|1000000002|2" << QList<int>{260, 0, 5};
         QTest::addRow("cinque-caratteri") << "1000|10000| " << QList<int>{260, 0, 5};

@@ -68,17 +68,21 @@ private slots:
     }
 
     void nonSovrascriveNeLasciaMezzoArchivio_data() {
-        QTest::addColumn<QByteArray>("bari"); // null: BARI is a folder
-        QTest::addColumn<bool>("ostacolo");   // CONCORSO, the last file written before BARI, is a folder
+        QTest::addColumn<QByteArray>("bari");  // null: BARI is a folder
+        QTest::addColumn<QString>("ostacolo"); // a folder where the program writes a file
         QTest::addColumn<int>("esito");
-        QTest::addRow("bari-di-un-byte") << QByteArray("x") << false << int(EsitoScrittura::ArchivioPresente);
-        QTest::addRow("bari-cartella") << QByteArray() << false << int(EsitoScrittura::ArchivioPresente);
-        QTest::addRow("bari-vuoto") << QByteArray("") << false << int(EsitoScrittura::Scritto);
-        QTest::addRow("concorso-non-scrivibile") << QByteArray("") << true << int(EsitoScrittura::Errore);
+        QTest::addRow("bari-di-un-byte") << QByteArray("x") << "" << int(EsitoScrittura::ArchivioPresente);
+        QTest::addRow("bari-cartella") << QByteArray() << "" << int(EsitoScrittura::ArchivioPresente);
+        QTest::addRow("bari-vuoto") << QByteArray("") << "" << int(EsitoScrittura::Scritto);
+        // CONCORSO is the last file written before BARI; without its lock the folder is not touched.
+        QTest::addRow("concorso-non-scrivibile")
+            << QByteArray("") << "RUOTE/CONCORSO" << int(EsitoScrittura::Errore);
+        QTest::addRow("blocco-impossibile")
+            << QByteArray("") << "Quintaro.blocco" << int(EsitoScrittura::Errore);
     }
     void nonSovrascriveNeLasciaMezzoArchivio() {
         QFETCH(QByteArray, bari);
-        QFETCH(bool, ostacolo);
+        QFETCH(QString, ostacolo);
         QFETCH(int, esito);
         prova::CartellaDiProva cartella;
         cartella.scriviFile("RUOTE/DATA", "31/12/2000");
@@ -86,11 +90,12 @@ private slots:
             fs::create_directory(cartella.ruote() / "BARI");
         else
             cartella.scriviFile("RUOTE/BARI", bari.toStdString());
-        if (ostacolo) fs::create_directory(cartella.ruote() / "CONCORSO");
+        if (!ostacolo.isEmpty()) fs::create_directory(cartella.percorso() / ostacolo.toStdString());
         const auto prima = prova::fotografia(cartella);
         const auto scrittura = demo::scriviArchivioDemo(cartella.percorso(), m_archivio);
         QCOMPARE(int(scrittura.esito), esito);
-        if (esito == int(EsitoScrittura::Errore)) QCOMPARE(scrittura.percorso, cartella.ruote() / "CONCORSO");
+        if (esito == int(EsitoScrittura::Errore))
+            QCOMPARE(scrittura.percorso, cartella.percorso() / ostacolo.toStdString());
         // BARI is written last: only a whole demo archive has it.
         QCOMPARE(cartella.leggiFile("RUOTE/BARI") == m_archivio.archivio.byte(1),
                  esito == int(EsitoScrittura::Scritto));

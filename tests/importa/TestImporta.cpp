@@ -94,7 +94,11 @@ private slots:
         const auto b = [](const std::string& s) { return QByteArray::fromStdString(s); };
         const std::string testo = campione("testo.txt"), gzip = campione("storico.gz");
         std::string crc = campione("storico.zip");
-        crc[crc.find("PK\x01\x02") + 16] ^= 1; // the CRC of the deflated entry in the central directory
+        const std::size_t indice = crc.find("PK\x01\x02");
+        std::string zip64 = crc, nomeLungo = crc;
+        crc[indice + 16] ^= 1; // the CRC of the deflated entry in the central directory
+        zip64.replace(indice + 20, 4, 4, '\xFF');  // its compressed size: zip64's mark
+        nomeLungo.replace(indice + 28, 2, 2, '\xFF'); // its name's length: past the end of the file
         QTest::addRow("testo") << b(testo) << "";
         QTest::addRow("bom-e-crlf-e-righe-vuote")
             << b("\xEF\xBB\xBF" + testo).replace("\n", "\r\n") + "\r\n\n"
@@ -102,8 +106,9 @@ private slots:
         QTest::addRow("gzip") << b(gzip) << "";
         QTest::addRow("zip") << b(campione("storico.zip")) << "";
         QTest::addRow("zip-crc-errato") << b(crc) << "storico.txt è danneggiato (controllo CRC non superato)";
-        QTest::addRow("zip-senza-indice")
-            << b(campione("storico.zip").substr(0, crc.find("PK\x01\x02"))) << "manca l'indice delle voci";
+        QTest::addRow("zip-senza-indice") << b(crc.substr(0, indice)) << "manca l'indice delle voci";
+        QTest::addRow("zip64") << b(zip64) << "il formato zip64 non è gestito";
+        QTest::addRow("zip-nome-oltre-la-fine") << b(nomeLungo) << "l'indice delle voci è danneggiato";
     }
     void formatiDelFile() {
         QFETCH(QByteArray, byte);

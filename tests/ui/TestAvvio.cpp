@@ -112,6 +112,7 @@ private slots:
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
         if (!benvenuto) QVERIFY(core::scriviCampo(stato, core::campi::TOOLBAR, 1));
+        else std::filesystem::remove_all(cartella.ruote()); // not even the wheels' folder yet
         if (copia) {
             cartella.scriviArchivio(
                 {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
