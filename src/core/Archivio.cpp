@@ -201,7 +201,8 @@ bool Archivio::sostituisci(int n, const RecordEstrazione& estrazione) {
     for (int f : FILE_ARCHIVIO) {
         std::string& byte = m_file[indice(f)];
         const std::string record = recordDelFile(estrazione, f);
-        if (byte.size() < posizione(f, n) + record.size()) byte.resize(posizione(f, n) + record.size(), ' ');
+        const std::size_t fine = posizione(f, n) + record.size();
+        if (byte.size() < fine) byte.resize(fine, ' '); // mutazioni: equivalente (< -> <=) — the same size
         byte.replace(posizione(f, n), record.size(), record);
     }
     aggiornaLunghezze();

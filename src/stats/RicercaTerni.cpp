@@ -60,7 +60,7 @@ inline void terniDelRecord(const int* numeri, int posizioni[10]) {
                                a0 + b2 + n[4], a0 + b3 + n[4], a1 + b2 + n[3], a1 + b2 + n[4],
                                a1 + b3 + n[4], a2 + b3 + n[4]};
         std::copy_n(terne, 10, posizioni);
-        return;
+        return; // mutazioni: equivalente — the general way below gives the same ten
     }
     int quante = 0;
     for (int x = 0; x < 3; ++x)

@@ -49,7 +49,8 @@ private slots:
         auto letto = core::Archivio::leggi(cartella.ruote());
         QVERIFY(letto && letto->estrazioni() == 2 && letto->verifica(2).coerente() &&
                 !letto->verifica(1).coerente());
-        QVERIFY(letto->Leggi_Concorso_Archivio(3) == std::string(8, ' ') && !letto->ruota(1, 3));
+        QVERIFY(letto->Leggi_Concorso_Archivio(3) == std::string(8, ' ') && !letto->ruota(1, 3) &&
+                !letto->ruota(1, 0));
 
         // 13 bytes of BARI count 3 draws (2.6 rounded); every other file is then short, BARI included.
         cartella.scriviFile("RUOTE/BARI", cartella.leggiFile("RUOTE/BARI") + "xyz");

@@ -37,6 +37,7 @@ private slots:
         const auto& numeri = stato.Numeri_Estratti;
         QDate prima; // of the previous draw
         int concorso = 0, nulli = 0;
+        stato.Giornata_Appartenenza.fill(7); // every draw belongs to Sunday
         for (int d = 1; d <= n; ++d) {
             stato.Estrazione_Corrente = d;
             const QDate g(lotto.NumeroANNO_DATA(), lotto.NumeroMESE(), lotto.NumeroGIORNO());
@@ -48,6 +49,8 @@ private slots:
                                    : g.year() < 2023        ? "246"
                                                             : "2456";
             QVERIFY2(giorni.contains(QString::number(g.dayOfWeek())), stato.Data_Estrazione[d].c_str());
+            QCOMPARE(lotto.NomeGIORNATA(d) + lotto.NomeGIORNATAapp(d) + lotto.NumeroGIORNATAapp(d),
+                     stato.Nome_Giorno[std::size_t(g.dayOfWeek())] + stato.Nome_Giorno[7] + "7");
             concorso = d > 1 && prima.year() == g.year() ? concorso + 1 : 1;
             QCOMPARE(stato.Concorso_Estrazione[d], prova::testoConcorso(concorso, g.year()));
             prima = g;

@@ -193,7 +193,7 @@ private slots:
                                                  << "Il numero 4294967297 non è compreso fra 1 e 90." << 1;
         QTest::addRow("numero-zero") << giocata + "0,5"
                                      << "Il numero 0 non è compreso fra 1 e 90." << 1;
-        QTest::addRow("numero-ripetuto") << giocata + "5,7,5"
+        QTest::addRow("numero-ripetuto") << giocata + "5,7,5,1,2,3,4,6,8,9,10" // first, though 11 are given
                                          << "Il numero 5 è ripetuto." << 1;
         QTest::addRow("undici-numeri") << giocata + "1,2,3,4,5,6,7,8,9,10,11"
                                        << "(ne sono indicati 11)" << 1;

@@ -84,11 +84,11 @@ private slots:
     void verificaSuArchiviSimulati() {
         // Exact: 1800 draws, every number 100 times but 90 130 times and 61 70 times: χ² = 89/85 · 18.
         stats::RisultatiNumeri esatti;
-        esatti.Base_Caso.reali[3] = 1800;
-        esatti.Frequenza_Numero[3].fill(100);
-        esatti.Frequenza_Numero[3][90] = 130;
-        esatti.Frequenza_Numero[3][61] = 70;
-        const auto esatta = stats::verificaCaso(esatti, 3);
+        esatti.Base_Caso.reali[0] = 1800; // the column of the wheels together
+        esatti.Frequenza_Numero[0].fill(100);
+        esatti.Frequenza_Numero[0][90] = 130;
+        esatti.Frequenza_Numero[0][61] = 70;
+        const auto esatta = stats::verificaCaso(esatti, 0);
         QVERIFY(std::fabs(esatta.chi2 - 18.847059) < 1e-5);
         QCOMPARE(std::make_pair(esatta.piuFrequente, esatta.menoFrequente), std::make_pair(90, 61));
 
