@@ -140,8 +140,12 @@ private slots:
         prova::controllo<QSpinBox>(f, "spnColpi")->setValue(1);
         f.cmdVerifica_Click();
         QVERIFY(f.verifica() && f.verifica()->primaVincita == 0);
-        const ui::frmVerificaGiocata ancora(b.stato, nullptr); // the Nazionale remembered too
+        QVERIFY2(prova::testo(f, "lblTotali").contains("Prima vincita: 09/01/2024 (estrazione 2)"),
+                 qPrintable(prova::testo(f, "lblTotali")));
+        const ui::frmVerificaGiocata ancora(b.stato,
+                                            nullptr); // the Nazionale and the cinquina remembered too
         QVERIFY(prova::controllo<QCheckBox>(ancora, "chkRuota_11")->isChecked());
+        QCOMPARE(prova::controllo<QLineEdit>(ancora, "txtPosta_5")->text(), "1,00");
     }
 };
 

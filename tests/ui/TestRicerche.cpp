@@ -341,6 +341,9 @@ private slots:
                  "PALERMO " + QLocale(QLocale::Italian).toString(palermo.chi2, 'f', 2));
         QVERIFY(
             prova::cella(f, "mfgVerifica_0", 1, 4).startsWith(QString::number(palermo.piuFrequente) + " ("));
+        QCOMPARE(f.griglia(0)->item(1, 3)->textAlignment(),
+                 int(Qt::AlignLeft | Qt::AlignVCenter)); // the verdict
+        QVERIFY(prova::stampato([&] { f.cmdStampa_Click(); }).contains("PALERMO"));
         // A wheel's page: the numbers in order with their frequencies; a cell's chart is its number's.
         for (int riga : {0, 89})
             QCOMPARE(prova::cella(f, "mfgVerifica_7", riga, 0) + ' ' +

@@ -72,7 +72,7 @@ void frmFREQRITESTRATTI::Imposta_mfg_Ricerca(QTableWidget* griglia) {
     const int larghezza = std::max(metrica.horizontalAdvance(QStringLiteral("88888")) + 6, 40);
     griglia->setColumnWidth(
         0, std::max(metrica.horizontalAdvance(QStringLiteral("R. MASSIMO")) + 8, larghezza * 2));
-    for (int j = 1; j < COLONNE; ++j)
+    for (int j = 1; j < COLONNE; ++j) // mutazioni: equivalente (< -> <=) — Qt ignores a column past the last
         griglia->setColumnWidth(j, larghezza);
     QFont grassetto = griglia->font();
     grassetto.setBold(true);
