@@ -38,6 +38,8 @@ private slots:
             << "31/2/2020" << 5 << QStringList{} << giorno
             << "Impossibile registrare l' estrazione, Errore nell' inserimento DATA. Il "
                "31/2/2020 non esiste: febbraio 2020 ha 29 giorni.";
+        QTest::addRow("mese-13") << "1/13/2020" << 5 << QStringList{} << maintenance::CASELLA_MESE
+                                 << "Errore nell' inserimento DATA.";
         QTest::addRow("futura") << "16/3/2021" << 5 << QStringList{} << giorno
                                 << "Il 16/3/2021 è una data futura: oggi è il 15/3/2021.";
         QTest::addRow("concorso-1") << "2/1/2020" << 1 << QStringList{} << -1 << " 2/ 1/2020  1/2020";
