@@ -344,6 +344,11 @@ private slots:
         QCOMPARE(f.griglia(0)->item(1, 3)->textAlignment(),
                  int(Qt::AlignLeft | Qt::AlignVCenter)); // the verdict
         QVERIFY(prova::stampato([&] { f.cmdStampa_Click(); }).contains("PALERMO"));
+        const QString percorso = QString::fromStdString((banco.cartella.percorso() / "caso.csv").string());
+        prova::FileScelto file(percorso);
+        script.aggiungi({true});
+        f.cmdEsporta_Click(); // the summary as shown, a row per wheel after the header
+        QCOMPARE(righeCsv(percorso).value(2).section(';', 0, 0), "PALERMO");
         // A wheel's page: the numbers in order with their frequencies; a cell's chart is its number's.
         for (int riga : {0, 89})
             QCOMPARE(prova::cella(f, "mfgVerifica_7", riga, 0) + ' ' +
