@@ -108,6 +108,9 @@ private slots:
         prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
         QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
                 prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
+        QEvent sopra(QEvent::Enter); // the mouse over an entry keeps the menu open
+        QApplication::sendEvent(prova::controllo(f, "lblMnu_3"), &sopra);
+        QVERIFY(prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
         QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
         QStringList ordinate = numerico;
         std::stable_sort(ordinate.begin(), ordinate.end(), [](const QString& a, const QString& b) {
@@ -271,6 +274,9 @@ private slots:
         prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
         QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
                 prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
+        QEvent sopra(QEvent::Enter); // the mouse over an entry keeps the menu open
+        QApplication::sendEvent(prova::controllo(f, "lblMnu_3"), &sopra);
+        QVERIFY(prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
         QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
         const auto ritardo = [&](int r) { return prova::cella(f, "mfgFreqRitAmbi_0", r, 3).toInt(); };
         QVERIFY(ritardo(1) == 30 && ritardo(1) >= ritardo(25));
