@@ -27,9 +27,9 @@ std::vector<prova::Estrazione> estrazioni(int quante) {
 
 const std::tm MOMENTO{}; // the backups of the old archive are named after it
 
-core::Esito<importa::Importazione> importaTesto(const core::Stato& stato, const std::string& testo,
-                                                Modo modo) {
-    return importa::importaEstrazioni(stato, importa::leggiStorico(testo), modo, MOMENTO);
+core::Esito<importa::Importazione> importaTesto(const core::Stato& stato, const std::string& testo, Modo modo,
+                                                const core::Guasto& guasto = {}) {
+    return importa::importaEstrazioni(stato, importa::leggiStorico(testo), modo, MOMENTO, guasto);
 }
 
 /** A sample storico file of the import's fuzz corpus: 5/3/2003 BARI and ROMA, 8/3/2003 VENEZIA (one draw). */
@@ -96,8 +96,8 @@ private slots:
         std::string crc = campione("storico.zip");
         const std::size_t indice = crc.find("PK\x01\x02");
         std::string zip64 = crc, nomeLungo = crc;
-        crc[indice + 16] ^= 1; // the CRC of the deflated entry in the central directory
-        zip64.replace(indice + 20, 4, 4, '\xFF');  // its compressed size: zip64's mark
+        crc[indice + 16] ^= 1;                    // the CRC of the deflated entry in the central directory
+        zip64.replace(indice + 20, 4, 4, '\xFF'); // its compressed size: zip64's mark
         nomeLungo.replace(indice + 28, 2, 2, '\xFF'); // its name's length: past the end of the file
         QTest::addRow("testo") << b(testo) << "";
         QTest::addRow("bom-e-crlf-e-righe-vuote")
@@ -183,6 +183,8 @@ private slots:
         QTest::addRow("manca-nel-file")
             << 4 << "file" << -1 << "l'estrazione n° 3 dell'archivio, del 24/12/2003, manca nel file";
         QTest::addRow("roma-lunga") << 3 << "roma" << -1 << "il file ROMA non ha 3 estrazioni";
+        QTest::addRow("scrittura-fallita")
+            << 3 << "guasto" << -1 << "Impossibile scrivere i file dell'archivio.";
         QTest::addRow("oltre-il-massimo") << 3 << "massimo" << -1 << "avrebbe 6 estrazioni, più delle 5";
         QTest::addRow("sostituisci-oltre-il-massimo")
             << 3 << "massimo-sostituisci" << -1 << "avrebbe 6 estrazioni, più delle 5";
@@ -209,8 +211,10 @@ private slots:
         auto stato = cartella.stato();
         if (cambio.startsWith("massimo")) stato.Max_Estrazioni_Archivio = 5;
         const auto prima = prova::fotografia(cartella);
-        const auto esito = importaTesto(stato, prova::testoStorico(file),
-                                        cambio.endsWith("sostituisci") ? Modo::Sostituisci : Modo::Aggiungi);
+        const auto esito =
+            importaTesto(stato, prova::testoStorico(file),
+                         cambio.endsWith("sostituisci") ? Modo::Sostituisci : Modo::Aggiungi,
+                         [&](const std::string& passo) { return cambio == "guasto" && passo == "registro"; });
         const std::string testo = esito ? esito->messaggio : esito.messaggio();
         QVERIFY2(QString::fromStdString(testo).contains(messaggio), testo.c_str());
         QCOMPARE(esito ? esito->scritte : -1, aggiunte);

@@ -111,8 +111,10 @@ private slots:
         const bool benvenuto = riga == "benvenuto";
         prova::CartellaDiProva cartella;
         auto stato = cartella.stato();
-        if (!benvenuto) QVERIFY(core::scriviCampo(stato, core::campi::TOOLBAR, 1));
-        else std::filesystem::remove_all(cartella.ruote()); // not even the wheels' folder yet
+        if (!benvenuto)
+            QVERIFY(core::scriviCampo(stato, core::campi::TOOLBAR, 1));
+        else
+            std::filesystem::remove_all(cartella.ruote()); // not even the wheels' folder yet
         if (copia) {
             cartella.scriviArchivio(
                 {prova::estrazione(5, 6, 2002, 1, 1), prova::estrazione(8, 6, 2002, 2, 2)});
@@ -184,6 +186,26 @@ private slots:
         QVERIFY2(comparsa >= 300 && comparsa < 2000, qPrintable(QString::number(comparsa)));
         QVERIFY(!std::ranges::any_of(QApplication::topLevelWidgets(),
                                      [](QWidget* w) { return w->objectName() == "frmArchivioInUso"; }));
+    }
+
+    void archivioInUsoAllApertura() {
+        // Held at the opening: "Riprova" asks again while it stays held, "Esci" ends with nothing loaded.
+        prova::CartellaDiProva cartella;
+        cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1)});
+        auto stato = cartella.stato();
+        QProcess altro;
+        altro.start("flock", {QString::fromStdString((cartella.percorso() / core::NOME_BLOCCO).string()),
+                              "-c", "echo preso; sleep 30"});
+        QVERIFY(altro.waitForReadyRead(5000));
+        const auto precedente = core::impostaAttesaBlocco({std::chrono::milliseconds(0), {}, {}});
+        prova::ScriptPrompt script({true, true});
+        script.scelte({0, 1});
+        const ui::LeggiEstrazioni finestra(stato);
+        core::impostaAttesaBlocco(precedente);
+        altro.kill();
+        altro.waitForFinished();
+        QVERIFY(finestra.programmaTerminato() && stato.Estrazioni_Caricate == 0);
+        QVERIFY(script.testi().value(1).startsWith("L'archivio è in uso da un altro programma"));
     }
 
     void okCaricaLArchivioEApreLaFinestraPrincipale_data() {
