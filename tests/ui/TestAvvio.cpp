@@ -161,9 +161,10 @@ private slots:
 
     void archivioInUsoDaUnAltroProgramma() {
         // Another program holds the folder: the window comes only after a moment, and Annulla gives up.
-        QTemporaryDir cartella;
+        prova::CartellaDiProva cartella;
         QProcess altro;
-        altro.start("flock", {cartella.filePath(core::NOME_BLOCCO), "-c", "echo preso; sleep 30"});
+        altro.start("flock", {QString::fromStdString((cartella.percorso() / core::NOME_BLOCCO).string()),
+                              "-c", "echo preso; sleep 30"});
         QVERIFY(altro.waitForReadyRead(5000));
         const auto precedente = ui::installaAttesaArchivio();
         QElapsedTimer tempo;
@@ -178,7 +179,14 @@ private slots:
                 }
         });
         guarda.start(20);
-        const auto esito = core::Blocco::prendi(cartella.path().toStdString());
+        const auto esito = core::Blocco::prendi(cartella.percorso());
+        // At the opening: "Riprova" asks again while it stays held, "Esci" ends with nothing loaded.
+        core::impostaAttesaBlocco({std::chrono::milliseconds(0), {}, {}});
+        prova::ScriptPrompt script({true, true});
+        script.scelte({0, 1});
+        auto stato = cartella.stato();
+        QVERIFY(ui::LeggiEstrazioni(stato).programmaTerminato() && stato.Estrazioni_Caricate == 0 &&
+                script.testi().value(1).startsWith("L'archivio è in uso da un altro programma"));
         core::impostaAttesaBlocco(precedente);
         altro.kill();
         altro.waitForFinished();
@@ -186,26 +194,6 @@ private slots:
         QVERIFY2(comparsa >= 300 && comparsa < 2000, qPrintable(QString::number(comparsa)));
         QVERIFY(!std::ranges::any_of(QApplication::topLevelWidgets(),
                                      [](QWidget* w) { return w->objectName() == "frmArchivioInUso"; }));
-    }
-
-    void archivioInUsoAllApertura() {
-        // Held at the opening: "Riprova" asks again while it stays held, "Esci" ends with nothing loaded.
-        prova::CartellaDiProva cartella;
-        cartella.scriviArchivio({prova::estrazione(5, 6, 2002, 1, 1)});
-        auto stato = cartella.stato();
-        QProcess altro;
-        altro.start("flock", {QString::fromStdString((cartella.percorso() / core::NOME_BLOCCO).string()),
-                              "-c", "echo preso; sleep 30"});
-        QVERIFY(altro.waitForReadyRead(5000));
-        const auto precedente = core::impostaAttesaBlocco({std::chrono::milliseconds(0), {}, {}});
-        prova::ScriptPrompt script({true, true});
-        script.scelte({0, 1});
-        const ui::LeggiEstrazioni finestra(stato);
-        core::impostaAttesaBlocco(precedente);
-        altro.kill();
-        altro.waitForFinished();
-        QVERIFY(finestra.programmaTerminato() && stato.Estrazioni_Caricate == 0);
-        QVERIFY(script.testi().value(1).startsWith("L'archivio è in uso da un altro programma"));
     }
 
     void okCaricaLArchivioEApreLaFinestraPrincipale_data() {

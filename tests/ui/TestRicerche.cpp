@@ -106,11 +106,10 @@ private slots:
         auto* griglia = prova::controllo<QTableWidget>(f, "mfgRicerca_3"); // its number row in bold
         QVERIFY(griglia->item(4, 1)->font().bold() && !griglia->item(5, 1)->font().bold());
         prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
+        QEvent sopra(QEvent::Enter);      // and the mouse over an entry keeps the menu open
+        QApplication::sendEvent(prova::controllo(f, "lblMnu_3"), &sopra);
         QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
                 prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
-        QEvent sopra(QEvent::Enter); // the mouse over an entry keeps the menu open
-        QApplication::sendEvent(prova::controllo(f, "lblMnu_3"), &sopra);
-        QVERIFY(prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
         QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
         QStringList ordinate = numerico;
         std::stable_sort(ordinate.begin(), ordinate.end(), [](const QString& a, const QString& b) {
@@ -280,11 +279,10 @@ private slots:
         prova::clic(f, "cmdOrdinamento");
         QTest::mouseClick(prova::controllo(f, "lblMnu_7"), Qt::LeftButton);
         prova::clic(f, "cmdOrdinamento"); // chance's orders are offered with "Mostra il caso" only
+        QEvent sopra(QEvent::Enter);      // and the mouse over an entry keeps the menu open
+        QApplication::sendEvent(prova::controllo(f, "lblMnu_3"), &sopra);
         QVERIFY(!prova::controllo(f, "lblMnu_9")->isVisibleTo(&f) &&
                 prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
-        QEvent sopra(QEvent::Enter); // the mouse over an entry keeps the menu open
-        QApplication::sendEvent(prova::controllo(f, "lblMnu_3"), &sopra);
-        QVERIFY(prova::controllo(f, "lblMnu_7")->isVisibleTo(&f));
         QTest::mouseClick(prova::controllo(f, "lblMnu_3"), Qt::LeftButton);
         const auto ritardo = [&](int r) { return prova::cella(f, "mfgFreqRitAmbi_0", r, 3).toInt(); };
         QVERIFY(ritardo(1) == 30 && ritardo(1) >= ritardo(25));
