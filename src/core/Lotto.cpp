@@ -105,19 +105,19 @@ int LOTTO::appartenenza(int d) const {
 }
 
 std::string LOTTO::NomeGIORNATA(int d) const {
-    if (d < 1) return "-";
+    if (d < 1) return "-"; // mutazioni: equivalente — no draw d, no date: "-" all the same
     const int giorno = giornoSettimana(data(d));
     return giorno >= 1 ? m_stato.Nome_Giorno[static_cast<std::size_t>(giorno)] : "-";
 }
 
 std::string LOTTO::NomeGIORNATAapp(int d) const {
-    if (d < 1) return "-";
+    if (d < 1) return "-"; // mutazioni: equivalente — no draw d, no date: "-" all the same
     const int app = appartenenza(d);
     return app >= 1 ? m_stato.Nome_Giorno[static_cast<std::size_t>(app)] : "-";
 }
 
 std::string LOTTO::NumeroGIORNATAapp(int d) const {
-    if (d < 1) return "0";
+    if (d < 1) return "0"; // mutazioni: equivalente — no draw d, no date: "0" all the same
     return std::to_string(appartenenza(d));
 }
 
