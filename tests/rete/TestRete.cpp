@@ -115,10 +115,10 @@ private slots:
         // The user's own address, after a longer one whose end must not stay; one too long is refused.
         const auto campo = core::campi::INDIRIZZO_AGGIORNAMENTO;
         const std::string lungo = server.indirizzo("/" + QByteArray(200, 'a')).toStdString().substr(0, 190);
-        QVERIFY(core::scriviTestoLungo(stato, campo, lungo) &&
+        QVERIFY(core::scriviCampo(stato, core::campi::CONTROLLO_ALL_AVVIO, 1)); // the field after it
+        QVERIFY(core::scriviTestoLungo(stato, campo, lungo) && core::leggiTestoLungo(stato, campo) == lungo &&
                 !core::scriviTestoLungo(stato, campo, lungo + "x"));
         QVERIFY(core::scriviTestoLungo(stato, campo, server.indirizzo("/intero.zip").toStdString()));
-        QVERIFY(core::scriviCampo(stato, core::campi::CONTROLLO_ALL_AVVIO, 1)); // the field after it
         const auto attesa = rete::sostituisciAttesa(300);
         const auto esegui = [&](const QString& percorsi, int codice, const QString& atteso) {
             std::vector<std::string> a{"aggiorna", "--cartella", cartella.percorso().string()};
