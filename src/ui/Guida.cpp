@@ -192,7 +192,7 @@ void FinestraGuida::affidaA(QWidget* finestra) {
     // stands over the window that asked for it, which owns it no more than that.
     QWindow* sopra = finestra ? finestra->windowHandle() : nullptr;
     winId();
-    if (windowHandle()->transientParent() == sopra) return; // mutazioni: equivalente — the same parent anew
+    if (windowHandle()->transientParent() == sopra) return;
     const bool visibile = isVisible();
     if (visibile) hide(); // shown again over its new window
     windowHandle()->setTransientParent(sopra);

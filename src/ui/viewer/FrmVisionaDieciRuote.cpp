@@ -236,10 +236,10 @@ void frmVisionaDieciRuote::Reset_Griglia(int g) {
         griglia->setUpdatesEnabled(false);
     dimensiona(specifici, m_larghezzaSpecifici);
     dimensiona(numeri, m_larghezzaNumero);
-    for (int r = 0; r < RIGHE_SPECIFICI; ++r) // mutazioni: equivalente (< -> <=) — Qt ignores it
+    for (int r = 0; r < RIGHE_SPECIFICI; ++r)
         cella(specifici, r, 0)->setText(QString());
     for (int r = 0; r < core::NUMERO_RUOTE; ++r)
-        for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c) // mutazioni: equivalente (< -> <=) — Qt ignores it
+        for (int c = 0; c < core::NUMERI_PER_RUOTA; ++c)
             cella(numeri, r, c)->setText(QString());
     for (QTableWidget* griglia : {specifici, numeri})
         griglia->setUpdatesEnabled(true);
