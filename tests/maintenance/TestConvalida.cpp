@@ -35,9 +35,14 @@ private slots:
             << "7/12/2020" << 260 << QStringList{"46=", "47=", "48=", "49=", "50=0"} << -1
             << " 7/12/2020260/2020";
         QTest::addRow("31-febbraio")
-            << "31/2/2020" << 5 << QStringList{} << giorno
+            << "31/2/2000" << 5 << QStringList{} << giorno
             << "Impossibile registrare l' estrazione, Errore nell' inserimento DATA. Il "
-               "31/2/2020 non esiste: febbraio 2020 ha 29 giorni.";
+               "31/2/2000 non esiste: febbraio 2000 ha 29 giorni.";
+        for (const auto& [anno, giorni] :
+             {std::pair{"2024", 29}, std::pair{"2100", 28}}) // 2100: no leap year
+            QTest::addRow("31-febbraio-%s", anno)
+                << QString("31/2/") + anno << 5 << QStringList{} << giorno
+                << QString("febbraio %1 ha %2 giorni.").arg(anno).arg(giorni);
         QTest::addRow("mese-13") << "1/13/2020" << 5 << QStringList{} << maintenance::CASELLA_MESE
                                  << "Errore nell' inserimento DATA.";
         QTest::addRow("futura") << "16/3/2021" << 5 << QStringList{} << giorno
