@@ -42,6 +42,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         prova::controllo<QComboBox>(f, "cboFamiglia")->setCurrentIndex(ui::frmGruppi::LUNGHETTE);
         prova::controllo<QComboBox>(f, "cboSorte")->setCurrentIndex(3); // quaterna: more than its three
+        QVERIFY(prova::testo(f, "lblCercati").isEmpty()); // nothing shown yet to call out of date
         f.cmdAVVIO_Click();
         prova::controllo<QComboBox>(f, "cboSorte")->setCurrentIndex(1); // ambo
         f.cmdAVVIO_Click();
@@ -71,6 +72,8 @@ private slots:
                                            .arg(attesi->Ritardo_Attuale[0][0])
                                            .arg(attesi->Ritardo_Massimo[0][0])),
                  qPrintable(stampato));
+        script.aggiungi({true});
+        f.apriGrafico(0, 1, 0); // a row of no group: the hint, no chart
         f.apriGrafico(0, 0, 0);
         auto* grafico = f.findChild<ui::FrmGrafico*>();
         QVERIFY(grafico &&
