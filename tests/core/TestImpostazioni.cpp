@@ -88,6 +88,7 @@ private slots:
         // The selection set before, MILANO alone, stays when the saved one cannot be used.
         QTest::addRow("bari-e-venezia") << " +108|1000000001|01" << QList<int>{108, 1, 1, 10};
         QTest::addRow("undici-caratteri") << "999|01000000001|1" << QList<int>{999, 1, 2};
+        QTest::addRow("solo-l-undicesimo") << "108|00000000001|1" << QList<int>{108, 1, 5};
         QTest::addRow("ultima-cifra-2") << "107|1000000002|2" << QList<int>{260, 0, 5};
         QTest::addRow("cinque-caratteri") << "1000|10000| " << QList<int>{260, 0, 5};
         QTest::addRow("nessuna-ruota") << "|0000000000|1" << QList<int>{260, 1, 5};

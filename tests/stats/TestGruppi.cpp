@@ -179,7 +179,10 @@ private slots:
         selection::applicaFrazionato(stato, 5, 50);
         const auto r = stats::ricercaGruppi(stato, stats::famiglie()[0].gruppi, 2);
         const auto nessuno = stats::ricercaGruppi(stato, {}, 1); // no lunghetta yet: an empty grid
-        QVERIFY(nessuno && nessuno->gruppi() == 0 && !stats::ricercaGruppi(stato, {{"Due", {1, 2}}}, 3));
+        const stats::Gruppo due{"Due", {1, 2}}, fuori{"Fuori", {1, 91}};
+        QVERIFY(nessuno && nessuno->gruppi() == 0 && !stats::ricercaGruppi(stato, {due}, 3) &&
+                !stats::ricercaGruppi(stato, {fuori}, 2) && !stats::ricercaGruppi(stato, {}, 6) &&
+                !stats::serieGruppo(stato, due, 3, 0));
         const std::string dir = cartella.percorso().string();
         const auto esegui = [&](std::vector<std::string> argomenti, int atteso) {
             argomenti.insert(argomenti.begin() + 1, {"--cartella", dir});
